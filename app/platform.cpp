@@ -1,0 +1,136 @@
+#include "app/platform.h"
+
+#include <QProcess>
+
+#ifdef Q_OS_WIN
+
+namespace Platform {
+
+QString toolFileName() { return QStringLiteral("kestrel2.exe"); }
+
+QStringList stagedToolNames() { return {toolFileName(), QStringLiteral("ffmpeg.exe")}; }
+
+QString pluginFileName(const QString &baseName) { return baseName + QStringLiteral(".dll"); }
+
+void prepareToolProcess(QProcess &) {}
+
+// taskkill ends every process of the image name, the tool's own helper process included.
+bool stopToolProcesses(const QList<QProcess *> &, int timeoutMs)
+{
+    QProcess taskkill;
+    taskkill.start(QStringLiteral("taskkill"),
+                   {QStringLiteral("/IM"), toolFileName(), QStringLiteral("/F")});
+    return taskkill.waitForFinished(timeoutMs);
+}
+
+QString stopFailureText() { return QStringLiteral("Failed to execute taskkill command"); }
+
+} // namespace Platform
+
+#else
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QThread>
+
+#include <cerrno>
+#include <csignal>
+#include <sys/types.h>
+#include <unistd.h>
+
+namespace {
+
+#ifdef Q_OS_LINUX
+// True when some process of the group has not ended yet; zombies have ended.
+bool groupHasLiveMember(pid_t group)
+{
+    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+    for (const QString &entry : entries) {
+        bool numeric = false;
+        entry.toInt(&numeric);
+        if (!numeric)
+            continue;
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        // "pid (comm) state ppid pgrp ...": comm may hold blanks and parentheses.
+        const QByteArray line = stat.readAll();
+        const int close = line.lastIndexOf(')');
+        if (close < 0)
+            continue;
+        const QList<QByteArray> fields = line.mid(close + 2).split(' ');
+        if (fields.size() < 3)
+            continue;
+        const char state = fields.at(0).isEmpty() ? '?' : fields.at(0).at(0);
+        if (fields.at(2).toLongLong() == group && state != 'Z' && state != 'X')
+            return true;
+    }
+    return false;
+}
+#endif
+
+bool groupAlive(pid_t group)
+{
+    if (::kill(-group, 0) == -1 && errno == ESRCH)
+        return false;
+#ifdef Q_OS_LINUX
+    return groupHasLiveMember(group);
+#else
+    return true;
+#endif
+}
+
+} // namespace
+
+namespace Platform {
+
+QString toolFileName() { return QStringLiteral("kestrel2"); }
+
+QStringList stagedToolNames() { return {toolFileName(), QStringLiteral("ffmpeg")}; }
+
+QString pluginFileName(const QString &baseName)
+{
+#ifdef Q_OS_MACOS
+    return baseName + QStringLiteral(".dylib");
+#else
+    return baseName + QStringLiteral(".so");
+#endif
+}
+
+// Each tool run leads its own process group, so that stopping it also reaches what it
+// started (ffmpeg while merging, the yt-dlp behind the launcher) and nothing else.
+void prepareToolProcess(QProcess &process)
+{
+    process.setChildProcessModifier([] { ::setpgid(0, 0); });
+}
+
+bool stopToolProcesses(const QList<QProcess *> &processes, int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    QList<pid_t> groups;
+    for (QProcess *process : processes) {
+        if (process->state() == QProcess::Starting)
+            process->waitForStarted(int(deadline.remainingTime()));
+        const pid_t pid = pid_t(process->processId());
+        if (pid <= 0)
+            continue;
+        ::kill(-pid, SIGKILL);
+        ::kill(pid, SIGKILL);
+        groups.append(pid);
+    }
+    for (pid_t group : groups) {
+        while (groupAlive(group)) {
+            if (deadline.hasExpired())
+                return false;
+            QThread::msleep(2);
+        }
+    }
+    return true;
+}
+
+QString stopFailureText() { return QStringLiteral("Failed to stop the tool processes"); }
+
+} // namespace Platform
+
+#endif

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QProcess;
+
+// Everything that differs between Windows and the other platforms: file names of the
+// shipped tools and plug-ins, and how running tool processes are stopped.
+namespace Platform {
+
+// The downloader tool's file name ("kestrel2.exe" on Windows).
+QString toolFileName();
+
+// The files staged from the program's folder into the data folder, in staging order.
+QStringList stagedToolNames();
+
+// The file name of a plug-in with the given base name ("Updater.dll", "Updater.so").
+QString pluginFileName(const QString &baseName);
+
+// Prepares a tool process before it is started so that it can be stopped as a whole.
+void prepareToolProcess(QProcess &process);
+
+// Stops the given running tool processes and everything they started, waiting at most
+// timeoutMs. Returns false when that could not be done in time.
+bool stopToolProcesses(const QList<QProcess *> &processes, int timeoutMs);
+
+// The warning logged when stopToolProcesses() failed.
+QString stopFailureText();
+
+} // namespace Platform

@@ -1,0 +1,112 @@
+#include "app/setup.h"
+
+#include "app/identity.h"
+#include "app/logtag.h"
+#include "app/platform.h"
+#include "app/sessiondata.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace {
+
+QString &outputDirStorage()
+{
+    static QString dir;
+    return dir;
+}
+
+QString pathIn(const QString &folder, const QString &name)
+{
+    return QStringLiteral("%1/%2").arg(folder, name);
+}
+
+void makeOutputDir(const QString &dir)
+{
+    if (!QDir().mkpath(dir)) {
+        qCritical() << CLM_TAG << "!!! ERROR:" << "output dir" << dir;
+    } else {
+        qDebug().noquote() << "OK:" << "output dir" << dir;
+    }
+}
+
+} // namespace
+
+const QString &outputDir() { return outputDirStorage(); }
+
+void storeIfChanged(QSettings *settings, const QString &key, const QString &value)
+{
+    if (settings->value(key, QString()).toString() == value)
+        return;
+    settings->setValue(key, value);
+}
+
+void checkAndSetupFiles()
+{
+    qDebug().noquote() << "-->" << CLM_TAG;
+
+    const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (!QDir().mkpath(dataDir)) {
+        qCritical() << CLM_TAG << "!!! ERROR:" << "data dir" << dataDir;
+    } else {
+        qDebug().noquote() << "OK:" << "data dir" << dataDir;
+    }
+
+    QSettings *settings = sessionData()->settings;
+    storeIfChanged(settings, QStringLiteral("Version/Num"), QLatin1String(Identity::version));
+    storeIfChanged(settings, QStringLiteral("Version/Date"), QLatin1String(Identity::buildDate));
+
+    // An existing copy is never replaced: the tool may have updated itself in place.
+    const QString appDir = QCoreApplication::applicationDirPath();
+    for (const QString &name : Platform::stagedToolNames()) {
+        const QString destination = pathIn(dataDir, name);
+        if (QFileInfo::exists(destination))
+            continue;
+        const QString source = pathIn(appDir, name);
+        if (!QFileInfo::exists(source)) {
+            qWarning() << "WARNING:" << "No file in:" << source;
+            continue;
+        }
+        QFile::copy(source, destination);
+        qDebug().noquote() << name << "copy to:" << destination;
+    }
+
+    prepareOutputDir();
+}
+
+void prepareOutputDir()
+{
+    qDebug().noquote() << "-->" << CLM_TAG;
+
+    const QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    QString &dir = outputDirStorage();
+    dir = pathIn(downloads, QStringLiteral("CLM"));
+    makeOutputDir(dir);
+
+    // An installer file named like the output folder is moved aside, or removed.
+    const QDir folder = QFileInfo(dir).dir();
+    for (const char *extension : {"exe", "msi"}) {
+        const QString ext = QLatin1String(extension);
+        const QString candidate =
+            folder.filePath(QStringLiteral("%1.%2").arg(QStringLiteral("CLM"), ext));
+        if (!QFileInfo::exists(candidate))
+            continue;
+        const QString renamed =
+            folder.filePath(QStringLiteral("%1_Installer.%2").arg(QStringLiteral("CLM"), ext));
+        if (QFile::rename(candidate, renamed)) {
+            qInfo().noquote() << CLM_TAG << "Renamed" << candidate << "to" << renamed;
+            continue;
+        }
+        qCritical() << CLM_TAG << "!!! ERROR:" << "Failed to rename" << candidate;
+        if (QFile::remove(candidate))
+            continue;
+        qCritical() << CLM_TAG << "!!! ERROR:" << "Failed to remove" << candidate;
+        dir = pathIn(downloads, QStringLiteral("Clipmoor"));
+        makeOutputDir(dir);
+    }
+}

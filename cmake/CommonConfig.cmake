@@ -1,0 +1,15 @@
+# Warnings and Qt defines that every target of the project links.
+option(CLIPMOOR_WERROR "Treat compiler warnings as errors" OFF)
+
+add_library(clipmoor_common INTERFACE)
+target_compile_options(clipmoor_common INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor)
+if(CLIPMOOR_WERROR)
+  target_compile_options(clipmoor_common INTERFACE -Werror)
+endif()
+target_compile_definitions(clipmoor_common INTERFACE
+  QT_NO_FOREACH
+  QT_NO_CAST_TO_ASCII
+  QT_NO_URL_CAST_FROM_STRING
+  QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
+  QT_DISABLE_DEPRECATED_BEFORE=0x060400)
+target_include_directories(clipmoor_common INTERFACE "${PROJECT_SOURCE_DIR}")

@@ -1,0 +1,340 @@
+#include "engine/clipmoor.h"
+
+#include "app/logtag.h"
+#include "app/platform.h"
+#include "app/sessiondata.h"
+#include "app/setup.h"
+#include "engine/address.h"
+#include "engine/formatparser.h"
+#include "engine/metadataparser.h"
+#include "engine/progressparser.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QMetaEnum>
+#include <QStandardPaths>
+
+namespace {
+
+constexpr int stopTimeoutMs = 30000;
+
+QString toolFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
+
+QString toolProgram()
+{
+    return QStringLiteral("%1/%2").arg(toolFolder(), Platform::toolFileName());
+}
+
+template <typename Enum> const char *enumName(Enum value)
+{
+    return QMetaEnum::fromType<Enum>().valueToKey(value);
+}
+
+void logCrash(const QString &tag, QProcess *process, bool withState)
+{
+    if (withState) {
+        qCritical() << tag << "!!! ERROR:" << process->errorString() << "["
+                    << enumName(process->state()) << enumName(process->error()) << "]";
+    } else {
+        qCritical() << tag << "!!! ERROR:" << process->errorString();
+    }
+}
+
+} // namespace
+
+Clipmoor::Clipmoor(QObject *parent)
+    : QObject(parent)
+    , sharedData(sessionData())
+{
+    connect(this, &Clipmoor::haveMetadata, this, &Clipmoor::requestFormats);
+    // Closing the program leaves no tool running behind it.
+    if (QCoreApplication *app = QCoreApplication::instance())
+        connect(app, &QCoreApplication::aboutToQuit, this, [this] { stopTool(true); });
+}
+
+// Runs still listed at exit were stopped when the application quit.
+Clipmoor::~Clipmoor() = default;
+
+Clipmoor &Clipmoor::instance()
+{
+    static Clipmoor engine;
+    return engine;
+}
+
+bool Clipmoor::setUrl(const QString &text)
+{
+    const std::optional<QUrl> url = Address::accept(text);
+    if (!url)
+        return false;
+    sharedData->video.url = *url;
+    return true;
+}
+
+ToolRun *Clipmoor::createRun(ToolRun::Kind kind, const QStringList &arguments)
+{
+    auto *run = new ToolRun(kind);
+    QProcess *process = run->process;
+    connect(process, &QProcess::finished, this,
+            [this, run](int, QProcess::ExitStatus status) { runFinished(run, status); });
+    // Queued, so that a tool that cannot start is reported after the request returns.
+    connect(
+        process, &QProcess::errorOccurred, this,
+        [this, run](QProcess::ProcessError error) {
+            if (error == QProcess::FailedToStart)
+                runNotStarted(run);
+        },
+        Qt::QueuedConnection);
+    process->setArguments(arguments);
+    process->setWorkingDirectory(toolFolder());
+    process->setProgram(toolProgram());
+    Platform::prepareToolProcess(*process);
+    return run;
+}
+
+void Clipmoor::startRun(ToolRun *run)
+{
+    runs.append(run);
+    run->process->start(QIODevice::ReadWrite);
+}
+
+void Clipmoor::forgetRun(ToolRun *run)
+{
+    runs.removeOne(run);
+    delete run;
+}
+
+void Clipmoor::requestMetadata()
+{
+    VideoInfo &video = sharedData->video;
+    qDebug().noquote() << "-->" << CLM_TAG << video.url.toString();
+
+    const Address::Target target = Address::targetFor(video.url);
+    if (target.problem == Address::Target::ForeignHost)
+        qWarning() << "WARNING:" << "Not a YouTube URL";
+    else if (target.problem == Address::Target::NoId)
+        qWarning() << "WARNING:" << "No ID found";
+    else
+        video.url = target.canonical;
+    video.toolTarget = target.target;
+
+    ToolRun *run = createRun(ToolRun::Kind::Metadata,
+                             {QStringLiteral("--get-title"), QStringLiteral("--get-duration"),
+                              QStringLiteral("--no-warnings"), video.toolTarget});
+    sharedData->toolOutput.clear();
+    startRun(run);
+}
+
+void Clipmoor::requestFormats()
+{
+    qDebug().noquote() << "-->" << CLM_TAG;
+    ToolRun *run =
+        createRun(ToolRun::Kind::Formats, {QStringLiteral("--list-formats"),
+                                           QStringLiteral("--no-warnings"),
+                                           sharedData->video.toolTarget});
+    sharedData->toolOutput.clear();
+    startRun(run);
+}
+
+void Clipmoor::requestVideo(uint formatCode)
+{
+    qDebug().noquote() << "-->" << CLM_TAG << "ID:" << formatCode;
+    sharedData->video.formatCode = formatCode;
+    sharedData->toolError.clear();
+
+    const QString code = QString::number(formatCode);
+    const QStringList arguments = {
+        QStringLiteral("--no-warnings"),
+        QStringLiteral("--no-playlist"),
+        QStringLiteral("--force-overwrites"),
+        QStringLiteral("--retries"),
+        QStringLiteral("1"),
+        QStringLiteral("--concurrent-fragments"),
+        QStringLiteral("4"),
+        QStringLiteral("--output-na-placeholder"),
+        QStringLiteral("CLM"),
+        QStringLiteral("--trim-filenames"),
+        QStringLiteral("55"),
+        QStringLiteral("--progress-delta"),
+        QStringLiteral("1"),
+        QStringLiteral("--merge-output-format"),
+        QStringLiteral("mp4"),
+        QStringLiteral("--format"),
+        QStringLiteral("%1+bestaudio[ext=m4a]/%1+bestaudio/best[ext=mp4]/best[ext=mkv]").arg(code),
+        QStringLiteral("--ffmpeg-location"),
+        toolFolder(),
+        QStringLiteral("--path"),
+        outputDir(),
+        QStringLiteral("--output"),
+        QStringLiteral("%(title)s_%(resolution)s_%(id)s.%(ext)s"),
+        QStringLiteral("--windows-filenames"),
+        sharedData->video.toolTarget,
+    };
+    ToolRun *run = createRun(ToolRun::Kind::Video, arguments);
+    connect(run->process, &QProcess::readyReadStandardOutput, this, [this, run] {
+        const QString chunk = QString::fromUtf8(run->process->readAllStandardOutput());
+        if (const std::optional<int> value = parseProgress(chunk))
+            emit percent(*value);
+    });
+    connect(run->process, &QProcess::readyReadStandardError, this,
+            [run] { run->takeStandardError(run->process->readAllStandardError(), false); });
+
+    // Whatever still runs (a format listing, an earlier download) makes way first.
+    stopTool(true);
+    startRun(run);
+}
+
+void Clipmoor::updateBinary(bool detached)
+{
+    qDebug().noquote() << "-->" << CLM_TAG << "detached:" << (detached ? "true" : "false");
+    const QStringList arguments = {QStringLiteral("--update")};
+    if (detached) {
+        QProcess process;
+        process.setProgram(toolProgram());
+        process.setArguments(arguments);
+        process.setWorkingDirectory(toolFolder());
+        if (!process.startDetached())
+            qWarning() << "WARNING:" << "Cannot start" << process.program();
+        return;
+    }
+    startRun(createRun(ToolRun::Kind::Update, arguments));
+}
+
+void Clipmoor::stopTool(bool silent)
+{
+    QList<QProcess *> running;
+    for (ToolRun *run : std::as_const(runs)) {
+        if (run->process->state() == QProcess::NotRunning)
+            continue;
+        if (run->stop != ToolRun::Stop::User)
+            run->stop = silent ? ToolRun::Stop::Silent : ToolRun::Stop::User;
+        running.append(run->process);
+    }
+    if (!Platform::stopToolProcesses(running, stopTimeoutMs))
+        qWarning() << "WARNING:" << Platform::stopFailureText();
+}
+
+void Clipmoor::runNotStarted(ToolRun *run)
+{
+    qCritical() << CLM_TAG << "!!! ERROR:" << run->process->errorString()
+                << run->process->program();
+    const ToolRun::Kind kind = run->kind;
+    forgetRun(run);
+    if (kind == ToolRun::Kind::Update)
+        emit resultUpdateBinary(QProcess::CrashExit);
+    else
+        emit somethingWrong(ToolNotStarted);
+}
+
+void Clipmoor::runFinished(ToolRun *run, QProcess::ExitStatus status)
+{
+    QProcess *process = run->process;
+    const ToolRun::Stop stop = run->stop;
+    const bool normal = status == QProcess::NormalExit;
+
+    switch (run->kind) {
+    case ToolRun::Kind::Metadata:
+        qDebug().noquote() << "-->" << CLM_TAG << "Metadata request::finished for :"
+                           << process->arguments();
+        if (stop == ToolRun::Stop::None && normal)
+            sharedData->toolOutput = QString::fromUtf8(process->readAllStandardOutput());
+        else if (stop == ToolRun::Stop::None)
+            logCrash(CLM_TAG, process, true);
+        forgetRun(run);
+        if (stop == ToolRun::Stop::User)
+            emit somethingWrong(MetadataStopped);
+        else if (stop == ToolRun::Stop::None && normal)
+            requestMetadataFinished();
+        else if (stop == ToolRun::Stop::None)
+            emit somethingWrong(MetadataCrashed);
+        break;
+
+    case ToolRun::Kind::Formats:
+        qDebug().noquote() << "-->" << CLM_TAG << "Formats request::finished";
+        if (stop == ToolRun::Stop::None && normal)
+            sharedData->toolOutput = QString::fromUtf8(process->readAllStandardOutput());
+        else if (stop == ToolRun::Stop::None)
+            logCrash(CLM_TAG, process, true);
+        forgetRun(run);
+        if (stop == ToolRun::Stop::User)
+            emit somethingWrong(FormatsStopped);
+        else if (stop == ToolRun::Stop::None && normal)
+            requestFormatsFinished();
+        else if (stop == ToolRun::Stop::None)
+            emit somethingWrong(FormatsCrashed);
+        break;
+
+    case ToolRun::Kind::Video: {
+        qDebug().noquote() << "-->" << CLM_TAG << "Video request::finished";
+        run->takeStandardError(process->readAllStandardError(), true);
+        const bool failed = normal && process->exitCode() != 0;
+        if (stop == ToolRun::Stop::None && !normal)
+            logCrash(CLM_TAG, process, true);
+        if (stop == ToolRun::Stop::None && failed) {
+            sharedData->toolError = run->lastError;
+            qCritical() << CLM_TAG << "!!! ERROR:" << "exit code" << process->exitCode()
+                        << run->lastError;
+        }
+        forgetRun(run);
+        if (stop == ToolRun::Stop::User)
+            emit somethingWrong(VideoStopped);
+        else if (stop == ToolRun::Stop::Silent)
+            break;
+        else if (!normal)
+            emit somethingWrong(VideoCrashed);
+        else if (failed)
+            emit somethingWrong(VideoFailed);
+        else
+            emit haveVideo();
+        break;
+    }
+
+    case ToolRun::Kind::Update: {
+        qDebug().noquote() << "-->" << CLM_TAG << "updateBinary::finished";
+        const bool succeeded = normal && process->exitCode() == 0;
+        if (!normal)
+            logCrash(CLM_TAG, process, false);
+        else if (!succeeded)
+            qCritical() << CLM_TAG << "!!! ERROR:" << "exit code" << process->exitCode();
+        forgetRun(run);
+        emit resultUpdateBinary(succeeded ? QProcess::NormalExit : QProcess::CrashExit);
+        break;
+    }
+    }
+}
+
+void Clipmoor::requestMetadataFinished()
+{
+    qDebug().noquote() << "-->" << CLM_TAG;
+    const Metadata metadata = parseMetadata(sharedData->toolOutput);
+    switch (metadata.status) {
+    case Metadata::TooFewLines:
+        qCritical() << CLM_TAG << "!!! ERROR:" << "Not enough valid lines in the input";
+        emit somethingWrong(MetadataTooFewLines);
+        return;
+    case Metadata::BadDuration:
+        qCritical() << CLM_TAG << "!!! ERROR:" << "Invalid duration format";
+        emit somethingWrong(MetadataBadDuration);
+        return;
+    case Metadata::Ok:
+        break;
+    }
+    sharedData->video.duration = metadata.duration;
+    sharedData->video.title = metadata.title;
+    emit haveMetadata();
+}
+
+void Clipmoor::requestFormatsFinished()
+{
+    qDebug().noquote() << "-->" << CLM_TAG;
+    FormatList list = parseFormatList(sharedData->toolOutput);
+    VideoInfo &video = sharedData->video;
+    video.formats = std::move(list.formats);
+    video.viewOrder = std::move(list.viewOrder);
+
+    qInfo().noquote() << "--- VIEW ORDER ---";
+    for (const uint code : std::as_const(video.viewOrder)) {
+        const FormatRecord &record = video.formats[code];
+        qInfo().noquote() << record.code << record.resolution << record.size;
+    }
+    emit haveFormats();
+}

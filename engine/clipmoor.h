@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QProcess>
+
+struct SessionData;
+#include "engine/toolrun.h"
+
+// The download engine: runs the downloader tool for metadata, the format list, the
+// download itself and the tool's self-update, and reports what came of each run.
+class Clipmoor : public QObject {
+    Q_OBJECT
+
+public:
+    enum errorType {
+        MetadataTooFewLines = 69,
+        MetadataBadDuration = 70,
+        MetadataStopped = 71,
+        MetadataCrashed = 72,
+        FormatsStopped = 73,
+        FormatsCrashed = 74,
+        VideoStopped = 85,
+        VideoCrashed = 86,
+        FormatCount = 101,
+        ToolNotStarted = 102,
+        VideoFailed = 103,
+    };
+
+    explicit Clipmoor(QObject *parent = nullptr);
+    ~Clipmoor() override;
+
+    static Clipmoor &instance();
+
+    bool setUrl(const QString &text);
+    void requestMetadata();
+    void requestFormats();
+    void requestVideo(uint formatCode);
+    void updateBinary(bool detached);
+    void stopTool(bool silent);
+
+signals:
+    void haveMetadata();
+    void haveFormats();
+    void haveVideo();
+    void percent(int);
+    void somethingWrong(Clipmoor::errorType);
+    void resultUpdateBinary(QProcess::ExitStatus);
+
+private slots:
+    void requestMetadataFinished();
+    void requestFormatsFinished();
+
+private:
+    ToolRun *createRun(ToolRun::Kind kind, const QStringList &arguments);
+    void startRun(ToolRun *run);
+    void runFinished(ToolRun *run, QProcess::ExitStatus status);
+    void runNotStarted(ToolRun *run);
+    void forgetRun(ToolRun *run);
+
+    SessionData *sharedData;
+    QList<ToolRun *> runs; // runs started and not yet finished
+};

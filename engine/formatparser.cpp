@@ -1,0 +1,188 @@
+#include "engine/formatparser.h"
+
+#include <QRegularExpression>
+#include <QSet>
+
+#include <algorithm>
+#include <limits>
+#include <optional>
+
+namespace {
+
+struct FormatCandidate {
+    int tier = 5;
+    uint code = 0;
+    QString extension;
+    QString resolution;
+    QString size;
+    int line = 0;
+};
+
+const QRegularExpression &sizeExpression()
+{
+    static const QRegularExpression expression(
+        QStringLiteral("(\\d+(?:\\.\\d+)?(?:KiB|MiB|GiB))"));
+    return expression;
+}
+
+// The non-zero code at the start of the line, after leading blanks. Digits followed by
+// other characters ("140-1") give the number before them.
+std::optional<uint> leadingCode(const QString &line)
+{
+    int begin = 0;
+    while (begin < line.size() && line.at(begin).isSpace())
+        ++begin;
+    int end = begin;
+    while (end < line.size() && line.at(end).isDigit())
+        ++end;
+    if (end == begin)
+        return std::nullopt;
+    bool ok = false;
+    const uint code = QStringView(line).mid(begin, end - begin).toUInt(&ok, 10);
+    if (!ok || code == 0)
+        return std::nullopt;
+    return code;
+}
+
+// The first tokens of the text, split at runs of white space.
+QList<QStringView> leadingTokens(QStringView text, int count)
+{
+    QList<QStringView> tokens;
+    int i = 0;
+    while (tokens.size() < count) {
+        while (i < text.size() && text.at(i).isSpace())
+            ++i;
+        if (i == text.size())
+            break;
+        const int start = i;
+        while (i < text.size() && !text.at(i).isSpace())
+            ++i;
+        tokens.append(text.mid(start, i - start));
+    }
+    return tokens;
+}
+
+int tierOf(const QString &line, uint code, const QString &extension)
+{
+    if (line.contains(QChar(0x2248))) // "≈": a size estimate
+        return 0;
+    if (line.contains(QLatin1Char('~')))
+        return 1;
+    if (code == 18 || code == 24)
+        return 2;
+    if (extension == QLatin1String("mp4"))
+        return line.contains(QLatin1String("video only")) ? 3 : 4;
+    return 5;
+}
+
+std::optional<FormatCandidate> candidateFrom(const QString &line, int position)
+{
+    if (line.contains(QLatin1String("audio only")))
+        return std::nullopt;
+    const std::optional<uint> code = leadingCode(line);
+    if (!code)
+        return std::nullopt;
+
+    FormatCandidate candidate;
+    candidate.code = *code;
+    candidate.line = position;
+
+    qsizetype cut = line.indexOf(QLatin1Char('|'));
+    if (cut < 0)
+        cut = line.size();
+    const QList<QStringView> tokens = leadingTokens(QStringView(line).left(cut), 4);
+    if (tokens.size() > 1)
+        candidate.extension = tokens.at(1).toString();
+    if (tokens.size() > 2)
+        candidate.resolution = tokens.at(2).toString();
+
+    const QRegularExpressionMatch size = sizeExpression().match(line);
+    if (size.hasMatch())
+        candidate.size = size.captured(1);
+
+    candidate.tier = tierOf(line, candidate.code, candidate.extension);
+    return candidate;
+}
+
+} // namespace
+
+FormatList parseFormatList(const QString &output)
+{
+    const QStringList lines = output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+
+    QList<FormatCandidate> candidates;
+    for (int i = 0; i < lines.size(); ++i) {
+        if (std::optional<FormatCandidate> candidate = candidateFrom(lines.at(i), i))
+            candidates.append(*candidate);
+    }
+    std::stable_sort(candidates.begin(), candidates.end(),
+                     [](const FormatCandidate &a, const FormatCandidate &b) {
+                         return a.tier != b.tier ? a.tier < b.tier : a.line < b.line;
+                     });
+
+    // The first candidate of each code wins; kept in walk order so that ties stay stable.
+    QSet<uint> seen;
+    QList<FormatRecord> ordered;
+    for (const FormatCandidate &candidate : std::as_const(candidates)) {
+        if (seen.contains(candidate.code))
+            continue;
+        seen.insert(candidate.code);
+        ordered.append({candidate.code, candidate.size, candidate.resolution});
+    }
+
+    // Nothing but audio: offer the first numbered line, whatever it is.
+    if (ordered.isEmpty()) {
+        for (const QString &line : lines) {
+            if (const std::optional<uint> code = leadingCode(line)) {
+                ordered.append({*code, QString(), QString()});
+                break;
+            }
+        }
+    }
+
+    std::stable_sort(ordered.begin(), ordered.end(), [](const FormatRecord &a, const FormatRecord &b) {
+        return sizeToBytes(a.size) > sizeToBytes(b.size);
+    });
+    if (ordered.size() > maxOfferedFormats)
+        ordered.resize(maxOfferedFormats);
+
+    FormatList result;
+    for (const FormatRecord &record : std::as_const(ordered)) {
+        result.formats.insert(record.code, record);
+        result.viewOrder.append(record.code);
+    }
+    return result;
+}
+
+SizeText splitSizeText(const QString &size)
+{
+    QString number;
+    SizeText result;
+    for (const QChar c : size) {
+        if (c.isDigit() || c == QLatin1Char('.'))
+            number.append(c);
+        else
+            result.unit.append(c);
+    }
+    result.value = number.toDouble(&result.ok);
+    if (!result.ok)
+        result.value = 0;
+    return result;
+}
+
+qint64 sizeToBytes(const QString &size)
+{
+    SizeText text = splitSizeText(size);
+    if (!text.ok)
+        return 0;
+    if (text.isUnit("GiB"))
+        text.value *= 1024.0 * 1024.0 * 1024.0;
+    else if (text.isUnit("MiB"))
+        text.value *= 1024.0 * 1024.0;
+    else if (text.isUnit("KiB"))
+        text.value *= 1024.0;
+    // Absurd sizes saturate rather than overflow the conversion.
+    if (!(text.value < 9.2e18))
+        return std::numeric_limits<qint64>::max();
+    return qint64(text.value);
+}

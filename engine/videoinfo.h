@@ -1,0 +1,20 @@
+#pragma once
+
+#include "engine/formatrecord.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QTime>
+#include <QUrl>
+
+// The video the user is working on.
+struct VideoInfo {
+    uint formatCode = 0;
+    QUrl url;
+    QString toolTarget; // the video ID or address handed to the tool
+    QTime duration;
+    QString title;
+    QHash<uint, FormatRecord> formats;
+    QList<uint> viewOrder; // codes of formats in display order
+};

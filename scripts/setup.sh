@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Clipmoor needs to build, run and test.
+# Does nothing when everything is already there.
+set -euo pipefail
+
+packages=(
+  # build
+  cmake g++ make ninja-build pkg-config clang-format
+  # Qt 6 (Core, Gui, Widgets, Network, Test; Qml, Quick) and the tools
+  qt6-base-dev qt6-base-dev-tools qt6-declarative-dev libgl-dev
+  # run time: platform plug-ins (xcb, offscreen) and the QML modules
+  qt6-qpa-plugins qml6-module-qtqml qml6-module-qtqml-workerscript
+  qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtquick-templates
+  qml6-module-qtquick-controls qml6-module-qtquick-layouts
+  fonts-dejavu-core fontconfig
+  # the shipped tools
+  yt-dlp ffmpeg python3
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+
+if ((${#missing[@]} == 0)); then
+  exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+sudo=()
+if [[ $(id -u) -ne 0 ]]; then
+  sudo=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
