@@ -15,46 +15,47 @@
 
 namespace {
 
-QString &outputDirStorage()
-{
+QString &outputDirStorage() {
     static QString dir;
     return dir;
 }
 
-QString pathIn(const QString &folder, const QString &name)
-{
+QString pathIn(const QString &folder, const QString &name) {
     return QStringLiteral("%1/%2").arg(folder, name);
 }
 
-void makeOutputDir(const QString &dir)
-{
+void makeOutputDir(const QString &dir) {
     if (!QDir().mkpath(dir)) {
-        qCritical() << CLM_TAG << "!!! ERROR:" << "output dir" << dir;
+        qCritical() << CLM_TAG << "!!! ERROR:"
+                    << "output dir" << dir;
     } else {
-        qDebug().noquote() << "OK:" << "output dir" << dir;
+        qDebug().noquote() << "OK:"
+                           << "output dir" << dir;
     }
 }
 
 } // namespace
 
-const QString &outputDir() { return outputDirStorage(); }
+const QString &outputDir() {
+    return outputDirStorage();
+}
 
-void storeIfChanged(QSettings *settings, const QString &key, const QString &value)
-{
+void storeIfChanged(QSettings *settings, const QString &key, const QString &value) {
     if (settings->value(key, QString()).toString() == value)
         return;
     settings->setValue(key, value);
 }
 
-void checkAndSetupFiles()
-{
+void checkAndSetupFiles() {
     qDebug().noquote() << "-->" << CLM_TAG;
 
     const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (!QDir().mkpath(dataDir)) {
-        qCritical() << CLM_TAG << "!!! ERROR:" << "data dir" << dataDir;
+        qCritical() << CLM_TAG << "!!! ERROR:"
+                    << "data dir" << dataDir;
     } else {
-        qDebug().noquote() << "OK:" << "data dir" << dataDir;
+        qDebug().noquote() << "OK:"
+                           << "data dir" << dataDir;
     }
 
     QSettings *settings = sessionData()->settings;
@@ -69,7 +70,8 @@ void checkAndSetupFiles()
             continue;
         const QString source = pathIn(appDir, name);
         if (!QFileInfo::exists(source)) {
-            qWarning() << "WARNING:" << "No file in:" << source;
+            qWarning() << "WARNING:"
+                       << "No file in:" << source;
             continue;
         }
         QFile::copy(source, destination);
@@ -79,8 +81,7 @@ void checkAndSetupFiles()
     prepareOutputDir();
 }
 
-void prepareOutputDir()
-{
+void prepareOutputDir() {
     qDebug().noquote() << "-->" << CLM_TAG;
 
     const QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
@@ -102,10 +103,12 @@ void prepareOutputDir()
             qInfo().noquote() << CLM_TAG << "Renamed" << candidate << "to" << renamed;
             continue;
         }
-        qCritical() << CLM_TAG << "!!! ERROR:" << "Failed to rename" << candidate;
+        qCritical() << CLM_TAG << "!!! ERROR:"
+                    << "Failed to rename" << candidate;
         if (QFile::remove(candidate))
             continue;
-        qCritical() << CLM_TAG << "!!! ERROR:" << "Failed to remove" << candidate;
+        qCritical() << CLM_TAG << "!!! ERROR:"
+                    << "Failed to remove" << candidate;
         dir = pathIn(downloads, QStringLiteral("Clipmoor"));
         makeOutputDir(dir);
     }

@@ -18,8 +18,8 @@ std::optional<QUrl> accept(const QString &text);
 
 struct Target {
     enum Problem { None, ForeignHost, NoId };
-    QString target;   // the tool's last argument
-    QUrl canonical;   // the watch address, empty when no ID was found
+    QString target; // the tool's last argument
+    QUrl canonical; // the watch address, empty when no ID was found
     Problem problem = None;
 };
 

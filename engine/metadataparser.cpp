@@ -2,8 +2,7 @@
 
 #include <QStringList>
 
-Metadata parseMetadata(const QString &output)
-{
+Metadata parseMetadata(const QString &output) {
     Metadata result;
     const QStringList parts = output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     if (parts.size() < 2) {

@@ -1,0 +1,428 @@
+// The engine driving a stand-in tool: argument lists, every way a run can end, stopping,
+// and a tool that cannot be started.
+#include "app/sessiondata.h"
+#include "app/setup.h"
+#include "engine/clipmoor.h"
+#include "tests/support/testdata.h"
+#include "tests/support/testmain.h"
+#include "tests/support/toolstage.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// Answers the metadata and format-list runs; $1 tells the runs apart.
+const char answering[] = "case \"$1\" in\n"
+                         "--get-title) printf 'Some Title\\n1:02:03\\n' ;;\n"
+                         "--list-formats) cat \"$here/listing.txt\" ;;\n"
+                         "esac\n";
+
+// A run that waits, with a child of its own, until it is stopped.
+const char waitWithChild[] = "sleep 300 & echo $! > \"$here/child.$$\"; wait; exit 0";
+
+QString scriptFor(const QString &metadata, const QString &formats, const QString &download) {
+    return QStringLiteral("case \"$1\" in\n--get-title) %1 ;;\n--list-formats) %2 ;;\n"
+                          "--no-warnings) %3 ;;\nesac\n")
+        .arg(metadata, formats, download);
+}
+
+const QString metadataAnswer = QStringLiteral("printf 'Some Title\\n1:02:03\\n'");
+const QString formatsAnswer = QStringLiteral("cat \"$here/listing.txt\"");
+
+} // namespace
+
+class TestEngine : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TestEngine(const TestHome &home_)
+        : home(home_)
+        , stage(home_.dataDir()) {}
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void requestsCarryTheirArguments();
+    void optionLikeIdGoesAsAddress();
+    void completion_data();
+    void completion();
+    void failedDownloadKeepsToolError();
+    void progressReachesListeners();
+    void userStopDuringEachRun_data();
+    void userStopDuringEachRun();
+    void silentStopEndsQuietly();
+    void stopWhileIdleDoesNotSpoilNextRun();
+    void downloadMakesWayForRunningTool();
+    void toolCannotStart_data();
+    void toolCannotStart();
+    void selfUpdate_data();
+    void selfUpdate();
+    void detachedSelfUpdateReportsNothing();
+
+private:
+    void startMetadata(const QString &address = QStringLiteral("https://youtu.be/abc123XYZ_0"));
+    qint64 waitForRun(int count);
+    qint64 childOf(qint64 pid) const;
+
+    const TestHome &home;
+    ToolStage stage;
+    std::unique_ptr<Clipmoor> engine;
+    std::unique_ptr<QSignalSpy> metadataSpy, formatsSpy, videoSpy, wrongSpy, percentSpy, updateSpy;
+};
+
+void TestEngine::initTestCase() {
+    qRegisterMetaType<Clipmoor::errorType>();
+    prepareOutputDir();
+}
+
+void TestEngine::init() {
+    stage.reset();
+    stage.install();
+    QFile::remove(stage.file(QStringLiteral("listing.txt")));
+    QVERIFY(QFile::copy(
+        QStringLiteral(CLIPMOOR_TEST_DATA_DIR
+                       "/listings/13-local-ytdlp-2023.03.04-piped-F-and-compat-old.txt"),
+        stage.file(QStringLiteral("listing.txt"))));
+    sessionData()->video = VideoInfo();
+    sessionData()->toolError.clear();
+
+    engine = std::make_unique<Clipmoor>();
+    metadataSpy = std::make_unique<QSignalSpy>(engine.get(), &Clipmoor::haveMetadata);
+    formatsSpy = std::make_unique<QSignalSpy>(engine.get(), &Clipmoor::haveFormats);
+    videoSpy = std::make_unique<QSignalSpy>(engine.get(), &Clipmoor::haveVideo);
+    wrongSpy = std::make_unique<QSignalSpy>(engine.get(), &Clipmoor::somethingWrong);
+    percentSpy = std::make_unique<QSignalSpy>(engine.get(), &Clipmoor::percent);
+    updateSpy = std::make_unique<QSignalSpy>(engine.get(), &Clipmoor::resultUpdateBinary);
+}
+
+void TestEngine::cleanup() {
+    engine->stopTool(true);
+    for (qint64 pid : stage.runs())
+        QTRY_VERIFY(!processRunning(pid));
+    metadataSpy.reset();
+    formatsSpy.reset();
+    videoSpy.reset();
+    wrongSpy.reset();
+    percentSpy.reset();
+    updateSpy.reset();
+    engine.reset();
+}
+
+void TestEngine::startMetadata(const QString &address) {
+    QVERIFY(engine->setUrl(address));
+    engine->requestMetadata();
+}
+
+qint64 TestEngine::waitForRun(int count) {
+    if (!QTest::qWaitFor([&] { return stage.runs().size() >= count; }, 10000))
+        return 0;
+    return stage.runs().at(count - 1);
+}
+
+qint64 TestEngine::childOf(qint64 pid) const {
+    QFile file(stage.file(QStringLiteral("child.%1").arg(pid)));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().toLongLong() : 0;
+}
+
+void TestEngine::requestsCarryTheirArguments() {
+    stage.setScript(scriptFor(metadataAnswer, formatsAnswer, QStringLiteral("exit 0")));
+    startMetadata(QStringLiteral("https://www.youtube.com/watch?v=abc123XYZ_0&ab_channel=Chan"));
+    QVERIFY(formatsSpy->wait(10000));
+    QCOMPARE(metadataSpy->size(), 1);
+    QCOMPARE(wrongSpy->size(), 0);
+
+    const VideoInfo &video = sessionData()->video;
+    QCOMPARE(video.url.toString(), QStringLiteral("https://www.youtube.com/watch?v=abc123XYZ_0"));
+    QCOMPARE(video.toolTarget, QStringLiteral("abc123XYZ_0"));
+    QCOMPARE(video.title, QStringLiteral("Some Title"));
+    QCOMPARE(video.duration, QTime(1, 2, 3));
+    QCOMPARE(video.viewOrder, (QList<uint>{18, 137}));
+
+    const QList<qint64> runs = stage.runs();
+    QCOMPARE(runs.size(), 2);
+    QCOMPARE(stage.arguments(runs.at(0)),
+             (QStringList{QStringLiteral("--get-title"), QStringLiteral("--get-duration"),
+                          QStringLiteral("--no-warnings"), QStringLiteral("abc123XYZ_0")}));
+    QCOMPARE(stage.arguments(runs.at(1)),
+             (QStringList{QStringLiteral("--list-formats"), QStringLiteral("--no-warnings"),
+                          QStringLiteral("abc123XYZ_0")}));
+    QCOMPARE(stage.workingDirectory(runs.at(0)), home.dataDir());
+
+    engine->requestVideo(137);
+    QVERIFY(videoSpy->wait(10000));
+    QCOMPARE(video.formatCode, 137u);
+    const QStringList expected = {
+        QStringLiteral("--no-warnings"),
+        QStringLiteral("--no-playlist"),
+        QStringLiteral("--force-overwrites"),
+        QStringLiteral("--retries"),
+        QStringLiteral("1"),
+        QStringLiteral("--concurrent-fragments"),
+        QStringLiteral("4"),
+        QStringLiteral("--output-na-placeholder"),
+        QStringLiteral("CLM"),
+        QStringLiteral("--trim-filenames"),
+        QStringLiteral("55"),
+        QStringLiteral("--progress-delta"),
+        QStringLiteral("1"),
+        QStringLiteral("--merge-output-format"),
+        QStringLiteral("mp4"),
+        QStringLiteral("--format"),
+        QStringLiteral("137+bestaudio[ext=m4a]/137+bestaudio/best[ext=mp4]/best[ext=mkv]"),
+        QStringLiteral("--ffmpeg-location"),
+        home.dataDir(),
+        QStringLiteral("--path"),
+        home.downloadsDir() + QStringLiteral("/CLM"),
+        QStringLiteral("--output"),
+        QStringLiteral("%(title)s_%(resolution)s_%(id)s.%(ext)s"),
+        QStringLiteral("--windows-filenames"),
+        QStringLiteral("abc123XYZ_0"),
+    };
+    QCOMPARE(stage.arguments(waitForRun(3)), expected);
+}
+
+void TestEngine::optionLikeIdGoesAsAddress() {
+    stage.setScript(QLatin1String(answering));
+    startMetadata(QStringLiteral("https://youtu.be/-rf"));
+    QVERIFY(formatsSpy->wait(10000));
+    const QString canonical = QStringLiteral("https://www.youtube.com/watch?v=-rf");
+    for (qint64 pid : stage.runs())
+        QCOMPARE(stage.arguments(pid).last(), canonical);
+}
+
+void TestEngine::completion_data() {
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<bool>("download");   // else the metadata run, chained to the format list
+    QTest::addColumn<QString>("outcome"); // "formats", "video" or the error code
+
+    const QString crash = QStringLiteral("kill -SEGV $$");
+    QTest::newRow("metadata and formats")
+        << QString::fromLatin1(answering) << false << QStringLiteral("formats");
+    QTest::newRow("metadata exits non-zero, still parsed")
+        << scriptFor(QStringLiteral("printf 'T\\n45\\n'; exit 3"), formatsAnswer, QString())
+        << false << QStringLiteral("formats");
+    QTest::newRow("metadata too few lines")
+        << scriptFor(QStringLiteral("echo 'Only a title'"), formatsAnswer, QString()) << false
+        << QStringLiteral("69");
+    QTest::newRow("metadata bad duration")
+        << scriptFor(QStringLiteral("printf 'T\\n1:2:3:4\\n'"), formatsAnswer, QString()) << false
+        << QStringLiteral("70");
+    QTest::newRow("metadata crash")
+        << scriptFor(crash, formatsAnswer, QString()) << false << QStringLiteral("72");
+    QTest::newRow("formats crash")
+        << scriptFor(metadataAnswer, crash, QString()) << false << QStringLiteral("74");
+    QTest::newRow("formats error text gives an empty list")
+        << scriptFor(metadataAnswer, QStringLiteral("echo 'ERROR: gone' >&2; exit 1"), QString())
+        << false << QStringLiteral("formats");
+    QTest::newRow("download") << scriptFor({}, {}, QStringLiteral("exit 0")) << true
+                              << QStringLiteral("video");
+    QTest::newRow("download crash") << scriptFor({}, {}, crash) << true << QStringLiteral("86");
+    QTest::newRow("download exits non-zero")
+        << scriptFor({}, {}, QStringLiteral("exit 1")) << true << QStringLiteral("103");
+}
+
+void TestEngine::completion() {
+    QFETCH(QString, script);
+    QFETCH(bool, download);
+    QFETCH(QString, outcome);
+    stage.setScript(script);
+
+    if (download) {
+        sessionData()->video.toolTarget = QStringLiteral("abc");
+        engine->requestVideo(18);
+    } else {
+        startMetadata();
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(formatsSpy->size() + videoSpy->size() + wrongSpy->size() > 0, 10000);
+    QTest::qWait(100); // nothing else may follow
+
+    QString seen;
+    if (formatsSpy->size() == 1)
+        seen = QStringLiteral("formats");
+    else if (videoSpy->size() == 1)
+        seen = QStringLiteral("video");
+    else if (wrongSpy->size() == 1)
+        seen = QString::number(wrongSpy->at(0).at(0).value<Clipmoor::errorType>());
+    QCOMPARE(seen, outcome);
+    QCOMPARE(formatsSpy->size() + videoSpy->size() + wrongSpy->size(), 1);
+}
+
+void TestEngine::failedDownloadKeepsToolError() {
+    stage.setScript(scriptFor({}, {},
+                              QStringLiteral("echo 'ERROR: first' >&2; echo 'WARNING: w' >&2;"
+                                             "printf 'ERROR: [generic] abc: Unable to download'"
+                                             " >&2; exit 1")));
+    sessionData()->video.toolTarget = QStringLiteral("abc");
+    engine->requestVideo(18);
+    QVERIFY(wrongSpy->wait(10000));
+    QCOMPARE(wrongSpy->at(0).at(0).value<Clipmoor::errorType>(), Clipmoor::VideoFailed);
+    // The last error line counts, even without a final line break.
+    QCOMPARE(sessionData()->toolError, QStringLiteral("ERROR: [generic] abc: Unable to download"));
+}
+
+void TestEngine::progressReachesListeners() {
+    stage.setScript(scriptFor({}, {},
+                              QStringLiteral("printf '[download]  10.5%% of 1MiB\\n'; sleep 0.3;"
+                                             "printf '[download] 100%% of 1MiB\\n'; exit 0")));
+    sessionData()->video.toolTarget = QStringLiteral("abc");
+    engine->requestVideo(18);
+    QVERIFY(videoSpy->wait(10000));
+    QList<int> values;
+    for (const QList<QVariant> &signal : std::as_const(*percentSpy))
+        values.append(signal.at(0).toInt());
+    QCOMPARE(values, (QList<int>{10, 100}));
+}
+
+void TestEngine::userStopDuringEachRun_data() {
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<int>("run"); // which run waits
+    QTest::addColumn<bool>("download");
+    QTest::addColumn<int>("code");
+    const QString wait = QLatin1String(waitWithChild);
+    QTest::newRow("metadata") << scriptFor(wait, {}, {}) << 1 << false
+                              << int(Clipmoor::MetadataStopped);
+    QTest::newRow("formats") << scriptFor(metadataAnswer, wait, {}) << 2 << false
+                             << int(Clipmoor::FormatsStopped);
+    QTest::newRow("download") << scriptFor({}, {}, wait) << 1 << true
+                              << int(Clipmoor::VideoStopped);
+}
+
+void TestEngine::userStopDuringEachRun() {
+    QFETCH(QString, script);
+    QFETCH(int, run);
+    QFETCH(bool, download);
+    QFETCH(int, code);
+    stage.setScript(script);
+    if (download) {
+        sessionData()->video.toolTarget = QStringLiteral("abc");
+        engine->requestVideo(18);
+    } else {
+        startMetadata();
+    }
+    const qint64 pid = waitForRun(run);
+    QTRY_VERIFY(childOf(pid) > 0);
+    const qint64 child = childOf(pid);
+    QVERIFY(processRunning(child));
+
+    engine->stopTool(false);
+    // Stopping waits for the run and everything it started.
+    QVERIFY(!processRunning(pid));
+    QVERIFY(!processRunning(child));
+    QVERIFY(wrongSpy->wait(10000));
+    QCOMPARE(wrongSpy->size(), 1);
+    QCOMPARE(int(wrongSpy->at(0).at(0).value<Clipmoor::errorType>()), code);
+    QCOMPARE(videoSpy->size() + formatsSpy->size(), 0);
+}
+
+// Leaving the format page stops the tool without a report: the user already moved on.
+void TestEngine::silentStopEndsQuietly() {
+    stage.setScript(scriptFor(QLatin1String(waitWithChild), {}, {}));
+    startMetadata();
+    const qint64 pid = waitForRun(1);
+    QTRY_VERIFY(childOf(pid) > 0);
+    engine->stopTool(true);
+    QVERIFY(!processRunning(pid));
+    QVERIFY(!processRunning(childOf(pid)));
+    QTest::qWait(300);
+    QCOMPARE(wrongSpy->size() + metadataSpy->size() + formatsSpy->size(), 0);
+}
+
+void TestEngine::stopWhileIdleDoesNotSpoilNextRun() {
+    stage.setScript(QLatin1String(answering));
+    engine->stopTool(false);
+    startMetadata();
+    QVERIFY(formatsSpy->wait(10000));
+    QCOMPARE(wrongSpy->size(), 0);
+    QCOMPARE(metadataSpy->size(), 1);
+}
+
+void TestEngine::downloadMakesWayForRunningTool() {
+    stage.setScript(
+        scriptFor(metadataAnswer, QLatin1String(waitWithChild), QStringLiteral("exit 0")));
+    startMetadata();
+    const qint64 listing = waitForRun(2);
+    QTRY_VERIFY(childOf(listing) > 0);
+
+    engine->requestVideo(18);
+    QVERIFY(!processRunning(listing));
+    QVERIFY(!processRunning(childOf(listing)));
+    QVERIFY(videoSpy->wait(10000));
+    QCOMPARE(stage.arguments(waitForRun(3)).first(), QStringLiteral("--no-warnings"));
+    QCOMPARE(wrongSpy->size(), 0);
+    QCOMPARE(formatsSpy->size(), 0);
+}
+
+void TestEngine::toolCannotStart_data() {
+    QTest::addColumn<bool>("present");
+    QTest::addColumn<int>("request"); // 0 metadata, 1 download, 2 attached update
+    for (int request : {0, 1, 2}) {
+        QTest::addRow("missing, request %d", request) << false << request;
+        QTest::addRow("not executable, request %d", request) << true << request;
+    }
+}
+
+void TestEngine::toolCannotStart() {
+    QFETCH(bool, present);
+    QFETCH(int, request);
+    if (present)
+        QVERIFY(QFile::setPermissions(stage.toolPath(), QFile::ReadOwner | QFile::WriteOwner));
+    else
+        stage.remove();
+
+    if (request == 0) {
+        startMetadata();
+    } else if (request == 1) {
+        sessionData()->video.toolTarget = QStringLiteral("abc");
+        engine->requestVideo(18);
+    } else {
+        engine->updateBinary(false);
+    }
+    // Reported after the request has returned, never from inside it.
+    QCOMPARE(wrongSpy->size() + updateSpy->size(), 0);
+    if (request == 2) {
+        QVERIFY(updateSpy->wait(5000));
+        QCOMPARE(updateSpy->at(0).at(0).value<QProcess::ExitStatus>(), QProcess::CrashExit);
+    } else {
+        QVERIFY(wrongSpy->wait(5000));
+        QCOMPARE(wrongSpy->at(0).at(0).value<Clipmoor::errorType>(), Clipmoor::ToolNotStarted);
+    }
+    QTest::qWait(100);
+    QCOMPARE(wrongSpy->size() + updateSpy->size(), 1);
+}
+
+void TestEngine::selfUpdate_data() {
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QProcess::ExitStatus>("status");
+    QTest::newRow("updated") << QStringLiteral("exit 0") << QProcess::NormalExit;
+    QTest::newRow("exit code 1 is a failure") << QStringLiteral("exit 1") << QProcess::CrashExit;
+    QTest::newRow("crash") << QStringLiteral("kill -SEGV $$") << QProcess::CrashExit;
+}
+
+void TestEngine::selfUpdate() {
+    QFETCH(QString, script);
+    QFETCH(QProcess::ExitStatus, status);
+    stage.setScript(script);
+    engine->updateBinary(false);
+    QVERIFY(updateSpy->wait(10000));
+    QTest::qWait(100);
+    QCOMPARE(updateSpy->size(), 1);
+    QCOMPARE(updateSpy->at(0).at(0).value<QProcess::ExitStatus>(), status);
+    QCOMPARE(stage.arguments(waitForRun(1)), QStringList{QStringLiteral("--update")});
+}
+
+void TestEngine::detachedSelfUpdateReportsNothing() {
+    stage.setScript(QStringLiteral("exit 0"));
+    engine->updateBinary(true);
+    QCOMPARE(stage.arguments(waitForRun(1)), QStringList{QStringLiteral("--update")});
+    QTest::qWait(300);
+    QCOMPARE(updateSpy->size() + wrongSpy->size(), 0);
+}
+
+CLIPMOOR_TEST_MAIN(TestEngine)
+#include "tst_engine.moc"

@@ -1,0 +1,448 @@
+// The tool-output parsers and the address rules, against real output of the tool and
+// against the edge cases that break naive parsing.
+#include "engine/address.h"
+#include "engine/formatparser.h"
+#include "engine/metadataparser.h"
+#include "engine/progressparser.h"
+#include "tests/support/testdata.h"
+#include "tests/support/testmain.h"
+
+#include <QTest>
+
+using Records = QList<FormatRecord>;
+
+Q_DECLARE_METATYPE(Records)
+Q_DECLARE_METATYPE(std::optional<int>)
+
+namespace {
+
+Records recordsInViewOrder(const FormatList &list) {
+    Records records;
+    for (uint code : list.viewOrder)
+        records.append(list.formats.value(code));
+    return records;
+}
+
+QString describe(const Records &records) {
+    QStringList parts;
+    for (const FormatRecord &r : records)
+        parts.append(QStringLiteral("%1/%2/%3").arg(r.code).arg(r.resolution, r.size));
+    return parts.join(QLatin1Char(' '));
+}
+
+// Twelve video lines of 1 to 12 MiB, in a shuffled order.
+QString twelveFormats() {
+    QString text;
+    for (int size : {5, 12, 1, 7, 3, 9, 11, 2, 8, 4, 10, 6})
+        text += QStringLiteral("%1 mp4 %2x%2 | %3.00MiB https | video only\n")
+                    .arg(100 + size)
+                    .arg(size * 10)
+                    .arg(size);
+    return text;
+}
+
+} // namespace
+
+class TestParsers : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TestParsers(const TestHome &) {}
+
+private slots:
+    void formatList_data();
+    void formatList();
+    void formatListInvariants_data();
+    void formatListInvariants();
+    void sizeToBytes_data();
+    void sizeToBytes();
+    void metadata_data();
+    void metadata();
+    void progress_data();
+    void progress();
+    void progressOverRealDownloads_data();
+    void progressOverRealDownloads();
+    void acceptAddress_data();
+    void acceptAddress();
+    void toolTarget_data();
+    void toolTarget();
+};
+
+void TestParsers::formatList_data() {
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<Records>("expected");
+
+    // Sizes unknown everywhere: the ranking (tier, then line) decides the order.
+    QTest::newRow("2015 youtube-dl layout without columns")
+        << testData(QStringLiteral("listings/01-ytdl-2015-old-style-complete.txt"))
+        << Records{{18, {}, QStringLiteral("640x360")},  {160, {}, QStringLiteral("256x144")},
+                   {133, {}, QStringLiteral("426x240")}, {134, {}, QStringLiteral("640x360")},
+                   {135, {}, QStringLiteral("854x480")}, {136, {}, QStringLiteral("1280x720")},
+                   {22, {}, QStringLiteral("1280x720")}, {17, {}, QStringLiteral("176x144")},
+                   {36, {}, QStringLiteral("320x240")},  {5, {}, QStringLiteral("400x240")},
+                   {43, {}, QStringLiteral("640x360")}};
+    QTest::newRow("piped ASCII table, audio tracks with '-N' codes skipped")
+        << testData(QStringLiteral("listings/07-ytdlp-piped-ascii-multilang-140-N.txt"))
+        << Records{{136, QStringLiteral("19.86MiB"), QStringLiteral("1280x720")},
+                   {135, QStringLiteral("12.13MiB"), QStringLiteral("854x480")},
+                   {134, QStringLiteral("7.53MiB"), QStringLiteral("640x360")},
+                   {133, QStringLiteral("4.07MiB"), QStringLiteral("426x240")}};
+    QTest::newRow("box-drawing table with a GiB estimate")
+        << testData(QStringLiteral("listings/09-ytdlp-2025-premium-gib-tail.txt"))
+        << Records{{96, QStringLiteral("1.59GiB"), QStringLiteral("1920x1080")},
+                   {356, QStringLiteral("651.57MiB"), QStringLiteral("1920x1080")},
+                   {721, QStringLiteral("436.50MiB"), QStringLiteral("1920x1080")},
+                   {137, QStringLiteral("434.08MiB"), QStringLiteral("1920x1080")},
+                   {248, QStringLiteral("294.68MiB"), QStringLiteral("1920x1080")},
+                   {399, QStringLiteral("253.11MiB"), QStringLiteral("1920x1080")},
+                   {247, QStringLiteral("164.10MiB"), QStringLiteral("1280x720")},
+                   {398, QStringLiteral("134.60MiB"), QStringLiteral("1280x720")}};
+    QTest::newRow("shorts listing in KiB")
+        << testData(QStringLiteral("listings/11-ytdlp-2023-shorts-vertical-kib.txt"))
+        << Records{{278, QStringLiteral("627.79KiB"), QStringLiteral("144x256")}};
+    QTest::newRow("local yt-dlp, table and compat layout of the same formats")
+        << testData(QStringLiteral("listings/13-local-ytdlp-2023.03.04-piped-F-and-compat-old.txt"))
+        << Records{{18, QStringLiteral("15.60MiB"), QStringLiteral("640x360")},
+                   {137, QStringLiteral("1.34MiB"), QStringLiteral("1920x1080")}};
+
+    QTest::newRow("only audio: the first numbered line, without size")
+        << QStringLiteral("ID EXT\n251 webm audio only | 3.10MiB\n140 m4a audio only | 2.00MiB\n")
+        << Records{{251, {}, {}}};
+    QTest::newRow("same code: the lower tier wins")
+        << QStringLiteral("137-drc mp4 640x360 | 2.00MiB video only\n"
+                          "137 mp4 1280x720 | ~ 3.00MiB\n")
+        << Records{{137, QStringLiteral("3.00MiB"), QStringLiteral("1280x720")}};
+    QTest::newRow("same code and tier: the earlier line wins")
+        << QStringLiteral("22 webm 100x100 | 1.00MiB\n22-1 webm 200x200 | 2.00MiB\n")
+        << Records{{22, QStringLiteral("1.00MiB"), QStringLiteral("100x100")}};
+    QTest::newRow("code 0 and codes beyond 32 bits are skipped")
+        << QStringLiteral("0 mp4 1x1 | 1.00MiB\n4294967296 mp4 2x2 | 2.00MiB\n"
+                          "4294967295 mp4 3x3 | 3.00MiB\n")
+        << Records{{4294967295u, QStringLiteral("3.00MiB"), QStringLiteral("3x3")}};
+    QTest::newRow("approximate size without its sign")
+        << QStringLiteral("18 mp4 640x360 | \u2248 9.60MiB\n")
+        << Records{{18, QStringLiteral("9.60MiB"), QStringLiteral("640x360")}};
+    QTest::newRow("GiB before MiB before KiB")
+        << QStringLiteral("1 mp4 a | 900KiB\n2 mp4 b | 700MiB\n3 mp4 c | 1.5GiB\n")
+        << Records{{3, QStringLiteral("1.5GiB"), QStringLiteral("c")},
+                   {2, QStringLiteral("700MiB"), QStringLiteral("b")},
+                   {1, QStringLiteral("900KiB"), QStringLiteral("a")}};
+    QTest::newRow("lower-case unit is no size") << QStringLiteral("18 mp4 640x360 | 5.00mib\n")
+                                                << Records{{18, {}, QStringLiteral("640x360")}};
+    QTest::newRow("resolution only from before the first bar")
+        << QStringLiteral("18 mp4 | 640x360 1.00MiB\n")
+        << Records{{18, QStringLiteral("1.00MiB"), {}}};
+    QTest::newRow("twelve formats keep the eleven largest")
+        << twelveFormats()
+        << Records{{112, QStringLiteral("12.00MiB"), QStringLiteral("120x120")},
+                   {111, QStringLiteral("11.00MiB"), QStringLiteral("110x110")},
+                   {110, QStringLiteral("10.00MiB"), QStringLiteral("100x100")},
+                   {109, QStringLiteral("9.00MiB"), QStringLiteral("90x90")},
+                   {108, QStringLiteral("8.00MiB"), QStringLiteral("80x80")},
+                   {107, QStringLiteral("7.00MiB"), QStringLiteral("70x70")},
+                   {106, QStringLiteral("6.00MiB"), QStringLiteral("60x60")},
+                   {105, QStringLiteral("5.00MiB"), QStringLiteral("50x50")},
+                   {104, QStringLiteral("4.00MiB"), QStringLiteral("40x40")},
+                   {103, QStringLiteral("3.00MiB"), QStringLiteral("30x30")},
+                   {102, QStringLiteral("2.00MiB"), QStringLiteral("20x20")}};
+    QTest::newRow("an error message gives nothing")
+        << QStringLiteral("ERROR: [youtube] abc: Video unavailable\n") << Records{};
+    QTest::newRow("empty output") << QString() << Records{};
+}
+
+void TestParsers::formatList() {
+    QFETCH(QString, output);
+    QFETCH(Records, expected);
+    const FormatList list = parseFormatList(output);
+    QCOMPARE(describe(recordsInViewOrder(list)), describe(expected));
+    QCOMPARE(list.formats.size(), list.viewOrder.size());
+}
+
+void TestParsers::formatListInvariants_data() {
+    QTest::addColumn<QString>("output");
+    for (const char *name : {"listings/01-ytdl-2015-old-style-complete.txt",
+                             "listings/07-ytdlp-piped-ascii-multilang-140-N.txt",
+                             "listings/09-ytdlp-2025-premium-gib-tail.txt",
+                             "listings/13-local-ytdlp-2023.03.04-piped-F-and-compat-old.txt"}) {
+        const QString text = testData(QLatin1String(name));
+        QTest::newRow(name) << text;
+        QTest::addRow("%s with CRLF", name)
+            << QString(text).replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+        QTest::addRow("%s twice", name) << text + text;
+    }
+    QTest::newRow("binary garbage") << QString::fromLatin1(
+        QByteArray("\x01\x02"
+                   "12\xff\xfe 3 | 4\x00 99999999999999999999 | 1MiB\n7\t\t\n",
+                   40));
+}
+
+// Whatever the listing, the offer stays consistent.
+void TestParsers::formatListInvariants() {
+    QFETCH(QString, output);
+    const FormatList list = parseFormatList(output);
+    QVERIFY(list.viewOrder.size() <= maxOfferedFormats);
+    QCOMPARE(list.formats.size(), list.viewOrder.size());
+    for (uint code : list.viewOrder) {
+        QVERIFY(code != 0);
+        QVERIFY(list.formats.contains(code));
+        QCOMPARE(list.formats.value(code).code, code);
+    }
+    for (int i = 1; i < list.viewOrder.size(); ++i)
+        QVERIFY(::sizeToBytes(list.formats.value(list.viewOrder.at(i - 1)).size) >=
+                ::sizeToBytes(list.formats.value(list.viewOrder.at(i)).size));
+}
+
+void TestParsers::sizeToBytes_data() {
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<qint64>("bytes");
+    QTest::newRow("GiB") << QStringLiteral("1.5GiB") << qint64(1610612736);
+    QTest::newRow("MiB") << QStringLiteral("700MiB") << qint64(734003200);
+    QTest::newRow("KiB truncated") << QStringLiteral("627.79KiB") << qint64(642856);
+    QTest::newRow("unit any case") << QStringLiteral("2gib") << qint64(2147483648);
+    QTest::newRow("no unit") << QStringLiteral("12") << qint64(12);
+    QTest::newRow("empty") << QString() << qint64(0);
+    QTest::newRow("no number") << QStringLiteral("MiB") << qint64(0);
+    QTest::newRow("two points") << QStringLiteral("1.2.3MiB") << qint64(0);
+    QTest::newRow("huge saturates")
+        << QStringLiteral("99999999999999999999GiB") << std::numeric_limits<qint64>::max();
+}
+
+void TestParsers::sizeToBytes() {
+    QFETCH(QString, size);
+    QFETCH(qint64, bytes);
+    QCOMPARE(::sizeToBytes(size), bytes);
+}
+
+void TestParsers::metadata_data() {
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QTime>("duration");
+
+    const QString title = QStringLiteral("Test Video Title");
+    const QStringList hourAndMinute =
+        testData(QStringLiteral("metadata/11-local-get-title-duration-1h-and-sub-minute.txt"))
+            .split(QLatin1Char('\n'));
+    const QStringList liveAndMissing =
+        testData(QStringLiteral("metadata/12-local-get-title-duration-live-and-missing.txt"))
+            .split(QLatin1Char('\n'));
+
+    QTest::newRow("213 seconds") << testData(QStringLiteral(
+                                        "metadata/10-local-get-title-duration-213s.txt"))
+                                 << int(Metadata::Ok) << title << QTime(0, 3, 33);
+    QTest::newRow("one hour and more") << hourAndMinute.mid(0, 2).join(QLatin1Char('\n'))
+                                       << int(Metadata::Ok) << title << QTime(1, 2, 3);
+    QTest::newRow("bare seconds") << hourAndMinute.mid(2, 2).join(QLatin1Char('\n'))
+                                  << int(Metadata::Ok) << title << QTime(0, 0, 59);
+    QTest::newRow("live stream: no duration line")
+        << liveAndMissing.at(0) + QLatin1Char('\n') << int(Metadata::TooFewLines) << QString()
+        << QTime();
+    QTest::newRow("no duration field") << liveAndMissing.at(1) + QLatin1Char('\n')
+                                       << int(Metadata::TooFewLines) << QString() << QTime();
+
+    QTest::newRow("minutes with empty seconds")
+        << QStringLiteral("A\n5:\n") << int(Metadata::Ok) << QStringLiteral("A") << QTime(0, 5, 0);
+    QTest::newRow("notice before the answer")
+        << QStringLiteral("Some notice\n  Spaced Title \n1:02:03\n") << int(Metadata::Ok)
+        << QStringLiteral("Spaced Title") << QTime(1, 2, 3);
+    QTest::newRow("windows line ends") << QStringLiteral("Title\r\n1:02\r\n") << int(Metadata::Ok)
+                                       << QStringLiteral("Title") << QTime(0, 1, 2);
+    QTest::newRow("empty lines dropped")
+        << QStringLiteral("\n\nTitle\n\n45\n\n") << int(Metadata::Ok) << QStringLiteral("Title")
+        << QTime(0, 0, 45);
+    QTest::newRow("25 hours wrap") << QStringLiteral("T\n90000\n") << int(Metadata::Ok)
+                                   << QStringLiteral("T") << QTime(1, 0, 0);
+    QTest::newRow("text field counts as 0") << QStringLiteral("T\n1:xx:07\n") << int(Metadata::Ok)
+                                            << QStringLiteral("T") << QTime(1, 0, 7);
+    QTest::newRow("largest number wraps, no overflow")
+        << QStringLiteral("T\n4294967295\n") << int(Metadata::Ok) << QStringLiteral("T")
+        << QTime(6, 28, 15);
+    QTest::newRow("four fields") << QStringLiteral("T\n1:2:3:4\n") << int(Metadata::BadDuration)
+                                 << QString() << QTime();
+    QTest::newRow("single line") << QStringLiteral("Only a title\n") << int(Metadata::TooFewLines)
+                                 << QString() << QTime();
+    QTest::newRow("empty") << QString() << int(Metadata::TooFewLines) << QString() << QTime();
+}
+
+void TestParsers::metadata() {
+    QFETCH(QString, output);
+    QFETCH(int, status);
+    QFETCH(QString, title);
+    QFETCH(QTime, duration);
+    const Metadata result = parseMetadata(output);
+    QCOMPARE(int(result.status), status);
+    if (result.status == Metadata::Ok) {
+        QCOMPARE(result.title, title);
+        QCOMPARE(result.duration, duration);
+    }
+}
+
+void TestParsers::progress_data() {
+    QTest::addColumn<QString>("chunk");
+    QTest::addColumn<std::optional<int>>("expected");
+    QTest::newRow("fraction truncated")
+        << QStringLiteral("[download]   45.3% of 10.00MiB at 1.00MiB/s ETA 00:05\n")
+        << std::optional(45);
+    QTest::newRow("99.2 counts as done")
+        << QStringLiteral("[download]  99.2% of 1MiB\n") << std::optional(100);
+    QTest::newRow("100") << QStringLiteral("[download] 100% of 8.71MiB in 00:08\n")
+                         << std::optional(100);
+    QTest::newRow("first of two lines")
+        << QStringLiteral("[download]  10.0% of 1MiB\n[download]  20.0% of 1MiB\n")
+        << std::optional(10);
+    QTest::newRow("updates separated by CR only")
+        << QStringLiteral("\r[download]  12.5% of 1MiB\r[download]  13.5% of 1MiB")
+        << std::optional(12);
+    QTest::newRow("line without percent skipped")
+        << QStringLiteral("[download] Destination: a.mp4\n[download]  7.0% of 1MiB\n")
+        << std::optional(7);
+    QTest::newRow("percent without number")
+        << QStringLiteral("[download] Destination: 50% off.mp4\n") << std::optional(0);
+    QTest::newRow("negative clamps to 0") << QStringLiteral("[download] -5%\n") << std::optional(0);
+    QTest::newRow("nan is 0") << QStringLiteral("[download] nan%\n") << std::optional(0);
+    QTest::newRow("leading blanks") << QStringLiteral("   [download]   3.0%\n") << std::optional(3);
+    QTest::newRow("other tool line")
+        << QStringLiteral("[Merger] Merging 100%\n") << std::optional<int>();
+    QTest::newRow("marker case matters")
+        << QStringLiteral("[Download] 12%\n") << std::optional<int>();
+    QTest::newRow("marker must lead")
+        << QStringLiteral("x [download] 12%\n") << std::optional<int>();
+    QTest::newRow("unknown total size")
+        << QStringLiteral("[download]    1.00KiB at  Unknown B/s (00:00:00)\n")
+        << std::optional<int>();
+    QTest::newRow("empty") << QString() << std::optional<int>();
+}
+
+void TestParsers::progress() {
+    QFETCH(QString, chunk);
+    QFETCH(std::optional<int>, expected);
+    QCOMPARE(parseProgress(chunk), expected);
+}
+
+void TestParsers::progressOverRealDownloads_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QChar>("separator");
+    QTest::addColumn<QList<int>>("reported");
+    const QChar newline = QLatin1Char('\n');
+    QTest::newRow("one line per update")
+        << QStringLiteral("progress/01-ytdlp-2022-progress-newlines-final-line.txt") << newline
+        << QList<int>{22, 41, 51, 66, 74, 88, 100, 100};
+    QTest::newRow("two files and a merge")
+        << QStringLiteral("progress/07-local-ytdlp-2023.03.04-newline-merge-already-downloaded.txt")
+        << newline << QList<int>{0,   0, 0, 1, 2, 4, 9,  18, 37, 74,  100,
+                                 100, 0, 0, 2, 4, 9, 19, 40, 80, 100, 100};
+    QTest::newRow("unknown total size")
+        << QStringLiteral("progress/09-local-ytdlp-2023.03.04-unknown-total-size.txt") << newline
+        << QList<int>{100};
+    // Into a pipe the tool separates updates by CR only: read at once, they are one line.
+    QTest::newRow("CR updates read in one piece")
+        << QStringLiteral("progress/06-local-ytdlp-2023.03.04-piped-raw-cr.txt") << newline
+        << QList<int>{0};
+    QTest::newRow("CR updates read as they are written")
+        << QStringLiteral("progress/06-local-ytdlp-2023.03.04-piped-raw-cr.txt") << QChar(u'\r')
+        << QList<int>{0, 0, 0, 0, 1, 3, 7, 15, 30, 60, 95, 100, 100};
+}
+
+// The file fed to the parser in the chunks the tool writes.
+void TestParsers::progressOverRealDownloads() {
+    QFETCH(QString, file);
+    QFETCH(QChar, separator);
+    QFETCH(QList<int>, reported);
+    QList<int> values;
+    for (const QString &piece : testData(file).split(separator)) {
+        if (const std::optional<int> value = parseProgress(separator + piece))
+            values.append(*value);
+    }
+    QCOMPARE(values, reported);
+}
+
+void TestParsers::acceptAddress_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("stored"); // empty: refused
+
+    QTest::newRow("watch address") << QStringLiteral("https://www.youtube.com/watch?v=abc123XYZ_0")
+                                   << QStringLiteral("https://www.youtube.com/watch?v=abc123XYZ_0");
+    QTest::newRow("ab_channel removed, other items kept")
+        << QStringLiteral("https://www.youtube.com/watch?v=abc&ab_channel=Someone&t=10")
+        << QStringLiteral("https://www.youtube.com/watch?v=abc&t=10");
+    QTest::newRow("no scheme, no www")
+        << QStringLiteral("youtube.com/watch?v=abc") << QStringLiteral("youtube.com/watch?v=abc");
+    QTest::newRow("upper case") << QStringLiteral("HTTPS://WWW.YOUTUBE.COM/WATCH?V=ABC")
+                                << QStringLiteral("https://www.youtube.com/WATCH?V=ABC");
+    QTest::newRow("shorts") << QStringLiteral("https://youtube.com/shorts/Xy-9")
+                            << QStringLiteral("https://youtube.com/shorts/Xy-9");
+    QTest::newRow("short link with query") << QStringLiteral("https://youtu.be/abc?si=x")
+                                           << QStringLiteral("https://youtu.be/abc?si=x");
+    QTest::newRow("short link without ID") << QStringLiteral("https://youtu.be/") << QString();
+    QTest::newRow("v not the first item")
+        << QStringLiteral("https://www.youtube.com/watch?feature=x&v=abc") << QString();
+    QTest::newRow("dot must be a dot")
+        << QStringLiteral("https://youtubeXcom/watch?v=abc") << QString();
+    QTest::newRow("other site") << QStringLiteral("https://example.com/watch?v=abc") << QString();
+    QTest::newRow("ID must be ASCII word characters")
+        << QStringLiteral("https://youtu.be/\u00e9t\u00e9") << QString();
+    QTest::newRow("empty") << QString() << QString();
+    QTest::newRow("blank") << QStringLiteral("   ") << QString();
+}
+
+void TestParsers::acceptAddress() {
+    QFETCH(QString, text);
+    QFETCH(QString, stored);
+    const std::optional<QUrl> url = Address::accept(text);
+    QCOMPARE(url.has_value(), !stored.isEmpty());
+    if (url)
+        QCOMPARE(url->toString(), stored);
+}
+
+void TestParsers::toolTarget_data() {
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("canonical");
+    QTest::addColumn<int>("problem");
+
+    const QString watch = QStringLiteral("https://www.youtube.com/watch?v=");
+    QTest::newRow("watch") << QStringLiteral("http://youtube.com/watch?v=abc&t=3")
+                           << QStringLiteral("abc") << watch + QStringLiteral("abc")
+                           << int(Address::Target::None);
+    QTest::newRow("mobile host takes the main rules")
+        << QStringLiteral("https://m.youtube.com/watch?t=1&v=abc") << QStringLiteral("abc")
+        << watch + QStringLiteral("abc") << int(Address::Target::None);
+    QTest::newRow("shorts") << QStringLiteral("https://www.youtube.com/shorts/Xy9")
+                            << QStringLiteral("Xy9") << watch + QStringLiteral("Xy9")
+                            << int(Address::Target::None);
+    QTest::newRow("short link ignores its query")
+        << QStringLiteral("https://youtu.be/abc?si=x") << QStringLiteral("abc")
+        << watch + QStringLiteral("abc") << int(Address::Target::None);
+    QTest::newRow("ID like an option goes as an address")
+        << QStringLiteral("https://youtu.be/-rf") << watch + QStringLiteral("-rf")
+        << watch + QStringLiteral("-rf") << int(Address::Target::None);
+    QTest::newRow("ID with underscore first")
+        << QStringLiteral("https://youtube.com/watch?v=_x") << watch + QStringLiteral("_x")
+        << watch + QStringLiteral("_x") << int(Address::Target::None);
+    QTest::newRow("watch without v") << QStringLiteral("https://www.youtube.com/watch?t=1")
+                                     << QStringLiteral("https://www.youtube.com/watch?t=1")
+                                     << QString() << int(Address::Target::NoId);
+    QTest::newRow("main host, other path") << QStringLiteral("https://youtube.com/channel/x")
+                                           << QStringLiteral("https://youtube.com/channel/x")
+                                           << QString() << int(Address::Target::NoId);
+    QTest::newRow("short link without path")
+        << QStringLiteral("https://youtu.be/") << QStringLiteral("https://youtu.be/") << QString()
+        << int(Address::Target::NoId);
+    QTest::newRow("foreign host") << QStringLiteral("https://example.com/v/abc")
+                                  << QStringLiteral("https://example.com/v/abc") << QString()
+                                  << int(Address::Target::ForeignHost);
+}
+
+void TestParsers::toolTarget() {
+    QFETCH(QString, address);
+    QFETCH(QString, target);
+    QFETCH(QString, canonical);
+    QFETCH(int, problem);
+    const Address::Target result = Address::targetFor(QUrl(address, QUrl::TolerantMode));
+    QCOMPARE(result.target, target);
+    QCOMPARE(result.canonical.toString(), canonical);
+    QCOMPARE(int(result.problem), problem);
+}
+
+CLIPMOOR_TEST_MAIN(TestParsers)
+#include "tst_parsers.moc"

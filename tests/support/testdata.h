@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QString>
+
+// A file of tests/data without its "# source:" line.
+QString testData(const QString &relativePath);

@@ -1,0 +1,24 @@
+#include "tests/support/testmain.h"
+
+#include <QDir>
+
+TestHome::TestHome() {
+    qputenv("HOME", dir.path().toLocal8Bit());
+    for (const char *name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME",
+                             "XDG_DOWNLOAD_DIR", "XDG_CONFIG_DIRS"})
+        qunsetenv(name);
+    qputenv("XDG_RUNTIME_DIR", dir.path().toLocal8Bit() + "/runtime");
+    QDir(dir.path()).mkpath(QStringLiteral("runtime"));
+    QFile::setPermissions(dir.path() + QStringLiteral("/runtime"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+QString TestHome::dataDir() const {
+    return dir.path() + QStringLiteral("/.local/share/Quorvel/Clipmoor");
+}
+
+QString TestHome::downloadsDir() const {
+    return dir.path() + QStringLiteral("/Downloads");
+}
