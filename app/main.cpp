@@ -7,7 +7,8 @@
 #include <QCommandLineParser>
 #include <QDebug>
 
-int qMain(int argc, char **argv) {
+int qMain(int argc, char **argv)
+{
     QApplication::setApplicationName(QLatin1String(Identity::name));
     QApplication::setOrganizationName(QLatin1String(Identity::organization));
     QApplication::setApplicationVersion(QLatin1String(Identity::version));
@@ -31,6 +32,7 @@ int qMain(int argc, char **argv) {
     return result;
 }
 
-int main(int argc, char **argv) {
+int main(int argc, char **argv)
+{
     return qMain(argc, argv);
 }

@@ -6,29 +6,34 @@
 
 namespace Platform {
 
-QString toolFileName() {
+QString toolFileName()
+{
     return QStringLiteral("kestrel2.exe");
 }
 
-QStringList stagedToolNames() {
+QStringList stagedToolNames()
+{
     return {toolFileName(), QStringLiteral("ffmpeg.exe")};
 }
 
-QString pluginFileName(const QString &baseName) {
+QString pluginFileName(const QString &baseName)
+{
     return baseName + QStringLiteral(".dll");
 }
 
 void prepareToolProcess(QProcess &) {}
 
 // taskkill ends every process of the image name, the tool's own helper process included.
-bool stopToolProcesses(const QList<QProcess *> &, int timeoutMs) {
+bool stopToolProcesses(const QList<QProcess *> &, int timeoutMs)
+{
     QProcess taskkill;
     taskkill.start(QStringLiteral("taskkill"),
                    {QStringLiteral("/IM"), toolFileName(), QStringLiteral("/F")});
     return taskkill.waitForFinished(timeoutMs);
 }
 
-QString stopFailureText() {
+QString stopFailureText()
+{
     return QStringLiteral("Failed to execute taskkill command");
 }
 
@@ -50,7 +55,8 @@ namespace {
 
 #ifdef Q_OS_LINUX
 // True when some process of the group has not ended yet; zombies have ended.
-bool groupHasLiveMember(pid_t group) {
+bool groupHasLiveMember(pid_t group)
+{
     const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
     for (const QString &entry : entries) {
         bool numeric = false;
@@ -76,7 +82,8 @@ bool groupHasLiveMember(pid_t group) {
 }
 #endif
 
-bool groupAlive(pid_t group) {
+bool groupAlive(pid_t group)
+{
     if (::kill(-group, 0) == -1 && errno == ESRCH)
         return false;
 #ifdef Q_OS_LINUX
@@ -90,15 +97,18 @@ bool groupAlive(pid_t group) {
 
 namespace Platform {
 
-QString toolFileName() {
+QString toolFileName()
+{
     return QStringLiteral("kestrel2");
 }
 
-QStringList stagedToolNames() {
+QStringList stagedToolNames()
+{
     return {toolFileName(), QStringLiteral("ffmpeg")};
 }
 
-QString pluginFileName(const QString &baseName) {
+QString pluginFileName(const QString &baseName)
+{
 #ifdef Q_OS_MACOS
     return baseName + QStringLiteral(".dylib");
 #else
@@ -108,11 +118,13 @@ QString pluginFileName(const QString &baseName) {
 
 // Each tool run leads its own process group, so that stopping it also reaches what it
 // started (ffmpeg while merging, the yt-dlp behind the launcher) and nothing else.
-void prepareToolProcess(QProcess &process) {
+void prepareToolProcess(QProcess &process)
+{
     process.setChildProcessModifier([] { ::setpgid(0, 0); });
 }
 
-bool stopToolProcesses(const QList<QProcess *> &processes, int timeoutMs) {
+bool stopToolProcesses(const QList<QProcess *> &processes, int timeoutMs)
+{
     const QDeadlineTimer deadline(timeoutMs);
     QList<pid_t> groups;
     for (QProcess *process : processes) {
@@ -135,7 +147,8 @@ bool stopToolProcesses(const QList<QProcess *> &processes, int timeoutMs) {
     return true;
 }
 
-QString stopFailureText() {
+QString stopFailureText()
+{
     return QStringLiteral("Failed to stop the tool processes");
 }
 

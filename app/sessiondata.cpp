@@ -4,18 +4,21 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-SessionData::SessionData() {
+SessionData::SessionData()
+{
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
     QDir().mkpath(folder);
     settings = new QSettings(QStringLiteral("%1/%2").arg(folder, QStringLiteral("settings.ini")),
                              QSettings::IniFormat);
 }
 
-SessionData::~SessionData() {
+SessionData::~SessionData()
+{
     delete settings;
 }
 
-SessionData *sessionData() {
+SessionData *sessionData()
+{
     static SessionData data;
     return &data;
 }

@@ -15,47 +15,50 @@
 
 namespace {
 
-QString &outputDirStorage() {
+QString &outputDirStorage()
+{
     static QString dir;
     return dir;
 }
 
-QString pathIn(const QString &folder, const QString &name) {
+QString pathIn(const QString &folder, const QString &name)
+{
     return QStringLiteral("%1/%2").arg(folder, name);
 }
 
-void makeOutputDir(const QString &dir) {
+// The tag is the caller's, so that the line names prepareOutputDir().
+void makeOutputDir(const QString &dir, const QString &tag)
+{
     if (!QDir().mkpath(dir)) {
-        qCritical() << CLM_TAG << "!!! ERROR:"
-                    << "output dir" << dir;
+        qCritical() << tag << "!!! ERROR: output dir" << dir;
     } else {
-        qDebug().noquote() << "OK:"
-                           << "output dir" << dir;
+        qDebug().noquote() << "OK: output dir" << dir;
     }
 }
 
 } // namespace
 
-const QString &outputDir() {
+const QString &outputDir()
+{
     return outputDirStorage();
 }
 
-void storeIfChanged(QSettings *settings, const QString &key, const QString &value) {
+void storeIfChanged(QSettings *settings, const QString &key, const QString &value)
+{
     if (settings->value(key, QString()).toString() == value)
         return;
     settings->setValue(key, value);
 }
 
-void checkAndSetupFiles() {
+void checkAndSetupFiles()
+{
     qDebug().noquote() << "-->" << CLM_TAG;
 
     const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (!QDir().mkpath(dataDir)) {
-        qCritical() << CLM_TAG << "!!! ERROR:"
-                    << "data dir" << dataDir;
+        qCritical() << CLM_TAG << "!!! ERROR: data dir" << dataDir;
     } else {
-        qDebug().noquote() << "OK:"
-                           << "data dir" << dataDir;
+        qDebug().noquote() << "OK: data dir" << dataDir;
     }
 
     QSettings *settings = sessionData()->settings;
@@ -70,8 +73,7 @@ void checkAndSetupFiles() {
             continue;
         const QString source = pathIn(appDir, name);
         if (!QFileInfo::exists(source)) {
-            qWarning() << "WARNING:"
-                       << "No file in:" << source;
+            qWarning() << "WARNING: No file in:" << source;
             continue;
         }
         QFile::copy(source, destination);
@@ -81,13 +83,14 @@ void checkAndSetupFiles() {
     prepareOutputDir();
 }
 
-void prepareOutputDir() {
+void prepareOutputDir()
+{
     qDebug().noquote() << "-->" << CLM_TAG;
 
     const QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
     QString &dir = outputDirStorage();
     dir = pathIn(downloads, QStringLiteral("CLM"));
-    makeOutputDir(dir);
+    makeOutputDir(dir, CLM_TAG);
 
     // An installer file named like the output folder is moved aside, or removed.
     const QDir folder = QFileInfo(dir).dir();
@@ -103,13 +106,11 @@ void prepareOutputDir() {
             qInfo().noquote() << CLM_TAG << "Renamed" << candidate << "to" << renamed;
             continue;
         }
-        qCritical() << CLM_TAG << "!!! ERROR:"
-                    << "Failed to rename" << candidate;
+        qCritical() << CLM_TAG << "!!! ERROR: Failed to rename" << candidate;
         if (QFile::remove(candidate))
             continue;
-        qCritical() << CLM_TAG << "!!! ERROR:"
-                    << "Failed to remove" << candidate;
+        qCritical() << CLM_TAG << "!!! ERROR: Failed to remove" << candidate;
         dir = pathIn(downloads, QStringLiteral("Clipmoor"));
-        makeOutputDir(dir);
+        makeOutputDir(dir, CLM_TAG);
     }
 }

@@ -7,11 +7,13 @@ namespace Address {
 
 namespace {
 
-QString escapedHost(const char *host) {
+QString escapedHost(const char *host)
+{
     return QRegularExpression::escape(QLatin1String(host));
 }
 
-const QRegularExpression &addressExpression() {
+const QRegularExpression &addressExpression()
+{
     static const QRegularExpression expression(
         QStringLiteral("^(https?://)?(www\\.)?(%1/(watch\\?v=|shorts/)|%2/)[\\w\\-]+")
             .arg(escapedHost(mainHost), escapedHost(shortHost)),
@@ -21,7 +23,8 @@ const QRegularExpression &addressExpression() {
 
 } // namespace
 
-std::optional<QUrl> accept(const QString &text) {
+std::optional<QUrl> accept(const QString &text)
+{
     QUrl url(text, QUrl::TolerantMode);
     if (!url.isValid())
         return std::nullopt;
@@ -37,7 +40,8 @@ std::optional<QUrl> accept(const QString &text) {
     return url;
 }
 
-Target targetFor(const QUrl &url) {
+Target targetFor(const QUrl &url)
+{
     const QString host = url.host(QUrl::FullyDecoded).toLower();
     const QString path = url.path(QUrl::FullyDecoded);
 

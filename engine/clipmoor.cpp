@@ -18,19 +18,23 @@ namespace {
 
 constexpr int stopTimeoutMs = 30000;
 
-QString toolFolder() {
+QString toolFolder()
+{
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 
-QString toolProgram() {
+QString toolProgram()
+{
     return QStringLiteral("%1/%2").arg(toolFolder(), Platform::toolFileName());
 }
 
-template <typename Enum> const char *enumName(Enum value) {
+template <typename Enum> const char *enumName(Enum value)
+{
     return QMetaEnum::fromType<Enum>().valueToKey(value);
 }
 
-void logCrash(const QString &tag, QProcess *process, bool withState) {
+void logCrash(const QString &tag, QProcess *process, bool withState)
+{
     if (withState) {
         qCritical() << tag << "!!! ERROR:" << process->errorString() << "["
                     << enumName(process->state()) << enumName(process->error()) << "]";
@@ -43,23 +47,27 @@ void logCrash(const QString &tag, QProcess *process, bool withState) {
 
 Clipmoor::Clipmoor(QObject *parent)
     : QObject(parent)
-    , sharedData(sessionData()) {
+    , sharedData(sessionData())
+{
     connect(this, &Clipmoor::haveMetadata, this, &Clipmoor::requestFormats);
     // Closing the program leaves no tool running behind it.
     if (QCoreApplication *app = QCoreApplication::instance())
         connect(app, &QCoreApplication::aboutToQuit, this, [this] { stopTool(true); });
 }
 
-Clipmoor::~Clipmoor() {
+Clipmoor::~Clipmoor()
+{
     qDeleteAll(runs);
 }
 
-Clipmoor &Clipmoor::instance() {
+Clipmoor &Clipmoor::instance()
+{
     static Clipmoor engine;
     return engine;
 }
 
-bool Clipmoor::setUrl(const QString &text) {
+bool Clipmoor::setUrl(const QString &text)
+{
     const std::optional<QUrl> url = Address::accept(text);
     if (!url)
         return false;
@@ -67,7 +75,8 @@ bool Clipmoor::setUrl(const QString &text) {
     return true;
 }
 
-ToolRun *Clipmoor::createRun(ToolRun::Kind kind, const QStringList &arguments) {
+ToolRun *Clipmoor::createRun(ToolRun::Kind kind, const QStringList &arguments)
+{
     auto *run = new ToolRun(kind);
     QProcess *process = run->process;
     connect(process, &QProcess::finished, this,
@@ -87,27 +96,28 @@ ToolRun *Clipmoor::createRun(ToolRun::Kind kind, const QStringList &arguments) {
     return run;
 }
 
-void Clipmoor::startRun(ToolRun *run) {
+void Clipmoor::startRun(ToolRun *run)
+{
     runs.append(run);
     run->process->start(QIODevice::ReadWrite);
 }
 
-void Clipmoor::forgetRun(ToolRun *run) {
+void Clipmoor::forgetRun(ToolRun *run)
+{
     runs.removeOne(run);
     delete run;
 }
 
-void Clipmoor::requestMetadata() {
+void Clipmoor::requestMetadata()
+{
     VideoInfo &video = sharedData->video;
     qDebug().noquote() << "-->" << CLM_TAG << video.url.toString();
 
     const Address::Target target = Address::targetFor(video.url);
     if (target.problem == Address::Target::ForeignHost)
-        qWarning() << "WARNING:"
-                   << "Not a YouTube URL";
+        qWarning() << "WARNING: Not a YouTube URL";
     else if (target.problem == Address::Target::NoId)
-        qWarning() << "WARNING:"
-                   << "No ID found";
+        qWarning() << "WARNING: No ID found";
     else
         video.url = target.canonical;
     video.toolTarget = target.target;
@@ -119,7 +129,8 @@ void Clipmoor::requestMetadata() {
     startRun(run);
 }
 
-void Clipmoor::requestFormats() {
+void Clipmoor::requestFormats()
+{
     qDebug().noquote() << "-->" << CLM_TAG;
     ToolRun *run = createRun(ToolRun::Kind::Formats,
                              {QStringLiteral("--list-formats"), QStringLiteral("--no-warnings"),
@@ -128,7 +139,8 @@ void Clipmoor::requestFormats() {
     startRun(run);
 }
 
-void Clipmoor::requestVideo(uint formatCode) {
+void Clipmoor::requestVideo(uint formatCode)
+{
     qDebug().noquote() << "-->" << CLM_TAG << "ID:" << formatCode;
     sharedData->video.formatCode = formatCode;
     sharedData->toolError.clear();
@@ -175,7 +187,8 @@ void Clipmoor::requestVideo(uint formatCode) {
     startRun(run);
 }
 
-void Clipmoor::updateBinary(bool detached) {
+void Clipmoor::updateBinary(bool detached)
+{
     qDebug().noquote() << "-->" << CLM_TAG << "detached:" << (detached ? "true" : "false");
     const QStringList arguments = {QStringLiteral("--update")};
     if (detached) {
@@ -184,14 +197,14 @@ void Clipmoor::updateBinary(bool detached) {
         process.setArguments(arguments);
         process.setWorkingDirectory(toolFolder());
         if (!process.startDetached())
-            qWarning() << "WARNING:"
-                       << "Cannot start" << process.program();
+            qWarning() << "WARNING: Cannot start" << process.program();
         return;
     }
     startRun(createRun(ToolRun::Kind::Update, arguments));
 }
 
-void Clipmoor::stopTool(bool silent) {
+void Clipmoor::stopTool(bool silent)
+{
     QList<QProcess *> running;
     for (ToolRun *run : std::as_const(runs)) {
         if (run->process->state() == QProcess::NotRunning)
@@ -204,7 +217,8 @@ void Clipmoor::stopTool(bool silent) {
         qWarning() << "WARNING:" << Platform::stopFailureText();
 }
 
-void Clipmoor::runNotStarted(ToolRun *run) {
+void Clipmoor::runNotStarted(ToolRun *run)
+{
     qCritical() << CLM_TAG << "!!! ERROR:" << run->process->errorString()
                 << run->process->program();
     const ToolRun::Kind kind = run->kind;
@@ -215,7 +229,8 @@ void Clipmoor::runNotStarted(ToolRun *run) {
         emit somethingWrong(ToolNotStarted);
 }
 
-void Clipmoor::runFinished(ToolRun *run, QProcess::ExitStatus status) {
+void Clipmoor::runFinished(ToolRun *run, QProcess::ExitStatus status)
+{
     QProcess *process = run->process;
     const ToolRun::Stop stop = run->stop;
     const bool normal = status == QProcess::NormalExit;
@@ -260,8 +275,8 @@ void Clipmoor::runFinished(ToolRun *run, QProcess::ExitStatus status) {
             logCrash(CLM_TAG, process, true);
         if (stop == ToolRun::Stop::None && failed) {
             sharedData->toolError = run->lastError;
-            qCritical() << CLM_TAG << "!!! ERROR:"
-                        << "exit code" << process->exitCode() << run->lastError;
+            qCritical() << CLM_TAG << "!!! ERROR: exit code" << process->exitCode()
+                        << run->lastError;
         }
         forgetRun(run);
         if (stop == ToolRun::Stop::User)
@@ -283,8 +298,7 @@ void Clipmoor::runFinished(ToolRun *run, QProcess::ExitStatus status) {
         if (!normal)
             logCrash(CLM_TAG, process, false);
         else if (!succeeded)
-            qCritical() << CLM_TAG << "!!! ERROR:"
-                        << "exit code" << process->exitCode();
+            qCritical() << CLM_TAG << "!!! ERROR: exit code" << process->exitCode();
         forgetRun(run);
         emit resultUpdateBinary(succeeded ? QProcess::NormalExit : QProcess::CrashExit);
         break;
@@ -292,18 +306,17 @@ void Clipmoor::runFinished(ToolRun *run, QProcess::ExitStatus status) {
     }
 }
 
-void Clipmoor::requestMetadataFinished() {
+void Clipmoor::requestMetadataFinished()
+{
     qDebug().noquote() << "-->" << CLM_TAG;
     const Metadata metadata = parseMetadata(sharedData->toolOutput);
     switch (metadata.status) {
     case Metadata::TooFewLines:
-        qCritical() << CLM_TAG << "!!! ERROR:"
-                    << "Not enough valid lines in the input";
+        qCritical() << CLM_TAG << "!!! ERROR: Not enough valid lines in the input";
         emit somethingWrong(MetadataTooFewLines);
         return;
     case Metadata::BadDuration:
-        qCritical() << CLM_TAG << "!!! ERROR:"
-                    << "Invalid duration format";
+        qCritical() << CLM_TAG << "!!! ERROR: Invalid duration format";
         emit somethingWrong(MetadataBadDuration);
         return;
     case Metadata::Ok:
@@ -314,7 +327,8 @@ void Clipmoor::requestMetadataFinished() {
     emit haveMetadata();
 }
 
-void Clipmoor::requestFormatsFinished() {
+void Clipmoor::requestFormatsFinished()
+{
     qDebug().noquote() << "-->" << CLM_TAG;
     FormatList list = parseFormatList(sharedData->toolOutput);
     VideoInfo &video = sharedData->video;

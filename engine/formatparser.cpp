@@ -18,14 +18,16 @@ struct FormatCandidate {
     int line = 0;
 };
 
-const QRegularExpression &sizeExpression() {
+const QRegularExpression &sizeExpression()
+{
     static const QRegularExpression expression(QStringLiteral("(\\d+(?:\\.\\d+)?(?:KiB|MiB|GiB))"));
     return expression;
 }
 
 // The non-zero code at the start of the line, after leading blanks. Digits followed by
 // other characters ("140-1") give the number before them.
-std::optional<uint> leadingCode(const QString &line) {
+std::optional<uint> leadingCode(const QString &line)
+{
     int begin = 0;
     while (begin < line.size() && line.at(begin).isSpace())
         ++begin;
@@ -42,7 +44,8 @@ std::optional<uint> leadingCode(const QString &line) {
 }
 
 // The first tokens of the text, split at runs of white space.
-QList<QStringView> leadingTokens(QStringView text, int count) {
+QList<QStringView> leadingTokens(QStringView text, int count)
+{
     QList<QStringView> tokens;
     int i = 0;
     while (tokens.size() < count) {
@@ -58,7 +61,8 @@ QList<QStringView> leadingTokens(QStringView text, int count) {
     return tokens;
 }
 
-int tierOf(const QString &line, uint code, const QString &extension) {
+int tierOf(const QString &line, uint code, const QString &extension)
+{
     if (line.contains(QChar(0x2248))) // "≈": a size estimate
         return 0;
     if (line.contains(QLatin1Char('~')))
@@ -70,7 +74,8 @@ int tierOf(const QString &line, uint code, const QString &extension) {
     return 5;
 }
 
-std::optional<FormatCandidate> candidateFrom(const QString &line, int position) {
+std::optional<FormatCandidate> candidateFrom(const QString &line, int position)
+{
     if (line.contains(QLatin1String("audio only")))
         return std::nullopt;
     const std::optional<uint> code = leadingCode(line);
@@ -100,7 +105,8 @@ std::optional<FormatCandidate> candidateFrom(const QString &line, int position) 
 
 } // namespace
 
-FormatList parseFormatList(const QString &output) {
+FormatList parseFormatList(const QString &output)
+{
     const QStringList lines = output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 
     QList<FormatCandidate> candidates;
@@ -148,7 +154,8 @@ FormatList parseFormatList(const QString &output) {
     return result;
 }
 
-SizeText splitSizeText(const QString &size) {
+SizeText splitSizeText(const QString &size)
+{
     QString number;
     SizeText result;
     for (const QChar c : size) {
@@ -163,7 +170,8 @@ SizeText splitSizeText(const QString &size) {
     return result;
 }
 
-qint64 sizeToBytes(const QString &size) {
+qint64 sizeToBytes(const QString &size)
+{
     SizeText text = splitSizeText(size);
     if (!text.ok)
         return 0;

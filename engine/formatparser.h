@@ -24,7 +24,8 @@ struct SizeText {
     double value = 0;
     bool ok = false;
     QString unit;
-    bool isUnit(const char *name) const {
+    bool isUnit(const char *name) const
+    {
         return unit.contains(QLatin1String(name), Qt::CaseInsensitive);
     }
 };

@@ -5,24 +5,30 @@
 FormatTableModel::FormatTableModel(QObject *parent)
     : QAbstractTableModel(parent)
     , mediaIcon(QStringLiteral(":/img/sign_media"))
-    , downloadIcon(QStringLiteral(":/img/sign_download")) {}
+    , downloadIcon(QStringLiteral(":/img/sign_download"))
+{
+}
 
-void FormatTableModel::setFormats(QHash<uint, FormatRecord> *formats_, QList<uint> *viewOrder_) {
+void FormatTableModel::setFormats(QHash<uint, FormatRecord> *formats_, QList<uint> *viewOrder_)
+{
     beginResetModel();
     formats = formats_;
     viewOrder = viewOrder_;
     endResetModel();
 }
 
-int FormatTableModel::rowCount(const QModelIndex &) const {
+int FormatTableModel::rowCount(const QModelIndex &) const
+{
     return viewOrder ? int(viewOrder->size()) : 0;
 }
 
-int FormatTableModel::columnCount(const QModelIndex &) const {
+int FormatTableModel::columnCount(const QModelIndex &) const
+{
     return 5;
 }
 
-QVariant FormatTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+QVariant FormatTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Vertical)
@@ -43,7 +49,8 @@ QVariant FormatTableModel::headerData(int section, Qt::Orientation orientation, 
     }
 }
 
-QVariant FormatTableModel::data(const QModelIndex &index, int role) const {
+QVariant FormatTableModel::data(const QModelIndex &index, int role) const
+{
     if (!formats || !viewOrder || !index.isValid() || index.row() >= viewOrder->size() ||
         formats->isEmpty())
         return {};
@@ -76,7 +83,8 @@ QVariant FormatTableModel::data(const QModelIndex &index, int role) const {
     }
 }
 
-double sizeToMiB(const QString &size) {
+double sizeToMiB(const QString &size)
+{
     SizeText text = splitSizeText(size);
     if (!text.ok)
         return 0.0;

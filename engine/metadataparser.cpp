@@ -2,7 +2,8 @@
 
 #include <QStringList>
 
-Metadata parseMetadata(const QString &output) {
+Metadata parseMetadata(const QString &output)
+{
     Metadata result;
     const QStringList parts = output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     if (parts.size() < 2) {

@@ -3,7 +3,8 @@
 #include <QStringList>
 #include <QtNumeric>
 
-std::optional<int> parseProgress(const QString &chunk) {
+std::optional<int> parseProgress(const QString &chunk)
+{
     const QString marker = QStringLiteral("[download]");
     const QStringList parts = chunk.split(QLatin1Char('\n'));
     for (const QString &part : parts) {

@@ -9,15 +9,19 @@ constexpr qsizetype maxLineLength = 64 * 1024;
 
 ToolRun::ToolRun(Kind kind_)
     : kind(kind_)
-    , process(new QProcess) {}
+    , process(new QProcess)
+{
+}
 
-ToolRun::~ToolRun() {
+ToolRun::~ToolRun()
+{
     // The run may end inside one of its process's signals: let the process go later.
     process->disconnect();
     process->deleteLater();
 }
 
-void ToolRun::takeStandardError(const QByteArray &data, bool final) {
+void ToolRun::takeStandardError(const QByteArray &data, bool final)
+{
     errorTail.append(data);
     qsizetype start = 0;
     for (;;) {

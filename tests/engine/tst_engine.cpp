@@ -24,7 +24,8 @@ const char answering[] = "case \"$1\" in\n"
 // A run that waits, with a child of its own, until it is stopped.
 const char waitWithChild[] = "sleep 300 & echo $! > \"$here/child.$$\"; wait; exit 0";
 
-QString scriptFor(const QString &metadata, const QString &formats, const QString &download) {
+QString scriptFor(const QString &metadata, const QString &formats, const QString &download)
+{
     return QStringLiteral("case \"$1\" in\n--get-title) %1 ;;\n--list-formats) %2 ;;\n"
                           "--no-warnings) %3 ;;\nesac\n")
         .arg(metadata, formats, download);
@@ -41,7 +42,9 @@ class TestEngine : public QObject {
 public:
     explicit TestEngine(const TestHome &home_)
         : home(home_)
-        , stage(home_.dataDir()) {}
+        , stage(home_.dataDir())
+    {
+    }
 
 private slots:
     void initTestCase();
@@ -76,12 +79,14 @@ private:
     std::unique_ptr<QSignalSpy> metadataSpy, formatsSpy, videoSpy, wrongSpy, percentSpy, updateSpy;
 };
 
-void TestEngine::initTestCase() {
+void TestEngine::initTestCase()
+{
     qRegisterMetaType<Clipmoor::errorType>();
     prepareOutputDir();
 }
 
-void TestEngine::init() {
+void TestEngine::init()
+{
     stage.reset();
     stage.install();
     QFile::remove(stage.file(QStringLiteral("listing.txt")));
@@ -101,7 +106,8 @@ void TestEngine::init() {
     updateSpy = std::make_unique<QSignalSpy>(engine.get(), &Clipmoor::resultUpdateBinary);
 }
 
-void TestEngine::cleanup() {
+void TestEngine::cleanup()
+{
     engine->stopTool(true);
     for (qint64 pid : stage.runs())
         QTRY_VERIFY(!processRunning(pid));
@@ -114,23 +120,27 @@ void TestEngine::cleanup() {
     engine.reset();
 }
 
-void TestEngine::startMetadata(const QString &address) {
+void TestEngine::startMetadata(const QString &address)
+{
     QVERIFY(engine->setUrl(address));
     engine->requestMetadata();
 }
 
-qint64 TestEngine::waitForRun(int count) {
+qint64 TestEngine::waitForRun(int count)
+{
     if (!QTest::qWaitFor([&] { return stage.runs().size() >= count; }, 10000))
         return 0;
     return stage.runs().at(count - 1);
 }
 
-qint64 TestEngine::childOf(qint64 pid) const {
+qint64 TestEngine::childOf(qint64 pid) const
+{
     QFile file(stage.file(QStringLiteral("child.%1").arg(pid)));
     return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().toLongLong() : 0;
 }
 
-void TestEngine::requestsCarryTheirArguments() {
+void TestEngine::requestsCarryTheirArguments()
+{
     stage.setScript(scriptFor(metadataAnswer, formatsAnswer, QStringLiteral("exit 0")));
     startMetadata(QStringLiteral("https://www.youtube.com/watch?v=abc123XYZ_0&ab_channel=Chan"));
     QVERIFY(formatsSpy->wait(10000));
@@ -187,7 +197,8 @@ void TestEngine::requestsCarryTheirArguments() {
     QCOMPARE(stage.arguments(waitForRun(3)), expected);
 }
 
-void TestEngine::optionLikeIdGoesAsAddress() {
+void TestEngine::optionLikeIdGoesAsAddress()
+{
     stage.setScript(QLatin1String(answering));
     startMetadata(QStringLiteral("https://youtu.be/-rf"));
     QVERIFY(formatsSpy->wait(10000));
@@ -196,7 +207,8 @@ void TestEngine::optionLikeIdGoesAsAddress() {
         QCOMPARE(stage.arguments(pid).last(), canonical);
 }
 
-void TestEngine::completion_data() {
+void TestEngine::completion_data()
+{
     QTest::addColumn<QString>("script");
     QTest::addColumn<bool>("download");   // else the metadata run, chained to the format list
     QTest::addColumn<QString>("outcome"); // "formats", "video" or the error code
@@ -227,7 +239,8 @@ void TestEngine::completion_data() {
         << scriptFor({}, {}, QStringLiteral("exit 1")) << true << QStringLiteral("103");
 }
 
-void TestEngine::completion() {
+void TestEngine::completion()
+{
     QFETCH(QString, script);
     QFETCH(bool, download);
     QFETCH(QString, outcome);
@@ -253,7 +266,8 @@ void TestEngine::completion() {
     QCOMPARE(formatsSpy->size() + videoSpy->size() + wrongSpy->size(), 1);
 }
 
-void TestEngine::failedDownloadKeepsToolError() {
+void TestEngine::failedDownloadKeepsToolError()
+{
     stage.setScript(scriptFor({}, {},
                               QStringLiteral("echo 'ERROR: first' >&2; echo 'WARNING: w' >&2;"
                                              "printf 'ERROR: [generic] abc: Unable to download'"
@@ -266,7 +280,8 @@ void TestEngine::failedDownloadKeepsToolError() {
     QCOMPARE(sessionData()->toolError, QStringLiteral("ERROR: [generic] abc: Unable to download"));
 }
 
-void TestEngine::progressReachesListeners() {
+void TestEngine::progressReachesListeners()
+{
     stage.setScript(scriptFor({}, {},
                               QStringLiteral("printf '[download]  10.5%% of 1MiB\\n'; sleep 0.3;"
                                              "printf '[download] 100%% of 1MiB\\n'; exit 0")));
@@ -279,7 +294,8 @@ void TestEngine::progressReachesListeners() {
     QCOMPARE(values, (QList<int>{10, 100}));
 }
 
-void TestEngine::userStopDuringEachRun_data() {
+void TestEngine::userStopDuringEachRun_data()
+{
     QTest::addColumn<QString>("script");
     QTest::addColumn<int>("run"); // which run waits
     QTest::addColumn<bool>("download");
@@ -293,7 +309,8 @@ void TestEngine::userStopDuringEachRun_data() {
                               << int(Clipmoor::VideoStopped);
 }
 
-void TestEngine::userStopDuringEachRun() {
+void TestEngine::userStopDuringEachRun()
+{
     QFETCH(QString, script);
     QFETCH(int, run);
     QFETCH(bool, download);
@@ -321,7 +338,8 @@ void TestEngine::userStopDuringEachRun() {
 }
 
 // Leaving the format page stops the tool without a report: the user already moved on.
-void TestEngine::silentStopEndsQuietly() {
+void TestEngine::silentStopEndsQuietly()
+{
     stage.setScript(scriptFor(QLatin1String(waitWithChild), {}, {}));
     startMetadata();
     const qint64 pid = waitForRun(1);
@@ -333,7 +351,8 @@ void TestEngine::silentStopEndsQuietly() {
     QCOMPARE(wrongSpy->size() + metadataSpy->size() + formatsSpy->size(), 0);
 }
 
-void TestEngine::stopWhileIdleDoesNotSpoilNextRun() {
+void TestEngine::stopWhileIdleDoesNotSpoilNextRun()
+{
     stage.setScript(QLatin1String(answering));
     engine->stopTool(false);
     startMetadata();
@@ -342,7 +361,8 @@ void TestEngine::stopWhileIdleDoesNotSpoilNextRun() {
     QCOMPARE(metadataSpy->size(), 1);
 }
 
-void TestEngine::downloadMakesWayForRunningTool() {
+void TestEngine::downloadMakesWayForRunningTool()
+{
     stage.setScript(
         scriptFor(metadataAnswer, QLatin1String(waitWithChild), QStringLiteral("exit 0")));
     startMetadata();
@@ -358,7 +378,8 @@ void TestEngine::downloadMakesWayForRunningTool() {
     QCOMPARE(formatsSpy->size(), 0);
 }
 
-void TestEngine::toolCannotStart_data() {
+void TestEngine::toolCannotStart_data()
+{
     QTest::addColumn<bool>("present");
     QTest::addColumn<int>("request"); // 0 metadata, 1 download, 2 attached update
     for (int request : {0, 1, 2}) {
@@ -367,7 +388,8 @@ void TestEngine::toolCannotStart_data() {
     }
 }
 
-void TestEngine::toolCannotStart() {
+void TestEngine::toolCannotStart()
+{
     QFETCH(bool, present);
     QFETCH(int, request);
     if (present)
@@ -396,7 +418,8 @@ void TestEngine::toolCannotStart() {
     QCOMPARE(wrongSpy->size() + updateSpy->size(), 1);
 }
 
-void TestEngine::selfUpdate_data() {
+void TestEngine::selfUpdate_data()
+{
     QTest::addColumn<QString>("script");
     QTest::addColumn<QProcess::ExitStatus>("status");
     QTest::newRow("updated") << QStringLiteral("exit 0") << QProcess::NormalExit;
@@ -404,7 +427,8 @@ void TestEngine::selfUpdate_data() {
     QTest::newRow("crash") << QStringLiteral("kill -SEGV $$") << QProcess::CrashExit;
 }
 
-void TestEngine::selfUpdate() {
+void TestEngine::selfUpdate()
+{
     QFETCH(QString, script);
     QFETCH(QProcess::ExitStatus, status);
     stage.setScript(script);
@@ -416,7 +440,8 @@ void TestEngine::selfUpdate() {
     QCOMPARE(stage.arguments(waitForRun(1)), QStringList{QStringLiteral("--update")});
 }
 
-void TestEngine::detachedSelfUpdateReportsNothing() {
+void TestEngine::detachedSelfUpdateReportsNothing()
+{
     stage.setScript(QStringLiteral("exit 0"));
     engine->updateBinary(true);
     QCOMPARE(stage.arguments(waitForRun(1)), QStringList{QStringLiteral("--update")});

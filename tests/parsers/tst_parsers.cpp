@@ -16,14 +16,16 @@ Q_DECLARE_METATYPE(std::optional<int>)
 
 namespace {
 
-Records recordsInViewOrder(const FormatList &list) {
+Records recordsInViewOrder(const FormatList &list)
+{
     Records records;
     for (uint code : list.viewOrder)
         records.append(list.formats.value(code));
     return records;
 }
 
-QString describe(const Records &records) {
+QString describe(const Records &records)
+{
     QStringList parts;
     for (const FormatRecord &r : records)
         parts.append(QStringLiteral("%1/%2/%3").arg(r.code).arg(r.resolution, r.size));
@@ -31,7 +33,8 @@ QString describe(const Records &records) {
 }
 
 // Twelve video lines of 1 to 12 MiB, in a shuffled order.
-QString twelveFormats() {
+QString twelveFormats()
+{
     QString text;
     for (int size : {5, 12, 1, 7, 3, 9, 11, 2, 8, 4, 10, 6})
         text += QStringLiteral("%1 mp4 %2x%2 | %3.00MiB https | video only\n")
@@ -68,7 +71,8 @@ private slots:
     void toolTarget();
 };
 
-void TestParsers::formatList_data() {
+void TestParsers::formatList_data()
+{
     QTest::addColumn<QString>("output");
     QTest::addColumn<Records>("expected");
 
@@ -150,7 +154,8 @@ void TestParsers::formatList_data() {
     QTest::newRow("empty output") << QString() << Records{};
 }
 
-void TestParsers::formatList() {
+void TestParsers::formatList()
+{
     QFETCH(QString, output);
     QFETCH(Records, expected);
     const FormatList list = parseFormatList(output);
@@ -158,7 +163,8 @@ void TestParsers::formatList() {
     QCOMPARE(list.formats.size(), list.viewOrder.size());
 }
 
-void TestParsers::formatListInvariants_data() {
+void TestParsers::formatListInvariants_data()
+{
     QTest::addColumn<QString>("output");
     for (const char *name : {"listings/01-ytdl-2015-old-style-complete.txt",
                              "listings/07-ytdlp-piped-ascii-multilang-140-N.txt",
@@ -177,7 +183,8 @@ void TestParsers::formatListInvariants_data() {
 }
 
 // Whatever the listing, the offer stays consistent.
-void TestParsers::formatListInvariants() {
+void TestParsers::formatListInvariants()
+{
     QFETCH(QString, output);
     const FormatList list = parseFormatList(output);
     QVERIFY(list.viewOrder.size() <= maxOfferedFormats);
@@ -192,7 +199,8 @@ void TestParsers::formatListInvariants() {
                 ::sizeToBytes(list.formats.value(list.viewOrder.at(i)).size));
 }
 
-void TestParsers::sizeToBytes_data() {
+void TestParsers::sizeToBytes_data()
+{
     QTest::addColumn<QString>("size");
     QTest::addColumn<qint64>("bytes");
     QTest::newRow("GiB") << QStringLiteral("1.5GiB") << qint64(1610612736);
@@ -207,13 +215,15 @@ void TestParsers::sizeToBytes_data() {
         << QStringLiteral("99999999999999999999GiB") << std::numeric_limits<qint64>::max();
 }
 
-void TestParsers::sizeToBytes() {
+void TestParsers::sizeToBytes()
+{
     QFETCH(QString, size);
     QFETCH(qint64, bytes);
     QCOMPARE(::sizeToBytes(size), bytes);
 }
 
-void TestParsers::metadata_data() {
+void TestParsers::metadata_data()
+{
     QTest::addColumn<QString>("output");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("title");
@@ -264,7 +274,8 @@ void TestParsers::metadata_data() {
     QTest::newRow("empty") << QString() << int(Metadata::TooFewLines) << QString() << QTime();
 }
 
-void TestParsers::metadata() {
+void TestParsers::metadata()
+{
     QFETCH(QString, output);
     QFETCH(int, status);
     QFETCH(QString, title);
@@ -277,7 +288,8 @@ void TestParsers::metadata() {
     }
 }
 
-void TestParsers::progress_data() {
+void TestParsers::progress_data()
+{
     QTest::addColumn<QString>("chunk");
     QTest::addColumn<std::optional<int>>("expected");
     QTest::newRow("fraction truncated")
@@ -313,13 +325,15 @@ void TestParsers::progress_data() {
     QTest::newRow("empty") << QString() << std::optional<int>();
 }
 
-void TestParsers::progress() {
+void TestParsers::progress()
+{
     QFETCH(QString, chunk);
     QFETCH(std::optional<int>, expected);
     QCOMPARE(parseProgress(chunk), expected);
 }
 
-void TestParsers::progressOverRealDownloads_data() {
+void TestParsers::progressOverRealDownloads_data()
+{
     QTest::addColumn<QString>("file");
     QTest::addColumn<QChar>("separator");
     QTest::addColumn<QList<int>>("reported");
@@ -344,7 +358,8 @@ void TestParsers::progressOverRealDownloads_data() {
 }
 
 // The file fed to the parser in the chunks the tool writes.
-void TestParsers::progressOverRealDownloads() {
+void TestParsers::progressOverRealDownloads()
+{
     QFETCH(QString, file);
     QFETCH(QChar, separator);
     QFETCH(QList<int>, reported);
@@ -356,7 +371,8 @@ void TestParsers::progressOverRealDownloads() {
     QCOMPARE(values, reported);
 }
 
-void TestParsers::acceptAddress_data() {
+void TestParsers::acceptAddress_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("stored"); // empty: refused
 
@@ -385,7 +401,8 @@ void TestParsers::acceptAddress_data() {
     QTest::newRow("blank") << QStringLiteral("   ") << QString();
 }
 
-void TestParsers::acceptAddress() {
+void TestParsers::acceptAddress()
+{
     QFETCH(QString, text);
     QFETCH(QString, stored);
     const std::optional<QUrl> url = Address::accept(text);
@@ -394,7 +411,8 @@ void TestParsers::acceptAddress() {
         QCOMPARE(url->toString(), stored);
 }
 
-void TestParsers::toolTarget_data() {
+void TestParsers::toolTarget_data()
+{
     QTest::addColumn<QString>("address");
     QTest::addColumn<QString>("target");
     QTest::addColumn<QString>("canonical");
@@ -433,7 +451,8 @@ void TestParsers::toolTarget_data() {
                                   << int(Address::Target::ForeignHost);
 }
 
-void TestParsers::toolTarget() {
+void TestParsers::toolTarget()
+{
     QFETCH(QString, address);
     QFETCH(QString, target);
     QFETCH(QString, canonical);

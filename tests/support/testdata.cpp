@@ -3,7 +3,8 @@
 #include <QFile>
 #include <QTest>
 
-QString testData(const QString &relativePath) {
+QString testData(const QString &relativePath)
+{
     QFile file(QStringLiteral(CLIPMOOR_TEST_DATA_DIR "/") + relativePath);
     if (!file.open(QIODevice::ReadOnly))
         qFatal("cannot read test data %s", qPrintable(file.fileName()));

@@ -2,7 +2,8 @@
 
 #include <QDir>
 
-TestHome::TestHome() {
+TestHome::TestHome()
+{
     qputenv("HOME", dir.path().toLocal8Bit());
     for (const char *name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME",
                              "XDG_DOWNLOAD_DIR", "XDG_CONFIG_DIRS"})
@@ -15,10 +16,12 @@ TestHome::TestHome() {
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
-QString TestHome::dataDir() const {
+QString TestHome::dataDir() const
+{
     return dir.path() + QStringLiteral("/.local/share/Quorvel/Clipmoor");
 }
 
-QString TestHome::downloadsDir() const {
+QString TestHome::downloadsDir() const
+{
     return dir.path() + QStringLiteral("/Downloads");
 }

@@ -18,7 +18,8 @@ private:
 };
 
 #define CLIPMOOR_TEST_MAIN(TestClass)                                                              \
-    int main(int argc, char **argv) {                                                              \
+    int main(int argc, char **argv)                                                                \
+    {                                                                                              \
         TestHome home;                                                                             \
         QApplication::setApplicationName(QStringLiteral("Clipmoor"));                              \
         QApplication::setOrganizationName(QStringLiteral("Quorvel"));                              \

@@ -12,7 +12,8 @@
 
 namespace {
 
-QByteArray readFile(const QString &path) {
+QByteArray readFile(const QString &path)
+{
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
@@ -20,32 +21,38 @@ QByteArray readFile(const QString &path) {
 } // namespace
 
 ToolStage::ToolStage(const QString &dataDir)
-    : dir(dataDir) {
+    : dir(dataDir)
+{
     QDir().mkpath(dir);
 }
 
-QString ToolStage::toolPath() const {
+QString ToolStage::toolPath() const
+{
     return file(Platform::toolFileName());
 }
 
-void ToolStage::install(const QString &program) const {
+void ToolStage::install(const QString &program) const
+{
     remove();
     const QString source =
         program.isEmpty() ? QStringLiteral(CLIPMOOR_TEST_TOOLS_DIR "/standin.sh") : program;
     QVERIFY2(QFile::copy(source, toolPath()), qPrintable(source));
 }
 
-void ToolStage::remove() const {
+void ToolStage::remove() const
+{
     QFile::remove(toolPath());
 }
 
-void ToolStage::setScript(const QString &lines) const {
+void ToolStage::setScript(const QString &lines) const
+{
     QFile script(file(QStringLiteral("standin.cmd")));
     QVERIFY(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
     script.write(lines.toUtf8());
 }
 
-void ToolStage::reset() const {
+void ToolStage::reset() const
+{
     QDir folder(dir);
     const QStringList records =
         folder.entryList({QStringLiteral("run.*"), QStringLiteral("runs.log"),
@@ -55,7 +62,8 @@ void ToolStage::reset() const {
         folder.remove(name);
 }
 
-QList<qint64> ToolStage::runs() const {
+QList<qint64> ToolStage::runs() const
+{
     QList<qint64> pids;
     for (const QByteArray &line : readFile(file(QStringLiteral("runs.log"))).split('\n')) {
         if (!line.trimmed().isEmpty())
@@ -64,7 +72,8 @@ QList<qint64> ToolStage::runs() const {
     return pids;
 }
 
-QStringList ToolStage::arguments(qint64 pid) const {
+QStringList ToolStage::arguments(qint64 pid) const
+{
     QByteArray data = readFile(file(QStringLiteral("run.%1.args").arg(pid)));
     if (data.endsWith('\0'))
         data.chop(1);
@@ -76,11 +85,13 @@ QStringList ToolStage::arguments(qint64 pid) const {
     return arguments;
 }
 
-QString ToolStage::workingDirectory(qint64 pid) const {
+QString ToolStage::workingDirectory(qint64 pid) const
+{
     return QString::fromUtf8(readFile(file(QStringLiteral("run.%1.cwd").arg(pid)))).trimmed();
 }
 
-bool processRunning(qint64 pid) {
+bool processRunning(qint64 pid)
+{
     if (pid <= 0)
         return false;
     if (::kill(pid_t(pid), 0) == -1 && errno == ESRCH)

@@ -1,0 +1,251 @@
+// The program as a user starts it: command line, exit codes, and what the first and
+// later starts prepare in a fresh home.
+#include "tests/support/testmain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QStringList log; // standard error, one message per line
+};
+
+} // namespace
+
+class TestShell : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TestShell(const TestHome &) {}
+
+private slots:
+    void init();
+    void commandLine_data();
+    void commandLine();
+    void firstAndSecondStart();
+    void installerCleanUp_data();
+    void installerCleanUp();
+    void outputFolderCannotBeMade();
+
+private:
+    Run start(const QStringList &arguments);
+    QString dataDir() const
+    {
+        return home->path() + QStringLiteral("/.local/share/Quorvel/Clipmoor");
+    }
+    QString downloads() const { return home->path() + QStringLiteral("/Downloads"); }
+
+    std::unique_ptr<QTemporaryDir> home;
+};
+
+void TestShell::init()
+{
+    home = std::make_unique<QTemporaryDir>();
+}
+
+Run TestShell::start(const QStringList &arguments)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home->path());
+    for (const char *name :
+         {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_CONFIG_DIRS"})
+        environment.remove(QLatin1String(name));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home->path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("QT_MESSAGE_PATTERN"), QStringLiteral("%{message}"));
+    environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("default.debug=true"));
+
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(CLIPMOOR_BIN_DIR "/Clipmoor"), arguments);
+    Run run;
+    if (!program.waitForFinished(30000)) {
+        program.kill();
+        program.waitForFinished();
+        return run;
+    }
+    run.exitCode = program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -2;
+    run.out = QString::fromUtf8(program.readAllStandardOutput());
+    run.log = QString::fromUtf8(program.readAllStandardError()).split(QLatin1Char('\n'));
+    return run;
+}
+
+void TestShell::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out");   // a line of standard output
+    QTest::addColumn<QString>("error"); // a line of standard error
+
+    QTest::newRow("version") << QStringList{QStringLiteral("--version")} << 0
+                             << QStringLiteral("Clipmoor 2.0.023") << QString();
+    QTest::newRow("short version") << QStringList{QStringLiteral("-v")} << 0
+                                   << QStringLiteral("Clipmoor 2.0.023") << QString();
+    QTest::newRow("help") << QStringList{QStringLiteral("--help")} << 0
+                          << QStringLiteral(
+                                 "  --update-as <version>  update this app as some version")
+                          << QString();
+    QTest::newRow("help names uid")
+        << QStringList{QStringLiteral("-h")} << 0
+        << QStringLiteral("  --uid                  show UID") << QString();
+    QTest::newRow("unknown option") << QStringList{QStringLiteral("--bogus")} << 1 << QString()
+                                    << QStringLiteral("Clipmoor: Unknown option 'bogus'.");
+    QTest::newRow("update-as without value")
+        << QStringList{QStringLiteral("--update-as")} << 1 << QString()
+        << QStringLiteral("Clipmoor: Missing value after '--update-as'.");
+}
+
+void TestShell::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, out);
+    QFETCH(QString, error);
+    const Run run = start(arguments);
+    QCOMPARE(run.exitCode, exitCode);
+    if (!out.isEmpty())
+        QVERIFY2(run.out.split(QLatin1Char('\n')).contains(out), qPrintable(run.out));
+    if (!error.isEmpty())
+        QVERIFY2(run.log.contains(error), qPrintable(run.log.join(QLatin1Char('\n'))));
+}
+
+void TestShell::firstAndSecondStart()
+{
+    const QString data = dataDir();
+    const Run first = start({QStringLiteral("--version")});
+    QCOMPARE(first.exitCode, 0);
+    for (const QString &line :
+         {QStringLiteral("OK: data dir ") + data,
+          QStringLiteral("kestrel2 copy to: ") + data + QStringLiteral("/kestrel2"),
+          QStringLiteral("ffmpeg copy to: ") + data + QStringLiteral("/ffmpeg"),
+          QStringLiteral("OK: output dir ") + downloads() + QStringLiteral("/CLM")})
+        QVERIFY2(first.log.contains(line), qPrintable(line));
+    QVERIFY(first.log
+                .filter(QRegularExpression(
+                    QStringLiteral("^--> \\[\\d+\\] void checkAndSetupFiles\\(\\) :$")))
+                .size() == 1);
+    QVERIFY(QFileInfo(downloads() + QStringLiteral("/CLM")).isDir());
+    QVERIFY(QFileInfo(data + QStringLiteral("/kestrel2")).isExecutable());
+    QVERIFY(QFileInfo(data + QStringLiteral("/ffmpeg")).isExecutable());
+
+    const QString ini =
+        home->path() + QStringLiteral("/.local/share/Quorvel/Clipmoor/settings.ini");
+    {
+        QSettings settings(ini, QSettings::IniFormat);
+        QCOMPARE(settings.value(QStringLiteral("Version/Num")).toString(),
+                 QStringLiteral("2.0.023"));
+        QCOMPARE(settings.value(QStringLiteral("Version/Date")).toString(),
+                 QStringLiteral("25.0826"));
+    }
+
+    // A staged tool that updated itself stays as it is; unchanged keys are not rewritten.
+    QFile staged(data + QStringLiteral("/kestrel2"));
+    QVERIFY(staged.open(QIODevice::WriteOnly | QIODevice::Append));
+    staged.write("# updated\n");
+    staged.close();
+    const QByteArray tool = [&] {
+        QFile f(staged.fileName());
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+    const QDateTime written = QFileInfo(ini).lastModified();
+    QTest::qWait(1100);
+
+    const Run second = start({QStringLiteral("--version")});
+    QCOMPARE(second.exitCode, 0);
+    QVERIFY(second.log.filter(QStringLiteral("copy to:")).isEmpty());
+    QVERIFY(second.log.contains(QStringLiteral("OK: data dir ") + data));
+    QFile again(staged.fileName());
+    QVERIFY(again.open(QIODevice::ReadOnly));
+    QCOMPARE(again.readAll(), tool);
+    QCOMPARE(QFileInfo(ini).lastModified(), written);
+}
+
+void TestShell::installerCleanUp_data()
+{
+    QTest::addColumn<QStringList>("files"); // in Downloads; a trailing "/" makes a folder
+    QTest::addColumn<QStringList>("left");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("logLine"); // a pattern; %1 is the Downloads folder
+
+    QTest::newRow("installer moved aside")
+        << QStringList{QStringLiteral("CLM.exe")}
+        << QStringList{QStringLiteral("CLM"), QStringLiteral("CLM_Installer.exe")}
+        << QStringLiteral("CLM")
+        << QStringLiteral("^\\[\\d+\\] void prepareOutputDir\\(\\) : Renamed %1/CLM.exe to "
+                          "%1/CLM_Installer.exe$");
+    QTest::newRow("both installers: the old name is removed")
+        << QStringList{QStringLiteral("CLM.exe"), QStringLiteral("CLM_Installer.exe")}
+        << QStringList{QStringLiteral("CLM"), QStringLiteral("CLM_Installer.exe")}
+        << QStringLiteral("CLM")
+        << QStringLiteral("^\"\\[\\d+\\] void prepareOutputDir\\(\\) :\" !!! ERROR: Failed to "
+                          "rename \"%1/CLM.exe\"$");
+    QTest::newRow("msi neither moved nor removed: another output folder")
+        << QStringList{QStringLiteral("CLM.msi/"), QStringLiteral("CLM.msi/inside"),
+                       QStringLiteral("CLM_Installer.msi")}
+        << QStringList{QStringLiteral("CLM"), QStringLiteral("CLM.msi"),
+                       QStringLiteral("CLM_Installer.msi"), QStringLiteral("Clipmoor")}
+        << QStringLiteral("Clipmoor")
+        << QStringLiteral("^\"\\[\\d+\\] void prepareOutputDir\\(\\) :\" !!! ERROR: Failed to "
+                          "remove \"%1/CLM.msi\"$");
+}
+
+void TestShell::installerCleanUp()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, left);
+    QFETCH(QString, output);
+    QFETCH(QString, logLine);
+
+    QDir folder(downloads());
+    QVERIFY(folder.mkpath(QStringLiteral(".")));
+    for (const QString &name : files) {
+        if (name.endsWith(QLatin1Char('/'))) {
+            QVERIFY(folder.mkpath(name));
+            continue;
+        }
+        QFile file(folder.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(name.toUtf8());
+    }
+
+    const Run run = start({QStringLiteral("--version")});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name), left);
+    QVERIFY(run.log.contains(QStringLiteral("OK: output dir %1/%2").arg(downloads(), output)));
+    const QRegularExpression line(logLine.arg(QRegularExpression::escape(downloads())));
+    QVERIFY2(!run.log.filter(line).isEmpty(), qPrintable(run.log.join(QLatin1Char('\n'))));
+    if (files.contains(QStringLiteral("CLM_Installer.exe"))) {
+        QFile kept(folder.filePath(QStringLiteral("CLM_Installer.exe")));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("CLM_Installer.exe"));
+    }
+}
+
+void TestShell::outputFolderCannotBeMade()
+{
+    QVERIFY(QDir().mkpath(downloads()));
+    QFile blocker(downloads() + QStringLiteral("/CLM"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    const Run run = start({QStringLiteral("--version")});
+    QCOMPARE(run.exitCode, 0);
+    const QRegularExpression line(
+        QStringLiteral(
+            "^\"\\[\\d+\\] void prepareOutputDir\\(\\) :\" !!! ERROR: output dir \"%1/CLM\"$")
+            .arg(QRegularExpression::escape(downloads())));
+    QVERIFY2(!run.log.filter(line).isEmpty(), qPrintable(run.log.join(QLatin1Char('\n'))));
+}
+
+CLIPMOOR_TEST_MAIN(TestShell)
+#include "tst_shell.moc"

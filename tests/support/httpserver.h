@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QTcpServer>
+
+class QTcpSocket;
+
+// A small HTTP/1.1 server on 127.0.0.1 for the tests: each path answers what the test
+// asked for (status, type, body, a delay, a limited rate, a cut in the middle, or
+// nothing at all).
+class HttpServer : public QObject {
+    Q_OBJECT
+
+public:
+    struct Response {
+        int status = 200;
+        QByteArray contentType = "application/octet-stream";
+        QByteArray body;
+        int delayMs = 0;           // before the answer starts
+        qint64 bytesPerSecond = 0; // 0: as fast as possible
+        qint64 cutAfter = -1;      // close after this many body bytes; -1: send all
+        bool silent = false;       // accept the connection and never answer
+        bool withLength = true;    // send Content-Length
+    };
+
+    explicit HttpServer(QObject *parent = nullptr);
+    ~HttpServer() override;
+
+    bool listen(); // on a free port of 127.0.0.1
+    quint16 port() const { return server.serverPort(); }
+    QByteArray url(const QByteArray &path) const;
+
+    void route(const QByteArray &path, const Response &response);
+    void serveFile(const QByteArray &path, const QString &file, const QByteArray &contentType,
+                   qint64 bytesPerSecond = 0);
+
+    QList<QByteArray> requestedPaths() const { return requests; }
+
+private:
+    struct Connection;
+    void onNewConnection();
+    void onReadyRead(Connection *connection);
+    void answer(Connection *connection, const QByteArray &method, const QByteArray &path,
+                const QByteArray &range);
+    void sendMore(Connection *connection);
+    void drop(Connection *connection);
+
+    QTcpServer server;
+    QHash<QByteArray, Response> routes;
+    QList<QByteArray> requests;
+    QList<Connection *> connections;
+};

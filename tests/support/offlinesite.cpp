@@ -1,0 +1,97 @@
+#include "tests/support/offlinesite.h"
+
+#include "app/platform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+bool OfflineSite::runFfmpeg(const QStringList &arguments)
+{
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"),
+                 QStringList{QStringLiteral("-hide_banner"), QStringLiteral("-loglevel"),
+                             QStringLiteral("error"), QStringLiteral("-y")} +
+                     arguments);
+    if (!ffmpeg.waitForFinished(60000) || ffmpeg.exitStatus() != QProcess::NormalExit ||
+        ffmpeg.exitCode() != 0) {
+        failure =
+            QStringLiteral("ffmpeg failed: ") + QString::fromUtf8(ffmpeg.readAllStandardError());
+        return false;
+    }
+    return true;
+}
+
+bool OfflineSite::start(int seconds, qint64 bytesPerSecond)
+{
+    const QString length = QString::number(seconds);
+    const QString video = media.filePath(QStringLiteral("video.mp4"));
+    const QString audio = media.filePath(QStringLiteral("audio.m4a"));
+    if (!runFfmpeg({QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                    QStringLiteral("testsrc=size=320x180:rate=25:duration=") + length,
+                    QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"),
+                    QStringLiteral("ultrafast"), QStringLiteral("-pix_fmt"),
+                    QStringLiteral("yuv420p"), QStringLiteral("-an"), video}) ||
+        !runFfmpeg({QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                    QStringLiteral("sine=frequency=440:duration=") + length, QStringLiteral("-c:a"),
+                    QStringLiteral("aac"), QStringLiteral("-vn"), audio}))
+        return false;
+    videoSize = QFileInfo(video).size();
+    audioSize = QFileInfo(audio).size();
+    http.serveFile("/video.mp4", video, "video/mp4", bytesPerSecond);
+    http.serveFile("/audio.m4a", audio, "audio/mp4", bytesPerSecond);
+    if (!http.listen()) {
+        failure = QStringLiteral("cannot listen on 127.0.0.1");
+        return false;
+    }
+    return true;
+}
+
+bool OfflineSite::stage(const QString &dataDir) const
+{
+    const auto format = [](const char *id, const QByteArray &url, const char *ext,
+                           const char *vcodec, const char *acodec, qint64 size) {
+        QJsonObject object{{QStringLiteral("format_id"), QLatin1String(id)},
+                           {QStringLiteral("url"), QString::fromLatin1(url)},
+                           {QStringLiteral("ext"), QLatin1String(ext)},
+                           {QStringLiteral("protocol"), QStringLiteral("http")},
+                           {QStringLiteral("vcodec"), QLatin1String(vcodec)},
+                           {QStringLiteral("acodec"), QLatin1String(acodec)},
+                           {QStringLiteral("filesize"), size}};
+        if (qstrcmp(vcodec, "none") != 0) {
+            object.insert(QStringLiteral("width"), 320);
+            object.insert(QStringLiteral("height"), 180);
+        }
+        return object;
+    };
+    const QJsonObject info{
+        {QStringLiteral("id"), QLatin1String(videoId)},
+        {QStringLiteral("title"), QLatin1String(title)},
+        {QStringLiteral("duration"), durationSeconds},
+        {QStringLiteral("extractor"), QStringLiteral("generic")},
+        {QStringLiteral("extractor_key"), QStringLiteral("Generic")},
+        {QStringLiteral("formats"),
+         QJsonArray{
+             format("140", http.url("/audio.m4a"), "m4a", "none", "mp4a.40.2", audioSize),
+             format("137", http.url("/video.mp4"), "mp4", "avc1.64000d", "none", videoSize)}},
+    };
+
+    QDir().mkpath(dataDir);
+    QFile json(dataDir + QStringLiteral("/video.info.json"));
+    if (!json.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    json.write(QJsonDocument(info).toJson());
+    json.close();
+
+    const QString tool = dataDir + QLatin1Char('/') + Platform::toolFileName();
+    const QString ffmpeg = dataDir + QStringLiteral("/ffmpeg");
+    QFile::remove(tool);
+    QFile::remove(ffmpeg);
+    qputenv("CLIPMOOR_LAUNCHER", CLIPMOOR_BIN_DIR "/kestrel2");
+    return QFile::copy(QStringLiteral(CLIPMOOR_TEST_TOOLS_DIR "/offline-kestrel2.sh"), tool) &&
+           QFile::copy(QStringLiteral(CLIPMOOR_BIN_DIR "/ffmpeg"), ffmpeg);
+}
