@@ -1,11 +1,19 @@
 #include "app/identity.h"
 #include "app/logtag.h"
 #include "app/setup.h"
+#include "plugins/pluginmanagerhelper.h"
+#include "ui/navigation.h"
 
 #include <QApplication>
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QDebug>
+#include <QStandardPaths>
+
+#include <memory>
+
+using PluginManagerHelper::loggingPlugin;
+using PluginManagerHelper::sysInfoPlugin;
 
 int qMain(int argc, char **argv)
 {
@@ -14,25 +22,41 @@ int qMain(int argc, char **argv)
     QApplication::setApplicationVersion(QLatin1String(Identity::version));
     QApplication app(argc, argv);
 
+    if (loggingPlugin().get()) {
+        loggingPlugin().get()->configure(
+            QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation),
+            QStringLiteral("settings.ini"));
+    }
+    if (sysInfoPlugin().get()) {
+        sysInfoPlugin().get()->setAppInfo(QLatin1String(Identity::version),
+                                          QLatin1String(Identity::buildDate), 0, 1);
+    }
+
     checkAndSetupFiles();
 
-    auto *parser = new QCommandLineParser;
+    auto window = std::make_unique<Navigation>();
+    window->parser = new QCommandLineParser;
     const QCommandLineOption updateAs(QStringLiteral("update-as"),
                                       QStringLiteral("update this app as some version"),
                                       QStringLiteral("version"), QString());
     const QCommandLineOption uid(QStringLiteral("uid"), QStringLiteral("show UID"));
-    parser->addHelpOption();
-    parser->addVersionOption();
-    parser->addOption(updateAs);
-    parser->addOption(uid);
-    parser->process(app);
+    window->parser->addHelpOption();
+    window->parser->addVersionOption();
+    window->parser->addOption(updateAs);
+    window->parser->addOption(uid);
+    window->parser->process(app);
 
-    const int result = 0;
+    window->setWindowTitle(QStringLiteral("%1 %2").arg(QLatin1String(Identity::name),
+                                                       QLatin1String(Identity::version)));
+    window->showMainWindow();
+
+    // The start-up check may wait on the network while the window is shown; a window
+    // closed meanwhile could not stop an event loop that had not started yet.
+    const int result = window->isVisible() ? app.exec() : 0;
+
     qInfo().noquote() << CLM_TAG << "DONE:" << result << "\n";
+    if (loggingPlugin().get())
+        loggingPlugin().get()->finish();
+    window.reset();
     return result;
-}
-
-int main(int argc, char **argv)
-{
-    return qMain(argc, argv);
 }

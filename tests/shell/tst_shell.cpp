@@ -60,6 +60,9 @@ Run TestShell::start(const QStringList &arguments)
          {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_CONFIG_DIRS"})
         environment.remove(QLatin1String(name));
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home->path());
+    environment.insert(QStringLiteral("PATH"), home->filePath(QStringLiteral("bin")) +
+                                                   QLatin1Char(':') +
+                                                   environment.value(QStringLiteral("PATH")));
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("QT_MESSAGE_PATTERN"), QStringLiteral("%{message}"));
     environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("default.debug=true"));

@@ -1,0 +1,39 @@
+#include "addons/about/about.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+
+QString aboutText(const QString &identifier, const QString &description)
+{
+    // The program records its build date in its settings at every start.
+    const QSettings settings(
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation))
+            .filePath(QStringLiteral("settings.ini")),
+        QSettings::IniFormat);
+    const QString buildDate = settings.value(QStringLiteral("Version/Date")).toString();
+
+    QString text =
+        QStringLiteral("<h3>%1</h3><p>%2</p><p>Version %3")
+            .arg(QCoreApplication::applicationName().toHtmlEscaped(), description.toHtmlEscaped(),
+                 QCoreApplication::applicationVersion().toHtmlEscaped());
+    if (!buildDate.isEmpty())
+        text += QStringLiteral(", built %1").arg(buildDate.toHtmlEscaped());
+    text += QStringLiteral("</p>");
+    if (!identifier.isEmpty())
+        text += QStringLiteral("<p>Machine identifier: %1</p>").arg(identifier.toHtmlEscaped());
+    return text;
+}
+
+void About::showAbout(const QString &identifier, const QString &description)
+{
+    QMessageBox box;
+    box.setWindowTitle(QStringLiteral("About %1").arg(QCoreApplication::applicationName()));
+    box.setTextFormat(Qt::RichText);
+    box.setText(aboutText(identifier, description));
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}

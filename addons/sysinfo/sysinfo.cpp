@@ -1,0 +1,41 @@
+#include "addons/sysinfo/sysinfo.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSysInfo>
+#include <QUuid>
+
+void SysInfo::setAppInfo(const QString &version_, const QString &buildDate_, int, int)
+{
+    version = version_;
+    buildDate = buildDate_;
+}
+
+QString SysInfo::uid() const
+{
+    // A name-based UUID keeps the system's own machine ID private.
+    QByteArray machine = QSysInfo::machineUniqueId();
+    if (machine.isEmpty())
+        machine = QSysInfo::machineHostName().toUtf8();
+    const QUuid space(QStringLiteral("{6b1d5e7a-3c4f-4d2b-9a8e-0f1c2d3e4a5b}"));
+    return QUuid::createUuidV5(space, machine).toString(QUuid::WithoutBraces);
+}
+
+void SysInfo::showUid()
+{
+    const QString identifier = uid();
+    QMessageBox box;
+    box.setWindowTitle(QStringLiteral("Machine identifier"));
+    box.setIcon(QMessageBox::Information);
+    box.setText(QStringLiteral("The identifier of this computer:\n\n%1").arg(identifier));
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    QPushButton *copy = box.addButton(QStringLiteral("Copy"), QMessageBox::ActionRole);
+    box.addButton(QMessageBox::Close);
+    // The copy button leaves the dialog open.
+    copy->disconnect();
+    QObject::connect(copy, &QPushButton::clicked, &box,
+                     [identifier] { QApplication::clipboard()->setText(identifier); });
+    box.exec();
+}

@@ -1,0 +1,691 @@
+// The window on the offscreen platform, driving a stand-in tool: the page flow, the
+// format table, the download page, the error dialogs, the menu and the scale.
+#include "app/sessiondata.h"
+#include "app/setup.h"
+#include "engine/clipmoor.h"
+#include "plugins/pluginmanagerhelper.h"
+#include "tests/support/modalcloser.h"
+#include "tests/support/testmain.h"
+#include "tests/support/toolstage.h"
+#include "ui/navigation.h"
+
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTableView>
+#include <QTest>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+QString answering(const QString &title, const QString &duration,
+                  const QString &download = QStringLiteral("exit 0"))
+{
+    return QStringLiteral("case \"$1\" in\n"
+                          "--get-title) printf '%s\\n%s\\n' '%1' '%2' ;;\n"
+                          "--list-formats) cat \"$here/listing.txt\" ;;\n"
+                          "--no-warnings) %3 ;;\n"
+                          "--update) exit 0 ;;\n"
+                          "esac\n")
+        .arg(title, duration, download);
+}
+
+// Eleven formats, 137 the largest.
+QByteArray elevenFormats()
+{
+    QByteArray listing = "ID EXT RESOLUTION | FILESIZE\n";
+    const int codes[] = {137, 136, 135, 134, 133, 160, 22, 18, 43, 36, 17};
+    int size = 40;
+    for (int code : codes) {
+        listing += QByteArray::number(code) + " mp4 " + QByteArray::number(size * 10) + "x" +
+                   QByteArray::number(size * 5) + " | " + QByteArray::number(size) +
+                   ".00MiB video only\n";
+        --size;
+    }
+    return listing;
+}
+
+// The window's widgets, found by their object names.
+struct Widgets {
+    QStackedWidget *stackedWidget;
+    QWidget *page_URL, *page_Formats, *page_Download, *pageEmpty;
+    QLineEdit *editURL;
+    QPushButton *pushButton_Process, *btn_Back_from_Process, *btn_Back_from_Formats, *btn_Back_Last;
+    QLabel *labelTitle, *labelTime, *label_DL, *label_TitleDownload, *label_DL_OK;
+    QProgressBar *progressBar, *progressBarDL;
+    QTableView *tableView;
+    QPushButton *btnStartOver, *btnOpenFolder, *btnCancel;
+};
+
+// The events of a double click as the platform delivers them.
+void doubleClick(QTableView *table, const QModelIndex &index)
+{
+    const QPointF at = table->visualRect(index).center();
+    const QPointF global = table->viewport()->mapToGlobal(at);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                              QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+        const Qt::MouseButtons held =
+            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, at, global, Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(table->viewport(), &event);
+    }
+}
+
+QStringList calls()
+{
+    return PluginManagerHelper::updaterPlugin().get()->property("calls").toStringList();
+}
+
+} // namespace
+
+class TestNavigation : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TestNavigation(const TestHome &home_)
+        : home(home_)
+        , stage(home_.dataDir())
+    {
+    }
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void firstShowRunsStartupCheck();
+    void updateAsRunsManualCheck_data();
+    void updateAsRunsManualCheck();
+    void rejectedAddressWarns();
+    void enterActsAsProcessButton();
+    void metadataShown_data();
+    void metadataShown();
+    void formatTable();
+    void onlyDownloadCellOrDoubleClickStarts();
+    void downloadPageFlow();
+    void cancelReturnsWhenStopped();
+    void backFromFormatsStopsQuietly();
+    void errorDialogs_data();
+    void errorDialogs();
+    void contextMenu();
+    void scaleSizes_data();
+    void scaleSizes();
+    void scaleChoiceIsStored();
+    void unknownScaleMarksNothing();
+    void toolUpdateFromMenu();
+    void pluginEntriesWithoutPlugins();
+
+private:
+    void createWindow();
+    void enterAddress(const QString &address);
+    void waitForTable();
+    QAction *menuEntry(const QString &text) const;
+    int requestRuns() const;
+
+    const TestHome &home;
+    ToolStage stage;
+    std::unique_ptr<ModalCloser> closer;
+    std::unique_ptr<Navigation> window;
+    Widgets widgets{};
+    Widgets *ui = &widgets;
+};
+
+void TestNavigation::initTestCase()
+{
+    qRegisterMetaType<Clipmoor::errorType>();
+    prepareOutputDir();
+    QVERIFY(PluginManagerHelper::updaterPlugin().get());
+}
+
+void TestNavigation::init()
+{
+    stage.reset();
+    stage.install();
+    QFile listing(stage.file(QStringLiteral("listing.txt")));
+    QVERIFY(listing.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    listing.write(elevenFormats());
+    listing.close();
+    stage.setScript(answering(QStringLiteral("Some Title"), QStringLiteral("3:33")));
+    sessionData()->settings->remove(QStringLiteral("Scale/Val"));
+    QMetaObject::invokeMethod(PluginManagerHelper::updaterPlugin().get(), "clearCalls");
+    closer = std::make_unique<ModalCloser>();
+    createWindow();
+}
+
+void TestNavigation::createWindow()
+{
+    window.reset();
+    window = std::make_unique<Navigation>();
+    const auto find = [this](auto *&member, const char *name) {
+        member =
+            window->findChild<std::remove_reference_t<decltype(*member)> *>(QLatin1String(name));
+        QVERIFY2(member, name);
+    };
+    find(ui->stackedWidget, "stackedWidget");
+    find(ui->page_URL, "page_URL");
+    find(ui->page_Formats, "page_Formats");
+    find(ui->page_Download, "page_Download");
+    find(ui->pageEmpty, "pageEmpty");
+    find(ui->editURL, "editURL");
+    find(ui->pushButton_Process, "pushButton_Process");
+    find(ui->btn_Back_from_Process, "btn_Back_from_Process");
+    find(ui->btn_Back_from_Formats, "btn_Back_from_Formats");
+    find(ui->btn_Back_Last, "btn_Back_Last");
+    find(ui->labelTitle, "labelTitle");
+    find(ui->labelTime, "labelTime");
+    find(ui->progressBar, "progressBar");
+    find(ui->tableView, "tableView");
+    find(ui->label_DL, "label_DL");
+    find(ui->label_TitleDownload, "label_TitleDownload");
+    find(ui->label_DL_OK, "label_DL_OK");
+    find(ui->progressBarDL, "progressBarDL");
+    find(ui->btnStartOver, "btnStartOver");
+    find(ui->btnOpenFolder, "btnOpenFolder");
+    find(ui->btnCancel, "btnCancel");
+    // The constructor leaves the busy page up until the window is shown.
+    QCOMPARE(ui->stackedWidget->currentWidget(), ui->pageEmpty);
+    window->showMainWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+}
+
+void TestNavigation::cleanup()
+{
+    Clipmoor::instance().stopTool(true);
+    window.reset();
+    for (qint64 pid : stage.runs())
+        QTRY_VERIFY(!processRunning(pid));
+    closer.reset();
+}
+
+void TestNavigation::enterAddress(const QString &address)
+{
+    ui->editURL->setText(address);
+    QTest::mouseClick(ui->pushButton_Process, Qt::LeftButton);
+}
+
+void TestNavigation::waitForTable()
+{
+    QTRY_VERIFY_WITH_TIMEOUT(ui->tableView->model() && ui->tableView->model()->rowCount() > 0,
+                             10000);
+}
+
+QAction *TestNavigation::menuEntry(const QString &text) const
+{
+    for (QMenu *menu : window->findChildren<QMenu *>()) {
+        for (QAction *action : menu->actions()) {
+            if (action->text() == text)
+                return action;
+        }
+    }
+    return nullptr;
+}
+
+// Tool runs other than self-updates, which every window starts in the background.
+int TestNavigation::requestRuns() const
+{
+    int count = 0;
+    for (qint64 pid : stage.runs())
+        count += stage.arguments(pid) != QStringList{QStringLiteral("--update")};
+    return count;
+}
+
+void TestNavigation::firstShowRunsStartupCheck()
+{
+    QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_URL);
+    QVERIFY(ui->editURL->hasFocus());
+    QCOMPARE(calls(), QStringList{QStringLiteral("startupCheck 2023 25.0826")});
+    // The constructor started the tool's self-update in the background.
+    QTRY_VERIFY(!stage.runs().isEmpty());
+    QCOMPARE(stage.arguments(stage.runs().first()), QStringList{QStringLiteral("--update")});
+    window.reset();
+    QCOMPARE(calls().last(), QStringLiteral("releaseGui"));
+}
+
+void TestNavigation::updateAsRunsManualCheck_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("call");
+    QTest::newRow("number") << QStringLiteral("2000") << QStringLiteral("manualCheck 2000 2.0.023");
+    QTest::newRow("not a number") << QStringLiteral("abc")
+                                  << QStringLiteral("manualCheck 0 2.0.023");
+}
+
+void TestNavigation::updateAsRunsManualCheck()
+{
+    QFETCH(QString, value);
+    QFETCH(QString, call);
+    window.reset();
+    QMetaObject::invokeMethod(PluginManagerHelper::updaterPlugin().get(), "clearCalls");
+    window = std::make_unique<Navigation>();
+    QCommandLineParser parser;
+    parser.addOption({QStringLiteral("update-as"), QString(), QStringLiteral("version")});
+    parser.addOption({QStringLiteral("uid"), QString()});
+    QVERIFY(parser.parse({QStringLiteral("Clipmoor"), QStringLiteral("--update-as"), value}));
+    window->parser = &parser;
+    window->showMainWindow();
+    QCOMPARE(calls(), QStringList{call});
+    window.reset();
+}
+
+void TestNavigation::rejectedAddressWarns()
+{
+    for (const QString &text : {QString(), QStringLiteral("https://example.com/watch?v=x"),
+                                QStringLiteral("https://youtu.be/")}) {
+        closer->seen.clear();
+        enterAddress(text);
+        QTRY_COMPARE(closer->seen.size(), 1);
+        QCOMPARE(closer->seen.at(0).title, QStringLiteral("WARNING"));
+        QCOMPARE(
+            closer->seen.at(0).text,
+            QStringLiteral("WARNING: You must provide at least some valid YouTube URL to proceed"));
+        QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_URL);
+        QCOMPARE(ui->editURL->text(), text);
+    }
+    QTest::qWait(200);
+    QCOMPARE(requestRuns(), 0);
+}
+
+void TestNavigation::enterActsAsProcessButton()
+{
+    ui->editURL->setText(QStringLiteral("https://youtu.be/abc123XYZ_0"));
+    QTest::keyClick(ui->editURL, Qt::Key_Return);
+    QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_Formats);
+    QCOMPARE(ui->labelTitle->text(), QStringLiteral("Title"));
+    QCOMPARE(ui->labelTime->text(), QStringLiteral("00:00:00"));
+    QVERIFY(ui->progressBar->isVisible());
+    QVERIFY(ui->btn_Back_from_Formats->hasFocus());
+    waitForTable();
+    QVERIFY(!ui->progressBar->isVisible());
+    QCOMPARE(stage.arguments(stage.runs().at(1)).last(), QStringLiteral("abc123XYZ_0"));
+}
+
+void TestNavigation::metadataShown_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("duration");
+    QTest::addColumn<QString>("shownTitle");
+    QTest::addColumn<QString>("shownTime");
+    QTest::newRow("hours") << QStringLiteral("Top 10 Songs (Live) - Artist")
+                           << QStringLiteral("1:02:03") << QStringLiteral("Top Songs Live Artist")
+                           << QStringLiteral("| 1:02:03");
+    QTest::newRow("exactly an hour")
+        << QStringLiteral("Why? Because!") << QStringLiteral("1:00:00")
+        << QStringLiteral("Why? Because!") << QStringLiteral("| 1:00:00");
+    QTest::newRow("minutes") << QStringLiteral("A, b: c.") << QStringLiteral("2:03")
+                             << QStringLiteral("A, b: c.") << QStringLiteral("| 2:03");
+    QTest::newRow("seconds") << QStringLiteral("x") << QStringLiteral("45") << QStringLiteral("x")
+                             << QStringLiteral("| 45 sec.");
+    QTest::newRow("non-Latin title")
+        << QStringLiteral("\u041f\u0440\u0438\u0432\u0435\u0442") << QStringLiteral("5")
+        << QString() << QStringLiteral("| 5 sec.");
+}
+
+void TestNavigation::metadataShown()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, duration);
+    QFETCH(QString, shownTitle);
+    QFETCH(QString, shownTime);
+    stage.setScript(answering(title, duration));
+    enterAddress(QStringLiteral("https://www.youtube.com/watch?v=abc"));
+    QTRY_COMPARE(ui->labelTime->text(), shownTime);
+    QCOMPARE(ui->labelTitle->text(), shownTitle);
+    waitForTable();
+}
+
+void TestNavigation::formatTable()
+{
+    enterAddress(QStringLiteral("https://youtu.be/abc"));
+    waitForTable();
+    QTableView *table = ui->tableView;
+    QAbstractItemModel *model = table->model();
+    QCOMPARE(model->rowCount(), 11);
+    QCOMPARE(model->index(0, 1).data().toUInt(), 137u);
+    QVERIFY(table->isColumnHidden(1));
+    QCOMPARE(table->horizontalHeader()->sectionResizeMode(2), QHeaderView::Stretch);
+    QVERIFY(table->styleSheet().contains(QLatin1String("font-size: 14px;")));
+
+    // Only the rows that fit are shown: a part of a row counts when more than 0.3 of it fits.
+    int shown = 0;
+    while (shown < model->rowCount() && !table->isRowHidden(shown))
+        ++shown;
+    for (int row = shown; row < model->rowCount(); ++row)
+        QVERIFY(table->isRowHidden(row));
+    const double fit = double(table->viewport()->height()) / table->rowHeight(0);
+    QVERIFY2(shown >= 1 && shown < model->rowCount(), qPrintable(QString::number(fit)));
+    QCOMPARE(shown, int(fit - std::floor(fit) > 0.3 ? std::ceil(fit) : std::floor(fit)));
+}
+
+void TestNavigation::onlyDownloadCellOrDoubleClickStarts()
+{
+    stage.setScript(
+        answering(QStringLiteral("Clip"), QStringLiteral("5"), QStringLiteral("sleep 0.5")));
+    enterAddress(QStringLiteral("https://youtu.be/abc"));
+    waitForTable();
+    QTableView *table = ui->tableView;
+    const int before = int(stage.runs().size());
+
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                      table->visualRect(table->model()->index(0, 2)).center());
+    QTest::qWait(200);
+    QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_Formats);
+    QCOMPARE(stage.runs().size(), before);
+
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                      table->visualRect(table->model()->index(1, 4)).center());
+    QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_Download);
+    QTRY_COMPARE(stage.runs().size(), before + 1);
+    QVERIFY(ui->progressBarDL->isVisible());
+    QCOMPARE(ui->progressBarDL->maximum(), 0);
+    QCOMPARE(stage.arguments(stage.runs().value(before, 0)).value(16),
+             QStringLiteral("136+bestaudio[ext=m4a]/136+bestaudio/best[ext=mp4]/best[ext=mkv]"));
+    QTRY_VERIFY(ui->label_DL_OK->isVisible());
+
+    QTest::mouseClick(ui->btn_Back_Last, Qt::LeftButton);
+    QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_Formats);
+    doubleClick(table, table->model()->index(0, 2));
+    QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_Download);
+    QTRY_COMPARE(stage.runs().size(), before + 2);
+    QCOMPARE(stage.arguments(stage.runs().last()).value(16).left(4), QStringLiteral("137+"));
+}
+
+void TestNavigation::downloadPageFlow()
+{
+    stage.setScript(
+        answering(QStringLiteral("Clip"), QStringLiteral("5"),
+                  QStringLiteral("printf '[download]  40.0%% of 1MiB\\n'; sleep 0.5; "
+                                 "printf '[download] 100%% of 1MiB\\n'; sleep 0.5; exit 0")));
+    enterAddress(QStringLiteral("https://youtu.be/abc"));
+    waitForTable();
+    ui->tableView->doubleClicked(ui->tableView->model()->index(0, 0));
+    QCOMPARE(ui->label_TitleDownload->text(), QStringLiteral("Clip"));
+    QVERIFY(ui->btnCancel->isVisible());
+    QVERIFY(!ui->btnOpenFolder->isVisible() && !ui->btnStartOver->isVisible() &&
+            !ui->label_DL_OK->isVisible());
+
+    QTRY_COMPARE(ui->progressBarDL->value(), 40);
+    QCOMPARE(ui->progressBarDL->maximum(), 100);
+    // At 100 the tool still merges: the bar turns busy.
+    QTRY_COMPARE(ui->progressBarDL->maximum(), 0);
+    QTRY_VERIFY(ui->label_DL_OK->isVisible());
+    QCOMPARE(ui->label_DL_OK->text(), QStringLiteral("Video Successfully Downloaded"));
+    QVERIFY(ui->btnStartOver->isVisible() && ui->btnOpenFolder->isVisible() &&
+            ui->btn_Back_Last->isVisible());
+    QVERIFY(!ui->btnCancel->isVisible() && !ui->progressBarDL->isVisible() &&
+            !ui->label_DL->isVisible());
+
+    // A later report below 100 is shown at once, not one report late.
+    emit Clipmoor::instance().percent(55);
+    QCOMPARE(ui->progressBarDL->maximum(), 100);
+    QCOMPARE(ui->progressBarDL->value(), 55);
+
+    QTest::mouseClick(ui->btnStartOver, Qt::LeftButton);
+    QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_URL);
+}
+
+void TestNavigation::cancelReturnsWhenStopped()
+{
+    stage.setScript(
+        answering(QStringLiteral("Clip"), QStringLiteral("5"), QStringLiteral("sleep 300")));
+    enterAddress(QStringLiteral("https://youtu.be/abc"));
+    waitForTable();
+    ui->tableView->doubleClicked(ui->tableView->model()->index(0, 0));
+    QTRY_COMPARE_WITH_TIMEOUT(stage.runs().size(), 4, 10000);
+    const qint64 download = stage.runs().at(3);
+    QVERIFY(processRunning(download));
+
+    QTest::mouseClick(ui->btnCancel, Qt::LeftButton);
+    QVERIFY(!processRunning(download));
+    QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_Download);
+    QTRY_COMPARE(ui->stackedWidget->currentWidget(), ui->page_Formats);
+    QVERIFY(closer->seen.isEmpty());
+}
+
+void TestNavigation::backFromFormatsStopsQuietly()
+{
+    stage.setScript(QStringLiteral("case \"$1\" in --update) exit 0 ;; *) sleep 300 ;; esac"));
+    enterAddress(QStringLiteral("https://youtu.be/abc"));
+    QTRY_COMPARE(stage.runs().size(), 2);
+    QTest::mouseClick(ui->btn_Back_from_Formats, Qt::LeftButton);
+    QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_URL);
+    QVERIFY(!processRunning(stage.runs().at(1)));
+    QTest::qWait(300);
+    QVERIFY(closer->seen.isEmpty());
+    QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_URL);
+}
+
+void TestNavigation::errorDialogs_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("message"); // empty: no dialog
+    QTest::addColumn<QString>("page");    // shown afterwards, from the download page
+
+    const QString download = QStringLiteral("page_Download");
+    QTest::newRow("69") << 69 << QStringLiteral("Cannot request metadata<hr><i>Code: #0x45")
+                        << download;
+    QTest::newRow("70") << 70 << QStringLiteral("Cannot request metadata<hr><i>Code: #0x46")
+                        << download;
+    QTest::newRow("71") << 71 << QString() << QStringLiteral("page_URL");
+    QTest::newRow("72") << 72 << QStringLiteral("crash exit on metadata request<hr><i>Code: #0x48")
+                        << download;
+    QTest::newRow("73") << 73 << QString() << QStringLiteral("page_URL");
+    QTest::newRow("74") << 74 << QStringLiteral("crash exit on formats request<hr><i>Code: #0x4a")
+                        << download;
+    QTest::newRow("85") << 85 << QString() << QStringLiteral("page_Formats");
+    QTest::newRow("86 returns to the formats")
+        << 86 << QStringLiteral("crash exit at downloading process<hr><i>Code: #0x56")
+        << QStringLiteral("page_Formats");
+    QTest::newRow("101") << 101 << QStringLiteral("format count error<hr><i>Code: #0x65")
+                         << download;
+    QTest::newRow("102 returns to the address")
+        << 102 << QStringLiteral("the downloader could not be started<hr><i>Code: #0x66")
+        << QStringLiteral("page_URL");
+    QTest::newRow("103 with the tool's line")
+        << 103 << QStringLiteral("download failed<br>ERROR: a &lt;b&gt; &amp; c<hr><i>Code: #0x67")
+        << QStringLiteral("page_Formats");
+    QTest::newRow("unknown") << 999 << QStringLiteral("indefinite<hr><i>Code: #0x3e7") << download;
+}
+
+void TestNavigation::errorDialogs()
+{
+    QFETCH(int, code);
+    QFETCH(QString, message);
+    QFETCH(QString, page);
+    sessionData()->toolError = QStringLiteral("ERROR: a <b> & c");
+    ui->stackedWidget->setCurrentWidget(ui->page_Download);
+    ui->progressBar->show();
+
+    emit Clipmoor::instance().somethingWrong(Clipmoor::errorType(code));
+    QVERIFY(!ui->progressBar->isVisibleTo(ui->page_Formats));
+    QCOMPARE(ui->stackedWidget->currentWidget()->objectName(), page);
+    if (message.isEmpty()) {
+        QCOMPARE(closer->seen.size(), 0);
+        return;
+    }
+    QCOMPARE(closer->seen.size(), 1);
+    QCOMPARE(closer->seen.at(0).title, QStringLiteral("ERROR"));
+    QCOMPARE(closer->seen.at(0).text,
+             QStringLiteral("<h3>ERROR:</h3>") + message + QStringLiteral("</i>"));
+}
+
+void TestNavigation::contextMenu()
+{
+    for (QWidget *page : {ui->page_URL, ui->page_Formats, ui->page_Download, ui->pageEmpty}) {
+        closer->seen.clear();
+        ui->stackedWidget->setCurrentWidget(page);
+        QTest::mouseClick(ui->stackedWidget, Qt::RightButton, {}, QPoint(3, 3));
+        QTRY_COMPARE(closer->seen.size(), 1);
+        QCOMPARE(closer->seen.at(0).entries,
+                 (QStringList{QStringLiteral("Manually Update Software"),
+                              QStringLiteral("Logging enabled"), QStringLiteral("-"),
+                              QStringLiteral("Change Scale Size"), QStringLiteral("-"),
+                              QStringLiteral("Show UUID"), QStringLiteral("About")}));
+    }
+    auto *scales = qobject_cast<QMenu *>(menuEntry(QStringLiteral("Change Scale Size"))->menu());
+    QStringList texts;
+    for (QAction *entry : scales->actions())
+        texts.append(entry->text() + (entry->isChecked() ? QStringLiteral("*") : QString()));
+    QCOMPARE(texts,
+             (QStringList{QStringLiteral("90%"), QStringLiteral("100%*"), QStringLiteral("110%"),
+                          QStringLiteral("120%"), QStringLiteral("125%"), QStringLiteral("130%"),
+                          QStringLiteral("135%"), QStringLiteral("140%"), QStringLiteral("145%")}));
+
+    // The address field keeps its own edit menu.
+    closer->seen.clear();
+    ui->stackedWidget->setCurrentWidget(ui->page_URL);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            ui->editURL->mapToGlobal(QPoint(5, 5)));
+    QTest::mousePress(ui->editURL, Qt::RightButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(ui->editURL, Qt::RightButton, {}, QPoint(5, 5));
+    QApplication::sendEvent(ui->editURL, &event);
+    QTRY_VERIFY(!closer->seen.isEmpty());
+    QVERIFY(!closer->seen.at(0).entries.contains(QStringLiteral("About")));
+}
+
+void TestNavigation::scaleSizes_data()
+{
+    QTest::addColumn<int>("scale");
+    QTest::addColumn<QSize>("addressWindow");
+    QTest::addColumn<QSize>("processButton");
+    QTest::addColumn<QSize>("bigBack");
+    QTest::addColumn<QSize>("formatsWindow");
+    QTest::addColumn<QSize>("downloadWindow");
+    QTest::addColumn<QSize>("smallBack");
+    QTest::newRow("90") << 90 << QSize(345, 115) << QSize(138, 38) << QSize(55, 23)
+                        << QSize(345, 230) << QSize(345, 129) << QSize(18, 18);
+    QTest::newRow("100") << 100 << QSize(384, 128) << QSize(153, 43) << QSize(62, 26)
+                         << QSize(384, 256) << QSize(384, 144) << QSize(20, 20);
+    QTest::newRow("125") << 125 << QSize(480, 160) << QSize(192, 53) << QSize(77, 33)
+                         << QSize(480, 320) << QSize(480, 180) << QSize(25, 25);
+    QTest::newRow("145") << 145 << QSize(556, 185) << QSize(223, 62) << QSize(90, 38)
+                         << QSize(556, 372) << QSize(556, 208) << QSize(29, 29);
+    QTest::newRow("115, not offered") << 115 << QSize(441, 147) << QSize(176, 49) << QSize(71, 30)
+                                      << QSize(441, 295) << QSize(441, 165) << QSize(23, 23);
+}
+
+void TestNavigation::scaleSizes()
+{
+    QFETCH(int, scale);
+    QFETCH(QSize, addressWindow);
+    QFETCH(QSize, processButton);
+    QFETCH(QSize, bigBack);
+    QFETCH(QSize, formatsWindow);
+    QFETCH(QSize, downloadWindow);
+    QFETCH(QSize, smallBack);
+    sessionData()->settings->setValue(QStringLiteral("Scale/Val"), scale);
+    createWindow();
+
+    QTRY_COMPARE(window->size(), addressWindow);
+    QTRY_COMPARE(ui->pushButton_Process->size(), processButton);
+    QCOMPARE(ui->pushButton_Process->iconSize(), processButton);
+    QTRY_COMPARE(ui->btn_Back_from_Process->size(), bigBack);
+    ui->stackedWidget->setCurrentWidget(ui->page_Formats);
+    QTRY_COMPARE(window->size(), formatsWindow);
+    QTRY_COMPARE(ui->btn_Back_from_Formats->size(), smallBack);
+    ui->stackedWidget->setCurrentWidget(ui->page_Download);
+    QTRY_COMPARE(window->size(), downloadWindow);
+    QTRY_COMPARE(ui->btn_Back_Last->size(), smallBack);
+    ui->stackedWidget->setCurrentWidget(ui->pageEmpty);
+    QTRY_COMPARE(window->size(), addressWindow);
+}
+
+void TestNavigation::scaleChoiceIsStored()
+{
+    ui->stackedWidget->setCurrentWidget(ui->page_Formats);
+    QTRY_COMPARE(window->size(), QSize(384, 256));
+    menuEntry(QStringLiteral("125%"))->trigger();
+    QTRY_COMPARE(window->size(), QSize(480, 320));
+    QTRY_COMPARE(ui->btn_Back_from_Formats->size(), QSize(25, 25));
+    QCOMPARE(sessionData()->settings->value(QStringLiteral("Scale/Val")).toUInt(), 125u);
+    for (QAction *entry :
+         qobject_cast<QMenu *>(menuEntry(QStringLiteral("125%"))->parent())->actions())
+        QCOMPARE(entry->isChecked(), entry->text() == QLatin1String("125%"));
+
+    // The next start takes the stored scale.
+    createWindow();
+    QTRY_COMPARE(window->size(), QSize(480, 160));
+    QVERIFY(menuEntry(QStringLiteral("125%"))->isChecked());
+}
+
+void TestNavigation::unknownScaleMarksNothing()
+{
+    sessionData()->settings->setValue(QStringLiteral("Scale/Val"), 115);
+    createWindow();
+    for (QAction *entry :
+         qobject_cast<QMenu *>(menuEntry(QStringLiteral("100%"))->parent())->actions())
+        QVERIFY(!entry->isChecked());
+}
+
+void TestNavigation::toolUpdateFromMenu()
+{
+    QTRY_COMPARE(stage.runs().size(), 1); // the background self-update
+    ui->stackedWidget->setCurrentWidget(ui->page_Formats);
+
+    QAction *manual = menuEntry(QStringLiteral("Manually Update Software"));
+    manual->trigger();
+    manual->trigger();
+    QCOMPARE(calls().mid(1), (QStringList{QStringLiteral("manualCheck 2023 25.0826"),
+                                          QStringLiteral("manualCheck 2023 25.0826")}));
+
+    const struct {
+        const char *script;
+        const char *title;
+        const char *text;
+    } results[] = {{"exit 0", "Success", "Clipmoor was successfully updated"},
+                   {"exit 1", "ERROR", "Unable to update. Please contact support"}};
+    int runs = 1;
+    for (const auto &result : results) {
+        stage.setScript(QLatin1String(result.script));
+        closer->seen.clear();
+        QElapsedTimer clock;
+        clock.start();
+        emit PluginManagerHelper::updaterPlugin().get()->updateDone();
+        QCOMPARE(ui->stackedWidget->currentWidget(), ui->pageEmpty);
+        QTRY_COMPARE(closer->seen.size(), 1);
+        QVERIFY(clock.elapsed() >= 333);
+        QCOMPARE(closer->seen.at(0).title, QLatin1String(result.title));
+        QCOMPARE(closer->seen.at(0).text, QLatin1String(result.text));
+        QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_Formats);
+        // One finished check, one tool update: the signal was connected once.
+        QTest::qWait(400);
+        QCOMPARE(stage.runs().size(), ++runs);
+        QCOMPARE(stage.arguments(stage.runs().last()), QStringList{QStringLiteral("--update")});
+    }
+
+    // The address page's back button now leads to where the update began.
+    ui->stackedWidget->setCurrentWidget(ui->page_URL);
+    QTest::mouseClick(ui->btn_Back_from_Process, Qt::LeftButton);
+    QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_Formats);
+}
+
+void TestNavigation::pluginEntriesWithoutPlugins()
+{
+    QAction *logging = menuEntry(QStringLiteral("Logging enabled"));
+    QVERIFY(logging->isCheckable());
+    QVERIFY(!logging->isChecked());
+    logging->trigger();
+    QVERIFY(logging->isChecked());
+
+    menuEntry(QStringLiteral("Show UUID"))->trigger();
+    QCOMPARE(closer->seen.size(), 0);
+
+    menuEntry(QStringLiteral("About"))->trigger();
+    QCOMPARE(closer->seen.size(), 1);
+    QCOMPARE(closer->seen.at(0).title, QStringLiteral("Clipmoor"));
+    QCOMPARE(closer->seen.at(0).text, QStringLiteral("Clipmoor version: 2.0.023"));
+}
+
+CLIPMOOR_TEST_MAIN(TestNavigation)
+#include "tst_navigation.moc"

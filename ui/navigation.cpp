@@ -1,0 +1,474 @@
+#include "ui/navigation.h"
+
+#include "app/identity.h"
+#include "app/logtag.h"
+#include "app/sessiondata.h"
+#include "app/setup.h"
+#include "engine/formattablemodel.h"
+#include "plugins/pluginmanagerhelper.h"
+#include "ui_navigation.h"
+
+#include <QCommandLineParser>
+#include <QDebug>
+#include <QDesktopServices>
+#include <QHeaderView>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTimer>
+#include <QUrl>
+
+#include <cmath>
+
+using PluginManagerHelper::aboutPlugin;
+using PluginManagerHelper::loggingPlugin;
+using PluginManagerHelper::sysInfoPlugin;
+using PluginManagerHelper::updaterPlugin;
+
+namespace {
+
+constexpr uint scaleValues[] = {90, 100, 110, 120, 125, 130, 135, 140, 145};
+constexpr int windowWidth = 624;
+constexpr int smallBackButton = 33;
+constexpr int toolUpdateDelayMs = 333;
+
+const char description[] = "A simple downloader for single YouTube videos.";
+
+} // namespace
+
+// The images live in this static library; their registration must be pulled in.
+static void initImages()
+{
+    Q_INIT_RESOURCE(images);
+}
+
+int scaledLength(int designLength, uint scale)
+{
+    // Design pixels are 8/13 of a screen pixel at 100 %, the factor taken in single precision.
+    const double factor = double(float(8.0 / 13.0));
+    return int(designLength * factor * (scale / 100.0));
+}
+
+Navigation::Navigation(QWidget *parent)
+    : QDialog(parent)
+    , parser(nullptr)
+    , sharedData(sessionData())
+    , ui(new Ui::Navigation)
+{
+    initImages();
+    ui->setupUi(this);
+    // The form cannot carry the in-between weights for this Qt's form compiler.
+    QFont startOver = ui->btnStartOver->font();
+    startOver.setWeight(QFont::DemiBold);
+    ui->btnStartOver->setFont(startOver);
+    QFont openFolder = ui->btnOpenFolder->font();
+    openFolder.setWeight(QFont::Medium);
+    ui->btnOpenFolder->setFont(openFolder);
+    scale = sharedData->settings->value(QStringLiteral("Scale/Val"), 100).toUInt();
+    activateMenuActions();
+
+    Clipmoor *engine = &Clipmoor::instance();
+    connect(this, &Navigation::requestVideo, engine, &Clipmoor::requestVideo);
+    connect(this, &Navigation::requestMetadata, engine, &Clipmoor::requestMetadata);
+    connect(ui->editURL, &QLineEdit::returnPressed, this, &Navigation::whenCallProcess);
+    connect(ui->pushButton_Process, &QPushButton::clicked, this, &Navigation::whenCallProcess);
+    connect(ui->btnCancel, &QPushButton::clicked, engine, &Clipmoor::stopTool);
+    connect(ui->stackedWidget, &QStackedWidget::currentChanged, this,
+            &Navigation::whenStackedPageChanged);
+    connect(engine, &Clipmoor::somethingWrong, this, &Navigation::whenSomethingWrong);
+    connect(engine, &Clipmoor::haveFormats, this, &Navigation::whenFormatsReceived);
+    connect(engine, &Clipmoor::haveMetadata, this, &Navigation::whenMetadataReceived);
+    connect(engine, &Clipmoor::haveVideo, this, &Navigation::whenVideoReceived);
+    connect(engine, &Clipmoor::percent, this, &Navigation::whenProgress);
+    connect(ui->btn_Back_from_Process, &QPushButton::clicked, this,
+            [this] { showPage(returnPage); });
+    connect(ui->btn_Back_from_Formats, &QPushButton::clicked, this, [this, engine] {
+        showPage(ui->page_URL);
+        engine->stopTool(true);
+    });
+    connect(ui->btn_Back_Last, &QPushButton::clicked, this, [this] { showPage(ui->page_Formats); });
+    connect(ui->btnStartOver, &QPushButton::clicked, this, [this] { showPage(returnPage); });
+    connect(ui->btnOpenFolder, &QPushButton::clicked, this,
+            [] { QDesktopServices::openUrl(QUrl::fromLocalFile(outputDir())); });
+
+    if (ui->stackedWidget->currentWidget() != ui->pageEmpty) {
+        returnPage = ui->pageEmpty;
+        showPage(ui->pageEmpty);
+    }
+
+    connect(engine, &Clipmoor::resultUpdateBinary, this, &Navigation::whenToolUpdated);
+    connect(this, &Navigation::updateKestrel, engine, &Clipmoor::updateBinary);
+    engine->updateBinary(true);
+}
+
+Navigation::~Navigation()
+{
+    if (updaterPlugin().get())
+        updaterPlugin().get()->releaseGui();
+    delete ui;
+}
+
+void Navigation::showPage(QWidget *page)
+{
+    ui->stackedWidget->setCurrentWidget(page);
+}
+
+void Navigation::showMainWindow()
+{
+    qDebug().noquote() << "-->" << CLM_TAG;
+    if (!isVisible())
+        show();
+    returnPage = ui->page_URL;
+    whenProcessButtonClicked();
+
+    if (parser && parser->isSet(QStringLiteral("uid"))) {
+        if (sysInfoPlugin().get())
+            sysInfoPlugin().get()->showUid();
+    }
+    if (parser && parser->isSet(QStringLiteral("update-as"))) {
+        const QString value = parser->value(QStringLiteral("update-as"));
+        if (value.isEmpty())
+            parser->showHelp(0);
+        qDebug().noquote() << "------------------";
+        qDebug().noquote() << "Update as version:" << value;
+        if (updaterPlugin().get())
+            updaterPlugin().get()->manualCheck(uint(value.toInt()),
+                                               QLatin1String(Identity::version));
+    } else if (updaterPlugin().get()) {
+        updaterPlugin().get()->startupCheck(Identity::versionNumber,
+                                            QLatin1String(Identity::buildDate));
+    }
+}
+
+void Navigation::whenProcessButtonClicked()
+{
+    showPage(ui->page_URL);
+    ui->editURL->setFocus(Qt::OtherFocusReason);
+}
+
+void Navigation::whenCallProcess()
+{
+    if (!Clipmoor::instance().setUrl(ui->editURL->text())) {
+        QMessageBox::warning(
+            this, QStringLiteral("WARNING"),
+            QStringLiteral("WARNING: You must provide at least some valid YouTube URL to proceed"));
+        return;
+    }
+    QAbstractItemModel *previous = ui->tableView->model();
+    ui->tableView->setModel(nullptr);
+    delete previous;
+    ui->labelTime->setText(QStringLiteral("00:00:00"));
+    ui->labelTitle->setText(QStringLiteral("Title"));
+    ui->progressBar->show();
+    showPage(ui->page_Formats);
+    ui->btn_Back_from_Formats->setFocus(Qt::OtherFocusReason);
+    emit requestMetadata();
+}
+
+void Navigation::whenMetadataReceived()
+{
+    static const QRegularExpression notShown(QStringLiteral("[^a-zA-Z .,:?!]"));
+    ui->labelTitle->setText(QString(sharedData->video.title).remove(notShown).simplified());
+
+    const QTime duration = sharedData->video.duration;
+    QString text;
+    if (duration.hour() >= 1)
+        text = duration.toString(QStringLiteral("| H:mm:ss"));
+    else if (duration.minute() > 0)
+        text = duration.toString(QStringLiteral("| m:ss"));
+    else
+        text = QStringLiteral("| %1 sec.").arg(duration.second());
+    ui->labelTime->setText(text);
+}
+
+void Navigation::whenFormatsReceived()
+{
+    qDebug().noquote() << "-->" << CLM_TAG;
+    ui->progressBar->hide();
+
+    QTableView *table = ui->tableView;
+    auto *model = new FormatTableModel(table);
+    model->setFormats(&sharedData->video.formats, &sharedData->video.viewOrder);
+
+    // A click must never be handled twice, nor reach an earlier list.
+    table->disconnect();
+    QAbstractItemModel *previous = table->model();
+    table->setModel(model);
+    delete previous;
+
+    QHeaderView *header = table->horizontalHeader();
+    header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(2, QHeaderView::Stretch);
+    header->setSectionResizeMode(3, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(4, QHeaderView::ResizeToContents);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->setColumnHidden(1, true);
+    table->setSortingEnabled(true);
+    table->sortByColumn(2, Qt::AscendingOrder);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setStyleSheet(QStringLiteral("QTableView { font-size: %1px; } "
+                                        "QTableView::item { border: none; } "
+                                        "QTableView::item:selected { background-color: #D3D3D3; "
+                                        "color: black; }")
+                             .arg(int(scale * 0.14)));
+
+    // Only as many rows as fit, so that no scroll bar is needed; measured with the busy
+    // bar already gone.
+    ui->page_Formats->layout()->activate();
+    const int rows = model->rowCount();
+    if (rows > 0 && table->rowHeight(0) > 0) {
+        const double fit = double(table->viewport()->height()) / table->rowHeight(0);
+        const double whole = std::floor(fit);
+        const int shown = int(fit - whole > 0.3 ? std::ceil(fit) : whole);
+        for (int row = qMax(shown, 0); row < rows; ++row)
+            table->setRowHidden(row, true);
+    }
+
+    connect(table, &QTableView::clicked, this, [this](const QModelIndex &index) {
+        if (index.column() == 4)
+            chooseFormat(index);
+    });
+    connect(table, &QTableView::doubleClicked, this, &Navigation::chooseFormat);
+}
+
+void Navigation::chooseFormat(const QModelIndex &index)
+{
+    if (!index.isValid()) {
+        qCritical() << "!!! ERROR: index invalid:" << index;
+        return;
+    }
+    showPage(ui->page_Download);
+    ui->btnOpenFolder->hide();
+    ui->btnStartOver->hide();
+    ui->btn_Back_Last->hide();
+    ui->label_DL_OK->hide();
+    ui->label_DL->show();
+    ui->btnCancel->show();
+    ui->label_TitleDownload->setText(ui->labelTitle->text());
+    ui->label_TitleDownload->show();
+    ui->progressBarDL->setRange(0, 0);
+    ui->progressBarDL->setValue(0);
+    ui->progressBarDL->show();
+
+    const uint code = index.sibling(index.row(), 1).data().toUInt();
+    qDebug().noquote() << QStringLiteral("Requesting video with FormatID: %1").arg(code);
+    emit requestVideo(code);
+}
+
+void Navigation::whenProgress(int value)
+{
+    // Past 99 % the tool still merges and moves files: show that it is busy.
+    if (value > 99) {
+        ui->progressBarDL->setRange(0, 0);
+        ui->progressBarDL->setValue(0);
+        return;
+    }
+    ui->progressBarDL->setRange(0, 100);
+    ui->progressBarDL->setValue(value);
+}
+
+void Navigation::whenVideoReceived()
+{
+    qDebug().noquote() << "-->" << CLM_TAG;
+    ui->btnCancel->hide();
+    ui->progressBarDL->hide();
+    ui->label_TitleDownload->hide();
+    ui->label_DL->hide();
+    ui->label_DL_OK->show();
+    ui->btnStartOver->show();
+    ui->btn_Back_Last->show();
+    ui->btnOpenFolder->show();
+}
+
+void Navigation::showError(const QString &message, Clipmoor::errorType code)
+{
+    QMessageBox box;
+    box.setIcon(QMessageBox::Critical);
+    box.setTextFormat(Qt::RichText);
+    box.setWindowTitle(QStringLiteral("ERROR"));
+    box.setText(QStringLiteral("<h3>ERROR:</h3>%1<hr><i>Code: #0x%2</i>")
+                    .arg(message, QString::number(uint(code), 16)));
+    box.exec();
+}
+
+void Navigation::whenSomethingWrong(Clipmoor::errorType code)
+{
+    ui->progressBar->hide();
+    switch (code) {
+    case Clipmoor::MetadataTooFewLines:
+    case Clipmoor::MetadataBadDuration:
+        showError(QStringLiteral("Cannot request metadata"), code);
+        break;
+    case Clipmoor::MetadataStopped:
+    case Clipmoor::FormatsStopped:
+        showPage(ui->page_URL);
+        break;
+    case Clipmoor::MetadataCrashed:
+        showError(QStringLiteral("crash exit on metadata request"), code);
+        break;
+    case Clipmoor::FormatsCrashed:
+        showError(QStringLiteral("crash exit on formats request"), code);
+        break;
+    case Clipmoor::VideoStopped:
+        showPage(ui->page_Formats);
+        break;
+    case Clipmoor::VideoCrashed:
+        // Nothing on the download page works after a crash: back to the formats.
+        showError(QStringLiteral("crash exit at downloading process"), code);
+        showPage(ui->page_Formats);
+        break;
+    case Clipmoor::FormatCount:
+        showError(QStringLiteral("format count error"), code);
+        break;
+    case Clipmoor::ToolNotStarted:
+        showError(QStringLiteral("the downloader could not be started"), code);
+        showPage(ui->page_URL);
+        break;
+    case Clipmoor::VideoFailed: {
+        QString message = QStringLiteral("download failed");
+        if (!sharedData->toolError.isEmpty())
+            message += QStringLiteral("<br>") + sharedData->toolError.toHtmlEscaped();
+        showError(message, code);
+        showPage(ui->page_Formats);
+        break;
+    }
+    default:
+        showError(QStringLiteral("indefinite"), code);
+        break;
+    }
+}
+
+void Navigation::whenToolUpdateRequested()
+{
+    returnPage = ui->stackedWidget->currentWidget();
+    showPage(ui->pageEmpty);
+    QTimer::singleShot(toolUpdateDelayMs, this, [this] { emit updateKestrel(false); });
+}
+
+void Navigation::whenToolUpdated(QProcess::ExitStatus status)
+{
+    qDebug().noquote() << "-->" << CLM_TAG << status;
+    showPage(returnPage);
+    if (status == QProcess::CrashExit)
+        QMessageBox::warning(this, QStringLiteral("ERROR"),
+                             QStringLiteral("Unable to update. Please contact support"));
+    else
+        QMessageBox::information(this, QStringLiteral("Success"),
+                                 QStringLiteral("Clipmoor was successfully updated"));
+}
+
+void Navigation::activateMenuActions()
+{
+    qDebug().noquote() << "-->" << CLM_TAG;
+    ui->stackedWidget->installEventFilter(this);
+    menu = new QMenu(this);
+
+    menu->addAction(QStringLiteral("Manually Update Software"));
+    QAction *logging = menu->addAction(QStringLiteral("Logging enabled"));
+    logging->setCheckable(true);
+    logging->setChecked(loggingPlugin().get() && loggingPlugin().get()->isEnabled());
+    menu->addSeparator();
+    auto *scales = new QMenu(QStringLiteral("Change Scale Size"), menu);
+    menu->addMenu(scales);
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("Show UUID"));
+    menu->addAction(QStringLiteral("About"));
+
+    for (uint value : scaleValues) {
+        QAction *entry = scales->addAction(QStringLiteral("%1%").arg(value));
+        entry->setCheckable(true);
+        entry->setChecked(value == scale);
+    }
+    connect(menu, &QMenu::triggered, this, &Navigation::whenMenuTriggered);
+}
+
+void Navigation::whenMenuTriggered(QAction *action)
+{
+    const QString text = action->text();
+    qDebug().noquote() << "-->" << CLM_TAG << text;
+
+    if (text == QLatin1String("About")) {
+        if (aboutPlugin().get()) {
+            const QString identifier =
+                sysInfoPlugin().get() ? sysInfoPlugin().get()->uid() : QString();
+            aboutPlugin().get()->showAbout(identifier, QLatin1String(description));
+        } else {
+            QMessageBox::information(
+                nullptr, QLatin1String(Identity::name),
+                QStringLiteral("%1 version: %2")
+                    .arg(QLatin1String(Identity::name), QLatin1String(Identity::version)));
+        }
+    } else if (text == QLatin1String("Show UUID")) {
+        if (sysInfoPlugin().get())
+            sysInfoPlugin().get()->showUid();
+    } else if (text == QLatin1String("Logging enabled")) {
+        if (loggingPlugin().get())
+            loggingPlugin().get()->setEnabled(action->isChecked());
+    } else if (text == QLatin1String("Manually Update Software")) {
+        PluginManagerHelper::UpdaterHandle &updater = updaterPlugin();
+        if (!updater.get())
+            return;
+        if (!updater.connectedFlags.value(0)) {
+            updater.connectedFlags.insert(0, true);
+            connect(updater.get(), &UpdateInterface::updateDone, this,
+                    &Navigation::whenToolUpdateRequested);
+        }
+        updater.get()->manualCheck(Identity::versionNumber, QLatin1String(Identity::buildDate));
+    } else if (QMenu *scales = qobject_cast<QMenu *>(action->parent())) {
+        for (QAction *entry : scales->actions())
+            entry->setChecked(false);
+        action->setChecked(true);
+        const uint value = QString(text).remove(QLatin1Char('%')).toUInt();
+        if (value != scale) {
+            scale = value;
+            sharedData->settings->setValue(QStringLiteral("Scale/Val"), scale);
+            whenStackedPageChanged(ui->stackedWidget->currentIndex());
+        }
+    }
+}
+
+bool Navigation::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->stackedWidget && event->type() == QEvent::MouseButtonPress) {
+        auto *press = static_cast<QMouseEvent *>(event);
+        if (press->button() == Qt::RightButton && menu) {
+            menu->exec(press->globalPosition().toPoint());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void Navigation::whenStackedPageChanged(int index)
+{
+    QWidget *page = ui->stackedWidget->widget(index);
+    const auto fit = [this](QPushButton *button, int width, int height) {
+        const QSize target(scaledLength(width, scale), scaledLength(height, scale));
+        if (button->geometry().size() == target)
+            return;
+        button->setIconSize(target);
+        button->setMinimumSize(target);
+        button->setMaximumSize(target);
+    };
+
+    int height = 208;
+    if (page == ui->page_URL) {
+        fit(ui->btn_Back_from_Process, 101, 43);
+        fit(ui->pushButton_Process, 250, 70);
+    } else if (page == ui->page_Formats) {
+        fit(ui->btn_Back_from_Formats, smallBackButton, smallBackButton);
+        height = 417;
+    } else if (page == ui->page_Download) {
+        fit(ui->btn_Back_Last, smallBackButton, smallBackButton);
+        height = 234;
+    }
+    const QSize target(scaledLength(windowWidth, scale), scaledLength(height, scale));
+    if (maximumSize() != target)
+        setFixedSize(target);
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "engine/clipmoor.h"
+
+#include <QDialog>
+#include <QPointer>
+#include <QProcess>
+
+class QAction;
+class QCommandLineParser;
+class QMenu;
+class QModelIndex;
+struct SessionData;
+
+namespace Ui {
+class Navigation;
+}
+
+// The program's window: a stack of pages (address, formats, download, busy) driven by
+// the user's actions and the engine's signals, with a context menu for the scale and
+// the plug-in commands.
+class Navigation : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit Navigation(QWidget *parent = nullptr);
+    ~Navigation() override;
+
+    QCommandLineParser *parser; // set by the main function; not owned
+
+signals:
+    void updateKestrel(bool);
+    void requestVideo(uint);
+    void requestMetadata();
+
+public slots:
+    void whenStackedPageChanged(int index);
+    void whenProcessButtonClicked();
+    void whenFormatsReceived();
+    void whenCallProcess();
+    void whenSomethingWrong(Clipmoor::errorType code);
+    void showMainWindow();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void activateMenuActions();
+    void whenMenuTriggered(QAction *action);
+    void whenMetadataReceived();
+    void chooseFormat(const QModelIndex &index);
+    void whenProgress(int value);
+    void whenVideoReceived();
+    void whenToolUpdateRequested();
+    void whenToolUpdated(QProcess::ExitStatus status);
+    void showPage(QWidget *page);
+    void showError(const QString &message, Clipmoor::errorType code);
+
+    SessionData *sharedData;
+    Ui::Navigation *ui;
+    QWidget *returnPage = nullptr;
+    QPointer<QMenu> menu;
+    uint scale = 100;
+};
+
+// A design length in pixels at the given scale in percent.
+int scaledLength(int designLength, uint scale);
