@@ -12,10 +12,13 @@ void TestUpdater::startupCheck(uint installedVersion, const QString &note)
         return;
     QEventLoop wait;
     QTimer poll;
-    connect(&poll, &QTimer::timeout, &wait, [&wait] {
+    connect(&poll, &QTimer::timeout, &wait, [this, &wait] {
         const QList<QWidget *> windows = QApplication::topLevelWidgets();
-        if (std::none_of(windows.begin(), windows.end(), [](QWidget *w) { return w->isVisible(); }))
+        if (std::none_of(windows.begin(), windows.end(),
+                         [](QWidget *w) { return w->isVisible(); })) {
+            recorded.append(QStringLiteral("closed while checking"));
             wait.quit();
+        }
     });
     poll.start(20);
     QTimer::singleShot(20000, &wait, &QEventLoop::quit);

@@ -1,0 +1,102 @@
+// The whole start and end of the program in this process: qMain as the program runs it,
+// with the window closed as soon as it shows the address page. Built twice: once in a
+// folder without any plug-in, once beside an update plug-in whose start-up check waits
+// until the window is closed, as a check on a slow network would.
+#include "tests/support/toolstage.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QRegularExpression>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#ifdef CLIPMOOR_WAITING_UPDATER
+#include "plugins/pluginmanagerhelper.h"
+#endif
+
+#include <cstdio>
+
+int qMain(int argc, char **argv);
+
+namespace {
+
+QStringList logLines;
+
+void capture(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    logLines.append(message);
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+// Closes the window once it shows the address page, as a user would.
+void closeWhenShown()
+{
+    auto *poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, [] {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            auto *pages = window->findChild<QStackedWidget *>(QStringLiteral("stackedWidget"));
+            if (window->inherits("Navigation") && window->isVisible() && pages &&
+                pages->currentWidget()->objectName() == QLatin1String("page_URL"))
+                window->close();
+        }
+    });
+    poll->start(20);
+}
+
+int failures = 0;
+
+void check(bool ok, const char *what)
+{
+    if (!ok) {
+        ++failures;
+        std::fprintf(stderr, "FAIL: %s\n", what);
+    }
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(closeWhenShown)
+
+int main(int argc, char **argv)
+{
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_RUNTIME_DIR", home.path().toLocal8Bit());
+    for (const char *name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"})
+        qunsetenv(name);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_LOGGING_RULES", "default.debug=true");
+#ifdef CLIPMOOR_WAITING_UPDATER
+    qputenv("CLIPMOOR_TEST_UPDATER_WAIT", "1");
+#endif
+    // The background self-update meets the stand-in, never the network.
+    ToolStage(home.path() + QStringLiteral("/.local/share/Quorvel/Clipmoor")).install();
+    qInstallMessageHandler(capture);
+
+    const int result = qMain(argc, argv);
+
+    qInstallMessageHandler(nullptr);
+    check(result == 0, "the event loop's result is 0");
+    const QRegularExpression done(
+        QStringLiteral("^\\[\\d+\\] int qMain\\(int, char\\*\\*\\) : DONE: 0 \n$"));
+    check(!logLines.isEmpty() && done.match(logLines.last()).hasMatch(),
+          "the last line is DONE: 0");
+    check(!logLines.filter(QStringLiteral("OK: output dir")).isEmpty(), "the start-up ran");
+#ifdef CLIPMOOR_WAITING_UPDATER
+    const QStringList calls =
+        PluginManagerHelper::updaterPlugin().get()->property("calls").toStringList();
+    check(calls ==
+              QStringList({QStringLiteral("startupCheck 2023 25.0826"),
+                           QStringLiteral("closed while checking"), QStringLiteral("releaseGui")}),
+          qPrintable(calls.join(QLatin1String(", "))));
+#else
+    // No plug-in was there: each was looked for once, and the program still ran fully.
+    for (const char *name : {"LoggingMessages", "SysInfo", "Updater"})
+        check(logLines.filter(QStringLiteral("%1.so\" load error:").arg(QLatin1String(name)))
+                      .size() == 1,
+              name);
+#endif
+    std::fprintf(stderr, failures ? "FAILED\n" : "PASSED\n");
+    return failures ? 1 : 0;
+}

@@ -1,0 +1,94 @@
+// The whole road through the real window with the real yt-dlp and ffmpeg, offline:
+// paste an address, read title and duration, choose the format, watch the progress,
+// and find the merged file in the output folder.
+#include "app/setup.h"
+#include "tests/support/modalcloser.h"
+#include "tests/support/offlinesite.h"
+#include "tests/support/testmain.h"
+#include "ui/navigation.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTableView>
+#include <QTest>
+
+class TestRoad : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TestRoad(const TestHome &home_)
+        : home(home_)
+    {
+    }
+
+private slots:
+    void downloadThroughTheWindow();
+
+private:
+    const TestHome &home;
+};
+
+void TestRoad::downloadThroughTheWindow()
+{
+    prepareOutputDir();
+    OfflineSite site;
+    QVERIFY2(site.start(3, 400 * 1024), qPrintable(site.error()));
+    QVERIFY(site.stage(home.dataDir()));
+    ModalCloser closer;
+
+    Navigation window;
+    window.showMainWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const auto widget = [&window](const char *name) {
+        return window.findChild<QWidget *>(QLatin1String(name));
+    };
+    auto *pages = qobject_cast<QStackedWidget *>(widget("stackedWidget"));
+    auto *table = qobject_cast<QTableView *>(widget("tableView"));
+    auto *bar = qobject_cast<QProgressBar *>(widget("progressBarDL"));
+
+    QTest::keyClicks(widget("editURL"),
+                     QStringLiteral("https://www.youtube.com/watch?v=abc123XYZ_0"));
+    QTest::keyClick(widget("editURL"), Qt::Key_Return);
+    QTRY_COMPARE_WITH_TIMEOUT(qobject_cast<QLabel *>(widget("labelTime"))->text(),
+                              QStringLiteral("| 3:33"), 60000);
+    QCOMPARE(qobject_cast<QLabel *>(widget("labelTitle"))->text(),
+             QStringLiteral("Test Video Title"));
+    QTRY_VERIFY_WITH_TIMEOUT(table->model() && table->model()->rowCount() == 1, 60000);
+    QCOMPARE(table->model()->index(0, 2).data().toString(), QStringLiteral("320x180"));
+
+    int highest = -1;
+    QList<int> values;
+    connect(bar, &QProgressBar::valueChanged, this, [&](int value) {
+        if (bar->maximum() == 100) {
+            values.append(value);
+            highest = qMax(highest, value);
+        }
+    });
+    const QModelIndex download = table->model()->index(0, 4);
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(download).center());
+    QCOMPARE(pages->currentWidget(), widget("page_Download"));
+    QTRY_VERIFY_WITH_TIMEOUT(widget("label_DL_OK")->isVisible(), 120000);
+    QVERIFY(closer.seen.isEmpty());
+    QVERIFY2(highest > 50, qPrintable(QString::number(highest)));
+
+    const QString file = outputDir() + QStringLiteral("/Test Video Title_320x180_abc123XYZ_0.mp4");
+    QVERIFY2(QFile::exists(file), qPrintable(QDir(outputDir()).entryList().join(QLatin1Char(' '))));
+    QProcess probe;
+    probe.start(QStringLiteral("ffprobe"),
+                {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
+                 QStringLiteral("stream=codec_type"), QStringLiteral("-of"),
+                 QStringLiteral("csv=p=0"), file});
+    QVERIFY(probe.waitForFinished(30000));
+    QStringList streams = QString::fromUtf8(probe.readAllStandardOutput())
+                              .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    streams.sort();
+    QCOMPARE(streams, (QStringList{QStringLiteral("audio"), QStringLiteral("video")}));
+}
+
+CLIPMOOR_TEST_MAIN(TestRoad)
+#include "tst_road.moc"
