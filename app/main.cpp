@@ -48,10 +48,11 @@ int qMain(int argc, char **argv)
 
     window->setWindowTitle(QStringLiteral("%1 %2").arg(QLatin1String(Identity::name),
                                                        QLatin1String(Identity::version)));
+    // The start-up check may wait on the network while the window is shown. Closing the
+    // window then must end those waits too, not only an event loop yet to start.
+    QObject::connect(window.get(), &QDialog::finished, &app, [] { QCoreApplication::exit(0); });
     window->showMainWindow();
 
-    // The start-up check may wait on the network while the window is shown; a window
-    // closed meanwhile could not stop an event loop that had not started yet.
     const int result = window->isVisible() ? app.exec() : 0;
 
     qInfo().noquote() << CLM_TAG << "DONE:" << result << "\n";

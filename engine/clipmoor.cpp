@@ -214,7 +214,7 @@ void Clipmoor::stopTool(bool silent)
         running.append(run->process);
     }
     if (!Platform::stopToolProcesses(running, stopTimeoutMs))
-        qWarning() << "WARNING:" << Platform::stopFailureText();
+        qWarning().noquote() << "WARNING:" << Platform::stopFailureText();
 }
 
 void Clipmoor::runNotStarted(ToolRun *run)

@@ -8,3 +8,11 @@ for svg in ui/img/*.svg updater/img/*.svg updater/logo/*.svg; do
     [ -e "$svg" ] || continue
     rsvg-convert "$svg" -o "${svg%.svg}.png"
 done
+# The updater's window icon is an ICO file that holds the 256 x 256 PNG.
+python3 - <<'PY'
+import struct
+png = open("updater/logo/app.png", "rb").read()
+header = struct.pack("<HHH", 0, 1, 1)
+entry = struct.pack("<BBBBHHII", 0, 0, 0, 0, 1, 32, len(png), 6 + 16)
+open("updater/logo/app.ico", "wb").write(header + entry + png)
+PY

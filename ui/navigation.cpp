@@ -52,6 +52,15 @@ int scaledLength(int designLength, uint scale)
     return int(designLength * factor * (scale / 100.0));
 }
 
+int visibleRowCount(int viewportHeight, int rowHeight)
+{
+    if (rowHeight <= 0 || viewportHeight <= 0)
+        return 0;
+    const double fit = double(viewportHeight) / rowHeight;
+    const double whole = std::floor(fit);
+    return int(fit - whole > 0.3 ? std::ceil(fit) : whole);
+}
+
 Navigation::Navigation(QWidget *parent)
     : QDialog(parent)
     , parser(nullptr)
@@ -223,10 +232,8 @@ void Navigation::whenFormatsReceived()
     ui->page_Formats->layout()->activate();
     const int rows = model->rowCount();
     if (rows > 0 && table->rowHeight(0) > 0) {
-        const double fit = double(table->viewport()->height()) / table->rowHeight(0);
-        const double whole = std::floor(fit);
-        const int shown = int(fit - whole > 0.3 ? std::ceil(fit) : whole);
-        for (int row = qMax(shown, 0); row < rows; ++row)
+        const int shown = visibleRowCount(table->viewport()->height(), table->rowHeight(0));
+        for (int row = shown; row < rows; ++row)
             table->setRowHidden(row, true);
     }
 

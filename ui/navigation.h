@@ -65,3 +65,6 @@ private:
 
 // A design length in pixels at the given scale in percent.
 int scaledLength(int designLength, uint scale);
+
+// How many table rows to show in a viewport: a last row counts when more than 0.3 of it fits.
+int visibleRowCount(int viewportHeight, int rowHeight);

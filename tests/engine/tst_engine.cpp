@@ -229,6 +229,9 @@ void TestEngine::completion_data()
         << scriptFor(crash, formatsAnswer, QString()) << false << QStringLiteral("72");
     QTest::newRow("formats crash")
         << scriptFor(metadataAnswer, crash, QString()) << false << QStringLiteral("74");
+    QTest::newRow("formats tool gone")
+        << scriptFor(QStringLiteral("printf 'T\\n45\\n'; rm \"$0\""), formatsAnswer, QString())
+        << false << QStringLiteral("102");
     QTest::newRow("formats error text gives an empty list")
         << scriptFor(metadataAnswer, QStringLiteral("echo 'ERROR: gone' >&2; exit 1"), QString())
         << false << QStringLiteral("formats");

@@ -50,6 +50,11 @@ private:
 void TestShell::init()
 {
     home = std::make_unique<QTemporaryDir>();
+    // The window's background self-update meets a stand-in yt-dlp, never the network.
+    const QString bin = home->filePath(QStringLiteral("bin"));
+    QVERIFY(QDir().mkpath(bin));
+    QVERIFY(QFile::copy(QStringLiteral(CLIPMOOR_TEST_TOOLS_DIR "/fake-yt-dlp.sh"),
+                        bin + QStringLiteral("/yt-dlp")));
 }
 
 Run TestShell::start(const QStringList &arguments)
@@ -66,6 +71,9 @@ Run TestShell::start(const QStringList &arguments)
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("QT_MESSAGE_PATTERN"), QStringLiteral("%{message}"));
     environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("default.debug=true"));
+    // The update plug-in would check the maker's server; nothing answers here.
+    environment.insert(QStringLiteral("CLIPMOOR_UPDATE_SERVER"),
+                       QStringLiteral("http://127.0.0.1:9"));
 
     QProcess program;
     program.setProcessEnvironment(environment);
@@ -99,6 +107,9 @@ void TestShell::commandLine_data()
                           << QString();
     QTest::newRow("help names uid")
         << QStringList{QStringLiteral("-h")} << 0
+        << QStringLiteral("  --uid                  show UID") << QString();
+    QTest::newRow("update-as with an empty value shows the help")
+        << QStringList{QStringLiteral("--update-as=")} << 0
         << QStringLiteral("  --uid                  show UID") << QString();
     QTest::newRow("unknown option") << QStringList{QStringLiteral("--bogus")} << 1 << QString()
                                     << QStringLiteral("Clipmoor: Unknown option 'bogus'.");
@@ -139,6 +150,11 @@ void TestShell::firstAndSecondStart()
     QVERIFY(QFileInfo(downloads() + QStringLiteral("/CLM")).isDir());
     QVERIFY(QFileInfo(data + QStringLiteral("/kestrel2")).isExecutable());
     QVERIFY(QFileInfo(data + QStringLiteral("/ffmpeg")).isExecutable());
+    // The staged launcher ran the yt-dlp on PATH for the background self-update.
+    QTRY_VERIFY(QFile::exists(home->filePath(QStringLiteral("yt-dlp-calls.log"))));
+    QFile calls(home->filePath(QStringLiteral("yt-dlp-calls.log")));
+    QVERIFY(calls.open(QIODevice::ReadOnly));
+    QCOMPARE(calls.readAll(), QByteArray("--update\n"));
 
     const QString ini =
         home->path() + QStringLiteral("/.local/share/Quorvel/Clipmoor/settings.ini");

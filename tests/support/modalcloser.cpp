@@ -1,5 +1,6 @@
 #include "tests/support/modalcloser.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QMenu>
@@ -14,7 +15,7 @@ ModalCloser::ModalCloser()
 void ModalCloser::look()
 {
     if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
-        Seen item{QStringLiteral("QMenu"), menu->title(), QString(), {}, menu};
+        Seen item{QStringLiteral("QMenu"), menu->title(), QString(), {}, QString(), menu};
         for (QAction *action : menu->actions())
             item.entries.append(action->isSeparator() ? QStringLiteral("-") : action->text());
         seen.append(item);
@@ -29,15 +30,27 @@ void ModalCloser::look()
                 modal = widget;
         }
     }
-    if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-        seen.append({QStringLiteral("QMessageBox"), box->windowTitle(), box->text(), {}, box});
-        box->done(0);
-    } else if (auto *dialog = qobject_cast<QDialog *>(modal)) {
-        seen.append({QString::fromLatin1(dialog->metaObject()->className()),
-                     dialog->windowTitle(),
-                     QString(),
-                     {},
-                     dialog});
-        dialog->done(0);
+    auto *dialog = qobject_cast<QDialog *>(modal);
+    if (!dialog || busy.contains(dialog))
+        return;
+    Seen item{QString::fromLatin1(dialog->metaObject()->className()),
+              dialog->windowTitle(),
+              QString(),
+              {},
+              QString(),
+              dialog};
+    if (auto *box = qobject_cast<QMessageBox *>(dialog)) {
+        item.text = box->text();
+        item.details = box->detailedText();
+        for (QAbstractButton *button : box->buttons())
+            item.entries.append(button->text());
     }
+    seen.append(item);
+    // A hook may open a dialog of its own, which the next look closes.
+    busy.append(dialog);
+    if (onDialog)
+        onDialog(dialog);
+    busy.removeOne(dialog);
+    if (dialog->isVisible())
+        dialog->done(0);
 }

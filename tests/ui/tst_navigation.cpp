@@ -113,6 +113,8 @@ private slots:
     void metadataShown_data();
     void metadataShown();
     void formatTable();
+    void visibleRows_data();
+    void visibleRows();
     void onlyDownloadCellOrDoubleClickStarts();
     void downloadPageFlow();
     void cancelReturnsWhenStopped();
@@ -363,9 +365,28 @@ void TestNavigation::formatTable()
         ++shown;
     for (int row = shown; row < model->rowCount(); ++row)
         QVERIFY(table->isRowHidden(row));
-    const double fit = double(table->viewport()->height()) / table->rowHeight(0);
-    QVERIFY2(shown >= 1 && shown < model->rowCount(), qPrintable(QString::number(fit)));
-    QCOMPARE(shown, int(fit - std::floor(fit) > 0.3 ? std::ceil(fit) : std::floor(fit)));
+    QVERIFY(shown >= 1 && shown < model->rowCount());
+    QCOMPARE(shown, visibleRowCount(table->viewport()->height(), table->rowHeight(0)));
+}
+
+void TestNavigation::visibleRows_data()
+{
+    QTest::addColumn<int>("viewport");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("shown");
+    QTest::newRow("2.2 rows") << 220 << 100 << 2;
+    QTest::newRow("2.4 rows") << 240 << 100 << 3;
+    QTest::newRow("exactly 3") << 300 << 100 << 3;
+    QTest::newRow("0.3 of a row") << 30 << 100 << 0;
+    QTest::newRow("no row height") << 300 << 0 << 0;
+}
+
+void TestNavigation::visibleRows()
+{
+    QFETCH(int, viewport);
+    QFETCH(int, row);
+    QFETCH(int, shown);
+    QCOMPARE(visibleRowCount(viewport, row), shown);
 }
 
 void TestNavigation::onlyDownloadCellOrDoubleClickStarts()

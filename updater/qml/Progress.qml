@@ -1,0 +1,48 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Controls.Material
+
+Item {
+    id: view
+
+    Item {
+        id: box
+        anchors.centerIn: parent
+        width: parent.width - 22
+        height: 30
+
+        Label {
+            anchors.bottom: bar.top
+            anchors.left: parent.left
+            text: "Downloading..."
+            font.pixelSize: 14
+        }
+        ProgressBar {
+            id: bar
+            objectName: "progressBar"
+            anchors.fill: parent
+            anchors.bottomMargin: 22
+            value: 0
+            indeterminate: true
+            Material.accent: Material.Red
+        }
+    }
+
+    Button {
+        objectName: "closeButton"
+        anchors.top: box.bottom
+        anchors.right: parent.right
+        anchors.margins: 11
+        text: "Close"
+        onClicked: {
+            updater.userUpdateCancel()
+            Window.window.close()
+        }
+    }
+
+    Connections {
+        target: updater
+        function onDownloadProgressChanged(percent) { bar.value = percent / 100.0 }
+        function onIdeterminateProgressBar(flag) { bar.indeterminate = flag }
+    }
+}

@@ -1,0 +1,42 @@
+import QtQuick
+import QtQuick.Layouts
+import "qrc:/qml"
+import "qrc:/img"
+
+Rectangle {
+    color: "#e8e6e7"
+
+    ColumnLayout {
+        anchors.fill: parent
+        anchors.margins: 12
+        spacing: 6
+
+        CustomRow {
+            text: "An Update is Available\nClick the button below to process the update"
+            font.pixelSize: 17
+            font.italic: false
+            color: "green"
+        }
+        Warning {}
+        RowLayout {
+            Layout.alignment: Qt.AlignHCenter
+            Image {
+                objectName: "updateButton"
+                source: "qrc:/img/update.png"
+                Layout.preferredWidth: 260
+                Layout.preferredHeight: 50
+                Layout.alignment: Qt.AlignHCenter
+                fillMode: Image.PreserveAspectFit
+                MouseArea {
+                    anchors.fill: parent
+                    cursorShape: Qt.PointingHandCursor
+                    onClicked: {
+                        console.log("!!! UPDATE !!!")
+                        updater.userUpdateClicked()
+                    }
+                }
+            }
+        }
+        DoNotShowWindowAgain {}
+    }
+}

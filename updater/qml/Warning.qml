@@ -1,0 +1,36 @@
+import QtQuick
+import QtQuick.Layouts
+import "qrc:/qml"
+
+Rectangle {
+    Layout.alignment: Qt.AlignHCenter
+    color: "#dfdfdf"
+    radius: 5
+    border.width: 1
+    border.color: "#b8b8b8"
+    implicitWidth: content.implicitWidth + 20
+    implicitHeight: content.implicitHeight + 20
+
+    RowLayout {
+        id: content
+        anchors.centerIn: parent
+        anchors.margins: 6
+        spacing: 6
+
+        Image {
+            source: "qrc:/img/warning.png"
+            sourceSize: Qt.size(78, 77)
+            Layout.preferredWidth: 78
+            Layout.preferredHeight: 77
+            fillMode: Image.PreserveAspectFit
+        }
+        CustomRow {
+            Layout.preferredWidth: 240
+            wrapMode: Text.WordWrap
+            font.pixelSize: 14
+            font.italic: false
+            color: "#b70100"
+            text: "We strongly suggest that you\ntemporarily disable your antivirus\nprogram before proceeding with\nthe update"
+        }
+    }
+}
