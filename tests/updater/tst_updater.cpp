@@ -97,6 +97,8 @@ private slots:
     void downloadFailures_data();
     void downloadFailures();
     void cancelDuringDownload();
+    void unknownTotalSize();
+    void downloadsFolderProblems();
     void installerAlreadyOnDisk_data();
     void installerAlreadyOnDisk();
     void unsafeInstallerNames_data();
@@ -634,6 +636,64 @@ void TestUpdater::downloadFailures()
     QVERIFY(QMetaObject::invokeMethod(plugin, "userUpdateCancel"));
     QTest::qWait(100);
     QCOMPARE(closer->seen.size(), 1);
+}
+
+void TestUpdater::unknownTotalSize()
+{
+    HttpServer::Response response{200, "application/octet-stream", QByteArray(150 * 1024, 'y')};
+    response.withLength = false;
+    response.bytesPerSecond = 60 * 1024;
+    server->route("/files/CLM.exe", response);
+    offerInstaller("/files/CLM.exe");
+    QSignalSpy progress(plugin, SIGNAL(downloadProgressChanged(uint)));
+    QSignalSpy determinate(plugin, SIGNAL(ideterminateProgressBar(bool)));
+    QVERIFY(QMetaObject::invokeMethod(plugin, "userUpdateClicked"));
+    QTRY_COMPARE_WITH_TIMEOUT(closer->seen.size(), 1, 20000);
+    QCOMPARE(closer->seen.at(0).title, QStringLiteral("The update has been downloaded"));
+    // Without a total every report says 0 %, at most one a second, until the network
+    // layer learns the total at the end.
+    QVERIFY2(progress.size() >= 2 && progress.size() <= 5,
+             qPrintable(QString::number(progress.size())));
+    for (int i = 0; i + 1 < progress.size(); ++i)
+        QCOMPARE(progress.at(i).at(0).toUInt(), 0u);
+    QCOMPARE(progress.last().at(0).toUInt(), 100u);
+    QCOMPARE(determinate.size(), 1);
+    QCOMPARE(QFileInfo(downloads() + QStringLiteral("/CLM.exe")).size(), 150 * 1024);
+}
+
+void TestUpdater::downloadsFolderProblems()
+{
+    server->route("/files/CLM.exe", {200, "application/octet-stream", "installer"});
+    offerInstaller("/files/CLM.exe");
+
+    // A folder where the installer should go: it can be neither replaced nor written.
+    QVERIFY(QDir().mkpath(downloads() + QStringLiteral("/CLM.exe/inside")));
+    closer->onDialog = [](QDialog *dialog) {
+        for (QAbstractButton *button : qobject_cast<QMessageBox *>(dialog)->buttons()) {
+            if (button->text().trimmed() == QLatin1String("Download Again"))
+                button->click();
+        }
+    };
+    QVERIFY(QMetaObject::invokeMethod(plugin, "userUpdateClicked"));
+    QTRY_COMPARE(closer->seen.size(), 2);
+    QCOMPARE(closer->seen.at(1).title, QStringLiteral("UPD. ERROR: File error"));
+    QVERIFY(closer->seen.at(1).details.contains(QLatin1String("for writing:")));
+    QVERIFY(QFileInfo(downloads() + QStringLiteral("/CLM.exe/inside")).isDir());
+
+    // A file where the Downloads folder should be.
+    QVERIFY(QDir(downloads()).removeRecursively());
+    QFile blocker(downloads());
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    closer->onDialog = nullptr;
+    offerInstaller("/files/CLM.exe");
+    QVERIFY(QMetaObject::invokeMethod(plugin, "userUpdateClicked"));
+    QTRY_COMPARE(closer->seen.size(), 3);
+    QCOMPARE(closer->seen.at(2).title, QStringLiteral("UPD. ERROR: Output dir error"));
+    QVERIFY(closer->seen.at(2).details.contains(QStringLiteral("Cannot create output directory: ") +
+                                                downloads()));
+    QVERIFY(QFileInfo(downloads()).isFile());
+    QFile::remove(downloads());
 }
 
 void TestUpdater::cancelDuringDownload()
