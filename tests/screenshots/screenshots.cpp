@@ -86,7 +86,12 @@ int main(int argc, char **argv)
         return 1;
     }
     qputenv("CLIPMOOR_UPDATE_SERVER", site.server().url(QByteArray()));
+    site.server().route("/files/upd/clm-updater-win.json",
+                        {200, "application/json",
+                         "{\"enabled\":{\"all\":true},\"lst\":{\"ver\":2024,\"pth\":\"" +
+                             site.server().url("/CLM.exe") + "\"}}"});
     updater->manualCheck(2023, QStringLiteral("2.0.023"));
+    waitFor([&] { return updater->property("updateState").toInt() == 1; }, 5000);
     QQuickWindow *quick = nullptr;
     for (QWindow *candidate : QGuiApplication::topLevelWindows()) {
         if (candidate->objectName() == QLatin1String("updaterWindow"))

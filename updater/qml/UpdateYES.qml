@@ -16,6 +16,9 @@ Rectangle {
             font.pixelSize: 17
             font.italic: false
             color: "green"
+            // Wider fonts than the design's shrink the line rather than overflow it.
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 10
         }
         Warning {}
         RowLayout {

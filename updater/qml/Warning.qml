@@ -28,6 +28,8 @@ Rectangle {
             Layout.preferredWidth: 240
             wrapMode: Text.WordWrap
             font.pixelSize: 14
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 9
             font.italic: false
             color: "#b70100"
             text: "We strongly suggest that you\ntemporarily disable your antivirus\nprogram before proceeding with\nthe update"
