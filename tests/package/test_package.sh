@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Installs the program under a prefix and builds its Debian package, then starts both
+# installed copies and checks what the package declares and holds.
+set -euo pipefail
+build=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# A home of its own, and a yt-dlp that never reaches the network.
+export HOME="$work/home" QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/home"
+unset XDG_DATA_HOME XDG_CONFIG_HOME XDG_CACHE_HOME
+mkdir -p "$HOME/bin"
+cp "$(dirname "$0")/../tools/fake-yt-dlp.sh" "$HOME/bin/yt-dlp"
+export PATH="$HOME/bin:$PATH" CLIPMOOR_UPDATE_SERVER=http://127.0.0.1:9
+
+check_installed() { # folder of the program
+    local dir=$1
+    for f in Clipmoor Updater.so LoggingMessages.so SysInfo.so About.so kestrel2 ffmpeg; do
+        [ -e "$dir/$f" ] || fail "$f missing in $dir"
+    done
+    [ "$("$dir/Clipmoor" --version)" = "Clipmoor 2.0.023" ] || fail "version of $dir/Clipmoor"
+}
+
+cmake --install "$build" --prefix "$work/prefix" >/dev/null
+check_installed "$work/prefix/lib/clipmoor"
+[ "$("$work/prefix/bin/clipmoor" --version)" = "Clipmoor 2.0.023" ] || fail "the command on PATH"
+[ -f "$work/prefix/share/applications/clipmoor.desktop" ] || fail "desktop entry"
+[ -f "$work/prefix/share/icons/hicolor/256x256/apps/clipmoor.png" ] || fail "icon"
+# The installed program stages its tools from its own folder.
+[ -x "$HOME/.local/share/Quorvel/Clipmoor/kestrel2" ] || fail "tools not staged"
+
+(cd "$work" && cpack --config "$build/CPackConfig.cmake" -B "$work/pkg" >/dev/null)
+deb=$(ls "$work"/pkg/clipmoor_*.deb)
+depends=$(dpkg-deb -f "$deb" Depends)
+for p in libqt6widgets6 libqt6quickcontrols2-6 qml6-module-qtquick-controls yt-dlp ffmpeg; do
+    [[ "$depends" == *"$p"* ]] || fail "package does not depend on $p"
+done
+dpkg-deb -c "$deb" | grep -q './usr/share/applications/clipmoor.desktop' || fail "desktop entry not packaged"
+dpkg-deb -x "$deb" "$work/root"
+check_installed "$work/root/usr/lib/clipmoor"
+# Every declared dependency exists in Debian 12's archive.
+for p in $(echo "$depends" | tr ',' '\n' | sed 's/(.*//' | tr -d ' '); do
+    apt-cache show "$p" >/dev/null 2>&1 || fail "no Debian package $p"
+done
+echo PASSED
