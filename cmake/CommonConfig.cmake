@@ -13,3 +13,18 @@ target_compile_definitions(clipmoor_common INTERFACE
   QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
   QT_DISABLE_DEPRECATED_BEFORE=0x060400)
 target_include_directories(clipmoor_common INTERFACE "${PROJECT_SOURCE_DIR}")
+
+# AddressSanitizer and UndefinedBehaviorSanitizer for everything the project builds.
+option(CLIPMOOR_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+if(CLIPMOOR_SANITIZE)
+  set(CLIPMOOR_SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=undefined
+      -fno-omit-frame-pointer)
+  target_compile_options(clipmoor_common INTERFACE ${CLIPMOOR_SANITIZER_FLAGS})
+  target_link_options(clipmoor_common INTERFACE ${CLIPMOOR_SANITIZER_FLAGS})
+endif()
+
+# libFuzzer targets (clang only): all code is built for coverage-guided fuzzing.
+option(CLIPMOOR_FUZZ "Build the libFuzzer targets (needs clang)" OFF)
+if(CLIPMOOR_FUZZ)
+  target_compile_options(clipmoor_common INTERFACE -fsanitize=fuzzer-no-link)
+endif()

@@ -1,6 +1,5 @@
 #include "engine/formatparser.h"
 
-#include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
@@ -18,10 +17,34 @@ struct FormatCandidate {
     int line = 0;
 };
 
-const QRegularExpression &sizeExpression()
+bool isAsciiDigit(QChar c)
 {
-    static const QRegularExpression expression(QStringLiteral("(\\d+(?:\\.\\d+)?(?:KiB|MiB|GiB))"));
-    return expression;
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// The first text of the form \d+(\.\d+)?(KiB|MiB|GiB) in the line, as the leftmost match
+// of that expression would give it; scanned by hand, since this runs for every line.
+QString firstSizeText(QStringView line)
+{
+    for (qsizetype unit = line.indexOf(QLatin1String("iB"), 1); unit > 0;
+         unit = line.indexOf(QLatin1String("iB"), unit + 1)) {
+        const QChar scale = line.at(unit - 1);
+        if (scale != QLatin1Char('K') && scale != QLatin1Char('M') && scale != QLatin1Char('G'))
+            continue;
+        qsizetype start = unit - 1;
+        while (start > 0 && isAsciiDigit(line.at(start - 1)))
+            --start;
+        if (start == unit - 1)
+            continue;
+        if (start >= 2 && line.at(start - 1) == QLatin1Char('.') &&
+            isAsciiDigit(line.at(start - 2))) {
+            start -= 2;
+            while (start > 0 && isAsciiDigit(line.at(start - 1)))
+                --start;
+        }
+        return line.mid(start, unit + 2 - start).toString();
+    }
+    return QString();
 }
 
 // The non-zero code at the start of the line, after leading blanks. Digits followed by
@@ -95,9 +118,7 @@ std::optional<FormatCandidate> candidateFrom(const QString &line, int position)
     if (tokens.size() > 2)
         candidate.resolution = tokens.at(2).toString();
 
-    const QRegularExpressionMatch size = sizeExpression().match(line);
-    if (size.hasMatch())
-        candidate.size = size.captured(1);
+    candidate.size = firstSizeText(line);
 
     candidate.tier = tierOf(line, candidate.code, candidate.extension);
     return candidate;
@@ -139,15 +160,18 @@ FormatList parseFormatList(const QString &output)
         }
     }
 
-    std::stable_sort(ordered.begin(), ordered.end(),
-                     [](const FormatRecord &a, const FormatRecord &b) {
-                         return sizeToBytes(a.size) > sizeToBytes(b.size);
-                     });
-    if (ordered.size() > maxOfferedFormats)
-        ordered.resize(maxOfferedFormats);
+    // Largest first; each size is converted once.
+    QList<std::pair<qint64, FormatRecord>> sized;
+    sized.reserve(ordered.size());
+    for (FormatRecord &record : ordered)
+        sized.append({sizeToBytes(record.size), std::move(record)});
+    std::stable_sort(sized.begin(), sized.end(),
+                     [](const auto &a, const auto &b) { return a.first > b.first; });
+    if (sized.size() > maxOfferedFormats)
+        sized.resize(maxOfferedFormats);
 
     FormatList result;
-    for (const FormatRecord &record : std::as_const(ordered)) {
+    for (const auto &[bytes, record] : std::as_const(sized)) {
         result.formats.insert(record.code, record);
         result.viewOrder.append(record.code);
     }

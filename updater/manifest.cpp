@@ -1,42 +1,12 @@
+#include "updater/manifestreader.h"
 #include "updater/updater.h"
 #include "updater/updaterconfig.h"
 #include "updater/updaterlog.h"
 
 #include <QEventLoop>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QTimer>
-
-#include <cmath>
-#include <limits>
-
-namespace {
-
-// A whole number as a signed 32-bit value; anything else reads as 0.
-int readInt32(const QJsonValue &value)
-{
-    if (!value.isDouble())
-        return 0;
-    const double number = value.toDouble();
-    if (!(number >= std::numeric_limits<int>::min() && number <= std::numeric_limits<int>::max()) ||
-        std::trunc(number) != number)
-        return 0;
-    return int(number);
-}
-
-uint ConverToUINT(int value)
-{
-    if (value < 0) {
-        UPD_WARNING("ConverToUINT") << "negative version in JSON! val =" << value;
-        return 0;
-    }
-    return uint(value);
-}
-
-} // namespace
 
 bool Updater::downloadJSON()
 {
@@ -80,38 +50,29 @@ bool Updater::downloadJSON()
 bool Updater::parseJSON()
 {
     UPD_INFO(Q_FUNC_INFO);
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(manifestData, &error);
-    if (error.error != QJsonParseError::NoError) {
-        showCriticalMessage(this, QStringLiteral("JSON parse error"), error.errorString());
+    ManifestFields fields;
+    QString error;
+    if (!readManifest(manifestData, fields, error)) {
+        showCriticalMessage(this, QStringLiteral("JSON parse error"), error);
         return false;
     }
-    if (!document.isObject()) {
-        showCriticalMessage(this, QStringLiteral("JSON parse error"),
-                            QStringLiteral("JSON root is not an object!"));
-        return false;
-    }
-    const QJsonObject root = document.object();
-    const QJsonObject enabled = root.value(QLatin1String("enabled")).toObject();
-    updatesEnabled = enabled.value(QLatin1String("all")).toBool(false);
+    updatesEnabled = fields.all;
     if (!updatesEnabled) {
-        const QJsonArray addresses = enabled.value(QLatin1String("ips")).toArray();
-        for (const QJsonValue &address : addresses) {
-            if (getPublicIP() == address.toString()) {
+        for (const QString &address : std::as_const(fields.addresses)) {
+            if (getPublicIP() == address) {
                 updatesEnabled = true;
                 break;
             }
         }
     }
+    // A manifest that does not enable this machine leaves the release fields as they were.
     if (!updatesEnabled)
         return true;
-
-    const QJsonObject latest = root.value(QLatin1String("lst")).toObject();
-    latestVersion = ConverToUINT(readInt32(latest.value(QLatin1String("ver"))));
-    latestPath = latest.value(QLatin1String("pth")).toString();
-    latestSha256 = latest.value(QLatin1String("sha256")).toString();
-    const QJsonObject old = root.value(QLatin1String("old")).toObject();
-    oldVersion = ConverToUINT(readInt32(old.value(QLatin1String("ver"))));
-    oldPath = old.value(QLatin1String("pth")).toString();
+    readReleases(fields);
+    latestVersion = fields.latestVersion;
+    latestPath = fields.latestPath;
+    latestSha256 = fields.latestSha256;
+    oldVersion = fields.oldVersion;
+    oldPath = fields.oldPath;
     return true;
 }

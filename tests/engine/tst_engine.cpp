@@ -240,6 +240,22 @@ void TestEngine::completion_data()
     QTest::newRow("download crash") << scriptFor({}, {}, crash) << true << QStringLiteral("86");
     QTest::newRow("download exits non-zero")
         << scriptFor({}, {}, QStringLiteral("exit 1")) << true << QStringLiteral("103");
+
+    // Tools that misbehave: floods of output, binary garbage, a signal from outside.
+    const QString flood = QStringLiteral("head -c 8000000 /dev/urandom");
+    QTest::newRow("metadata floods binary garbage")
+        << scriptFor(flood + QStringLiteral("; printf '\\nT\\n5\\n'"), formatsAnswer, QString())
+        << false << QStringLiteral("formats");
+    QTest::newRow("formats flood binary garbage")
+        << scriptFor(metadataAnswer, flood, QString()) << false << QStringLiteral("formats");
+    QTest::newRow("download floods both outputs")
+        << scriptFor({}, {}, flood + QStringLiteral("; ") + flood + QStringLiteral(" >&2; exit 0"))
+        << true << QStringLiteral("video");
+    QTest::newRow("download killed by a signal")
+        << scriptFor({}, {}, QStringLiteral("kill -TERM $$")) << true << QStringLiteral("86");
+    QTest::newRow("metadata killed by a signal")
+        << scriptFor(QStringLiteral("kill -KILL $$"), formatsAnswer, QString()) << false
+        << QStringLiteral("72");
 }
 
 void TestEngine::completion()

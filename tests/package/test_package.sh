@@ -36,7 +36,9 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for p in libqt6widgets6 libqt6quickcontrols2-6 qml6-module-qtquick-controls yt-dlp ffmpeg; do
     [[ "$depends" == *"$p"* ]] || fail "package does not depend on $p"
 done
-dpkg-deb -c "$deb" | grep -q './usr/share/applications/clipmoor.desktop' || fail "desktop entry not packaged"
+contents=$(dpkg-deb -c "$deb")
+[[ "$contents" == *./usr/share/applications/clipmoor.desktop* ]] || fail "desktop entry not packaged"
+[[ "$contents" == *./usr/bin/clipmoor* ]] || fail "command not packaged"
 dpkg-deb -x "$deb" "$work/root"
 check_installed "$work/root/usr/lib/clipmoor"
 # Every declared dependency exists in Debian 12's archive.

@@ -35,6 +35,7 @@ private slots:
     void installerCleanUp_data();
     void installerCleanUp();
     void outputFolderCannotBeMade();
+    void settingsCannotBeWritten();
 
 private:
     Run start(const QStringList &arguments);
@@ -264,6 +265,18 @@ void TestShell::outputFolderCannotBeMade()
             "^\"\\[\\d+\\] void prepareOutputDir\\(\\) :\" !!! ERROR: output dir \"%1/CLM\"$")
             .arg(QRegularExpression::escape(downloads())));
     QVERIFY2(!run.log.filter(line).isEmpty(), qPrintable(run.log.join(QLatin1Char('\n'))));
+}
+
+// A settings file that cannot be written does not keep the program from starting.
+void TestShell::settingsCannotBeWritten()
+{
+    const QString ini = dataDir() + QStringLiteral("/settings.ini");
+    QVERIFY(QDir().mkpath(ini + QStringLiteral("/blocked")));
+    const Run run = start({QStringLiteral("--version")});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.out.startsWith(QLatin1String("Clipmoor 2.0.023")));
+    QVERIFY(QFileInfo(ini + QStringLiteral("/blocked")).isDir());
+    QVERIFY(QFileInfo(downloads() + QStringLiteral("/CLM")).isDir());
 }
 
 CLIPMOOR_TEST_MAIN(TestShell)

@@ -58,6 +58,7 @@ private slots:
     void launcherWithoutYtDlp();
     void realToolMetadataAndFormats();
     void realToolDownloadsAndMerges();
+    void outputFolderCannotBeWritten();
 
 private:
     const TestHome &home;
@@ -193,6 +194,31 @@ void TestTools::realToolDownloadsAndMerges()
                               .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     streams.sort();
     QCOMPARE(streams, (QStringList{QStringLiteral("audio"), QStringLiteral("video")}));
+}
+
+// The output folder is a file: the tool fails, and says why.
+void TestTools::outputFolderCannotBeWritten()
+{
+    QDir(outputDir()).removeRecursively();
+    QFile blocker(outputDir());
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.write("not a folder");
+    blocker.close();
+
+    Clipmoor engine;
+    QSignalSpy wrong(&engine, &Clipmoor::somethingWrong);
+    QSignalSpy done(&engine, &Clipmoor::haveVideo);
+    sessionData()->video.toolTarget = QLatin1String(OfflineSite::videoId);
+    engine.requestVideo(137);
+    QVERIFY(wrong.wait(120000));
+    QCOMPARE(wrong.at(0).at(0).value<Clipmoor::errorType>(), Clipmoor::VideoFailed);
+    QVERIFY2(sessionData()->toolError.startsWith(QLatin1String("ERROR:")),
+             qPrintable(sessionData()->toolError));
+    QCOMPARE(done.size(), 0);
+    QFile kept(outputDir());
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("not a folder"));
+    QFile::remove(outputDir());
 }
 
 CLIPMOOR_TEST_MAIN(TestTools)

@@ -530,7 +530,7 @@ void TestNavigation::errorDialogs_data()
     QTest::newRow("103 with the tool's line")
         << 103 << QStringLiteral("download failed<br>ERROR: a &lt;b&gt; &amp; c<hr><i>Code: #0x67")
         << QStringLiteral("page_Formats");
-    QTest::newRow("unknown") << 999 << QStringLiteral("indefinite<hr><i>Code: #0x3e7") << download;
+    QTest::newRow("unknown") << 100 << QStringLiteral("indefinite<hr><i>Code: #0x64") << download;
 }
 
 void TestNavigation::errorDialogs()

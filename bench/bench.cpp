@@ -1,0 +1,335 @@
+// Clipmoor's figures: start-up, engine overhead, parsers, memory, and a real offline
+// download through the window. Prints one line per figure: name, median, unit, and the
+// ratio or the target where there is one. Never part of the tests' pass or fail.
+#include "app/setup.h"
+#include "engine/clipmoor.h"
+#include "engine/formatparser.h"
+#include "engine/progressparser.h"
+#include "tests/support/offlinesite.h"
+#include "tests/support/testmain.h"
+#include "tests/support/toolstage.h"
+#include "ui/navigation.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.isEmpty() ? 0 : values.at(values.size() / 2);
+}
+
+void report(const char *name, double value, const char *unit, const QString &note = QString())
+{
+    std::printf("%-44s %10.3f %-3s %s\n", name, value, unit, qPrintable(note));
+    std::fflush(stdout);
+}
+
+QString target(double value, double limit, const char *unit)
+{
+    return QStringLiteral("(target <= %1 %2: %3)")
+        .arg(limit)
+        .arg(QLatin1String(unit),
+             value <= limit ? QStringLiteral("met") : QStringLiteral("MISSED"));
+}
+
+// The environment of a program started here: this home, a stand-in yt-dlp first on PATH,
+// no update server that answers.
+QProcessEnvironment childEnvironment(const TestHome &home)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("PATH"), home.path() + QStringLiteral("/bin:") +
+                                                   environment.value(QStringLiteral("PATH")));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("CLIPMOOR_UPDATE_SERVER"),
+                       QStringLiteral("http://127.0.0.1:9"));
+    return environment;
+}
+
+double runMs(const QString &program, const QStringList &arguments,
+             const QProcessEnvironment &environment)
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    QElapsedTimer clock;
+    clock.start();
+    process.start(program, arguments);
+    process.waitForFinished(60000);
+    return clock.nsecsElapsed() / 1e6;
+}
+
+// Runs the program until its log shows the window on the address page; returns the
+// process time of that line and the peak resident size then (kB).
+std::pair<double, double> untilShown(const QStringList &arguments, const QProcessEnvironment &base,
+                                     int settleMs)
+{
+    QProcessEnvironment environment = base;
+    environment.insert(QStringLiteral("QT_MESSAGE_PATTERN"),
+                       QStringLiteral("%{time process} %{message}"));
+    environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("default.debug=true"));
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(QStringLiteral(CLIPMOOR_BIN_DIR "/Clipmoor"), arguments);
+    double shownAt = -1;
+    QByteArray log;
+    QElapsedTimer clock;
+    clock.start();
+    while (shownAt < 0 && clock.elapsed() < 20000 && process.waitForReadyRead(2000)) {
+        log += process.readAll();
+        const qsizetype at = log.indexOf("void Navigation::showMainWindow() :");
+        if (at >= 0) {
+            const qsizetype begin = log.lastIndexOf('\n', at) + 1;
+            shownAt = log.mid(begin, at - begin).simplified().split(' ').value(0).toDouble() * 1000;
+        }
+    }
+    QTest::qWait(settleMs);
+    double peak = 0;
+    QFile status(QStringLiteral("/proc/%1/status").arg(process.processId()));
+    if (status.open(QIODevice::ReadOnly)) {
+        const QRegularExpression hwm(QStringLiteral("VmHWM:\\s+(\\d+)"));
+        peak = hwm.match(QString::fromLatin1(status.readAll())).captured(1).toDouble();
+    }
+    process.kill();
+    process.waitForFinished();
+    return {shownAt, peak};
+}
+
+QString listing(int lines)
+{
+    QString text = QStringLiteral(
+        "ID  EXT   RESOLUTION FPS |   FILESIZE   TBR PROTO | VCODEC  VBR ACODEC ABR\n");
+    for (int i = 0; i < lines; ++i)
+        text += QStringLiteral(
+                    "%1 mp4 %2x%3 30 | %4.%5MiB 1000k https | avc1.4d401f 1000k video only 720p\n")
+                    .arg(100 + i)
+                    .arg(640 + i)
+                    .arg(360 + i)
+                    .arg(i % 900)
+                    .arg(i % 100);
+    return text;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    TestHome home;
+    QApplication::setApplicationName(QStringLiteral("Clipmoor"));
+    QApplication::setOrganizationName(QStringLiteral("Quorvel"));
+    qputenv("QT_QUICK_BACKEND", "software");
+    QApplication app(argc, argv);
+    const int repeats = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 11;
+
+    QDir().mkpath(home.path() + QStringLiteral("/bin"));
+    QFile::copy(QStringLiteral(CLIPMOOR_TEST_TOOLS_DIR "/fake-yt-dlp.sh"),
+                home.path() + QStringLiteral("/bin/yt-dlp"));
+    const QProcessEnvironment environment = childEnvironment(home);
+    QProcessEnvironment realTool = environment;
+    realTool.insert(QStringLiteral("PATH"),
+                    QProcessEnvironment::systemEnvironment().value(QStringLiteral("PATH")));
+
+    // Start-up of the whole process against the downloader's own.
+    QList<double> ours, tool;
+    runMs(QStringLiteral(CLIPMOOR_BIN_DIR "/Clipmoor"), {QStringLiteral("--version")}, environment);
+    for (int i = 0; i < repeats; ++i) {
+        ours.append(runMs(QStringLiteral(CLIPMOOR_BIN_DIR "/Clipmoor"),
+                          {QStringLiteral("--version")}, environment));
+        tool.append(runMs(QStringLiteral("yt-dlp"), {QStringLiteral("--version")}, realTool));
+    }
+    const double ratio = median(ours) / median(tool);
+    report("startup: Clipmoor --version", median(ours), "ms",
+           QStringLiteral("ratio %1 to yt-dlp --version (%2 ms) %3")
+               .arg(ratio, 0, 'f', 3)
+               .arg(median(tool), 0, 'f', 1)
+               .arg(target(ratio, 0.2, "")));
+
+    QList<double> shown, memory, updaterMemory;
+    for (int i = 0; i < qMax(3, repeats / 2); ++i) {
+        const auto [at, peak] = untilShown({}, environment, 300);
+        shown.append(at);
+        memory.append(peak / 1024);
+        updaterMemory.append(
+            untilShown({QStringLiteral("--update-as"), QStringLiteral("2000")}, environment, 2500)
+                .second /
+            1024);
+    }
+    report("startup: process start to address page", median(shown), "ms",
+           target(median(shown), 80, "ms"));
+    report("memory: peak resident, window shown", median(memory), "MB",
+           target(median(memory), 40, "MB"));
+    report("memory: peak resident, updater window open", median(updaterMemory), "MB",
+           target(median(updaterMemory), 100, "MB"));
+
+    // Engine overhead with a stand-in tool that answers at once.
+    prepareOutputDir();
+    ToolStage stage(home.dataDir());
+    stage.install();
+    stage.setScript(QStringLiteral("case \"$1\" in --get-title) printf 'T\\n1:00\\n' ;; "
+                                   "--list-formats) printf '18 mp4 1x1 | 1MiB\\n' ;; esac\n"));
+    {
+        Clipmoor engine;
+        QSignalSpy formats(&engine, &Clipmoor::haveFormats);
+        QSignalSpy updated(&engine, &Clipmoor::resultUpdateBinary);
+        QList<double> both, one, shell;
+        for (int i = 0; i < repeats; ++i) {
+            QElapsedTimer clock;
+            clock.start();
+            engine.setUrl(QStringLiteral("https://youtu.be/abc"));
+            engine.requestMetadata();
+            formats.wait(10000);
+            both.append(clock.nsecsElapsed() / 1e6);
+            clock.restart();
+            engine.updateBinary(false);
+            updated.wait(10000);
+            one.append(clock.nsecsElapsed() / 1e6);
+            // The stand-in shell's own cost, for reference.
+            clock.restart();
+            QProcess bare;
+            bare.start(stage.toolPath(), {QStringLiteral("--update")});
+            bare.waitForFinished();
+            shell.append(clock.nsecsElapsed() / 1e6);
+        }
+        report("engine: setUrl to haveFormats (two runs)", median(both), "ms",
+               target(median(both), 15, "ms"));
+        report("engine: one run, spawn to handler", median(one), "ms",
+               QStringLiteral("%1; the stand-in alone takes %2 ms")
+                   .arg(target(median(one), 5, "ms"))
+                   .arg(median(shell), 0, 'f', 2));
+        report("engine: overhead over the stand-in", median(one) - median(shell), "ms");
+    }
+
+    // Parsers.
+    {
+        const QString thousand = listing(1000);
+        QList<double> times;
+        for (int i = 0; i < 51; ++i) {
+            QElapsedTimer clock;
+            clock.start();
+            const FormatList list = parseFormatList(thousand);
+            times.append(clock.nsecsElapsed() / 1e6);
+            Q_UNUSED(list);
+        }
+        report("parser: 1000-line format listing", median(times), "ms",
+               target(median(times), 2, "ms"));
+        const QString chunk =
+            QStringLiteral("\r[download]  45.3% of   12.34MiB at    1.23MiB/s ETA 00:07");
+        QList<double> chunks;
+        for (int round = 0; round < 21; ++round) {
+            QElapsedTimer clock;
+            clock.start();
+            int sum = 0;
+            for (int i = 0; i < 10000; ++i)
+                sum += parseProgress(chunk).value_or(0);
+            chunks.append(clock.nsecsElapsed() / 1e3 / 10000);
+            Q_UNUSED(sum);
+        }
+        report("parser: one progress chunk", median(chunks), "us",
+               target(median(chunks), 20, "us"));
+    }
+
+    // A real download through the window, at a limited rate, against the same command run directly.
+    {
+        OfflineSite site;
+        if (!site.start(8, 256 * 1024) || !site.stage(home.dataDir())) {
+            std::fprintf(stderr, "offline site: %s\n", qPrintable(site.error()));
+            return 1;
+        }
+        QDir(outputDir()).removeRecursively();
+        prepareOutputDir();
+        // The launcher learns once what this yt-dlp supports; not part of either figure.
+        QProcess warm;
+        warm.start(
+            home.dataDir() + QStringLiteral("/kestrel2"),
+            {QStringLiteral("--progress-delta"), QStringLiteral("1"), QStringLiteral("--version")});
+        (void)QTest::qWaitFor([&] { return warm.state() == QProcess::NotRunning; }, 30000);
+
+        Navigation window;
+        window.showMainWindow();
+        (void)QTest::qWaitForWindowExposed(&window);
+        auto *table = window.findChild<QTableView *>(QStringLiteral("tableView"));
+        QWidget *done = window.findChild<QWidget *>(QStringLiteral("label_DL_OK"));
+        Clipmoor::instance().setUrl(QStringLiteral("https://youtu.be/abc123XYZ_0"));
+        emit window.requestMetadata();
+        (void)QTest::qWaitFor([&] { return table->model() && table->model()->rowCount() > 0; },
+                              60000);
+
+        // The longest time the event loop is held, seen by a timer that should tick every ms.
+        double longest = 0;
+        QElapsedTimer tick;
+        QTimer probe;
+        probe.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&probe, &QTimer::timeout, [&] {
+            longest = std::max(longest, tick.nsecsElapsed() / 1e6);
+            tick.restart();
+        });
+        QElapsedTimer clock;
+        clock.start();
+        tick.start();
+        probe.start(1);
+        emit table->doubleClicked(table->model()->index(0, 0));
+        (void)QTest::qWaitFor([&] { return done->isVisible(); }, 120000);
+        probe.stop();
+        const double through = clock.nsecsElapsed() / 1e6;
+
+        // The same download, the same command, run directly.
+        QDir(outputDir()).removeRecursively();
+        prepareOutputDir();
+        QProcess direct;
+        QProcessEnvironment launcher = QProcessEnvironment::systemEnvironment();
+        launcher.insert(QStringLiteral("CLIPMOOR_LAUNCHER"),
+                        QStringLiteral(CLIPMOOR_BIN_DIR "/kestrel2"));
+        direct.setProcessEnvironment(launcher);
+        direct.setWorkingDirectory(home.dataDir());
+        const QStringList arguments = {
+            QStringLiteral("--no-warnings"),
+            QStringLiteral("--no-playlist"),
+            QStringLiteral("--force-overwrites"),
+            QStringLiteral("--retries"),
+            QStringLiteral("1"),
+            QStringLiteral("--concurrent-fragments"),
+            QStringLiteral("4"),
+            QStringLiteral("--output-na-placeholder"),
+            QStringLiteral("CLM"),
+            QStringLiteral("--trim-filenames"),
+            QStringLiteral("55"),
+            QStringLiteral("--progress-delta"),
+            QStringLiteral("1"),
+            QStringLiteral("--merge-output-format"),
+            QStringLiteral("mp4"),
+            QStringLiteral("--format"),
+            QStringLiteral("137+bestaudio[ext=m4a]/137+bestaudio/best[ext=mp4]/best[ext=mkv]"),
+            QStringLiteral("--ffmpeg-location"),
+            home.dataDir(),
+            QStringLiteral("--path"),
+            outputDir(),
+            QStringLiteral("--output"),
+            QStringLiteral("%(title)s_%(resolution)s_%(id)s.%(ext)s"),
+            QStringLiteral("--windows-filenames"),
+            QStringLiteral("abc123XYZ_0")};
+        clock.restart();
+        direct.start(home.dataDir() + QStringLiteral("/kestrel2"), arguments);
+        // Waits with the event loop running: the server lives in this process.
+        (void)QTest::qWaitFor([&] { return direct.state() == QProcess::NotRunning; }, 120000);
+        const double alone = clock.nsecsElapsed() / 1e6;
+        report("download: longest event-loop hold", longest, "ms", target(longest, 30, "ms"));
+        report("download: through the window", through, "ms",
+               QStringLiteral("ratio %1 to the command run directly (%2 ms) %3")
+                   .arg(through / alone, 0, 'f', 3)
+                   .arg(alone, 0, 'f', 0)
+                   .arg(target(through / alone, 1.05, "")));
+    }
+    return 0;
+}

@@ -1,0 +1,99 @@
+// The fuzz targets: the parsers of the tool's output, the address rules and the update
+// manifest, each with the invariants the rest of the program relies on.
+#include "engine/address.h"
+#include "engine/formatparser.h"
+#include "engine/metadataparser.h"
+#include "engine/progressparser.h"
+#include "fuzz/fuzztarget.h"
+#include "updater/manifestreader.h"
+
+#include <QRegularExpression>
+#include <QSet>
+
+namespace {
+
+QString text(const uint8_t *data, size_t size)
+{
+    return QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
+}
+
+} // namespace
+
+#if !defined(CLIPMOOR_LIBFUZZER) || defined(CLIPMOOR_FUZZ_ADDRESS)
+CLIPMOOR_FUZZ_TARGET(address)
+{
+    const std::optional<QUrl> url = Address::accept(text(data, size));
+    if (!url)
+        return 0;
+    const Address::Target target = Address::targetFor(*url);
+    // The tool's last argument can never be taken for an option.
+    FUZZ_CHECK(!target.target.isEmpty());
+    FUZZ_CHECK(!target.target.startsWith(QLatin1Char('-')));
+    FUZZ_CHECK((target.problem == Address::Target::None) != target.canonical.isEmpty());
+    return 0;
+}
+#endif
+
+#if !defined(CLIPMOOR_LIBFUZZER) || defined(CLIPMOOR_FUZZ_FORMATS)
+CLIPMOOR_FUZZ_TARGET(formats)
+{
+    const FormatList list = parseFormatList(text(data, size));
+    FUZZ_CHECK(list.viewOrder.size() <= maxOfferedFormats);
+    FUZZ_CHECK(list.formats.size() == list.viewOrder.size());
+    QSet<uint> seen;
+    qint64 previous = std::numeric_limits<qint64>::max();
+    for (uint code : list.viewOrder) {
+        FUZZ_CHECK(code != 0);
+        FUZZ_CHECK(!seen.contains(code));
+        seen.insert(code);
+        FUZZ_CHECK(list.formats.contains(code) && list.formats.value(code).code == code);
+        // The hand-made scanner finds exactly what the size expression would.
+        static const QRegularExpression sizeText(
+            QStringLiteral("\\A\\d+(?:\\.\\d+)?(?:KiB|MiB|GiB)\\z"));
+        const QString found = list.formats.value(code).size;
+        FUZZ_CHECK(found.isEmpty() || sizeText.match(found).hasMatch());
+        const qint64 bytes = sizeToBytes(list.formats.value(code).size);
+        FUZZ_CHECK(bytes >= 0 && bytes <= previous);
+        previous = bytes;
+    }
+    return 0;
+}
+#endif
+
+#if !defined(CLIPMOOR_LIBFUZZER) || defined(CLIPMOOR_FUZZ_METADATA)
+CLIPMOOR_FUZZ_TARGET(metadata)
+{
+    const Metadata metadata = parseMetadata(text(data, size));
+    if (metadata.status == Metadata::Ok) {
+        FUZZ_CHECK(metadata.duration.isValid());
+        FUZZ_CHECK(metadata.title == metadata.title.trimmed());
+    }
+    return 0;
+}
+#endif
+
+#if !defined(CLIPMOOR_LIBFUZZER) || defined(CLIPMOOR_FUZZ_PROGRESS)
+CLIPMOOR_FUZZ_TARGET(progress)
+{
+    const std::optional<int> value = parseProgress(text(data, size));
+    FUZZ_CHECK(!value || (*value >= 0 && *value <= 100));
+    return 0;
+}
+#endif
+
+#if !defined(CLIPMOOR_LIBFUZZER) || defined(CLIPMOOR_FUZZ_MANIFEST)
+CLIPMOOR_FUZZ_TARGET(manifest)
+{
+    ManifestFields fields;
+    QString error;
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    if (readManifest(bytes, fields, error)) {
+        FUZZ_CHECK(error.isEmpty());
+        readReleases(fields);
+        FUZZ_CHECK(fields.latestVersion <= uint(std::numeric_limits<int>::max()));
+    } else {
+        FUZZ_CHECK(!error.isEmpty());
+    }
+    return 0;
+}
+#endif

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer in
+# ./build-sanitize and runs the whole test suite there.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCLIPMOOR_WERROR=ON -DCLIPMOOR_SANITIZE=ON
+cmake --build build-sanitize -j2
+cd build-sanitize
+ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 ctest --output-on-failure -j2 --timeout 600
