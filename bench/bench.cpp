@@ -293,32 +293,8 @@ int main(int argc, char **argv)
                         QStringLiteral(CLIPMOOR_BIN_DIR "/kestrel2"));
         direct.setProcessEnvironment(launcher);
         direct.setWorkingDirectory(home.dataDir());
-        const QStringList arguments = {
-            QStringLiteral("--no-warnings"),
-            QStringLiteral("--no-playlist"),
-            QStringLiteral("--force-overwrites"),
-            QStringLiteral("--retries"),
-            QStringLiteral("1"),
-            QStringLiteral("--concurrent-fragments"),
-            QStringLiteral("4"),
-            QStringLiteral("--output-na-placeholder"),
-            QStringLiteral("CLM"),
-            QStringLiteral("--trim-filenames"),
-            QStringLiteral("55"),
-            QStringLiteral("--progress-delta"),
-            QStringLiteral("1"),
-            QStringLiteral("--merge-output-format"),
-            QStringLiteral("mp4"),
-            QStringLiteral("--format"),
-            QStringLiteral("137+bestaudio[ext=m4a]/137+bestaudio/best[ext=mp4]/best[ext=mkv]"),
-            QStringLiteral("--ffmpeg-location"),
-            home.dataDir(),
-            QStringLiteral("--path"),
-            outputDir(),
-            QStringLiteral("--output"),
-            QStringLiteral("%(title)s_%(resolution)s_%(id)s.%(ext)s"),
-            QStringLiteral("--windows-filenames"),
-            QStringLiteral("abc123XYZ_0")};
+        const QStringList arguments = Clipmoor::downloadArguments(137, home.dataDir(), outputDir(),
+                                                                  QStringLiteral("abc123XYZ_0"));
         clock.restart();
         direct.start(home.dataDir() + QStringLiteral("/kestrel2"), arguments);
         // Waits with the event loop running: the server lives in this process.

@@ -139,14 +139,11 @@ void Clipmoor::requestFormats()
     startRun(run);
 }
 
-void Clipmoor::requestVideo(uint formatCode)
+QStringList Clipmoor::downloadArguments(uint formatCode, const QString &toolFolder,
+                                        const QString &outputFolder, const QString &target)
 {
-    qDebug().noquote() << "-->" << CLM_TAG << "ID:" << formatCode;
-    sharedData->video.formatCode = formatCode;
-    sharedData->toolError.clear();
-
     const QString code = QString::number(formatCode);
-    const QStringList arguments = {
+    return {
         QStringLiteral("--no-warnings"),
         QStringLiteral("--no-playlist"),
         QStringLiteral("--force-overwrites"),
@@ -165,14 +162,24 @@ void Clipmoor::requestVideo(uint formatCode)
         QStringLiteral("--format"),
         QStringLiteral("%1+bestaudio[ext=m4a]/%1+bestaudio/best[ext=mp4]/best[ext=mkv]").arg(code),
         QStringLiteral("--ffmpeg-location"),
-        toolFolder(),
+        toolFolder,
         QStringLiteral("--path"),
-        outputDir(),
+        outputFolder,
         QStringLiteral("--output"),
         QStringLiteral("%(title)s_%(resolution)s_%(id)s.%(ext)s"),
         QStringLiteral("--windows-filenames"),
-        sharedData->video.toolTarget,
+        target,
     };
+}
+
+void Clipmoor::requestVideo(uint formatCode)
+{
+    qDebug().noquote() << "-->" << CLM_TAG << "ID:" << formatCode;
+    sharedData->video.formatCode = formatCode;
+    sharedData->toolError.clear();
+
+    const QStringList arguments =
+        downloadArguments(formatCode, toolFolder(), outputDir(), sharedData->video.toolTarget);
     ToolRun *run = createRun(ToolRun::Kind::Video, arguments);
     connect(run->process, &QProcess::readyReadStandardOutput, this, [this, run] {
         const QString chunk = QString::fromUtf8(run->process->readAllStandardOutput());

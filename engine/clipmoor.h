@@ -39,6 +39,11 @@ public:
     void updateBinary(bool detached);
     void stopTool(bool silent);
 
+    // The download run's arguments: the format, where ffmpeg lies, the output folder and
+    // the video.
+    static QStringList downloadArguments(uint formatCode, const QString &toolFolder,
+                                         const QString &outputFolder, const QString &target);
+
 signals:
     void haveMetadata();
     void haveFormats();

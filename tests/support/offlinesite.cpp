@@ -95,3 +95,17 @@ bool OfflineSite::stage(const QString &dataDir) const
     return QFile::copy(QStringLiteral(CLIPMOOR_TEST_TOOLS_DIR "/offline-kestrel2.sh"), tool) &&
            QFile::copy(QStringLiteral(CLIPMOOR_BIN_DIR "/ffmpeg"), ffmpeg);
 }
+
+QStringList streamTypes(const QString &file)
+{
+    QProcess probe;
+    probe.start(QStringLiteral("ffprobe"),
+                {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
+                 QStringLiteral("stream=codec_type"), QStringLiteral("-of"),
+                 QStringLiteral("csv=p=0"), file});
+    probe.waitForFinished(30000);
+    QStringList streams = QString::fromUtf8(probe.readAllStandardOutput())
+                              .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    streams.sort();
+    return streams;
+}

@@ -8,6 +8,9 @@
 // A video site on 127.0.0.1 for the real downloader: media made by ffmpeg for the test,
 // served over HTTP, and an info JSON whose formats point at them. Staged with the
 // offline launcher, the real yt-dlp and ffmpeg run against it without any network.
+// The kinds of the streams in a media file ("audio", "video"), sorted, as ffprobe sees them.
+QStringList streamTypes(const QString &file);
+
 class OfflineSite {
 public:
     static constexpr char videoId[] = "abc123XYZ_0";

@@ -184,16 +184,7 @@ void TestTools::realToolDownloadsAndMerges()
 
     const QString file = outputDir() + QStringLiteral("/Test Video Title_320x180_abc123XYZ_0.mp4");
     QVERIFY2(QFile::exists(file), qPrintable(QDir(outputDir()).entryList().join(QLatin1Char(' '))));
-    QProcess probe;
-    probe.start(QStringLiteral("ffprobe"),
-                {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
-                 QStringLiteral("stream=codec_type"), QStringLiteral("-of"),
-                 QStringLiteral("csv=p=0"), file});
-    QVERIFY(probe.waitForFinished(30000));
-    QStringList streams = QString::fromUtf8(probe.readAllStandardOutput())
-                              .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    streams.sort();
-    QCOMPARE(streams, (QStringList{QStringLiteral("audio"), QStringLiteral("video")}));
+    QCOMPARE(streamTypes(file), (QStringList{QStringLiteral("audio"), QStringLiteral("video")}));
 }
 
 // The output folder is a file: the tool fails, and says why.
