@@ -14,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTableView>
@@ -275,37 +276,42 @@ int main(int argc, char **argv)
             longest = std::max(longest, tick.nsecsElapsed() / 1e6);
             tick.restart();
         });
-        QElapsedTimer clock;
-        clock.start();
-        tick.start();
-        probe.start(1);
-        emit table->doubleClicked(table->model()->index(0, 0));
-        (void)QTest::qWaitFor([&] { return done->isVisible(); }, 120000);
-        probe.stop();
-        const double through = clock.nsecsElapsed() / 1e6;
-
-        // The same download, the same command, run directly.
-        QDir(outputDir()).removeRecursively();
-        prepareOutputDir();
-        QProcess direct;
+        auto *back = window.findChild<QPushButton *>(QStringLiteral("btn_Back_Last"));
         QProcessEnvironment launcher = QProcessEnvironment::systemEnvironment();
         launcher.insert(QStringLiteral("CLIPMOOR_LAUNCHER"),
                         QStringLiteral(CLIPMOOR_BIN_DIR "/kestrel2"));
-        direct.setProcessEnvironment(launcher);
-        direct.setWorkingDirectory(home.dataDir());
         const QStringList arguments = Clipmoor::downloadArguments(137, home.dataDir(), outputDir(),
                                                                   QStringLiteral("abc123XYZ_0"));
-        clock.restart();
-        direct.start(home.dataDir() + QStringLiteral("/kestrel2"), arguments);
-        // Waits with the event loop running: the server lives in this process.
-        (void)QTest::qWaitFor([&] { return direct.state() == QProcess::NotRunning; }, 120000);
-        const double alone = clock.nsecsElapsed() / 1e6;
+
+        // Rounds alternate between the window and the same command run directly.
+        QList<double> through, alone;
+        for (int round = 0; round < 3; ++round) {
+            QElapsedTimer clock;
+            clock.start();
+            tick.start();
+            probe.start(1);
+            emit table->doubleClicked(table->model()->index(0, 0));
+            (void)QTest::qWaitFor([&] { return done->isVisible(); }, 120000);
+            probe.stop();
+            through.append(clock.nsecsElapsed() / 1e6);
+            back->click();
+
+            QProcess direct;
+            direct.setProcessEnvironment(launcher);
+            direct.setWorkingDirectory(home.dataDir());
+            clock.restart();
+            direct.start(home.dataDir() + QStringLiteral("/kestrel2"), arguments);
+            // Waits with the event loop running: the server lives in this process.
+            (void)QTest::qWaitFor([&] { return direct.state() == QProcess::NotRunning; }, 120000);
+            alone.append(clock.nsecsElapsed() / 1e6);
+        }
         report("download: longest event-loop hold", longest, "ms", target(longest, 30, "ms"));
-        report("download: through the window", through, "ms",
+        const double ratioDownload = median(through) / median(alone);
+        report("download: through the window", median(through), "ms",
                QStringLiteral("ratio %1 to the command run directly (%2 ms) %3")
-                   .arg(through / alone, 0, 'f', 3)
-                   .arg(alone, 0, 'f', 0)
-                   .arg(target(through / alone, 1.05, "")));
+                   .arg(ratioDownload, 0, 'f', 3)
+                   .arg(median(alone), 0, 'f', 0)
+                   .arg(target(ratioDownload, 1.05, "")));
     }
     return 0;
 }
