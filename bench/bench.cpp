@@ -46,6 +46,19 @@ QString target(double value, double limit, const char *unit)
              value <= limit ? QStringLiteral("met") : QStringLiteral("MISSED"));
 }
 
+// A time in ms with its ratio to a reference time and the ratio's target.
+void reportRatio(const char *name, double ms, double referenceMs, const char *reference,
+                 double limit)
+{
+    const double ratio = ms / referenceMs;
+    report(name, ms, "ms",
+           QStringLiteral("ratio %1 to %2 (%3 ms) %4")
+               .arg(ratio, 0, 'f', 3)
+               .arg(QLatin1String(reference))
+               .arg(referenceMs, 0, 'f', 1)
+               .arg(target(ratio, limit, "")));
+}
+
 // The environment of a program started here: this home, a stand-in yt-dlp first on PATH,
 // no update server that answers.
 QProcessEnvironment childEnvironment(const TestHome &home)
@@ -150,12 +163,7 @@ int main(int argc, char **argv)
                           {QStringLiteral("--version")}, environment));
         tool.append(runMs(QStringLiteral("yt-dlp"), {QStringLiteral("--version")}, realTool));
     }
-    const double ratio = median(ours) / median(tool);
-    report("startup: Clipmoor --version", median(ours), "ms",
-           QStringLiteral("ratio %1 to yt-dlp --version (%2 ms) %3")
-               .arg(ratio, 0, 'f', 3)
-               .arg(median(tool), 0, 'f', 1)
-               .arg(target(ratio, 0.2, "")));
+    reportRatio("startup: Clipmoor --version", median(ours), median(tool), "yt-dlp --version", 0.2);
 
     QList<double> shown, memory, updaterMemory;
     for (int i = 0; i < qMax(3, repeats / 2); ++i) {
@@ -306,12 +314,8 @@ int main(int argc, char **argv)
             alone.append(clock.nsecsElapsed() / 1e6);
         }
         report("download: longest event-loop hold", longest, "ms", target(longest, 30, "ms"));
-        const double ratioDownload = median(through) / median(alone);
-        report("download: through the window", median(through), "ms",
-               QStringLiteral("ratio %1 to the command run directly (%2 ms) %3")
-                   .arg(ratioDownload, 0, 'f', 3)
-                   .arg(median(alone), 0, 'f', 0)
-                   .arg(target(ratioDownload, 1.05, "")));
+        reportRatio("download: through the window", median(through), median(alone),
+                    "the command run directly", 1.05);
     }
     return 0;
 }

@@ -16,7 +16,6 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QRegularExpression>
-#include <QScrollBar>
 #include <QSettings>
 #include <QTimer>
 #include <QUrl>

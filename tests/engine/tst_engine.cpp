@@ -70,6 +70,7 @@ private slots:
 
 private:
     void startMetadata(const QString &address = QStringLiteral("https://youtu.be/abc123XYZ_0"));
+    void startDownload();
     qint64 waitForRun(int count);
     qint64 childOf(qint64 pid) const;
 
@@ -124,6 +125,13 @@ void TestEngine::startMetadata(const QString &address)
 {
     QVERIFY(engine->setUrl(address));
     engine->requestMetadata();
+}
+
+// A download of format 18 for a video whose target is known.
+void TestEngine::startDownload()
+{
+    sessionData()->video.toolTarget = QStringLiteral("abc");
+    engine->requestVideo(18);
 }
 
 qint64 TestEngine::waitForRun(int count)
@@ -265,12 +273,10 @@ void TestEngine::completion()
     QFETCH(QString, outcome);
     stage.setScript(script);
 
-    if (download) {
-        sessionData()->video.toolTarget = QStringLiteral("abc");
-        engine->requestVideo(18);
-    } else {
+    if (download)
+        startDownload();
+    else
         startMetadata();
-    }
     QTRY_VERIFY_WITH_TIMEOUT(formatsSpy->size() + videoSpy->size() + wrongSpy->size() > 0, 10000);
     QTest::qWait(100); // nothing else may follow
 
@@ -291,8 +297,7 @@ void TestEngine::failedDownloadKeepsToolError()
                               QStringLiteral("echo 'ERROR: first' >&2; echo 'WARNING: w' >&2;"
                                              "printf 'ERROR: [generic] abc: Unable to download'"
                                              " >&2; exit 1")));
-    sessionData()->video.toolTarget = QStringLiteral("abc");
-    engine->requestVideo(18);
+    startDownload();
     QVERIFY(wrongSpy->wait(10000));
     QCOMPARE(wrongSpy->at(0).at(0).value<Clipmoor::errorType>(), Clipmoor::VideoFailed);
     // The last error line counts, even without a final line break.
@@ -304,8 +309,7 @@ void TestEngine::progressReachesListeners()
     stage.setScript(scriptFor({}, {},
                               QStringLiteral("printf '[download]  10.5%% of 1MiB\\n'; sleep 0.3;"
                                              "printf '[download] 100%% of 1MiB\\n'; exit 0")));
-    sessionData()->video.toolTarget = QStringLiteral("abc");
-    engine->requestVideo(18);
+    startDownload();
     QVERIFY(videoSpy->wait(10000));
     QList<int> values;
     for (const QList<QVariant> &signal : std::as_const(*percentSpy))
@@ -335,12 +339,10 @@ void TestEngine::userStopDuringEachRun()
     QFETCH(bool, download);
     QFETCH(int, code);
     stage.setScript(script);
-    if (download) {
-        sessionData()->video.toolTarget = QStringLiteral("abc");
-        engine->requestVideo(18);
-    } else {
+    if (download)
+        startDownload();
+    else
         startMetadata();
-    }
     const qint64 pid = waitForRun(run);
     QTRY_VERIFY(childOf(pid) > 0);
     const qint64 child = childOf(pid);
@@ -419,8 +421,7 @@ void TestEngine::toolCannotStart()
     if (request == 0) {
         startMetadata();
     } else if (request == 1) {
-        sessionData()->video.toolTarget = QStringLiteral("abc");
-        engine->requestVideo(18);
+        startDownload();
     } else {
         engine->updateBinary(false);
     }
