@@ -1,5 +1,7 @@
 #include "app/platform.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 
 #ifdef Q_OS_WIN
@@ -14,6 +16,15 @@ QString toolFileName()
 QStringList stagedToolNames()
 {
     return {toolFileName(), QStringLiteral("ffmpeg.exe")};
+}
+
+StageResult stageTool(const QString &source, const QString &destination)
+{
+    if (QFileInfo::exists(destination))
+        return StageResult::Kept;
+    if (!QFileInfo::exists(source))
+        return StageResult::SourceMissing;
+    return QFile::copy(source, destination) ? StageResult::Staged : StageResult::Failed;
 }
 
 QString pluginFileName(const QString &baseName)
@@ -43,11 +54,11 @@ QString stopFailureText()
 
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
 #include <QThread>
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <sys/types.h>
 #include <unistd.h>
 
@@ -93,6 +104,35 @@ bool groupAlive(pid_t group)
 #endif
 }
 
+bool sameContents(const QString &one, const QString &other)
+{
+    QFile a(one);
+    QFile b(other);
+    if (a.size() != b.size() || !a.open(QIODevice::ReadOnly) || !b.open(QIODevice::ReadOnly))
+        return false;
+    return a.readAll() == b.readAll();
+}
+
+// A copy beside the destination renamed over it, so that a run never meets half a file.
+bool replaceWithCopy(const QString &source, const QString &destination)
+{
+    const QString fresh = destination + QStringLiteral(".new");
+    QFile::remove(fresh);
+    if (!QFile::copy(source, fresh))
+        return false;
+    if (std::rename(QFile::encodeName(fresh).constData(),
+                    QFile::encodeName(destination).constData()) == 0)
+        return true;
+    QFile::remove(fresh);
+    return false;
+}
+
+bool isLinkTo(const QString &link, const QString &target)
+{
+    const QFileInfo info(link);
+    return info.isSymLink() && info.symLinkTarget() == QFileInfo(target).absoluteFilePath();
+}
+
 } // namespace
 
 namespace Platform {
@@ -100,6 +140,27 @@ namespace Platform {
 QString toolFileName()
 {
     return QStringLiteral("kestrel2");
+}
+
+StageResult stageTool(const QString &source, const QString &destination)
+{
+    const QFileInfo staged(destination);
+    // A dangling link does not exist for QFileInfo::exists(), yet is in the way.
+    const bool present = staged.exists() || staged.isSymLink();
+    if (!QFileInfo::exists(source))
+        return present ? StageResult::Kept : StageResult::SourceMissing;
+    if (staged.fileName() == toolFileName()) {
+        if (present && !staged.isSymLink() && sameContents(source, destination))
+            return StageResult::Kept;
+        return replaceWithCopy(source, destination) ? StageResult::Staged : StageResult::Failed;
+    }
+    // ffmpeg and its libraries come from the system: a link follows their upgrades.
+    if (isLinkTo(destination, source))
+        return StageResult::Kept;
+    if (present)
+        QFile::remove(destination);
+    return QFile::link(QFileInfo(source).absoluteFilePath(), destination) ? StageResult::Staged
+                                                                          : StageResult::Failed;
 }
 
 QStringList stagedToolNames()

@@ -16,6 +16,15 @@ QString toolFileName();
 // The files staged from the program's folder into the data folder, in staging order.
 QStringList stagedToolNames();
 
+// What staging a shipped tool into the data folder did.
+enum class StageResult { Kept, Staged, Failed, SourceMissing };
+
+// Stages the shipped tool at source as destination. On Windows a copy is made once and
+// then left alone, for the tool updates itself there. Elsewhere the staged launcher is
+// refreshed whenever the shipped one differs (what it manages lives beside it under other
+// names), and ffmpeg is a symbolic link to the shipped one.
+StageResult stageTool(const QString &source, const QString &destination);
+
 // The file name of a plug-in with the given base name ("Updater.dll", "Updater.so").
 QString pluginFileName(const QString &baseName);
 

@@ -65,19 +65,23 @@ void checkAndSetupFiles()
     storeIfChanged(settings, QStringLiteral("Version/Num"), QLatin1String(Identity::version));
     storeIfChanged(settings, QStringLiteral("Version/Date"), QLatin1String(Identity::buildDate));
 
-    // An existing copy is never replaced: the tool may have updated itself in place.
     const QString appDir = QCoreApplication::applicationDirPath();
     for (const QString &name : Platform::stagedToolNames()) {
-        const QString destination = pathIn(dataDir, name);
-        if (QFileInfo::exists(destination))
-            continue;
         const QString source = pathIn(appDir, name);
-        if (!QFileInfo::exists(source)) {
+        const QString destination = pathIn(dataDir, name);
+        switch (Platform::stageTool(source, destination)) {
+        case Platform::StageResult::Kept:
+            break;
+        case Platform::StageResult::SourceMissing:
             qWarning() << "WARNING: No file in:" << source;
-            continue;
+            break;
+        case Platform::StageResult::Failed:
+            qWarning() << "WARNING: Cannot stage" << source << "as" << destination;
+            Q_FALLTHROUGH();
+        case Platform::StageResult::Staged:
+            qDebug().noquote() << name << "copy to:" << destination;
+            break;
         }
-        QFile::copy(source, destination);
-        qDebug().noquote() << name << "copy to:" << destination;
     }
 
     prepareOutputDir();

@@ -69,6 +69,8 @@ QProcessEnvironment childEnvironment(const TestHome &home)
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("CLIPMOOR_UPDATE_SERVER"),
                        QStringLiteral("http://127.0.0.1:9"));
+    environment.insert(QStringLiteral("CLIPMOOR_TOOL_RELEASES"), QStringLiteral("none"));
+    environment.insert(QStringLiteral("CLIPMOOR_DENO_RELEASES"), QStringLiteral("none"));
     return environment;
 }
 
@@ -256,6 +258,23 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "offline site: %s\n", qPrintable(site.error()));
             return 1;
         }
+        // What the launcher adds to each run of the managed yt-dlp it starts.
+        {
+            const QProcessEnvironment direct = QProcessEnvironment::systemEnvironment();
+            const QString launcher = home.dataDir() + QStringLiteral("/kestrel2");
+            const QString ytDlp = home.dataDir() + QStringLiteral("/managed/yt-dlp");
+            const QStringList version = {QStringLiteral("--version")};
+            runMs(launcher, version, direct);
+            QList<double> through, alone;
+            for (int i = 0; i < 11; ++i) {
+                through.append(runMs(launcher, version, direct));
+                alone.append(runMs(ytDlp, version, direct));
+            }
+            report("launcher: overhead per run", median(through) - median(alone), "ms",
+                   QStringLiteral("%1 ms through kestrel2, %2 ms direct")
+                       .arg(median(through), 0, 'f', 1)
+                       .arg(median(alone), 0, 'f', 1));
+        }
         QDir(outputDir()).removeRecursively();
         prepareOutputDir();
         // The launcher learns once what this yt-dlp supports; not part of either figure.
@@ -285,9 +304,6 @@ int main(int argc, char **argv)
             tick.restart();
         });
         auto *back = window.findChild<QPushButton *>(QStringLiteral("btn_Back_Last"));
-        QProcessEnvironment launcher = QProcessEnvironment::systemEnvironment();
-        launcher.insert(QStringLiteral("CLIPMOOR_LAUNCHER"),
-                        QStringLiteral(CLIPMOOR_BIN_DIR "/kestrel2"));
         const QStringList arguments = Clipmoor::downloadArguments(137, home.dataDir(), outputDir(),
                                                                   QStringLiteral("abc123XYZ_0"));
 
@@ -305,7 +321,6 @@ int main(int argc, char **argv)
             back->click();
 
             QProcess direct;
-            direct.setProcessEnvironment(launcher);
             direct.setWorkingDirectory(home.dataDir());
             clock.restart();
             direct.start(home.dataDir() + QStringLiteral("/kestrel2"), arguments);

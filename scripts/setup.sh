@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   # build
-  cmake g++ make ninja-build pkg-config clang-format
+  cmake g++ make ninja-build pkg-config clang-format libarchive-dev
   # Qt 6 (Core, Gui, Widgets, Network, Test; Qml, Quick) and the tools
   qt6-base-dev qt6-base-dev-tools qt6-declarative-dev libgl-dev
   # run time: platform plug-ins (xcb, offscreen) and the QML modules

@@ -12,7 +12,8 @@ export HOME="$work/home" QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/home"
 unset XDG_DATA_HOME XDG_CONFIG_HOME XDG_CACHE_HOME
 mkdir -p "$HOME/bin"
 cp "$(dirname "$0")/../tools/fake-yt-dlp.sh" "$HOME/bin/yt-dlp"
-export PATH="$HOME/bin:$PATH" CLIPMOOR_UPDATE_SERVER=http://127.0.0.1:9
+export PATH="$HOME/bin:$PATH" CLIPMOOR_UPDATE_SERVER=http://127.0.0.1:9 \
+    CLIPMOOR_TOOL_RELEASES=none CLIPMOOR_DENO_RELEASES=none
 
 check_installed() { # folder of the program
     local dir=$1
@@ -33,9 +34,11 @@ check_installed "$work/prefix/lib/clipmoor"
 (cd "$work" && cpack --config "$build/CPackConfig.cmake" -B "$work/pkg" >/dev/null)
 deb=$(ls "$work"/pkg/clipmoor_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
-for p in libqt6widgets6 libqt6quickcontrols2-6 qml6-module-qtquick-controls yt-dlp ffmpeg; do
+for p in libqt6widgets6 libqt6quickcontrols2-6 qml6-module-qtquick-controls libarchive13 ffmpeg; do
     [[ "$depends" == *"$p"* ]] || fail "package does not depend on $p"
 done
+[[ "$depends" != *yt-dlp* ]] || fail "package depends on yt-dlp"
+[ "$(dpkg-deb -f "$deb" Recommends)" = yt-dlp ] || fail "package does not recommend yt-dlp"
 contents=$(dpkg-deb -c "$deb")
 [[ "$contents" == *./usr/share/applications/clipmoor.desktop* ]] || fail "desktop entry not packaged"
 [[ "$contents" == *./usr/bin/clipmoor* ]] || fail "command not packaged"

@@ -51,7 +51,7 @@ private:
 void TestShell::init()
 {
     home = std::make_unique<QTemporaryDir>();
-    // The window's background self-update meets a stand-in yt-dlp, never the network.
+    // Should anything run the yt-dlp on PATH, it meets a stand-in, never the network.
     const QString bin = home->filePath(QStringLiteral("bin"));
     QVERIFY(QDir().mkpath(bin));
     QVERIFY(QFile::copy(QStringLiteral(CLIPMOOR_TEST_TOOLS_DIR "/fake-yt-dlp.sh"),
@@ -72,6 +72,8 @@ Run TestShell::start(const QStringList &arguments)
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("QT_MESSAGE_PATTERN"), QStringLiteral("%{message}"));
     environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("default.debug=true"));
+    environment.insert(QStringLiteral("CLIPMOOR_TOOL_RELEASES"), QStringLiteral("none"));
+    environment.insert(QStringLiteral("CLIPMOOR_DENO_RELEASES"), QStringLiteral("none"));
     // The update plug-in would check the maker's server; nothing answers here.
     environment.insert(QStringLiteral("CLIPMOOR_UPDATE_SERVER"),
                        QStringLiteral("http://127.0.0.1:9"));
@@ -151,11 +153,9 @@ void TestShell::firstAndSecondStart()
     QVERIFY(QFileInfo(downloads() + QStringLiteral("/CLM")).isDir());
     QVERIFY(QFileInfo(data + QStringLiteral("/kestrel2")).isExecutable());
     QVERIFY(QFileInfo(data + QStringLiteral("/ffmpeg")).isExecutable());
-    // The staged launcher ran the yt-dlp on PATH for the background self-update.
-    QTRY_VERIFY(QFile::exists(home->filePath(QStringLiteral("yt-dlp-calls.log"))));
-    QFile calls(home->filePath(QStringLiteral("yt-dlp-calls.log")));
-    QVERIFY(calls.open(QIODevice::ReadOnly));
-    QCOMPARE(calls.readAll(), QByteArray("--update\n"));
+    // ffmpeg is linked, so that a system upgrade of its libraries cannot break it.
+    QCOMPARE(QFileInfo(data + QStringLiteral("/ffmpeg")).symLinkTarget(),
+             QStringLiteral(CLIPMOOR_BIN_DIR "/ffmpeg"));
 
     const QString ini =
         home->path() + QStringLiteral("/.local/share/Quorvel/Clipmoor/settings.ini");
@@ -167,27 +167,40 @@ void TestShell::firstAndSecondStart()
                  QStringLiteral("25.0826"));
     }
 
-    // A staged tool that updated itself stays as it is; unchanged keys are not rewritten.
-    QFile staged(data + QStringLiteral("/kestrel2"));
-    QVERIFY(staged.open(QIODevice::WriteOnly | QIODevice::Append));
-    staged.write("# updated\n");
-    staged.close();
-    const QByteArray tool = [&] {
-        QFile f(staged.fileName());
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }();
+    // A staged launcher that differs from the shipped one is refreshed, an old copy of
+    // ffmpeg becomes a link, and what the launcher manages beside them is kept.
+    // Unchanged keys are not rewritten.
+    const auto write = [](const QString &path, const QByteArray &bytes) {
+        QFile::remove(path);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    write(data + QStringLiteral("/kestrel2"), "#!/bin/sh\n# older launcher\n");
+    write(data + QStringLiteral("/ffmpeg"), "an old copy");
+    QVERIFY(QDir().mkpath(data + QStringLiteral("/managed")));
+    write(data + QStringLiteral("/managed/yt-dlp"), "managed build");
     const QDateTime written = QFileInfo(ini).lastModified();
-    QTest::qWait(1100);
 
     const Run second = start({QStringLiteral("--version")});
     QCOMPARE(second.exitCode, 0);
-    QVERIFY(second.log.filter(QStringLiteral("copy to:")).isEmpty());
+    QCOMPARE(second.log.filter(QStringLiteral("copy to:")),
+             (QStringList{QStringLiteral("kestrel2 copy to: ") + data + QStringLiteral("/kestrel2"),
+                          QStringLiteral("ffmpeg copy to: ") + data + QStringLiteral("/ffmpeg")}));
     QVERIFY(second.log.contains(QStringLiteral("OK: data dir ") + data));
-    QFile again(staged.fileName());
-    QVERIFY(again.open(QIODevice::ReadOnly));
-    QCOMPARE(again.readAll(), tool);
+    const auto contents = [](const QString &path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    QCOMPARE(contents(data + QStringLiteral("/kestrel2")),
+             contents(QStringLiteral(CLIPMOOR_BIN_DIR "/kestrel2")));
+    QVERIFY(QFileInfo(data + QStringLiteral("/ffmpeg")).isSymLink());
+    QCOMPARE(contents(data + QStringLiteral("/managed/yt-dlp")), QByteArray("managed build"));
     QCOMPARE(QFileInfo(ini).lastModified(), written);
+
+    // Nothing changed since: nothing is staged again.
+    const Run third = start({QStringLiteral("--version")});
+    QVERIFY(third.log.filter(QStringLiteral("copy to:")).isEmpty());
 }
 
 void TestShell::installerCleanUp_data()

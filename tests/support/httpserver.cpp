@@ -120,6 +120,8 @@ void HttpServer::answer(Connection *connection, const QByteArray &method, const 
     head += "Content-Type: " + response.contentType + "\r\n";
     if (response.withLength)
         head += "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
+    if (!response.location.isEmpty())
+        head += "Location: " + response.location + "\r\n";
     head += extra + "Connection: close\r\n\r\n";
 
     if (method == "HEAD")

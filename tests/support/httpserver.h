@@ -24,6 +24,7 @@ public:
         qint64 cutAfter = -1;      // close after this many body bytes; -1: send all
         bool silent = false;       // accept the connection and never answer
         bool withLength = true;    // send Content-Length
+        QByteArray location = {};  // sent as the Location header when set
     };
 
     explicit HttpServer(QObject *parent = nullptr);

@@ -9,6 +9,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QStandardPaths>
 
 bool OfflineSite::runFfmpeg(const QStringList &arguments)
 {
@@ -51,7 +52,7 @@ bool OfflineSite::start(int seconds, qint64 bytesPerSecond)
     return true;
 }
 
-bool OfflineSite::stage(const QString &dataDir) const
+bool OfflineSite::stage(const QString &dataDir)
 {
     const auto format = [](const char *id, const QByteArray &url, const char *ext,
                            const char *vcodec, const char *acodec, qint64 size) {
@@ -80,20 +81,47 @@ bool OfflineSite::stage(const QString &dataDir) const
              format("137", http.url("/video.mp4"), "mp4", "avc1.64000d", "none", videoSize)}},
     };
 
-    QDir().mkpath(dataDir);
-    QFile json(dataDir + QStringLiteral("/video.info.json"));
-    if (!json.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    json.write(QJsonDocument(info).toJson());
-    json.close();
+    http.route("/watch/" + QByteArray(videoId),
+               {200, "application/json", QJsonDocument(info).toJson()});
+    qputenv("CLIPMOOR_TEST_SITE", http.url(""));
+    // Nothing here may fetch a release.
+    qputenv("CLIPMOOR_TOOL_RELEASES", "none");
+    qputenv("CLIPMOOR_DENO_RELEASES", "none");
 
+    const QString plugins =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+        QStringLiteral("/yt-dlp/plugins/clipmoor/yt_dlp_plugins/extractor");
+    const QString managed = dataDir + QStringLiteral("/managed");
     const QString tool = dataDir + QLatin1Char('/') + Platform::toolFileName();
     const QString ffmpeg = dataDir + QStringLiteral("/ffmpeg");
+    QDir().mkpath(plugins);
+    QDir().mkpath(managed);
+    QFile::remove(plugins + QStringLiteral("/clipmoor_site.py"));
     QFile::remove(tool);
     QFile::remove(ffmpeg);
-    qputenv("CLIPMOOR_LAUNCHER", CLIPMOOR_BIN_DIR "/kestrel2");
-    return QFile::copy(QStringLiteral(CLIPMOOR_TEST_TOOLS_DIR "/offline-kestrel2.sh"), tool) &&
-           QFile::copy(QStringLiteral(CLIPMOOR_BIN_DIR "/ffmpeg"), ffmpeg);
+    if (!QFile::copy(QStringLiteral(CLIPMOOR_TEST_TOOLS_DIR "/site/clipmoor_site.py"),
+                     plugins + QStringLiteral("/clipmoor_site.py")) ||
+        !QFile::copy(QStringLiteral(CLIPMOOR_BIN_DIR "/kestrel2"), tool) ||
+        !QFile::link(QStringLiteral(CLIPMOOR_BIN_DIR "/ffmpeg"), ffmpeg)) {
+        failure = QStringLiteral("cannot stage the tools in ") + dataDir;
+        return false;
+    }
+    const QString ytDlp = managed + QStringLiteral("/yt-dlp");
+    if (!QFile::exists(ytDlp) &&
+        !makeRelease(QStringLiteral("yt-dlp"), ytDlp, QLatin1String(managedVersion))) {
+        failure = QStringLiteral("cannot build the managed yt-dlp");
+        return false;
+    }
+    return true;
+}
+
+bool makeRelease(const QString &kind, const QString &file, const QString &version)
+{
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral(CLIPMOOR_TEST_TOOLS_DIR "/make-release.py"), kind, file, version});
+    return python.waitForFinished(120000) && python.exitStatus() == QProcess::NormalExit &&
+           python.exitCode() == 0;
 }
 
 QStringList streamTypes(const QString &file)

@@ -6,8 +6,13 @@
 #include <QTemporaryDir>
 
 // A video site on 127.0.0.1 for the real downloader: media made by ffmpeg for the test,
-// served over HTTP, and an info JSON whose formats point at them. Staged with the
-// offline launcher, the real yt-dlp and ffmpeg run against it without any network.
+// served over HTTP, and the video's info at /watch/<id>, whose formats point at them.
+// An extractor plug-in makes yt-dlp ask this site for a bare video ID, so the shipped
+// launcher, a managed yt-dlp built from the installed one, and ffmpeg run against it
+// without any network.
+// Builds a stand-in release file ("yt-dlp" or "deno") reporting the version; false on failure.
+bool makeRelease(const QString &kind, const QString &file, const QString &version);
+
 // The kinds of the streams in a media file ("audio", "video"), sorted, as ffprobe sees them.
 QStringList streamTypes(const QString &file);
 
@@ -19,8 +24,11 @@ public:
 
     // Makes the media (seconds long) and starts the server; false on failure.
     bool start(int seconds = 2, qint64 bytesPerSecond = 0);
-    // Places the offline launcher, ffmpeg and the info JSON into the tool folder.
-    bool stage(const QString &dataDir) const;
+    static constexpr char managedVersion[] = "2099.01.01";
+
+    // Places the launcher, ffmpeg and the managed yt-dlp into the tool folder, and the
+    // site's extractor plug-in into the user's yt-dlp configuration.
+    bool stage(const QString &dataDir);
 
     QString error() const { return failure; }
     HttpServer &server() { return http; }

@@ -12,6 +12,9 @@ TestHome::TestHome()
     QDir(dir.path()).mkpath(QStringLiteral("runtime"));
     QFile::setPermissions(dir.path() + QStringLiteral("/runtime"),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    // The launcher never fetches a release unless a test points it at its own server.
+    qputenv("CLIPMOOR_TOOL_RELEASES", "none");
+    qputenv("CLIPMOOR_DENO_RELEASES", "none");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }

@@ -1,22 +1,25 @@
-// The downloader as shipped on Linux: the launcher's handling of the arguments, and the
-// engine driving the real yt-dlp and ffmpeg against a local site.
+// The downloader as shipped on Linux: the launcher's handling of the arguments, its
+// updates of the managed yt-dlp and Deno from local release servers, and the engine
+// driving the real yt-dlp and ffmpeg against a local site.
 #include "app/sessiondata.h"
 #include "app/setup.h"
 #include "engine/clipmoor.h"
 #include "tests/support/offlinesite.h"
 #include "tests/support/testmain.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-// A yt-dlp that records its arguments; its --help names --progress-delta or not.
-void writeFakeYtDlp(const QString &folder, bool knowsProgressDelta)
+// A yt-dlp that records its arguments; its --help names the newer options or not.
+void writeFakeYtDlp(const QString &folder, bool knowsProgressDelta, bool knowsJsRuntimes)
 {
     QDir().mkpath(folder);
     QFile script(folder + QStringLiteral("/yt-dlp"));
@@ -25,9 +28,56 @@ void writeFakeYtDlp(const QString &folder, bool knowsProgressDelta)
                  "if [ \"$1\" = --help ]; then echo help >>\"$FAKE_LOG\"; echo '  --newline'; ");
     if (knowsProgressDelta)
         script.write("echo '  --progress-delta SECONDS'; ");
+    if (knowsJsRuntimes)
+        script.write("echo '  --js-runtimes RUNTIME'; ");
     script.write("exit 0; fi\nprintf '%s\\0' \"$@\" >\"$FAKE_ARGS\"\nexit 0\n");
     script.close();
     QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+}
+
+QByteArray sha256(const QByteArray &data)
+{
+    return QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex();
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The release file names the launcher asks for on this machine.
+QByteArray ytDlpFile()
+{
+    return QSysInfo::currentCpuArchitecture() == QLatin1String("arm64") ? "yt-dlp_linux_aarch64"
+                                                                        : "yt-dlp_linux";
+}
+
+QByteArray denoFile()
+{
+    return QSysInfo::currentCpuArchitecture() == QLatin1String("arm64")
+               ? "deno-aarch64-unknown-linux-gnu.zip"
+               : "deno-x86_64-unknown-linux-gnu.zip";
+}
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs the built launcher with the event loop going, for the release server lives here.
+Run runLauncher(const QStringList &arguments, const QProcessEnvironment &environment)
+{
+    QProcess launcher;
+    launcher.setProcessEnvironment(environment);
+    launcher.start(QStringLiteral(CLIPMOOR_BIN_DIR "/kestrel2"), arguments);
+    if (!QTest::qWaitFor([&] { return launcher.state() == QProcess::NotRunning; }, 60000)) {
+        launcher.kill();
+        launcher.waitForFinished();
+    }
+    return {launcher.exitStatus() == QProcess::NormalExit ? launcher.exitCode() : -1,
+            launcher.readAllStandardOutput(), launcher.readAllStandardError()};
 }
 
 QStringList splitNul(QByteArray data)
@@ -56,30 +106,90 @@ private slots:
     void launcherPassesArguments_data();
     void launcherPassesArguments();
     void launcherWithoutYtDlp();
+    void updateInstallsKeepsAndReplaces();
+    void updateFailureKeepsTheOldBuild_data();
+    void updateFailureKeepsTheOldBuild();
+    void updatesAtOnceFetchOnce();
     void realToolMetadataAndFormats();
     void realToolDownloadsAndMerges();
     void outputFolderCannotBeWritten();
 
 private:
+    // A home of its own for the launcher: data, cache and a recording yt-dlp on PATH.
+    QProcessEnvironment freshHome();
+    void serveRelease(const QByteArray &ytDlp, const QByteArray &deno);
+    QString managed(const QProcessEnvironment &environment, const char *name = "") const
+    {
+        return environment.value(QStringLiteral("XDG_DATA_HOME")) +
+               QStringLiteral("/Quorvel/Clipmoor/managed/") + QLatin1String(name);
+    }
+
     const TestHome &home;
     QTemporaryDir scratch;
     OfflineSite site;
+    HttpServer releases;
+    QByteArray oldYtDlp, newYtDlp, deno;
 };
+
+QProcessEnvironment TestTools::freshHome()
+{
+    static int homes = 0;
+    const QString dir = scratch.filePath(QStringLiteral("home%1").arg(++homes));
+    QDir().mkpath(dir + QStringLiteral("/bin"));
+    QFile::copy(QStringLiteral(CLIPMOOR_TEST_TOOLS_DIR "/fake-yt-dlp.sh"),
+                dir + QStringLiteral("/bin/yt-dlp"));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), dir);
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), dir + QStringLiteral("/data"));
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), dir + QStringLiteral("/cache"));
+    environment.insert(QStringLiteral("PATH"), dir + QStringLiteral("/bin:/usr/bin:/bin"));
+    environment.insert(QStringLiteral("CLIPMOOR_TOOL_RELEASES"),
+                       QString::fromLatin1(releases.url("/yt")));
+    environment.insert(QStringLiteral("CLIPMOOR_DENO_RELEASES"),
+                       QString::fromLatin1(releases.url("/deno")));
+    environment.insert(QStringLiteral("CLIPMOOR_TOOL_STALL_MS"), QStringLiteral("1000"));
+    return environment;
+}
+
+void TestTools::serveRelease(const QByteArray &ytDlp, const QByteArray &denoZip)
+{
+    releases.route("/yt/SHA2-256SUMS", {200, "text/plain",
+                                        sha256("other") + "  yt-dlp_macos\n" + sha256(ytDlp) +
+                                            "  " + ytDlpFile() + "\n"});
+    releases.route("/yt/" + ytDlpFile(), {200, "application/octet-stream", ytDlp});
+    releases.route("/deno/" + denoFile() + ".sha256sum",
+                   {200, "text/plain", sha256(denoZip) + "  " + denoFile() + "\n"});
+    releases.route("/deno/" + denoFile(), {200, "application/zip", denoZip});
+}
 
 void TestTools::initTestCase()
 {
     qRegisterMetaType<Clipmoor::errorType>();
     prepareOutputDir();
     QVERIFY2(site.start(), qPrintable(site.error()));
-    QVERIFY(site.stage(home.dataDir()));
+    QVERIFY2(site.stage(home.dataDir()), qPrintable(site.error()));
+
+    QVERIFY(releases.listen());
+    const QString made = scratch.filePath(QStringLiteral("made"));
+    QVERIFY(makeRelease(QStringLiteral("yt-dlp"), made + QStringLiteral("-old"),
+                        QStringLiteral("2098.01.01")));
+    QVERIFY(makeRelease(QStringLiteral("yt-dlp"), made + QStringLiteral("-new"),
+                        QStringLiteral("2099.01.01")));
+    QVERIFY(makeRelease(QStringLiteral("deno"), made + QStringLiteral("-deno"),
+                        QStringLiteral("2.5.0")));
+    oldYtDlp = readAll(made + QStringLiteral("-old"));
+    newYtDlp = readAll(made + QStringLiteral("-new"));
+    deno = readAll(made + QStringLiteral("-deno"));
 }
 
 void TestTools::launcherPassesArguments_data()
 {
     QTest::addColumn<bool>("knowsProgressDelta");
+    QTest::addColumn<bool>("knowsJsRuntimes");
+    QTest::addColumn<bool>("withDeno"); // a managed Deno in the data folder
     QTest::addColumn<QStringList>("given");
-    QTest::addColumn<QStringList>("passed");
-    QTest::addColumn<int>("helpCalls"); // over two runs
+    QTest::addColumn<QStringList>("passed"); // "DENO" stands for the managed Deno's path
+    QTest::addColumn<int>("helpCalls");      // over two runs
 
     const QStringList download = {QStringLiteral("--no-warnings"),
                                   QStringLiteral("--progress-delta"),
@@ -90,62 +200,231 @@ void TestTools::launcherPassesArguments_data()
                                   QStringLiteral("--progress-delta=2"),
                                   QStringLiteral("a 'quoted' \"id\"")};
     QTest::newRow("old yt-dlp: option and value dropped")
-        << false << download
+        << false << false << false << download
         << QStringList{QStringLiteral("--no-warnings"), QStringLiteral("--format"),
                        QStringLiteral("137+bestaudio/ best"), QString(),
                        QStringLiteral("a 'quoted' \"id\"")}
         << 1;
-    QTest::newRow("current yt-dlp: unchanged") << true << download << download << 1;
+    QTest::newRow("current yt-dlp: unchanged")
+        << true << false << false << download << download << 1;
     const QStringList metadata = {QStringLiteral("--get-title"), QStringLiteral("--get-duration"),
                                   QStringLiteral("--no-warnings"), QStringLiteral("-x")};
-    QTest::newRow("no such option: no probing") << false << metadata << metadata << 0;
+    QTest::newRow("no such option: no probing")
+        << false << false << false << metadata << metadata << 0;
+    QTest::newRow("Deno and a yt-dlp that knows runtimes: Deno named first")
+        << true << true << true << download
+        << QStringList{QStringLiteral("--js-runtimes"), QStringLiteral("deno:DENO")} + download
+        << 1;
+    QTest::newRow("Deno, but the yt-dlp knows no runtimes")
+        << true << false << true << metadata << metadata << 1;
+    QTest::newRow("no Deno: no runtime") << true << true << false << metadata << metadata << 0;
 }
 
 void TestTools::launcherPassesArguments()
 {
     QFETCH(bool, knowsProgressDelta);
+    QFETCH(bool, knowsJsRuntimes);
+    QFETCH(bool, withDeno);
     QFETCH(QStringList, given);
     QFETCH(QStringList, passed);
     QFETCH(int, helpCalls);
 
-    // A folder of its own per row: a fresh tool file, so a fresh cache entry.
-    static int rowNumber = 0;
-    const QString row = scratch.filePath(QString::number(++rowNumber));
-    writeFakeYtDlp(row + QStringLiteral("/bin"), knowsProgressDelta);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("PATH"), row + QStringLiteral("/bin:/usr/bin:/bin"));
-    environment.insert(QStringLiteral("XDG_CACHE_HOME"), row + QStringLiteral("/cache"));
+    // A home of its own per row: a fresh tool file, so a fresh cache entry.
+    QProcessEnvironment environment = freshHome();
+    const QString row = environment.value(QStringLiteral("HOME"));
+    writeFakeYtDlp(row + QStringLiteral("/bin"), knowsProgressDelta, knowsJsRuntimes);
     environment.insert(QStringLiteral("FAKE_LOG"), row + QStringLiteral("/help.log"));
     environment.insert(QStringLiteral("FAKE_ARGS"), row + QStringLiteral("/args"));
+    if (withDeno) {
+        QVERIFY(QDir().mkpath(managed(environment)));
+        QVERIFY(QFile::copy(QStringLiteral(CLIPMOOR_TEST_TOOLS_DIR "/fake-yt-dlp.sh"),
+                            managed(environment, "deno")));
+    }
+    passed.replaceInStrings(QStringLiteral("DENO"), managed(environment, "deno"));
 
     // The second run answers from the cache.
     for (int run = 0; run < 2; ++run) {
-        QProcess launcher;
-        launcher.setProcessEnvironment(environment);
-        launcher.start(QStringLiteral(CLIPMOOR_BIN_DIR "/kestrel2"), given);
-        QVERIFY(launcher.waitForFinished(10000));
-        QVERIFY2(launcher.exitCode() == 0, launcher.readAllStandardError().constData());
-        QFile args(row + QStringLiteral("/args"));
-        QVERIFY(args.open(QIODevice::ReadOnly));
-        QCOMPARE(splitNul(args.readAll()), passed);
+        const Run launched = runLauncher(given, environment);
+        QVERIFY2(launched.exitCode == 0, launched.err.constData());
+        QCOMPARE(splitNul(readAll(row + QStringLiteral("/args"))), passed);
     }
-    QFile log(row + QStringLiteral("/help.log"));
-    const int calls = log.open(QIODevice::ReadOnly) ? int(log.readAll().count("help")) : 0;
-    QCOMPARE(calls, helpCalls);
+    QCOMPARE(int(readAll(row + QStringLiteral("/help.log")).count("help")), helpCalls);
 }
 
 void TestTools::launcherWithoutYtDlp()
 {
-    QProcess launcher;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment environment = freshHome();
     environment.insert(QStringLiteral("PATH"), scratch.filePath(QStringLiteral("empty")));
-    launcher.setProcessEnvironment(environment);
-    launcher.start(QStringLiteral("/bin/sh"),
-                   {QStringLiteral(CLIPMOOR_BIN_DIR "/kestrel2"), QStringLiteral("--version")});
-    QVERIFY(launcher.waitForFinished(10000));
-    QCOMPARE(launcher.exitCode(), 127);
-    QCOMPARE(launcher.readAllStandardError().trimmed(),
-             QByteArray("ERROR: yt-dlp was not found on PATH"));
+    const Run run = runLauncher({QStringLiteral("--version")}, environment);
+    QCOMPARE(run.exitCode, 127);
+    QCOMPARE(run.err.trimmed(), QByteArray("ERROR: yt-dlp was not found on PATH"));
+}
+
+void TestTools::updateInstallsKeepsAndReplaces()
+{
+    QProcessEnvironment environment = freshHome();
+    const QString calls =
+        environment.value(QStringLiteral("HOME")) + QStringLiteral("/yt-dlp-calls.log");
+    const QStringList update = {QStringLiteral("--update")};
+    const QStringList version = {QStringLiteral("--version")};
+
+    // Fetching turned off and nothing managed yet: an error, and the yt-dlp on PATH serves.
+    QProcessEnvironment off = environment;
+    off.insert(QStringLiteral("CLIPMOOR_TOOL_RELEASES"), QStringLiteral("none"));
+    Run run = runLauncher(update, off);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.startsWith("ERROR: ") && run.err.count('\n') == 1, run.err.constData());
+    QCOMPARE(runLauncher(version, off).exitCode, 0);
+    QCOMPARE(readAll(calls), QByteArray("--version\n"));
+
+    // The first installation, from an empty folder.
+    serveRelease(oldYtDlp, deno);
+    run = runLauncher(update, environment);
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    QCOMPARE(readAll(managed(environment, "yt-dlp")), oldYtDlp);
+    QVERIFY(QFileInfo(managed(environment, "deno")).isExecutable());
+    QCOMPARE(runLauncher(version, environment).out, QByteArray("2098.01.01\n"));
+    QProcess denoRun;
+    denoRun.start(managed(environment, "deno"), {});
+    QVERIFY(denoRun.waitForFinished(10000));
+    QCOMPARE(denoRun.readAllStandardOutput(), QByteArray("deno 2.5.0\n"));
+
+    // Current: only the checksums are asked for.
+    const qsizetype before = releases.requestedPaths().size();
+    QCOMPARE(runLauncher(update, environment).exitCode, 0);
+    QCOMPARE(releases.requestedPaths().mid(before),
+             (QList<QByteArray>{"/yt/SHA2-256SUMS", "/deno/" + denoFile() + ".sha256sum"}));
+
+    // A new release replaces the old build; Deno, unchanged, is not fetched again.
+    serveRelease(newYtDlp, deno);
+    const qsizetype beforeNew = releases.requestedPaths().size();
+    QCOMPARE(runLauncher(update, environment).exitCode, 0);
+    QCOMPARE(releases.requestedPaths().mid(beforeNew).count("/deno/" + denoFile()), 0);
+    QCOMPARE(runLauncher(version, environment).out, QByteArray("2099.01.01\n"));
+
+    // With fetching off, what is there stays in use and nothing is asked for.
+    const qsizetype beforeOff = releases.requestedPaths().size();
+    QCOMPARE(runLauncher(update, off).exitCode, 0);
+    QCOMPARE(runLauncher(version, off).out, QByteArray("2099.01.01\n"));
+    QCOMPARE(releases.requestedPaths().size(), beforeOff);
+
+    // "-U" alone is the launcher's own update; any other form of a self-update is refused,
+    // never handed to a yt-dlp.
+    QCOMPARE(runLauncher({QStringLiteral("-U")}, environment).exitCode, 0);
+    for (const QStringList &other :
+         {QStringList{QStringLiteral("--update-to"), QStringLiteral("nightly")},
+          QStringList{QStringLiteral("--update"), QStringLiteral("--verbose")}}) {
+        run = runLauncher(other, environment);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(run.err.startsWith("ERROR: "));
+    }
+    // The yt-dlp on PATH only ever ran for --version.
+    QCOMPARE(readAll(calls), QByteArray("--version\n"));
+    QCOMPARE(QDir(managed(environment))
+                 .entryList({QStringLiteral(".partial-*")}, QDir::Hidden | QDir::Files),
+             QStringList());
+}
+
+void TestTools::updateFailureKeepsTheOldBuild_data()
+{
+    QTest::addColumn<QByteArray>("path"); // the release file that misbehaves
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("body"); // "NEW" stands for the new build
+    QTest::addColumn<QByteArray>("sums"); // of the yt-dlp release; "NEW" for the right line
+    QTest::addColumn<int>("cutAfter");
+    QTest::addColumn<bool>("silent");
+    QTest::addColumn<QByteArray>("location");
+
+    const QByteArray file = "/yt/" + ytDlpFile();
+    const QByteArray right = "NEW";
+    QTest::newRow("wrong checksum") << file << 200 << right << sha256("else") + "  " + ytDlpFile()
+                                    << -1 << false << QByteArray();
+    QTest::newRow("truncated body")
+        << file << 200 << right << right << 4096 << false << QByteArray();
+    QTest::newRow("404") << file << 404 << QByteArray("gone") << right << -1 << false
+                         << QByteArray();
+    QTest::newRow("500 for the sums") << QByteArray("/yt/SHA2-256SUMS") << 500 << QByteArray("oops")
+                                      << right << -1 << false << QByteArray();
+    QTest::newRow("stalled server") << file << 200 << right << right << -1 << true << QByteArray();
+    QTest::newRow("sums larger than the limit")
+        << QByteArray("/yt/SHA2-256SUMS") << 200 << QByteArray(2 * 1024 * 1024, 'x') << right << -1
+        << false << QByteArray();
+    QTest::newRow("no line for the file")
+        << file << 200 << right << sha256("NEW") + "  yt-dlp_macos" << -1 << false << QByteArray();
+    QTest::newRow("redirect to plain http elsewhere")
+        << file << 302 << QByteArray() << right << -1 << false
+        << QByteArray("http://example.invalid/yt-dlp_linux");
+    QTest::newRow("Deno archive without deno")
+        << "/deno/" + denoFile() << 200 << QByteArray("PK\x05\x06") + QByteArray(18, '\0') << right
+        << -1 << false << QByteArray();
+}
+
+void TestTools::updateFailureKeepsTheOldBuild()
+{
+    QFETCH(QByteArray, path);
+    QFETCH(int, status);
+    QFETCH(QByteArray, body);
+    QFETCH(QByteArray, sums);
+    QFETCH(int, cutAfter);
+    QFETCH(bool, silent);
+    QFETCH(QByteArray, location);
+
+    const QProcessEnvironment environment = freshHome();
+    serveRelease(oldYtDlp, deno);
+    QCOMPARE(runLauncher({QStringLiteral("--update")}, environment).exitCode, 0);
+
+    serveRelease(newYtDlp, deno);
+    if (sums != "NEW")
+        releases.route("/yt/SHA2-256SUMS", {200, "text/plain", sums + '\n'});
+    HttpServer::Response fault{status, "application/octet-stream", body == "NEW" ? newYtDlp : body};
+    fault.cutAfter = cutAfter;
+    fault.silent = silent;
+    fault.location = location;
+    if (path.endsWith(".zip")) // a changed archive, with its own checksum
+        releases.route(path + ".sha256sum", {200, "text/plain", sha256(body) + "  " + denoFile()});
+    releases.route(path, fault);
+
+    const Run run = runLauncher({QStringLiteral("--update")}, environment);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.startsWith("ERROR: ") && run.err.count('\n') == 1, run.err.constData());
+    QCOMPARE(readAll(managed(environment, "yt-dlp")), path.endsWith(".zip") ? newYtDlp : oldYtDlp);
+    QCOMPARE(readAll(managed(environment, "deno.sha256")), sha256(deno) + '\n');
+    QCOMPARE(QDir(managed(environment))
+                 .entryList({QStringLiteral(".partial-*")}, QDir::Hidden | QDir::Files),
+             QStringList());
+    QCOMPARE(runLauncher({QStringLiteral("--version")}, environment).out,
+             path.endsWith(".zip") ? QByteArray("2099.01.01\n") : QByteArray("2098.01.01\n"));
+}
+
+// The update at start-up and a manual one at once: one waits, and one fetch serves both.
+// A download asked for meanwhile waits for the first installation.
+void TestTools::updatesAtOnceFetchOnce()
+{
+    QProcessEnvironment environment = freshHome();
+    environment.insert(QStringLiteral("CLIPMOOR_TOOL_STALL_MS"), QStringLiteral("30000"));
+    serveRelease(newYtDlp, deno);
+    HttpServer::Response slow{200, "application/octet-stream", newYtDlp};
+    slow.delayMs = 2000;
+    releases.route("/yt/" + ytDlpFile(), slow);
+    const qsizetype before = releases.requestedPaths().size();
+
+    QProcess first;
+    first.setProcessEnvironment(environment);
+    first.start(QStringLiteral(CLIPMOOR_BIN_DIR "/kestrel2"), {QStringLiteral("--update")});
+    QTRY_VERIFY(releases.requestedPaths().mid(before).contains("/yt/SHA2-256SUMS"));
+    QProcess second;
+    second.setProcessEnvironment(environment);
+    second.start(QStringLiteral(CLIPMOOR_BIN_DIR "/kestrel2"), {QStringLiteral("--update")});
+    const Run version = runLauncher({QStringLiteral("--version")}, environment);
+    QTRY_COMPARE_WITH_TIMEOUT(first.state(), QProcess::NotRunning, 60000);
+    QTRY_COMPARE_WITH_TIMEOUT(second.state(), QProcess::NotRunning, 60000);
+
+    QCOMPARE(first.exitCode(), 0);
+    QCOMPARE(second.exitCode(), 0);
+    QCOMPARE(version.out, QByteArray("2099.01.01\n"));
+    QCOMPARE(releases.requestedPaths().mid(before).count("/yt/" + ytDlpFile()), 1);
+    QVERIFY(!QFile::exists(environment.value(QStringLiteral("HOME")) +
+                           QStringLiteral("/yt-dlp-calls.log")));
 }
 
 void TestTools::realToolMetadataAndFormats()

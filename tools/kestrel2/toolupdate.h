@@ -1,0 +1,56 @@
+#pragma once
+
+#include "tools/kestrel2/fetch.h"
+#include "tools/kestrel2/managedfolder.h"
+
+#include <QNetworkAccessManager>
+#include <QString>
+#include <QUrl>
+
+// Where the releases come from, as the environment sets it.
+struct ReleaseSource {
+    static constexpr char off[] = "none";
+
+    QString ytDlpBase; // empty: fetching turned off
+    QString denoBase;  // empty: fetching turned off
+    QString ytDlpFile; // the release file for this machine; empty: none for it
+    QString denoFile;
+
+    static ReleaseSource fromEnvironment();
+    bool fetchingOff() const { return ytDlpBase.isEmpty(); }
+};
+
+// Brings the managed yt-dlp and Deno up to the latest release, each checked against the
+// release's SHA-256 before it replaces what was there.
+class ToolUpdate {
+public:
+    struct Limits {
+        qint64 sumsBytes = 1024 * 1024;
+        qint64 releaseBytes = qint64(512) * 1024 * 1024;
+        qint64 unpackedBytes = qint64(1024) * 1024 * 1024;
+        int stallMs = 30000;
+    };
+
+    ToolUpdate(const ManagedFolder &folder, const ReleaseSource &source, Limits limits);
+
+    // Returns what failed, one text per tool; empty when both are current.
+    QStringList run();
+
+private:
+    QString updateYtDlp();
+    QString updateDeno();
+    // The expected SHA-256 from a checksum file; for a sums file, from the named line.
+    QString expectedSha256(const QUrl &url, const QString &fileName, QByteArray &sha256);
+    // Fetches url into a temporary file, checks it, and returns it through temporaryPath.
+    QString fetchVerified(const QUrl &url, const QByteArray &sha256, const QString &finalName,
+                          QString &temporaryPath);
+    QString installExecutable(const QString &temporaryPath, const QString &finalPath);
+
+    const ManagedFolder &folder;
+    ReleaseSource source;
+    Limits limits;
+    QNetworkAccessManager manager;
+};
+
+// The file's SHA-256 as lower-case hex; empty when it cannot be read.
+QByteArray fileSha256(const QString &path);
