@@ -43,8 +43,8 @@ bool OfflineSite::start(int seconds, qint64 bytesPerSecond)
         return false;
     videoSize = QFileInfo(video).size();
     audioSize = QFileInfo(audio).size();
-    http.serveFile("/video.mp4", video, "video/mp4", bytesPerSecond);
-    http.serveFile("/audio.m4a", audio, "audio/mp4", bytesPerSecond);
+    rate = bytesPerSecond;
+    serveMedia("");
     if (!http.listen()) {
         failure = QStringLiteral("cannot listen on 127.0.0.1");
         return false;
@@ -52,7 +52,7 @@ bool OfflineSite::start(int seconds, qint64 bytesPerSecond)
     return true;
 }
 
-bool OfflineSite::stage(const QString &dataDir)
+QJsonObject OfflineSite::info(const QByteArray &mediaPath) const
 {
     const auto format = [](const char *id, const QByteArray &url, const char *ext,
                            const char *vcodec, const char *acodec, qint64 size) {
@@ -69,20 +69,41 @@ bool OfflineSite::stage(const QString &dataDir)
         }
         return object;
     };
-    const QJsonObject info{
+    return {
         {QStringLiteral("id"), QLatin1String(videoId)},
         {QStringLiteral("title"), QLatin1String(title)},
         {QStringLiteral("duration"), durationSeconds},
         {QStringLiteral("extractor"), QStringLiteral("generic")},
         {QStringLiteral("extractor_key"), QStringLiteral("Generic")},
-        {QStringLiteral("formats"),
-         QJsonArray{
-             format("140", http.url("/audio.m4a"), "m4a", "none", "mp4a.40.2", audioSize),
-             format("137", http.url("/video.mp4"), "mp4", "avc1.64000d", "none", videoSize)}},
+        {QStringLiteral("formats"), QJsonArray{format("140", http.url(mediaPath + "/audio.m4a"),
+                                                      "m4a", "none", "mp4a.40.2", audioSize),
+                                               format("137", http.url(mediaPath + "/video.mp4"),
+                                                      "mp4", "avc1.64000d", "none", videoSize)}},
     };
+}
 
-    http.route("/watch/" + QByteArray(videoId),
+void OfflineSite::serveMedia(const QByteArray &mediaPath)
+{
+    http.serveFile(mediaPath + "/video.mp4", media.filePath(QStringLiteral("video.mp4")),
+                   "video/mp4", rate);
+    http.serveFile(mediaPath + "/audio.m4a", media.filePath(QStringLiteral("audio.m4a")),
+                   "audio/mp4", rate);
+}
+
+void OfflineSite::serveInfo(const QJsonObject &info)
+{
+    http.route("/watch/" + info.value(QLatin1String("id")).toString().toUtf8(),
                {200, "application/json", QJsonDocument(info).toJson()});
+}
+
+int OfflineSite::extractions(const QByteArray &id) const
+{
+    return int(http.requestedPaths().count("/watch/" + id));
+}
+
+bool OfflineSite::stage(const QString &dataDir)
+{
+    serveInfo(info());
     qputenv("CLIPMOOR_TEST_SITE", http.url(""));
     // Nothing here may fetch a release.
     qputenv("CLIPMOOR_TOOL_RELEASES", "none");

@@ -2,6 +2,7 @@
 
 #include "tests/support/httpserver.h"
 
+#include <QJsonObject>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -30,6 +31,13 @@ public:
     // site's extractor plug-in into the user's yt-dlp configuration.
     bool stage(const QString &dataDir);
 
+    // The video's info, its media addresses under mediaPath.
+    QJsonObject info(const QByteArray &mediaPath = QByteArray()) const;
+    void serveInfo(const QJsonObject &info);
+    void serveMedia(const QByteArray &mediaPath);
+    // How often the info of the video was asked for: the tool's extractions.
+    int extractions(const QByteArray &id = videoId) const;
+
     QString error() const { return failure; }
     HttpServer &server() { return http; }
 
@@ -41,4 +49,5 @@ private:
     QString failure;
     qint64 videoSize = 0;
     qint64 audioSize = 0;
+    qint64 rate = 0;
 };

@@ -10,7 +10,9 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSysInfo>
 #include <QTemporaryDir>
@@ -111,6 +113,11 @@ private slots:
     void updateFailureKeepsTheOldBuild();
     void updatesAtOnceFetchOnce();
     void realToolMetadataAndFormats();
+    void cachedRunsPrintWhatPlainRunsPrint_data();
+    void cachedRunsPrintWhatPlainRunsPrint();
+    void cacheDecidesWhetherTheSiteIsAsked_data();
+    void cacheDecidesWhetherTheSiteIsAsked();
+    void refusedCachedMediaAreFetchedAgain();
     void realToolDownloadsAndMerges();
     void outputFolderCannotBeWritten();
 
@@ -122,6 +129,11 @@ private:
     {
         return environment.value(QStringLiteral("XDG_DATA_HOME")) +
                QStringLiteral("/Quorvel/Clipmoor/managed/") + QLatin1String(name);
+    }
+
+    QString infoCache() const
+    {
+        return home.path() + QStringLiteral("/.cache/Quorvel/Clipmoor/info");
     }
 
     const TestHome &home;
@@ -173,12 +185,12 @@ void TestTools::initTestCase()
     const QString made = scratch.filePath(QStringLiteral("made"));
     QVERIFY(makeRelease(QStringLiteral("yt-dlp"), made + QStringLiteral("-old"),
                         QStringLiteral("2098.01.01")));
-    QVERIFY(makeRelease(QStringLiteral("yt-dlp"), made + QStringLiteral("-new"),
-                        QStringLiteral("2099.01.01")));
     QVERIFY(makeRelease(QStringLiteral("deno"), made + QStringLiteral("-deno"),
                         QStringLiteral("2.5.0")));
     oldYtDlp = readAll(made + QStringLiteral("-old"));
-    newYtDlp = readAll(made + QStringLiteral("-new"));
+    // The site's managed build serves as the newer release.
+    newYtDlp = readAll(home.dataDir() + QStringLiteral("/managed/yt-dlp"));
+    QVERIFY(newYtDlp.size() > 0);
     deno = readAll(made + QStringLiteral("-deno"));
 }
 
@@ -218,6 +230,10 @@ void TestTools::launcherPassesArguments_data()
     QTest::newRow("Deno, but the yt-dlp knows no runtimes")
         << true << false << true << metadata << metadata << 1;
     QTest::newRow("no Deno: no runtime") << true << true << false << metadata << metadata << 0;
+    const QStringList oneVideo = {QStringLiteral("--get-title"), QStringLiteral("--get-duration"),
+                                  QStringLiteral("--no-warnings"), QStringLiteral("abc123XYZ_0")};
+    QTest::newRow("a yt-dlp without the info options: metadata run as given")
+        << false << false << false << oneVideo << oneVideo << 1;
 }
 
 void TestTools::launcherPassesArguments()
@@ -444,6 +460,172 @@ void TestTools::realToolMetadataAndFormats()
     QCOMPARE(video.viewOrder, QList<uint>{137});
     QCOMPARE(video.formats.value(137).resolution, QStringLiteral("320x180"));
     QVERIFY(video.formats.value(137).size.endsWith(QLatin1String("KiB")));
+}
+
+// The metadata run keeps the info as it prints; the listing then comes from that info
+// and prints the same table, without asking the site.
+void TestTools::cachedRunsPrintWhatPlainRunsPrint_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QJsonValue>("duration"); // undefined: none
+    QTest::addColumn<bool>("live");
+
+    QTest::newRow("under a minute") << "cacheShort1"
+                                    << "Short" << QJsonValue(42) << false;
+    QTest::newRow("over an hour") << "cacheLong01"
+                                  << "Long" << QJsonValue(3723.5) << false;
+    QTest::newRow("no duration") << "cacheNoDur1"
+                                 << "Unknown length" << QJsonValue() << false;
+    QTest::newRow("live stream") << "cacheLive01"
+                                 << "Live now" << QJsonValue() << true;
+    QTest::newRow("non-ASCII title")
+        << "cacheUtf8-1" << QStringLiteral("Grüße aus Köln – 東京 ♪") << QJsonValue(61) << false;
+    QTest::newRow("title with a bar") << "cacheBar_01"
+                                      << "Left | right" << QJsonValue(5) << false;
+}
+
+void TestTools::cachedRunsPrintWhatPlainRunsPrint()
+{
+    QFETCH(QString, id);
+    QFETCH(QString, title);
+    QFETCH(QJsonValue, duration);
+    QFETCH(bool, live);
+
+    QJsonObject info = site.info();
+    info.insert(QStringLiteral("id"), id);
+    info.insert(QStringLiteral("title"), title);
+    info.remove(QStringLiteral("duration"));
+    if (!duration.isUndefined())
+        info.insert(QStringLiteral("duration"), duration);
+    if (live) {
+        info.insert(QStringLiteral("is_live"), true);
+        info.insert(QStringLiteral("live_status"), QStringLiteral("is_live"));
+    }
+    site.serveInfo(info);
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const QString ytDlp = home.dataDir() + QStringLiteral("/managed/yt-dlp");
+    const auto plain = [&](const QStringList &arguments) {
+        QProcess tool;
+        tool.start(ytDlp, arguments);
+        (void)QTest::qWaitFor([&] { return tool.state() == QProcess::NotRunning; }, 60000);
+        return Run{tool.exitCode(), tool.readAllStandardOutput(), tool.readAllStandardError()};
+    };
+
+    const QStringList metadata = {QStringLiteral("--get-title"), QStringLiteral("--get-duration"),
+                                  QStringLiteral("--no-warnings"), id};
+    // The tool adds the time of the run, to the minute, to the title of a live stream.
+    const auto withoutRunTime = [](QByteArray out) {
+        static const QRegularExpression time(
+            QStringLiteral(" \\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d\\n"));
+        return QString::fromUtf8(out).replace(time, QStringLiteral("\n")).toUtf8();
+    };
+    const Run direct = plain(metadata);
+    const Run launched = runLauncher(metadata, environment);
+    QCOMPARE(withoutRunTime(launched.out), withoutRunTime(direct.out));
+    QCOMPARE(launched.exitCode, direct.exitCode);
+    QVERIFY(direct.out.startsWith(title.toUtf8()));
+
+    const QStringList listing = {QStringLiteral("--list-formats"), QStringLiteral("--no-warnings"),
+                                 id};
+    const Run directListing = plain(listing);
+    const int asked = site.extractions(id.toUtf8());
+    const Run cachedListing = runLauncher(listing, environment);
+    QCOMPARE(site.extractions(id.toUtf8()), asked);
+    QCOMPARE(cachedListing.exitCode, directListing.exitCode);
+    // Only the extractor's own progress lines, which precede the table, are not repeated.
+    QByteArrayList tableLines = directListing.out.split('\n');
+    tableLines.removeIf(
+        [](const QByteArray &line) { return line.startsWith("[clipmoortestsite]"); });
+    QCOMPARE(cachedListing.out, tableLines.join('\n'));
+    QVERIFY(cachedListing.out.contains("137 mp4"));
+}
+
+void TestTools::cacheDecidesWhetherTheSiteIsAsked_data()
+{
+    QTest::addColumn<bool>("download"); // else the format listing
+    QTest::addColumn<int>("ageS");
+    QTest::addColumn<QByteArray>("entry"); // "keep", "damage" or "remove"
+    QTest::addColumn<int>("extractions");  // by the listing or download
+
+    QTest::newRow("listing, 9 minutes old") << false << 9 * 60 << QByteArray("keep") << 0;
+    QTest::newRow("listing, 11 minutes old") << false << 11 * 60 << QByteArray("keep") << 1;
+    QTest::newRow("listing, damaged entry") << false << 0 << QByteArray("damage") << 1;
+    QTest::newRow("download, 29 minutes old") << true << 29 * 60 << QByteArray("keep") << 0;
+    QTest::newRow("download, 31 minutes old") << true << 31 * 60 << QByteArray("keep") << 1;
+    QTest::newRow("download, entry removed") << true << 0 << QByteArray("remove") << 1;
+}
+
+void TestTools::cacheDecidesWhetherTheSiteIsAsked()
+{
+    QFETCH(bool, download);
+    QFETCH(int, ageS);
+    QFETCH(QByteArray, entry);
+    QFETCH(int, extractions);
+
+    QDir(infoCache()).removeRecursively();
+    site.serveInfo(site.info());
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const QString id = QLatin1String(OfflineSite::videoId);
+    QCOMPARE(runLauncher({QStringLiteral("--get-title"), QStringLiteral("--get-duration"),
+                          QStringLiteral("--no-warnings"), id},
+                         environment)
+                 .exitCode,
+             0);
+    const QFileInfoList entries =
+        QDir(infoCache()).entryInfoList({QStringLiteral("*.info.json")}, QDir::Files);
+    QCOMPARE(entries.size(), 1);
+    QCOMPARE(entries.at(0).permissions() & (QFile::ReadGroup | QFile::ReadOther),
+             QFile::Permissions());
+    QFile file(entries.at(0).filePath());
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    if (entry == "damage")
+        QVERIFY(file.resize(file.size() / 2));
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-ageS),
+                             QFileDevice::FileModificationTime));
+    file.close();
+    if (entry == "remove")
+        QVERIFY(file.remove());
+
+    const int before = site.extractions();
+    const QStringList arguments =
+        download
+            ? Clipmoor::downloadArguments(137, home.dataDir(), outputDir(), id)
+            : QStringList{QStringLiteral("--list-formats"), QStringLiteral("--no-warnings"), id};
+    const Run run = runLauncher(arguments, environment);
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    QCOMPARE(site.extractions() - before, extractions);
+}
+
+// Media addresses in the cache that the site no longer honours: the plain download runs.
+void TestTools::refusedCachedMediaAreFetchedAgain()
+{
+    QDir(infoCache()).removeRecursively();
+    QDir(outputDir()).removeRecursively();
+    prepareOutputDir();
+    const QString id = QLatin1String(OfflineSite::videoId);
+    site.serveInfo(site.info("/old"));
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QCOMPARE(runLauncher({QStringLiteral("--get-title"), QStringLiteral("--get-duration"),
+                          QStringLiteral("--no-warnings"), id},
+                         environment)
+                 .exitCode,
+             0);
+    for (const QByteArray file : {"/old/video.mp4", "/old/audio.m4a"})
+        site.server().route(file, {403, "text/plain", "expired"});
+    site.serveMedia("/new");
+    site.serveInfo(site.info("/new"));
+
+    const int before = site.extractions();
+    const Run run =
+        runLauncher(Clipmoor::downloadArguments(137, home.dataDir(), outputDir(), id), environment);
+    site.serveInfo(site.info());
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    QCOMPARE(site.extractions() - before, 1);
+    QVERIFY(site.server().requestedPaths().contains("/old/video.mp4") ||
+            site.server().requestedPaths().contains("/old/audio.m4a"));
+    QVERIFY(
+        QFile::exists(outputDir() + QStringLiteral("/Test Video Title_320x180_abc123XYZ_0.mp4")));
 }
 
 void TestTools::realToolDownloadsAndMerges()

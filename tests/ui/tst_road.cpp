@@ -79,6 +79,8 @@ void TestRoad::downloadThroughTheWindow()
     const QString file = outputDir() + QStringLiteral("/Test Video Title_320x180_abc123XYZ_0.mp4");
     QVERIFY2(QFile::exists(file), qPrintable(QDir(outputDir()).entryList().join(QLatin1Char(' '))));
     QCOMPARE(streamTypes(file), (QStringList{QStringLiteral("audio"), QStringLiteral("video")}));
+    // One extraction served the title, the table and the download.
+    QCOMPARE(site.extractions(), 1);
 }
 
 CLIPMOOR_TEST_MAIN(TestRoad)

@@ -11,7 +11,10 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <QCoreApplication>
+
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <unistd.h>
@@ -27,12 +30,42 @@ QString optionsCache()
                .arg(QLatin1String(Identity::organization), QLatin1String(Identity::name));
 }
 
-// Changes whenever the file is replaced or rewritten.
-QByteArray fileKey(const QString &path)
+constexpr const char *probedOptions[] = {Launch::progressDelta, Launch::jsRuntimes,
+                                         Launch::printToFile, Launch::loadInfoJson};
+constexpr qsizetype keptErrorBytes = 64 * 1024;
+
+// The cache entry also depends on which options were asked about.
+QByteArray probeKey(const QString &ytDlp)
 {
-    const QFileInfo info(path);
-    return QFile::encodeName(info.canonicalFilePath()) + ' ' + QByteArray::number(info.size()) +
-           ' ' + QByteArray::number(info.lastModified().toMSecsSinceEpoch());
+    QByteArray key = Launch::fileKey(ytDlp);
+    for (const char *option : probedOptions)
+        key += ' ' + QByteArray(option);
+    return key;
+}
+
+// Ends this process the way the child ended.
+int endAsChild(const QProcess &child)
+{
+    if (child.exitStatus() == QProcess::NormalExit)
+        return child.exitCode();
+    const int signal = child.exitCode();
+    std::fflush(nullptr);
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+    return 128 + signal;
+}
+
+void writeOut(int fd, const QByteArray &data)
+{
+    qsizetype done = 0;
+    while (done < data.size()) {
+        const ssize_t written = ::write(fd, data.constData() + done, size_t(data.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return;
+        done += written;
+    }
 }
 
 // Empty answer and false when the yt-dlp could not tell.
@@ -44,7 +77,7 @@ bool probe(const QString &ytDlp, QByteArrayList &known)
         help.exitCode() != 0)
         return false;
     const QString text = QString::fromUtf8(help.readAllStandardOutput());
-    for (const char *option : {Launch::progressDelta, Launch::jsRuntimes}) {
+    for (const char *option : probedOptions) {
         const QRegularExpression line(QStringLiteral("(^|\\s)%1(\\s|=|,|$)")
                                           .arg(QRegularExpression::escape(QLatin1String(option))),
                                       QRegularExpression::MultilineOption);
@@ -78,9 +111,16 @@ QByteArrayList adaptArguments(const QByteArrayList &given, const QByteArrayList 
     return passed;
 }
 
+QByteArray fileKey(const QString &path)
+{
+    const QFileInfo info(path);
+    return QFile::encodeName(info.canonicalFilePath()) + ' ' + QByteArray::number(info.size()) +
+           ' ' + QByteArray::number(info.lastModified().toMSecsSinceEpoch());
+}
+
 QByteArrayList knownOptions(const QString &ytDlp)
 {
-    const QByteArray key = fileKey(ytDlp);
+    const QByteArray key = probeKey(ytDlp);
     QFile cache(optionsCache());
     if (cache.open(QIODevice::ReadOnly)) {
         QByteArrayList lines = cache.readAll().split('\n');
@@ -123,6 +163,75 @@ int exec(const QString &ytDlp, const QByteArrayList &arguments)
     ::execv(program.constData(), argv.data());
     std::fprintf(stderr, "ERROR: cannot run %s: %s\n", program.constData(), std::strerror(errno));
     return cannotExecute;
+}
+
+int runAndWait(const QString &ytDlp, const QByteArrayList &arguments)
+{
+    QStringList list;
+    for (const QByteArray &argument : arguments)
+        list.append(QFile::decodeName(argument));
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedChannels);
+    child.setInputChannelMode(QProcess::ForwardedInputChannel);
+    child.start(ytDlp, list);
+    if (!child.waitForStarted(-1)) {
+        std::fprintf(stderr, "ERROR: cannot run %s: %s\n", qPrintable(ytDlp),
+                     qPrintable(child.errorString()));
+        return cannotExecute;
+    }
+    child.waitForFinished(-1);
+    return endAsChild(child);
+}
+
+int downloadFromCache(const QString &ytDlp, const QByteArrayList &cached,
+                      const QByteArrayList &plain, const QString &entry)
+{
+    static const QRegularExpression progress(QStringLiteral("\\[download\\]\\s+[0-9.]+%"));
+    static const QRegularExpression gone(QStringLiteral("HTTP Error 4(03|10)"));
+    QStringList list;
+    for (const QByteArray &argument : cached)
+        list.append(QFile::decodeName(argument));
+
+    QProcess child;
+    bool progressed = false;
+    QByteArray outSoFar;
+    QByteArray errors;
+    QObject::connect(&child, &QProcess::readyReadStandardOutput, [&] {
+        const QByteArray chunk = child.readAllStandardOutput();
+        writeOut(STDOUT_FILENO, chunk);
+        if (progressed)
+            return;
+        outSoFar += chunk;
+        progressed = progress.match(QString::fromUtf8(outSoFar)).hasMatch();
+        outSoFar = outSoFar.right(keptErrorBytes);
+    });
+    QObject::connect(&child, &QProcess::readyReadStandardError, [&] {
+        const QByteArray chunk = child.readAllStandardError();
+        writeOut(STDERR_FILENO, chunk);
+        errors = (errors + chunk).right(keptErrorBytes);
+    });
+    child.start(ytDlp, list);
+    if (!child.waitForStarted(-1)) {
+        std::fprintf(stderr, "ERROR: cannot run %s: %s\n", qPrintable(ytDlp),
+                     qPrintable(child.errorString()));
+        return cannotExecute;
+    }
+    while (child.state() != QProcess::NotRunning)
+        child.waitForFinished(-1);
+    // Events may still hold the last output.
+    QCoreApplication::processEvents();
+    writeOut(STDOUT_FILENO, child.readAllStandardOutput());
+    const QByteArray rest = child.readAllStandardError();
+    writeOut(STDERR_FILENO, rest);
+    errors += rest;
+
+    const bool refused = child.exitStatus() == QProcess::NormalExit && child.exitCode() != 0 &&
+                         !progressed && gone.match(QString::fromUtf8(errors)).hasMatch();
+    if (refused) {
+        QFile::remove(entry);
+        return exec(ytDlp, plain);
+    }
+    return endAsChild(child);
 }
 
 } // namespace Launch

@@ -10,6 +10,9 @@ namespace Launch {
 // Options that the launcher adds or drops, depending on the yt-dlp's own --help.
 inline constexpr char progressDelta[] = "--progress-delta";
 inline constexpr char jsRuntimes[] = "--js-runtimes";
+// Options the info cache needs.
+inline constexpr char printToFile[] = "--print-to-file";
+inline constexpr char loadInfoJson[] = "--load-info-json";
 
 // Drops --progress-delta (and its value) when unknown; adds the managed Deno as the
 // JavaScript runtime when there is one and the option is known.
@@ -19,10 +22,22 @@ QByteArrayList adaptArguments(const QByteArrayList &given, const QByteArrayList 
 // Which of the options above this yt-dlp knows, remembered per yt-dlp file.
 QByteArrayList knownOptions(const QString &ytDlp);
 
+// Changes whenever the file is replaced or rewritten.
+QByteArray fileKey(const QString &path);
+
 // True when the arguments ask for a self-update of any form.
 bool asksForUpdate(const QByteArrayList &arguments);
 
 // Never returns on success; returns the exit code after writing an "ERROR:" line.
 int exec(const QString &ytDlp, const QByteArrayList &arguments);
+
+// Runs the yt-dlp as a child on the same output and ends as it ended (exit code or signal).
+int runAndWait(const QString &ytDlp, const QByteArrayList &arguments);
+
+// Runs a download from the cached info in entry. When the site refuses the cached media
+// addresses before any progress, forgets the entry and runs the plain download in this
+// process's place. Returns the exit code, or does not return.
+int downloadFromCache(const QString &ytDlp, const QByteArrayList &cached,
+                      const QByteArrayList &plain, const QString &entry);
 
 } // namespace Launch

@@ -1,11 +1,13 @@
 // The downloader as Clipmoor ships it on Linux. "kestrel2 --update" keeps a managed
 // yt-dlp and Deno current in the data folder; every other call runs the managed yt-dlp
 // (else the one on PATH) in place of this process, with the same arguments.
+#include "tools/kestrel2/infocache.h"
 #include "tools/kestrel2/launch.h"
 #include "tools/kestrel2/managedfolder.h"
 #include "tools/kestrel2/toolupdate.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -58,6 +60,70 @@ int update(const ManagedFolder &folder)
     return 0;
 }
 
+// The runs the program makes for one video, which one extraction can serve.
+enum class RunKind { Metadata, Listing, Download, Other };
+
+RunKind classify(const QByteArrayList &arguments)
+{
+    if (arguments.isEmpty() || arguments.last().startsWith('-'))
+        return RunKind::Other;
+    const QByteArrayList options = arguments.mid(0, arguments.size() - 1);
+    if (options == QByteArrayList{"--get-title", "--get-duration", "--no-warnings"})
+        return RunKind::Metadata;
+    if (options == QByteArrayList{"--list-formats", "--no-warnings"})
+        return RunKind::Listing;
+    if (options.contains("--format"))
+        return RunKind::Download;
+    return RunKind::Other;
+}
+
+// Serves the run through the info cache when it can; returns false to run it plainly.
+bool runCached(RunKind kind, const QString &ytDlp, const QByteArrayList &adapted, int &exitCode)
+{
+    const InfoCache cache(Launch::fileKey(ytDlp));
+    if (!cache.prepare())
+        return false;
+    const QByteArray target = adapted.last();
+    const QByteArrayList options = adapted.mid(0, adapted.size() - 1);
+    switch (kind) {
+    case RunKind::Metadata: {
+        const QString partial = cache.newPartial();
+        if (partial.isEmpty())
+            return false;
+        // The file name is an output template to the tool.
+        QByteArray file = QFile::encodeName(partial);
+        file.replace('%', "%%");
+        exitCode = Launch::runAndWait(
+            ytDlp, options + QByteArrayList{Launch::printToFile, "%()j", file, target});
+        if (exitCode == 0)
+            cache.commit(partial, target);
+        else
+            QFile::remove(partial);
+        return true;
+    }
+    case RunKind::Listing: {
+        const QString entry = cache.fresh(target, InfoCache::listingMaxAgeS);
+        if (entry.isEmpty())
+            return false;
+        exitCode = Launch::exec(
+            ytDlp, options + QByteArrayList{Launch::loadInfoJson, QFile::encodeName(entry)});
+        return true;
+    }
+    case RunKind::Download: {
+        const QString entry = cache.fresh(target, InfoCache::downloadMaxAgeS);
+        if (entry.isEmpty())
+            return false;
+        exitCode = Launch::downloadFromCache(
+            ytDlp, options + QByteArrayList{Launch::loadInfoJson, QFile::encodeName(entry)},
+            adapted, entry);
+        return true;
+    }
+    case RunKind::Other:
+        break;
+    }
+    return false;
+}
+
 int run(const ManagedFolder &folder, const QByteArrayList &arguments)
 {
     // The very first installation may be under way (the program's first start).
@@ -74,12 +140,21 @@ int run(const ManagedFolder &folder, const QByteArrayList &arguments)
             return error(QStringLiteral("yt-dlp was not found on PATH"), notFound);
     }
     const QString deno = QFileInfo(folder.deno()).isExecutable() ? folder.deno() : QString();
-    const bool adapts = !deno.isEmpty() || arguments.contains(Launch::progressDelta) ||
+    const RunKind kind = classify(arguments);
+    const bool adapts = kind != RunKind::Other || !deno.isEmpty() ||
+                        arguments.contains(Launch::progressDelta) ||
                         std::any_of(arguments.begin(), arguments.end(), [](const QByteArray &a) {
                             return a.startsWith(QByteArray(Launch::progressDelta) + '=');
                         });
-    const QByteArrayList known = adapts ? Launch::knownOptions(ytDlp) : QByteArrayList();
-    return Launch::exec(ytDlp, adapts ? Launch::adaptArguments(arguments, known, deno) : arguments);
+    if (!adapts)
+        return Launch::exec(ytDlp, arguments);
+    const QByteArrayList known = Launch::knownOptions(ytDlp);
+    const QByteArrayList adapted = Launch::adaptArguments(arguments, known, deno);
+    int exitCode = 0;
+    if (kind != RunKind::Other && known.contains(Launch::printToFile) &&
+        known.contains(Launch::loadInfoJson) && runCached(kind, ytDlp, adapted, exitCode))
+        return exitCode;
+    return Launch::exec(ytDlp, adapted);
 }
 } // namespace
 
