@@ -23,6 +23,12 @@ const QRegularExpression &addressExpression()
 
 } // namespace
 
+bool isVideoId(const QString &id)
+{
+    static const QRegularExpression expression(QStringLiteral("^[A-Za-z0-9_-]+$"));
+    return expression.match(id).hasMatch();
+}
+
 std::optional<QUrl> accept(const QString &text)
 {
     QUrl url(text, QUrl::TolerantMode);
@@ -37,16 +43,26 @@ std::optional<QUrl> accept(const QString &text)
     }
     if (!addressExpression().match(url.toString()).hasMatch())
         return std::nullopt;
+    // The expression checks only the start: what the tool would be given decides.
+    const Target::Problem problem = targetFor(url).problem;
+    if (problem == Target::ForeignHost || problem == Target::BadId)
+        return std::nullopt;
     return url;
 }
 
-Target targetFor(const QUrl &url)
+Target targetFor(const QUrl &given)
 {
+    // "youtube.com/watch?v=…" without a scheme reads as a path: read it as an address.
+    QUrl url = given;
+    if (url.scheme().isEmpty() && url.host().isEmpty())
+        url = QUrl(QStringLiteral("https://") + given.toString(), QUrl::TolerantMode);
+
     const QString host = url.host(QUrl::FullyDecoded).toLower();
     const QString path = url.path(QUrl::FullyDecoded);
 
     QString id;
-    if (host.endsWith(QLatin1String(mainHost))) {
+    const QString main = QLatin1String(mainHost);
+    if (host == main || host.endsWith(QLatin1Char('.') + main)) {
         if (path == QLatin1String("/watch"))
             id = QUrlQuery(url).queryItemValue(QStringLiteral("v"), QUrl::FullyDecoded);
         else if (path.startsWith(QLatin1String("/shorts/")))
@@ -55,10 +71,14 @@ Target targetFor(const QUrl &url)
         if (path.size() >= 2)
             id = path.mid(1);
     } else {
-        return {url.toString(), QUrl(), Target::ForeignHost};
+        // Another site's address never reaches the tool.
+        return {QString(), QUrl(), Target::ForeignHost};
     }
     if (id.isEmpty())
-        return {url.toString(), QUrl(), Target::NoId};
+        return {given.toString(), QUrl(), Target::NoId};
+    // Anything but a plain ID (another address, a search) never reaches the tool.
+    if (!isVideoId(id))
+        return {QString(), QUrl(), Target::BadId};
 
     QUrl canonical;
     canonical.setScheme(QStringLiteral("https"));

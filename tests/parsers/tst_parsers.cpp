@@ -399,6 +399,16 @@ void TestParsers::acceptAddress_data()
         << QStringLiteral("https://youtu.be/\u00e9t\u00e9") << QString();
     QTest::newRow("empty") << QString() << QString();
     QTest::newRow("blank") << QStringLiteral("   ") << QString();
+    // The start looks right, but the tool would be sent elsewhere or into a search.
+    QTest::newRow("watch with an address as ID")
+        << QStringLiteral("https://www.youtube.com/watch?v=http://127.0.0.1:8000/page.html")
+        << QString();
+    QTest::newRow("short link with a search")
+        << QStringLiteral("https://youtu.be/ytsearch:some words") << QString();
+    QTest::newRow("shorts with an address")
+        << QStringLiteral("https://youtube.com/shorts/http://127.0.0.1:8000/") << QString();
+    QTest::newRow("ID with an encoded slash")
+        << QStringLiteral("https://youtu.be/abc%2F..%2Fx") << QString();
 }
 
 void TestParsers::acceptAddress()
@@ -446,9 +456,20 @@ void TestParsers::toolTarget_data()
     QTest::newRow("short link without path")
         << QStringLiteral("https://youtu.be/") << QStringLiteral("https://youtu.be/") << QString()
         << int(Address::Target::NoId);
-    QTest::newRow("foreign host") << QStringLiteral("https://example.com/v/abc")
-                                  << QStringLiteral("https://example.com/v/abc") << QString()
-                                  << int(Address::Target::ForeignHost);
+    QTest::newRow("ID that is an address never reaches the tool")
+        << QStringLiteral("https://youtube.com/watch?v=http://127.0.0.1:8000/x") << QString()
+        << QString() << int(Address::Target::BadId);
+    QTest::newRow("ID that is a search never reaches the tool")
+        << QStringLiteral("https://youtu.be/ytsearch:a b") << QString() << QString()
+        << int(Address::Target::BadId);
+    QTest::newRow("no scheme") << QStringLiteral("youtube.com/watch?v=abc") << QStringLiteral("abc")
+                               << watch + QStringLiteral("abc") << int(Address::Target::None);
+    QTest::newRow("foreign host never reaches the tool")
+        << QStringLiteral("https://example.com/v/abc") << QString() << QString()
+        << int(Address::Target::ForeignHost);
+    QTest::newRow("host merely ending in the name")
+        << QStringLiteral("https://notyoutube.com/watch?v=abc") << QString() << QString()
+        << int(Address::Target::ForeignHost);
 }
 
 void TestParsers::toolTarget()
