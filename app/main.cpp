@@ -1,5 +1,6 @@
 #include "app/identity.h"
 #include "app/logtag.h"
+#include "app/platform.h"
 #include "app/setup.h"
 #include "plugins/pluginmanagerhelper.h"
 #include "ui/navigation.h"
@@ -21,6 +22,9 @@ int qMain(int argc, char **argv)
     QApplication::setOrganizationName(QLatin1String(Identity::organization));
     QApplication::setApplicationVersion(QLatin1String(Identity::version));
     QApplication app(argc, argv);
+    // Asked to end from outside (kill, logout, Ctrl+C): close as the user would, without
+    // questions, so that no run is left behind.
+    Platform::quitOnTerminationRequest([] { QCoreApplication::exit(0); });
 
     if (loggingPlugin().get()) {
         loggingPlugin().get()->configure(

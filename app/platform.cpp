@@ -48,21 +48,51 @@ QString stopFailureText()
     return QStringLiteral("Failed to execute taskkill command");
 }
 
+// taskkill already ends every tool process.
+void endProcessGroup(qint64) {}
+
+void quitOnTerminationRequest(const std::function<void()> &) {}
+
 } // namespace Platform
 
 #else
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QDebug>
 #include <QDir>
+#include <QSocketNotifier>
 #include <QThread>
 
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <fcntl.h>
 #include <sys/types.h>
 #include <unistd.h>
 
+#ifdef Q_OS_LINUX
+#include <sys/prctl.h>
+#endif
+
 namespace {
+
+// The signal handler only writes a byte here; the event loop reads it.
+int signalPipe[2] = {-1, -1};
+
+void onTerminationSignal(int)
+{
+    const int saved = errno;
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
+    errno = saved;
+}
+
+std::function<void()> &quitFunction()
+{
+    static std::function<void()> quit;
+    return quit;
+}
 
 #ifdef Q_OS_LINUX
 // True when some process of the group has not ended yet; zombies have ended.
@@ -181,7 +211,16 @@ QString pluginFileName(const QString &baseName)
 // started (ffmpeg while merging, the yt-dlp behind the launcher) and nothing else.
 void prepareToolProcess(QProcess &process)
 {
-    process.setChildProcessModifier([] { ::setpgid(0, 0); });
+    const pid_t parent = ::getpid();
+    process.setChildProcessModifier([parent] {
+        ::setpgid(0, 0);
+#ifdef Q_OS_LINUX
+        // The tool dies with the program, even when the program is killed outright.
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != parent)
+            ::_exit(127);
+#endif
+    });
 }
 
 bool stopToolProcesses(const QList<QProcess *> &processes, int timeoutMs)
@@ -211,6 +250,44 @@ bool stopToolProcesses(const QList<QProcess *> &processes, int timeoutMs)
 QString stopFailureText()
 {
     return QStringLiteral("Failed to stop the tool processes");
+}
+
+void endProcessGroup(qint64 pid)
+{
+    if (pid > 0)
+        ::kill(-pid_t(pid), SIGKILL);
+}
+
+void quitOnTerminationRequest(const std::function<void()> &quit)
+{
+    quitFunction() = quit;
+    if (signalPipe[0] >= 0)
+        return;
+    if (::pipe(signalPipe) != 0) {
+        qWarning() << "WARNING: Cannot watch for termination signals";
+        return;
+    }
+    for (int end : signalPipe) {
+        ::fcntl(end, F_SETFD, FD_CLOEXEC);
+        ::fcntl(end, F_SETFL, ::fcntl(end, F_GETFL) | O_NONBLOCK);
+    }
+    auto *notifier =
+        new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, QCoreApplication::instance());
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
+        char bytes[64];
+        while (::read(signalPipe[0], bytes, sizeof bytes) > 0) {
+        }
+        qInfo() << "Asked to end by a signal";
+        if (quitFunction())
+            quitFunction()();
+    });
+
+    struct sigaction action = {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signal : {SIGTERM, SIGINT, SIGHUP})
+        ::sigaction(signal, &action, nullptr);
 }
 
 } // namespace Platform

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QProcess;
 
 // Everything that differs between Windows and the other platforms: file names of the
@@ -37,5 +39,12 @@ bool stopToolProcesses(const QList<QProcess *> &processes, int timeoutMs);
 
 // The warning logged when stopToolProcesses() failed.
 QString stopFailureText();
+
+// Ends whatever is left of a finished run's process group, without waiting.
+void endProcessGroup(qint64 pid);
+
+// Calls quit (once per signal) when the system asks the program to end: SIGTERM,
+// SIGINT and SIGHUP where those exist. Installed once; later calls change nothing.
+void quitOnTerminationRequest(const std::function<void()> &quit);
 
 } // namespace Platform

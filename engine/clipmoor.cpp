@@ -14,6 +14,8 @@
 #include <QMetaEnum>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int stopTimeoutMs = 30000;
@@ -89,6 +91,13 @@ ToolRun *Clipmoor::createRun(ToolRun::Kind kind, const QStringList &arguments)
                 runNotStarted(run);
         },
         Qt::QueuedConnection);
+    connect(process, &QProcess::started, this, [run] { run->pid = run->process->processId(); });
+    connect(process, &QProcess::readyReadStandardError, this,
+            [run] { run->takeStandardError(run->process->readAllStandardError(), false); });
+    if (kind == ToolRun::Kind::Metadata || kind == ToolRun::Kind::Formats) {
+        connect(process, &QProcess::readyReadStandardOutput, this,
+                [this, run] { takeRunOutput(run); });
+    }
     process->setArguments(arguments);
     process->setWorkingDirectory(toolFolder());
     process->setProgram(toolProgram());
@@ -102,8 +111,32 @@ void Clipmoor::startRun(ToolRun *run)
     run->process->start(QIODevice::ReadWrite);
 }
 
+void Clipmoor::takeRunOutput(ToolRun *run)
+{
+    if (run->overflowed) {
+        run->process->readAllStandardOutput();
+        return;
+    }
+    if (run->keepStandardOutput(run->process->readAllStandardOutput()))
+        return;
+    // Endless output: the run is stopped and reported as failed.
+    qCritical() << CLM_TAG << "!!! ERROR:" << outputLimitText();
+    run->output.clear();
+    if (!Platform::stopToolProcesses({run->process}, stopTimeoutMs))
+        qWarning().noquote() << "WARNING:" << Platform::stopFailureText();
+}
+
+QString Clipmoor::outputLimitText() const
+{
+    return QStringLiteral("ERROR: The tool printed more than %1 MiB; it was stopped.")
+        .arg(ToolRun::maxOutputBytes / (1024 * 1024));
+}
+
 void Clipmoor::forgetRun(ToolRun *run)
 {
+    // Whatever the run started and left behind ends with it.
+    if (run->pid > 0)
+        Platform::endProcessGroup(run->pid);
     runs.removeOne(run);
     delete run;
 }
@@ -113,10 +146,19 @@ void Clipmoor::requestMetadata()
     VideoInfo &video = sharedData->video;
     qDebug().noquote() << "-->" << CLM_TAG << video.url.toString();
 
+    sharedData->toolError.clear();
     const Address::Target target = Address::targetFor(video.url);
-    if (target.problem == Address::Target::ForeignHost)
+    if (target.target.isEmpty()) {
+        // Another site's address, or one whose ID is not an ID, is never handed to the tool.
         qWarning() << "WARNING: Not a YouTube URL";
-    else if (target.problem == Address::Target::NoId)
+        video.toolTarget.clear();
+        sharedData->toolOutput.clear();
+        sharedData->toolError = QStringLiteral("ERROR: Not a YouTube video address");
+        QMetaObject::invokeMethod(
+            this, [this] { emit somethingWrong(MetadataTooFewLines); }, Qt::QueuedConnection);
+        return;
+    }
+    if (target.problem == Address::Target::NoId)
         qWarning() << "WARNING: No ID found";
     else
         video.url = target.canonical;
@@ -136,6 +178,7 @@ void Clipmoor::requestFormats()
                              {QStringLiteral("--list-formats"), QStringLiteral("--no-warnings"),
                               sharedData->video.toolTarget});
     sharedData->toolOutput.clear();
+    sharedData->toolError.clear();
     startRun(run);
 }
 
@@ -154,7 +197,7 @@ QStringList Clipmoor::downloadArguments(uint formatCode, const QString &toolFold
         QStringLiteral("--output-na-placeholder"),
         QStringLiteral("CLM"),
         QStringLiteral("--trim-filenames"),
-        QStringLiteral("55"),
+        QStringLiteral("100"), // a safety net only: the name below is never that long
         QStringLiteral("--progress-delta"),
         QStringLiteral("1"),
         QStringLiteral("--merge-output-format"),
@@ -166,7 +209,9 @@ QStringList Clipmoor::downloadArguments(uint formatCode, const QString &toolFold
         QStringLiteral("--path"),
         outputFolder,
         QStringLiteral("--output"),
-        QStringLiteral("%(title)s_%(resolution)s_%(id)s.%(ext)s"),
+        // The title alone is cut, so that every name keeps the resolution and the video
+        // ID: a download never replaces a file of another video.
+        QStringLiteral("%(title).55B_%(resolution)s_%(id)s.%(ext)s"),
         QStringLiteral("--windows-filenames"),
         target,
     };
@@ -182,16 +227,23 @@ void Clipmoor::requestVideo(uint formatCode)
         downloadArguments(formatCode, toolFolder(), outputDir(), sharedData->video.toolTarget);
     ToolRun *run = createRun(ToolRun::Kind::Video, arguments);
     connect(run->process, &QProcess::readyReadStandardOutput, this, [this, run] {
-        const QString chunk = QString::fromUtf8(run->process->readAllStandardOutput());
-        if (const std::optional<int> value = parseProgress(chunk))
+        const QByteArray data = run->process->readAllStandardOutput();
+        run->takeDownloadOutput(data);
+        if (const std::optional<int> value = parseProgress(QString::fromUtf8(data)))
             emit percent(*value);
     });
-    connect(run->process, &QProcess::readyReadStandardError, this,
-            [run] { run->takeStandardError(run->process->readAllStandardError(), false); });
 
     // Whatever still runs (a format listing, an earlier download) makes way first.
     stopTool(true);
     startRun(run);
+}
+
+bool Clipmoor::isDownloading() const
+{
+    return std::any_of(runs.cbegin(), runs.cend(), [](const ToolRun *run) {
+        return run->kind == ToolRun::Kind::Video && run->stop == ToolRun::Stop::None &&
+               run->process->state() != QProcess::NotRunning;
+    });
 }
 
 void Clipmoor::updateBinary(bool detached)
@@ -213,15 +265,24 @@ void Clipmoor::updateBinary(bool detached)
 void Clipmoor::stopTool(bool silent)
 {
     QList<QProcess *> running;
+    QList<ToolRun *> downloads;
     for (ToolRun *run : std::as_const(runs)) {
         if (run->process->state() == QProcess::NotRunning)
             continue;
         if (run->stop != ToolRun::Stop::User)
             run->stop = silent ? ToolRun::Stop::Silent : ToolRun::Stop::User;
         running.append(run->process);
+        if (run->kind == ToolRun::Kind::Video)
+            downloads.append(run);
     }
     if (!Platform::stopToolProcesses(running, stopTimeoutMs))
         qWarning().noquote() << "WARNING:" << Platform::stopFailureText();
+    // A stopped download cannot be resumed: its partial files go now, even when the
+    // program is about to end and the run will never report.
+    for (ToolRun *run : std::as_const(downloads)) {
+        run->takeDownloadOutput(run->process->readAllStandardOutput());
+        run->removePartialFiles(outputDir());
+    }
 }
 
 void Clipmoor::runNotStarted(ToolRun *run)
@@ -243,36 +304,57 @@ void Clipmoor::runFinished(ToolRun *run, QProcess::ExitStatus status)
     const bool normal = status == QProcess::NormalExit;
 
     switch (run->kind) {
-    case ToolRun::Kind::Metadata:
+    case ToolRun::Kind::Metadata: {
         qDebug().noquote() << "-->" << CLM_TAG
                            << "Metadata request::finished for :" << process->arguments();
-        if (stop == ToolRun::Stop::None && normal)
-            sharedData->toolOutput = QString::fromUtf8(process->readAllStandardOutput());
-        else if (stop == ToolRun::Stop::None)
+        takeRunOutput(run);
+        run->takeStandardError(process->readAllStandardError(), true);
+        const bool overflowed = run->overflowed;
+        if (stop == ToolRun::Stop::None && overflowed) {
+            sharedData->toolError = outputLimitText();
+        } else if (stop == ToolRun::Stop::None && normal) {
+            sharedData->toolOutput = QString::fromUtf8(run->output);
+            sharedData->toolError = run->lastError;
+        } else if (stop == ToolRun::Stop::None) {
             logCrash(CLM_TAG, process, true);
+        }
         forgetRun(run);
         if (stop == ToolRun::Stop::User)
             emit somethingWrong(MetadataStopped);
+        else if (stop == ToolRun::Stop::None && overflowed)
+            emit somethingWrong(MetadataTooFewLines);
         else if (stop == ToolRun::Stop::None && normal)
             requestMetadataFinished();
         else if (stop == ToolRun::Stop::None)
             emit somethingWrong(MetadataCrashed);
         break;
+    }
 
-    case ToolRun::Kind::Formats:
+    case ToolRun::Kind::Formats: {
         qDebug().noquote() << "-->" << CLM_TAG << "Formats request::finished";
-        if (stop == ToolRun::Stop::None && normal)
-            sharedData->toolOutput = QString::fromUtf8(process->readAllStandardOutput());
-        else if (stop == ToolRun::Stop::None)
+        takeRunOutput(run);
+        run->takeStandardError(process->readAllStandardError(), true);
+        const bool overflowed = run->overflowed;
+        if (stop == ToolRun::Stop::None && overflowed) {
+            sharedData->toolError = outputLimitText();
+        } else if (stop == ToolRun::Stop::None && normal) {
+            sharedData->toolOutput = QString::fromUtf8(run->output);
+            sharedData->toolError = run->lastError;
+            listingExitCode = process->exitCode();
+        } else if (stop == ToolRun::Stop::None) {
             logCrash(CLM_TAG, process, true);
+        }
         forgetRun(run);
         if (stop == ToolRun::Stop::User)
             emit somethingWrong(FormatsStopped);
+        else if (stop == ToolRun::Stop::None && overflowed)
+            emit somethingWrong(FormatsFailed);
         else if (stop == ToolRun::Stop::None && normal)
             requestFormatsFinished();
         else if (stop == ToolRun::Stop::None)
             emit somethingWrong(FormatsCrashed);
         break;
+    }
 
     case ToolRun::Kind::Video: {
         qDebug().noquote() << "-->" << CLM_TAG << "Video request::finished";
@@ -284,6 +366,10 @@ void Clipmoor::runFinished(ToolRun *run, QProcess::ExitStatus status)
             sharedData->toolError = run->lastError;
             qCritical() << CLM_TAG << "!!! ERROR: exit code" << process->exitCode()
                         << run->lastError;
+        }
+        if (stop != ToolRun::Stop::None || !normal || failed) {
+            run->takeDownloadOutput(process->readAllStandardOutput());
+            run->removePartialFiles(outputDir());
         }
         forgetRun(run);
         if (stop == ToolRun::Stop::User)
@@ -338,6 +424,15 @@ void Clipmoor::requestFormatsFinished()
 {
     qDebug().noquote() << "-->" << CLM_TAG;
     FormatList list = parseFormatList(sharedData->toolOutput);
+    // A listing that failed and offers nothing is an error, not an empty table.
+    if (list.viewOrder.isEmpty() && listingExitCode != 0) {
+        qCritical() << CLM_TAG << "!!! ERROR: exit code" << listingExitCode
+                    << sharedData->toolError;
+        listingExitCode = 0;
+        emit somethingWrong(FormatsFailed);
+        return;
+    }
+    listingExitCode = 0;
     VideoInfo &video = sharedData->video;
     video.formats = std::move(list.formats);
     video.viewOrder = std::move(list.viewOrder);

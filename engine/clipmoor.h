@@ -25,6 +25,7 @@ public:
         FormatCount = 101,
         ToolNotStarted = 102,
         VideoFailed = 103,
+        FormatsFailed = 104,
     };
 
     explicit Clipmoor(QObject *parent = nullptr);
@@ -38,6 +39,8 @@ public:
     void requestVideo(uint formatCode);
     void updateBinary(bool detached);
     void stopTool(bool silent);
+    // True while a download run is under way.
+    bool isDownloading() const;
 
     // The download run's arguments: the format, where ffmpeg lies, the output folder and
     // the video.
@@ -62,7 +65,10 @@ private:
     void runFinished(ToolRun *run, QProcess::ExitStatus status);
     void runNotStarted(ToolRun *run);
     void forgetRun(ToolRun *run);
+    void takeRunOutput(ToolRun *run);
+    QString outputLimitText() const;
 
     SessionData *sharedData;
-    QList<ToolRun *> runs; // runs started and not yet finished
+    QList<ToolRun *> runs;   // runs started and not yet finished
+    int listingExitCode = 0; // of the format-list run being parsed
 };

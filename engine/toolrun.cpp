@@ -1,10 +1,44 @@
 #include "engine/toolrun.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 
 namespace {
 // A tool that writes endless text without a line break must not fill the memory.
 constexpr qsizetype maxLineLength = 64 * 1024;
+
+// Splits complete lines off the front of tail; an overlong unfinished line is dropped.
+QList<QByteArray> takeLines(QByteArray &tail, const QByteArray &data, bool final)
+{
+    tail.append(data);
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    for (;;) {
+        qsizetype end = start;
+        while (end < tail.size() && tail.at(end) != '\n' && tail.at(end) != '\r')
+            ++end;
+        if (end == tail.size() && !final)
+            break;
+        lines.append(tail.mid(start, end - start));
+        start = end + 1;
+        if (start >= tail.size())
+            break;
+    }
+    tail.remove(0, qMin(start, tail.size()));
+    if (tail.size() > maxLineLength)
+        tail.clear();
+    return lines;
+}
+
+QString quotedOrPlain(QString text)
+{
+    text = text.trimmed();
+    if (text.size() >= 2 && text.startsWith(QLatin1Char('"')) && text.endsWith(QLatin1Char('"')))
+        text = text.mid(1, text.size() - 2);
+    return text;
+}
+
 } // namespace
 
 ToolRun::ToolRun(Kind kind_)
@@ -22,23 +56,52 @@ ToolRun::~ToolRun()
 
 void ToolRun::takeStandardError(const QByteArray &data, bool final)
 {
-    errorTail.append(data);
-    qsizetype start = 0;
-    for (;;) {
-        qsizetype end = errorTail.indexOf('\n', start);
-        if (end < 0) {
-            if (!final)
-                break;
-            end = errorTail.size();
-        }
-        const QString line = QString::fromUtf8(errorTail.mid(start, end - start)).trimmed();
+    for (const QByteArray &raw : takeLines(errorTail, data, final)) {
+        const QString line = QString::fromUtf8(raw).trimmed();
         if (line.startsWith(QLatin1String("ERROR:")))
             lastError = line;
-        start = end + 1;
-        if (start > errorTail.size())
-            break;
     }
-    errorTail.remove(0, qMin(start, errorTail.size()));
-    if (errorTail.size() > maxLineLength)
-        errorTail.clear();
+}
+
+bool ToolRun::keepStandardOutput(const QByteArray &data)
+{
+    if (output.size() + data.size() > maxOutputBytes) {
+        overflowed = true;
+        return false;
+    }
+    output.append(data);
+    return true;
+}
+
+void ToolRun::takeDownloadOutput(const QByteArray &data)
+{
+    static const QLatin1String destination("[download] Destination: ");
+    static const QLatin1String merging("[Merger] Merging formats into ");
+    for (const QByteArray &raw : takeLines(outputTail, data, false)) {
+        const QString line = QString::fromUtf8(raw);
+        if (line.startsWith(destination))
+            written.append(quotedOrPlain(line.mid(destination.size())));
+        else if (line.startsWith(merging))
+            written.append(quotedOrPlain(line.mid(merging.size())));
+    }
+}
+
+void ToolRun::removePartialFiles(const QString &folder) const
+{
+    const QString home = QFileInfo(folder).absoluteFilePath();
+    for (const QString &name : written) {
+        const QFileInfo file(QDir(process->workingDirectory()), name);
+        // Only the output folder is ours to tidy, whatever the tool printed.
+        if (file.absolutePath() != home)
+            continue;
+        QDir dir(home);
+        const QString base = file.fileName();
+        const QString suffix = file.suffix();
+        QStringList names = {base, base + QStringLiteral(".part"), base + QStringLiteral(".ytdl")};
+        if (!suffix.isEmpty()) // the merge's temporary file, "name.temp.mp4"
+            names.append(file.completeBaseName() + QStringLiteral(".temp.") + suffix);
+        names += dir.entryList({base + QStringLiteral(".part-Frag*")}, QDir::Files);
+        for (const QString &leftover : std::as_const(names))
+            dir.remove(leftover);
+    }
 }

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 class QProcess;
 
@@ -11,6 +12,9 @@ public:
     enum class Kind { Metadata, Formats, Video, Update };
     enum class Stop { None, User, Silent };
 
+    // Standard output kept of a metadata or format-list run; more stops the run.
+    static constexpr qsizetype maxOutputBytes = 4 * 1024 * 1024;
+
     explicit ToolRun(Kind kind);
     ~ToolRun();
     ToolRun(const ToolRun &) = delete;
@@ -18,12 +22,23 @@ public:
 
     // Takes standard error read so far and remembers its last "ERROR:" line.
     void takeStandardError(const QByteArray &data, bool final);
+    // Keeps standard output; false once it has grown past maxOutputBytes.
+    bool keepStandardOutput(const QByteArray &data);
+    // Notes the files a download run names as it writes them.
+    void takeDownloadOutput(const QByteArray &data);
+    // Removes what the download run left half-written inside the folder.
+    void removePartialFiles(const QString &folder) const;
 
     const Kind kind;
     QProcess *const process;
     Stop stop = Stop::None;
+    bool overflowed = false;
+    qint64 pid = 0; // also the run's process group
     QString lastError;
+    QByteArray output;
+    QStringList written; // files named in "Destination" and "Merging" lines
 
 private:
-    QByteArray errorTail; // an incomplete last line of standard error
+    QByteArray errorTail;  // an incomplete last line of standard error
+    QByteArray outputTail; // an incomplete last line of a download's standard output
 };

@@ -7,10 +7,13 @@
 #include "tests/support/testmain.h"
 #include "tests/support/toolstage.h"
 
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 
+#include <csignal>
 #include <memory>
 
 namespace {
@@ -62,6 +65,12 @@ private slots:
     void silentStopEndsQuietly();
     void stopWhileIdleDoesNotSpoilNextRun();
     void downloadMakesWayForRunningTool();
+    void partialFilesRemoved_data();
+    void partialFilesRemoved();
+    void leftoverChildEndsWithItsRun_data();
+    void leftoverChildEndsWithItsRun();
+    void toolsEndWithTheProgram_data();
+    void toolsEndWithTheProgram();
     void toolCannotStart_data();
     void toolCannotStart();
     void selfUpdate_data();
@@ -186,7 +195,7 @@ void TestEngine::requestsCarryTheirArguments()
         QStringLiteral("--output-na-placeholder"),
         QStringLiteral("CLM"),
         QStringLiteral("--trim-filenames"),
-        QStringLiteral("55"),
+        QStringLiteral("100"),
         QStringLiteral("--progress-delta"),
         QStringLiteral("1"),
         QStringLiteral("--merge-output-format"),
@@ -198,7 +207,7 @@ void TestEngine::requestsCarryTheirArguments()
         QStringLiteral("--path"),
         home.downloadsDir() + QStringLiteral("/CLM"),
         QStringLiteral("--output"),
-        QStringLiteral("%(title)s_%(resolution)s_%(id)s.%(ext)s"),
+        QStringLiteral("%(title).55B_%(resolution)s_%(id)s.%(ext)s"),
         QStringLiteral("--windows-filenames"),
         QStringLiteral("abc123XYZ_0"),
     };
@@ -218,8 +227,9 @@ void TestEngine::optionLikeIdGoesAsAddress()
 void TestEngine::completion_data()
 {
     QTest::addColumn<QString>("script");
-    QTest::addColumn<bool>("download");   // else the metadata run, chained to the format list
-    QTest::addColumn<QString>("outcome"); // "formats", "video" or the error code
+    QTest::addColumn<bool>("download"); // else the metadata run, chained to the format list
+    // "formats", "video" or the error code, followed by the tool's error line if any
+    QTest::addColumn<QString>("outcome");
 
     const QString crash = QStringLiteral("kill -SEGV $$");
     QTest::newRow("metadata and formats")
@@ -240,9 +250,16 @@ void TestEngine::completion_data()
     QTest::newRow("formats tool gone")
         << scriptFor(QStringLiteral("printf 'T\\n45\\n'; rm \"$0\""), formatsAnswer, QString())
         << false << QStringLiteral("102");
-    QTest::newRow("formats error text gives an empty list")
+    QTest::newRow("formats fail and say why")
         << scriptFor(metadataAnswer, QStringLiteral("echo 'ERROR: gone' >&2; exit 1"), QString())
-        << false << QStringLiteral("formats");
+        << false << QStringLiteral("104 ERROR: gone");
+    QTest::newRow("formats exit non-zero, still listed")
+        << scriptFor(metadataAnswer, formatsAnswer + QStringLiteral("; exit 1"), QString()) << false
+        << QStringLiteral("formats");
+    QTest::newRow("metadata fails and says why")
+        << scriptFor(QStringLiteral("echo 'ERROR: [youtube] abc: Private video' >&2; exit 1"),
+                     formatsAnswer, QString())
+        << false << QStringLiteral("69 ERROR: [youtube] abc: Private video");
     QTest::newRow("download") << scriptFor({}, {}, QStringLiteral("exit 0")) << true
                               << QStringLiteral("video");
     QTest::newRow("download crash") << scriptFor({}, {}, crash) << true << QStringLiteral("86");
@@ -251,11 +268,20 @@ void TestEngine::completion_data()
 
     // Tools that misbehave: floods of output, binary garbage, a signal from outside.
     const QString flood = QStringLiteral("head -c 8000000 /dev/urandom");
+    const QString stopped =
+        QStringLiteral(" ERROR: The tool printed more than 4 MiB; it was stopped.");
     QTest::newRow("metadata floods binary garbage")
         << scriptFor(flood + QStringLiteral("; printf '\\nT\\n5\\n'"), formatsAnswer, QString())
-        << false << QStringLiteral("formats");
+        << false << QStringLiteral("69") + stopped;
     QTest::newRow("formats flood binary garbage")
-        << scriptFor(metadataAnswer, flood, QString()) << false << QStringLiteral("formats");
+        << scriptFor(metadataAnswer, flood, QString()) << false << QStringLiteral("104") + stopped;
+    QTest::newRow("metadata prints without end")
+        << scriptFor(QStringLiteral("yes 'A line'"), formatsAnswer, QString()) << false
+        << QStringLiteral("69") + stopped;
+    QTest::newRow("formats print without end")
+        << scriptFor(metadataAnswer, QStringLiteral("yes '137 mp4 1x1 | 1MiB'"), QString()) << false
+        << QStringLiteral("104") + stopped;
+
     QTest::newRow("download floods both outputs")
         << scriptFor({}, {}, flood + QStringLiteral("; ") + flood + QStringLiteral(" >&2; exit 0"))
         << true << QStringLiteral("video");
@@ -287,6 +313,8 @@ void TestEngine::completion()
         seen = QStringLiteral("video");
     else if (wrongSpy->size() == 1)
         seen = QString::number(wrongSpy->at(0).at(0).value<Clipmoor::errorType>());
+    if (wrongSpy->size() == 1 && !sessionData()->toolError.isEmpty())
+        seen += QLatin1Char(' ') + sessionData()->toolError;
     QCOMPARE(seen, outcome);
     QCOMPARE(formatsSpy->size() + videoSpy->size() + wrongSpy->size(), 1);
 }
@@ -397,6 +425,113 @@ void TestEngine::downloadMakesWayForRunningTool()
     QCOMPARE(stage.arguments(waitForRun(3)).first(), QStringLiteral("--no-warnings"));
     QCOMPARE(wrongSpy->size(), 0);
     QCOMPARE(formatsSpy->size(), 0);
+}
+
+void TestEngine::partialFilesRemoved_data()
+{
+    QTest::addColumn<QString>("ending");
+    QTest::addColumn<bool>("stop");
+    QTest::addColumn<int>("code");
+    QTest::newRow("fails") << QStringLiteral("exit 1") << false << int(Clipmoor::VideoFailed);
+    QTest::newRow("crashes") << QStringLiteral("kill -SEGV $$") << false
+                             << int(Clipmoor::VideoCrashed);
+    QTest::newRow("stopped") << QStringLiteral("sleep 300") << true << int(Clipmoor::VideoStopped);
+}
+
+// What the tool names as it writes goes when the download does not finish; nothing else.
+void TestEngine::partialFilesRemoved()
+{
+    QFETCH(QString, ending);
+    QFETCH(bool, stop);
+    QFETCH(int, code);
+    QDir folder(outputDir());
+    folder.removeRecursively();
+    QVERIFY(folder.mkpath(QStringLiteral(".")));
+    const QStringList kept = {QStringLiteral("Earlier_1x1_xyz.mp4"),
+                              QStringLiteral("V_1x1_abc.mp4.part.keep")};
+    for (const QString &name : kept)
+        QVERIFY(QFile(folder.filePath(name)).open(QIODevice::WriteOnly));
+    const QString outside = home.path() + QStringLiteral("/outside.part");
+    QVERIFY(QFile(outside).open(QIODevice::WriteOnly));
+
+    const QString lines = QStringLiteral(
+        "d=\"$HOME/Downloads/CLM\"; v=\"$d/V_1x1_abc\"\n"
+        "printf '[download] Destination: %s\\n' \"$v.f137.mp4\"\n"
+        ": >\"$v.f137.mp4.part\"; : >\"$v.f137.mp4.part-Frag3\"; : >\"$v.f137.mp4.ytdl\"\n"
+        "printf '[download] Destination: %s\\n' \"$v.f140.m4a\"; : >\"$v.f140.m4a\"\n"
+        "printf '[download] Destination: %s\\n' \"$HOME/outside\"\n"
+        "printf '[Merger] Merging formats into \"%s\"\\n' \"$v.mp4\"\n"
+        ": >\"$v.temp.mp4\"; : >\"$d/done\"\n");
+    stage.setScript(scriptFor({}, {}, lines + ending));
+    startDownload();
+    if (stop) {
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folder.filePath(QStringLiteral("done"))), 10000);
+        QFile::remove(folder.filePath(QStringLiteral("done")));
+        engine->stopTool(false);
+    }
+    QVERIFY(wrongSpy->wait(10000));
+    QCOMPARE(int(wrongSpy->at(0).at(0).value<Clipmoor::errorType>()), code);
+    QStringList left = folder.entryList(QDir::Files);
+    left.removeOne(QStringLiteral("done"));
+    QCOMPARE(left, kept);
+    QVERIFY(QFile::exists(outside));
+}
+
+void TestEngine::leftoverChildEndsWithItsRun_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<bool>("download");
+    const QString leave = QStringLiteral("sleep 300 & echo $! > \"$here/child.$$\"; ");
+    QTest::newRow("metadata") << scriptFor(leave + metadataAnswer, formatsAnswer, {}) << false;
+    QTest::newRow("download") << scriptFor({}, {}, leave + QStringLiteral("exit 0")) << true;
+}
+
+void TestEngine::leftoverChildEndsWithItsRun()
+{
+    QFETCH(QString, script);
+    QFETCH(bool, download);
+    stage.setScript(script);
+    if (download)
+        startDownload();
+    else
+        startMetadata();
+    QVERIFY(download ? videoSpy->wait(10000) : formatsSpy->wait(10000));
+    const qint64 child = childOf(stage.runs().value(0));
+    QVERIFY(child > 0);
+    QTRY_VERIFY(!processRunning(child));
+}
+
+void TestEngine::toolsEndWithTheProgram_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::newRow("SIGINT") << int(SIGINT);
+    QTest::newRow("SIGHUP") << int(SIGHUP);
+    QTest::newRow("SIGKILL") << int(SIGKILL);
+}
+
+// A program running the engine is asked to end, or killed outright, during a run.
+void TestEngine::toolsEndWithTheProgram()
+{
+    QFETCH(int, signal);
+    stage.setScript(scriptFor(QLatin1String(waitWithChild), {}, {}));
+    QProcess program;
+    program.start(QStringLiteral(CLIPMOOR_ENGINE_HOST), {QStringLiteral("https://youtu.be/abc")});
+    const qint64 run = waitForRun(1);
+    QTRY_VERIFY(childOf(run) > 0);
+    const qint64 child = childOf(run);
+
+    ::kill(pid_t(program.processId()), signal);
+    QVERIFY(program.waitForFinished(10000));
+    QTRY_VERIFY(!processRunning(run));
+    if (signal == SIGKILL) {
+        // What the run itself started is beyond the parent-death signal's reach.
+        ::kill(pid_t(child), SIGKILL);
+        return;
+    }
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    QVERIFY(!processRunning(child));
 }
 
 void TestEngine::toolCannotStart_data()
