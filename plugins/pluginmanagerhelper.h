@@ -6,6 +6,7 @@
 #include "plugins/interfaces/updateinterface.h"
 
 #include <QDebug>
+#include <QFileInfo>
 #include <QHash>
 #include <QPluginLoader>
 #include <QString>
@@ -38,6 +39,11 @@ public:
     {
         if (attempted.exchange(true))
             return interface;
+        // Only this exact file: the loader would quietly try other names and folders.
+        if (!QFileInfo::exists(filePath())) {
+            Warning() << filePath() << "load error:" << QStringLiteral("No such file");
+            return nullptr;
+        }
         loader.setFileName(filePath());
         if (!loader.load()) {
             Warning() << filePath() << "load error:" << loader.errorString();

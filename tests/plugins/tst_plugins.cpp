@@ -29,6 +29,7 @@ private slots:
     void cleanup() { qInstallMessageHandler(nullptr); }
     void filePaths();
     void missingFileWarnsOnce();
+    void onlyTheExactFileLoads();
     void otherInterfaceIsUnloaded();
     void loadIsNeverRetried();
     void updaterAnswersAndSignals();
@@ -61,6 +62,21 @@ void TestPlugins::missingFileWarnsOnce()
         QStringLiteral("QDebug PluginManagerHelper::Warning() [MGR] WARNING: \"%1\" load error: \"")
             .arg(handle.filePath());
     QVERIFY2(warnings.at(0).startsWith(expected), qPrintable(warnings.at(0)));
+}
+
+// With the named file missing, a file of a similar name is not taken instead.
+void TestPlugins::onlyTheExactFileLoads()
+{
+    PluginManagerHelper::PluginHandle<UpdateInterface> handle(QStringLiteral("Nearby"));
+    const QString similar =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/libNearby.so");
+    QVERIFY(QFile::copy(PluginManagerHelper::updaterPlugin().filePath(), similar));
+    UpdateInterface *loaded = handle.get();
+    QFile::remove(similar);
+    QVERIFY(!loaded);
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY2(warnings.at(0).contains(QLatin1String("Nearby.so\" load error:")),
+             qPrintable(warnings.at(0)));
 }
 
 void TestPlugins::otherInterfaceIsUnloaded()

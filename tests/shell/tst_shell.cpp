@@ -36,6 +36,7 @@ private slots:
     void installerCleanUp();
     void outputFolderCannotBeMade();
     void settingsCannotBeWritten();
+    void toolsCannotBeStaged();
 
 private:
     Run start(const QStringList &arguments);
@@ -290,6 +291,23 @@ void TestShell::settingsCannotBeWritten()
     QVERIFY(run.out.startsWith(QLatin1String("Clipmoor 2.0.023")));
     QVERIFY(QFileInfo(ini + QStringLiteral("/blocked")).isDir());
     QVERIFY(QFileInfo(downloads() + QStringLiteral("/CLM")).isDir());
+}
+
+// A file where the data folder belongs: the tools cannot be staged, and the log says so.
+void TestShell::toolsCannotBeStaged()
+{
+    QVERIFY(QDir().mkpath(QFileInfo(dataDir()).path()));
+    QFile blocker(dataDir());
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const Run run = start({QStringLiteral("--version")});
+    QCOMPARE(run.exitCode, 0);
+    for (const char *name : {"kestrel2", "ffmpeg"}) {
+        const QString line =
+            QStringLiteral("WARNING: Cannot stage \"%1/%2\" as \"%3/%2\"")
+                .arg(QLatin1String(CLIPMOOR_BIN_DIR), QLatin1String(name), dataDir());
+        QVERIFY2(run.log.contains(line), qPrintable(run.log.join(QLatin1Char('\n'))));
+    }
 }
 
 CLIPMOOR_TEST_MAIN(TestShell)
