@@ -6,12 +6,15 @@
 #include "app/setup.h"
 #include "engine/formattablemodel.h"
 #include "plugins/pluginmanagerhelper.h"
+#include "ui/elidedtitle.h"
 #include "ui_navigation.h"
 
+#include <QCloseEvent>
 #include <QCommandLineParser>
 #include <QDebug>
 #include <QDesktopServices>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -20,7 +23,9 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 using PluginManagerHelper::aboutPlugin;
 using PluginManagerHelper::loggingPlugin;
@@ -30,6 +35,7 @@ using PluginManagerHelper::updaterPlugin;
 namespace {
 
 constexpr uint scaleValues[] = {90, 100, 110, 120, 125, 130, 135, 140, 145};
+constexpr uint defaultScale = 100;
 constexpr int windowWidth = 624;
 constexpr int smallBackButton = 33;
 constexpr int toolUpdateDelayMs = 333;
@@ -51,6 +57,15 @@ int scaledLength(int designLength, uint scale)
     return int(designLength * factor * (scale / 100.0));
 }
 
+uint usableScale(const QVariant &stored)
+{
+    bool ok = false;
+    const uint value = stored.toString().toUInt(&ok);
+    const bool offered =
+        std::find(std::begin(scaleValues), std::end(scaleValues), value) != std::end(scaleValues);
+    return ok && offered ? value : defaultScale;
+}
+
 int visibleRowCount(int viewportHeight, int rowHeight)
 {
     if (rowHeight <= 0 || viewportHeight <= 0)
@@ -68,6 +83,12 @@ Navigation::Navigation(QWidget *parent)
 {
     initImages();
     ui->setupUi(this);
+    formatsTitle = new ElidedTitle(ui->labelTitle);
+    downloadTitle = new ElidedTitle(ui->label_TitleDownload);
+    // The titles take the room left beside the duration and the "Downloading" text.
+    ui->horizontalLayout_7->setStretchFactor(ui->labelTitle, 1);
+    ui->horizontalLayout_10->setStretchFactor(ui->label_TitleDownload, 1);
+    doneFont = ui->label_DL_OK->font();
     // The form cannot carry the in-between weights for this Qt's form compiler.
     QFont startOver = ui->btnStartOver->font();
     startOver.setWeight(QFont::DemiBold);
@@ -75,7 +96,7 @@ Navigation::Navigation(QWidget *parent)
     QFont openFolder = ui->btnOpenFolder->font();
     openFolder.setWeight(QFont::Medium);
     ui->btnOpenFolder->setFont(openFolder);
-    scale = sharedData->settings->value(QStringLiteral("Scale/Val"), 100).toUInt();
+    scale = usableScale(sharedData->settings->value(QStringLiteral("Scale/Val"), defaultScale));
     activateMenuActions();
 
     Clipmoor *engine = &Clipmoor::instance();
@@ -169,7 +190,7 @@ void Navigation::whenCallProcess()
     ui->tableView->setModel(nullptr);
     delete previous;
     ui->labelTime->setText(QStringLiteral("00:00:00"));
-    ui->labelTitle->setText(QStringLiteral("Title"));
+    formatsTitle->setText(QStringLiteral("Title"));
     ui->progressBar->show();
     showPage(ui->page_Formats);
     ui->btn_Back_from_Formats->setFocus(Qt::OtherFocusReason);
@@ -179,7 +200,7 @@ void Navigation::whenCallProcess()
 void Navigation::whenMetadataReceived()
 {
     static const QRegularExpression notShown(QStringLiteral("[^a-zA-Z .,:?!]"));
-    ui->labelTitle->setText(QString(sharedData->video.title).remove(notShown).simplified());
+    formatsTitle->setText(QString(sharedData->video.title).remove(notShown).simplified());
 
     const QTime duration = sharedData->video.duration;
     QString text;
@@ -256,7 +277,7 @@ void Navigation::chooseFormat(const QModelIndex &index)
     ui->label_DL_OK->hide();
     ui->label_DL->show();
     ui->btnCancel->show();
-    ui->label_TitleDownload->setText(ui->labelTitle->text());
+    downloadTitle->setText(formatsTitle->text());
     ui->label_TitleDownload->show();
     ui->progressBarDL->setRange(0, 0);
     ui->progressBarDL->setValue(0);
@@ -303,13 +324,21 @@ void Navigation::showError(const QString &message, Clipmoor::errorType code)
     box.exec();
 }
 
+// The tool's own last error line is often the only useful explanation.
+QString Navigation::withToolError(const QString &message) const
+{
+    if (sharedData->toolError.isEmpty())
+        return message;
+    return message + QStringLiteral("<br>") + sharedData->toolError.toHtmlEscaped();
+}
+
 void Navigation::whenSomethingWrong(Clipmoor::errorType code)
 {
     ui->progressBar->hide();
     switch (code) {
     case Clipmoor::MetadataTooFewLines:
     case Clipmoor::MetadataBadDuration:
-        showError(QStringLiteral("Cannot request metadata"), code);
+        showError(withToolError(QStringLiteral("Cannot request metadata")), code);
         break;
     case Clipmoor::MetadataStopped:
     case Clipmoor::FormatsStopped:
@@ -336,14 +365,13 @@ void Navigation::whenSomethingWrong(Clipmoor::errorType code)
         showError(QStringLiteral("the downloader could not be started"), code);
         showPage(ui->page_URL);
         break;
-    case Clipmoor::VideoFailed: {
-        QString message = QStringLiteral("download failed");
-        if (!sharedData->toolError.isEmpty())
-            message += QStringLiteral("<br>") + sharedData->toolError.toHtmlEscaped();
-        showError(message, code);
+    case Clipmoor::VideoFailed:
+        showError(withToolError(QStringLiteral("download failed")), code);
         showPage(ui->page_Formats);
         break;
-    }
+    case Clipmoor::FormatsFailed:
+        showError(withToolError(QStringLiteral("formats request failed")), code);
+        break;
     default:
         showError(QStringLiteral("indefinite"), code);
         break;
@@ -414,8 +442,11 @@ void Navigation::whenMenuTriggered(QAction *action)
         if (sysInfoPlugin().get())
             sysInfoPlugin().get()->showUid();
     } else if (text == QLatin1String("Logging enabled")) {
+        // Without the plug-in there is no logging to switch on.
         if (loggingPlugin().get())
             loggingPlugin().get()->setEnabled(action->isChecked());
+        else
+            action->setChecked(false);
     } else if (text == QLatin1String("Manually Update Software")) {
         PluginManagerHelper::UpdaterHandle &updater = updaterPlugin();
         if (!updater.get())
@@ -477,4 +508,46 @@ void Navigation::whenStackedPageChanged(int index)
     const QSize target(scaledLength(windowWidth, scale), scaledLength(height, scale));
     if (maximumSize() != target)
         setFixedSize(target);
+    if (page == ui->page_Download)
+        fitDownloadTexts();
+}
+
+// Fonts are wider on some systems than the design's sizes assume: the finished text
+// gives up point sizes until it fits the narrow window.
+void Navigation::fitDownloadTexts()
+{
+    QLabel *label = ui->label_DL_OK;
+    const QMargins margins = ui->verticalLayout_5->contentsMargins();
+    const int room = width() - margins.left() - margins.right();
+    QFont font = doneFont;
+    while (font.pointSizeF() > 1 && QFontMetrics(font).horizontalAdvance(label->text()) > room)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    label->setFont(font);
+}
+
+void Navigation::keyPressEvent(QKeyEvent *event)
+{
+    // The window is the whole program: Escape must not end it.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void Navigation::closeEvent(QCloseEvent *event)
+{
+    Clipmoor &engine = Clipmoor::instance();
+    if (engine.isDownloading()) {
+        const QMessageBox::StandardButton answer =
+            QMessageBox::question(this, QLatin1String(Identity::name),
+                                  QStringLiteral("A download is running. Stop it and quit?"),
+                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        if (answer != QMessageBox::Yes) {
+            event->ignore();
+            return;
+        }
+        engine.stopTool(true);
+    }
+    QDialog::closeEvent(event);
 }

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QProcess>
 
+class ElidedTitle;
 class QAction;
 class QCommandLineParser;
 class QMenu;
@@ -43,6 +44,8 @@ public slots:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void activateMenuActions();
@@ -55,13 +58,21 @@ private:
     void whenToolUpdated(QProcess::ExitStatus status);
     void showPage(QWidget *page);
     void showError(const QString &message, Clipmoor::errorType code);
+    QString withToolError(const QString &message) const;
+    void fitDownloadTexts();
 
     SessionData *sharedData;
     Ui::Navigation *ui;
     QWidget *returnPage = nullptr;
     QPointer<QMenu> menu;
     uint scale = 100;
+    ElidedTitle *formatsTitle;
+    ElidedTitle *downloadTitle;
+    QFont doneFont; // the finished text's font as designed, before fitting
 };
+
+// The stored scale when the menu offers it, else 100.
+uint usableScale(const QVariant &stored);
 
 // A design length in pixels at the given scale in percent.
 int scaledLength(int designLength, uint scale);

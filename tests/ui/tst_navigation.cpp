@@ -9,13 +9,16 @@
 #include "tests/support/toolstage.h"
 #include "ui/navigation.h"
 
+#include <QAbstractButton>
 #include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
@@ -125,7 +128,10 @@ private slots:
     void scaleSizes_data();
     void scaleSizes();
     void scaleChoiceIsStored();
-    void unknownScaleMarksNothing();
+    void unusableScaleReadsAs100_data();
+    void unusableScaleReadsAs100();
+    void escapeNeverCloses();
+    void closingDuringDownloadAsks();
     void toolUpdateFromMenu();
     void pluginEntriesWithoutPlugins();
 
@@ -295,8 +301,12 @@ void TestNavigation::updateAsRunsManualCheck()
 
 void TestNavigation::rejectedAddressWarns()
 {
-    for (const QString &text : {QString(), QStringLiteral("https://example.com/watch?v=x"),
-                                QStringLiteral("https://youtu.be/")}) {
+    // Addresses that would send the tool to another site or into a search are refused too.
+    for (const QString &text :
+         {QString(), QStringLiteral("https://example.com/watch?v=x"),
+          QStringLiteral("https://youtu.be/"),
+          QStringLiteral("https://www.youtube.com/watch?v=http://127.0.0.1:8000/page.html"),
+          QStringLiteral("https://youtu.be/ytsearch:some words")}) {
         closer->seen.clear();
         enterAddress(text);
         QTRY_COMPARE(closer->seen.size(), 1);
@@ -345,6 +355,9 @@ void TestNavigation::metadataShown_data()
     QTest::newRow("non-Latin title")
         << QStringLiteral("\u041f\u0440\u0438\u0432\u0435\u0442") << QStringLiteral("5")
         << QString() << QStringLiteral("| 5 sec.");
+    const QString longTitle = QStringLiteral("A very long title. ").repeated(12).trimmed();
+    QTest::newRow("long title cut with an ellipsis")
+        << longTitle << QStringLiteral("1:02:03") << longTitle << QStringLiteral("| 1:02:03");
 }
 
 void TestNavigation::metadataShown()
@@ -356,8 +369,25 @@ void TestNavigation::metadataShown()
     stage.setScript(answering(title, duration));
     enterAddress(QStringLiteral("https://www.youtube.com/watch?v=abc"));
     QTRY_COMPARE(ui->labelTime->text(), shownTime);
-    QCOMPARE(ui->labelTitle->text(), shownTitle);
     waitForTable();
+    ui->tableView->doubleClicked(ui->tableView->model()->index(0, 0));
+    QTRY_VERIFY(ui->label_DL_OK->isVisible());
+    ui->label_TitleDownload->show();
+
+    // On both pages a title is whole, or cut with "…" and whole in the tooltip; the
+    // duration beside it is never covered.
+    for (QLabel *label : {ui->labelTitle, ui->label_TitleDownload}) {
+        QCOMPARE(label->toolTip(), shownTitle);
+        const QString text = label->text();
+        QVERIFY2(text == shownTitle ||
+                     (text.endsWith(QChar(0x2026)) && shownTitle.startsWith(text.chopped(1))),
+                 qPrintable(text));
+        QVERIFY(label->fontMetrics().horizontalAdvance(text) <= label->contentsRect().width());
+    }
+    QVERIFY(ui->labelTitle->geometry().right() < ui->labelTime->geometry().left());
+    QVERIFY(ui->labelTime->width() >= ui->labelTime->sizeHint().width());
+    ui->stackedWidget->setCurrentWidget(ui->page_Formats);
+    QCOMPARE(ui->labelTitle->text() != shownTitle, title.size() > 100);
 }
 
 void TestNavigation::formatTable()
@@ -508,10 +538,15 @@ void TestNavigation::errorDialogs_data()
     QTest::addColumn<QString>("page");    // shown afterwards, from the download page
 
     const QString download = QStringLiteral("page_Download");
-    QTest::newRow("69") << 69 << QStringLiteral("Cannot request metadata<hr><i>Code: #0x45")
-                        << download;
-    QTest::newRow("70") << 70 << QStringLiteral("Cannot request metadata<hr><i>Code: #0x46")
-                        << download;
+    const QString toolLine = QStringLiteral("<br>ERROR: a &lt;b&gt; &amp; c");
+    QTest::newRow("69 with the tool's line") << 69
+                                             << QStringLiteral("Cannot request metadata") +
+                                                    toolLine + QStringLiteral("<hr><i>Code: #0x45")
+                                             << download;
+    QTest::newRow("70 with the tool's line") << 70
+                                             << QStringLiteral("Cannot request metadata") +
+                                                    toolLine + QStringLiteral("<hr><i>Code: #0x46")
+                                             << download;
     QTest::newRow("71") << 71 << QString() << QStringLiteral("page_URL");
     QTest::newRow("72") << 72 << QStringLiteral("crash exit on metadata request<hr><i>Code: #0x48")
                         << download;
@@ -530,6 +565,10 @@ void TestNavigation::errorDialogs_data()
     QTest::newRow("103 with the tool's line")
         << 103 << QStringLiteral("download failed<br>ERROR: a &lt;b&gt; &amp; c<hr><i>Code: #0x67")
         << QStringLiteral("page_Formats");
+    QTest::newRow("104 with the tool's line") << 104
+                                              << QStringLiteral("formats request failed") +
+                                                     toolLine + QStringLiteral("<hr><i>Code: #0x68")
+                                              << download;
     QTest::newRow("unknown") << 100 << QStringLiteral("indefinite<hr><i>Code: #0x64") << download;
 }
 
@@ -606,8 +645,6 @@ void TestNavigation::scaleSizes_data()
                          << QSize(480, 320) << QSize(480, 180) << QSize(25, 25);
     QTest::newRow("145") << 145 << QSize(556, 185) << QSize(223, 62) << QSize(90, 38)
                          << QSize(556, 372) << QSize(556, 208) << QSize(29, 29);
-    QTest::newRow("115, not offered") << 115 << QSize(441, 147) << QSize(176, 49) << QSize(71, 30)
-                                      << QSize(441, 295) << QSize(441, 165) << QSize(23, 23);
 }
 
 void TestNavigation::scaleSizes()
@@ -632,6 +669,16 @@ void TestNavigation::scaleSizes()
     ui->stackedWidget->setCurrentWidget(ui->page_Download);
     QTRY_COMPARE(window->size(), downloadWindow);
     QTRY_COMPARE(ui->btn_Back_Last->size(), smallBack);
+    // Every text of the finished page is whole, whatever the fonts.
+    for (QWidget *shown :
+         {static_cast<QWidget *>(ui->label_DL_OK), static_cast<QWidget *>(ui->btnStartOver),
+          static_cast<QWidget *>(ui->btnOpenFolder)}) {
+        shown->show();
+        ui->page_Download->layout()->activate();
+        QVERIFY2(shown->width() >= shown->sizeHint().width() &&
+                     shown->geometry().right() < ui->page_Download->width(),
+                 qPrintable(shown->objectName()));
+    }
     ui->stackedWidget->setCurrentWidget(ui->pageEmpty);
     QTRY_COMPARE(window->size(), addressWindow);
 }
@@ -654,13 +701,71 @@ void TestNavigation::scaleChoiceIsStored()
     QVERIFY(menuEntry(QStringLiteral("125%"))->isChecked());
 }
 
-void TestNavigation::unknownScaleMarksNothing()
+void TestNavigation::unusableScaleReadsAs100_data()
 {
-    sessionData()->settings->setValue(QStringLiteral("Scale/Val"), 115);
+    QTest::addColumn<QVariant>("stored");
+    QTest::newRow("not offered") << QVariant(115);
+    QTest::newRow("not a number") << QVariant(QStringLiteral("big"));
+    QTest::newRow("negative") << QVariant(-90);
+    QTest::newRow("huge") << QVariant(QStringLiteral("99999999999"));
+}
+
+void TestNavigation::unusableScaleReadsAs100()
+{
+    QFETCH(QVariant, stored);
+    sessionData()->settings->setValue(QStringLiteral("Scale/Val"), stored);
     createWindow();
+    QTRY_COMPARE(window->size(), QSize(384, 128));
+    QTRY_COMPARE(ui->pushButton_Process->size(), QSize(153, 43));
     for (QAction *entry :
          qobject_cast<QMenu *>(menuEntry(QStringLiteral("100%"))->parent())->actions())
-        QVERIFY(!entry->isChecked());
+        QCOMPARE(entry->isChecked(), entry->text() == QLatin1String("100%"));
+}
+
+void TestNavigation::escapeNeverCloses()
+{
+    for (QWidget *page : {ui->page_URL, ui->page_Formats, ui->page_Download}) {
+        ui->stackedWidget->setCurrentWidget(page);
+        QTest::keyClick(window.get(), Qt::Key_Escape);
+        QTest::keyClick(ui->editURL, Qt::Key_Escape);
+        QVERIFY(window->isVisible());
+    }
+}
+
+void TestNavigation::closingDuringDownloadAsks()
+{
+    stage.setScript(
+        answering(QStringLiteral("Clip"), QStringLiteral("5"), QStringLiteral("sleep 300")));
+    enterAddress(QStringLiteral("https://youtu.be/abc"));
+    waitForTable();
+    ui->tableView->doubleClicked(ui->tableView->model()->index(0, 0));
+    QTRY_COMPARE_WITH_TIMEOUT(runsOf(QStringLiteral("--no-warnings")).size(), 1, 10000);
+    const qint64 download = runsOf(QStringLiteral("--no-warnings")).at(0);
+
+    // Escape neither closes nor asks; closing asks, and "No" keeps the download.
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    QVERIFY(window->isVisible());
+    QVERIFY(closer->seen.isEmpty());
+    QVERIFY(!window->close());
+    QCOMPARE(closer->seen.size(), 1);
+    QCOMPARE(closer->seen.at(0).text, QStringLiteral("A download is running. Stop it and quit?"));
+    QVERIFY(window->isVisible());
+    QVERIFY(processRunning(download));
+
+    closer->onDialog = [](QDialog *dialog) {
+        auto *box = qobject_cast<QMessageBox *>(dialog);
+        box->button(QMessageBox::Yes)->click();
+    };
+    QVERIFY(window->close());
+    QCOMPARE(closer->seen.size(), 2);
+    QVERIFY(!window->isVisible());
+    QVERIFY(!processRunning(download));
+    closer->onDialog = nullptr;
+
+    // With nothing running, the window closes without a word.
+    window->show();
+    QVERIFY(window->close());
+    QCOMPARE(closer->seen.size(), 2);
 }
 
 void TestNavigation::toolUpdateFromMenu()
@@ -713,7 +818,7 @@ void TestNavigation::pluginEntriesWithoutPlugins()
     QVERIFY(logging->isCheckable());
     QVERIFY(!logging->isChecked());
     logging->trigger();
-    QVERIFY(logging->isChecked());
+    QVERIFY(!logging->isChecked());
 
     menuEntry(QStringLiteral("Show UUID"))->trigger();
     QCOMPARE(closer->seen.size(), 0);
