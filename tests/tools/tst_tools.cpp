@@ -10,6 +10,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
@@ -119,6 +120,8 @@ private slots:
     void cacheDecidesWhetherTheSiteIsAsked();
     void refusedCachedMediaAreFetchedAgain();
     void realToolDownloadsAndMerges();
+    void longTitlesKeepTheirNames();
+    void cancelledDownloadLeavesNoPart();
     void outputFolderCannotBeWritten();
 
 private:
@@ -630,6 +633,8 @@ void TestTools::refusedCachedMediaAreFetchedAgain()
 
 void TestTools::realToolDownloadsAndMerges()
 {
+    QDir(outputDir()).removeRecursively();
+    QVERIFY(QDir().mkpath(outputDir()));
     Clipmoor engine;
     QSignalSpy done(&engine, &Clipmoor::haveVideo);
     QSignalSpy wrong(&engine, &Clipmoor::somethingWrong);
@@ -651,6 +656,64 @@ void TestTools::realToolDownloadsAndMerges()
     const QString file = outputDir() + QStringLiteral("/Test Video Title_320x180_abc123XYZ_0.mp4");
     QVERIFY2(QFile::exists(file), qPrintable(QDir(outputDir()).entryList().join(QLatin1Char(' '))));
     QCOMPARE(streamTypes(file), (QStringList{QStringLiteral("audio"), QStringLiteral("video")}));
+    // The parts that were merged are gone.
+    QCOMPARE(QDir(outputDir()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QFileInfo(file).fileName()});
+}
+
+// Two videos whose long titles begin alike: each keeps a file of its own, named with
+// its resolution and ID.
+void TestTools::longTitlesKeepTheirNames()
+{
+    QDir(outputDir()).removeRecursively();
+    QVERIFY(QDir().mkpath(outputDir()));
+    const QString start = QStringLiteral("A title long enough to be cut by any limit on names, ");
+    const QStringList ids = {QStringLiteral("first000001"), QStringLiteral("second00002")};
+    for (const QString &id : ids) {
+        QJsonObject video = site.info();
+        video.insert(QStringLiteral("id"), id);
+        video.insert(QStringLiteral("title"), start + start + id);
+        site.serveInfo(video);
+        Clipmoor engine;
+        QSignalSpy done(&engine, &Clipmoor::haveVideo);
+        sessionData()->video.toolTarget = id;
+        engine.requestVideo(137);
+        QVERIFY(done.wait(120000));
+    }
+
+    const QStringList files = QDir(outputDir()).entryList(QDir::Files);
+    QCOMPARE(files.size(), 2);
+    for (int i = 0; i < 2; ++i) {
+        QVERIFY2(files.at(i).startsWith(start.left(40)), qPrintable(files.at(i)));
+        QVERIFY2(files.at(i).endsWith(QStringLiteral("_320x180_%1.mp4").arg(ids.at(i))),
+                 qPrintable(files.at(i)));
+    }
+}
+
+// A download stopped half-way leaves nothing in the output folder.
+void TestTools::cancelledDownloadLeavesNoPart()
+{
+    QDir(outputDir()).removeRecursively();
+    QVERIFY(QDir().mkpath(outputDir()));
+    OfflineSite slow;
+    QVERIFY2(slow.start(2, 8000), qPrintable(slow.error()));
+    QVERIFY(slow.stage(home.dataDir()));
+    // An ID of its own, so that no info kept from a fast download is used.
+    QJsonObject video = slow.info();
+    video.insert(QStringLiteral("id"), QStringLiteral("slowVideo01"));
+    slow.serveInfo(video);
+
+    Clipmoor engine;
+    QSignalSpy wrong(&engine, &Clipmoor::somethingWrong);
+    sessionData()->video.toolTarget = QStringLiteral("slowVideo01");
+    engine.requestVideo(137);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !QDir(outputDir()).entryList({QStringLiteral("*.part")}, QDir::Files).isEmpty(), 60000);
+    engine.stopTool(false);
+    QVERIFY(wrong.wait(10000));
+    QCOMPARE(wrong.at(0).at(0).value<Clipmoor::errorType>(), Clipmoor::VideoStopped);
+    QCOMPARE(QDir(outputDir()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    QVERIFY(site.stage(home.dataDir()));
 }
 
 // The output folder is a file: the tool fails, and says why.
