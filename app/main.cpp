@@ -22,9 +22,6 @@ int qMain(int argc, char **argv)
     QApplication::setOrganizationName(QLatin1String(Identity::organization));
     QApplication::setApplicationVersion(QLatin1String(Identity::version));
     QApplication app(argc, argv);
-    // Asked to end from outside (kill, logout, Ctrl+C): close as the user would, without
-    // questions, so that no run is left behind.
-    Platform::quitOnTerminationRequest([] { QCoreApplication::exit(0); });
 
     if (loggingPlugin().get()) {
         loggingPlugin().get()->configure(
@@ -55,6 +52,9 @@ int qMain(int argc, char **argv)
     // The start-up check may wait on the network while the window is shown. Closing the
     // window then must end those waits too, not only an event loop yet to start.
     QObject::connect(window.get(), &QDialog::finished, &app, [] { QCoreApplication::exit(0); });
+    // Asked to end from outside (kill, logout, Ctrl+C): close without questions, as at a
+    // normal close, so that no run is left behind.
+    Platform::quitOnTerminationRequest([target = window.get()] { target->done(0); });
     window->showMainWindow();
 
     const int result = window->isVisible() ? app.exec() : 0;

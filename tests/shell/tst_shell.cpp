@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+
 namespace {
 
 struct Run {
@@ -37,8 +39,11 @@ private slots:
     void outputFolderCannotBeMade();
     void settingsCannotBeWritten();
     void toolsCannotBeStaged();
+    void endsWhenAskedBySignal_data();
+    void endsWhenAskedBySignal();
 
 private:
+    QProcessEnvironment environment() const;
     Run start(const QStringList &arguments);
     QString dataDir() const
     {
@@ -59,7 +64,7 @@ void TestShell::init()
                         bin + QStringLiteral("/yt-dlp")));
 }
 
-Run TestShell::start(const QStringList &arguments)
+QProcessEnvironment TestShell::environment() const
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("HOME"), home->path());
@@ -78,9 +83,15 @@ Run TestShell::start(const QStringList &arguments)
     // The update plug-in would check the maker's server; nothing answers here.
     environment.insert(QStringLiteral("CLIPMOOR_UPDATE_SERVER"),
                        QStringLiteral("http://127.0.0.1:9"));
+    environment.insert(QStringLiteral("CLIPMOOR_TOOL_RELEASES"), QStringLiteral("none"));
+    environment.insert(QStringLiteral("CLIPMOOR_DENO_RELEASES"), QStringLiteral("none"));
+    return environment;
+}
 
+Run TestShell::start(const QStringList &arguments)
+{
     QProcess program;
-    program.setProcessEnvironment(environment);
+    program.setProcessEnvironment(environment());
     program.start(QStringLiteral(CLIPMOOR_BIN_DIR "/Clipmoor"), arguments);
     Run run;
     if (!program.waitForFinished(30000)) {
@@ -308,6 +319,32 @@ void TestShell::toolsCannotBeStaged()
                 .arg(QLatin1String(CLIPMOOR_BIN_DIR), QLatin1String(name), dataDir());
         QVERIFY2(run.log.contains(line), qPrintable(run.log.join(QLatin1Char('\n'))));
     }
+}
+
+void TestShell::endsWhenAskedBySignal_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::newRow("SIGINT") << int(SIGINT);
+    QTest::newRow("SIGHUP") << int(SIGHUP);
+}
+
+// Asked to end from outside, the program closes as after a normal close.
+void TestShell::endsWhenAskedBySignal()
+{
+    QFETCH(int, signal);
+    QProcess program;
+    program.setProcessEnvironment(environment());
+    program.start(QStringLiteral(CLIPMOOR_BIN_DIR "/Clipmoor"));
+    QByteArray log;
+    QTRY_VERIFY_WITH_TIMEOUT((log += program.readAllStandardError()).contains("showMainWindow"),
+                             30000);
+    ::kill(pid_t(program.processId()), signal);
+    QVERIFY(program.waitForFinished(30000));
+    log += program.readAllStandardError();
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    QVERIFY2(log.contains("DONE: 0"), log.constData());
 }
 
 CLIPMOOR_TEST_MAIN(TestShell)
