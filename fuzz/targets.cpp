@@ -30,6 +30,14 @@ CLIPMOOR_FUZZ_TARGET(address)
     FUZZ_CHECK(!target.target.isEmpty());
     FUZZ_CHECK(!target.target.startsWith(QLatin1Char('-')));
     FUZZ_CHECK((target.problem == Address::Target::None) != target.canonical.isEmpty());
+    // The tool gets a plain video ID or an address of the site itself, nothing else.
+    QUrl sent(target.target, QUrl::TolerantMode);
+    if (sent.scheme().isEmpty())
+        sent = QUrl(QStringLiteral("https://") + target.target, QUrl::TolerantMode);
+    const QString host = sent.host().toLower();
+    const QString main = QLatin1String(Address::mainHost);
+    FUZZ_CHECK(Address::isVideoId(target.target) || host == QLatin1String(Address::shortHost) ||
+               host == main || host.endsWith(QLatin1Char('.') + main));
     return 0;
 }
 #endif
