@@ -86,7 +86,7 @@ void ToolRun::takeDownloadOutput(const QByteArray &data)
     }
 }
 
-void ToolRun::removePartialFiles(const QString &folder) const
+void ToolRun::removePartialFiles(const QString &folder)
 {
     const QString home = QFileInfo(folder).absoluteFilePath();
     for (const QString &name : written) {
@@ -104,4 +104,5 @@ void ToolRun::removePartialFiles(const QString &folder) const
         for (const QString &leftover : std::as_const(names))
             dir.remove(leftover);
     }
+    written.clear();
 }

@@ -26,8 +26,9 @@ public:
     bool keepStandardOutput(const QByteArray &data);
     // Notes the files a download run names as it writes them.
     void takeDownloadOutput(const QByteArray &data);
-    // Removes what the download run left half-written inside the folder.
-    void removePartialFiles(const QString &folder) const;
+    // Removes what the download run left half-written inside the folder, each name once:
+    // a later run of the same video may write the same names again.
+    void removePartialFiles(const QString &folder);
 
     const Kind kind;
     QProcess *const process;
