@@ -58,6 +58,7 @@ int qMain(int argc, char **argv)
     window->showMainWindow();
 
     const int result = window->isVisible() ? app.exec() : 0;
+    Platform::quitOnTerminationRequest(nullptr);
 
     qInfo().noquote() << CLM_TAG << "DONE:" << result << "\n";
     if (loggingPlugin().get())
