@@ -83,8 +83,6 @@ QProcessEnvironment TestShell::environment() const
     // The update plug-in would check the maker's server; nothing answers here.
     environment.insert(QStringLiteral("CLIPMOOR_UPDATE_SERVER"),
                        QStringLiteral("http://127.0.0.1:9"));
-    environment.insert(QStringLiteral("CLIPMOOR_TOOL_RELEASES"), QStringLiteral("none"));
-    environment.insert(QStringLiteral("CLIPMOOR_DENO_RELEASES"), QStringLiteral("none"));
     return environment;
 }
 
