@@ -90,7 +90,7 @@ void ToolRun::removePartialFiles(const QString &folder)
 {
     const QString home = QFileInfo(folder).absoluteFilePath();
     for (const QString &name : written) {
-        const QFileInfo file(QDir(process->workingDirectory()), name);
+        const QFileInfo file(QDir(process->workingDirectory()), QDir::fromNativeSeparators(name));
         // Only the output folder is ours to tidy, whatever the tool printed.
         if (file.absolutePath() != home)
             continue;
