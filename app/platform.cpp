@@ -34,6 +34,8 @@ QString pluginFileName(const QString &baseName)
 
 void prepareToolProcess(QProcess &) {}
 
+void dieWithParent(QProcess &) {}
+
 // taskkill ends every process of the image name, the tool's own helper process included.
 bool stopToolProcesses(const QList<QProcess *> &, int timeoutMs)
 {
@@ -86,6 +88,17 @@ void onTerminationSignal(int)
     const char byte = 1;
     [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
     errno = saved;
+}
+
+// Runs in a new child before it starts its program.
+void killedWithParent([[maybe_unused]] pid_t parent)
+{
+#ifdef Q_OS_LINUX
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    // The parent may have gone before the request was made.
+    if (::getppid() != parent)
+        ::_exit(127);
+#endif
 }
 
 std::function<void()> &quitFunction()
@@ -214,13 +227,14 @@ void prepareToolProcess(QProcess &process)
     const pid_t parent = ::getpid();
     process.setChildProcessModifier([parent] {
         ::setpgid(0, 0);
-#ifdef Q_OS_LINUX
-        // The tool dies with the program, even when the program is killed outright.
-        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-        if (::getppid() != parent)
-            ::_exit(127);
-#endif
+        killedWithParent(parent);
     });
+}
+
+void dieWithParent(QProcess &process)
+{
+    const pid_t parent = ::getpid();
+    process.setChildProcessModifier([parent] { killedWithParent(parent); });
 }
 
 bool stopToolProcesses(const QList<QProcess *> &processes, int timeoutMs)

@@ -33,6 +33,10 @@ QString pluginFileName(const QString &baseName);
 // Prepares a tool process before it is started so that it can be stopped as a whole.
 void prepareToolProcess(QProcess &process);
 
+// Makes a process about to be started die with the one starting it, even when that one
+// is killed outright (the Linux parent-death signal; nothing elsewhere).
+void dieWithParent(QProcess &process);
+
 // Stops the given running tool processes and everything they started, waiting at most
 // timeoutMs. Returns false when that could not be done in time.
 bool stopToolProcesses(const QList<QProcess *> &processes, int timeoutMs);

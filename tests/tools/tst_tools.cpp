@@ -6,6 +6,7 @@
 #include "engine/clipmoor.h"
 #include "tests/support/offlinesite.h"
 #include "tests/support/testmain.h"
+#include "tests/support/toolstage.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -122,6 +123,7 @@ private slots:
     void realToolDownloadsAndMerges();
     void longTitlesKeepTheirNames();
     void cancelledDownloadLeavesNoPart();
+    void hardKillEndsTheToolBehindTheLauncher();
     void outputFolderCannotBeWritten();
 
 private:
@@ -714,6 +716,38 @@ void TestTools::cancelledDownloadLeavesNoPart()
     QCOMPARE(wrong.at(0).at(0).value<Clipmoor::errorType>(), Clipmoor::VideoStopped);
     QCOMPARE(QDir(outputDir()).entryList(QDir::Files | QDir::Hidden), QStringList());
     QVERIFY(site.stage(home.dataDir()));
+}
+
+// Running processes whose command line names the text, zombies aside.
+QList<qint64> processesNaming(const QByteArray &text)
+{
+    QList<qint64> pids;
+    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+    for (const QString &entry : entries) {
+        QFile command(QStringLiteral("/proc/%1/cmdline").arg(entry));
+        if (entry.toLongLong() > 0 && command.open(QIODevice::ReadOnly) &&
+            command.readAll().contains(text) && processRunning(entry.toLongLong()))
+            pids.append(entry.toLongLong());
+    }
+    return pids;
+}
+
+// A program killed outright while the launcher waits on its yt-dlp takes both along.
+void TestTools::hardKillEndsTheToolBehindTheLauncher()
+{
+    const QByteArray id = "hardKill001";
+    HttpServer::Response silent;
+    silent.silent = true;
+    site.server().route("/watch/" + id, silent);
+    QProcess program;
+    program.start(QStringLiteral(CLIPMOOR_ENGINE_HOST),
+                  {QStringLiteral("https://youtu.be/") + QLatin1String(id)});
+    QTRY_VERIFY_WITH_TIMEOUT(site.server().requestedPaths().contains("/watch/" + id), 60000);
+    QVERIFY(processesNaming(id).size() >= 3); // the program, the launcher and yt-dlp
+
+    program.kill();
+    QVERIFY(program.waitForFinished(10000));
+    QTRY_COMPARE(processesNaming(id), QList<qint64>());
 }
 
 // The output folder is a file: the tool fails, and says why.

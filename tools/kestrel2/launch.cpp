@@ -1,6 +1,7 @@
 #include "tools/kestrel2/launch.h"
 
 #include "app/identity.h"
+#include "app/platform.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -173,6 +174,8 @@ int runAndWait(const QString &ytDlp, const QByteArrayList &arguments)
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedChannels);
     child.setInputChannelMode(QProcess::ForwardedInputChannel);
+    // Killed outright, Clipmoor takes the launcher with it; yt-dlp must go too.
+    Platform::dieWithParent(child);
     child.start(ytDlp, list);
     if (!child.waitForStarted(-1)) {
         std::fprintf(stderr, "ERROR: cannot run %s: %s\n", qPrintable(ytDlp),
@@ -210,6 +213,8 @@ int downloadFromCache(const QString &ytDlp, const QByteArrayList &cached,
         writeOut(STDERR_FILENO, chunk);
         errors = (errors + chunk).right(keptErrorBytes);
     });
+    // Killed outright, Clipmoor takes the launcher with it; yt-dlp must go too.
+    Platform::dieWithParent(child);
     child.start(ytDlp, list);
     if (!child.waitForStarted(-1)) {
         std::fprintf(stderr, "ERROR: cannot run %s: %s\n", qPrintable(ytDlp),
