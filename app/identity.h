@@ -5,7 +5,8 @@
 namespace Identity {
 inline constexpr char name[] = "Clipmoor";
 inline constexpr char organization[] = "Quorvel";
-inline constexpr char version[] = "2.0.023";
+// The version comes from the project's one version number.
+inline constexpr char version[] = CLIPMOOR_VERSION_TEXT;
 inline constexpr char buildDate[] = "25.0826";
-inline constexpr unsigned versionNumber = 2023;
+inline constexpr unsigned versionNumber = CLIPMOOR_VERSION_NUMBER;
 } // namespace Identity

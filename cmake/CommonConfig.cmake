@@ -28,3 +28,22 @@ option(CLIPMOOR_FUZZ "Build the libFuzzer targets (needs clang)" OFF)
 if(CLIPMOOR_FUZZ)
   target_compile_options(clipmoor_common INTERFACE -fsanitize=fuzzer-no-link)
 endif()
+
+# The program's version as its texts show it ("2.0.023") and as a number (2023), both
+# derived from project(VERSION); the package and the identity header use these.
+string(LENGTH "${PROJECT_VERSION_PATCH}" CLIPMOOR_PATCH_DIGITS)
+set(CLIPMOOR_PATCH_TEXT "${PROJECT_VERSION_PATCH}")
+while(CLIPMOOR_PATCH_DIGITS LESS 3)
+  string(PREPEND CLIPMOOR_PATCH_TEXT "0")
+  math(EXPR CLIPMOOR_PATCH_DIGITS "${CLIPMOOR_PATCH_DIGITS} + 1")
+endwhile()
+set(CLIPMOOR_VERSION_TEXT "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${CLIPMOOR_PATCH_TEXT}")
+math(EXPR CLIPMOOR_VERSION_NUMBER
+  "${PROJECT_VERSION_MAJOR} * 1000 + ${PROJECT_VERSION_MINOR} * 100 + ${PROJECT_VERSION_PATCH}")
+
+# The identity header (app/identity.h) and the version it carries, for whatever needs them.
+add_library(clipmoor_identity INTERFACE)
+target_link_libraries(clipmoor_identity INTERFACE clipmoor_common)
+target_compile_definitions(clipmoor_identity INTERFACE
+  CLIPMOOR_VERSION_TEXT="${CLIPMOOR_VERSION_TEXT}"
+  CLIPMOOR_VERSION_NUMBER=${CLIPMOOR_VERSION_NUMBER})
