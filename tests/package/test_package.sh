@@ -44,8 +44,9 @@ contents=$(dpkg-deb -c "$deb")
 [[ "$contents" == *./usr/bin/clipmoor* ]] || fail "command not packaged"
 dpkg-deb -x "$deb" "$work/root"
 check_installed "$work/root/usr/lib/clipmoor"
-# Every declared dependency exists in Debian 12's archive.
+# Every declared dependency exists in Debian 12's archive (one look at the package names).
+known=$(apt-cache pkgnames)
 for p in $(echo "$depends" | tr ',' '\n' | sed 's/(.*//' | tr -d ' '); do
-    apt-cache show "$p" >/dev/null 2>&1 || fail "no Debian package $p"
+    grep -qFx "$p" <<<"$known" || fail "no Debian package $p"
 done
 echo PASSED
