@@ -2,11 +2,19 @@
 
 #include "engine/formatparser.h"
 
+// Outside any namespace, as the resource macro requires.
+static void initIcons()
+{
+    Q_INIT_RESOURCE(icons);
+}
+
+// The table's icons are the engine's own resources, linked in with its static library.
 FormatTableModel::FormatTableModel(QObject *parent)
     : QAbstractTableModel(parent)
-    , mediaIcon(QStringLiteral(":/img/sign_media"))
-    , downloadIcon(QStringLiteral(":/img/sign_download"))
 {
+    initIcons();
+    mediaIcon = QIcon(QStringLiteral(":/img/sign_media"));
+    downloadIcon = QIcon(QStringLiteral(":/img/sign_download"));
 }
 
 void FormatTableModel::setFormats(QHash<uint, FormatRecord> *formats_, QList<uint> *viewOrder_)
@@ -17,14 +25,15 @@ void FormatTableModel::setFormats(QHash<uint, FormatRecord> *formats_, QList<uin
     endResetModel();
 }
 
-int FormatTableModel::rowCount(const QModelIndex &) const
+// A cell has no children: a table answers 0 for any valid parent.
+int FormatTableModel::rowCount(const QModelIndex &parent) const
 {
-    return viewOrder ? int(viewOrder->size()) : 0;
+    return viewOrder && !parent.isValid() ? int(viewOrder->size()) : 0;
 }
 
-int FormatTableModel::columnCount(const QModelIndex &) const
+int FormatTableModel::columnCount(const QModelIndex &parent) const
 {
-    return 5;
+    return parent.isValid() ? 0 : 5;
 }
 
 QVariant FormatTableModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -2,11 +2,14 @@
 // against the edge cases that break naive parsing.
 #include "engine/address.h"
 #include "engine/formatparser.h"
+#include "engine/formattablemodel.h"
 #include "engine/metadataparser.h"
 #include "engine/progressparser.h"
 #include "tests/support/testdata.h"
 #include "tests/support/testmain.h"
 
+#include <QAbstractItemModelTester>
+#include <QPixmap>
 #include <QTest>
 
 using Records = QList<FormatRecord>;
@@ -59,6 +62,7 @@ private slots:
     void formatListInvariants();
     void sizeToBytes_data();
     void sizeToBytes();
+    void formatTableModel();
     void metadata_data();
     void metadata();
     void progress_data();
@@ -203,23 +207,65 @@ void TestParsers::sizeToBytes_data()
 {
     QTest::addColumn<QString>("size");
     QTest::addColumn<qint64>("bytes");
-    QTest::newRow("GiB") << QStringLiteral("1.5GiB") << qint64(1610612736);
-    QTest::newRow("MiB") << QStringLiteral("700MiB") << qint64(734003200);
-    QTest::newRow("KiB truncated") << QStringLiteral("627.79KiB") << qint64(642856);
-    QTest::newRow("unit any case") << QStringLiteral("2gib") << qint64(2147483648);
-    QTest::newRow("no unit") << QStringLiteral("12") << qint64(12);
-    QTest::newRow("empty") << QString() << qint64(0);
-    QTest::newRow("no number") << QStringLiteral("MiB") << qint64(0);
-    QTest::newRow("two points") << QStringLiteral("1.2.3MiB") << qint64(0);
+    QTest::addColumn<double>("mib"); // for the table's sorting; -1: not checked
+    QTest::newRow("GiB") << QStringLiteral("1.5GiB") << qint64(1610612736) << 1536.0;
+    QTest::newRow("MiB") << QStringLiteral("700MiB") << qint64(734003200) << 700.0;
+    QTest::newRow("KiB truncated")
+        << QStringLiteral("627.79KiB") << qint64(642856) << 627.79 / 1024;
+    QTest::newRow("unit any case") << QStringLiteral("2gib") << qint64(2147483648) << 2048.0;
+    QTest::newRow("no unit") << QStringLiteral("12") << qint64(12) << -1.0;
+    QTest::newRow("empty") << QString() << qint64(0) << 0.0;
+    QTest::newRow("no number") << QStringLiteral("MiB") << qint64(0) << 0.0;
+    QTest::newRow("two points") << QStringLiteral("1.2.3MiB") << qint64(0) << 0.0;
     QTest::newRow("huge saturates")
-        << QStringLiteral("99999999999999999999GiB") << std::numeric_limits<qint64>::max();
+        << QStringLiteral("99999999999999999999GiB") << std::numeric_limits<qint64>::max() << -1.0;
 }
 
 void TestParsers::sizeToBytes()
 {
     QFETCH(QString, size);
     QFETCH(qint64, bytes);
+    QFETCH(double, mib);
     QCOMPARE(::sizeToBytes(size), bytes);
+    if (mib >= 0)
+        QVERIFY2(qAbs(sizeToMiB(size) - mib) < 1e-9, qPrintable(QString::number(sizeToMiB(size))));
+}
+
+// The table model over the engine's records, checked by Qt's own model tester too.
+void TestParsers::formatTableModel()
+{
+    QHash<uint, FormatRecord> formats{
+        {137, {137, QStringLiteral("9.60MiB"), QStringLiteral("1920x1080")}},
+        {18, {18, QString(), QStringLiteral("640x360")}}};
+    QList<uint> order{137, 18};
+    FormatTableModel model(nullptr);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QCOMPARE(model.rowCount(), 0);
+    model.setFormats(&formats, &order);
+    QCOMPARE(model.rowCount(), 2);
+    QCOMPARE(model.columnCount(), 5);
+
+    QStringList headers;
+    for (int column = 0; column < model.columnCount(); ++column)
+        headers.append(model.headerData(column, Qt::Horizontal).toString());
+    QCOMPARE(headers,
+             (QStringList{QStringLiteral("Type"), QStringLiteral("ID."),
+                          QStringLiteral("Resolution"), QStringLiteral("Size"), QString()}));
+    QCOMPARE(model.index(0, 1).data().toUInt(), 137u);
+    QCOMPARE(model.index(0, 2).data().toString(), QStringLiteral("1920x1080"));
+    QCOMPARE(model.index(0, 3).data().toString(), QStringLiteral("9.60MiB"));
+    QCOMPARE(model.index(0, 3).data(Qt::UserRole).toDouble(), 9.6);
+    QCOMPARE(model.index(1, 3).data(Qt::UserRole).toDouble(), 0.0);
+    QCOMPARE(model.index(1, 3).data(Qt::TextAlignmentRole).toInt(),
+             int(Qt::AlignRight | Qt::AlignVCenter));
+    // The icons are the engine's own: no window needs to be linked for them.
+    QVERIFY(!model.index(1, 0).data(Qt::DecorationRole).value<QPixmap>().isNull());
+    QVERIFY(!model.index(1, 4).data(Qt::DecorationRole).value<QPixmap>().isNull());
+    QVERIFY(!model.index(1, 2).data(Qt::DecorationRole).isValid());
+
+    order.append(999); // a code without a record shows nothing
+    model.setFormats(&formats, &order);
+    QVERIFY(!model.index(2, 1).data().isValid());
 }
 
 void TestParsers::metadata_data()
