@@ -27,11 +27,6 @@ StageResult stageTool(const QString &source, const QString &destination)
     return QFile::copy(source, destination) ? StageResult::Staged : StageResult::Failed;
 }
 
-QString pluginFileName(const QString &baseName)
-{
-    return baseName + QStringLiteral(".dll");
-}
-
 void prepareToolProcess(QProcess &) {}
 
 void dieWithParent(QProcess &) {}
@@ -209,15 +204,6 @@ StageResult stageTool(const QString &source, const QString &destination)
 QStringList stagedToolNames()
 {
     return {toolFileName(), QStringLiteral("ffmpeg")};
-}
-
-QString pluginFileName(const QString &baseName)
-{
-#ifdef Q_OS_MACOS
-    return baseName + QStringLiteral(".dylib");
-#else
-    return baseName + QStringLiteral(".so");
-#endif
 }
 
 // Each tool run leads its own process group, so that stopping it also reaches what it

@@ -27,9 +27,6 @@ enum class StageResult { Kept, Staged, Failed, SourceMissing };
 // names), and ffmpeg is a symbolic link to the shipped one.
 StageResult stageTool(const QString &source, const QString &destination);
 
-// The file name of a plug-in with the given base name ("Updater.dll", "Updater.so").
-QString pluginFileName(const QString &baseName);
-
 // Prepares a tool process before it is started so that it can be stopped as a whole.
 void prepareToolProcess(QProcess &process);
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/videoinfo.h"
+#include "app/videoinfo.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/formatrecord.h"
+#include "app/formatrecord.h"
 
 #include <QAbstractTableModel>
 #include <QHash>

@@ -1,7 +1,5 @@
 #include "plugins/pluginmanagerhelper.h"
 
-#include "app/platform.h"
-
 #include <QCoreApplication>
 
 namespace PluginManagerHelper {
@@ -11,10 +9,21 @@ QDebug Warning()
     return qWarning() << "QDebug PluginManagerHelper::Warning() [MGR] WARNING:";
 }
 
+QString pluginFileName(const QString &baseName)
+{
+#if defined(Q_OS_WIN)
+    return baseName + QStringLiteral(".dll");
+#elif defined(Q_OS_MACOS)
+    return baseName + QStringLiteral(".dylib");
+#else
+    return baseName + QStringLiteral(".so");
+#endif
+}
+
 QString pluginFilePath(const QString &baseName)
 {
     return QStringLiteral("%1/%2").arg(QCoreApplication::applicationDirPath(),
-                                       Platform::pluginFileName(baseName));
+                                       pluginFileName(baseName));
 }
 
 PluginHandle<LoggingInterface> &loggingPlugin()

@@ -20,6 +20,8 @@ namespace PluginManagerHelper {
 // A warning-level stream that already names the plug-in manager.
 QDebug Warning();
 
+// The file name of a plug-in with the given base name ("Updater.dll", "Updater.so").
+QString pluginFileName(const QString &baseName);
 // The plug-in file: the program's folder, the base name and the platform's suffix.
 QString pluginFilePath(const QString &baseName);
 

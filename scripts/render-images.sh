@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 command -v rsvg-convert >/dev/null || apt-get install -y -qq --no-install-recommends librsvg2-bin
-for svg in ui/img/*.svg updater/img/*.svg updater/logo/*.svg; do
+for svg in ui/img/*.svg engine/img/*.svg updater/img/*.svg updater/logo/*.svg; do
     [ -e "$svg" ] || continue
     rsvg-convert "$svg" -o "${svg%.svg}.png"
 done
