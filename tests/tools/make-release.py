@@ -5,6 +5,7 @@ make-release.py yt-dlp OUT VERSION   a runnable yt-dlp zip application from the 
                                      yt_dlp package, reporting VERSION
 make-release.py deno OUT VERSION     a zip holding an executable "deno" that prints VERSION
 """
+import compileall
 import pathlib
 import shutil
 import sys
@@ -25,6 +26,10 @@ def ytdlp(out, version):
         lines = [f"__version__ = '{version}'" if l.startswith("__version__") else l
                  for l in lines]
         version_file.write_text("\n".join(lines) + "\n")
+        # Compiled ahead, as a frozen build is: nothing is compiled again at each start.
+        compileall.compile_dir(package, legacy=True, quiet=1)
+        for source in package.rglob("*.py"):
+            source.unlink()
         (package.parent / "__main__.py").write_text("import yt_dlp\nyt_dlp.main()\n")
         zipapp.create_archive(package.parent, out, interpreter="/usr/bin/python3")
 
