@@ -8,8 +8,20 @@
 
 namespace {
 
+// The order in which the kinds of format lines are offered, first to last.
+enum Tier {
+    EstimatedSize,   // "≈" before the size
+    ApproximateSize, // "~" before the size
+    CombinedClassic, // the combined formats 18 and 24
+    Mp4VideoOnly,
+    Mp4,
+    Other,
+};
+
+constexpr uint classicCombinedCodes[] = {18, 24};
+
 struct FormatCandidate {
-    int tier = 5;
+    Tier tier = Other;
     uint code = 0;
     QString extension;
     QString resolution;
@@ -84,17 +96,18 @@ QList<QStringView> leadingTokens(QStringView text, int count)
     return tokens;
 }
 
-int tierOf(const QString &line, uint code, const QString &extension)
+Tier tierOf(const QString &line, uint code, const QString &extension)
 {
-    if (line.contains(QChar(0x2248))) // "≈": a size estimate
-        return 0;
+    if (line.contains(QChar(0x2248)))
+        return EstimatedSize;
     if (line.contains(QLatin1Char('~')))
-        return 1;
-    if (code == 18 || code == 24)
-        return 2;
+        return ApproximateSize;
+    if (std::find(std::begin(classicCombinedCodes), std::end(classicCombinedCodes), code) !=
+        std::end(classicCombinedCodes))
+        return CombinedClassic;
     if (extension == QLatin1String("mp4"))
-        return line.contains(QLatin1String("video only")) ? 3 : 4;
-    return 5;
+        return line.contains(QLatin1String("video only")) ? Mp4VideoOnly : Mp4;
+    return Other;
 }
 
 std::optional<FormatCandidate> candidateFrom(const QString &line, int position)

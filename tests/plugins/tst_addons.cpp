@@ -135,9 +135,13 @@ void TestAddons::machineIdentifier()
 
     // The dialog offers the identifier for copying and stays open while copying.
     QString shown;
-    QTimer::singleShot(50, this, [&] {
+    QTimer poll; // until the dialog is up, however long that takes
+    poll.setInterval(10);
+    connect(&poll, &QTimer::timeout, this, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        QVERIFY(box);
+        if (!box)
+            return;
+        poll.stop();
         shown = box->text();
         for (QAbstractButton *button : box->buttons()) {
             if (button->text() == QLatin1String("Copy"))
@@ -146,6 +150,7 @@ void TestAddons::machineIdentifier()
         QVERIFY(box->isVisible());
         box->done(0);
     });
+    poll.start();
     sysInfo->showUid();
     QVERIFY(shown.contains(uid));
     QCOMPARE(QApplication::clipboard()->text(), uid);

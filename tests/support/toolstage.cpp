@@ -90,6 +90,11 @@ QString ToolStage::workingDirectory(qint64 pid) const
     return QString::fromUtf8(readFile(file(QStringLiteral("run.%1.cwd").arg(pid)))).trimmed();
 }
 
+qint64 ToolStage::parentOf(qint64 pid) const
+{
+    return readFile(file(QStringLiteral("run.%1.ppid").arg(pid))).trimmed().toLongLong();
+}
+
 bool processRunning(qint64 pid)
 {
     if (pid <= 0)

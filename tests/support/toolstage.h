@@ -19,6 +19,8 @@ public:
     QList<qint64> runs() const; // process IDs in start order
     QStringList arguments(qint64 pid) const;
     QString workingDirectory(qint64 pid) const;
+    // The run's parent: this process for a run the engine waits on, another for a detached one.
+    qint64 parentOf(qint64 pid) const;
     QString file(const QString &name) const { return dir + QLatin1Char('/') + name; }
     QString toolPath() const;
 
