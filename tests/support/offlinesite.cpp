@@ -129,18 +129,19 @@ bool OfflineSite::stage(const QString &dataDir)
     }
     const QString ytDlp = managed + QStringLiteral("/yt-dlp");
     if (!QFile::exists(ytDlp) &&
-        !makeRelease(QStringLiteral("yt-dlp"), ytDlp, QLatin1String(managedVersion))) {
+        !makeRelease(QStringLiteral("yt-dlp"), {ytDlp, QLatin1String(managedVersion)})) {
         failure = QStringLiteral("cannot build the managed yt-dlp");
         return false;
     }
     return true;
 }
 
-bool makeRelease(const QString &kind, const QString &file, const QString &version)
+bool makeRelease(const QString &kind, const QStringList &filesAndVersions)
 {
     QProcess python;
     python.start(QStringLiteral("/usr/bin/python3"),
-                 {QStringLiteral(CLIPMOOR_TEST_TOOLS_DIR "/make-release.py"), kind, file, version});
+                 QStringList{QStringLiteral(CLIPMOOR_TEST_TOOLS_DIR "/make-release.py"), kind} +
+                     filesAndVersions);
     return python.waitForFinished(120000) && python.exitStatus() == QProcess::NormalExit &&
            python.exitCode() == 0;
 }

@@ -11,8 +11,9 @@
 // An extractor plug-in makes yt-dlp ask this site for a bare video ID, so the shipped
 // launcher, a managed yt-dlp built from the installed one, and ffmpeg run against it
 // without any network.
-// Builds a stand-in release file ("yt-dlp" or "deno") reporting the version; false on failure.
-bool makeRelease(const QString &kind, const QString &file, const QString &version);
+// Builds stand-in release files ("yt-dlp" or "deno"), each reporting its version, from
+// pairs of file and version; false on failure.
+bool makeRelease(const QString &kind, const QStringList &filesAndVersions);
 
 // The kinds of the streams in a media file ("audio", "video"), sorted, as ffprobe sees them.
 QStringList streamTypes(const QString &file);

@@ -184,18 +184,20 @@ void TestTools::initTestCase()
     qRegisterMetaType<Clipmoor::errorType>();
     prepareOutputDir();
     QVERIFY2(site.start(), qPrintable(site.error()));
-    QVERIFY2(site.stage(home.dataDir()), qPrintable(site.error()));
-
-    QVERIFY(releases.listen());
+    // Two releases built at once; the newer one is also the site's managed build.
     const QString made = scratch.filePath(QStringLiteral("made"));
-    QVERIFY(makeRelease(QStringLiteral("yt-dlp"), made + QStringLiteral("-old"),
-                        QStringLiteral("2098.01.01")));
-    QVERIFY(makeRelease(QStringLiteral("deno"), made + QStringLiteral("-deno"),
-                        QStringLiteral("2.5.0")));
+    const QString managed = home.dataDir() + QStringLiteral("/managed");
+    QVERIFY(QDir().mkpath(managed));
+    QVERIFY(makeRelease(QStringLiteral("yt-dlp"),
+                        {made + QStringLiteral("-old"), QStringLiteral("2098.01.01"),
+                         managed + QStringLiteral("/yt-dlp"),
+                         QLatin1String(OfflineSite::managedVersion)}));
+    QVERIFY(makeRelease(QStringLiteral("deno"),
+                        {made + QStringLiteral("-deno"), QStringLiteral("2.5.0")}));
+    QVERIFY2(site.stage(home.dataDir()), qPrintable(site.error()));
+    QVERIFY(releases.listen());
     oldYtDlp = readAll(made + QStringLiteral("-old"));
-    // The site's managed build serves as the newer release.
-    newYtDlp = readAll(home.dataDir() + QStringLiteral("/managed/yt-dlp"));
-    QVERIFY(newYtDlp.size() > 0);
+    newYtDlp = readAll(managed + QStringLiteral("/yt-dlp"));
     deno = readAll(made + QStringLiteral("-deno"));
 }
 
@@ -390,9 +392,22 @@ void TestTools::updateFailureKeepsTheOldBuild()
     QFETCH(bool, silent);
     QFETCH(QByteArray, location);
 
+    // The old build as the first row's update installed it.
     const QProcessEnvironment environment = freshHome();
-    serveRelease(oldYtDlp, deno);
-    QCOMPARE(runLauncher({QStringLiteral("--update")}, environment).exitCode, 0);
+    const QString seed = scratch.filePath(QStringLiteral("seed"));
+    if (!QFile::exists(seed)) {
+        serveRelease(oldYtDlp, deno);
+        QCOMPARE(runLauncher({QStringLiteral("--update")}, environment).exitCode, 0);
+        QVERIFY(QDir().mkpath(seed));
+        for (const char *name : {"yt-dlp", "deno", "deno.sha256"})
+            QVERIFY(QFile::copy(managed(environment, name),
+                                seed + QLatin1Char('/') + QLatin1String(name)));
+    } else {
+        QVERIFY(QDir().mkpath(managed(environment)));
+        for (const char *name : {"yt-dlp", "deno", "deno.sha256"})
+            QVERIFY(QFile::copy(seed + QLatin1Char('/') + QLatin1String(name),
+                                managed(environment, name)));
+    }
 
     serveRelease(newYtDlp, deno);
     if (sums != "NEW")
