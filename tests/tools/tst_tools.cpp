@@ -583,7 +583,16 @@ void TestTools::cacheDecidesWhetherTheSiteIsAsked()
     QFETCH(QByteArray, entry);
     QFETCH(int, extractions);
 
+    // An entry of another video from two days ago goes when the new one is written.
     QDir(infoCache()).removeRecursively();
+    QVERIFY(QDir().mkpath(infoCache()));
+    QFile stale(infoCache() + QStringLiteral("/0123.info.json"));
+    QVERIFY(stale.open(QIODevice::WriteOnly));
+    stale.write("{\"id\": \"other\"}");
+    QVERIFY(stale.flush());
+    QVERIFY(stale.setFileTime(QDateTime::currentDateTime().addDays(-2),
+                              QFileDevice::FileModificationTime));
+    stale.close();
     site.serveInfo(site.info());
     const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     const QString id = QLatin1String(OfflineSite::videoId);
@@ -592,6 +601,7 @@ void TestTools::cacheDecidesWhetherTheSiteIsAsked()
                          environment)
                  .exitCode,
              0);
+    QVERIFY(!stale.exists());
     const QFileInfoList entries =
         QDir(infoCache()).entryInfoList({QStringLiteral("*.info.json")}, QDir::Files);
     QCOMPARE(entries.size(), 1);
