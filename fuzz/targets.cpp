@@ -97,8 +97,11 @@ CLIPMOOR_FUZZ_TARGET(manifest)
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     if (readManifest(bytes, fields, error)) {
         FUZZ_CHECK(error.isEmpty());
-        readReleases(fields);
-        FUZZ_CHECK(fields.latestVersion <= uint(std::numeric_limits<int>::max()));
+        if (readReleases(fields, error)) {
+            FUZZ_CHECK(fields.latestVersion <= uint(std::numeric_limits<int>::max()));
+        } else {
+            FUZZ_CHECK(!error.isEmpty());
+        }
     } else {
         FUZZ_CHECK(!error.isEmpty());
     }

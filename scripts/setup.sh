@@ -7,7 +7,7 @@ packages=(
   # build
   cmake g++ make ninja-build pkg-config clang-format libarchive-dev
   # Qt 6 (Core, Gui, Widgets, Network, Test; Qml, Quick) and the tools
-  qt6-base-dev qt6-base-dev-tools qt6-declarative-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-declarative-dev qt6-declarative-dev-tools libgl-dev
   # run time: platform plug-ins (xcb, offscreen) and the QML modules
   qt6-qpa-plugins qml6-module-qtqml qml6-module-qtqml-workerscript
   qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtquick-templates

@@ -55,13 +55,19 @@ bool readManifest(const QByteArray &data, ManifestFields &fields, QString &error
     return true;
 }
 
-void readReleases(ManifestFields &fields)
+bool readReleases(ManifestFields &fields, QString &error)
 {
     const QJsonObject latest = fields.root.value(QLatin1String("lst")).toObject();
     fields.latestVersion = ConverToUINT(readInt32(latest.value(QLatin1String("ver"))));
     fields.latestPath = latest.value(QLatin1String("pth")).toString();
-    fields.latestSha256 = latest.value(QLatin1String("sha256")).toString();
+    const QJsonValue sha256 = latest.value(QLatin1String("sha256"));
+    if (!sha256.isUndefined() && !sha256.isString()) {
+        error = QStringLiteral("The checksum \"lst\".\"sha256\" is not a string");
+        return false;
+    }
+    fields.latestSha256 = sha256.toString();
     const QJsonObject old = fields.root.value(QLatin1String("old")).toObject();
     fields.oldVersion = ConverToUINT(readInt32(old.value(QLatin1String("ver"))));
     fields.oldPath = old.value(QLatin1String("pth")).toString();
+    return true;
 }

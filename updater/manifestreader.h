@@ -21,5 +21,6 @@ struct ManifestFields {
 // object.
 bool readManifest(const QByteArray &data, ManifestFields &fields, QString &error);
 
-// Reads the latest and the old release, once the manifest enables this machine.
-void readReleases(ManifestFields &fields);
+// Reads the latest and the old release, once the manifest enables this machine; false
+// with the reason in error when a present checksum is no text.
+bool readReleases(ManifestFields &fields, QString &error);

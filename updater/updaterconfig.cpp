@@ -1,5 +1,7 @@
 #include "updater/updaterconfig.h"
 
+#include "updater/updaterplatform.h"
+
 namespace UpdaterConfig {
 
 namespace {
@@ -16,8 +18,9 @@ QString serverOverride()
 QUrl manifestUrl()
 {
     const QString server = serverOverride();
-    return QUrl(QStringLiteral("%1/files/upd/clm-updater-win.json")
-                    .arg(server.isEmpty() ? QLatin1String(makerServer) : server));
+    return QUrl(QStringLiteral("%1/files/upd/%2")
+                    .arg(server.isEmpty() ? QLatin1String(makerServer) : server,
+                         UpdaterPlatform::manifestFileName()));
 }
 
 QStringList addressLookupUrls()
@@ -29,11 +32,6 @@ QStringList addressLookupUrls()
     return {QStringLiteral("https://%1").arg(QStringLiteral("api.ipify.org/")),
             QStringLiteral("https://%1").arg(QStringLiteral("ifconfig.me/ip")),
             QStringLiteral("https://%1").arg(QStringLiteral("www.quorvel.com/ip.php"))};
-}
-
-int manifestTimeoutMs()
-{
-    return 30000;
 }
 
 } // namespace UpdaterConfig

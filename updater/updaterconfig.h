@@ -11,7 +11,5 @@ namespace UpdaterConfig {
 
 QUrl manifestUrl();
 QStringList addressLookupUrls();
-// How long a manifest fetch may wait for the server.
-int manifestTimeoutMs();
 
 } // namespace UpdaterConfig

@@ -1,14 +1,14 @@
 // Takes the pictures of the README: the window on its pages during a real, offline
 // download, and the updater window's three views. Run by scripts/screenshots.sh.
 #include "app/setup.h"
-#include "plugins/interfaces/updateinterface.h"
 #include "tests/support/offlinesite.h"
 #include "tests/support/testmain.h"
 #include "ui/navigation.h"
+#include "updater/updateflow.h"
+#include "updater/windowcontroller.h"
 
 #include <QDir>
 #include <QLineEdit>
-#include <QPluginLoader>
 #include <QProgressBar>
 #include <QQuickWindow>
 #include <QStackedWidget>
@@ -79,35 +79,28 @@ int main(int argc, char **argv)
     ok &= save(window.grab().toImage(), "downloaded");
 
     // The updater window, as the manual check shows it.
-    QPluginLoader loader(QStringLiteral(CLIPMOOR_BIN_DIR "/Updater.so"));
-    auto *updater = qobject_cast<UpdateInterface *>(loader.instance());
-    if (!updater) {
-        std::fprintf(stderr, "%s\n", qPrintable(loader.errorString()));
-        return 1;
-    }
     qputenv("CLIPMOOR_UPDATE_SERVER", site.server().url(QByteArray()));
-    site.server().route("/files/upd/clm-updater-win.json",
+    site.server().route("/files/upd/clm-updater-linux.json",
                         {200, "application/json",
                          "{\"enabled\":{\"all\":true},\"lst\":{\"ver\":2024,\"pth\":\"" +
                              site.server().url("/CLM.exe") + "\"}}"});
-    updater->manualCheck(2023, QStringLiteral("2.0.023"));
-    waitFor([&] { return updater->property("updateState").toInt() == 1; }, 5000);
-    QQuickWindow *quick = nullptr;
-    for (QWindow *candidate : QGuiApplication::topLevelWindows()) {
-        if (candidate->objectName() == QLatin1String("updaterWindow"))
-            quick = qobject_cast<QQuickWindow *>(candidate);
-    }
+    UpdateFlow updater;
+    updater.manualCheck(2023, QStringLiteral("2.0.023"));
+    waitFor([&] { return updater.window()->updateState() == UpdaterState::UpdateYes; }, 5000);
+    QQuickWindow *quick = updater.window()->window();
     if (!quick)
         return 1;
     const struct {
-        int state;
+        UpdaterState::State state;
         const char *name;
-    } views[] = {{3, "updater-progress"}, {1, "updater-offer"}, {2, "updater-current"}};
+    } views[] = {{UpdaterState::Progress, "updater-progress"},
+                 {UpdaterState::UpdateYes, "updater-offer"},
+                 {UpdaterState::UpdateNot, "updater-current"}};
     for (const auto &view : views) {
-        updater->setProperty("updateState", view.state);
+        updater.window()->setUpdateState(view.state);
         QTest::qWait(400);
         ok &= save(quick->grabWindow(), view.name);
     }
-    updater->releaseGui();
+    updater.releaseGui();
     return ok ? 0 : 1;
 }

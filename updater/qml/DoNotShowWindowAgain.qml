@@ -1,14 +1,23 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import UpdaterLib
 
 RowLayout {
+    id: row
+
+    required property WindowController controller
+
     Layout.alignment: Qt.AlignHCenter
 
     CheckBox {
         objectName: "skipBox"
-        checked: updater ? !updater.shouldShowUpdateWindow() : false
-        onCheckedChanged: updater.skipUpdateWindow = checked
+        // Shows the stored skip; only the user's own click changes it.
+        checked: row.controller.skipUpdateWindow
+        onToggled: {
+            row.controller.skipUpdateWindow = checked
+            checked = Qt.binding(() => row.controller.skipUpdateWindow)
+        }
     }
     Label {
         text: "Do Not Show This Update Window Again for 2 Weeks"

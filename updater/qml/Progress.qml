@@ -1,9 +1,14 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.Material
+import UpdaterLib
 
 Item {
     id: view
+
+    required property WindowController controller
+
+    implicitHeight: 160
 
     Item {
         id: box
@@ -35,14 +40,14 @@ Item {
         anchors.margins: 11
         text: "Close"
         onClicked: {
-            updater.userUpdateCancel()
-            Window.window.close()
+            view.controller.userUpdateCancel()
+            view.Window.window.close()
         }
     }
 
     Connections {
-        target: updater
-        function onDownloadProgressChanged(percent) { bar.value = percent / 100.0 }
-        function onIdeterminateProgressBar(flag) { bar.indeterminate = flag }
+        target: view.controller
+        function onDownloadProgressChanged(percent: int) { bar.value = percent / 100.0 }
+        function onIdeterminateProgressBar(indeterminate: bool) { bar.indeterminate = indeterminate }
     }
 }

@@ -1,17 +1,26 @@
 import QtQuick
 import QtQuick.Layouts
-import "qrc:/qml"
+import UpdaterLib
 
 Rectangle {
+    id: view
+
+    required property WindowController controller
+
     color: "#e8e6e7"
+    implicitHeight: column.implicitHeight + column.anchors.topMargin
+                    + column.anchors.bottomMargin
 
     ColumnLayout {
+        id: column
         anchors.fill: parent
         anchors.margins: 24
         anchors.topMargin: 12
         spacing: 6
 
-        UpdaterHeader {}
+        UpdaterHeader {
+            controller: view.controller
+        }
         CustomRow {
             text: "No Updates are Available\nYou Have the Current Version"
         }
@@ -19,6 +28,8 @@ Rectangle {
             Layout.preferredHeight: 22
             Layout.fillHeight: true
         }
-        DoNotShowWindowAgain {}
+        DoNotShowWindowAgain {
+            controller: view.controller
+        }
     }
 }

@@ -1,12 +1,18 @@
 import QtQuick
 import QtQuick.Layouts
-import "qrc:/qml"
-import "qrc:/img"
+import UpdaterLib
 
 Rectangle {
+    id: view
+
+    required property WindowController controller
+
     color: "#e8e6e7"
+    implicitHeight: column.implicitHeight + column.anchors.topMargin
+                    + column.anchors.bottomMargin
 
     ColumnLayout {
+        id: column
         anchors.fill: parent
         anchors.margins: 12
         spacing: 6
@@ -35,11 +41,13 @@ Rectangle {
                     cursorShape: Qt.PointingHandCursor
                     onClicked: {
                         console.log("!!! UPDATE !!!")
-                        updater.userUpdateClicked()
+                        view.controller.userUpdateClicked()
                     }
                 }
             }
         }
-        DoNotShowWindowAgain {}
+        DoNotShowWindowAgain {
+            controller: view.controller
+        }
     }
 }

@@ -1,18 +1,22 @@
 import QtQuick
 import QtQuick.Layouts
-import "qrc:/qml"
+import UpdaterLib
 
 ColumnLayout {
+    id: header
+
+    required property WindowController controller
+
     Layout.alignment: Qt.AlignHCenter
     Layout.fillWidth: true
 
     CustomRow {
-        text: appName
+        text: header.controller.appName
         font.pixelSize: 20
         font.italic: false
     }
     CustomRow {
-        text: "(curr. version: " + appVers + ")"
+        text: "(curr. version: " + header.controller.appVersion + ")"
         font.pixelSize: 11
         font.bold: false
     }

@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Layouts
-import "qrc:/qml"
 
 Rectangle {
     Layout.alignment: Qt.AlignHCenter
@@ -19,7 +18,8 @@ Rectangle {
 
         Image {
             source: "qrc:/img/warning.png"
-            sourceSize: Qt.size(78, 77)
+            sourceSize.width: 78
+            sourceSize.height: 77
             Layout.preferredWidth: 78
             Layout.preferredHeight: 77
             fillMode: Image.PreserveAspectFit

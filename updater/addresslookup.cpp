@@ -1,0 +1,104 @@
+#include "updater/addresslookup.h"
+
+#include "updater/updaterconfig.h"
+#include "updater/updaterlog.h"
+
+#include <QHostAddress>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QRandomGenerator64>
+
+#include <algorithm>
+
+namespace {
+// An address is a few dozen bytes; anything longer is no address.
+constexpr qint64 maxAnswerBytes = 256;
+} // namespace
+
+AddressLookup::AddressLookup(QObject *parent)
+    : QObject(parent)
+    , services(UpdaterConfig::addressLookupUrls())
+    , manager(new QNetworkAccessManager(this))
+{
+    limitTimer.setSingleShot(true);
+    connect(&limitTimer, &QTimer::timeout, this,
+            [this] { giveUp(QStringLiteral("no answer in time")); });
+}
+
+AddressLookup::~AddressLookup()
+{
+    if (reply) {
+        reply->disconnect(this);
+        reply->abort();
+    }
+}
+
+void AddressLookup::setServices(const QStringList &urls, Order order_)
+{
+    services = urls;
+    order = order_;
+}
+
+void AddressLookup::lookup()
+{
+    if (!address.isEmpty()) {
+        emit finished(address);
+        return;
+    }
+    if (isRunning())
+        return; // the running lookup answers
+    pending = services;
+    if (order == Order::Shuffled)
+        std::shuffle(pending.begin(), pending.end(), *QRandomGenerator64::global());
+    tryNext();
+}
+
+void AddressLookup::tryNext()
+{
+    if (pending.isEmpty()) {
+        UPD_WARNING("QString Updater::getPublicIP()")
+            << "Failed to retrieve public IP from all services";
+        emit finished(QString());
+        return;
+    }
+    current = pending.takeFirst();
+    UPD_INFO("operator()") << current;
+    reply = manager->get(QNetworkRequest(QUrl(current)));
+    connect(reply, &QNetworkReply::finished, this, &AddressLookup::onAnswer);
+    limitTimer.start(timeoutMs);
+}
+
+void AddressLookup::onAnswer()
+{
+    limitTimer.stop();
+    QNetworkReply *done = reply;
+    reply = nullptr;
+    done->deleteLater();
+    if (done->error() != QNetworkReply::NoError) {
+        giveUp(done->errorString());
+        return;
+    }
+    const QString answer = QString::fromUtf8(done->read(maxAnswerBytes)).trimmed();
+    if (answer.isEmpty() || QHostAddress(answer).isNull()) {
+        giveUp(QStringLiteral("the answer is no address"));
+        return;
+    }
+    address = answer;
+    UPD_INFO("getPublicIP") << ":" << address;
+    emit finished(address);
+}
+
+void AddressLookup::giveUp(const QString &reason)
+{
+    limitTimer.stop();
+    if (reply) {
+        QNetworkReply *dropped = reply;
+        reply = nullptr;
+        dropped->disconnect(this);
+        dropped->abort();
+        dropped->deleteLater();
+    }
+    UPD_WARNING("Updater::getPublicIP()::<lambda(const QString&, int)>")
+        << "failed to get external IP from" << current << ":" << reason;
+    tryNext();
+}

@@ -1,0 +1,77 @@
+#include "updater/manifestfetch.h"
+
+#include "updater/updaterlog.h"
+
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+
+ManifestFetch::ManifestFetch(const Limits &limits_, QObject *parent)
+    : QObject(parent)
+    , limits(limits_)
+    , manager(new QNetworkAccessManager(this))
+{
+    limitTimer.setSingleShot(true);
+    connect(&limitTimer, &QTimer::timeout, this, [this] {
+        fail(QStringLiteral("The update server did not answer within %1 seconds")
+                 .arg(limits.timeoutMs / 1000.0));
+    });
+}
+
+ManifestFetch::~ManifestFetch()
+{
+    if (reply) {
+        reply->disconnect(this);
+        reply->abort();
+    }
+}
+
+void ManifestFetch::start(const QUrl &url_)
+{
+    UPD_INFO("bool Updater::downloadJSON()");
+    url = url_;
+    QNetworkRequest request(url);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::NoLessSafeRedirectPolicy);
+    reply = manager->get(request);
+    connect(reply, &QNetworkReply::readyRead, this, &ManifestFetch::onReadyRead);
+    connect(reply, &QNetworkReply::finished, this, &ManifestFetch::onFinished);
+    limitTimer.start(limits.timeoutMs);
+}
+
+void ManifestFetch::onReadyRead()
+{
+    body += reply->read(limits.maxBytes + 1 - body.size());
+    if (body.size() > limits.maxBytes)
+        fail(QStringLiteral("The manifest is larger than %1 bytes").arg(limits.maxBytes));
+}
+
+void ManifestFetch::onFinished()
+{
+    limitTimer.stop();
+    QNetworkReply *done = reply;
+    reply = nullptr;
+    done->deleteLater();
+    if (done->error() != QNetworkReply::NoError) {
+        emit failed(QStringLiteral("%1. \n\nURL: %2").arg(done->errorString(), url.toString()));
+        return;
+    }
+    body += done->read(limits.maxBytes + 1 - body.size());
+    if (body.size() > limits.maxBytes) {
+        fail(QStringLiteral("The manifest is larger than %1 bytes").arg(limits.maxBytes));
+        return;
+    }
+    emit fetched(body);
+}
+
+void ManifestFetch::fail(const QString &reason)
+{
+    limitTimer.stop();
+    if (reply) {
+        QNetworkReply *dropped = reply;
+        reply = nullptr;
+        dropped->disconnect(this);
+        dropped->abort();
+        dropped->deleteLater();
+    }
+    emit failed(QStringLiteral("%1. \n\nURL: %2").arg(reason, url.toString()));
+}

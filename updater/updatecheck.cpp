@@ -1,0 +1,85 @@
+#include "updater/updatecheck.h"
+
+#include "updater/addresslookup.h"
+#include "updater/updaterlog.h"
+
+namespace {
+const QString parseErrorTitle = QStringLiteral("JSON parse error");
+} // namespace
+
+UpdateCheck::UpdateCheck(AddressLookup *lookup_, const ManifestFetch::Limits &limits,
+                         QObject *parent)
+    : QObject(parent)
+    , lookup(lookup_)
+    , fetch(limits)
+{
+    connect(&fetch, &ManifestFetch::fetched, this, &UpdateCheck::onManifest);
+    connect(&fetch, &ManifestFetch::failed, this, [this](const QString &text) {
+        emit failed(QStringLiteral("JSON download error"), text);
+    });
+}
+
+void UpdateCheck::start(const QUrl &manifestUrl, uint localVersion_)
+{
+    UPD_INFO("Updater::State Updater::makeActualCheck(uint, const QString&)");
+    localVersion = localVersion_;
+    fetch.start(manifestUrl);
+}
+
+void UpdateCheck::onManifest(const QByteArray &body)
+{
+    UPD_INFO("bool Updater::parseJSON()");
+    QString error;
+    if (!readManifest(body, fields, error)) {
+        emit failed(parseErrorTitle, error);
+        return;
+    }
+    if (fields.all || fields.addresses.isEmpty() || !lookup) {
+        decide(fields.all);
+        return;
+    }
+    connect(lookup, &AddressLookup::finished, this, &UpdateCheck::onAddress,
+            Qt::SingleShotConnection);
+    lookup->lookup();
+}
+
+void UpdateCheck::onAddress(const QString &address)
+{
+    // Without an address only an element that is empty or no text matches.
+    decide(fields.addresses.contains(address));
+}
+
+void UpdateCheck::decide(bool enabled)
+{
+    UPD_INFO("makeActualCheck") << "isEnabled:" << (enabled ? "true" : "false");
+    if (!enabled) {
+        finish(UpdaterState::Progress);
+        return;
+    }
+    QString error;
+    if (!readReleases(fields, error)) {
+        emit failed(parseErrorTitle, error);
+        return;
+    }
+    qInfo().noquote() << "lcl. ver:" << localVersion;
+    qInfo().noquote() << "srv. ver:" << fields.latestVersion;
+    if (localVersion >= fields.latestVersion) {
+        finish(UpdaterState::UpdateNot);
+        return;
+    }
+    if (localVersion < fields.oldVersion) {
+        result.kind = UpdateOffer::WebPage;
+        result.url = QUrl(fields.oldPath, QUrl::TolerantMode);
+    } else {
+        result.kind = UpdateOffer::Installer;
+        result.url = QUrl(fields.latestPath, QUrl::TolerantMode);
+        result.sha256 = fields.latestSha256.trimmed();
+    }
+    finish(UpdaterState::UpdateYes);
+}
+
+void UpdateCheck::finish(UpdaterState::State state)
+{
+    UPD_INFO("makeActualCheck") << state;
+    emit finished(state);
+}

@@ -1,0 +1,285 @@
+#include "updater/updateflow.h"
+
+#include "updater/addresslookup.h"
+#include "updater/installerdownload.h"
+#include "updater/updaterconfig.h"
+#include "updater/updaterdialogs.h"
+#include "updater/updaterlog.h"
+#include "updater/updaterplatform.h"
+#include "updater/updateschedule.h"
+#include "updater/windowcontroller.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <utility>
+
+namespace {
+
+const QString installerErrorTitle = QStringLiteral("Installer error");
+
+QString downloadsFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+}
+
+bool ensureDirExists(const QString &path, const QString &what)
+{
+    if (QDir().mkpath(path) && QFileInfo(path).isDir()) {
+        UPD_INFO("ensureDirExists") << "OK:" << what << path;
+        return true;
+    }
+    UPD_WARNING("bool DownloadHelper::ensureDirExists(const QString&, const QString&)")
+        << what << path;
+    return false;
+}
+
+} // namespace
+
+UpdateFlow::UpdateFlow(QObject *parent)
+    : QObject(parent)
+    , updateSchedule(new UpdateSchedule(this))
+    , lookup(new AddressLookup(this))
+    , controller(new WindowController(updateSchedule, this))
+    , installer(new InstallerDownload(this))
+{
+    connect(controller, &WindowController::updateClicked, this, &UpdateFlow::onUpdateClicked);
+    connect(controller, &WindowController::cancelClicked, this, &UpdateFlow::onCancelClicked);
+    connect(controller, &WindowController::hidden, this, &UpdateFlow::onWindowHidden);
+    connect(installer, &InstallerDownload::firstProgress, this, [this] {
+        if (!std::exchange(progressDeterminate, true))
+            emit controller->ideterminateProgressBar(false);
+    });
+    connect(installer, &InstallerDownload::progressChanged, controller,
+            &WindowController::downloadProgressChanged);
+    connect(installer, &InstallerDownload::failed, this,
+            [this](const QString &title, const QString &text) { reportFailure(title, text); });
+    connect(installer, &InstallerDownload::finished, this, &UpdateFlow::onDownloaded);
+}
+
+UpdateFlow::~UpdateFlow()
+{
+    dropCheck();
+    releaseGui();
+}
+
+void UpdateFlow::startupCheck(uint localVersion, const QString &)
+{
+    if (updateSchedule->skipRunning()) {
+        qInfo().noquote() << "> Don't check for update for 2 weeks";
+        closeWindow(true);
+        return;
+    }
+    silent = true;
+    if (updateSchedule->checkedToday()) {
+        qInfo().noquote() << "> Already checked today, do nothing";
+        closeWindow(true);
+        return;
+    }
+    // Recorded first, so that a failed check still counts as today's.
+    updateSchedule->recordCheckToday();
+    runCheck(localVersion, CheckKind::Startup);
+}
+
+void UpdateFlow::silentCheck(uint localVersion, const QString &tag)
+{
+    UPD_INFO("virtual void Updater::silentCheck(uint, const QString&)") << tag << localVersion;
+    silent = true;
+    runCheck(localVersion, CheckKind::Silent);
+}
+
+void UpdateFlow::manualCheck(uint localVersion, const QString &tag)
+{
+    UPD_INFO("virtual void Updater::manualCheck(uint, const QString&)") << tag << localVersion;
+    silent = false;
+    dropCheck();
+    controller->show(UpdaterState::Progress);
+    QCoreApplication::processEvents();
+    runCheck(localVersion, CheckKind::Manual);
+}
+
+void UpdateFlow::runCheck(uint localVersion, CheckKind kind)
+{
+    // A newer check replaces one still running.
+    dropCheck();
+    check = new UpdateCheck(lookup, timing.manifest, this);
+    connect(check, &UpdateCheck::finished, this,
+            [this, kind](UpdaterState::State result) { onCheckFinished(result, kind); });
+    connect(check, &UpdateCheck::failed, this, &UpdateFlow::onCheckFailed);
+    const QUrl url = UpdaterConfig::manifestUrl();
+    const int delay = kind == CheckKind::Manual ? timing.manualCheckDelayMs : 0;
+    QTimer::singleShot(delay, Qt::PreciseTimer, check,
+                       [this, url, localVersion] { check->start(url, localVersion); });
+}
+
+void UpdateFlow::dropCheck()
+{
+    if (!check)
+        return;
+    check->disconnect(this);
+    check->deleteLater();
+    check = nullptr;
+}
+
+void UpdateFlow::onCheckFinished(UpdaterState::State result, CheckKind kind)
+{
+    if (result == UpdaterState::UpdateYes)
+        offer = check->offer();
+    dropCheck();
+    if (result == UpdaterState::UpdateYes && kind != CheckKind::Manual)
+        controller->show(UpdaterState::UpdateYes);
+    else if (kind == CheckKind::Manual && result != UpdaterState::Progress)
+        controller->setUpdateState(result);
+    emit checkFinished(result);
+}
+
+void UpdateFlow::onCheckFailed(const QString &title, const QString &text)
+{
+    dropCheck();
+    reportFailure(title, text);
+    closeWindow(false);
+    emit checkFinished(UpdaterState::Progress);
+}
+
+void UpdateFlow::onUpdateClicked()
+{
+    UPD_INFO("void Updater::userUpdateClicked()")
+        << int(offer.kind) << "what:" << offer.url.toString();
+    if (offer.kind == UpdateOffer::WebPage) {
+        QDesktopServices::openUrl(offer.url);
+        closeWindow(false);
+        return;
+    }
+    downloadInstaller();
+}
+
+void UpdateFlow::onCancelClicked()
+{
+    UPD_INFO("void Updater::userUpdateCancel()");
+    if (!installer->isRunning()) {
+        closeWindow(false);
+        return;
+    }
+    installer->cancel();
+    UpdaterDialogs::showCancelled(timing.cancelMessageMs);
+    closeWindow(true);
+}
+
+void UpdateFlow::onWindowHidden()
+{
+    // A check whose window the user closed is not wanted any more.
+    dropCheck();
+    if (notifyDoneOnHide)
+        emit updateDone();
+}
+
+void UpdateFlow::downloadInstaller()
+{
+    UPD_INFO("downloadFile");
+    if (!InstallerDownload::isFetchable(offer.url)) {
+        reportFailure(QStringLiteral("Download failed"),
+                      QStringLiteral("The installer address %1 is not an http or https address")
+                          .arg(offer.url.toString()));
+        return;
+    }
+    const QString folder = downloadsFolder();
+    if (!ensureDirExists(folder, QStringLiteral("output dir"))) {
+        reportFailure(QStringLiteral("Output dir error"),
+                      QStringLiteral("Cannot create output directory: %1").arg(folder));
+        return;
+    }
+    const QString name = InstallerDownload::safeFileName(offer.url);
+    if (name.isEmpty()) {
+        reportFailure(QStringLiteral("File error"),
+                      QStringLiteral("The installer address %1 names no file to save")
+                          .arg(offer.url.toString()));
+        return;
+    }
+    const QString path = QFileInfo(QStringLiteral("%1/%2").arg(folder, name)).absoluteFilePath();
+    if (QFileInfo::exists(path)) {
+        switch (UpdaterDialogs::askExistingInstaller(path)) {
+        case UpdaterDialogs::ExistingInstaller::Cancel:
+            closeWindow(false);
+            emit updateDone();
+            return;
+        case UpdaterDialogs::ExistingInstaller::Run:
+            runExistingInstaller(path);
+            return;
+        case UpdaterDialogs::ExistingInstaller::DownloadAgain:
+            QFile::remove(path);
+            break;
+        }
+    }
+    QString error;
+    if (!installer->start(offer.url, path, offer.sha256, error)) {
+        reportFailure(QStringLiteral("File error"), error);
+        return;
+    }
+    controller->setUpdateState(UpdaterState::Progress);
+}
+
+void UpdateFlow::runExistingInstaller(const QString &path)
+{
+    if (!InstallerDownload::matchesChecksum(path, offer.sha256)) {
+        reportFailure(installerErrorTitle,
+                      QStringLiteral("The installer %1 does not match its published SHA-256 "
+                                     "checksum")
+                          .arg(path),
+                      Report::Always);
+        return;
+    }
+    QString error;
+    if (!UpdaterPlatform::startInstaller(path, error)) {
+        reportFailure(installerErrorTitle, error, Report::Always);
+        return;
+    }
+    closeWindow(false);
+    emit updateDone();
+}
+
+void UpdateFlow::onDownloaded(const QString &path)
+{
+    closeWindow(false);
+    const QString folder = downloadsFolder();
+    if (!UpdaterDialogs::askStartDownloaded(folder, QCoreApplication::applicationName())) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+        return;
+    }
+    QString error;
+    if (!UpdaterPlatform::startInstaller(path, error)) {
+        reportFailure(installerErrorTitle, error, Report::Always);
+        return;
+    }
+    emit installerStarted();
+    QCoreApplication::quit();
+}
+
+void UpdateFlow::closeWindow(bool notify)
+{
+    notifyDoneOnHide = notify;
+    controller->close();
+}
+
+void UpdateFlow::reportFailure(const QString &title, const QString &text, Report report)
+{
+    const QString simplified = text.simplified();
+    closeWindow(false);
+    UPD_ERROR("void showCriticalMessage(Updater*, const QString&, const QString&)")
+        << title << ":" << simplified;
+    if (dialogOpen || (silent && report == Report::UnlessSilent))
+        return;
+    dialogOpen = true;
+    UpdaterDialogs::showCritical(title, simplified);
+    emit updateError();
+    dialogOpen = false;
+}
+
+void UpdateFlow::releaseGui()
+{
+    controller->release();
+}

@@ -1,0 +1,83 @@
+#include "updater/updaterdialogs.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+namespace UpdaterDialogs {
+
+namespace {
+
+const char advice[] =
+    "We are attempting to download and process the update but something is blocking this on "
+    "your machine.\n\nPlease close this window and check for any antivirus/malware programs that "
+    "might be running and temporarily disable them. Then try running the update again.";
+
+QString padded(const QString &caption)
+{
+    return QStringLiteral("%2%1%2").arg(caption, QStringLiteral("     "));
+}
+
+} // namespace
+
+void showCritical(const QString &title, const QString &text)
+{
+    QMessageBox box;
+    box.setIcon(QMessageBox::Critical);
+    box.setWindowTitle(QStringLiteral("UPD. ERROR: ") + title);
+    box.setText(QLatin1String(advice));
+    box.setDetailedText(title + QStringLiteral(":\n\n") + text);
+    box.setStandardButtons(QMessageBox::Close);
+    box.setDefaultButton(QMessageBox::Close);
+    box.exec();
+}
+
+ExistingInstaller askExistingInstaller(const QString &path)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Installer already downloaded"),
+                    QStringLiteral("The installer file already exists:\n%1\n\nDo you want to run "
+                                   "the existing installer, or download it again?")
+                        .arg(path));
+    box.addButton(padded(QStringLiteral("Cancel")), QMessageBox::RejectRole);
+    box.addButton(padded(QStringLiteral("Run Installer")), QMessageBox::AcceptRole);
+    QPushButton *again =
+        box.addButton(padded(QStringLiteral("Download Again")), QMessageBox::ApplyRole);
+    box.setDefaultButton(again);
+    box.exec();
+    switch (box.buttonRole(box.clickedButton())) {
+    case QMessageBox::ApplyRole:
+        return ExistingInstaller::DownloadAgain;
+    case QMessageBox::AcceptRole:
+        return ExistingInstaller::Run;
+    default:
+        return ExistingInstaller::Cancel;
+    }
+}
+
+bool askStartDownloaded(const QString &folder, const QString &appName)
+{
+    QMessageBox box(
+        QMessageBox::Information, QStringLiteral("The update has been downloaded"),
+        QStringLiteral("The update has been downloaded to your Downloads folder:\n%1\n\n"
+                       "The %2 will now close and the installer will guide you through "
+                       "the update process")
+            .arg(folder, appName));
+    QPushButton *next = box.addButton(QStringLiteral("Next"), QMessageBox::AcceptRole);
+    box.addButton(padded(QStringLiteral("Launch Installer Myself")), QMessageBox::RejectRole);
+    box.setDefaultButton(next);
+    box.exec();
+    return box.clickedButton() == next;
+}
+
+void showCancelled(int closeAfterMs)
+{
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Download cancelled"),
+                    QStringLiteral("The download was cancelled by the user."), QMessageBox::Close);
+    QTimer::singleShot(closeAfterMs, &box, [&box] {
+        if (box.isVisible())
+            box.done(QMessageBox::Close);
+    });
+    box.exec();
+}
+
+} // namespace UpdaterDialogs

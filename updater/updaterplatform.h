@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// What the updater does differently on each platform.
+namespace UpdaterPlatform {
+
+// The manifest's file name on the maker's server; each platform has its own list of
+// installers.
+QString manifestFileName();
+
+// Hands a downloaded installer to the system: a package the desktop installs is opened
+// with the desktop services, anything else is made executable and started on its own.
+// False with the reason in error when that could not be done.
+bool startInstaller(const QString &path, QString &error);
+
+} // namespace UpdaterPlatform
