@@ -8,7 +8,7 @@ Rectangle {
     required property WindowController controller
 
     color: "#e8e6e7"
-    implicitHeight: column.implicitHeight + column.anchors.topMargin
+    implicitHeight: column.Layout.minimumHeight + column.anchors.topMargin
                     + column.anchors.bottomMargin
 
     ColumnLayout {
