@@ -10,6 +10,17 @@
 namespace {
 
 constexpr qsizetype htmlShownBytes = 512;
+
+// What the user reads, kept together.
+const QString networkErrorTitle = QStringLiteral("Network error");
+const QString downloadFailedTitle = QStringLiteral("Download failed");
+const QString serverErrorTitle = QStringLiteral("Server error");
+const QString htmlTitle = QStringLiteral("Server returned HTML instead of file");
+const QString cannotWriteText = QStringLiteral("Cannot open file %1 for writing: %2");
+const QString statusText = QStringLiteral("HTTP status: %1\n%2");
+const QString noStatusText = QStringLiteral("No HTTP status");
+const QString checksumText =
+    QStringLiteral("The downloaded installer %1 does not match its published SHA-256 checksum");
 constexpr int httpOk = 200;
 
 bool isUserCancel(const QString &error)
@@ -70,7 +81,7 @@ bool InstallerDownload::start(const QUrl &url, const QString &path, const QStrin
 {
     file.setFileName(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        error = QStringLiteral("Cannot open file %1 for writing: %2").arg(path, file.errorString());
+        error = cannotWriteText.arg(path, file.errorString());
         return false;
     }
     sha256 = sha256_;
@@ -119,7 +130,7 @@ void InstallerDownload::onError()
                                            << ":" << error;
         return;
     }
-    emit failed(QStringLiteral("Network error"), error);
+    emit failed(networkErrorTitle, error);
 }
 
 void InstallerDownload::onFinished()
@@ -139,36 +150,31 @@ void InstallerDownload::onFinished()
             UPD_INFO("ReturnExceptUserCancel") << "Download failed"
                                                << ":" << error;
         else
-            emit failed(QStringLiteral("Download failed"), error);
+            emit failed(downloadFailedTitle, error);
         return;
     }
 
     const QVariant status = done->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (!status.isValid() || status.toInt() != httpOk) {
         QFile::remove(path);
-        emit failed(QStringLiteral("Server error"),
-                    QStringLiteral("HTTP status: %1\n%2")
-                        .arg(status.isValid() ? QString::number(status.toInt())
-                                              : QStringLiteral("No HTTP status"),
-                             done->errorString()));
+        emit failed(
+            serverErrorTitle,
+            statusText.arg(status.isValid() ? QString::number(status.toInt()) : noStatusText,
+                           done->errorString()));
         return;
     }
 
     const QString type = done->header(QNetworkRequest::ContentTypeHeader).toString();
     if (type.startsWith(QLatin1String("text/html"))) {
         QFile::remove(path);
-        emit failed(QStringLiteral("Server returned HTML instead of file"),
-                    QString::fromUtf8(done->readAll().left(htmlShownBytes)));
+        emit failed(htmlTitle, QString::fromUtf8(done->readAll().left(htmlShownBytes)));
         return;
     }
 
     // A checksum in the manifest must match before the installer may run.
     if (!matchesChecksum(path, sha256)) {
         QFile::remove(path);
-        emit failed(QStringLiteral("Download failed"),
-                    QStringLiteral("The downloaded installer %1 does not match its published "
-                                   "SHA-256 checksum")
-                        .arg(QFileInfo(path).fileName()));
+        emit failed(downloadFailedTitle, checksumText.arg(QFileInfo(path).fileName()));
         return;
     }
     UPD_INFO("operator()") << "Download finished!";

@@ -5,16 +5,21 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 
+namespace {
+// What the user reads, kept together.
+const QString failureText = QStringLiteral("%1. \n\nURL: %2");
+const QString timeoutText = QStringLiteral("The update server did not answer within %1 seconds");
+const QString tooLargeText = QStringLiteral("The manifest is larger than %1 bytes");
+} // namespace
+
 ManifestFetch::ManifestFetch(const Limits &limits_, QObject *parent)
     : QObject(parent)
     , limits(limits_)
     , manager(new QNetworkAccessManager(this))
 {
     limitTimer.setSingleShot(true);
-    connect(&limitTimer, &QTimer::timeout, this, [this] {
-        fail(QStringLiteral("The update server did not answer within %1 seconds")
-                 .arg(limits.timeoutMs / 1000.0));
-    });
+    connect(&limitTimer, &QTimer::timeout, this,
+            [this] { fail(timeoutText.arg(limits.timeoutMs / 1000.0)); });
 }
 
 ManifestFetch::~ManifestFetch()
@@ -42,7 +47,7 @@ void ManifestFetch::onReadyRead()
 {
     body += reply->read(limits.maxBytes + 1 - body.size());
     if (body.size() > limits.maxBytes)
-        fail(QStringLiteral("The manifest is larger than %1 bytes").arg(limits.maxBytes));
+        fail(tooLargeText.arg(limits.maxBytes));
 }
 
 void ManifestFetch::onFinished()
@@ -52,12 +57,12 @@ void ManifestFetch::onFinished()
     reply = nullptr;
     done->deleteLater();
     if (done->error() != QNetworkReply::NoError) {
-        emit failed(QStringLiteral("%1. \n\nURL: %2").arg(done->errorString(), url.toString()));
+        emit failed(failureText.arg(done->errorString(), url.toString()));
         return;
     }
     body += done->read(limits.maxBytes + 1 - body.size());
     if (body.size() > limits.maxBytes) {
-        fail(QStringLiteral("The manifest is larger than %1 bytes").arg(limits.maxBytes));
+        fail(tooLargeText.arg(limits.maxBytes));
         return;
     }
     emit fetched(body);
@@ -73,5 +78,5 @@ void ManifestFetch::fail(const QString &reason)
         dropped->abort();
         dropped->deleteLater();
     }
-    emit failed(QStringLiteral("%1. \n\nURL: %2").arg(reason, url.toString()));
+    emit failed(failureText.arg(reason, url.toString()));
 }

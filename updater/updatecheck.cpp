@@ -3,8 +3,11 @@
 #include "updater/addresslookup.h"
 #include "updater/updaterlog.h"
 
+#include <QMetaEnum>
+
 namespace {
 const QString parseErrorTitle = QStringLiteral("JSON parse error");
+const QString downloadErrorTitle = QStringLiteral("JSON download error");
 } // namespace
 
 UpdateCheck::UpdateCheck(AddressLookup *lookup_, const ManifestFetch::Limits &limits,
@@ -14,9 +17,8 @@ UpdateCheck::UpdateCheck(AddressLookup *lookup_, const ManifestFetch::Limits &li
     , fetch(limits)
 {
     connect(&fetch, &ManifestFetch::fetched, this, &UpdateCheck::onManifest);
-    connect(&fetch, &ManifestFetch::failed, this, [this](const QString &text) {
-        emit failed(QStringLiteral("JSON download error"), text);
-    });
+    connect(&fetch, &ManifestFetch::failed, this,
+            [this](const QString &text) { emit failed(downloadErrorTitle, text); });
 }
 
 void UpdateCheck::start(const QUrl &manifestUrl, uint localVersion_)
@@ -80,6 +82,9 @@ void UpdateCheck::decide(bool enabled)
 
 void UpdateCheck::finish(UpdaterState::State state)
 {
-    UPD_INFO("makeActualCheck") << state;
+    // Named as the log has always named the states.
+    UPD_INFO("makeActualCheck")
+        << QStringLiteral("Updater::%1")
+               .arg(QLatin1String(QMetaEnum::fromType<UpdaterState::State>().valueToKey(state)));
     emit finished(state);
 }

@@ -21,7 +21,17 @@
 
 namespace {
 
+// What the user reads, kept together.
 const QString installerErrorTitle = QStringLiteral("Installer error");
+const QString downloadFailedTitle = QStringLiteral("Download failed");
+const QString outputDirErrorTitle = QStringLiteral("Output dir error");
+const QString fileErrorTitle = QStringLiteral("File error");
+const QString notHttpText =
+    QStringLiteral("The installer address %1 is not an http or https address");
+const QString noDirText = QStringLiteral("Cannot create output directory: %1");
+const QString noFileNameText = QStringLiteral("The installer address %1 names no file to save");
+const QString checksumText =
+    QStringLiteral("The installer %1 does not match its published SHA-256 checksum");
 
 QString downloadsFolder()
 {
@@ -182,22 +192,17 @@ void UpdateFlow::downloadInstaller()
 {
     UPD_INFO("downloadFile");
     if (!InstallerDownload::isFetchable(offer.url)) {
-        reportFailure(QStringLiteral("Download failed"),
-                      QStringLiteral("The installer address %1 is not an http or https address")
-                          .arg(offer.url.toString()));
+        reportFailure(downloadFailedTitle, notHttpText.arg(offer.url.toString()));
         return;
     }
     const QString folder = downloadsFolder();
     if (!ensureDirExists(folder, QStringLiteral("output dir"))) {
-        reportFailure(QStringLiteral("Output dir error"),
-                      QStringLiteral("Cannot create output directory: %1").arg(folder));
+        reportFailure(outputDirErrorTitle, noDirText.arg(folder));
         return;
     }
     const QString name = InstallerDownload::safeFileName(offer.url);
     if (name.isEmpty()) {
-        reportFailure(QStringLiteral("File error"),
-                      QStringLiteral("The installer address %1 names no file to save")
-                          .arg(offer.url.toString()));
+        reportFailure(fileErrorTitle, noFileNameText.arg(offer.url.toString()));
         return;
     }
     const QString path = QFileInfo(QStringLiteral("%1/%2").arg(folder, name)).absoluteFilePath();
@@ -217,7 +222,7 @@ void UpdateFlow::downloadInstaller()
     }
     QString error;
     if (!installer->start(offer.url, path, offer.sha256, error)) {
-        reportFailure(QStringLiteral("File error"), error);
+        reportFailure(fileErrorTitle, error);
         return;
     }
     controller->setUpdateState(UpdaterState::Progress);
@@ -226,11 +231,7 @@ void UpdateFlow::downloadInstaller()
 void UpdateFlow::runExistingInstaller(const QString &path)
 {
     if (!InstallerDownload::matchesChecksum(path, offer.sha256)) {
-        reportFailure(installerErrorTitle,
-                      QStringLiteral("The installer %1 does not match its published SHA-256 "
-                                     "checksum")
-                          .arg(path),
-                      Report::Always);
+        reportFailure(installerErrorTitle, checksumText.arg(path), Report::Always);
         return;
     }
     QString error;
