@@ -542,7 +542,7 @@ void TestUpdater::offerInstaller(const QByteArray &address, const QByteArray &ex
                            address.contains(':') ? address : server->url(address), 0, extra));
     QSignalSpy finished(flow.get(), &UpdateFlow::checkFinished);
     flow->manualCheck(2023, QStringLiteral("2.0.023"));
-    QVERIFY(finished.wait());
+    QVERIFY(finished.wait(20000));
     QCOMPARE(flow->window()->updateState(), UpdaterState::UpdateYes);
     QVERIFY(flow->window()->isVisible());
 }
@@ -641,7 +641,7 @@ void TestUpdater::handOff()
     QSignalSpy errors(flow.get(), &UpdateFlow::updateError);
     QSignalSpy running(flow.get(), &UpdateFlow::installerStarted);
     flow->window()->userUpdateClicked();
-    QTRY_COMPARE(running.size() + errors.size(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(running.size() + errors.size(), 1, 20000);
     const QString path = downloads() + QLatin1Char('/') + QString::fromLatin1(name);
     QCOMPARE(running.size(), started ? 1 : 0);
     QCOMPARE(urls.opened, opened ? QList<QUrl>{QUrl::fromLocalFile(path)} : QList<QUrl>());
