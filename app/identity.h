@@ -9,4 +9,6 @@ inline constexpr char organization[] = "Quorvel";
 inline constexpr char version[] = CLIPMOOR_VERSION_TEXT;
 inline constexpr char buildDate[] = "25.0826";
 inline constexpr unsigned versionNumber = CLIPMOOR_VERSION_NUMBER;
+// The desktop's name for the program: its menu entry, icon and software-centre listing.
+inline constexpr char applicationId[] = "com.quorvel.Clipmoor";
 } // namespace Identity

@@ -3,6 +3,7 @@
 #include "app/platform.h"
 #include "app/setup.h"
 #include "plugins/pluginmanagerhelper.h"
+#include "translations/translations.h"
 #include "ui/navigation.h"
 
 #include <QApplication>
@@ -22,6 +23,9 @@ int qMain(int argc, char **argv)
     QApplication::setOrganizationName(QLatin1String(Identity::organization));
     QApplication::setApplicationVersion(QLatin1String(Identity::version));
     QApplication app(argc, argv);
+    // The desktop matches the window to the menu entry and icon by this name.
+    QGuiApplication::setDesktopFileName(QLatin1String(Identity::applicationId));
+    Translations::install();
 
     if (loggingPlugin().get()) {
         loggingPlugin().get()->configure(
@@ -37,10 +41,12 @@ int qMain(int argc, char **argv)
 
     auto window = std::make_unique<Navigation>();
     window->parser = new QCommandLineParser;
-    const QCommandLineOption updateAs(QStringLiteral("update-as"),
-                                      QStringLiteral("update this app as some version"),
-                                      QStringLiteral("version"), QString());
-    const QCommandLineOption uid(QStringLiteral("uid"), QStringLiteral("show UID"));
+    const QCommandLineOption updateAs(
+        QStringLiteral("update-as"),
+        QCoreApplication::translate("main", "update this app as some version"),
+        QStringLiteral("version"), QString());
+    const QCommandLineOption uid(QStringLiteral("uid"),
+                                 QCoreApplication::translate("main", "show UID"));
     window->parser->addHelpOption();
     window->parser->addVersionOption();
     window->parser->addOption(updateAs);

@@ -229,8 +229,11 @@ void Clipmoor::requestVideo(uint formatCode)
     connect(run->process, &QProcess::readyReadStandardOutput, this, [this, run] {
         const QByteArray data = run->process->readAllStandardOutput();
         run->takeDownloadOutput(data);
-        if (const std::optional<int> value = parseProgress(QString::fromUtf8(data)))
+        const QString chunk = QString::fromUtf8(data);
+        if (const std::optional<int> value = parseProgress(chunk))
             emit percent(*value);
+        if (const std::optional<ProgressDetails> details = parseProgressDetails(chunk))
+            emit progressDetails(*details);
     });
 
     // Whatever still runs (a format listing, an earlier download) makes way first.

@@ -5,6 +5,7 @@
 #include <QProcess>
 
 struct SessionData;
+#include "engine/progressdetails.h"
 #include "engine/toolrun.h"
 
 // The download engine: runs the downloader tool for metadata, the format list, the
@@ -52,6 +53,7 @@ signals:
     void haveFormats();
     void haveVideo();
     void percent(int);
+    void progressDetails(const ProgressDetails &details);
     void somethingWrong(Clipmoor::errorType);
     void resultUpdateBinary(QProcess::ExitStatus);
 

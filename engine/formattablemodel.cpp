@@ -44,13 +44,13 @@ QVariant FormatTableModel::headerData(int section, Qt::Orientation orientation, 
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
     case 0:
-        return QStringLiteral("Type");
+        return tr("Type");
     case 1:
         return QStringLiteral("ID.");
     case 2:
-        return QStringLiteral("Resolution");
+        return tr("Resolution");
     case 3:
-        return QStringLiteral("Size");
+        return tr("Size");
     case 4:
         return QString();
     default:
@@ -78,6 +78,14 @@ QVariant FormatTableModel::data(const QModelIndex &index, int role) const
             return mediaIcon.pixmap(QSize(48, 23), QIcon::Normal, QIcon::Off);
         if (column == 4)
             return downloadIcon.pixmap(QSize(22, 22), QIcon::Normal, QIcon::Off);
+        return {};
+    case Qt::ToolTipRole:
+    case Qt::AccessibleTextRole:
+        // The icon-only cells say in words what they are.
+        if (column == 0)
+            return tr("Video with audio, %1").arg(record->resolution);
+        if (column == 4)
+            return tr("Download %1").arg(record->resolution);
         return {};
     case Qt::DisplayRole:
         if (column == 1)

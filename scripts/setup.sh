@@ -8,11 +8,15 @@ packages=(
   cmake g++ make ninja-build pkg-config clang-format libarchive-dev
   # Qt 6 (Core, Gui, Widgets, Network, Test; Qml, Quick) and the tools
   qt6-base-dev qt6-base-dev-tools qt6-declarative-dev qt6-declarative-dev-tools libgl-dev
+  # translations: lupdate/lrelease for the build, Qt's own catalogues at run time
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   # run time: platform plug-ins (xcb, offscreen) and the QML modules
   qt6-qpa-plugins qml6-module-qtqml qml6-module-qtqml-workerscript
   qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtquick-templates
   qml6-module-qtquick-controls qml6-module-qtquick-layouts
   fonts-dejavu-core fontconfig
+  # desktop notifications in tests (a private session bus); install checks
+  dbus dbus-daemon appstream desktop-file-utils
   # the shipped tools
   yt-dlp ffmpeg python3
 )

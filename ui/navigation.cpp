@@ -6,6 +6,8 @@
 #include "app/setup.h"
 #include "engine/formattablemodel.h"
 #include "plugins/pluginmanagerhelper.h"
+#include "ui/addressintake.h"
+#include "ui/desktopnotifier.h"
 #include "ui/elidedtitle.h"
 #include "ui_navigation.h"
 
@@ -40,7 +42,8 @@ constexpr int windowWidth = 624;
 constexpr int smallBackButton = 33;
 constexpr int toolUpdateDelayMs = 333;
 
-const char description[] = "A simple downloader for single YouTube videos.";
+const char description[] =
+    QT_TRANSLATE_NOOP("Navigation", "A simple downloader for single YouTube videos.");
 
 } // namespace
 
@@ -89,6 +92,9 @@ Navigation::Navigation(QWidget *parent)
     ui->horizontalLayout_7->setStretchFactor(ui->labelTitle, 1);
     ui->horizontalLayout_10->setStretchFactor(ui->label_TitleDownload, 1);
     doneFont = ui->label_DL_OK->font();
+    addressIntake = new AddressIntake(this, ui->editURL);
+    notifier = new DesktopNotifier(this);
+    ui->tableView->installEventFilter(this);
     // The form cannot carry the in-between weights for this Qt's form compiler.
     QFont startOver = ui->btnStartOver->font();
     startOver.setWeight(QFont::DemiBold);
@@ -112,6 +118,7 @@ Navigation::Navigation(QWidget *parent)
     connect(engine, &Clipmoor::haveMetadata, this, &Navigation::whenMetadataReceived);
     connect(engine, &Clipmoor::haveVideo, this, &Navigation::whenVideoReceived);
     connect(engine, &Clipmoor::percent, this, &Navigation::whenProgress);
+    connect(engine, &Clipmoor::progressDetails, this, &Navigation::whenProgressDetails);
     connect(ui->btn_Back_from_Process, &QPushButton::clicked, this,
             [this] { showPage(returnPage); });
     connect(ui->btn_Back_from_Formats, &QPushButton::clicked, this, [this, engine] {
@@ -120,8 +127,8 @@ Navigation::Navigation(QWidget *parent)
     });
     connect(ui->btn_Back_Last, &QPushButton::clicked, this, [this] { showPage(ui->page_Formats); });
     connect(ui->btnStartOver, &QPushButton::clicked, this, [this] { showPage(returnPage); });
-    connect(ui->btnOpenFolder, &QPushButton::clicked, this,
-            [] { QDesktopServices::openUrl(QUrl::fromLocalFile(outputDir())); });
+    connect(ui->btnOpenFolder, &QPushButton::clicked, this, &Navigation::openOutputFolder);
+    connect(notifier, &DesktopNotifier::openFolderRequested, this, &Navigation::openOutputFolder);
 
     if (ui->stackedWidget->currentWidget() != ui->pageEmpty) {
         returnPage = ui->pageEmpty;
@@ -143,6 +150,13 @@ Navigation::~Navigation()
 void Navigation::showPage(QWidget *page)
 {
     ui->stackedWidget->setCurrentWidget(page);
+    if (page == ui->page_URL)
+        addressIntake->offerClipboard();
+}
+
+void Navigation::openOutputFolder()
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(outputDir()));
 }
 
 void Navigation::showMainWindow()
@@ -182,15 +196,15 @@ void Navigation::whenCallProcess()
 {
     if (!Clipmoor::instance().setUrl(ui->editURL->text())) {
         QMessageBox::warning(
-            this, QStringLiteral("WARNING"),
-            QStringLiteral("WARNING: You must provide at least some valid YouTube URL to proceed"));
+            this, tr("WARNING"),
+            tr("WARNING: You must provide at least some valid YouTube URL to proceed"));
         return;
     }
     QAbstractItemModel *previous = ui->tableView->model();
     ui->tableView->setModel(nullptr);
     delete previous;
     ui->labelTime->setText(QStringLiteral("00:00:00"));
-    formatsTitle->setText(QStringLiteral("Title"));
+    formatsTitle->setText(tr("Title"));
     ui->progressBar->show();
     showPage(ui->page_Formats);
     ui->btn_Back_from_Formats->setFocus(Qt::OtherFocusReason);
@@ -209,7 +223,7 @@ void Navigation::whenMetadataReceived()
     else if (duration.minute() > 0)
         text = duration.toString(QStringLiteral("| m:ss"));
     else
-        text = QStringLiteral("| %1 sec.").arg(duration.second());
+        text = tr("| %1 sec.").arg(duration.second());
     ui->labelTime->setText(text);
 }
 
@@ -282,6 +296,8 @@ void Navigation::chooseFormat(const QModelIndex &index)
     ui->progressBarDL->setRange(0, 0);
     ui->progressBarDL->setValue(0);
     ui->progressBarDL->show();
+    ui->label_DL_Details->clear();
+    ui->label_DL_Details->show();
 
     const uint code = index.sibling(index.row(), 1).data().toUInt();
     qDebug().noquote() << QStringLiteral("Requesting video with FormatID: %1").arg(code);
@@ -300,11 +316,18 @@ void Navigation::whenProgress(int value)
     ui->progressBarDL->setValue(value);
 }
 
+void Navigation::whenProgressDetails(const ProgressDetails &details)
+{
+    ui->label_DL_Details->setText(describeProgress(details));
+}
+
 void Navigation::whenVideoReceived()
 {
     qDebug().noquote() << "-->" << CLM_TAG;
+    notifier->downloadFinished(sharedData->video.title);
     ui->btnCancel->hide();
     ui->progressBarDL->hide();
+    ui->label_DL_Details->hide();
     ui->label_TitleDownload->hide();
     ui->label_DL->hide();
     ui->label_DL_OK->show();
@@ -318,8 +341,8 @@ void Navigation::showError(const QString &message, Clipmoor::errorType code)
     QMessageBox box;
     box.setIcon(QMessageBox::Critical);
     box.setTextFormat(Qt::RichText);
-    box.setWindowTitle(QStringLiteral("ERROR"));
-    box.setText(QStringLiteral("<h3>ERROR:</h3>%1<hr><i>Code: #0x%2</i>")
+    box.setWindowTitle(tr("ERROR"));
+    box.setText(tr("<h3>ERROR:</h3>%1<hr><i>Code: #0x%2</i>")
                     .arg(message, QString::number(uint(code), 16)));
     box.exec();
 }
@@ -335,45 +358,48 @@ QString Navigation::withToolError(const QString &message) const
 void Navigation::whenSomethingWrong(Clipmoor::errorType code)
 {
     ui->progressBar->hide();
+    // A download's end is told outside the window before any dialog waits for the user.
+    if (code == Clipmoor::VideoCrashed || code == Clipmoor::VideoFailed)
+        notifier->downloadFailed(sharedData->video.title);
     switch (code) {
     case Clipmoor::MetadataTooFewLines:
     case Clipmoor::MetadataBadDuration:
-        showError(withToolError(QStringLiteral("Cannot request metadata")), code);
+        showError(withToolError(tr("Cannot request metadata")), code);
         break;
     case Clipmoor::MetadataStopped:
     case Clipmoor::FormatsStopped:
         showPage(ui->page_URL);
         break;
     case Clipmoor::MetadataCrashed:
-        showError(QStringLiteral("crash exit on metadata request"), code);
+        showError(tr("crash exit on metadata request"), code);
         break;
     case Clipmoor::FormatsCrashed:
-        showError(QStringLiteral("crash exit on formats request"), code);
+        showError(tr("crash exit on formats request"), code);
         break;
     case Clipmoor::VideoStopped:
         showPage(ui->page_Formats);
         break;
     case Clipmoor::VideoCrashed:
         // Nothing on the download page works after a crash: back to the formats.
-        showError(QStringLiteral("crash exit at downloading process"), code);
+        showError(tr("crash exit at downloading process"), code);
         showPage(ui->page_Formats);
         break;
     case Clipmoor::FormatCount:
-        showError(QStringLiteral("format count error"), code);
+        showError(tr("format count error"), code);
         break;
     case Clipmoor::ToolNotStarted:
-        showError(QStringLiteral("the downloader could not be started"), code);
+        showError(tr("the downloader could not be started"), code);
         showPage(ui->page_URL);
         break;
     case Clipmoor::VideoFailed:
-        showError(withToolError(QStringLiteral("download failed")), code);
+        showError(withToolError(tr("download failed")), code);
         showPage(ui->page_Formats);
         break;
     case Clipmoor::FormatsFailed:
-        showError(withToolError(QStringLiteral("formats request failed")), code);
+        showError(withToolError(tr("formats request failed")), code);
         break;
     default:
-        showError(QStringLiteral("indefinite"), code);
+        showError(tr("indefinite"), code);
         break;
     }
 }
@@ -390,11 +416,9 @@ void Navigation::whenToolUpdated(QProcess::ExitStatus status)
     qDebug().noquote() << "-->" << CLM_TAG << status;
     showPage(returnPage);
     if (status == QProcess::CrashExit)
-        QMessageBox::warning(this, QStringLiteral("ERROR"),
-                             QStringLiteral("Unable to update. Please contact support"));
+        QMessageBox::warning(this, tr("ERROR"), tr("Unable to update. Please contact support"));
     else
-        QMessageBox::information(this, QStringLiteral("Success"),
-                                 QStringLiteral("Clipmoor was successfully updated"));
+        QMessageBox::information(this, tr("Success"), tr("Clipmoor was successfully updated"));
 }
 
 void Navigation::activateMenuActions()
@@ -403,19 +427,20 @@ void Navigation::activateMenuActions()
     ui->stackedWidget->installEventFilter(this);
     menu = new QMenu(this);
 
-    menu->addAction(QStringLiteral("Manually Update Software"));
-    QAction *logging = menu->addAction(QStringLiteral("Logging enabled"));
-    logging->setCheckable(true);
-    logging->setChecked(loggingPlugin().get() && loggingPlugin().get()->isEnabled());
+    manualUpdateAction = menu->addAction(tr("Manually Update Software"));
+    loggingAction = menu->addAction(tr("Logging enabled"));
+    loggingAction->setCheckable(true);
+    loggingAction->setChecked(loggingPlugin().get() && loggingPlugin().get()->isEnabled());
     menu->addSeparator();
-    auto *scales = new QMenu(QStringLiteral("Change Scale Size"), menu);
+    auto *scales = new QMenu(tr("Change Scale Size"), menu);
     menu->addMenu(scales);
     menu->addSeparator();
-    menu->addAction(QStringLiteral("Show UUID"));
-    menu->addAction(QStringLiteral("About"));
+    showUidAction = menu->addAction(tr("Show UUID"));
+    aboutAction = menu->addAction(tr("About"));
 
     for (uint value : scaleValues) {
-        QAction *entry = scales->addAction(QStringLiteral("%1%").arg(value));
+        QAction *entry = scales->addAction(tr("%1%").arg(value));
+        entry->setData(value);
         entry->setCheckable(true);
         entry->setChecked(value == scale);
     }
@@ -427,27 +452,27 @@ void Navigation::whenMenuTriggered(QAction *action)
     const QString text = action->text();
     qDebug().noquote() << "-->" << CLM_TAG << text;
 
-    if (text == QLatin1String("About")) {
+    if (action == aboutAction) {
         if (aboutPlugin().get()) {
             const QString identifier =
                 sysInfoPlugin().get() ? sysInfoPlugin().get()->uid() : QString();
-            aboutPlugin().get()->showAbout(identifier, QLatin1String(description));
+            aboutPlugin().get()->showAbout(identifier, tr(description));
         } else {
             QMessageBox::information(
                 nullptr, QLatin1String(Identity::name),
-                QStringLiteral("%1 version: %2")
+                tr("%1 version: %2")
                     .arg(QLatin1String(Identity::name), QLatin1String(Identity::version)));
         }
-    } else if (text == QLatin1String("Show UUID")) {
+    } else if (action == showUidAction) {
         if (sysInfoPlugin().get())
             sysInfoPlugin().get()->showUid();
-    } else if (text == QLatin1String("Logging enabled")) {
+    } else if (action == loggingAction) {
         // Without the plug-in there is no logging to switch on.
         if (loggingPlugin().get())
             loggingPlugin().get()->setEnabled(action->isChecked());
         else
             action->setChecked(false);
-    } else if (text == QLatin1String("Manually Update Software")) {
+    } else if (action == manualUpdateAction) {
         PluginManagerHelper::UpdaterHandle &updater = updaterPlugin();
         if (!updater.get())
             return;
@@ -461,7 +486,7 @@ void Navigation::whenMenuTriggered(QAction *action)
         for (QAction *entry : scales->actions())
             entry->setChecked(false);
         action->setChecked(true);
-        const uint value = QString(text).remove(QLatin1Char('%')).toUInt();
+        const uint value = action->data().toUInt();
         if (value != scale) {
             scale = value;
             sharedData->settings->setValue(QStringLiteral("Scale/Val"), scale);
@@ -472,6 +497,16 @@ void Navigation::whenMenuTriggered(QAction *action)
 
 bool Navigation::eventFilter(QObject *watched, QEvent *event)
 {
+    // Enter on a chosen row downloads it, as a double click does.
+    if (watched == ui->tableView && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        const QModelIndex current = ui->tableView->currentIndex();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && current.isValid() &&
+            ui->tableView->selectionModel()->isRowSelected(current.row(), current.parent())) {
+            chooseFormat(current);
+            return true;
+        }
+    }
     if (watched == ui->stackedWidget && event->type() == QEvent::MouseButtonPress) {
         auto *press = static_cast<QMouseEvent *>(event);
         if (press->button() == Qt::RightButton && menu) {
@@ -539,10 +574,9 @@ void Navigation::closeEvent(QCloseEvent *event)
 {
     Clipmoor &engine = Clipmoor::instance();
     if (engine.isDownloading()) {
-        const QMessageBox::StandardButton answer =
-            QMessageBox::question(this, QLatin1String(Identity::name),
-                                  QStringLiteral("A download is running. Stop it and quit?"),
-                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        const QMessageBox::StandardButton answer = QMessageBox::question(
+            this, QLatin1String(Identity::name), tr("A download is running. Stop it and quit?"),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         if (answer != QMessageBox::Yes) {
             event->ignore();
             return;

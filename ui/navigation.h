@@ -7,6 +7,8 @@
 #include <QProcess>
 
 class ElidedTitle;
+class AddressIntake;
+class DesktopNotifier;
 class QAction;
 class QCommandLineParser;
 class QMenu;
@@ -53,6 +55,7 @@ private:
     void whenMetadataReceived();
     void chooseFormat(const QModelIndex &index);
     void whenProgress(int value);
+    void whenProgressDetails(const ProgressDetails &details);
     void whenVideoReceived();
     void whenToolUpdateRequested();
     void whenToolUpdated(QProcess::ExitStatus status);
@@ -60,11 +63,18 @@ private:
     void showError(const QString &message, Clipmoor::errorType code);
     QString withToolError(const QString &message) const;
     void fitDownloadTexts();
+    void openOutputFolder();
 
     SessionData *sharedData;
     Ui::Navigation *ui;
     QWidget *returnPage = nullptr;
     QPointer<QMenu> menu;
+    QAction *manualUpdateAction = nullptr;
+    QAction *loggingAction = nullptr;
+    QAction *showUidAction = nullptr;
+    QAction *aboutAction = nullptr;
+    AddressIntake *addressIntake;
+    DesktopNotifier *notifier;
     uint scale = 100;
     ElidedTitle *formatsTitle;
     ElidedTitle *downloadTitle;

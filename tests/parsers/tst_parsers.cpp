@@ -4,6 +4,7 @@
 #include "engine/formatparser.h"
 #include "engine/formattablemodel.h"
 #include "engine/metadataparser.h"
+#include "engine/progressdetails.h"
 #include "engine/progressparser.h"
 #include "tests/support/testdata.h"
 #include "tests/support/testmain.h"
@@ -53,7 +54,11 @@ class TestParsers : public QObject {
     Q_OBJECT
 
 public:
-    explicit TestParsers(const TestHome &) {}
+    explicit TestParsers(const TestHome &)
+    {
+        // Sizes and speeds are written the way the user's language writes numbers.
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
 
 private slots:
     void formatList_data();
@@ -336,46 +341,63 @@ void TestParsers::metadata()
 
 void TestParsers::progress_data()
 {
+    // The percentage comes from the first progress line of a chunk, the details line from
+    // the latest reading in it.
     QTest::addColumn<QString>("chunk");
     QTest::addColumn<std::optional<int>>("expected");
+    QTest::addColumn<QString>("details"); // empty: no reading
     QTest::newRow("fraction truncated")
         << QStringLiteral("[download]   45.3% of 10.00MiB at 1.00MiB/s ETA 00:05\n")
-        << std::optional(45);
+        << std::optional(45) << QStringLiteral("4.5 MiB of 10.0 MiB · 1.0 MiB/s · 0:05 left");
     QTest::newRow("99.2 counts as done")
-        << QStringLiteral("[download]  99.2% of 1MiB\n") << std::optional(100);
+        << QStringLiteral("[download]  99.2% of 1MiB\n") << std::optional(100)
+        << QStringLiteral("1,015.8 KiB of 1.0 MiB");
     QTest::newRow("100") << QStringLiteral("[download] 100% of 8.71MiB in 00:08\n")
-                         << std::optional(100);
+                         << std::optional(100) << QStringLiteral("8.7 MiB of 8.7 MiB");
     QTest::newRow("first of two lines")
         << QStringLiteral("[download]  10.0% of 1MiB\n[download]  20.0% of 1MiB\n")
-        << std::optional(10);
+        << std::optional(10) << QStringLiteral("204.8 KiB of 1.0 MiB");
     QTest::newRow("updates separated by CR only")
         << QStringLiteral("\r[download]  12.5% of 1MiB\r[download]  13.5% of 1MiB")
-        << std::optional(12);
+        << std::optional(12) << QStringLiteral("138.2 KiB of 1.0 MiB");
+    QTest::newRow("line cut off at the chunk's end")
+        << QStringLiteral(
+               "\r[download]  12.5% of 1MiB at 2.00MiB/s ETA 01:02:03\r[download]  13.5% of 1Mi")
+        << std::optional(12) << QStringLiteral("128.0 KiB of 1.0 MiB · 2.0 MiB/s · 1:02:03 left");
+    QTest::newRow("estimated size, fragments, unknown time")
+        << QStringLiteral("[download]  50.0% of ~ 2.00GiB at Unknown B/s ETA Unknown (frag 3/20)\n")
+        << std::optional(50) << QStringLiteral("1.0 GiB of 2.0 GiB");
     QTest::newRow("line without percent skipped")
         << QStringLiteral("[download] Destination: a.mp4\n[download]  7.0% of 1MiB\n")
-        << std::optional(7);
+        << std::optional(7) << QStringLiteral("71.7 KiB of 1.0 MiB");
     QTest::newRow("percent without number")
-        << QStringLiteral("[download] Destination: 50% off.mp4\n") << std::optional(0);
-    QTest::newRow("negative clamps to 0") << QStringLiteral("[download] -5%\n") << std::optional(0);
-    QTest::newRow("nan is 0") << QStringLiteral("[download] nan%\n") << std::optional(0);
-    QTest::newRow("leading blanks") << QStringLiteral("   [download]   3.0%\n") << std::optional(3);
-    QTest::newRow("other tool line")
-        << QStringLiteral("[Merger] Merging 100%\n") << std::optional<int>();
+        << QStringLiteral("[download] Destination: 50% off.mp4\n") << std::optional(0) << QString();
+    QTest::newRow("negative clamps to 0")
+        << QStringLiteral("[download] -5%\n") << std::optional(0) << QString();
+    QTest::newRow("nan is 0") << QStringLiteral("[download] nan%\n") << std::optional(0)
+                              << QString();
+    QTest::newRow("leading blanks")
+        << QStringLiteral("   [download]   3.0%\n") << std::optional(3) << QString();
+    QTest::newRow("merging") << QStringLiteral("[Merger] Merging formats into \"a.mp4\"\n")
+                             << std::optional<int>() << QStringLiteral("Merging video and audio…");
     QTest::newRow("marker case matters")
-        << QStringLiteral("[Download] 12%\n") << std::optional<int>();
+        << QStringLiteral("[Download] 12% of 1MiB\n") << std::optional<int>() << QString();
     QTest::newRow("marker must lead")
-        << QStringLiteral("x [download] 12%\n") << std::optional<int>();
+        << QStringLiteral("x [download] 12% of 1MiB\n") << std::optional<int>() << QString();
     QTest::newRow("unknown total size")
         << QStringLiteral("[download]    1.00KiB at  Unknown B/s (00:00:00)\n")
-        << std::optional<int>();
-    QTest::newRow("empty") << QString() << std::optional<int>();
+        << std::optional<int>() << QStringLiteral("1.0 KiB");
+    QTest::newRow("empty") << QString() << std::optional<int>() << QString();
 }
 
 void TestParsers::progress()
 {
     QFETCH(QString, chunk);
     QFETCH(std::optional<int>, expected);
+    QFETCH(QString, details);
     QCOMPARE(parseProgress(chunk), expected);
+    const std::optional<ProgressDetails> reading = parseProgressDetails(chunk);
+    QCOMPARE(reading ? describeProgress(*reading) : QString(), details);
 }
 
 void TestParsers::progressOverRealDownloads_data()
@@ -383,38 +405,54 @@ void TestParsers::progressOverRealDownloads_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QChar>("separator");
     QTest::addColumn<QList<int>>("reported");
+    QTest::addColumn<QStringList>("details"); // the first and the last reading
     const QChar newline = QLatin1Char('\n');
     QTest::newRow("one line per update")
         << QStringLiteral("progress/01-ytdlp-2022-progress-newlines-final-line.txt") << newline
-        << QList<int>{22, 41, 51, 66, 74, 88, 100, 100};
+        << QList<int>{22, 41, 51, 66, 74, 88, 100, 100}
+        << QStringList{QStringLiteral("2.0 MiB of 8.7 MiB · 1.5 MiB/s · 0:04 left"),
+                       QStringLiteral("8.7 MiB of 8.7 MiB")};
     QTest::newRow("two files and a merge")
         << QStringLiteral("progress/07-local-ytdlp-2023.03.04-newline-merge-already-downloaded.txt")
         << newline << QList<int>{0,   0, 0, 1, 2, 4, 9,  18, 37, 74,  100,
-                                 100, 0, 0, 2, 4, 9, 19, 40, 80, 100, 100};
+                                 100, 0, 0, 2, 4, 9, 19, 40, 80, 100, 100}
+        << QStringList{QStringLiteral("1.4 KiB of 1.3 MiB · 735.6 KiB/s · 0:01 left"),
+                       QStringLiteral("Merging video and audio…")};
     QTest::newRow("unknown total size")
         << QStringLiteral("progress/09-local-ytdlp-2023.03.04-unknown-total-size.txt") << newline
-        << QList<int>{100};
+        << QList<int>{100}
+        << QStringList{QStringLiteral("1.0 KiB"), QStringLiteral("1.7 MiB of 1.7 MiB · 1.2 MiB/s")};
     // Into a pipe the tool separates updates by CR only: read at once, they are one line.
     QTest::newRow("CR updates read in one piece")
         << QStringLiteral("progress/06-local-ytdlp-2023.03.04-piped-raw-cr.txt") << newline
-        << QList<int>{0};
+        << QList<int>{0}
+        << QStringList{QStringLiteral("1.7 MiB of 1.7 MiB · 598.6 KiB/s"),
+                       QStringLiteral("1.7 MiB of 1.7 MiB · 598.6 KiB/s")};
     QTest::newRow("CR updates read as they are written")
         << QStringLiteral("progress/06-local-ytdlp-2023.03.04-piped-raw-cr.txt") << QChar(u'\r')
-        << QList<int>{0, 0, 0, 0, 1, 3, 7, 15, 30, 60, 95, 100, 100};
+        << QList<int>{0, 0, 0, 0, 1, 3, 7, 15, 30, 60, 95, 100, 100}
+        << QStringList{QStringLiteral("1.7 KiB of 1.7 MiB · 560.7 KiB/s · 0:03 left"),
+                       QStringLiteral("1.7 MiB of 1.7 MiB · 598.6 KiB/s")};
 }
 
-// The file fed to the parser in the chunks the tool writes.
+// The file fed to the parsers in the chunks the tool writes.
 void TestParsers::progressOverRealDownloads()
 {
     QFETCH(QString, file);
     QFETCH(QChar, separator);
     QFETCH(QList<int>, reported);
+    QFETCH(QStringList, details);
     QList<int> values;
+    QStringList readings;
     for (const QString &piece : testData(file).split(separator)) {
         if (const std::optional<int> value = parseProgress(separator + piece))
             values.append(*value);
+        if (const std::optional<ProgressDetails> reading = parseProgressDetails(separator + piece))
+            readings.append(describeProgress(*reading));
     }
     QCOMPARE(values, reported);
+    QVERIFY(!readings.isEmpty());
+    QCOMPARE((QStringList{readings.first(), readings.last()}), details);
 }
 
 void TestParsers::acceptAddress_data()

@@ -1,16 +1,24 @@
 // The window on the offscreen platform, driving a stand-in tool: the page flow, the
-// format table, the download page, the error dialogs, the menu and the scale.
+// format table, the download page, the error dialogs, the menu and the scale, the
+// keyboard, addresses from the clipboard and from drops, and desktop notifications.
 #include "app/sessiondata.h"
 #include "app/setup.h"
 #include "engine/clipmoor.h"
 #include "plugins/pluginmanagerhelper.h"
 #include "tests/support/modalcloser.h"
+#include "tests/support/notificationservice.h"
 #include "tests/support/testmain.h"
 #include "tests/support/toolstage.h"
 #include "ui/navigation.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QCommandLineParser>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCall>
+#include <QDesktopServices>
+#include <QDropEvent>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHeaderView>
@@ -19,6 +27,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
@@ -66,7 +75,8 @@ struct Widgets {
     QWidget *page_URL, *page_Formats, *page_Download, *pageEmpty;
     QLineEdit *editURL;
     QPushButton *pushButton_Process, *btn_Back_from_Process, *btn_Back_from_Formats, *btn_Back_Last;
-    QLabel *labelTitle, *labelTime, *label_DL, *label_TitleDownload, *label_DL_OK;
+    QLabel *labelTitle, *labelTime, *label_DL, *label_TitleDownload, *label_DL_OK,
+        *label_DL_Details;
     QProgressBar *progressBar, *progressBarDL;
     QTableView *tableView;
     QPushButton *btnStartOver, *btnOpenFolder, *btnCancel;
@@ -84,6 +94,41 @@ void doubleClick(QTableView *table, const QModelIndex &index)
         QMouseEvent event(type, at, global, Qt::LeftButton, held, Qt::NoModifier);
         QApplication::sendEvent(table->viewport(), &event);
     }
+}
+
+// Stands in for the file manager: records the folders the program asks to open.
+class FolderOpener : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl &url) { opened.append(url); }
+};
+
+// Hands the data to the window as a drag that enters it and is dropped; returns whether
+// the window took the drop.
+bool drop(QWidget *window, QMimeData *data)
+{
+    const QPointF at(window->width() / 2.0, window->height() / 2.0);
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent event(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &event);
+    return event.isAccepted();
+}
+
+// Waits until everything the program sent over the session bus so far has been handled.
+void syncWithBus()
+{
+    const QDBusPendingCall pending =
+        QDBusConnection::sessionBus().asyncCall(QDBusMessage::createMethodCall(
+            QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+            QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetId")));
+    QTRY_VERIFY(pending.isFinished());
 }
 
 QStringList calls()
@@ -118,7 +163,8 @@ private slots:
     void formatTable();
     void visibleRows_data();
     void visibleRows();
-    void onlyDownloadCellOrDoubleClickStarts();
+    void onlyDownloadCellDoubleClickOrEnterStarts();
+    void namesAndFocusOrder();
     void downloadPageFlow();
     void cancelReturnsWhenStopped();
     void backFromFormatsStopsQuietly();
@@ -134,6 +180,10 @@ private slots:
     void closingDuringDownloadAsks();
     void toolUpdateFromMenu();
     void pluginEntriesWithoutPlugins();
+    void addressIntake_data();
+    void addressIntake();
+    void notifications_data();
+    void notifications();
 
 private:
     void createWindow();
@@ -154,6 +204,8 @@ private:
 void TestNavigation::initTestCase()
 {
     qRegisterMetaType<Clipmoor::errorType>();
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QVERIFY2(QDBusConnection::sessionBus().isConnected(), "runs on a session bus of its own");
     prepareOutputDir();
     QVERIFY(PluginManagerHelper::updaterPlugin().get());
 }
@@ -199,6 +251,7 @@ void TestNavigation::createWindow()
     find(ui->label_DL, "label_DL");
     find(ui->label_TitleDownload, "label_TitleDownload");
     find(ui->label_DL_OK, "label_DL_OK");
+    find(ui->label_DL_Details, "label_DL_Details");
     find(ui->progressBarDL, "progressBarDL");
     find(ui->btnStartOver, "btnStartOver");
     find(ui->btnOpenFolder, "btnOpenFolder");
@@ -436,7 +489,7 @@ void TestNavigation::visibleRows()
     QCOMPARE(visibleRowCount(viewport, row), shown);
 }
 
-void TestNavigation::onlyDownloadCellOrDoubleClickStarts()
+void TestNavigation::onlyDownloadCellDoubleClickOrEnterStarts()
 {
     stage.setScript(
         answering(QStringLiteral("Clip"), QStringLiteral("5"), QStringLiteral("sleep 0.5")));
@@ -468,6 +521,57 @@ void TestNavigation::onlyDownloadCellOrDoubleClickStarts()
     QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_Download);
     QTRY_COMPARE(runsOf(download).size(), 2);
     QCOMPARE(stage.arguments(runsOf(download).last()).value(16).left(4), QStringLiteral("137+"));
+
+    // Enter on a chosen row; before a row is chosen it does nothing.
+    QTRY_VERIFY(ui->label_DL_OK->isVisible());
+    QTest::mouseClick(ui->btn_Back_Last, Qt::LeftButton);
+    table->setFocus(Qt::OtherFocusReason);
+    table->clearSelection();
+    QTest::keyClick(table, Qt::Key_Return);
+    QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_Formats);
+    QTest::keyClick(table, Qt::Key_Down);
+    QTest::keyClick(table, Qt::Key_Down);
+    QVERIFY(table->selectionModel()->isRowSelected(2, {}));
+    QTest::keyClick(table, Qt::Key_Enter);
+    QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_Download);
+    QTRY_COMPARE(runsOf(download).size(), 3);
+    QCOMPARE(stage.arguments(runsOf(download).last()).value(16).left(4), QStringLiteral("135+"));
+}
+
+void TestNavigation::namesAndFocusOrder()
+{
+    for (QPushButton *button : {ui->btn_Back_from_Process, ui->pushButton_Process,
+                                ui->btn_Back_from_Formats, ui->btn_Back_Last}) {
+        QVERIFY2(!button->accessibleName().isEmpty(), qPrintable(button->objectName()));
+        QCOMPARE(button->toolTip(), button->accessibleName());
+    }
+    enterAddress(QStringLiteral("https://youtu.be/abc"));
+    waitForTable();
+    const QModelIndex type = ui->tableView->model()->index(0, 0);
+    const QModelIndex download = ui->tableView->model()->index(0, 4);
+    QCOMPARE(type.data(Qt::AccessibleTextRole).toString(),
+             QStringLiteral("Video with audio, 400x200"));
+    QCOMPARE(download.data(Qt::AccessibleTextRole).toString(), QStringLiteral("Download 400x200"));
+    QCOMPARE(download.data(Qt::ToolTipRole), download.data(Qt::AccessibleTextRole));
+
+    // Tab walks each page from top to bottom.
+    const auto walk = [](QWidget *from, int steps) {
+        from->setFocus(Qt::OtherFocusReason);
+        QStringList names{QApplication::focusWidget()->objectName()};
+        for (int i = 0; i < steps; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            names.append(QApplication::focusWidget()->objectName());
+        }
+        return names;
+    };
+    QCOMPARE(walk(ui->btn_Back_from_Formats, 2),
+             (QStringList{QStringLiteral("btn_Back_from_Formats"), QStringLiteral("tableView"),
+                          QStringLiteral("btn_Back_from_Formats")}));
+    QTest::mouseClick(ui->btn_Back_from_Formats, Qt::LeftButton);
+    QCOMPARE(walk(ui->btn_Back_from_Process, 3),
+             (QStringList{QStringLiteral("btn_Back_from_Process"), QStringLiteral("editURL"),
+                          QStringLiteral("pushButton_Process"),
+                          QStringLiteral("btn_Back_from_Process")}));
 }
 
 void TestNavigation::downloadPageFlow()
@@ -486,6 +590,8 @@ void TestNavigation::downloadPageFlow()
 
     QTRY_COMPARE(ui->progressBarDL->value(), 40);
     QCOMPARE(ui->progressBarDL->maximum(), 100);
+    QVERIFY(ui->label_DL_Details->isVisible());
+    QCOMPARE(ui->label_DL_Details->text(), QStringLiteral("409.6 KiB of 1.0 MiB"));
     // At 100 the tool still merges: the bar turns busy.
     QTRY_COMPARE(ui->progressBarDL->maximum(), 0);
     QTRY_VERIFY(ui->label_DL_OK->isVisible());
@@ -493,7 +599,7 @@ void TestNavigation::downloadPageFlow()
     QVERIFY(ui->btnStartOver->isVisible() && ui->btnOpenFolder->isVisible() &&
             ui->btn_Back_Last->isVisible());
     QVERIFY(!ui->btnCancel->isVisible() && !ui->progressBarDL->isVisible() &&
-            !ui->label_DL->isVisible());
+            !ui->label_DL->isVisible() && !ui->label_DL_Details->isVisible());
 
     // A later report below 100 is shown at once, not one report late.
     emit Clipmoor::instance().percent(55);
@@ -836,6 +942,150 @@ void TestNavigation::pluginEntriesWithoutPlugins()
     QCOMPARE(closer->seen.size(), 1);
     QCOMPARE(closer->seen.at(0).title, QStringLiteral("Clipmoor"));
     QCOMPARE(closer->seen.at(0).text, QStringLiteral("Clipmoor version: 2.0.023"));
+}
+
+void TestNavigation::addressIntake_data()
+{
+    QTest::addColumn<QString>("source"); // "clipboard", "text" or "links"
+    QTest::addColumn<QString>("offered");
+    QTest::addColumn<QString>("typed"); // already in the field
+    QTest::addColumn<QString>("field"); // afterwards, selected when it changed
+
+    const QString address = QStringLiteral("https://www.youtube.com/watch?v=abc123XYZ_0");
+    QTest::newRow("clipboard address") << "clipboard" << address << QString() << address;
+    QTest::newRow("clipboard with blanks")
+        << "clipboard" << QStringLiteral("  %1\n").arg(address) << QString() << address;
+    QTest::newRow("clipboard other text")
+        << "clipboard" << QStringLiteral("https://example.com/watch?v=x") << QString() << QString();
+    QTest::newRow("clipboard, field not empty")
+        << "clipboard" << address << QStringLiteral("typed") << QStringLiteral("typed");
+    QTest::newRow("dropped text") << "text" << address << QStringLiteral("typed") << address;
+    QTest::newRow("dropped link") << "links" << QStringLiteral("https://youtu.be/abc123XYZ_0")
+                                  << QString() << QStringLiteral("https://youtu.be/abc123XYZ_0");
+    QTest::newRow("dropped other link") << "links" << QStringLiteral("https://example.com/")
+                                        << QStringLiteral("typed") << QStringLiteral("typed");
+}
+
+void TestNavigation::addressIntake()
+{
+    QFETCH(QString, source);
+    QFETCH(QString, offered);
+    QFETCH(QString, typed);
+    QFETCH(QString, field);
+
+    auto data = std::make_unique<QMimeData>();
+    ui->editURL->setText(typed);
+    if (source == QLatin1String("clipboard")) {
+        QGuiApplication::clipboard()->setText(offered);
+        // The address page shown anew, as after "Start Over".
+        ui->stackedWidget->setCurrentWidget(ui->page_Formats);
+        QTest::mouseClick(ui->btn_Back_from_Formats, Qt::LeftButton);
+    } else {
+        if (source == QLatin1String("links"))
+            data->setUrls({QUrl(offered)});
+        else
+            data->setText(offered);
+        QCOMPARE(drop(window.get(), data.get()), field != typed);
+    }
+    QCOMPARE(ui->editURL->text(), field);
+    QCOMPARE(ui->editURL->hasSelectedText(), field != typed && !field.isEmpty());
+    if (ui->editURL->hasSelectedText())
+        QCOMPARE(ui->editURL->selectedText(), field);
+    // Nothing was started.
+    QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_URL);
+    QTest::qWait(100);
+    QCOMPARE(requestRuns(), 0);
+    QGuiApplication::clipboard()->clear();
+
+    // Off the address page nothing is taken.
+    if (source != QLatin1String("clipboard")) {
+        ui->editURL->clear();
+        ui->stackedWidget->setCurrentWidget(ui->page_Formats);
+        QVERIFY(!drop(window.get(), data.get()));
+        QVERIFY(ui->editURL->text().isEmpty());
+    }
+}
+
+void TestNavigation::notifications_data()
+{
+    QTest::addColumn<bool>("service");
+    QTest::addColumn<bool>("active");
+    QTest::addColumn<int>("code");        // 0: the download finished
+    QTest::addColumn<QString>("summary"); // empty: nothing shown
+
+    QTest::newRow("finished elsewhere")
+        << true << false << 0 << QStringLiteral("Video Successfully Downloaded");
+    QTest::newRow("failed elsewhere")
+        << true << false << int(Clipmoor::VideoFailed) << QStringLiteral("Download failed");
+    QTest::newRow("crashed elsewhere")
+        << true << false << int(Clipmoor::VideoCrashed) << QStringLiteral("Download failed");
+    QTest::newRow("stopped by the user")
+        << true << false << int(Clipmoor::VideoStopped) << QString();
+    QTest::newRow("window active") << true << true << 0 << QString();
+    QTest::newRow("no notification service") << false << false << 0 << QString();
+}
+
+void TestNavigation::notifications()
+{
+    QFETCH(bool, service);
+    QFETCH(bool, active);
+    QFETCH(int, code);
+    QFETCH(QString, summary);
+
+    std::unique_ptr<NotificationService> desktop;
+    if (service) {
+        desktop = std::make_unique<NotificationService>();
+        QVERIFY(desktop->registered());
+    }
+    QWidget elsewhere;
+    if (active) {
+        window->activateWindow();
+        QTRY_VERIFY(window->isActiveWindow());
+    } else {
+        elsewhere.show();
+        elsewhere.activateWindow();
+        QTRY_VERIFY(!window->isActiveWindow());
+    }
+
+    sessionData()->video.title = QStringLiteral("Clip <1> & 2");
+    ui->stackedWidget->setCurrentWidget(ui->page_Download);
+    if (code == 0)
+        emit Clipmoor::instance().haveVideo();
+    else
+        emit Clipmoor::instance().somethingWrong(Clipmoor::errorType(code));
+    syncWithBus();
+
+    if (!service) {
+        QVERIFY(closer->seen.isEmpty());
+        return;
+    }
+    if (summary.isEmpty()) {
+        QTest::qWait(100);
+        QCOMPARE(desktop->shown.size(), 0);
+        return;
+    }
+    QTRY_COMPARE(desktop->shown.size(), 1);
+    const NotificationService::Shown shown = desktop->shown.at(0);
+    QCOMPARE(shown.appName, QStringLiteral("Clipmoor"));
+    QCOMPARE(shown.summary, summary);
+    QCOMPARE(shown.body, QStringLiteral("Clip &lt;1&gt; &amp; 2"));
+    QCOMPARE(shown.hints.value(QStringLiteral("desktop-entry")).toString(),
+             QStringLiteral("com.quorvel.Clipmoor"));
+    if (code != 0) {
+        QVERIFY(shown.actions.isEmpty());
+        return;
+    }
+
+    // The notification's action opens the folder the video went to.
+    QCOMPARE(shown.actions,
+             (QStringList{QStringLiteral("open-folder"), QStringLiteral("Open Folder")}));
+    FolderOpener opener;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &opener, "open");
+    desktop->invokeAction(shown.id + 1, QStringLiteral("open-folder")); // another program's
+    desktop->invokeAction(shown.id, QStringLiteral("open-folder"));
+    QTRY_COMPARE(opener.opened.size(), 1);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QCOMPARE(opener.opened.at(0), QUrl::fromLocalFile(outputDir()));
 }
 
 CLIPMOOR_TEST_MAIN(TestNavigation)

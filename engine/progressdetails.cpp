@@ -1,0 +1,117 @@
+#include "engine/progressdetails.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QStringList>
+#include <QTime>
+#include <QtNumeric>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr int sizePrecision = 1;
+constexpr int secondsPerHour = 3600;
+
+// "1.66MiB", "977.23KiB", "12B", also the decimal units of older tools.
+#define CLM_SIZE "\\d+(?:\\.\\d+)?[KMGTPE]?i?B"
+
+std::optional<double> bytes(const QString &text)
+{
+    static const QRegularExpression size(QStringLiteral("^(\\d+(?:\\.\\d+)?)([KMGTPE]?)(i?)B$"));
+    const QRegularExpressionMatch match = size.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const double base = match.captured(3).isEmpty() ? 1000.0 : 1024.0;
+    const int power = int(QStringLiteral(" KMGTPE").indexOf(
+        match.captured(2).isEmpty() ? QStringLiteral(" ") : match.captured(2)));
+    const double value = match.captured(1).toDouble() * std::pow(base, power);
+    if (!qIsFinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<int> seconds(const QString &text)
+{
+    if (text.isEmpty())
+        return std::nullopt;
+    qint64 total = 0;
+    for (const QString &field : text.split(QLatin1Char(':'))) {
+        total = total * 60 + field.toLongLong();
+        if (total > std::numeric_limits<int>::max())
+            return std::nullopt;
+    }
+    return int(total);
+}
+
+std::optional<ProgressDetails> parseLine(const QString &line)
+{
+    static const QRegularExpression progress(QStringLiteral(
+        "^\\[download\\] (?:(?<percent>\\d+(?:\\.\\d+)?)% of ~? ?(?<total>" CLM_SIZE ")"
+        "(?: in [\\d:]+)?|(?<done>" CLM_SIZE "))"
+        "(?: at (?:(?<speed>" CLM_SIZE ")/s|Unknown B/s|Unknown speed))?"
+        "(?: ETA (?:(?<eta>\\d+(?::\\d+)*)|Unknown))?"
+        "(?: \\([^)]*\\))?$"));
+    const QString text = line.simplified();
+    if (text.startsWith(QLatin1String("[Merger] "))) {
+        ProgressDetails details;
+        details.merging = true;
+        return details;
+    }
+    const QRegularExpressionMatch match = progress.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+
+    ProgressDetails details;
+    details.total = bytes(match.captured(u"total"));
+    if (details.total) {
+        const double percent = qBound(0.0, match.captured(u"percent").toDouble(), 100.0);
+        details.downloaded = *details.total * percent / 100.0;
+    } else {
+        details.downloaded = bytes(match.captured(u"done"));
+    }
+    details.speed = bytes(match.captured(u"speed"));
+    details.secondsLeft = seconds(match.captured(u"eta"));
+    return details;
+}
+
+} // namespace
+
+std::optional<ProgressDetails> parseProgressDetails(const QString &chunk)
+{
+    static const QRegularExpression lineEnd(QStringLiteral("[\r\n]"));
+    const QStringList pieces = chunk.split(lineEnd, Qt::SkipEmptyParts);
+    for (auto piece = pieces.crbegin(); piece != pieces.crend(); ++piece) {
+        if (std::optional<ProgressDetails> details = parseLine(*piece))
+            return details;
+    }
+    return std::nullopt;
+}
+
+QString describeProgress(const ProgressDetails &details)
+{
+    if (details.merging)
+        return QCoreApplication::translate("Progress", "Merging video and audio…");
+    const QLocale locale;
+    const auto size = [&locale](double value) {
+        return locale.formattedDataSize(qint64(value), sizePrecision, QLocale::DataSizeIecFormat);
+    };
+    QStringList parts;
+    if (details.downloaded && details.total)
+        parts << QCoreApplication::translate("Progress", "%1 of %2")
+                     .arg(size(*details.downloaded), size(*details.total));
+    else if (details.downloaded)
+        parts << size(*details.downloaded);
+    if (details.speed)
+        parts << QCoreApplication::translate("Progress", "%1/s").arg(size(*details.speed));
+    if (details.secondsLeft) {
+        const int left = *details.secondsLeft;
+        const QTime time = QTime(0, 0).addSecs(left % (24 * secondsPerHour));
+        const QString clock = time.toString(left >= secondsPerHour ? QStringLiteral("H:mm:ss")
+                                                                   : QStringLiteral("m:ss"));
+        parts << QCoreApplication::translate("Progress", "%1 left").arg(clock);
+    }
+    return parts.join(QStringLiteral(" · "));
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+
+class QLineEdit;
+class QMimeData;
+class QWidget;
+
+// Brings an address into the address field without typing: from the clipboard when the
+// field is empty, and from a link dropped onto the window. Nothing is started; the
+// address waits, selected, for Enter or the process button.
+class AddressIntake : public QObject {
+    Q_OBJECT
+
+public:
+    // Watches drops onto the window while the field's page is the current one.
+    AddressIntake(QWidget *window, QLineEdit *field);
+
+    // Takes an accepted address from the clipboard into the field if the field is empty.
+    void offerClipboard();
+
+    // The first accepted address that the data carries, as links or as text; empty if none.
+    static QString addressIn(const QMimeData *data);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void take(const QString &address);
+    bool fieldShown() const;
+
+    QWidget *window;
+    QLineEdit *field;
+};
