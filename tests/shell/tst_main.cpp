@@ -1,11 +1,13 @@
 // The whole start and end of the program in this process: qMain as the program runs it,
 // with the window closed as soon as it shows the address page. Built twice: once in a
 // folder without any plug-in, once beside an update plug-in whose start-up check waits
-// until the window is closed, as a check on a slow network would.
+// until the window is closed, as a check on a slow network would. The first also starts
+// in German, where the window and Qt's own texts must speak German.
 #include "tests/support/toolstage.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStackedWidget>
 #include <QTemporaryDir>
@@ -22,6 +24,8 @@ int qMain(int argc, char **argv);
 namespace {
 
 QStringList logLines;
+QString cancelText;   // the download page's "Cancel" as the window showed it
+QString qtCancelText; // and Qt's own, while the program ran
 
 void capture(QtMsgType, const QMessageLogContext &, const QString &message)
 {
@@ -37,8 +41,11 @@ void closeWhenShown()
         for (QWidget *window : QApplication::topLevelWidgets()) {
             auto *pages = window->findChild<QStackedWidget *>(QStringLiteral("stackedWidget"));
             if (window->inherits("Navigation") && window->isVisible() && pages &&
-                pages->currentWidget()->objectName() == QLatin1String("page_URL"))
+                pages->currentWidget()->objectName() == QLatin1String("page_URL")) {
+                cancelText = window->findChild<QPushButton *>(QStringLiteral("btnCancel"))->text();
+                qtCancelText = QCoreApplication::translate("QProgressDialog", "Cancel");
                 window->close();
+            }
         }
     });
     poll->start(20);
@@ -83,6 +90,10 @@ int main(int argc, char **argv)
     check(!logLines.isEmpty() && done.match(logLines.last()).hasMatch(),
           "the last line is DONE: 0");
     check(!logLines.filter(QStringLiteral("OK: output dir")).isEmpty(), "the start-up ran");
+    const bool german = qEnvironmentVariable("LANGUAGE").startsWith(QLatin1String("de"));
+    check(cancelText == (german ? QStringLiteral("Abbrechen") : QStringLiteral("Cancel")),
+          "the window's language");
+    check(qtCancelText == cancelText, "Qt's own language");
 #ifdef CLIPMOOR_WAITING_UPDATER
     const QStringList calls =
         PluginManagerHelper::updaterPlugin().get()->property("calls").toStringList();
