@@ -26,8 +26,17 @@ check_installed() { # folder of the program
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
 check_installed "$work/prefix/lib/clipmoor"
 [ "$("$work/prefix/bin/clipmoor" --version)" = "Clipmoor 2.0.023" ] || fail "the command on PATH"
-[ -f "$work/prefix/share/applications/clipmoor.desktop" ] || fail "desktop entry"
-[ -f "$work/prefix/share/icons/hicolor/256x256/apps/clipmoor.png" ] || fail "icon"
+id=com.quorvel.Clipmoor
+share="$work/prefix/share"
+[ -f "$share/icons/hicolor/256x256/apps/$id.png" ] || fail "icon"
+[ -f "$share/icons/hicolor/scalable/apps/$id.svg" ] || fail "scalable icon"
+desktop-file-validate "$share/applications/$id.desktop" || fail "desktop entry"
+appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" || fail "metainfo"
+# The listing names the installed menu entry, the command and the program's version.
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$share/metainfo/$id.metainfo.xml" ||
+    fail "metainfo launches another entry"
+grep -q '<release version="2.0.023"' "$share/metainfo/$id.metainfo.xml" || fail "release"
+grep -q "^Icon=$id\$" "$share/applications/$id.desktop" || fail "icon name"
 # The installed program stages its tools from its own folder.
 [ -x "$HOME/.local/share/Quorvel/Clipmoor/kestrel2" ] || fail "tools not staged"
 
@@ -40,7 +49,8 @@ done
 [[ "$depends" != *yt-dlp* ]] || fail "package depends on yt-dlp"
 [ "$(dpkg-deb -f "$deb" Recommends)" = yt-dlp ] || fail "package does not recommend yt-dlp"
 contents=$(dpkg-deb -c "$deb")
-[[ "$contents" == *./usr/share/applications/clipmoor.desktop* ]] || fail "desktop entry not packaged"
+[[ "$contents" == *./usr/share/applications/$id.desktop* ]] || fail "desktop entry not packaged"
+[[ "$contents" == *./usr/share/metainfo/$id.metainfo.xml* ]] || fail "metainfo not packaged"
 [[ "$contents" == *./usr/bin/clipmoor* ]] || fail "command not packaged"
 dpkg-deb -x "$deb" "$work/root"
 check_installed "$work/root/usr/lib/clipmoor"
