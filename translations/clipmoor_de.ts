@@ -5,7 +5,7 @@
     <name>DesktopNotifier</name>
     <message>
         <source>Video Successfully Downloaded</source>
-        <translation>Video erfolgreich heruntergeladen</translation>
+        <translation>Video heruntergeladen</translation>
     </message>
     <message>
         <source>Download failed</source>
@@ -83,15 +83,15 @@
     </message>
     <message>
         <source>Video Successfully Downloaded</source>
-        <translation>Video erfolgreich heruntergeladen</translation>
+        <translation>Video heruntergeladen</translation>
     </message>
     <message>
         <source>Start Over</source>
-        <translation>Neu beginnen</translation>
+        <translation>Von vorn</translation>
     </message>
     <message>
         <source>Open Folder with File</source>
-        <translation>Ordner mit Datei öffnen</translation>
+        <translation>Ordner öffnen</translation>
     </message>
     <message>
         <source>Cancel</source>

@@ -5,7 +5,7 @@
     <name>DesktopNotifier</name>
     <message>
         <source>Video Successfully Downloaded</source>
-        <translation>Vidéo téléchargée avec succès</translation>
+        <translation>Vidéo téléchargée</translation>
     </message>
     <message>
         <source>Download failed</source>
@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>Video Successfully Downloaded</source>
-        <translation>Vidéo téléchargée avec succès</translation>
+        <translation>Vidéo téléchargée</translation>
     </message>
     <message>
         <source>Start Over</source>
@@ -91,7 +91,7 @@
     </message>
     <message>
         <source>Open Folder with File</source>
-        <translation>Ouvrir le dossier du fichier</translation>
+        <translation>Ouvrir le dossier</translation>
     </message>
     <message>
         <source>Cancel</source>
