@@ -28,7 +28,8 @@ std::optional<double> bytes(const QString &text)
     const int power = int(QStringLiteral(" KMGTPE").indexOf(
         match.captured(2).isEmpty() ? QStringLiteral(" ") : match.captured(2)));
     const double value = match.captured(1).toDouble() * std::pow(base, power);
-    if (!qIsFinite(value))
+    // Beyond what a file can hold the number is noise, not a size.
+    if (!qIsFinite(value) || value >= double(std::numeric_limits<qint64>::max()))
         return std::nullopt;
     return value;
 }
@@ -37,10 +38,15 @@ std::optional<int> seconds(const QString &text)
 {
     if (text.isEmpty())
         return std::nullopt;
+    constexpr qint64 limit = std::numeric_limits<int>::max();
     qint64 total = 0;
     for (const QString &field : text.split(QLatin1Char(':'))) {
-        total = total * 60 + field.toLongLong();
-        if (total > std::numeric_limits<int>::max())
+        bool ok = false;
+        const qint64 value = field.toLongLong(&ok);
+        if (!ok || value > limit)
+            return std::nullopt;
+        total = total * 60 + value;
+        if (total > limit)
             return std::nullopt;
     }
     return int(total);

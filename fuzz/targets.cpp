@@ -3,6 +3,7 @@
 #include "engine/address.h"
 #include "engine/formatparser.h"
 #include "engine/metadataparser.h"
+#include "engine/progressdetails.h"
 #include "engine/progressparser.h"
 #include "fuzz/fuzztarget.h"
 #include "updater/manifestreader.h"
@@ -85,6 +86,15 @@ CLIPMOOR_FUZZ_TARGET(progress)
 {
     const std::optional<int> value = parseProgress(text(data, size));
     FUZZ_CHECK(!value || (*value >= 0 && *value <= 100));
+    if (const std::optional<ProgressDetails> details = parseProgressDetails(text(data, size))) {
+        for (const std::optional<double> &amount :
+             {details->downloaded, details->total, details->speed})
+            FUZZ_CHECK(!amount || (*amount >= 0 && *amount < 9.3e18));
+        FUZZ_CHECK(!details->downloaded || !details->total ||
+                   *details->downloaded <= *details->total);
+        FUZZ_CHECK(!details->secondsLeft || *details->secondsLeft >= 0);
+        FUZZ_CHECK(!describeProgress(*details).isEmpty() || !details->downloaded);
+    }
     return 0;
 }
 #endif

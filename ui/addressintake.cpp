@@ -73,6 +73,10 @@ bool AddressIntake::eventFilter(QObject *watched, QEvent *event)
     if (watched != window)
         return QObject::eventFilter(watched, event);
     switch (event->type()) {
+    case QEvent::WindowActivate:
+        // Back from the browser with a freshly copied link.
+        offerClipboard();
+        return QObject::eventFilter(watched, event);
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto *drag = static_cast<QDropEvent *>(event);

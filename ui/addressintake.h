@@ -7,8 +7,8 @@ class QMimeData;
 class QWidget;
 
 // Brings an address into the address field without typing: from the clipboard when the
-// field is empty, and from a link dropped onto the window. Nothing is started; the
-// address waits, selected, for Enter or the process button.
+// empty field is shown or its window activated, and from a link dropped onto the window. Nothing is
+// started; the address waits, selected, for Enter or the process button.
 class AddressIntake : public QObject {
     Q_OBJECT
 

@@ -946,7 +946,7 @@ void TestNavigation::pluginEntriesWithoutPlugins()
 
 void TestNavigation::addressIntake_data()
 {
-    QTest::addColumn<QString>("source"); // "clipboard", "text" or "links"
+    QTest::addColumn<QString>("source"); // "clipboard", "activation", "text" or "links"
     QTest::addColumn<QString>("offered");
     QTest::addColumn<QString>("typed"); // already in the field
     QTest::addColumn<QString>("field"); // afterwards, selected when it changed
@@ -957,6 +957,8 @@ void TestNavigation::addressIntake_data()
         << "clipboard" << QStringLiteral("  %1\n").arg(address) << QString() << address;
     QTest::newRow("clipboard other text")
         << "clipboard" << QStringLiteral("https://example.com/watch?v=x") << QString() << QString();
+    QTest::newRow("clipboard on return to the window")
+        << "activation" << address << QString() << address;
     QTest::newRow("clipboard, field not empty")
         << "clipboard" << address << QStringLiteral("typed") << QStringLiteral("typed");
     QTest::newRow("dropped text") << "text" << address << QStringLiteral("typed") << address;
@@ -980,6 +982,15 @@ void TestNavigation::addressIntake()
         // The address page shown anew, as after "Start Over".
         ui->stackedWidget->setCurrentWidget(ui->page_Formats);
         QTest::mouseClick(ui->btn_Back_from_Formats, Qt::LeftButton);
+    } else if (source == QLatin1String("activation")) {
+        QWidget elsewhere;
+        elsewhere.show();
+        elsewhere.activateWindow();
+        QTRY_VERIFY(!window->isActiveWindow());
+        QGuiApplication::clipboard()->setText(offered);
+        QCOMPARE(ui->editURL->text(), typed);
+        window->activateWindow();
+        QTRY_VERIFY(window->isActiveWindow());
     } else {
         if (source == QLatin1String("links"))
             data->setUrls({QUrl(offered)});
@@ -998,7 +1009,7 @@ void TestNavigation::addressIntake()
     QGuiApplication::clipboard()->clear();
 
     // Off the address page nothing is taken.
-    if (source != QLatin1String("clipboard")) {
+    if (source == QLatin1String("text") || source == QLatin1String("links")) {
         ui->editURL->clear();
         ui->stackedWidget->setCurrentWidget(ui->page_Formats);
         QVERIFY(!drop(window.get(), data.get()));
