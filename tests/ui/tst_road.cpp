@@ -1,7 +1,9 @@
 // The whole road through the real window with the real yt-dlp and ffmpeg, offline:
 // paste an address, read title and duration, choose the format, watch the progress,
-// and find the merged file in the output folder.
+// read the sizes, speed and time left under it, and find the merged file in the output
+// folder.
 #include "app/setup.h"
+#include "engine/clipmoor.h"
 #include "tests/support/modalcloser.h"
 #include "tests/support/offlinesite.h"
 #include "tests/support/testmain.h"
@@ -13,6 +15,7 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QTest>
@@ -35,6 +38,7 @@ private:
 
 void TestRoad::downloadThroughTheWindow()
 {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     prepareOutputDir();
     OfflineSite site;
     QVERIFY2(site.start(3, 400 * 1024), qPrintable(site.error()));
@@ -69,12 +73,28 @@ void TestRoad::downloadThroughTheWindow()
             highest = qMax(highest, value);
         }
     });
+    // Each reading of the real tool's lines is what the page shows under the bar.
+    auto *details = qobject_cast<QLabel *>(widget("label_DL_Details"));
+    QStringList readings;
+    connect(&Clipmoor::instance(), &Clipmoor::progressDetails, this,
+            [&](const ProgressDetails &reading) {
+                readings.append(describeProgress(reading));
+                if (details->text() != readings.last() || !details->isVisible())
+                    readings.last().prepend(QStringLiteral("NOT SHOWN: "));
+            });
     const QModelIndex download = table->model()->index(0, 4);
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(download).center());
     QCOMPARE(pages->currentWidget(), widget("page_Download"));
     QTRY_VERIFY_WITH_TIMEOUT(widget("label_DL_OK")->isVisible(), 120000);
     QVERIFY(closer.seen.isEmpty());
     QVERIFY2(highest > 50, qPrintable(QString::number(highest)));
+    const QString all = readings.join(QLatin1Char('\n'));
+    QVERIFY2(!all.contains(QLatin1String("NOT SHOWN")), qPrintable(all));
+    const QRegularExpression running(
+        QStringLiteral("^[\\d.,]+ (bytes|KiB|MiB) of [\\d.,]+ (KiB|MiB) · [\\d.,]+ "
+                       "(bytes|KiB|MiB)/s · \\d+:\\d\\d left$"));
+    QVERIFY2(!readings.filter(running).isEmpty(), qPrintable(all));
+    QCOMPARE(readings.last(), QStringLiteral("Merging video and audio…"));
 
     const QString file = outputDir() + QStringLiteral("/Test Video Title_320x180_abc123XYZ_0.mp4");
     QVERIFY2(QFile::exists(file), qPrintable(QDir(outputDir()).entryList().join(QLatin1Char(' '))));
