@@ -54,10 +54,6 @@
         <translation>Videoadresse</translation>
     </message>
     <message>
-        <source>Find Formats</source>
-        <translation>Formate suchen</translation>
-    </message>
-    <message>
         <source>Back to the Address</source>
         <translation>Zurück zur Adresse</translation>
     </message>
@@ -191,11 +187,19 @@
     </message>
     <message>
         <source>%1%</source>
-        <translation>%1&#xa0;%</translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>%1 version: %2</source>
         <translation>%1 Version: %2</translation>
+    </message>
+    <message>
+        <source>Show the formats of the video at this address</source>
+        <translation>Die Formate des Videos unter dieser Adresse anzeigen</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>Verarbeiten</translation>
     </message>
 </context>
 <context>

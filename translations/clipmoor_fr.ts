@@ -54,10 +54,6 @@
         <translation>Adresse de la vidéo</translation>
     </message>
     <message>
-        <source>Find Formats</source>
-        <translation>Chercher les formats</translation>
-    </message>
-    <message>
         <source>Back to the Address</source>
         <translation>Retour à l’adresse</translation>
     </message>
@@ -79,7 +75,7 @@
     </message>
     <message>
         <source>Downloading: </source>
-        <translation>Téléchargement&#xa0;: </translation>
+        <translation>Téléchargement : </translation>
     </message>
     <message>
         <source>Video Successfully Downloaded</source>
@@ -107,7 +103,7 @@
     </message>
     <message>
         <source>WARNING: You must provide at least some valid YouTube URL to proceed</source>
-        <translation>AVERTISSEMENT&#xa0;: vous devez indiquer une adresse YouTube valide pour continuer</translation>
+        <translation>AVERTISSEMENT : vous devez indiquer une adresse YouTube valide pour continuer</translation>
     </message>
     <message>
         <source>Title</source>
@@ -115,7 +111,7 @@
     </message>
     <message>
         <source>| %1 sec.</source>
-        <translation>| %1&#xa0;s</translation>
+        <translation>| %1 s</translation>
     </message>
     <message>
         <source>ERROR</source>
@@ -123,7 +119,7 @@
     </message>
     <message>
         <source>&lt;h3&gt;ERROR:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code: #0x%2&lt;/i&gt;</source>
-        <translation>&lt;h3&gt;ERREUR&#xa0;:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code&#xa0;: #0x%2&lt;/i&gt;</translation>
+        <translation>&lt;h3&gt;ERREUR :&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code : #0x%2&lt;/i&gt;</translation>
     </message>
     <message>
         <source>Cannot request metadata</source>
@@ -191,11 +187,19 @@
     </message>
     <message>
         <source>%1%</source>
-        <translation>%1&#xa0;%</translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>%1 version: %2</source>
-        <translation>%1 version&#xa0;: %2</translation>
+        <translation>%1 version : %2</translation>
+    </message>
+    <message>
+        <source>Show the formats of the video at this address</source>
+        <translation>Afficher les formats de la vidéo à cette adresse</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>Traiter</translation>
     </message>
 </context>
 <context>

@@ -542,8 +542,8 @@ void TestNavigation::namesAndFocusOrder()
 {
     for (QPushButton *button : {ui->btn_Back_from_Process, ui->pushButton_Process,
                                 ui->btn_Back_from_Formats, ui->btn_Back_Last}) {
-        QVERIFY2(!button->accessibleName().isEmpty(), qPrintable(button->objectName()));
-        QCOMPARE(button->toolTip(), button->accessibleName());
+        QVERIFY2(!button->accessibleName().isEmpty() && !button->toolTip().isEmpty(),
+                 qPrintable(button->objectName()));
     }
     enterAddress(QStringLiteral("https://youtu.be/abc"));
     waitForTable();
