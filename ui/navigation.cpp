@@ -359,7 +359,9 @@ void Navigation::whenSomethingWrong(Clipmoor::errorType code)
 {
     ui->progressBar->hide();
     // A download's end is told outside the window before any dialog waits for the user.
-    if (code == Clipmoor::VideoCrashed || code == Clipmoor::VideoFailed)
+    const bool downloading = ui->stackedWidget->currentWidget() == ui->page_Download;
+    if (code == Clipmoor::VideoCrashed || code == Clipmoor::VideoFailed ||
+        (code == Clipmoor::ToolNotStarted && downloading))
         notifier->downloadFailed(sharedData->video.title);
     switch (code) {
     case Clipmoor::MetadataTooFewLines:

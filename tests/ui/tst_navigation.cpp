@@ -1030,6 +1030,8 @@ void TestNavigation::notifications_data()
         << true << false << int(Clipmoor::VideoFailed) << QStringLiteral("Download failed");
     QTest::newRow("crashed elsewhere")
         << true << false << int(Clipmoor::VideoCrashed) << QStringLiteral("Download failed");
+    QTest::newRow("tool not started for the download")
+        << true << false << int(Clipmoor::ToolNotStarted) << QStringLiteral("Download failed");
     QTest::newRow("stopped by the user")
         << true << false << int(Clipmoor::VideoStopped) << QString();
     QTest::newRow("window active") << true << true << 0 << QString();
