@@ -201,6 +201,14 @@
         <source>Process</source>
         <translation>Verarbeiten</translation>
     </message>
+    <message>
+        <source>formats request failed</source>
+        <translation>Abfrage der Formate fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>A download is running. Stop it and quit?</source>
+        <translation>Ein Download läuft. Abbrechen und beenden?</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>

@@ -201,6 +201,14 @@
         <source>Process</source>
         <translation>Traiter</translation>
     </message>
+    <message>
+        <source>formats request failed</source>
+        <translation>échec de la demande des formats</translation>
+    </message>
+    <message>
+        <source>A download is running. Stop it and quit?</source>
+        <translation>Un téléchargement est en cours. L’arrêter et quitter ?</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
