@@ -5,9 +5,10 @@
 # from. The most specific rule for a file applies.
 set(rules
   "app|app/"
-  "app/main.cpp|app/ engine/ plugins/ ui/"
+  "app/main.cpp|app/ engine/ plugins/ ui/ translations/"
   "engine|app/ engine/"
   "plugins|plugins/"
+  "translations|translations/"
   "ui|app/ engine/ plugins/ ui/"
   "updater|updater/ plugins/interfaces/"
   "addons|addons/ plugins/interfaces/"
