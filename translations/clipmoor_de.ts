@@ -17,6 +17,13 @@
     </message>
 </context>
 <context>
+    <name>DoNotShowWindowAgain</name>
+    <message>
+        <source>Do Not Show This Update Window Again for 2 Weeks</source>
+        <translation>Dieses Fenster 2 Wochen lang nicht mehr anzeigen</translation>
+    </message>
+</context>
+<context>
     <name>FormatTableModel</name>
     <message>
         <source>Type</source>
@@ -227,6 +234,213 @@
     <message>
         <source>%1 left</source>
         <translation>noch %1</translation>
+    </message>
+    <message>
+        <source>Downloading...</source>
+        <translation>Wird heruntergeladen …</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateNOT</name>
+    <message>
+        <source>No Updates are Available
+You Have the Current Version</source>
+        <translation>Keine Aktualisierung verfügbar
+Sie haben die aktuelle Version</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateYES</name>
+    <message>
+        <source>An Update is Available
+Click the button below to process the update</source>
+        <translation>Eine Aktualisierung ist verfügbar
+Klicken Sie auf die Schaltfläche unten, um sie auszuführen</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>Network error</source>
+        <translation>Netzwerkfehler</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>Download fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Server error</source>
+        <translation>Serverfehler</translation>
+    </message>
+    <message>
+        <source>Server returned HTML instead of file</source>
+        <translation>Der Server lieferte HTML statt der Datei</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1 for writing: %2</source>
+        <translation>Die Datei %1 kann nicht zum Schreiben geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>HTTP status: %1
+%2</source>
+        <translation>HTTP-Status: %1
+%2</translation>
+    </message>
+    <message>
+        <source>No HTTP status</source>
+        <translation>Kein HTTP-Status</translation>
+    </message>
+    <message>
+        <source>The downloaded installer %1 does not match its published SHA-256 checksum</source>
+        <translation>Das heruntergeladene Installationsprogramm %1 stimmt nicht mit seiner veröffentlichten SHA-256-Prüfsumme überein</translation>
+    </message>
+    <message>
+        <source>%1. 
+
+URL: %2</source>
+        <translation>%1. 
+
+Adresse: %2</translation>
+    </message>
+    <message>
+        <source>The update server did not answer within %1 seconds</source>
+        <translation>Der Aktualisierungsserver hat nicht innerhalb von %1 Sekunden geantwortet</translation>
+    </message>
+    <message>
+        <source>The manifest is larger than %1 bytes</source>
+        <translation>Die Aktualisierungsangaben sind größer als %1 Byte</translation>
+    </message>
+    <message>
+        <source>JSON parse error</source>
+        <translation>Fehler beim Lesen der JSON-Daten</translation>
+    </message>
+    <message>
+        <source>JSON download error</source>
+        <translation>Fehler beim Laden der JSON-Daten</translation>
+    </message>
+    <message>
+        <source>Installer error</source>
+        <translation>Fehler beim Installationsprogramm</translation>
+    </message>
+    <message>
+        <source>Output dir error</source>
+        <translation>Fehler im Zielordner</translation>
+    </message>
+    <message>
+        <source>File error</source>
+        <translation>Dateifehler</translation>
+    </message>
+    <message>
+        <source>The installer address %1 is not an http or https address</source>
+        <translation>Die Adresse des Installationsprogramms %1 ist keine http- oder https-Adresse</translation>
+    </message>
+    <message>
+        <source>Cannot create output directory: %1</source>
+        <translation>Der Zielordner kann nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>The installer address %1 names no file to save</source>
+        <translation>Die Adresse des Installationsprogramms %1 nennt keine Datei zum Speichern</translation>
+    </message>
+    <message>
+        <source>The installer %1 does not match its published SHA-256 checksum</source>
+        <translation>Das Installationsprogramm %1 stimmt nicht mit seiner veröffentlichten SHA-256-Prüfsumme überein</translation>
+    </message>
+    <message>
+        <source>We are attempting to download and process the update but something is blocking this on your machine.
+
+Please close this window and check for any antivirus/malware programs that might be running and temporarily disable them. Then try running the update again.</source>
+        <translation>Wir versuchen, die Aktualisierung herunterzuladen und auszuführen, aber etwas auf Ihrem Rechner blockiert dies.
+
+Bitte schließen Sie dieses Fenster, prüfen Sie, ob Antiviren- oder Schutzprogramme laufen, und deaktivieren Sie sie vorübergehend. Versuchen Sie die Aktualisierung danach erneut.</translation>
+    </message>
+    <message>
+        <source>UPD. ERROR: %1</source>
+        <translation>AKT.-FEHLER: %1</translation>
+    </message>
+    <message>
+        <source>Installer already downloaded</source>
+        <translation>Installationsprogramm bereits heruntergeladen</translation>
+    </message>
+    <message>
+        <source>The installer file already exists:
+%1
+
+Do you want to run the existing installer, or download it again?</source>
+        <translation>Die Installationsdatei ist bereits vorhanden:
+%1
+
+Möchten Sie das vorhandene Installationsprogramm ausführen oder es erneut herunterladen?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Run Installer</source>
+        <translation>Installation starten</translation>
+    </message>
+    <message>
+        <source>Download Again</source>
+        <translation>Erneut herunterladen</translation>
+    </message>
+    <message>
+        <source>The update has been downloaded</source>
+        <translation>Die Aktualisierung wurde heruntergeladen</translation>
+    </message>
+    <message>
+        <source>The update has been downloaded to your Downloads folder:
+%1
+
+The %2 will now close and the installer will guide you through the update process</source>
+        <translation>Die Aktualisierung wurde in Ihren Download-Ordner geladen:
+%1
+
+%2 wird jetzt beendet, und das Installationsprogramm führt Sie durch die Aktualisierung</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Launch Installer Myself</source>
+        <translation>Installation selbst starten</translation>
+    </message>
+    <message>
+        <source>Download cancelled</source>
+        <translation>Download abgebrochen</translation>
+    </message>
+    <message>
+        <source>The download was cancelled by the user.</source>
+        <translation>Der Download wurde vom Benutzer abgebrochen.</translation>
+    </message>
+    <message>
+        <source>%1 Updater</source>
+        <translation>%1-Aktualisierung</translation>
+    </message>
+</context>
+<context>
+    <name>UpdaterHeader</name>
+    <message>
+        <source>(curr. version: %1)</source>
+        <translation>(aktuelle Version: %1)</translation>
+    </message>
+</context>
+<context>
+    <name>Warning</name>
+    <message>
+        <source>We strongly suggest that you
+temporarily disable your antivirus
+program before proceeding with
+the update</source>
+        <translation>Wir empfehlen dringend, Ihr
+Antivirenprogramm vor der
+Aktualisierung vorübergehend
+zu deaktivieren</translation>
     </message>
 </context>
 <context>

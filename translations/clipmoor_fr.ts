@@ -17,6 +17,13 @@
     </message>
 </context>
 <context>
+    <name>DoNotShowWindowAgain</name>
+    <message>
+        <source>Do Not Show This Update Window Again for 2 Weeks</source>
+        <translation>Ne plus afficher cette fenêtre pendant 2 semaines</translation>
+    </message>
+</context>
+<context>
     <name>FormatTableModel</name>
     <message>
         <source>Type</source>
@@ -227,6 +234,213 @@
     <message>
         <source>%1 left</source>
         <translation>encore %1</translation>
+    </message>
+    <message>
+        <source>Downloading...</source>
+        <translation>Téléchargement…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateNOT</name>
+    <message>
+        <source>No Updates are Available
+You Have the Current Version</source>
+        <translation>Aucune mise à jour disponible
+Vous avez la version actuelle</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateYES</name>
+    <message>
+        <source>An Update is Available
+Click the button below to process the update</source>
+        <translation>Une mise à jour est disponible
+Cliquez sur le bouton ci-dessous pour l’installer</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>Network error</source>
+        <translation>Erreur réseau</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>Échec du téléchargement</translation>
+    </message>
+    <message>
+        <source>Server error</source>
+        <translation>Erreur du serveur</translation>
+    </message>
+    <message>
+        <source>Server returned HTML instead of file</source>
+        <translation>Le serveur a renvoyé du HTML au lieu du fichier</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1 for writing: %2</source>
+        <translation>Impossible d’ouvrir le fichier %1 en écriture : %2</translation>
+    </message>
+    <message>
+        <source>HTTP status: %1
+%2</source>
+        <translation>Statut HTTP : %1
+%2</translation>
+    </message>
+    <message>
+        <source>No HTTP status</source>
+        <translation>Aucun statut HTTP</translation>
+    </message>
+    <message>
+        <source>The downloaded installer %1 does not match its published SHA-256 checksum</source>
+        <translation>Le programme d’installation téléchargé %1 ne correspond pas à sa somme de contrôle SHA-256 publiée</translation>
+    </message>
+    <message>
+        <source>%1. 
+
+URL: %2</source>
+        <translation>%1. 
+
+Adresse : %2</translation>
+    </message>
+    <message>
+        <source>The update server did not answer within %1 seconds</source>
+        <translation>Le serveur de mises à jour n’a pas répondu dans les %1 secondes</translation>
+    </message>
+    <message>
+        <source>The manifest is larger than %1 bytes</source>
+        <translation>Les informations de mise à jour dépassent %1 octets</translation>
+    </message>
+    <message>
+        <source>JSON parse error</source>
+        <translation>Erreur de lecture JSON</translation>
+    </message>
+    <message>
+        <source>JSON download error</source>
+        <translation>Erreur de téléchargement JSON</translation>
+    </message>
+    <message>
+        <source>Installer error</source>
+        <translation>Erreur du programme d’installation</translation>
+    </message>
+    <message>
+        <source>Output dir error</source>
+        <translation>Erreur de dossier de destination</translation>
+    </message>
+    <message>
+        <source>File error</source>
+        <translation>Erreur de fichier</translation>
+    </message>
+    <message>
+        <source>The installer address %1 is not an http or https address</source>
+        <translation>L’adresse du programme d’installation %1 n’est pas une adresse http ou https</translation>
+    </message>
+    <message>
+        <source>Cannot create output directory: %1</source>
+        <translation>Impossible de créer le dossier de destination : %1</translation>
+    </message>
+    <message>
+        <source>The installer address %1 names no file to save</source>
+        <translation>L’adresse du programme d’installation %1 ne désigne aucun fichier à enregistrer</translation>
+    </message>
+    <message>
+        <source>The installer %1 does not match its published SHA-256 checksum</source>
+        <translation>Le programme d’installation %1 ne correspond pas à sa somme de contrôle SHA-256 publiée</translation>
+    </message>
+    <message>
+        <source>We are attempting to download and process the update but something is blocking this on your machine.
+
+Please close this window and check for any antivirus/malware programs that might be running and temporarily disable them. Then try running the update again.</source>
+        <translation>Nous essayons de télécharger et d’installer la mise à jour, mais quelque chose la bloque sur votre ordinateur.
+
+Fermez cette fenêtre, vérifiez si un antivirus ou un anti-logiciel malveillant est en cours d’exécution et désactivez-le temporairement. Relancez ensuite la mise à jour.</translation>
+    </message>
+    <message>
+        <source>UPD. ERROR: %1</source>
+        <translation>ERREUR MAJ : %1</translation>
+    </message>
+    <message>
+        <source>Installer already downloaded</source>
+        <translation>Programme d’installation déjà téléchargé</translation>
+    </message>
+    <message>
+        <source>The installer file already exists:
+%1
+
+Do you want to run the existing installer, or download it again?</source>
+        <translation>Le fichier d’installation existe déjà :
+%1
+
+Voulez-vous lancer le programme d’installation existant ou le télécharger à nouveau ?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Run Installer</source>
+        <translation>Lancer l’installation</translation>
+    </message>
+    <message>
+        <source>Download Again</source>
+        <translation>Télécharger à nouveau</translation>
+    </message>
+    <message>
+        <source>The update has been downloaded</source>
+        <translation>La mise à jour a été téléchargée</translation>
+    </message>
+    <message>
+        <source>The update has been downloaded to your Downloads folder:
+%1
+
+The %2 will now close and the installer will guide you through the update process</source>
+        <translation>La mise à jour a été téléchargée dans votre dossier Téléchargements :
+%1
+
+%2 va maintenant se fermer et le programme d’installation vous guidera pendant la mise à jour</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Launch Installer Myself</source>
+        <translation>Lancer l’installation moi-même</translation>
+    </message>
+    <message>
+        <source>Download cancelled</source>
+        <translation>Téléchargement annulé</translation>
+    </message>
+    <message>
+        <source>The download was cancelled by the user.</source>
+        <translation>Le téléchargement a été annulé par l’utilisateur.</translation>
+    </message>
+    <message>
+        <source>%1 Updater</source>
+        <translation>Mise à jour de %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdaterHeader</name>
+    <message>
+        <source>(curr. version: %1)</source>
+        <translation>(version actuelle : %1)</translation>
+    </message>
+</context>
+<context>
+    <name>Warning</name>
+    <message>
+        <source>We strongly suggest that you
+temporarily disable your antivirus
+program before proceeding with
+the update</source>
+        <translation>Nous vous conseillons vivement
+de désactiver temporairement
+votre antivirus avant de lancer
+la mise à jour</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "updater/installerdownload.h"
 
+#include "updater/updaterdialogs.h"
 #include "updater/updaterlog.h"
 
 #include <QCryptographicHash>
@@ -12,15 +13,15 @@ namespace {
 constexpr qsizetype htmlShownBytes = 512;
 
 // What the user reads, kept together.
-const QString networkErrorTitle = QStringLiteral("Network error");
-const QString downloadFailedTitle = QStringLiteral("Download failed");
-const QString serverErrorTitle = QStringLiteral("Server error");
-const QString htmlTitle = QStringLiteral("Server returned HTML instead of file");
-const QString cannotWriteText = QStringLiteral("Cannot open file %1 for writing: %2");
-const QString statusText = QStringLiteral("HTTP status: %1\n%2");
-const QString noStatusText = QStringLiteral("No HTTP status");
-const QString checksumText =
-    QStringLiteral("The downloaded installer %1 does not match its published SHA-256 checksum");
+const char networkErrorTitle[] = QT_TRANSLATE_NOOP("Updater", "Network error");
+const char downloadFailedTitle[] = QT_TRANSLATE_NOOP("Updater", "Download failed");
+const char serverErrorTitle[] = QT_TRANSLATE_NOOP("Updater", "Server error");
+const char htmlTitle[] = QT_TRANSLATE_NOOP("Updater", "Server returned HTML instead of file");
+const char cannotWriteText[] = QT_TRANSLATE_NOOP("Updater", "Cannot open file %1 for writing: %2");
+const char statusText[] = QT_TRANSLATE_NOOP("Updater", "HTTP status: %1\n%2");
+const char noStatusText[] = QT_TRANSLATE_NOOP("Updater", "No HTTP status");
+const char checksumText[] = QT_TRANSLATE_NOOP(
+    "Updater", "The downloaded installer %1 does not match its published SHA-256 checksum");
 constexpr int httpOk = 200;
 
 bool isUserCancel(const QString &error)
@@ -81,7 +82,7 @@ bool InstallerDownload::start(const QUrl &url, const QString &path, const QStrin
 {
     file.setFileName(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        error = cannotWriteText.arg(path, file.errorString());
+        error = UpdaterDialogs::translated(cannotWriteText).arg(path, file.errorString());
         return false;
     }
     sha256 = sha256_;
@@ -130,7 +131,7 @@ void InstallerDownload::onError()
                                            << ":" << error;
         return;
     }
-    emit failed(networkErrorTitle, error);
+    emit failed(UpdaterDialogs::translated(networkErrorTitle), error);
 }
 
 void InstallerDownload::onFinished()
@@ -150,31 +151,34 @@ void InstallerDownload::onFinished()
             UPD_INFO("ReturnExceptUserCancel") << "Download failed"
                                                << ":" << error;
         else
-            emit failed(downloadFailedTitle, error);
+            emit failed(UpdaterDialogs::translated(downloadFailedTitle), error);
         return;
     }
 
     const QVariant status = done->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (!status.isValid() || status.toInt() != httpOk) {
         QFile::remove(path);
-        emit failed(
-            serverErrorTitle,
-            statusText.arg(status.isValid() ? QString::number(status.toInt()) : noStatusText,
-                           done->errorString()));
+        emit failed(UpdaterDialogs::translated(serverErrorTitle),
+                    UpdaterDialogs::translated(statusText)
+                        .arg(status.isValid() ? QString::number(status.toInt())
+                                              : UpdaterDialogs::translated(noStatusText),
+                             done->errorString()));
         return;
     }
 
     const QString type = done->header(QNetworkRequest::ContentTypeHeader).toString();
     if (type.startsWith(QLatin1String("text/html"))) {
         QFile::remove(path);
-        emit failed(htmlTitle, QString::fromUtf8(done->readAll().left(htmlShownBytes)));
+        emit failed(UpdaterDialogs::translated(htmlTitle),
+                    QString::fromUtf8(done->readAll().left(htmlShownBytes)));
         return;
     }
 
     // A checksum in the manifest must match before the installer may run.
     if (!matchesChecksum(path, sha256)) {
         QFile::remove(path);
-        emit failed(downloadFailedTitle, checksumText.arg(QFileInfo(path).fileName()));
+        emit failed(UpdaterDialogs::translated(downloadFailedTitle),
+                    UpdaterDialogs::translated(checksumText).arg(QFileInfo(path).fileName()));
         return;
     }
     UPD_INFO("operator()") << "Download finished!";

@@ -1,5 +1,6 @@
 #include "updater/manifestfetch.h"
 
+#include "updater/updaterdialogs.h"
 #include "updater/updaterlog.h"
 
 #include <QNetworkAccessManager>
@@ -7,9 +8,10 @@
 
 namespace {
 // What the user reads, kept together.
-const QString failureText = QStringLiteral("%1. \n\nURL: %2");
-const QString timeoutText = QStringLiteral("The update server did not answer within %1 seconds");
-const QString tooLargeText = QStringLiteral("The manifest is larger than %1 bytes");
+const char failureText[] = QT_TRANSLATE_NOOP("Updater", "%1. \n\nURL: %2");
+const char timeoutText[] =
+    QT_TRANSLATE_NOOP("Updater", "The update server did not answer within %1 seconds");
+const char tooLargeText[] = QT_TRANSLATE_NOOP("Updater", "The manifest is larger than %1 bytes");
 } // namespace
 
 ManifestFetch::ManifestFetch(const Limits &limits_, QObject *parent)
@@ -18,8 +20,9 @@ ManifestFetch::ManifestFetch(const Limits &limits_, QObject *parent)
     , manager(new QNetworkAccessManager(this))
 {
     limitTimer.setSingleShot(true);
-    connect(&limitTimer, &QTimer::timeout, this,
-            [this] { fail(timeoutText.arg(limits.timeoutMs / 1000.0)); });
+    connect(&limitTimer, &QTimer::timeout, this, [this] {
+        fail(UpdaterDialogs::translated(timeoutText).arg(limits.timeoutMs / 1000.0));
+    });
 }
 
 ManifestFetch::~ManifestFetch()
@@ -47,7 +50,7 @@ void ManifestFetch::onReadyRead()
 {
     body += reply->read(limits.maxBytes + 1 - body.size());
     if (body.size() > limits.maxBytes)
-        fail(tooLargeText.arg(limits.maxBytes));
+        fail(UpdaterDialogs::translated(tooLargeText).arg(limits.maxBytes));
 }
 
 void ManifestFetch::onFinished()
@@ -57,12 +60,13 @@ void ManifestFetch::onFinished()
     reply = nullptr;
     done->deleteLater();
     if (done->error() != QNetworkReply::NoError) {
-        emit failed(failureText.arg(done->errorString(), url.toString()));
+        emit failed(
+            UpdaterDialogs::translated(failureText).arg(done->errorString(), url.toString()));
         return;
     }
     body += done->read(limits.maxBytes + 1 - body.size());
     if (body.size() > limits.maxBytes) {
-        fail(tooLargeText.arg(limits.maxBytes));
+        fail(UpdaterDialogs::translated(tooLargeText).arg(limits.maxBytes));
         return;
     }
     emit fetched(body);
@@ -78,5 +82,5 @@ void ManifestFetch::fail(const QString &reason)
         dropped->abort();
         dropped->deleteLater();
     }
-    emit failed(failureText.arg(reason, url.toString()));
+    emit failed(UpdaterDialogs::translated(failureText).arg(reason, url.toString()));
 }

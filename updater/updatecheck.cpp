@@ -1,13 +1,14 @@
 #include "updater/updatecheck.h"
 
 #include "updater/addresslookup.h"
+#include "updater/updaterdialogs.h"
 #include "updater/updaterlog.h"
 
 #include <QMetaEnum>
 
 namespace {
-const QString parseErrorTitle = QStringLiteral("JSON parse error");
-const QString downloadErrorTitle = QStringLiteral("JSON download error");
+const char parseErrorTitle[] = QT_TRANSLATE_NOOP("Updater", "JSON parse error");
+const char downloadErrorTitle[] = QT_TRANSLATE_NOOP("Updater", "JSON download error");
 } // namespace
 
 UpdateCheck::UpdateCheck(AddressLookup *lookup_, const ManifestFetch::Limits &limits,
@@ -17,8 +18,9 @@ UpdateCheck::UpdateCheck(AddressLookup *lookup_, const ManifestFetch::Limits &li
     , fetch(limits)
 {
     connect(&fetch, &ManifestFetch::fetched, this, &UpdateCheck::onManifest);
-    connect(&fetch, &ManifestFetch::failed, this,
-            [this](const QString &text) { emit failed(downloadErrorTitle, text); });
+    connect(&fetch, &ManifestFetch::failed, this, [this](const QString &text) {
+        emit failed(UpdaterDialogs::translated(downloadErrorTitle), text);
+    });
 }
 
 void UpdateCheck::start(const QUrl &manifestUrl, uint localVersion_)
@@ -33,7 +35,7 @@ void UpdateCheck::onManifest(const QByteArray &body)
     UPD_INFO("bool Updater::parseJSON()");
     QString error;
     if (!readManifest(body, fields, error)) {
-        emit failed(parseErrorTitle, error);
+        emit failed(UpdaterDialogs::translated(parseErrorTitle), error);
         return;
     }
     if (fields.all || fields.addresses.isEmpty() || !lookup) {
@@ -60,7 +62,7 @@ void UpdateCheck::decide(bool enabled)
     }
     QString error;
     if (!readReleases(fields, error)) {
-        emit failed(parseErrorTitle, error);
+        emit failed(UpdaterDialogs::translated(parseErrorTitle), error);
         return;
     }
     qInfo().noquote() << "lcl. ver:" << localVersion;

@@ -22,16 +22,17 @@
 namespace {
 
 // What the user reads, kept together.
-const QString installerErrorTitle = QStringLiteral("Installer error");
-const QString downloadFailedTitle = QStringLiteral("Download failed");
-const QString outputDirErrorTitle = QStringLiteral("Output dir error");
-const QString fileErrorTitle = QStringLiteral("File error");
-const QString notHttpText =
-    QStringLiteral("The installer address %1 is not an http or https address");
-const QString noDirText = QStringLiteral("Cannot create output directory: %1");
-const QString noFileNameText = QStringLiteral("The installer address %1 names no file to save");
-const QString checksumText =
-    QStringLiteral("The installer %1 does not match its published SHA-256 checksum");
+const char installerErrorTitle[] = QT_TRANSLATE_NOOP("Updater", "Installer error");
+const char downloadFailedTitle[] = QT_TRANSLATE_NOOP("Updater", "Download failed");
+const char outputDirErrorTitle[] = QT_TRANSLATE_NOOP("Updater", "Output dir error");
+const char fileErrorTitle[] = QT_TRANSLATE_NOOP("Updater", "File error");
+const char notHttpText[] =
+    QT_TRANSLATE_NOOP("Updater", "The installer address %1 is not an http or https address");
+const char noDirText[] = QT_TRANSLATE_NOOP("Updater", "Cannot create output directory: %1");
+const char noFileNameText[] =
+    QT_TRANSLATE_NOOP("Updater", "The installer address %1 names no file to save");
+const char checksumText[] =
+    QT_TRANSLATE_NOOP("Updater", "The installer %1 does not match its published SHA-256 checksum");
 
 QString downloadsFolder()
 {
@@ -192,17 +193,20 @@ void UpdateFlow::downloadInstaller()
 {
     UPD_INFO("downloadFile");
     if (!InstallerDownload::isFetchable(offer.url)) {
-        reportFailure(downloadFailedTitle, notHttpText.arg(offer.url.toString()));
+        reportFailure(UpdaterDialogs::translated(downloadFailedTitle),
+                      UpdaterDialogs::translated(notHttpText).arg(offer.url.toString()));
         return;
     }
     const QString folder = downloadsFolder();
     if (!ensureDirExists(folder, QStringLiteral("output dir"))) {
-        reportFailure(outputDirErrorTitle, noDirText.arg(folder));
+        reportFailure(UpdaterDialogs::translated(outputDirErrorTitle),
+                      UpdaterDialogs::translated(noDirText).arg(folder));
         return;
     }
     const QString name = InstallerDownload::safeFileName(offer.url);
     if (name.isEmpty()) {
-        reportFailure(fileErrorTitle, noFileNameText.arg(offer.url.toString()));
+        reportFailure(UpdaterDialogs::translated(fileErrorTitle),
+                      UpdaterDialogs::translated(noFileNameText).arg(offer.url.toString()));
         return;
     }
     const QString path = QFileInfo(QStringLiteral("%1/%2").arg(folder, name)).absoluteFilePath();
@@ -222,7 +226,7 @@ void UpdateFlow::downloadInstaller()
     }
     QString error;
     if (!installer->start(offer.url, path, offer.sha256, error)) {
-        reportFailure(fileErrorTitle, error);
+        reportFailure(UpdaterDialogs::translated(fileErrorTitle), error);
         return;
     }
     controller->setUpdateState(UpdaterState::Progress);
@@ -231,12 +235,13 @@ void UpdateFlow::downloadInstaller()
 void UpdateFlow::runExistingInstaller(const QString &path)
 {
     if (!InstallerDownload::matchesChecksum(path, offer.sha256)) {
-        reportFailure(installerErrorTitle, checksumText.arg(path), Report::Always);
+        reportFailure(UpdaterDialogs::translated(installerErrorTitle),
+                      UpdaterDialogs::translated(checksumText).arg(path), Report::Always);
         return;
     }
     QString error;
     if (!UpdaterPlatform::startInstaller(path, error)) {
-        reportFailure(installerErrorTitle, error, Report::Always);
+        reportFailure(UpdaterDialogs::translated(installerErrorTitle), error, Report::Always);
         return;
     }
     closeWindow(false);
@@ -253,7 +258,7 @@ void UpdateFlow::onDownloaded(const QString &path)
     }
     QString error;
     if (!UpdaterPlatform::startInstaller(path, error)) {
-        reportFailure(installerErrorTitle, error, Report::Always);
+        reportFailure(UpdaterDialogs::translated(installerErrorTitle), error, Report::Always);
         return;
     }
     emit installerStarted();

@@ -1,5 +1,6 @@
 #include "updater/updaterdialogs.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -8,10 +9,11 @@ namespace UpdaterDialogs {
 
 namespace {
 
-const char advice[] =
+const char advice[] = QT_TRANSLATE_NOOP(
+    "Updater",
     "We are attempting to download and process the update but something is blocking this on "
     "your machine.\n\nPlease close this window and check for any antivirus/malware programs that "
-    "might be running and temporarily disable them. Then try running the update again.";
+    "might be running and temporarily disable them. Then try running the update again.");
 
 QString padded(const QString &caption)
 {
@@ -20,12 +22,17 @@ QString padded(const QString &caption)
 
 } // namespace
 
+QString translated(const char *source)
+{
+    return QCoreApplication::translate("Updater", source);
+}
+
 void showCritical(const QString &title, const QString &text)
 {
     QMessageBox box;
     box.setIcon(QMessageBox::Critical);
-    box.setWindowTitle(QStringLiteral("UPD. ERROR: ") + title);
-    box.setText(QLatin1String(advice));
+    box.setWindowTitle(translated(QT_TRANSLATE_NOOP("Updater", "UPD. ERROR: %1")).arg(title));
+    box.setText(translated(advice));
     box.setDetailedText(title + QStringLiteral(":\n\n") + text);
     box.setStandardButtons(QMessageBox::Close);
     box.setDefaultButton(QMessageBox::Close);
@@ -34,14 +41,19 @@ void showCritical(const QString &title, const QString &text)
 
 ExistingInstaller askExistingInstaller(const QString &path)
 {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Installer already downloaded"),
-                    QStringLiteral("The installer file already exists:\n%1\n\nDo you want to run "
-                                   "the existing installer, or download it again?")
-                        .arg(path));
-    box.addButton(padded(QStringLiteral("Cancel")), QMessageBox::RejectRole);
-    box.addButton(padded(QStringLiteral("Run Installer")), QMessageBox::AcceptRole);
-    QPushButton *again =
-        box.addButton(padded(QStringLiteral("Download Again")), QMessageBox::ApplyRole);
+    QMessageBox box(
+        QMessageBox::Question,
+        translated(QT_TRANSLATE_NOOP("Updater", "Installer already downloaded")),
+        translated(QT_TRANSLATE_NOOP("Updater",
+                                     "The installer file already exists:\n%1\n\nDo you want to run "
+                                     "the existing installer, or download it again?"))
+            .arg(path));
+    box.addButton(padded(translated(QT_TRANSLATE_NOOP("Updater", "Cancel"))),
+                  QMessageBox::RejectRole);
+    box.addButton(padded(translated(QT_TRANSLATE_NOOP("Updater", "Run Installer"))),
+                  QMessageBox::AcceptRole);
+    QPushButton *again = box.addButton(
+        padded(translated(QT_TRANSLATE_NOOP("Updater", "Download Again"))), QMessageBox::ApplyRole);
     box.setDefaultButton(again);
     box.exec();
     switch (box.buttonRole(box.clickedButton())) {
@@ -57,13 +69,17 @@ ExistingInstaller askExistingInstaller(const QString &path)
 bool askStartDownloaded(const QString &folder, const QString &appName)
 {
     QMessageBox box(
-        QMessageBox::Information, QStringLiteral("The update has been downloaded"),
-        QStringLiteral("The update has been downloaded to your Downloads folder:\n%1\n\n"
-                       "The %2 will now close and the installer will guide you through "
-                       "the update process")
+        QMessageBox::Information,
+        translated(QT_TRANSLATE_NOOP("Updater", "The update has been downloaded")),
+        translated(QT_TRANSLATE_NOOP(
+                       "Updater", "The update has been downloaded to your Downloads folder:\n%1\n\n"
+                                  "The %2 will now close and the installer will guide you through "
+                                  "the update process"))
             .arg(folder, appName));
-    QPushButton *next = box.addButton(QStringLiteral("Next"), QMessageBox::AcceptRole);
-    box.addButton(padded(QStringLiteral("Launch Installer Myself")), QMessageBox::RejectRole);
+    QPushButton *next =
+        box.addButton(translated(QT_TRANSLATE_NOOP("Updater", "Next")), QMessageBox::AcceptRole);
+    box.addButton(padded(translated(QT_TRANSLATE_NOOP("Updater", "Launch Installer Myself"))),
+                  QMessageBox::RejectRole);
     box.setDefaultButton(next);
     box.exec();
     return box.clickedButton() == next;
@@ -71,8 +87,10 @@ bool askStartDownloaded(const QString &folder, const QString &appName)
 
 void showCancelled(int closeAfterMs)
 {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Download cancelled"),
-                    QStringLiteral("The download was cancelled by the user."), QMessageBox::Close);
+    QMessageBox box(
+        QMessageBox::Information, translated(QT_TRANSLATE_NOOP("Updater", "Download cancelled")),
+        translated(QT_TRANSLATE_NOOP("Updater", "The download was cancelled by the user.")),
+        QMessageBox::Close);
     QTimer::singleShot(closeAfterMs, &box, [&box] {
         if (box.isVisible())
             box.done(QMessageBox::Close);

@@ -5,6 +5,9 @@
 // The updater's message boxes. All run modally, without a parent window.
 namespace UpdaterDialogs {
 
+// A text of the updater in the user's language (marked with QT_TRANSLATE_NOOP("Updater")).
+QString translated(const char *source);
+
 // The error dialog: fixed advice as main text, the failure in the details.
 void showCritical(const QString &title, const QString &text);
 

@@ -81,7 +81,8 @@ void WindowController::show(UpdaterState::State view)
         return;
     setUpdateState(view);
     quickWindow->setIcon(QIcon(QStringLiteral(":/logo/app.ico")));
-    quickWindow->setTitle(QStringLiteral("%1 Updater").arg(QCoreApplication::applicationName()));
+    quickWindow->setTitle(QCoreApplication::translate("Updater", "%1 Updater")
+                              .arg(QCoreApplication::applicationName()));
     quickWindow->show();
     quickWindow->raise();
     quickWindow->requestActivate();

@@ -20,7 +20,7 @@ RowLayout {
         }
     }
     Label {
-        text: "Do Not Show This Update Window Again for 2 Weeks"
+        text: qsTr("Do Not Show This Update Window Again for 2 Weeks")
         font.pixelSize: 11
         font.italic: true
         color: "black"

@@ -19,7 +19,7 @@ Item {
         Label {
             anchors.bottom: bar.top
             anchors.left: parent.left
-            text: "Downloading..."
+            text: qsTr("Downloading...")
             font.pixelSize: 14
         }
         ProgressBar {
@@ -38,7 +38,7 @@ Item {
         anchors.top: box.bottom
         anchors.right: parent.right
         anchors.margins: 11
-        text: "Close"
+        text: qsTr("Close")
         onClicked: {
             view.controller.userUpdateCancel()
             view.Window.window.close()

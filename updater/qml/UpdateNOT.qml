@@ -22,7 +22,7 @@ Rectangle {
             controller: view.controller
         }
         CustomRow {
-            text: "No Updates are Available\nYou Have the Current Version"
+            text: qsTr("No Updates are Available\nYou Have the Current Version")
         }
         Item {
             Layout.preferredHeight: 22

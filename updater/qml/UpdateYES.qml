@@ -18,7 +18,7 @@ Rectangle {
         spacing: 6
 
         CustomRow {
-            text: "An Update is Available\nClick the button below to process the update"
+            text: qsTr("An Update is Available\nClick the button below to process the update")
             font.pixelSize: 17
             font.italic: false
             color: "green"

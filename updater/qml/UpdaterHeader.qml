@@ -16,7 +16,7 @@ ColumnLayout {
         font.italic: false
     }
     CustomRow {
-        text: "(curr. version: " + header.controller.appVersion + ")"
+        text: qsTr("(curr. version: %1)").arg(header.controller.appVersion)
         font.pixelSize: 11
         font.bold: false
     }

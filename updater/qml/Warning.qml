@@ -32,7 +32,7 @@ Rectangle {
             minimumPixelSize: 9
             font.italic: false
             color: "#b70100"
-            text: "We strongly suggest that you\ntemporarily disable your antivirus\nprogram before proceeding with\nthe update"
+            text: qsTr("We strongly suggest that you\ntemporarily disable your antivirus\nprogram before proceeding with\nthe update")
         }
     }
 }
