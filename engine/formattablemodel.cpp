@@ -2,6 +2,11 @@
 
 #include "engine/formatparser.h"
 
+namespace {
+constexpr QSize mediaIconSize(48, 23);
+constexpr QSize downloadIconSize(22, 22);
+} // namespace
+
 // Outside any namespace, as the resource macro requires.
 static void initIcons()
 {
@@ -33,7 +38,7 @@ int FormatTableModel::rowCount(const QModelIndex &parent) const
 
 int FormatTableModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : 5;
+    return parent.isValid() ? 0 : ColumnCount;
 }
 
 QVariant FormatTableModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -43,15 +48,15 @@ QVariant FormatTableModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation == Qt::Vertical)
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
-    case 0:
+    case TypeColumn:
         return tr("Type");
-    case 1:
+    case CodeColumn:
         return QStringLiteral("ID.");
-    case 2:
+    case ResolutionColumn:
         return tr("Resolution");
-    case 3:
+    case SizeColumn:
         return tr("Size");
-    case 4:
+    case DownloadColumn:
         return QString();
     default:
         return {};
@@ -70,29 +75,29 @@ QVariant FormatTableModel::data(const QModelIndex &index, int role) const
     const int column = index.column();
     switch (role) {
     case Qt::UserRole:
-        return column == 3 ? QVariant(sizeToMiB(record->size)) : QVariant();
+        return column == SizeColumn ? QVariant(sizeToMiB(record->size)) : QVariant();
     case Qt::TextAlignmentRole:
-        return column == 3 ? QVariant(int(Qt::AlignRight | Qt::AlignVCenter)) : QVariant();
+        return column == SizeColumn ? QVariant(int(Qt::AlignRight | Qt::AlignVCenter)) : QVariant();
     case Qt::DecorationRole:
-        if (column == 0)
-            return mediaIcon.pixmap(QSize(48, 23), QIcon::Normal, QIcon::Off);
-        if (column == 4)
-            return downloadIcon.pixmap(QSize(22, 22), QIcon::Normal, QIcon::Off);
+        if (column == TypeColumn)
+            return mediaIcon.pixmap(mediaIconSize, QIcon::Normal, QIcon::Off);
+        if (column == DownloadColumn)
+            return downloadIcon.pixmap(downloadIconSize, QIcon::Normal, QIcon::Off);
         return {};
     case Qt::ToolTipRole:
     case Qt::AccessibleTextRole:
         // The icon-only cells say in words what they are.
-        if (column == 0)
+        if (column == TypeColumn)
             return tr("Video with audio, %1").arg(record->resolution);
-        if (column == 4)
+        if (column == DownloadColumn)
             return tr("Download %1").arg(record->resolution);
         return {};
     case Qt::DisplayRole:
-        if (column == 1)
+        if (column == CodeColumn)
             return record->code;
-        if (column == 2)
+        if (column == ResolutionColumn)
             return record->resolution;
-        if (column == 3)
+        if (column == SizeColumn)
             return record->size;
         return {};
     default:

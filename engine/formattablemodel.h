@@ -13,6 +13,16 @@ class FormatTableModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
+    // The table's columns, left to right.
+    enum Column {
+        TypeColumn,
+        CodeColumn,
+        ResolutionColumn,
+        SizeColumn,
+        DownloadColumn,
+        ColumnCount
+    };
+
     explicit FormatTableModel(QObject *parent);
 
     void setFormats(QHash<uint, FormatRecord> *formats, QList<uint> *viewOrder);

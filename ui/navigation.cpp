@@ -38,9 +38,22 @@ namespace {
 
 constexpr uint scaleValues[] = {90, 100, 110, 120, 125, 130, 135, 140, 145};
 constexpr uint defaultScale = 100;
-constexpr int windowWidth = 624;
-constexpr int smallBackButton = 33;
 constexpr int toolUpdateDelayMs = 333;
+
+// The window's lengths in design pixels (see scaledLength), in one place.
+namespace DesignSize {
+constexpr int windowWidth = 624;
+constexpr int addressPageHeight = 208; // also the empty page's
+constexpr int formatPageHeight = 417;
+constexpr int downloadPageHeight = 234;
+constexpr QSize bigBackButton(101, 43);
+constexpr QSize processButton(250, 70);
+constexpr QSize smallBackButton(33, 33);
+// Design pixels per screen pixel at 100 %, taken in single precision as the design does.
+constexpr double pixelFactor = double(float(8.0 / 13.0));
+// The table's font size in pixels per percent of scale.
+constexpr double tableFontPerScale = 0.14;
+} // namespace DesignSize
 
 const char description[] =
     QT_TRANSLATE_NOOP("Navigation", "A simple downloader for single YouTube videos.");
@@ -55,9 +68,7 @@ static void initImages()
 
 int scaledLength(int designLength, uint scale)
 {
-    // Design pixels are 8/13 of a screen pixel at 100 %, the factor taken in single precision.
-    const double factor = double(float(8.0 / 13.0));
-    return int(designLength * factor * (scale / 100.0));
+    return int(designLength * DesignSize::pixelFactor * (scale / 100.0));
 }
 
 uint usableScale(const QVariant &stored)
@@ -259,7 +270,7 @@ void Navigation::whenFormatsReceived()
                                         "QTableView::item { border: none; } "
                                         "QTableView::item:selected { background-color: #D3D3D3; "
                                         "color: black; }")
-                             .arg(int(scale * 0.14)));
+                             .arg(int(scale * DesignSize::tableFontPerScale)));
 
     // Only as many rows as fit, so that no scroll bar is needed; measured with the busy
     // bar already gone.
@@ -272,7 +283,7 @@ void Navigation::whenFormatsReceived()
     }
 
     connect(table, &QTableView::clicked, this, [this](const QModelIndex &index) {
-        if (index.column() == 4)
+        if (index.column() == FormatTableModel::DownloadColumn)
             chooseFormat(index);
     });
     connect(table, &QTableView::doubleClicked, this, &Navigation::chooseFormat);
@@ -522,8 +533,9 @@ bool Navigation::eventFilter(QObject *watched, QEvent *event)
 void Navigation::whenStackedPageChanged(int index)
 {
     QWidget *page = ui->stackedWidget->widget(index);
-    const auto fit = [this](QPushButton *button, int width, int height) {
-        const QSize target(scaledLength(width, scale), scaledLength(height, scale));
+    const auto fit = [this](QPushButton *button, QSize design) {
+        const QSize target(scaledLength(design.width(), scale),
+                           scaledLength(design.height(), scale));
         if (button->geometry().size() == target)
             return;
         button->setIconSize(target);
@@ -531,18 +543,18 @@ void Navigation::whenStackedPageChanged(int index)
         button->setMaximumSize(target);
     };
 
-    int height = 208;
+    int height = DesignSize::addressPageHeight;
     if (page == ui->page_URL) {
-        fit(ui->btn_Back_from_Process, 101, 43);
-        fit(ui->pushButton_Process, 250, 70);
+        fit(ui->btn_Back_from_Process, DesignSize::bigBackButton);
+        fit(ui->pushButton_Process, DesignSize::processButton);
     } else if (page == ui->page_Formats) {
-        fit(ui->btn_Back_from_Formats, smallBackButton, smallBackButton);
-        height = 417;
+        fit(ui->btn_Back_from_Formats, DesignSize::smallBackButton);
+        height = DesignSize::formatPageHeight;
     } else if (page == ui->page_Download) {
-        fit(ui->btn_Back_Last, smallBackButton, smallBackButton);
-        height = 234;
+        fit(ui->btn_Back_Last, DesignSize::smallBackButton);
+        height = DesignSize::downloadPageHeight;
     }
-    const QSize target(scaledLength(windowWidth, scale), scaledLength(height, scale));
+    const QSize target(scaledLength(DesignSize::windowWidth, scale), scaledLength(height, scale));
     if (maximumSize() != target)
         setFixedSize(target);
     if (page == ui->page_Download)

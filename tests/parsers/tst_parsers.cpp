@@ -248,7 +248,7 @@ void TestParsers::formatTableModel()
     QCOMPARE(model.rowCount(), 0);
     model.setFormats(&formats, &order);
     QCOMPARE(model.rowCount(), 2);
-    QCOMPARE(model.columnCount(), 5);
+    QCOMPARE(model.columnCount(), int(FormatTableModel::ColumnCount));
 
     QStringList headers;
     for (int column = 0; column < model.columnCount(); ++column)
@@ -256,21 +256,29 @@ void TestParsers::formatTableModel()
     QCOMPARE(headers,
              (QStringList{QStringLiteral("Type"), QStringLiteral("ID."),
                           QStringLiteral("Resolution"), QStringLiteral("Size"), QString()}));
-    QCOMPARE(model.index(0, 1).data().toUInt(), 137u);
-    QCOMPARE(model.index(0, 2).data().toString(), QStringLiteral("1920x1080"));
-    QCOMPARE(model.index(0, 3).data().toString(), QStringLiteral("9.60MiB"));
-    QCOMPARE(model.index(0, 3).data(Qt::UserRole).toDouble(), 9.6);
-    QCOMPARE(model.index(1, 3).data(Qt::UserRole).toDouble(), 0.0);
-    QCOMPARE(model.index(1, 3).data(Qt::TextAlignmentRole).toInt(),
+    QCOMPARE(model.index(0, FormatTableModel::CodeColumn).data().toUInt(), 137u);
+    QCOMPARE(model.index(0, FormatTableModel::ResolutionColumn).data().toString(),
+             QStringLiteral("1920x1080"));
+    QCOMPARE(model.index(0, FormatTableModel::SizeColumn).data().toString(),
+             QStringLiteral("9.60MiB"));
+    QCOMPARE(model.index(0, FormatTableModel::SizeColumn).data(Qt::UserRole).toDouble(), 9.6);
+    QCOMPARE(model.index(1, FormatTableModel::SizeColumn).data(Qt::UserRole).toDouble(), 0.0);
+    QCOMPARE(model.index(1, FormatTableModel::SizeColumn).data(Qt::TextAlignmentRole).toInt(),
              int(Qt::AlignRight | Qt::AlignVCenter));
     // The icons are the engine's own: no window needs to be linked for them.
-    QVERIFY(!model.index(1, 0).data(Qt::DecorationRole).value<QPixmap>().isNull());
-    QVERIFY(!model.index(1, 4).data(Qt::DecorationRole).value<QPixmap>().isNull());
-    QVERIFY(!model.index(1, 2).data(Qt::DecorationRole).isValid());
+    QVERIFY(!model.index(1, FormatTableModel::TypeColumn)
+                 .data(Qt::DecorationRole)
+                 .value<QPixmap>()
+                 .isNull());
+    QVERIFY(!model.index(1, FormatTableModel::DownloadColumn)
+                 .data(Qt::DecorationRole)
+                 .value<QPixmap>()
+                 .isNull());
+    QVERIFY(!model.index(1, FormatTableModel::ResolutionColumn).data(Qt::DecorationRole).isValid());
 
     order.append(999); // a code without a record shows nothing
     model.setFormats(&formats, &order);
-    QVERIFY(!model.index(2, 1).data().isValid());
+    QVERIFY(!model.index(2, FormatTableModel::CodeColumn).data().isValid());
 }
 
 void TestParsers::metadata_data()

@@ -1,6 +1,7 @@
 // Takes the pictures of the README: the window on its pages during a real, offline
 // download, and the updater window's three views. Run by scripts/screenshots.sh.
 #include "app/setup.h"
+#include "engine/formattablemodel.h"
 #include "tests/support/offlinesite.h"
 #include "tests/support/testmain.h"
 #include "ui/navigation.h"
@@ -70,8 +71,9 @@ int main(int argc, char **argv)
     QTest::qWait(300);
     ok &= save(window.grab().toImage(), "formats");
 
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
-                      table->visualRect(table->model()->index(0, 4)).center());
+    QTest::mouseClick(
+        table->viewport(), Qt::LeftButton, {},
+        table->visualRect(table->model()->index(0, FormatTableModel::DownloadColumn)).center());
     ok &= waitFor([&] { return bar->maximum() == 100 && bar->value() >= 30; });
     ok &= save(window.grab().toImage(), "downloading");
     ok &= waitFor([&] { return done->isVisible(); });

@@ -4,6 +4,7 @@
 #include "app/sessiondata.h"
 #include "app/setup.h"
 #include "engine/clipmoor.h"
+#include "engine/formattablemodel.h"
 #include "plugins/pluginmanagerhelper.h"
 #include "tests/support/modalcloser.h"
 #include "tests/support/notificationservice.h"
@@ -427,7 +428,7 @@ void TestNavigation::metadataShown()
     enterAddress(QStringLiteral("https://www.youtube.com/watch?v=abc"));
     QTRY_COMPARE(ui->labelTime->text(), shownTime);
     waitForTable();
-    ui->tableView->doubleClicked(ui->tableView->model()->index(0, 0));
+    ui->tableView->doubleClicked(ui->tableView->model()->index(0, FormatTableModel::TypeColumn));
     QTRY_VERIFY(ui->label_DL_OK->isVisible());
     ui->label_TitleDownload->show();
 
@@ -454,7 +455,7 @@ void TestNavigation::formatTable()
     QTableView *table = ui->tableView;
     QAbstractItemModel *model = table->model();
     QCOMPARE(model->rowCount(), 11);
-    QCOMPARE(model->index(0, 1).data().toUInt(), 137u);
+    QCOMPARE(model->index(0, FormatTableModel::CodeColumn).data().toUInt(), 137u);
     QVERIFY(table->isColumnHidden(1));
     QCOMPARE(table->horizontalHeader()->sectionResizeMode(2), QHeaderView::Stretch);
     QVERIFY(table->styleSheet().contains(QLatin1String("font-size: 14px;")));
@@ -499,14 +500,16 @@ void TestNavigation::onlyDownloadCellDoubleClickOrEnterStarts()
     const QString download = QStringLiteral("--no-warnings");
     QVERIFY(runsOf(download).isEmpty());
 
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
-                      table->visualRect(table->model()->index(0, 2)).center());
+    QTest::mouseClick(
+        table->viewport(), Qt::LeftButton, {},
+        table->visualRect(table->model()->index(0, FormatTableModel::ResolutionColumn)).center());
     QTest::qWait(200);
     QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_Formats);
     QVERIFY(runsOf(download).isEmpty());
 
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
-                      table->visualRect(table->model()->index(1, 4)).center());
+    QTest::mouseClick(
+        table->viewport(), Qt::LeftButton, {},
+        table->visualRect(table->model()->index(1, FormatTableModel::DownloadColumn)).center());
     QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_Download);
     QTRY_COMPARE(runsOf(download).size(), 1);
     QVERIFY(ui->progressBarDL->isVisible());
@@ -517,7 +520,7 @@ void TestNavigation::onlyDownloadCellDoubleClickOrEnterStarts()
 
     QTest::mouseClick(ui->btn_Back_Last, Qt::LeftButton);
     QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_Formats);
-    doubleClick(table, table->model()->index(0, 2));
+    doubleClick(table, table->model()->index(0, FormatTableModel::ResolutionColumn));
     QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_Download);
     QTRY_COMPARE(runsOf(download).size(), 2);
     QCOMPARE(stage.arguments(runsOf(download).last()).value(16).left(4), QStringLiteral("137+"));
@@ -547,8 +550,8 @@ void TestNavigation::namesAndFocusOrder()
     }
     enterAddress(QStringLiteral("https://youtu.be/abc"));
     waitForTable();
-    const QModelIndex type = ui->tableView->model()->index(0, 0);
-    const QModelIndex download = ui->tableView->model()->index(0, 4);
+    const QModelIndex type = ui->tableView->model()->index(0, FormatTableModel::TypeColumn);
+    const QModelIndex download = ui->tableView->model()->index(0, FormatTableModel::DownloadColumn);
     QCOMPARE(type.data(Qt::AccessibleTextRole).toString(),
              QStringLiteral("Video with audio, 400x200"));
     QCOMPARE(download.data(Qt::AccessibleTextRole).toString(), QStringLiteral("Download 400x200"));
@@ -582,7 +585,7 @@ void TestNavigation::downloadPageFlow()
                                  "printf '[download] 100%% of 1MiB\\n'; sleep 0.5; exit 0")));
     enterAddress(QStringLiteral("https://youtu.be/abc"));
     waitForTable();
-    ui->tableView->doubleClicked(ui->tableView->model()->index(0, 0));
+    ui->tableView->doubleClicked(ui->tableView->model()->index(0, FormatTableModel::TypeColumn));
     QCOMPARE(ui->label_TitleDownload->text(), QStringLiteral("Clip"));
     QVERIFY(ui->btnCancel->isVisible());
     QVERIFY(!ui->btnOpenFolder->isVisible() && !ui->btnStartOver->isVisible() &&
@@ -616,7 +619,7 @@ void TestNavigation::cancelReturnsWhenStopped()
         answering(QStringLiteral("Clip"), QStringLiteral("5"), QStringLiteral("sleep 300")));
     enterAddress(QStringLiteral("https://youtu.be/abc"));
     waitForTable();
-    ui->tableView->doubleClicked(ui->tableView->model()->index(0, 0));
+    ui->tableView->doubleClicked(ui->tableView->model()->index(0, FormatTableModel::TypeColumn));
     QTRY_COMPARE_WITH_TIMEOUT(runsOf(QStringLiteral("--no-warnings")).size(), 1, 10000);
     const qint64 download = runsOf(QStringLiteral("--no-warnings")).at(0);
     QVERIFY(processRunning(download));
@@ -848,7 +851,7 @@ void TestNavigation::closingDuringDownloadAsks()
         answering(QStringLiteral("Clip"), QStringLiteral("5"), QStringLiteral("sleep 300")));
     enterAddress(QStringLiteral("https://youtu.be/abc"));
     waitForTable();
-    ui->tableView->doubleClicked(ui->tableView->model()->index(0, 0));
+    ui->tableView->doubleClicked(ui->tableView->model()->index(0, FormatTableModel::TypeColumn));
     QTRY_COMPARE_WITH_TIMEOUT(runsOf(QStringLiteral("--no-warnings")).size(), 1, 10000);
     const qint64 download = runsOf(QStringLiteral("--no-warnings")).at(0);
 

@@ -4,6 +4,7 @@
 // folder.
 #include "app/setup.h"
 #include "engine/clipmoor.h"
+#include "engine/formattablemodel.h"
 #include "tests/support/modalcloser.h"
 #include "tests/support/offlinesite.h"
 #include "tests/support/testmain.h"
@@ -63,7 +64,8 @@ void TestRoad::downloadThroughTheWindow()
     QCOMPARE(qobject_cast<QLabel *>(widget("labelTitle"))->text(),
              QStringLiteral("Test Video Title"));
     QTRY_VERIFY_WITH_TIMEOUT(table->model() && table->model()->rowCount() == 1, 60000);
-    QCOMPARE(table->model()->index(0, 2).data().toString(), QStringLiteral("320x180"));
+    QCOMPARE(table->model()->index(0, FormatTableModel::ResolutionColumn).data().toString(),
+             QStringLiteral("320x180"));
 
     int highest = -1;
     QList<int> values;
@@ -82,7 +84,7 @@ void TestRoad::downloadThroughTheWindow()
                 if (details->text() != readings.last() || !details->isVisible())
                     readings.last().prepend(QStringLiteral("NOT SHOWN: "));
             });
-    const QModelIndex download = table->model()->index(0, 4);
+    const QModelIndex download = table->model()->index(0, FormatTableModel::DownloadColumn);
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(download).center());
     QCOMPARE(pages->currentWidget(), widget("page_Download"));
     QTRY_VERIFY_WITH_TIMEOUT(widget("label_DL_OK")->isVisible(), 120000);
