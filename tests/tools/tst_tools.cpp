@@ -440,7 +440,7 @@ void TestTools::updatesAtOnceFetchOnce()
     environment.insert(QStringLiteral("CLIPMOOR_TOOL_STALL_MS"), QStringLiteral("30000"));
     serveRelease(newYtDlp, deno);
     HttpServer::Response slow{200, "application/octet-stream", newYtDlp};
-    slow.delayMs = 2000;
+    slow.delayMs = 500;
     releases.route("/yt/" + ytDlpFile(), slow);
     const qsizetype before = releases.requestedPaths().size();
 
