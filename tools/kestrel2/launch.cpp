@@ -87,6 +87,22 @@ bool probe(const QString &ytDlp, QByteArrayList &known)
     }
     return true;
 }
+// Starts the yt-dlp as a child; false, after an "ERROR:" line, when it cannot start.
+bool startChild(QProcess &child, const QString &ytDlp, const QByteArrayList &arguments)
+{
+    QStringList list;
+    for (const QByteArray &argument : arguments)
+        list.append(QFile::decodeName(argument));
+    // Killed outright, Clipmoor takes the launcher with it; yt-dlp must go too.
+    Platform::dieWithParent(child);
+    child.start(ytDlp, list);
+    if (child.waitForStarted(-1))
+        return true;
+    std::fprintf(stderr, "ERROR: cannot run %s: %s\n", qPrintable(ytDlp),
+                 qPrintable(child.errorString()));
+    return false;
+}
+
 } // namespace
 
 namespace Launch {
@@ -168,20 +184,11 @@ int exec(const QString &ytDlp, const QByteArrayList &arguments)
 
 int runAndWait(const QString &ytDlp, const QByteArrayList &arguments)
 {
-    QStringList list;
-    for (const QByteArray &argument : arguments)
-        list.append(QFile::decodeName(argument));
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedChannels);
     child.setInputChannelMode(QProcess::ForwardedInputChannel);
-    // Killed outright, Clipmoor takes the launcher with it; yt-dlp must go too.
-    Platform::dieWithParent(child);
-    child.start(ytDlp, list);
-    if (!child.waitForStarted(-1)) {
-        std::fprintf(stderr, "ERROR: cannot run %s: %s\n", qPrintable(ytDlp),
-                     qPrintable(child.errorString()));
+    if (!startChild(child, ytDlp, arguments))
         return cannotExecute;
-    }
     child.waitForFinished(-1);
     return endAsChild(child);
 }
@@ -191,10 +198,6 @@ int downloadFromCache(const QString &ytDlp, const QByteArrayList &cached,
 {
     static const QRegularExpression progress(QStringLiteral("\\[download\\]\\s+[0-9.]+%"));
     static const QRegularExpression gone(QStringLiteral("HTTP Error 4(03|10)"));
-    QStringList list;
-    for (const QByteArray &argument : cached)
-        list.append(QFile::decodeName(argument));
-
     QProcess child;
     bool progressed = false;
     QByteArray outSoFar;
@@ -213,14 +216,8 @@ int downloadFromCache(const QString &ytDlp, const QByteArrayList &cached,
         writeOut(STDERR_FILENO, chunk);
         errors = (errors + chunk).right(keptErrorBytes);
     });
-    // Killed outright, Clipmoor takes the launcher with it; yt-dlp must go too.
-    Platform::dieWithParent(child);
-    child.start(ytDlp, list);
-    if (!child.waitForStarted(-1)) {
-        std::fprintf(stderr, "ERROR: cannot run %s: %s\n", qPrintable(ytDlp),
-                     qPrintable(child.errorString()));
+    if (!startChild(child, ytDlp, cached))
         return cannotExecute;
-    }
     while (child.state() != QProcess::NotRunning)
         child.waitForFinished(-1);
     // Events may still hold the last output.
