@@ -124,6 +124,7 @@ private slots:
     void longTitlesKeepTheirNames();
     void cancelledDownloadLeavesNoPart();
     void hardKillEndsTheToolBehindTheLauncher();
+    void ffmpegEndsWithTheToolThatStartedIt();
     void outputFolderCannotBeWritten();
 
 private:
@@ -773,6 +774,22 @@ void TestTools::hardKillEndsTheToolBehindTheLauncher()
     program.kill();
     QVERIFY(program.waitForFinished(10000));
     QTRY_COMPARE(processesNaming(id), QList<qint64>());
+}
+
+// The shipped ffmpeg ends with the yt-dlp that started it, killed outright with the program.
+void TestTools::ffmpegEndsWithTheToolThatStartedIt()
+{
+    const QByteArray marker = "mergeOfAKilledTool";
+    QProcess tool;
+    tool.start(QStringLiteral("/bin/sh"),
+               {QStringLiteral("-c"),
+                QStringLiteral("\"$0\" -nostdin -loglevel error -re -f lavfi -i testsrc=size=32x32 "
+                               "-metadata title=\"$1\" -f null - & wait"),
+                QStringLiteral(CLIPMOOR_BIN_DIR "/ffmpeg"), QString::fromLatin1(marker)});
+    QTRY_COMPARE(processesNaming(marker).size(), 2); // the tool and its ffmpeg
+    tool.kill();
+    QVERIFY(tool.waitForFinished(10000));
+    QTRY_COMPARE(processesNaming(marker), QList<qint64>());
 }
 
 // The output folder is a file: the tool fails, and says why.
