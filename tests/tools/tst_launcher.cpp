@@ -1,0 +1,631 @@
+// The launcher as shipped on Linux: its handling of the arguments, its updates of the
+// managed yt-dlp and Deno from local release servers, and the info cache that serves a
+// video's table and download from one extraction, against a local site.
+#include "app/setup.h"
+#include "engine/clipmoor.h"
+#include "tests/support/offlinesite.h"
+#include "tests/support/testmain.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// A yt-dlp that records its arguments; its --help names the newer options or not.
+void writeFakeYtDlp(const QString &folder, bool knowsProgressDelta, bool knowsJsRuntimes)
+{
+    QDir().mkpath(folder);
+    QFile script(folder + QStringLiteral("/yt-dlp"));
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\n"
+                 "if [ \"$1\" = --help ]; then echo help >>\"$FAKE_LOG\"; echo '  --newline'; ");
+    if (knowsProgressDelta)
+        script.write("echo '  --progress-delta SECONDS'; ");
+    if (knowsJsRuntimes)
+        script.write("echo '  --js-runtimes RUNTIME'; ");
+    script.write("exit 0; fi\nprintf '%s\\0' \"$@\" >\"$FAKE_ARGS\"\nexit 0\n");
+    script.close();
+    QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+}
+
+QByteArray sha256(const QByteArray &data)
+{
+    return QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex();
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The release file names the launcher asks for on this machine.
+QByteArray ytDlpFile()
+{
+    return QSysInfo::currentCpuArchitecture() == QLatin1String("arm64") ? "yt-dlp_linux_aarch64"
+                                                                        : "yt-dlp_linux";
+}
+
+QByteArray denoFile()
+{
+    return QSysInfo::currentCpuArchitecture() == QLatin1String("arm64")
+               ? "deno-aarch64-unknown-linux-gnu.zip"
+               : "deno-x86_64-unknown-linux-gnu.zip";
+}
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs the built launcher with the event loop going, for the release server lives here.
+Run runLauncher(const QStringList &arguments, const QProcessEnvironment &environment)
+{
+    QProcess launcher;
+    launcher.setProcessEnvironment(environment);
+    launcher.start(QStringLiteral(CLIPMOOR_BIN_DIR "/kestrel2"), arguments);
+    if (!QTest::qWaitFor([&] { return launcher.state() == QProcess::NotRunning; }, 60000)) {
+        launcher.kill();
+        launcher.waitForFinished();
+    }
+    return {launcher.exitStatus() == QProcess::NormalExit ? launcher.exitCode() : -1,
+            launcher.readAllStandardOutput(), launcher.readAllStandardError()};
+}
+
+QStringList splitNul(QByteArray data)
+{
+    if (data.endsWith('\0'))
+        data.chop(1);
+    QStringList parts;
+    for (const QByteArray &part : data.split('\0'))
+        parts.append(QString::fromUtf8(part));
+    return parts;
+}
+
+} // namespace
+
+class TestLauncher : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TestLauncher(const TestHome &home_)
+        : home(home_)
+    {
+    }
+
+private slots:
+    void initTestCase();
+    void launcherPassesArguments_data();
+    void launcherPassesArguments();
+    void launcherWithoutYtDlp();
+    void updateInstallsKeepsAndReplaces();
+    void updateFailureKeepsTheOldBuild_data();
+    void updateFailureKeepsTheOldBuild();
+    void updatesAtOnceFetchOnce();
+    void cachedRunsPrintWhatPlainRunsPrint_data();
+    void cachedRunsPrintWhatPlainRunsPrint();
+    void cacheDecidesWhetherTheSiteIsAsked_data();
+    void cacheDecidesWhetherTheSiteIsAsked();
+    void refusedCachedMediaAreFetchedAgain();
+
+private:
+    // A home of its own for the launcher: data, cache and a recording yt-dlp on PATH.
+    QProcessEnvironment freshHome();
+    void serveRelease(const QByteArray &ytDlp, const QByteArray &deno);
+    QString managed(const QProcessEnvironment &environment, const char *name = "") const
+    {
+        return environment.value(QStringLiteral("XDG_DATA_HOME")) +
+               QStringLiteral("/Quorvel/Clipmoor/managed/") + QLatin1String(name);
+    }
+
+    QString infoCache() const
+    {
+        return home.path() + QStringLiteral("/.cache/Quorvel/Clipmoor/info");
+    }
+
+    const TestHome &home;
+    QTemporaryDir scratch;
+    OfflineSite site;
+    HttpServer releases;
+    QByteArray oldYtDlp, newYtDlp, deno;
+};
+
+QProcessEnvironment TestLauncher::freshHome()
+{
+    static int homes = 0;
+    const QString dir = scratch.filePath(QStringLiteral("home%1").arg(++homes));
+    QDir().mkpath(dir + QStringLiteral("/bin"));
+    QFile::copy(QStringLiteral(CLIPMOOR_TEST_TOOLS_DIR "/fake-yt-dlp.sh"),
+                dir + QStringLiteral("/bin/yt-dlp"));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), dir);
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), dir + QStringLiteral("/data"));
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), dir + QStringLiteral("/cache"));
+    environment.insert(QStringLiteral("PATH"), dir + QStringLiteral("/bin:/usr/bin:/bin"));
+    environment.insert(QStringLiteral("CLIPMOOR_TOOL_RELEASES"),
+                       QString::fromLatin1(releases.url("/yt")));
+    environment.insert(QStringLiteral("CLIPMOOR_DENO_RELEASES"),
+                       QString::fromLatin1(releases.url("/deno")));
+    environment.insert(QStringLiteral("CLIPMOOR_TOOL_STALL_MS"), QStringLiteral("1000"));
+    return environment;
+}
+
+void TestLauncher::serveRelease(const QByteArray &ytDlp, const QByteArray &denoZip)
+{
+    releases.route("/yt/SHA2-256SUMS", {200, "text/plain",
+                                        sha256("other") + "  yt-dlp_macos\n" + sha256(ytDlp) +
+                                            "  " + ytDlpFile() + "\n"});
+    releases.route("/yt/" + ytDlpFile(), {200, "application/octet-stream", ytDlp});
+    releases.route("/deno/" + denoFile() + ".sha256sum",
+                   {200, "text/plain", sha256(denoZip) + "  " + denoFile() + "\n"});
+    releases.route("/deno/" + denoFile(), {200, "application/zip", denoZip});
+}
+
+void TestLauncher::initTestCase()
+{
+    prepareOutputDir();
+    QVERIFY2(site.start(), qPrintable(site.error()));
+    // Two releases built at once; the newer one is also the site's managed build.
+    const QString made = scratch.filePath(QStringLiteral("made"));
+    const QString managed = home.dataDir() + QStringLiteral("/managed");
+    QVERIFY(QDir().mkpath(managed));
+    QVERIFY(makeRelease(QStringLiteral("yt-dlp"),
+                        {made + QStringLiteral("-old"), QStringLiteral("2098.01.01"),
+                         managed + QStringLiteral("/yt-dlp"),
+                         QLatin1String(OfflineSite::managedVersion)}));
+    QVERIFY(makeRelease(QStringLiteral("deno"),
+                        {made + QStringLiteral("-deno"), QStringLiteral("2.5.0")}));
+    QVERIFY2(site.stage(home.dataDir()), qPrintable(site.error()));
+    QVERIFY(releases.listen());
+    oldYtDlp = readAll(made + QStringLiteral("-old"));
+    newYtDlp = readAll(managed + QStringLiteral("/yt-dlp"));
+    deno = readAll(made + QStringLiteral("-deno"));
+}
+
+void TestLauncher::launcherPassesArguments_data()
+{
+    QTest::addColumn<bool>("knowsProgressDelta");
+    QTest::addColumn<bool>("knowsJsRuntimes");
+    QTest::addColumn<bool>("withDeno"); // a managed Deno in the data folder
+    QTest::addColumn<QStringList>("given");
+    QTest::addColumn<QStringList>("passed"); // "DENO" stands for the managed Deno's path
+    QTest::addColumn<int>("helpCalls");      // over two runs
+
+    const QStringList download = {QStringLiteral("--no-warnings"),
+                                  QStringLiteral("--progress-delta"),
+                                  QStringLiteral("1"),
+                                  QStringLiteral("--format"),
+                                  QStringLiteral("137+bestaudio/ best"),
+                                  QString(),
+                                  QStringLiteral("--progress-delta=2"),
+                                  QStringLiteral("a 'quoted' \"id\"")};
+    QTest::newRow("old yt-dlp: option and value dropped")
+        << false << false << false << download
+        << QStringList{QStringLiteral("--no-warnings"), QStringLiteral("--format"),
+                       QStringLiteral("137+bestaudio/ best"), QString(),
+                       QStringLiteral("a 'quoted' \"id\"")}
+        << 1;
+    QTest::newRow("current yt-dlp: unchanged")
+        << true << false << false << download << download << 1;
+    const QStringList metadata = {QStringLiteral("--get-title"), QStringLiteral("--get-duration"),
+                                  QStringLiteral("--no-warnings"), QStringLiteral("-x")};
+    QTest::newRow("no such option: no probing")
+        << false << false << false << metadata << metadata << 0;
+    QTest::newRow("Deno and a yt-dlp that knows runtimes: Deno named first")
+        << true << true << true << download
+        << QStringList{QStringLiteral("--js-runtimes"), QStringLiteral("deno:DENO")} + download
+        << 1;
+    QTest::newRow("Deno, but the yt-dlp knows no runtimes")
+        << true << false << true << metadata << metadata << 1;
+    QTest::newRow("no Deno: no runtime") << true << true << false << metadata << metadata << 0;
+    const QStringList oneVideo = {QStringLiteral("--get-title"), QStringLiteral("--get-duration"),
+                                  QStringLiteral("--no-warnings"), QStringLiteral("abc123XYZ_0")};
+    QTest::newRow("a yt-dlp without the info options: metadata run as given")
+        << false << false << false << oneVideo << oneVideo << 1;
+}
+
+void TestLauncher::launcherPassesArguments()
+{
+    QFETCH(bool, knowsProgressDelta);
+    QFETCH(bool, knowsJsRuntimes);
+    QFETCH(bool, withDeno);
+    QFETCH(QStringList, given);
+    QFETCH(QStringList, passed);
+    QFETCH(int, helpCalls);
+
+    // A home of its own per row: a fresh tool file, so a fresh cache entry.
+    QProcessEnvironment environment = freshHome();
+    const QString row = environment.value(QStringLiteral("HOME"));
+    writeFakeYtDlp(row + QStringLiteral("/bin"), knowsProgressDelta, knowsJsRuntimes);
+    environment.insert(QStringLiteral("FAKE_LOG"), row + QStringLiteral("/help.log"));
+    environment.insert(QStringLiteral("FAKE_ARGS"), row + QStringLiteral("/args"));
+    if (withDeno) {
+        QVERIFY(QDir().mkpath(managed(environment)));
+        QVERIFY(QFile::copy(QStringLiteral(CLIPMOOR_TEST_TOOLS_DIR "/fake-yt-dlp.sh"),
+                            managed(environment, "deno")));
+    }
+    passed.replaceInStrings(QStringLiteral("DENO"), managed(environment, "deno"));
+
+    // The second run answers from the cache.
+    for (int run = 0; run < 2; ++run) {
+        const Run launched = runLauncher(given, environment);
+        QVERIFY2(launched.exitCode == 0, launched.err.constData());
+        QCOMPARE(splitNul(readAll(row + QStringLiteral("/args"))), passed);
+    }
+    QCOMPARE(int(readAll(row + QStringLiteral("/help.log")).count("help")), helpCalls);
+}
+
+void TestLauncher::launcherWithoutYtDlp()
+{
+    QProcessEnvironment environment = freshHome();
+    environment.insert(QStringLiteral("PATH"), scratch.filePath(QStringLiteral("empty")));
+    const Run run = runLauncher({QStringLiteral("--version")}, environment);
+    QCOMPARE(run.exitCode, 127);
+    QCOMPARE(run.err.trimmed(), QByteArray("ERROR: yt-dlp was not found on PATH"));
+}
+
+void TestLauncher::updateInstallsKeepsAndReplaces()
+{
+    QProcessEnvironment environment = freshHome();
+    const QString calls =
+        environment.value(QStringLiteral("HOME")) + QStringLiteral("/yt-dlp-calls.log");
+    const QStringList update = {QStringLiteral("--update")};
+    const QStringList version = {QStringLiteral("--version")};
+
+    // Fetching turned off and nothing managed yet: an error, and the yt-dlp on PATH serves.
+    QProcessEnvironment off = environment;
+    off.insert(QStringLiteral("CLIPMOOR_TOOL_RELEASES"), QStringLiteral("none"));
+    Run run = runLauncher(update, off);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.startsWith("ERROR: ") && run.err.count('\n') == 1, run.err.constData());
+    QCOMPARE(runLauncher(version, off).exitCode, 0);
+    QCOMPARE(readAll(calls), QByteArray("--version\n"));
+
+    // The first installation, from an empty folder.
+    serveRelease(oldYtDlp, deno);
+    run = runLauncher(update, environment);
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    QCOMPARE(readAll(managed(environment, "yt-dlp")), oldYtDlp);
+    QVERIFY(QFileInfo(managed(environment, "deno")).isExecutable());
+    QCOMPARE(runLauncher(version, environment).out, QByteArray("2098.01.01\n"));
+    QProcess denoRun;
+    denoRun.start(managed(environment, "deno"), {});
+    QVERIFY(denoRun.waitForFinished(10000));
+    QCOMPARE(denoRun.readAllStandardOutput(), QByteArray("deno 2.5.0\n"));
+
+    // Current: only the checksums are asked for.
+    const qsizetype before = releases.requestedPaths().size();
+    QCOMPARE(runLauncher(update, environment).exitCode, 0);
+    QCOMPARE(releases.requestedPaths().mid(before),
+             (QList<QByteArray>{"/yt/SHA2-256SUMS", "/deno/" + denoFile() + ".sha256sum"}));
+
+    // A new release replaces the old build; Deno, unchanged, is not fetched again.
+    serveRelease(newYtDlp, deno);
+    const qsizetype beforeNew = releases.requestedPaths().size();
+    QCOMPARE(runLauncher(update, environment).exitCode, 0);
+    QCOMPARE(releases.requestedPaths().mid(beforeNew).count("/deno/" + denoFile()), 0);
+    QCOMPARE(runLauncher(version, environment).out, QByteArray("2099.01.01\n"));
+
+    // With fetching off, what is there stays in use and nothing is asked for.
+    const qsizetype beforeOff = releases.requestedPaths().size();
+    QCOMPARE(runLauncher(update, off).exitCode, 0);
+    QCOMPARE(runLauncher(version, off).out, QByteArray("2099.01.01\n"));
+    QCOMPARE(releases.requestedPaths().size(), beforeOff);
+
+    // "-U" alone is the launcher's own update; any other form of a self-update is refused,
+    // never handed to a yt-dlp.
+    QCOMPARE(runLauncher({QStringLiteral("-U")}, environment).exitCode, 0);
+    for (const QStringList &other :
+         {QStringList{QStringLiteral("--update-to"), QStringLiteral("nightly")},
+          QStringList{QStringLiteral("--update"), QStringLiteral("--verbose")}}) {
+        run = runLauncher(other, environment);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(run.err.startsWith("ERROR: "));
+    }
+    // The yt-dlp on PATH only ever ran for --version.
+    QCOMPARE(readAll(calls), QByteArray("--version\n"));
+    QCOMPARE(QDir(managed(environment))
+                 .entryList({QStringLiteral(".partial-*")}, QDir::Hidden | QDir::Files),
+             QStringList());
+}
+
+void TestLauncher::updateFailureKeepsTheOldBuild_data()
+{
+    QTest::addColumn<QByteArray>("path"); // the release file that misbehaves
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("body"); // "NEW" stands for the new build
+    QTest::addColumn<QByteArray>("sums"); // of the yt-dlp release; "NEW" for the right line
+    QTest::addColumn<int>("cutAfter");
+    QTest::addColumn<bool>("silent");
+    QTest::addColumn<QByteArray>("location");
+
+    const QByteArray file = "/yt/" + ytDlpFile();
+    const QByteArray right = "NEW";
+    QTest::newRow("wrong checksum") << file << 200 << right << sha256("else") + "  " + ytDlpFile()
+                                    << -1 << false << QByteArray();
+    QTest::newRow("truncated body")
+        << file << 200 << right << right << 4096 << false << QByteArray();
+    QTest::newRow("404") << file << 404 << QByteArray("gone") << right << -1 << false
+                         << QByteArray();
+    QTest::newRow("500 for the sums") << QByteArray("/yt/SHA2-256SUMS") << 500 << QByteArray("oops")
+                                      << right << -1 << false << QByteArray();
+    QTest::newRow("stalled server") << file << 200 << right << right << -1 << true << QByteArray();
+    QTest::newRow("sums larger than the limit")
+        << QByteArray("/yt/SHA2-256SUMS") << 200 << QByteArray(2 * 1024 * 1024, 'x') << right << -1
+        << false << QByteArray();
+    QTest::newRow("no line for the file")
+        << file << 200 << right << sha256("NEW") + "  yt-dlp_macos" << -1 << false << QByteArray();
+    QTest::newRow("redirect to plain http elsewhere")
+        << file << 302 << QByteArray() << right << -1 << false
+        << QByteArray("http://example.invalid/yt-dlp_linux");
+    QTest::newRow("Deno archive without deno")
+        << "/deno/" + denoFile() << 200 << QByteArray("PK\x05\x06") + QByteArray(18, '\0') << right
+        << -1 << false << QByteArray();
+}
+
+void TestLauncher::updateFailureKeepsTheOldBuild()
+{
+    QFETCH(QByteArray, path);
+    QFETCH(int, status);
+    QFETCH(QByteArray, body);
+    QFETCH(QByteArray, sums);
+    QFETCH(int, cutAfter);
+    QFETCH(bool, silent);
+    QFETCH(QByteArray, location);
+
+    // The old build as the first row's update installed it.
+    const QProcessEnvironment environment = freshHome();
+    const QString seed = scratch.filePath(QStringLiteral("seed"));
+    if (!QFile::exists(seed)) {
+        serveRelease(oldYtDlp, deno);
+        QCOMPARE(runLauncher({QStringLiteral("--update")}, environment).exitCode, 0);
+        QVERIFY(QDir().mkpath(seed));
+        for (const char *name : {"yt-dlp", "deno", "deno.sha256"})
+            QVERIFY(QFile::copy(managed(environment, name),
+                                seed + QLatin1Char('/') + QLatin1String(name)));
+    } else {
+        QVERIFY(QDir().mkpath(managed(environment)));
+        for (const char *name : {"yt-dlp", "deno", "deno.sha256"})
+            QVERIFY(QFile::copy(seed + QLatin1Char('/') + QLatin1String(name),
+                                managed(environment, name)));
+    }
+
+    serveRelease(newYtDlp, deno);
+    if (sums != "NEW")
+        releases.route("/yt/SHA2-256SUMS", {200, "text/plain", sums + '\n'});
+    HttpServer::Response fault{status, "application/octet-stream", body == "NEW" ? newYtDlp : body};
+    fault.cutAfter = cutAfter;
+    fault.silent = silent;
+    fault.location = location;
+    if (path.endsWith(".zip")) // a changed archive, with its own checksum
+        releases.route(path + ".sha256sum", {200, "text/plain", sha256(body) + "  " + denoFile()});
+    releases.route(path, fault);
+
+    const Run run = runLauncher({QStringLiteral("--update")}, environment);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.startsWith("ERROR: ") && run.err.count('\n') == 1, run.err.constData());
+    QCOMPARE(readAll(managed(environment, "yt-dlp")), path.endsWith(".zip") ? newYtDlp : oldYtDlp);
+    QCOMPARE(readAll(managed(environment, "deno.sha256")), sha256(deno) + '\n');
+    QCOMPARE(QDir(managed(environment))
+                 .entryList({QStringLiteral(".partial-*")}, QDir::Hidden | QDir::Files),
+             QStringList());
+    QCOMPARE(runLauncher({QStringLiteral("--version")}, environment).out,
+             path.endsWith(".zip") ? QByteArray("2099.01.01\n") : QByteArray("2098.01.01\n"));
+}
+
+// The update at start-up and a manual one at once: one waits, and one fetch serves both.
+// A download asked for meanwhile waits for the first installation.
+void TestLauncher::updatesAtOnceFetchOnce()
+{
+    QProcessEnvironment environment = freshHome();
+    environment.insert(QStringLiteral("CLIPMOOR_TOOL_STALL_MS"), QStringLiteral("30000"));
+    serveRelease(newYtDlp, deno);
+    HttpServer::Response slow{200, "application/octet-stream", newYtDlp};
+    slow.delayMs = 500;
+    releases.route("/yt/" + ytDlpFile(), slow);
+    const qsizetype before = releases.requestedPaths().size();
+
+    QProcess first;
+    first.setProcessEnvironment(environment);
+    first.start(QStringLiteral(CLIPMOOR_BIN_DIR "/kestrel2"), {QStringLiteral("--update")});
+    QTRY_VERIFY(releases.requestedPaths().mid(before).contains("/yt/SHA2-256SUMS"));
+    QProcess second;
+    second.setProcessEnvironment(environment);
+    second.start(QStringLiteral(CLIPMOOR_BIN_DIR "/kestrel2"), {QStringLiteral("--update")});
+    const Run version = runLauncher({QStringLiteral("--version")}, environment);
+    QTRY_COMPARE_WITH_TIMEOUT(first.state(), QProcess::NotRunning, 60000);
+    QTRY_COMPARE_WITH_TIMEOUT(second.state(), QProcess::NotRunning, 60000);
+
+    QCOMPARE(first.exitCode(), 0);
+    QCOMPARE(second.exitCode(), 0);
+    QCOMPARE(version.out, QByteArray("2099.01.01\n"));
+    QCOMPARE(releases.requestedPaths().mid(before).count("/yt/" + ytDlpFile()), 1);
+    QVERIFY(!QFile::exists(environment.value(QStringLiteral("HOME")) +
+                           QStringLiteral("/yt-dlp-calls.log")));
+}
+
+// The metadata run keeps the info as it prints; the listing then comes from that info
+// and prints the same table, without asking the site.
+void TestLauncher::cachedRunsPrintWhatPlainRunsPrint_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QJsonValue>("duration"); // undefined: none
+    QTest::addColumn<bool>("live");
+
+    QTest::newRow("under a minute, a bar in the title")
+        << "cacheShort1"
+        << "Left | right" << QJsonValue(42) << false;
+    QTest::newRow("over an hour, non-ASCII title")
+        << "cacheLong01" << QStringLiteral("Grüße aus Köln – 東京 ♪") << QJsonValue(3723.5)
+        << false;
+    QTest::newRow("no duration") << "cacheNoDur1"
+                                 << "Unknown length" << QJsonValue() << false;
+    QTest::newRow("live stream") << "cacheLive01"
+                                 << "Live now" << QJsonValue() << true;
+}
+
+void TestLauncher::cachedRunsPrintWhatPlainRunsPrint()
+{
+    QFETCH(QString, id);
+    QFETCH(QString, title);
+    QFETCH(QJsonValue, duration);
+    QFETCH(bool, live);
+
+    QJsonObject info = site.info();
+    info.insert(QStringLiteral("id"), id);
+    info.insert(QStringLiteral("title"), title);
+    info.remove(QStringLiteral("duration"));
+    if (!duration.isUndefined())
+        info.insert(QStringLiteral("duration"), duration);
+    if (live) {
+        info.insert(QStringLiteral("is_live"), true);
+        info.insert(QStringLiteral("live_status"), QStringLiteral("is_live"));
+    }
+    site.serveInfo(info);
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const QString ytDlp = home.dataDir() + QStringLiteral("/managed/yt-dlp");
+    const auto plain = [&](const QStringList &arguments) {
+        QProcess tool;
+        tool.start(ytDlp, arguments);
+        (void)QTest::qWaitFor([&] { return tool.state() == QProcess::NotRunning; }, 60000);
+        return Run{tool.exitCode(), tool.readAllStandardOutput(), tool.readAllStandardError()};
+    };
+
+    const QStringList metadata = {QStringLiteral("--get-title"), QStringLiteral("--get-duration"),
+                                  QStringLiteral("--no-warnings"), id};
+    // The tool adds the time of the run, to the minute, to the title of a live stream.
+    const auto withoutRunTime = [](QByteArray out) {
+        static const QRegularExpression time(
+            QStringLiteral(" \\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d\\n"));
+        return QString::fromUtf8(out).replace(time, QStringLiteral("\n")).toUtf8();
+    };
+    const Run direct = plain(metadata);
+    const Run launched = runLauncher(metadata, environment);
+    QCOMPARE(withoutRunTime(launched.out), withoutRunTime(direct.out));
+    QCOMPARE(launched.exitCode, direct.exitCode);
+    QVERIFY(direct.out.startsWith(title.toUtf8()));
+
+    const QStringList listing = {QStringLiteral("--list-formats"), QStringLiteral("--no-warnings"),
+                                 id};
+    const Run directListing = plain(listing);
+    const int asked = site.extractions(id.toUtf8());
+    const Run cachedListing = runLauncher(listing, environment);
+    QCOMPARE(site.extractions(id.toUtf8()), asked);
+    QCOMPARE(cachedListing.exitCode, directListing.exitCode);
+    // Only the extractor's own progress lines, which precede the table, are not repeated.
+    QByteArrayList tableLines = directListing.out.split('\n');
+    tableLines.removeIf(
+        [](const QByteArray &line) { return line.startsWith("[clipmoortestsite]"); });
+    QCOMPARE(cachedListing.out, tableLines.join('\n'));
+    QVERIFY(cachedListing.out.contains("137 mp4"));
+}
+
+void TestLauncher::cacheDecidesWhetherTheSiteIsAsked_data()
+{
+    QTest::addColumn<bool>("download"); // else the format listing
+    QTest::addColumn<int>("ageS");
+    QTest::addColumn<QByteArray>("entry"); // "keep", "damage" or "remove"
+    QTest::addColumn<int>("extractions");  // by the listing or download
+
+    QTest::newRow("listing, 9 minutes old") << false << 9 * 60 << QByteArray("keep") << 0;
+    QTest::newRow("listing, 11 minutes old") << false << 11 * 60 << QByteArray("keep") << 1;
+    QTest::newRow("listing, damaged entry") << false << 0 << QByteArray("damage") << 1;
+    QTest::newRow("download, 29 minutes old") << true << 29 * 60 << QByteArray("keep") << 0;
+    QTest::newRow("download, 31 minutes old") << true << 31 * 60 << QByteArray("keep") << 1;
+    QTest::newRow("download, entry removed") << true << 0 << QByteArray("remove") << 1;
+}
+
+void TestLauncher::cacheDecidesWhetherTheSiteIsAsked()
+{
+    QFETCH(bool, download);
+    QFETCH(int, ageS);
+    QFETCH(QByteArray, entry);
+    QFETCH(int, extractions);
+
+    // An entry of another video from two days ago goes when the new one is written.
+    QDir(infoCache()).removeRecursively();
+    QVERIFY(QDir().mkpath(infoCache()));
+    QFile stale(infoCache() + QStringLiteral("/0123.info.json"));
+    QVERIFY(stale.open(QIODevice::WriteOnly));
+    stale.write("{\"id\": \"other\"}");
+    QVERIFY(stale.flush());
+    QVERIFY(stale.setFileTime(QDateTime::currentDateTime().addDays(-2),
+                              QFileDevice::FileModificationTime));
+    stale.close();
+    site.serveInfo(site.info());
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const QString id = QLatin1String(OfflineSite::videoId);
+    QCOMPARE(runLauncher({QStringLiteral("--get-title"), QStringLiteral("--get-duration"),
+                          QStringLiteral("--no-warnings"), id},
+                         environment)
+                 .exitCode,
+             0);
+    QVERIFY(!stale.exists());
+    const QFileInfoList entries =
+        QDir(infoCache()).entryInfoList({QStringLiteral("*.info.json")}, QDir::Files);
+    QCOMPARE(entries.size(), 1);
+    QCOMPARE(entries.at(0).permissions() & (QFile::ReadGroup | QFile::ReadOther),
+             QFile::Permissions());
+    QFile file(entries.at(0).filePath());
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    if (entry == "damage")
+        QVERIFY(file.resize(file.size() / 2));
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-ageS),
+                             QFileDevice::FileModificationTime));
+    file.close();
+    if (entry == "remove")
+        QVERIFY(file.remove());
+
+    const int before = site.extractions();
+    const QStringList arguments =
+        download
+            ? Clipmoor::downloadArguments(137, home.dataDir(), outputDir(), id)
+            : QStringList{QStringLiteral("--list-formats"), QStringLiteral("--no-warnings"), id};
+    const Run run = runLauncher(arguments, environment);
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    QCOMPARE(site.extractions() - before, extractions);
+}
+
+// Media addresses in the cache that the site no longer honours: the plain download runs.
+void TestLauncher::refusedCachedMediaAreFetchedAgain()
+{
+    QDir(infoCache()).removeRecursively();
+    QDir(outputDir()).removeRecursively();
+    prepareOutputDir();
+    const QString id = QLatin1String(OfflineSite::videoId);
+    site.serveInfo(site.info("/old"));
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QCOMPARE(runLauncher({QStringLiteral("--get-title"), QStringLiteral("--get-duration"),
+                          QStringLiteral("--no-warnings"), id},
+                         environment)
+                 .exitCode,
+             0);
+    for (const QByteArray file : {"/old/video.mp4", "/old/audio.m4a"})
+        site.server().route(file, {403, "text/plain", "expired"});
+    site.serveMedia("/new");
+    site.serveInfo(site.info("/new"));
+
+    const int before = site.extractions();
+    const Run run =
+        runLauncher(Clipmoor::downloadArguments(137, home.dataDir(), outputDir(), id), environment);
+    site.serveInfo(site.info());
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    QCOMPARE(site.extractions() - before, 1);
+    QVERIFY(site.server().requestedPaths().contains("/old/video.mp4") ||
+            site.server().requestedPaths().contains("/old/audio.m4a"));
+    QVERIFY(
+        QFile::exists(outputDir() + QStringLiteral("/Test Video Title_320x180_abc123XYZ_0.mp4")));
+}
+
+CLIPMOOR_TEST_MAIN(TestLauncher)
+#include "tst_launcher.moc"
