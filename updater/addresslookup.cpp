@@ -1,5 +1,6 @@
 #include "updater/addresslookup.h"
 
+#include "updater/abandonreply.h"
 #include "updater/updaterconfig.h"
 #include "updater/updaterlog.h"
 
@@ -91,13 +92,7 @@ void AddressLookup::onAnswer()
 void AddressLookup::giveUp(const QString &reason)
 {
     limitTimer.stop();
-    if (reply) {
-        QNetworkReply *dropped = reply;
-        reply = nullptr;
-        dropped->disconnect(this);
-        dropped->abort();
-        dropped->deleteLater();
-    }
+    abandonReply(reply, this);
     UPD_WARNING("Updater::getPublicIP()::<lambda(const QString&, int)>")
         << "failed to get external IP from" << current << ":" << reason;
     tryNext();

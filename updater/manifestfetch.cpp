@@ -1,5 +1,6 @@
 #include "updater/manifestfetch.h"
 
+#include "updater/abandonreply.h"
 #include "updater/updaterdialogs.h"
 #include "updater/updaterlog.h"
 
@@ -75,12 +76,6 @@ void ManifestFetch::onFinished()
 void ManifestFetch::fail(const QString &reason)
 {
     limitTimer.stop();
-    if (reply) {
-        QNetworkReply *dropped = reply;
-        reply = nullptr;
-        dropped->disconnect(this);
-        dropped->abort();
-        dropped->deleteLater();
-    }
+    abandonReply(reply, this);
     emit failed(UpdaterDialogs::translated(failureText).arg(reason, url.toString()));
 }
