@@ -16,8 +16,10 @@ int main(int, char **argv)
 {
     const pid_t parent = ::getppid();
     ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-    // The parent may have gone before the request was made.
-    if (::getppid() != parent)
+    // The parent may have gone before the request was made, even before it was read:
+    // an orphan belongs to the first process.
+    constexpr pid_t firstProcess = 1;
+    if (::getppid() != parent || parent == firstProcess)
         return parentGone;
     argv[0] = const_cast<char *>(CLIPMOOR_SYSTEM_FFMPEG);
     ::execv(CLIPMOOR_SYSTEM_FFMPEG, argv);
