@@ -11,9 +11,9 @@
 // An extractor plug-in makes yt-dlp ask this site for a bare video ID, so the shipped
 // launcher, a managed yt-dlp built from the installed one, and ffmpeg run against it
 // without any network.
-// Builds stand-in release files ("yt-dlp" or "deno"), each reporting its version, from
-// pairs of file and version; false on failure.
-bool makeRelease(const QString &kind, const QStringList &filesAndVersions);
+// A stand-in release file built with the tests: "yt-dlp-2098.01.01" and
+// "yt-dlp-2099.01.01" report their version, "deno-2.5.0.zip" holds a "deno" that does.
+QString testRelease(const char *name);
 
 // The kinds of the streams in a media file ("audio", "video"), sorted, as ffprobe sees them.
 QStringList streamTypes(const QString &file);

@@ -17,6 +17,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+#include <memory>
+#include <vector>
+
 namespace {
 
 // A yt-dlp that records its arguments; its --help names the newer options or not.
@@ -67,18 +71,43 @@ struct Run {
     QByteArray err;
 };
 
-// Runs the built launcher with the event loop going, for the release server lives here.
+struct Command {
+    QString program;
+    QStringList arguments;
+};
+
+// Runs the programs side by side with the event loop going, for the servers live here.
+QList<Run> runAtOnce(const QList<Command> &commands, const QProcessEnvironment &environment)
+{
+    std::vector<std::unique_ptr<QProcess>> processes;
+    for (const Command &command : commands) {
+        processes.push_back(std::make_unique<QProcess>());
+        processes.back()->setProcessEnvironment(environment);
+        processes.back()->start(command.program, command.arguments);
+    }
+    const auto allEnded = [&] {
+        return std::all_of(processes.begin(), processes.end(), [](const auto &process) {
+            return process->state() == QProcess::NotRunning;
+        });
+    };
+    QList<Run> runs;
+    const bool ended = QTest::qWaitFor(allEnded, 60000);
+    for (const auto &process : processes) {
+        if (!ended) {
+            process->kill();
+            process->waitForFinished();
+        }
+        runs.append({process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1,
+                     process->readAllStandardOutput(), process->readAllStandardError()});
+    }
+    return runs;
+}
+
+const QString launcherPath = QStringLiteral(CLIPMOOR_BIN_DIR "/kestrel2");
+
 Run runLauncher(const QStringList &arguments, const QProcessEnvironment &environment)
 {
-    QProcess launcher;
-    launcher.setProcessEnvironment(environment);
-    launcher.start(QStringLiteral(CLIPMOOR_BIN_DIR "/kestrel2"), arguments);
-    if (!QTest::qWaitFor([&] { return launcher.state() == QProcess::NotRunning; }, 60000)) {
-        launcher.kill();
-        launcher.waitForFinished();
-    }
-    return {launcher.exitStatus() == QProcess::NormalExit ? launcher.exitCode() : -1,
-            launcher.readAllStandardOutput(), launcher.readAllStandardError()};
+    return runAtOnce({{launcherPath, arguments}}, environment).at(0);
 }
 
 QStringList splitNul(QByteArray data)
@@ -174,21 +203,12 @@ void TestLauncher::initTestCase()
 {
     prepareOutputDir();
     QVERIFY2(site.start(), qPrintable(site.error()));
-    // Two releases built at once; the newer one is also the site's managed build.
-    const QString made = scratch.filePath(QStringLiteral("made"));
-    const QString managed = home.dataDir() + QStringLiteral("/managed");
-    QVERIFY(QDir().mkpath(managed));
-    QVERIFY(makeRelease(QStringLiteral("yt-dlp"),
-                        {made + QStringLiteral("-old"), QStringLiteral("2098.01.01"),
-                         managed + QStringLiteral("/yt-dlp"),
-                         QLatin1String(OfflineSite::managedVersion)}));
-    QVERIFY(makeRelease(QStringLiteral("deno"),
-                        {made + QStringLiteral("-deno"), QStringLiteral("2.5.0")}));
     QVERIFY2(site.stage(home.dataDir()), qPrintable(site.error()));
     QVERIFY(releases.listen());
-    oldYtDlp = readAll(made + QStringLiteral("-old"));
-    newYtDlp = readAll(managed + QStringLiteral("/yt-dlp"));
-    deno = readAll(made + QStringLiteral("-deno"));
+    oldYtDlp = readAll(testRelease("yt-dlp-2098.01.01"));
+    newYtDlp = readAll(testRelease("yt-dlp-2099.01.01"));
+    deno = readAll(testRelease("deno-2.5.0.zip"));
+    QVERIFY(!oldYtDlp.isEmpty() && !newYtDlp.isEmpty() && !deno.isEmpty());
 }
 
 void TestLauncher::launcherPassesArguments_data()
@@ -413,13 +433,17 @@ void TestLauncher::updateFailureKeepsTheOldBuild()
     const Run run = runLauncher({QStringLiteral("--update")}, environment);
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.startsWith("ERROR: ") && run.err.count('\n') == 1, run.err.constData());
-    QCOMPARE(readAll(managed(environment, "yt-dlp")), path.endsWith(".zip") ? newYtDlp : oldYtDlp);
+    // What was there before is kept as it was; only a failed Deno lets the new yt-dlp in.
+    const bool ytDlpReplaced = path.endsWith(".zip");
+    QCOMPARE(readAll(managed(environment, "yt-dlp")), ytDlpReplaced ? newYtDlp : oldYtDlp);
+    QVERIFY(QFileInfo(managed(environment, "yt-dlp")).isExecutable());
     QCOMPARE(readAll(managed(environment, "deno.sha256")), sha256(deno) + '\n');
     QCOMPARE(QDir(managed(environment))
                  .entryList({QStringLiteral(".partial-*")}, QDir::Hidden | QDir::Files),
              QStringList());
-    QCOMPARE(runLauncher({QStringLiteral("--version")}, environment).out,
-             path.endsWith(".zip") ? QByteArray("2099.01.01\n") : QByteArray("2098.01.01\n"));
+    if (ytDlpReplaced)
+        QCOMPARE(runLauncher({QStringLiteral("--version")}, environment).out,
+                 QByteArray("2099.01.01\n"));
 }
 
 // The update at start-up and a manual one at once: one waits, and one fetch serves both.
@@ -436,11 +460,11 @@ void TestLauncher::updatesAtOnceFetchOnce()
 
     QProcess first;
     first.setProcessEnvironment(environment);
-    first.start(QStringLiteral(CLIPMOOR_BIN_DIR "/kestrel2"), {QStringLiteral("--update")});
+    first.start(launcherPath, {QStringLiteral("--update")});
     QTRY_VERIFY(releases.requestedPaths().mid(before).contains("/yt/SHA2-256SUMS"));
     QProcess second;
     second.setProcessEnvironment(environment);
-    second.start(QStringLiteral(CLIPMOOR_BIN_DIR "/kestrel2"), {QStringLiteral("--update")});
+    second.start(launcherPath, {QStringLiteral("--update")});
     const Run version = runLauncher({QStringLiteral("--version")}, environment);
     QTRY_COMPARE_WITH_TIMEOUT(first.state(), QProcess::NotRunning, 60000);
     QTRY_COMPARE_WITH_TIMEOUT(second.state(), QProcess::NotRunning, 60000);
@@ -494,13 +518,8 @@ void TestLauncher::cachedRunsPrintWhatPlainRunsPrint()
     site.serveInfo(info);
     const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     const QString ytDlp = home.dataDir() + QStringLiteral("/managed/yt-dlp");
-    const auto plain = [&](const QStringList &arguments) {
-        QProcess tool;
-        tool.start(ytDlp, arguments);
-        (void)QTest::qWaitFor([&] { return tool.state() == QProcess::NotRunning; }, 60000);
-        return Run{tool.exitCode(), tool.readAllStandardOutput(), tool.readAllStandardError()};
-    };
 
+    // The plain yt-dlp and the launcher run side by side, each as the other's reference.
     const QStringList metadata = {QStringLiteral("--get-title"), QStringLiteral("--get-duration"),
                                   QStringLiteral("--no-warnings"), id};
     // The tool adds the time of the run, to the minute, to the title of a live stream.
@@ -509,18 +528,22 @@ void TestLauncher::cachedRunsPrintWhatPlainRunsPrint()
             QStringLiteral(" \\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d\\n"));
         return QString::fromUtf8(out).replace(time, QStringLiteral("\n")).toUtf8();
     };
-    const Run direct = plain(metadata);
-    const Run launched = runLauncher(metadata, environment);
+    const QList<Run> metadataRuns =
+        runAtOnce({{ytDlp, metadata}, {launcherPath, metadata}}, environment);
+    const Run &direct = metadataRuns.at(0);
+    const Run &launched = metadataRuns.at(1);
     QCOMPARE(withoutRunTime(launched.out), withoutRunTime(direct.out));
     QCOMPARE(launched.exitCode, direct.exitCode);
     QVERIFY(direct.out.startsWith(title.toUtf8()));
 
+    // Only the plain listing asks the site.
     const QStringList listing = {QStringLiteral("--list-formats"), QStringLiteral("--no-warnings"),
                                  id};
-    const Run directListing = plain(listing);
     const int asked = site.extractions(id.toUtf8());
-    const Run cachedListing = runLauncher(listing, environment);
-    QCOMPARE(site.extractions(id.toUtf8()), asked);
+    const QList<Run> listings = runAtOnce({{ytDlp, listing}, {launcherPath, listing}}, environment);
+    const Run &directListing = listings.at(0);
+    const Run &cachedListing = listings.at(1);
+    QCOMPARE(site.extractions(id.toUtf8()), asked + 1);
     QCOMPARE(cachedListing.exitCode, directListing.exitCode);
     // Only the extractor's own progress lines, which precede the table, are not repeated.
     QByteArrayList tableLines = directListing.out.split('\n');
@@ -552,30 +575,43 @@ void TestLauncher::cacheDecidesWhetherTheSiteIsAsked()
     QFETCH(QByteArray, entry);
     QFETCH(int, extractions);
 
-    // An entry of another video from two days ago goes when the new one is written.
+    // The first row's metadata run writes the entry, and removes an entry of another video
+    // from two days ago as it does; the other rows start from a copy of that entry.
     QDir(infoCache()).removeRecursively();
     QVERIFY(QDir().mkpath(infoCache()));
-    QFile stale(infoCache() + QStringLiteral("/0123.info.json"));
-    QVERIFY(stale.open(QIODevice::WriteOnly));
-    stale.write("{\"id\": \"other\"}");
-    QVERIFY(stale.flush());
-    QVERIFY(stale.setFileTime(QDateTime::currentDateTime().addDays(-2),
-                              QFileDevice::FileModificationTime));
-    stale.close();
     site.serveInfo(site.info());
-    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     const QString id = QLatin1String(OfflineSite::videoId);
-    QCOMPARE(runLauncher({QStringLiteral("--get-title"), QStringLiteral("--get-duration"),
-                          QStringLiteral("--no-warnings"), id},
-                         environment)
-                 .exitCode,
-             0);
-    QVERIFY(!stale.exists());
+    const QString seed = scratch.filePath(QStringLiteral("info-seed"));
+    if (!QFile::exists(seed)) {
+        QFile stale(infoCache() + QStringLiteral("/0123.info.json"));
+        QVERIFY(stale.open(QIODevice::WriteOnly));
+        stale.write("{\"id\": \"other\"}");
+        QVERIFY(stale.flush());
+        QVERIFY(stale.setFileTime(QDateTime::currentDateTime().addDays(-2),
+                                  QFileDevice::FileModificationTime));
+        stale.close();
+        QCOMPARE(runLauncher({QStringLiteral("--get-title"), QStringLiteral("--get-duration"),
+                              QStringLiteral("--no-warnings"), id},
+                             QProcessEnvironment::systemEnvironment())
+                     .exitCode,
+                 0);
+        QVERIFY(!stale.exists());
+        const QFileInfoList written =
+            QDir(infoCache()).entryInfoList({QStringLiteral("*.info.json")}, QDir::Files);
+        QCOMPARE(written.size(), 1);
+        QCOMPARE(written.at(0).permissions() & (QFile::ReadGroup | QFile::ReadOther),
+                 QFile::Permissions());
+        QVERIFY(QDir().mkpath(seed));
+        QVERIFY(QFile::copy(written.at(0).filePath(),
+                            seed + QLatin1Char('/') + written.at(0).fileName()));
+    } else {
+        for (const QFileInfo &kept :
+             QDir(seed).entryInfoList({QStringLiteral("*.info.json")}, QDir::Files))
+            QVERIFY(QFile::copy(kept.filePath(), infoCache() + QLatin1Char('/') + kept.fileName()));
+    }
     const QFileInfoList entries =
         QDir(infoCache()).entryInfoList({QStringLiteral("*.info.json")}, QDir::Files);
     QCOMPARE(entries.size(), 1);
-    QCOMPARE(entries.at(0).permissions() & (QFile::ReadGroup | QFile::ReadOther),
-             QFile::Permissions());
     QFile file(entries.at(0).filePath());
     QVERIFY(file.open(QIODevice::ReadWrite));
     if (entry == "damage")
@@ -591,7 +627,7 @@ void TestLauncher::cacheDecidesWhetherTheSiteIsAsked()
         download
             ? Clipmoor::downloadArguments(137, home.dataDir(), outputDir(), id)
             : QStringList{QStringLiteral("--list-formats"), QStringLiteral("--no-warnings"), id};
-    const Run run = runLauncher(arguments, environment);
+    const Run run = runLauncher(arguments, QProcessEnvironment::systemEnvironment());
     QVERIFY2(run.exitCode == 0, run.err.constData());
     QCOMPARE(site.extractions() - before, extractions);
 }
