@@ -5,6 +5,7 @@
 # from. The most specific rule for a file applies.
 set(rules
   "app|app/"
+  "net|net/ app/identity.h"
   "app/main.cpp|app/ engine/ plugins/ ui/ translations/"
   "engine|app/ engine/"
   "plugins|plugins/"
@@ -12,7 +13,7 @@ set(rules
   "ui|app/ engine/ plugins/ ui/"
   "updater|updater/ plugins/interfaces/"
   "addons|addons/ plugins/interfaces/"
-  "tools/kestrel2|tools/kestrel2/ app/")
+  "tools/kestrel2|tools/kestrel2/ app/ net/")
 
 set(violations "")
 foreach(rule IN LISTS rules)

@@ -27,14 +27,15 @@ HttpServer::~HttpServer()
         drop(connection);
 }
 
-bool HttpServer::listen()
+bool HttpServer::listen(const QHostAddress &address)
 {
-    return server.listen(QHostAddress::LocalHost, 0);
+    return server.listen(address, 0);
 }
 
 QByteArray HttpServer::url(const QByteArray &path) const
 {
-    return "http://127.0.0.1:" + QByteArray::number(port()) + path;
+    return "http://" + server.serverAddress().toString().toLatin1() + ':' +
+           QByteArray::number(port()) + path;
 }
 
 void HttpServer::route(const QByteArray &path, const Response &response)

@@ -30,7 +30,8 @@ public:
     explicit HttpServer(QObject *parent = nullptr);
     ~HttpServer() override;
 
-    bool listen(); // on a free port of 127.0.0.1
+    // On a free port of the address (any of 127.0.0.0/8 on Linux).
+    bool listen(const QHostAddress &address = QHostAddress(QHostAddress::LocalHost));
     quint16 port() const { return server.serverPort(); }
     QByteArray url(const QByteArray &path) const;
 

@@ -2,9 +2,11 @@
 
 #include "tools/kestrel2/unpack.h"
 
-#include <QBuffer>
+#include "app/platform.h"
+
 #include <QCryptographicHash>
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSysInfo>
@@ -21,6 +23,8 @@ constexpr char defaultDenoBase[] = "https://github.com/denoland/deno/releases/la
 constexpr char ytDlpSums[] = "SHA2-256SUMS";
 constexpr char denoSumsSuffix[] = ".sha256sum";
 constexpr char denoEntry[] = "deno";
+constexpr qint64 versionOutputBytes = 4096;
+constexpr double msPerSecond = 1000.0;
 
 QString base(const char *variable, const char *fallback)
 {
@@ -95,27 +99,62 @@ ToolUpdate::ToolUpdate(const ManagedFolder &folder_, const ReleaseSource &source
 
 QStringList ToolUpdate::run()
 {
+    deadline.setRemainingTime(limits.deadlineMs);
+    QString staged;
+    QString ytDlpFailure = prepareYtDlp(staged);
+    const QString denoFailure = updateDeno();
+    if (!staged.isEmpty())
+        ytDlpFailure = installExecutable(staged, folder.ytDlp());
     QStringList failures;
-    if (const QString failure = updateYtDlp(); !failure.isEmpty())
-        failures.append(QStringLiteral("yt-dlp: ") + failure);
-    if (const QString failure = updateDeno(); !failure.isEmpty())
-        failures.append(QStringLiteral("Deno: ") + failure);
+    if (!ytDlpFailure.isEmpty())
+        failures.append(QStringLiteral("yt-dlp: ") + ytDlpFailure);
+    if (!denoFailure.isEmpty())
+        failures.append(QStringLiteral("Deno: ") + denoFailure);
     return failures;
+}
+
+HttpGet::Limits ToolUpdate::fetchLimits(qint64 maxBytes) const
+{
+    HttpGet::Limits fetch;
+    fetch.maxBytes = maxBytes;
+    fetch.stallMs = limits.stallMs;
+    fetch.deadlineMs = int(qMax<qint64>(1, deadline.remainingTime()));
+    return fetch;
+}
+
+QString ToolUpdate::checkRuns(const QString &path)
+{
+    QProcess check;
+    Platform::dieWithParent(check);
+    check.start(path, {QStringLiteral("--version")});
+    if (!check.waitForStarted(limits.versionCheckMs))
+        return QStringLiteral("the new build does not run: %1").arg(check.errorString());
+    if (!check.waitForFinished(limits.versionCheckMs)) {
+        check.kill();
+        check.waitForFinished(-1);
+        return QStringLiteral("the new build did not answer --version within %1 s")
+            .arg(limits.versionCheckMs / msPerSecond);
+    }
+    const QByteArray version = check.readAllStandardOutput().left(versionOutputBytes).trimmed();
+    if (check.exitStatus() != QProcess::NormalExit || check.exitCode() != 0 || version.isEmpty())
+        return QStringLiteral("the new build does not run: --version failed (%1)")
+            .arg(QString::fromLocal8Bit(
+                check.readAllStandardError().left(versionOutputBytes).trimmed()));
+    return QString();
 }
 
 QString ToolUpdate::expectedSha256(const QUrl &url, const QString &fileName, QByteArray &sha256)
 {
-    QBuffer sums;
-    sums.open(QIODevice::WriteOnly);
-    Fetch fetch(manager, {limits.sumsBytes, limits.stallMs});
-    if (const QString failure = fetch.get(url, sums); !failure.isEmpty())
-        return failure;
-    sha256 = findSha256(sums.data(), fileName);
+    const HttpGet::Result sums =
+        HttpGet::fetch(manager, url, nullptr, fetchLimits(limits.sumsBytes));
+    if (!sums.ok())
+        return sums.errorText();
+    sha256 = findSha256(sums.body, fileName);
     if (sha256.isEmpty()) {
         // Deno's checksum file may hold the hash alone, or in another layout.
         static const QRegularExpression hex(QStringLiteral("(?<![0-9a-fA-F])[0-9a-fA-F]{64}"
                                                            "(?![0-9a-fA-F])"));
-        const QRegularExpressionMatch match = hex.match(QString::fromUtf8(sums.data()));
+        const QRegularExpressionMatch match = hex.match(QString::fromUtf8(sums.body));
         if (!url.path().endsWith(QLatin1String(ytDlpSums)) && match.hasMatch())
             sha256 = match.captured().toLatin1().toLower();
     }
@@ -131,25 +170,30 @@ QString ToolUpdate::fetchVerified(const QUrl &url, const QByteArray &sha256,
     std::unique_ptr<QTemporaryFile> owner(file);
     if (!file->open())
         return QStringLiteral("cannot write in %1: %2").arg(folder.path(), file->errorString());
-    Fetch fetch(manager, {limits.releaseBytes, limits.stallMs});
-    if (const QString failure = fetch.get(url, *file); !failure.isEmpty())
-        return failure;
-    if (fetch.sha256() != sha256)
+    const HttpGet::Result fetched =
+        HttpGet::fetch(manager, url, file, fetchLimits(limits.releaseBytes));
+    if (!fetched.ok())
+        return fetched.errorText();
+    if (fetched.sha256 != sha256)
         return QStringLiteral("the checksum of %1 does not match").arg(url.toDisplayString());
-    if (!file->flush())
-        return QStringLiteral("cannot write: %1").arg(file->errorString());
+    file->close();
     file->setAutoRemove(false);
     temporaryPath = file->fileName();
     return QString();
 }
 
-// Made executable first, then renamed into place in one step, so that a run never sees
-// a half-written tool.
+QString ToolUpdate::makeExecutable(const QString &temporaryPath)
+{
+    if (QFile::setPermissions(temporaryPath,
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+        return QString();
+    return QStringLiteral("cannot make %1 executable").arg(temporaryPath);
+}
+
+// Renamed into place in one step, so that a run never sees a half-written tool.
 QString ToolUpdate::installExecutable(const QString &temporaryPath, const QString &finalPath)
 {
-    if (!QFile::setPermissions(temporaryPath,
-                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner) ||
-        std::rename(QFile::encodeName(temporaryPath).constData(),
+    if (std::rename(QFile::encodeName(temporaryPath).constData(),
                     QFile::encodeName(finalPath).constData()) != 0) {
         const QString reason = QString::fromLocal8Bit(std::strerror(errno));
         QFile::remove(temporaryPath);
@@ -158,7 +202,7 @@ QString ToolUpdate::installExecutable(const QString &temporaryPath, const QStrin
     return QString();
 }
 
-QString ToolUpdate::updateYtDlp()
+QString ToolUpdate::prepareYtDlp(QString &staged)
 {
     if (source.ytDlpFile.isEmpty())
         return QStringLiteral("no release for this machine (%1)")
@@ -172,11 +216,19 @@ QString ToolUpdate::updateYtDlp()
         return QString();
 
     QString temporary;
-    const QString failure = fetchVerified(releaseUrl(source.ytDlpBase, source.ytDlpFile), sha256,
-                                          QStringLiteral("yt-dlp"), temporary);
+    QString failure = fetchVerified(releaseUrl(source.ytDlpBase, source.ytDlpFile), sha256,
+                                    QStringLiteral("yt-dlp"), temporary);
     if (!failure.isEmpty())
         return failure;
-    return installExecutable(temporary, folder.ytDlp());
+    failure = makeExecutable(temporary);
+    if (failure.isEmpty())
+        failure = checkRuns(temporary);
+    if (!failure.isEmpty()) {
+        QFile::remove(temporary);
+        return failure;
+    }
+    staged = temporary;
+    return QString();
 }
 
 QString ToolUpdate::updateDeno()
@@ -203,21 +255,33 @@ QString ToolUpdate::updateDeno()
                                     QStringLiteral("deno.zip"), archivePath);
     if (!failure.isEmpty())
         return failure;
-    QTemporaryFile binary(folder.temporaryPattern(QLatin1String(denoEntry)));
-    if (!binary.open()) {
+    QString unpacked;
+    {
+        QTemporaryFile binary(folder.temporaryPattern(QLatin1String(denoEntry)));
+        if (!binary.open()) {
+            QFile::remove(archivePath);
+            return QStringLiteral("cannot write in %1: %2")
+                .arg(folder.path(), binary.errorString());
+        }
+        failure = unpackEntry(archivePath, QLatin1String(denoEntry), binary, limits.unpackedBytes);
         QFile::remove(archivePath);
-        return QStringLiteral("cannot write in %1: %2").arg(folder.path(), binary.errorString());
+        if (failure.isEmpty() && !binary.flush())
+            failure = binary.errorString();
+        if (!failure.isEmpty())
+            return QStringLiteral("cannot unpack %1: %2").arg(source.denoFile, failure);
+        // Kept, and closed for good: a file still open for writing cannot be run.
+        binary.setAutoRemove(false);
+        unpacked = binary.fileName();
     }
-    failure = unpackEntry(archivePath, QLatin1String(denoEntry), binary, limits.unpackedBytes);
-    QFile::remove(archivePath);
-    if (failure.isEmpty() && !binary.flush())
-        failure = binary.errorString();
-    if (!failure.isEmpty())
-        return QStringLiteral("cannot unpack %1: %2").arg(source.denoFile, failure);
-    binary.setAutoRemove(false);
-    failure = installExecutable(binary.fileName(), folder.deno());
-    if (!failure.isEmpty())
+    failure = makeExecutable(unpacked);
+    if (failure.isEmpty())
+        failure = checkRuns(unpacked);
+    if (failure.isEmpty())
+        failure = installExecutable(unpacked, folder.deno());
+    if (!failure.isEmpty()) {
+        QFile::remove(unpacked);
         return failure;
+    }
 
     QSaveFile newStamp(folder.denoStamp());
     if (!newStamp.open(QIODevice::WriteOnly) || newStamp.write(sha256 + '\n') < 0 ||

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "tools/kestrel2/fetch.h"
+#include "net/httpget.h"
 #include "tools/kestrel2/managedfolder.h"
 
+#include <QDeadlineTimer>
 #include <QNetworkAccessManager>
 #include <QString>
 #include <QUrl>
@@ -20,8 +21,9 @@ struct ReleaseSource {
     bool fetchingOff() const { return ytDlpBase.isEmpty(); }
 };
 
-// Brings the managed yt-dlp and Deno up to the latest release, each checked against the
-// release's SHA-256 before it replaces what was there.
+// Brings the managed yt-dlp and Deno up to the latest release. Each is checked against the
+// release's SHA-256 and must answer --version before it replaces what was there; a new
+// yt-dlp is let in only after the Deno of the same update.
 class ToolUpdate {
 public:
     struct Limits {
@@ -29,6 +31,8 @@ public:
         qint64 releaseBytes = qint64(512) * 1024 * 1024;
         qint64 unpackedBytes = qint64(1024) * 1024 * 1024;
         int stallMs = 30000;
+        int deadlineMs = 10 * 60 * 1000; // the whole update
+        int versionCheckMs = 60 * 1000;
     };
 
     ToolUpdate(const ManagedFolder &folder, const ReleaseSource &source, Limits limits);
@@ -37,18 +41,24 @@ public:
     QStringList run();
 
 private:
-    QString updateYtDlp();
+    // Fetches and checks a new yt-dlp into staged, or leaves it empty when current.
+    QString prepareYtDlp(QString &staged);
     QString updateDeno();
+    HttpGet::Limits fetchLimits(qint64 maxBytes) const;
+    // Empty when the build at path answers --version in time.
+    QString checkRuns(const QString &path);
     // The expected SHA-256 from a checksum file; for a sums file, from the named line.
     QString expectedSha256(const QUrl &url, const QString &fileName, QByteArray &sha256);
     // Fetches url into a temporary file, checks it, and returns it through temporaryPath.
     QString fetchVerified(const QUrl &url, const QByteArray &sha256, const QString &finalName,
                           QString &temporaryPath);
+    QString makeExecutable(const QString &temporaryPath);
     QString installExecutable(const QString &temporaryPath, const QString &finalPath);
 
     const ManagedFolder &folder;
     ReleaseSource source;
     Limits limits;
+    QDeadlineTimer deadline;
     QNetworkAccessManager manager;
 };
 
