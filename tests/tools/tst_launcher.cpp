@@ -21,6 +21,8 @@
 #include <memory>
 #include <vector>
 
+#include <sys/file.h>
+
 namespace {
 
 // A yt-dlp that records its arguments; its --help names the newer options or not.
@@ -63,6 +65,26 @@ QByteArray denoFile()
     return QSysInfo::currentCpuArchitecture() == QLatin1String("arm64")
                ? "deno-aarch64-unknown-linux-gnu.zip"
                : "deno-x86_64-unknown-linux-gnu.zip";
+}
+
+// A zip archive that holds one executable entry.
+QByteArray zipHolding(const QByteArray &name, const QByteArray &content)
+{
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral("-c"),
+                  QStringLiteral("import io, sys, zipfile\n"
+                                 "out = io.BytesIO()\n"
+                                 "with zipfile.ZipFile(out, 'w') as archive:\n"
+                                 "    entry = zipfile.ZipInfo(sys.argv[1])\n"
+                                 "    entry.external_attr = 0o755 << 16\n"
+                                 "    archive.writestr(entry, sys.stdin.buffer.read())\n"
+                                 "sys.stdout.buffer.write(out.getvalue())\n"),
+                  QString::fromLatin1(name)});
+    python.write(content);
+    python.closeWriteChannel();
+    python.waitForFinished();
+    return python.readAllStandardOutput();
 }
 
 struct Run {
@@ -291,6 +313,19 @@ void TestLauncher::launcherWithoutYtDlp()
     const Run run = runLauncher({QStringLiteral("--version")}, environment);
     QCOMPARE(run.exitCode, 127);
     QCOMPARE(run.err.trimmed(), QByteArray("ERROR: yt-dlp was not found on PATH"));
+
+    // A first installation that takes too long: the run waits its time, says so, and goes
+    // on with the yt-dlp on PATH.
+    environment = freshHome();
+    environment.insert(QStringLiteral("CLIPMOOR_FIRST_INSTALL_WAIT_MS"), QStringLiteral("300"));
+    QVERIFY(QDir().mkpath(managed(environment)));
+    QFile lockFile(managed(environment, ".update.lock"));
+    QVERIFY(lockFile.open(QIODevice::ReadWrite));
+    QCOMPARE(::flock(lockFile.handle(), LOCK_EX | LOCK_NB), 0);
+    const Run waited = runLauncher({QStringLiteral("--version")}, environment);
+    QCOMPARE(waited.exitCode, 0);
+    QCOMPARE(waited.err, QByteArray("WARNING: the managed yt-dlp is still being installed after "
+                                    "0.3 s; going on without it\n"));
 }
 
 void TestLauncher::updateInstallsKeepsAndReplaces()
@@ -367,29 +402,44 @@ void TestLauncher::updateFailureKeepsTheOldBuild_data()
     QTest::addColumn<int>("cutAfter");
     QTest::addColumn<bool>("silent");
     QTest::addColumn<QByteArray>("location");
+    QTest::addColumn<int>("bytesPerSecond"); // under a short deadline for the whole update
 
     const QByteArray file = "/yt/" + ytDlpFile();
     const QByteArray right = "NEW";
     QTest::newRow("wrong checksum") << file << 200 << right << sha256("else") + "  " + ytDlpFile()
-                                    << -1 << false << QByteArray();
+                                    << -1 << false << QByteArray() << 0;
     QTest::newRow("truncated body")
-        << file << 200 << right << right << 4096 << false << QByteArray();
+        << file << 200 << right << right << 4096 << false << QByteArray() << 0;
     QTest::newRow("404") << file << 404 << QByteArray("gone") << right << -1 << false
-                         << QByteArray();
+                         << QByteArray() << 0;
     QTest::newRow("500 for the sums") << QByteArray("/yt/SHA2-256SUMS") << 500 << QByteArray("oops")
-                                      << right << -1 << false << QByteArray();
-    QTest::newRow("stalled server") << file << 200 << right << right << -1 << true << QByteArray();
+                                      << right << -1 << false << QByteArray() << 0;
+    QTest::newRow("stalled server")
+        << file << 200 << right << right << -1 << true << QByteArray() << 0;
     QTest::newRow("sums larger than the limit")
         << QByteArray("/yt/SHA2-256SUMS") << 200 << QByteArray(2 * 1024 * 1024, 'x') << right << -1
-        << false << QByteArray();
+        << false << QByteArray() << 0;
     QTest::newRow("no line for the file")
-        << file << 200 << right << sha256("NEW") + "  yt-dlp_macos" << -1 << false << QByteArray();
+        << file << 200 << right << sha256("NEW") + "  yt-dlp_macos" << -1 << false << QByteArray()
+        << 0;
     QTest::newRow("redirect to plain http elsewhere")
         << file << 302 << QByteArray() << right << -1 << false
-        << QByteArray("http://example.invalid/yt-dlp_linux");
+        << QByteArray("http://example.invalid/yt-dlp_linux") << 0;
     QTest::newRow("Deno archive without deno")
         << "/deno/" + denoFile() << 200 << QByteArray("PK\x05\x06") + QByteArray(18, '\0') << right
-        << -1 << false << QByteArray();
+        << -1 << false << QByteArray() << 0;
+    // The published sum matches, but what was published is no program.
+    const QByteArray page = "<!DOCTYPE html><html>Rate limit exceeded</html>\n";
+    QTest::newRow("a web page in place of the build")
+        << file << 200 << page << sha256(page) + "  " + ytDlpFile() << -1 << false << QByteArray()
+        << 0;
+    QTest::newRow("a Deno that does not run")
+        << "/deno/" + denoFile() << 200 << QByteArray("DENO-PAGE") << right << -1 << false
+        << QByteArray() << 0;
+    QTest::newRow("redirect loop")
+        << file << 302 << QByteArray() << right << -1 << false << "/yt/" + ytDlpFile() << 0;
+    QTest::newRow("a drip feed past the update's deadline")
+        << file << 200 << right << right << -1 << false << QByteArray() << 2000;
 }
 
 void TestLauncher::updateFailureKeepsTheOldBuild()
@@ -401,6 +451,7 @@ void TestLauncher::updateFailureKeepsTheOldBuild()
     QFETCH(int, cutAfter);
     QFETCH(bool, silent);
     QFETCH(QByteArray, location);
+    QFETCH(int, bytesPerSecond);
 
     // The old build as the first row's update installed it.
     const QProcessEnvironment environment = freshHome();
@@ -420,19 +471,26 @@ void TestLauncher::updateFailureKeepsTheOldBuild()
     }
 
     serveRelease(newYtDlp, deno);
+    if (body == "DENO-PAGE")
+        body = zipHolding("deno", "<html>not a program</html>\n");
     if (sums != "NEW")
         releases.route("/yt/SHA2-256SUMS", {200, "text/plain", sums + '\n'});
     HttpServer::Response fault{status, "application/octet-stream", body == "NEW" ? newYtDlp : body};
     fault.cutAfter = cutAfter;
     fault.silent = silent;
     fault.location = location;
+    fault.bytesPerSecond = bytesPerSecond;
+    QProcessEnvironment limited = environment;
+    if (bytesPerSecond > 0)
+        limited.insert(QStringLiteral("CLIPMOOR_UPDATE_DEADLINE_MS"), QStringLiteral("1500"));
     if (path.endsWith(".zip")) // a changed archive, with its own checksum
         releases.route(path + ".sha256sum", {200, "text/plain", sha256(body) + "  " + denoFile()});
     releases.route(path, fault);
 
-    const Run run = runLauncher({QStringLiteral("--update")}, environment);
+    const Run run = runLauncher({QStringLiteral("--update")}, limited);
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.startsWith("ERROR: ") && run.err.count('\n') == 1, run.err.constData());
+    QVERIFY2(!run.err.contains("HTTP status 100"), run.err.constData());
     // What was there before is kept as it was; only a failed Deno lets the new yt-dlp in.
     const bool ytDlpReplaced = path.endsWith(".zip");
     QCOMPARE(readAll(managed(environment, "yt-dlp")), ytDlpReplaced ? newYtDlp : oldYtDlp);

@@ -19,13 +19,30 @@ constexpr int failed = 1;
 constexpr int misused = 2;
 constexpr int notFound = 127;
 constexpr int firstInstallWaitMs = 2 * 60 * 1000;
-constexpr int otherUpdateWaitMs = 10 * 60 * 1000;
-constexpr int defaultStallMs = 30000;
+// An update ends within its deadline; one that waits for it needs a little more.
+constexpr int otherUpdateGraceMs = 30 * 1000;
 
 int error(const QString &text, int code)
 {
     std::fprintf(stderr, "ERROR: %s\n", qPrintable(text));
     return code;
+}
+
+// A limit that the tests may shorten through the environment.
+int limitMs(const char *variable, int fallback)
+{
+    bool numeric = false;
+    const int value = qEnvironmentVariableIntValue(variable, &numeric);
+    return numeric && value > 0 ? value : fallback;
+}
+
+// True while an update holds the folder's lock.
+bool updateRunning(const ManagedFolder &folder)
+{
+    if (!QFileInfo::exists(folder.lockFile()))
+        return false;
+    FolderLock lock(folder.lockFile());
+    return !lock.acquire(0);
 }
 
 int update(const ManagedFolder &folder)
@@ -41,17 +58,17 @@ int update(const ManagedFolder &folder)
     }
     if (!folder.create())
         return error(QStringLiteral("cannot create %1").arg(folder.path()), failed);
-    // A second update waits for the first, then finds the tools current.
+    ToolUpdate::Limits limits;
+    limits.stallMs = limitMs("CLIPMOOR_TOOL_STALL_MS", limits.stallMs);
+    limits.deadlineMs = limitMs("CLIPMOOR_UPDATE_DEADLINE_MS", limits.deadlineMs);
+    // A second update waits for the first, which ends within its deadline, then finds the
+    // tools current.
     FolderLock lock(folder.lockFile());
-    if (!lock.acquire(otherUpdateWaitMs))
+    if (!lock.acquire(limits.deadlineMs + otherUpdateGraceMs))
         return error(QStringLiteral("another update of %1 is still running").arg(folder.path()),
                      failed);
     folder.removeLeftovers();
 
-    ToolUpdate::Limits limits;
-    bool numeric = false;
-    const int stallMs = qEnvironmentVariableIntValue("CLIPMOOR_TOOL_STALL_MS", &numeric);
-    limits.stallMs = numeric && stallMs > 0 ? stallMs : defaultStallMs;
     const QStringList failures = ToolUpdate(folder, source, limits).run();
     if (!failures.isEmpty())
         return error(failures.join(QStringLiteral("; ")), failed);
@@ -78,15 +95,21 @@ RunKind classify(const QByteArrayList &arguments)
 }
 
 // Serves the run through the info cache when it can; returns false to run it plainly.
-bool runCached(RunKind kind, const QString &ytDlp, const QByteArrayList &adapted, int &exitCode)
+bool runCached(RunKind kind, const ManagedFolder &folder, const QString &ytDlp, const QString &deno,
+               const QByteArrayList &adapted, int &exitCode)
 {
-    const InfoCache cache(Launch::fileKey(ytDlp));
+    // An extraction without Deno is no answer for a run with it, and the other way round.
+    const InfoCache cache(Launch::fileKey(ytDlp) + '\n' +
+                          (deno.isEmpty() ? QByteArray("no-deno") : Launch::fileKey(deno)));
     if (!cache.prepare())
         return false;
     const QByteArray target = adapted.last();
     const QByteArrayList options = adapted.mid(0, adapted.size() - 1);
     switch (kind) {
     case RunKind::Metadata: {
+        // What runs now may lack the Deno an update is installing: not kept.
+        if (updateRunning(folder))
+            return false;
         const QString partial = cache.newPartial();
         if (partial.isEmpty())
             return false;
@@ -130,7 +153,12 @@ int run(const ManagedFolder &folder, const QByteArrayList &arguments)
     if (!QFileInfo(folder.ytDlp()).isExecutable() &&
         !ReleaseSource::fromEnvironment().fetchingOff() && QFileInfo::exists(folder.lockFile())) {
         FolderLock lock(folder.lockFile());
-        lock.acquire(firstInstallWaitMs);
+        const int waitMs = limitMs("CLIPMOOR_FIRST_INSTALL_WAIT_MS", firstInstallWaitMs);
+        if (!lock.acquire(waitMs))
+            std::fprintf(stderr,
+                         "WARNING: the managed yt-dlp is still being installed after %g s; "
+                         "going on without it\n",
+                         waitMs / 1000.0);
     }
 
     QString ytDlp = folder.ytDlp();
@@ -152,7 +180,8 @@ int run(const ManagedFolder &folder, const QByteArrayList &arguments)
     const QByteArrayList adapted = Launch::adaptArguments(arguments, known, deno);
     int exitCode = 0;
     if (kind != RunKind::Other && known.contains(Launch::printToFile) &&
-        known.contains(Launch::loadInfoJson) && runCached(kind, ytDlp, adapted, exitCode))
+        known.contains(Launch::loadInfoJson) &&
+        runCached(kind, folder, ytDlp, deno, adapted, exitCode))
         return exitCode;
     return Launch::exec(ytDlp, adapted);
 }

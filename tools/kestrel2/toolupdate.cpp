@@ -60,6 +60,17 @@ QByteArray findSha256(const QByteArray &sums, const QString &fileName)
     }
     return QByteArray();
 }
+
+// A fetch cut short by the update's deadline says so, rather than naming what was left of it.
+QString fetchFailure(const HttpGet::Result &result, int deadlineMs)
+{
+    if (result.failure != HttpGet::Failure::Deadline)
+        return result.errorText();
+    return QStringLiteral("cannot fetch %1: the update did not finish within %2 s")
+        .arg(result.url.toDisplayString())
+        .arg(deadlineMs / msPerSecond);
+}
+
 } // namespace
 
 ReleaseSource ReleaseSource::fromEnvironment()
@@ -124,16 +135,19 @@ HttpGet::Limits ToolUpdate::fetchLimits(qint64 maxBytes) const
 
 QString ToolUpdate::checkRuns(const QString &path)
 {
+    // Part of the update's own time.
+    const int waitMs =
+        int(qBound(qint64(1), deadline.remainingTime(), qint64(limits.versionCheckMs)));
     QProcess check;
     Platform::dieWithParent(check);
     check.start(path, {QStringLiteral("--version")});
-    if (!check.waitForStarted(limits.versionCheckMs))
+    if (!check.waitForStarted(waitMs))
         return QStringLiteral("the new build does not run: %1").arg(check.errorString());
-    if (!check.waitForFinished(limits.versionCheckMs)) {
+    if (!check.waitForFinished(waitMs)) {
         check.kill();
         check.waitForFinished(-1);
         return QStringLiteral("the new build did not answer --version within %1 s")
-            .arg(limits.versionCheckMs / msPerSecond);
+            .arg(waitMs / msPerSecond);
     }
     const QByteArray version = check.readAllStandardOutput().left(versionOutputBytes).trimmed();
     if (check.exitStatus() != QProcess::NormalExit || check.exitCode() != 0 || version.isEmpty())
@@ -148,7 +162,7 @@ QString ToolUpdate::expectedSha256(const QUrl &url, const QString &fileName, QBy
     const HttpGet::Result sums =
         HttpGet::fetch(manager, url, nullptr, fetchLimits(limits.sumsBytes));
     if (!sums.ok())
-        return sums.errorText();
+        return fetchFailure(sums, limits.deadlineMs);
     sha256 = findSha256(sums.body, fileName);
     if (sha256.isEmpty()) {
         // Deno's checksum file may hold the hash alone, or in another layout.
@@ -173,7 +187,7 @@ QString ToolUpdate::fetchVerified(const QUrl &url, const QByteArray &sha256,
     const HttpGet::Result fetched =
         HttpGet::fetch(manager, url, file, fetchLimits(limits.releaseBytes));
     if (!fetched.ok())
-        return fetched.errorText();
+        return fetchFailure(fetched, limits.deadlineMs);
     if (fetched.sha256 != sha256)
         return QStringLiteral("the checksum of %1 does not match").arg(url.toDisplayString());
     file->close();
