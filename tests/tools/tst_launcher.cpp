@@ -16,6 +16,7 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <memory>
@@ -505,16 +506,25 @@ void TestLauncher::updateFailureKeepsTheOldBuild()
 }
 
 // The update at start-up and a manual one at once: one waits, and one fetch serves both.
-// A download asked for meanwhile waits for the first installation.
+// A download asked for meanwhile waits for the first installation. With a slow Deno, the
+// new yt-dlp never shows without it.
 void TestLauncher::updatesAtOnceFetchOnce()
 {
     QProcessEnvironment environment = freshHome();
     environment.insert(QStringLiteral("CLIPMOOR_TOOL_STALL_MS"), QStringLiteral("30000"));
     serveRelease(newYtDlp, deno);
-    HttpServer::Response slow{200, "application/octet-stream", newYtDlp};
-    slow.delayMs = 500;
-    releases.route("/yt/" + ytDlpFile(), slow);
+    HttpServer::Response slow{200, "application/zip", deno};
+    slow.delayMs = 300;
+    slow.bytesPerSecond = deno.size() * 2;
+    releases.route("/deno/" + denoFile(), slow);
     const qsizetype before = releases.requestedPaths().size();
+    bool ytDlpAlone = false;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        ytDlpAlone = ytDlpAlone || (QFile::exists(managed(environment, "yt-dlp")) &&
+                                    !QFile::exists(managed(environment, "deno")));
+    });
+    poll.start(1);
 
     QProcess first;
     first.setProcessEnvironment(environment);
@@ -529,6 +539,8 @@ void TestLauncher::updatesAtOnceFetchOnce()
 
     QCOMPARE(first.exitCode(), 0);
     QCOMPARE(second.exitCode(), 0);
+    QVERIFY(!ytDlpAlone);
+    QVERIFY(releases.requestedPaths().mid(before).contains("/deno/" + denoFile()));
     QCOMPARE(version.out, QByteArray("2099.01.01\n"));
     QCOMPARE(releases.requestedPaths().mid(before).count("/yt/" + ytDlpFile()), 1);
     QVERIFY(!QFile::exists(environment.value(QStringLiteral("HOME")) +
