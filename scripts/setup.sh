@@ -19,6 +19,9 @@ packages=(
   dbus dbus-daemon appstream desktop-file-utils
   # the shipped tools
   yt-dlp ffmpeg python3
+  # the rehearsed release hosts in tests: nginx (built with ssl and http_v2 in Debian 12)
+  # and openssl for their certificates; the package's own service on port 80 goes unused
+  nginx openssl
 )
 
 missing=()
