@@ -4,6 +4,8 @@
 make-release.py yt-dlp OUT VERSION [OUT VERSION ...]
                                      runnable yt-dlp zip applications from the installed
                                      yt_dlp package, each reporting its VERSION
+make-release.py unpacked OUT BUILD  the unpacked form of a yt-dlp BUILD made above: a zip
+                                     of an executable "yt-dlp_linux" and its "_internal/"
 make-release.py deno OUT VERSION     a zip holding an executable "deno" that prints VERSION
 """
 import compileall
@@ -41,6 +43,24 @@ def ytdlp(*releases):
             zipapp.create_archive(package.parent, out, interpreter="/usr/bin/python3")
 
 
+def unpacked(out, build):
+    # Like the frozen program, it finds its _internal/ beside its real path.
+    program = ('#!/usr/bin/python3\n'
+               'import os, sys\n'
+               'here = os.path.dirname(os.path.realpath(sys.argv[0]))\n'
+               'sys.path.insert(0, os.path.join(here, "_internal", "yt-dlp.pyz"))\n'
+               'import yt_dlp\n'
+               'yt_dlp.main()\n')
+    with zipfile.ZipFile(out, "w", zipfile.ZIP_STORED) as archive:
+        entry = zipfile.ZipInfo("yt-dlp_linux")
+        entry.external_attr = 0o755 << 16
+        archive.writestr(entry, program)
+        folder = zipfile.ZipInfo("_internal/")
+        folder.external_attr = (0o40755 << 16) | 0x10
+        archive.writestr(folder, "")
+        archive.write(build, "_internal/yt-dlp.pyz")
+
+
 def deno(out, version):
     with zipfile.ZipFile(out, "w", zipfile.ZIP_DEFLATED) as archive:
         entry = zipfile.ZipInfo("deno")
@@ -48,4 +68,4 @@ def deno(out, version):
         archive.writestr(entry, f"#!/bin/sh\necho 'deno {version}'\n")
 
 
-{"yt-dlp": ytdlp, "deno": deno}[sys.argv[1]](*sys.argv[2:])
+{"yt-dlp": ytdlp, "unpacked": unpacked, "deno": deno}[sys.argv[1]](*sys.argv[2:])

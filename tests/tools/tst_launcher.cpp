@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
@@ -68,8 +69,8 @@ QByteArray denoFile()
                : "deno-x86_64-unknown-linux-gnu.zip";
 }
 
-// A zip archive that holds one executable entry.
-QByteArray zipHolding(const QByteArray &name, const QByteArray &content)
+// A zip archive that holds one entry, by default an executable file.
+QByteArray zipHolding(const QByteArray &name, const QByteArray &content, int mode = 0100755)
 {
     QProcess python;
     python.start(QStringLiteral("/usr/bin/python3"),
@@ -78,10 +79,10 @@ QByteArray zipHolding(const QByteArray &name, const QByteArray &content)
                                  "out = io.BytesIO()\n"
                                  "with zipfile.ZipFile(out, 'w') as archive:\n"
                                  "    entry = zipfile.ZipInfo(sys.argv[1])\n"
-                                 "    entry.external_attr = 0o755 << 16\n"
+                                 "    entry.external_attr = int(sys.argv[2], 8) << 16\n"
                                  "    archive.writestr(entry, sys.stdin.buffer.read())\n"
                                  "sys.stdout.buffer.write(out.getvalue())\n"),
-                  QString::fromLatin1(name)});
+                  QString::fromLatin1(name), QString::number(mode, 8)});
     python.write(content);
     python.closeWriteChannel();
     python.waitForFinished();
@@ -168,11 +169,14 @@ private slots:
     void cacheDecidesWhetherTheSiteIsAsked_data();
     void cacheDecidesWhetherTheSiteIsAsked();
     void refusedCachedMediaAreFetchedAgain();
+    void unpackedBuildOutlivesItsReplacement();
 
 private:
     // A home of its own for the launcher: data, cache and a recording yt-dlp on PATH.
     QProcessEnvironment freshHome();
-    void serveRelease(const QByteArray &ytDlp, const QByteArray &deno);
+    // The release files; with an unpacked build, its zip is listed and served too.
+    void serveRelease(const QByteArray &ytDlp, const QByteArray &deno,
+                      const QByteArray &unpacked = QByteArray());
     QString managed(const QProcessEnvironment &environment, const char *name = "") const
     {
         return environment.value(QStringLiteral("XDG_DATA_HOME")) +
@@ -211,11 +215,15 @@ QProcessEnvironment TestLauncher::freshHome()
     return environment;
 }
 
-void TestLauncher::serveRelease(const QByteArray &ytDlp, const QByteArray &denoZip)
+void TestLauncher::serveRelease(const QByteArray &ytDlp, const QByteArray &denoZip,
+                                const QByteArray &unpacked)
 {
-    releases.route("/yt/SHA2-256SUMS", {200, "text/plain",
-                                        sha256("other") + "  yt-dlp_macos\n" + sha256(ytDlp) +
-                                            "  " + ytDlpFile() + "\n"});
+    QByteArray sums =
+        sha256("other") + "  yt-dlp_macos\n" + sha256(ytDlp) + "  " + ytDlpFile() + "\n";
+    if (!unpacked.isEmpty())
+        sums += sha256(unpacked) + "  " + ytDlpFile() + ".zip\n";
+    releases.route("/yt/SHA2-256SUMS", {200, "text/plain", sums});
+    releases.route("/yt/" + ytDlpFile() + ".zip", {200, "application/zip", unpacked});
     releases.route("/yt/" + ytDlpFile(), {200, "application/octet-stream", ytDlp});
     releases.route("/deno/" + denoFile() + ".sha256sum",
                    {200, "text/plain", sha256(denoZip) + "  " + denoFile() + "\n"});
@@ -439,6 +447,13 @@ void TestLauncher::updateFailureKeepsTheOldBuild_data()
         << QByteArray() << 0;
     QTest::newRow("redirect loop")
         << file << 302 << QByteArray() << right << -1 << false << "/yt/" + ytDlpFile() << 0;
+    const QByteArray zip = "/yt/" + ytDlpFile() + ".zip";
+    QTest::newRow("an unpacked build with an entry outside its folder")
+        << zip << 200 << zipHolding("../" + ytDlpFile(), "#!/bin/sh\n") << right << -1 << false
+        << QByteArray() << 0;
+    QTest::newRow("an unpacked build whose program is a link")
+        << zip << 200 << zipHolding(ytDlpFile(), "/bin/sh", 0120777) << right << -1 << false
+        << QByteArray() << 0;
     QTest::newRow("a drip feed past the update's deadline")
         << file << 200 << right << right << -1 << false << QByteArray() << 2000;
 }
@@ -474,6 +489,8 @@ void TestLauncher::updateFailureKeepsTheOldBuild()
     serveRelease(newYtDlp, deno);
     if (body == "DENO-PAGE")
         body = zipHolding("deno", "<html>not a program</html>\n");
+    if (path.endsWith("_linux.zip")) // the release offers an unpacked build
+        serveRelease(newYtDlp, deno, body);
     if (sums != "NEW")
         releases.route("/yt/SHA2-256SUMS", {200, "text/plain", sums + '\n'});
     HttpServer::Response fault{status, "application/octet-stream", body == "NEW" ? newYtDlp : body};
@@ -493,7 +510,7 @@ void TestLauncher::updateFailureKeepsTheOldBuild()
     QVERIFY2(run.err.startsWith("ERROR: ") && run.err.count('\n') == 1, run.err.constData());
     QVERIFY2(!run.err.contains("HTTP status 100"), run.err.constData());
     // What was there before is kept as it was; only a failed Deno lets the new yt-dlp in.
-    const bool ytDlpReplaced = path.endsWith(".zip");
+    const bool ytDlpReplaced = path.startsWith("/deno/");
     QCOMPARE(readAll(managed(environment, "yt-dlp")), ytDlpReplaced ? newYtDlp : oldYtDlp);
     QVERIFY(QFileInfo(managed(environment, "yt-dlp")).isExecutable());
     QCOMPARE(readAll(managed(environment, "deno.sha256")), sha256(deno) + '\n');
@@ -731,6 +748,48 @@ void TestLauncher::refusedCachedMediaAreFetchedAgain()
             site.server().requestedPaths().contains("/old/audio.m4a"));
     QVERIFY(
         QFile::exists(outputDir() + QStringLiteral("/Test Video Title_320x180_abc123XYZ_0.mp4")));
+}
+
+// An unpacked build replaced while a run of it goes on: the run completes, and the next
+// update removes the old build.
+void TestLauncher::unpackedBuildOutlivesItsReplacement()
+{
+    QProcessEnvironment environment = freshHome();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/.config"));
+    serveRelease(oldYtDlp, deno, readAll(testRelease("yt-dlp-2098.01.01.zip")));
+    QCOMPARE(runLauncher({QStringLiteral("--update")}, environment).exitCode, 0);
+    QVERIFY(QFileInfo(managed(environment, "yt-dlp")).isSymLink());
+    const QString oldBuild =
+        QFileInfo(QFileInfo(managed(environment, "yt-dlp")).canonicalFilePath()).path();
+
+    QJsonObject info = site.info();
+    info.insert(QStringLiteral("id"), QStringLiteral("slowRun0001"));
+    site.serveInfo(info);
+    HttpServer::Response slow = {200, "application/json", QJsonDocument(info).toJson()};
+    slow.delayMs = 1500;
+    site.server().route("/watch/slowRun0001", slow);
+    QProcess running;
+    running.setProcessEnvironment(environment);
+    running.start(launcherPath, {QStringLiteral("--get-title"), QStringLiteral("--get-duration"),
+                                 QStringLiteral("--no-warnings"), QStringLiteral("slowRun0001")});
+    QTRY_VERIFY(site.server().requestedPaths().contains("/watch/slowRun0001"));
+
+    serveRelease(newYtDlp, deno, readAll(testRelease("yt-dlp-2099.01.01.zip")));
+    Run update = runLauncher({QStringLiteral("--update")}, environment);
+    QVERIFY2(update.exitCode == 0, update.err.constData());
+    QCOMPARE(runLauncher({QStringLiteral("--version")}, environment).out,
+             QByteArray("2099.01.01\n"));
+    QVERIFY(QFileInfo::exists(oldBuild));
+    QTRY_COMPARE_WITH_TIMEOUT(running.state(), QProcess::NotRunning, 60000);
+    QCOMPARE(running.exitCode(), 0);
+    QCOMPARE(running.readAllStandardOutput(), QByteArray("Test Video Title\n3:33\n"));
+
+    QCOMPARE(runLauncher({QStringLiteral("--update")}, environment).exitCode, 0);
+    QVERIFY(!QFileInfo::exists(oldBuild));
+    QCOMPARE(QDir(managed(environment) + QStringLiteral("builds"))
+                 .entryList(QDir::Dirs | QDir::NoDotAndDotDot)
+                 .size(),
+             1);
 }
 
 CLIPMOOR_TEST_MAIN(TestLauncher)

@@ -161,7 +161,7 @@ int run(const ManagedFolder &folder, const QByteArrayList &arguments)
                          waitMs / 1000.0);
     }
 
-    QString ytDlp = folder.ytDlp();
+    QString ytDlp = folder.leaseYtDlp();
     if (!QFileInfo(ytDlp).isExecutable()) {
         ytDlp = QStandardPaths::findExecutable(QStringLiteral("yt-dlp"));
         if (ytDlp.isEmpty())

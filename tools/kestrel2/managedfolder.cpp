@@ -40,6 +40,11 @@ QString ManagedFolder::denoStamp() const
     return folder + QStringLiteral("/deno.sha256");
 }
 
+QString ManagedFolder::builds() const
+{
+    return folder + QStringLiteral("/builds");
+}
+
 QString ManagedFolder::lockFile() const
 {
     return folder + QStringLiteral("/.update.lock");
@@ -65,6 +70,57 @@ QString ManagedFolder::temporaryPattern(const QString &finalName) const
 {
     return folder + QLatin1Char('/') + QLatin1String(leftoverPrefix) + finalName +
            QStringLiteral("-XXXXXX");
+}
+
+void ManagedFolder::removeUnusedBuilds() const
+{
+    const QFileInfo link(ytDlp());
+    const QString current =
+        link.isSymLink() ? QFileInfo(link.canonicalFilePath()).path() : QString();
+    const QFileInfoList entries =
+        QDir(builds()).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QFileInfo &entry : entries) {
+        if (entry.isSymLink() || !entry.isDir()) {
+            QFile::remove(entry.filePath()); // never followed
+            continue;
+        }
+        if (entry.filePath() == current)
+            continue;
+        const QByteArray lease =
+            QFile::encodeName(entry.filePath() + QLatin1Char('/') + QLatin1String(leaseName));
+        const int fd = ::open(lease.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+        // A run holds a shared lock while it uses the build.
+        if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            ::close(fd);
+            continue;
+        }
+        QDir(entry.filePath()).removeRecursively();
+        if (fd >= 0)
+            ::close(fd);
+    }
+}
+
+QString ManagedFolder::leaseYtDlp() const
+{
+    constexpr int attempts = 3; // each one lost only to an update switching builds meanwhile
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        const QFileInfo link(ytDlp());
+        if (!link.isSymLink())
+            return ytDlp();
+        const QString program = link.canonicalFilePath();
+        if (program.isEmpty())
+            return ytDlp();
+        const QByteArray lease = QFile::encodeName(QFileInfo(program).path() + QLatin1Char('/') +
+                                                   QLatin1String(leaseName));
+        // Left open on purpose, without close-on-exec: the lock lasts as long as the run.
+        const int fd = ::open(lease.constData(), O_RDONLY | O_NOFOLLOW);
+        if (fd >= 0 && ::flock(fd, LOCK_SH | LOCK_NB) == 0 &&
+            QFileInfo(ytDlp()).canonicalFilePath() == program)
+            return program;
+        if (fd >= 0)
+            ::close(fd);
+    }
+    return ytDlp();
 }
 
 FolderLock::FolderLock(const QString &file)

@@ -12,6 +12,9 @@ public:
     QString deno() const;
     QString denoStamp() const; // the checksum of the archive the installed Deno came from
     QString lockFile() const;
+    // Where unpacked yt-dlp builds live, one folder each; managed/yt-dlp then links to
+    // the program in one of them.
+    QString builds() const;
 
     // Creates the folder, readable only by the user; false when that fails.
     bool create() const;
@@ -19,6 +22,15 @@ public:
     void removeLeftovers() const;
     // A temporary file name pattern in the folder, for QTemporaryFile.
     QString temporaryPattern(const QString &finalName) const;
+    // Removes the unpacked builds that managed/yt-dlp does not lead to and no run uses.
+    void removeUnusedBuilds() const;
+    // The yt-dlp a run should start. For an unpacked build, the real path of its program,
+    // leased for as long as this process and the program it becomes live, so that no
+    // update removes the build under it.
+    QString leaseYtDlp() const;
+
+    // The file in a build's folder that runs hold a shared lock on.
+    static constexpr char leaseName[] = ".in-use";
 
 private:
     QString folder;

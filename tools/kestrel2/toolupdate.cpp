@@ -5,11 +5,14 @@
 #include "app/platform.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSysInfo>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 
 #include <cerrno>
@@ -17,12 +20,16 @@
 #include <cstring>
 #include <memory>
 
+#include <unistd.h>
+
 namespace {
 constexpr char defaultYtDlpBase[] = "https://github.com/yt-dlp/yt-dlp/releases/latest/download";
 constexpr char defaultDenoBase[] = "https://github.com/denoland/deno/releases/latest/download";
 constexpr char ytDlpSums[] = "SHA2-256SUMS";
 constexpr char denoSumsSuffix[] = ".sha256sum";
 constexpr char denoEntry[] = "deno";
+constexpr char zipSuffix[] = ".zip";
+constexpr char buildStamp[] = ".sha256"; // in a build's folder: the sum of its archive
 constexpr qint64 versionOutputBytes = 4096;
 constexpr double msPerSecond = 1000.0;
 
@@ -116,6 +123,7 @@ QStringList ToolUpdate::run()
     const QString denoFailure = updateDeno();
     if (!staged.isEmpty())
         ytDlpFailure = installExecutable(staged, folder.ytDlp());
+    folder.removeUnusedBuilds();
     QStringList failures;
     if (!ytDlpFailure.isEmpty())
         failures.append(QStringLiteral("yt-dlp: ") + ytDlpFailure);
@@ -157,12 +165,15 @@ QString ToolUpdate::checkRuns(const QString &path)
     return QString();
 }
 
-QString ToolUpdate::expectedSha256(const QUrl &url, const QString &fileName, QByteArray &sha256)
+QString ToolUpdate::expectedSha256(const QUrl &url, const QString &fileName, QByteArray &sha256,
+                                   QByteArray *body)
 {
     const HttpGet::Result sums =
         HttpGet::fetch(manager, url, nullptr, fetchLimits(limits.sumsBytes));
     if (!sums.ok())
         return fetchFailure(sums, limits.deadlineMs);
+    if (body)
+        *body = sums.body;
     sha256 = findSha256(sums.body, fileName);
     if (sha256.isEmpty()) {
         // Deno's checksum file may hold the hash alone, or in another layout.
@@ -222,11 +233,16 @@ QString ToolUpdate::prepareYtDlp(QString &staged)
         return QStringLiteral("no release for this machine (%1)")
             .arg(QSysInfo::currentCpuArchitecture());
     QByteArray sha256;
+    QByteArray sums;
     const QString sumsError = expectedSha256(releaseUrl(source.ytDlpBase, QLatin1String(ytDlpSums)),
-                                             source.ytDlpFile, sha256);
+                                             source.ytDlpFile, sha256, &sums);
     if (!sumsError.isEmpty())
         return sumsError;
-    if (fileSha256(folder.ytDlp()) == sha256)
+    // The unpacked build starts faster; the one-file build is there for every release.
+    const QByteArray unpackedSha256 = findSha256(sums, source.ytDlpFile + QLatin1String(zipSuffix));
+    if (!unpackedSha256.isEmpty())
+        return prepareUnpacked(unpackedSha256, staged);
+    if (!QFileInfo(folder.ytDlp()).isSymLink() && fileSha256(folder.ytDlp()) == sha256)
         return QString();
 
     QString temporary;
@@ -242,6 +258,68 @@ QString ToolUpdate::prepareYtDlp(QString &staged)
         return failure;
     }
     staged = temporary;
+    return QString();
+}
+
+QString ToolUpdate::currentBuild() const
+{
+    const QFileInfo link(folder.ytDlp());
+    if (!link.isSymLink())
+        return QString();
+    QFile stamp(QFileInfo(link.canonicalFilePath()).path() + QLatin1Char('/') +
+                QLatin1String(buildStamp));
+    return stamp.open(QIODevice::ReadOnly) ? QString::fromLatin1(stamp.readAll().trimmed())
+                                           : QString();
+}
+
+// Unpacked into a folder of its own beside the builds in use, checked, and then reached
+// through a new link that replaces managed/yt-dlp in one step.
+QString ToolUpdate::prepareUnpacked(const QByteArray &sha256, QString &staged)
+{
+    if (currentBuild() == QLatin1String(sha256))
+        return QString();
+    QString archivePath;
+    QString failure =
+        fetchVerified(releaseUrl(source.ytDlpBase, source.ytDlpFile + QLatin1String(zipSuffix)),
+                      sha256, QStringLiteral("yt-dlp.zip"), archivePath);
+    if (!failure.isEmpty())
+        return failure;
+    QDir().mkpath(folder.builds());
+    QTemporaryDir build(folder.builds() + QStringLiteral("/yt-dlp-XXXXXX"));
+    if (!build.isValid()) {
+        QFile::remove(archivePath);
+        return QStringLiteral("cannot write in %1: %2").arg(folder.builds(), build.errorString());
+    }
+    failure = unpackFolder(archivePath, build.path(), limits.unpackedBytes);
+    QFile::remove(archivePath);
+    if (!failure.isEmpty())
+        return QStringLiteral("cannot unpack %1%2: %3")
+            .arg(source.ytDlpFile, QLatin1String(zipSuffix), failure);
+    const QString program = build.filePath(source.ytDlpFile);
+    const QFileInfo programInfo(program);
+    if (!programInfo.isFile() || programInfo.isSymLink())
+        return QStringLiteral("the archive holds no %1").arg(source.ytDlpFile);
+    failure = makeExecutable(program);
+    if (failure.isEmpty())
+        failure = checkRuns(program);
+    if (!failure.isEmpty())
+        return failure;
+
+    QFile stamp(build.filePath(QLatin1String(buildStamp)));
+    QFile lease(build.filePath(QLatin1String(ManagedFolder::leaseName)));
+    if (!stamp.open(QIODevice::WriteOnly) || stamp.write(sha256 + '\n') < 0 || !stamp.flush() ||
+        !lease.open(QIODevice::WriteOnly))
+        return QStringLiteral("cannot write in %1").arg(build.path());
+    const QString link =
+        folder.path() + QStringLiteral("/.partial-link-") + QFileInfo(build.path()).fileName();
+    const QByteArray target = "builds/" + QFile::encodeName(QFileInfo(build.path()).fileName()) +
+                              '/' + QFile::encodeName(source.ytDlpFile);
+    QFile::remove(link);
+    if (::symlink(target.constData(), QFile::encodeName(link).constData()) != 0)
+        return QStringLiteral("cannot link %1: %2")
+            .arg(link, QString::fromLocal8Bit(std::strerror(errno)));
+    build.setAutoRemove(false);
+    staged = link;
     return QString();
 }
 

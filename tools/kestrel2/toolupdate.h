@@ -48,7 +48,12 @@ private:
     // Empty when the build at path answers --version in time.
     QString checkRuns(const QString &path);
     // The expected SHA-256 from a checksum file; for a sums file, from the named line.
-    QString expectedSha256(const QUrl &url, const QString &fileName, QByteArray &sha256);
+    QString expectedSha256(const QUrl &url, const QString &fileName, QByteArray &sha256,
+                           QByteArray *body = nullptr);
+    // Fetches, unpacks and checks the unpacked yt-dlp build; staged is then a link to it.
+    QString prepareUnpacked(const QByteArray &sha256, QString &staged);
+    // The sum of the archive the unpacked build in use came from; empty for none.
+    QString currentBuild() const;
     // Fetches url into a temporary file, checks it, and returns it through temporaryPath.
     QString fetchVerified(const QUrl &url, const QByteArray &sha256, const QString &finalName,
                           QString &temporaryPath);

@@ -56,3 +56,77 @@ QString unpackEntry(const QString &archivePath, const QString &entryPath, QIODev
         return archiveError(reader.get());
     return QStringLiteral("the archive holds no %1").arg(entryPath);
 }
+
+namespace {
+// A relative path of plain names: no empty, "." or ".." part.
+bool staysInside(const QString &path)
+{
+    if (path.isEmpty() || path.startsWith(QLatin1Char('/')))
+        return false;
+    const QStringList parts = path.split(QLatin1Char('/'));
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const QString &part = parts.at(i);
+        const bool trailingSlash = i == parts.size() - 1 && part.isEmpty();
+        if (!trailingSlash &&
+            (part.isEmpty() || part == QLatin1String(".") || part == QLatin1String("..")))
+            return false;
+    }
+    return true;
+}
+
+struct WriterDeleter {
+    void operator()(archive *writer) const { archive_write_free(writer); }
+};
+} // namespace
+
+QString unpackFolder(const QString &archivePath, const QString &folder, qint64 maxBytes)
+{
+    std::unique_ptr<archive, ArchiveDeleter> reader(archive_read_new());
+    archive_read_support_format_zip(reader.get());
+    if (archive_read_open_filename(reader.get(), QFile::encodeName(archivePath).constData(),
+                                   readBlockBytes) != ARCHIVE_OK)
+        return archiveError(reader.get());
+    std::unique_ptr<archive, WriterDeleter> writer(archive_write_disk_new());
+    archive_write_disk_set_options(writer.get(), ARCHIVE_EXTRACT_PERM |
+                                                     ARCHIVE_EXTRACT_SECURE_SYMLINKS |
+                                                     ARCHIVE_EXTRACT_SECURE_NODOTDOT);
+
+    // Each entry's own path was checked to be relative; the folder's is absolute.
+    // Each entry's own path was checked to be relative; the folder's is absolute.
+    const QByteArray base = QFile::encodeName(folder) + '/';
+    qint64 written = 0;
+    archive_entry *entry = nullptr;
+    int status = ARCHIVE_OK;
+    while ((status = archive_read_next_header(reader.get(), &entry)) == ARCHIVE_OK) {
+        const char *name = archive_entry_pathname(entry);
+        const QString path = name ? QString::fromUtf8(name) : QString();
+        const auto type = archive_entry_filetype(entry);
+        if (!staysInside(path))
+            return QStringLiteral("the entry %1 leaves the folder").arg(path);
+        if (type != AE_IFREG && type != AE_IFDIR)
+            return QStringLiteral("the entry %1 is neither a file nor a folder").arg(path);
+        archive_entry_set_pathname(entry, (base + name).constData());
+        archive_entry_set_perm(entry,
+                               type == AE_IFDIR ? 0700 : (archive_entry_perm(entry) & 0700) | 0600);
+        if (archive_write_header(writer.get(), entry) != ARCHIVE_OK)
+            return archiveError(writer.get());
+        char buffer[readBlockBytes];
+        la_ssize_t got = 0;
+        while ((got = archive_read_data(reader.get(), buffer, sizeof buffer)) > 0) {
+            written += got;
+            if (written > maxBytes)
+                return QStringLiteral("the archive unpacks to more than %1 bytes").arg(maxBytes);
+            if (archive_write_data(writer.get(), buffer, size_t(got)) != got)
+                return archiveError(writer.get());
+        }
+        if (got < 0)
+            return archiveError(reader.get());
+        if (archive_write_finish_entry(writer.get()) != ARCHIVE_OK)
+            return archiveError(writer.get());
+    }
+    if (status != ARCHIVE_EOF)
+        return archiveError(reader.get());
+    if (archive_write_close(writer.get()) != ARCHIVE_OK)
+        return archiveError(writer.get());
+    return QString();
+}
