@@ -273,13 +273,19 @@ QString denoAssetName()
                    : QStringLiteral("deno-x86_64-unknown-linux-gnu.zip");
 }
 
-bool publishYtDlp(ReleaseHosts &hosts, const QString &version, qint64 bytesPerSecond)
+bool publishYtDlp(ReleaseHosts &hosts, const QString &version, qint64 bytesPerSecond, bool unpacked)
 {
     const QString repo = QStringLiteral("yt-dlp/yt-dlp");
     const QString file = testRelease("yt-dlp-") + version;
+    const QString zip = file + QStringLiteral(".zip");
+    const QString zipName = ytDlpAssetName() + QStringLiteral(".zip");
     // The real sums name every build; this machine's comes among others.
-    const QByteArray sums = QByteArray(64, 'a') + "  yt-dlp\n" + sumLine(file, ytDlpAssetName()) +
-                            QByteArray(64, 'b') + "  yt-dlp_linux.zip\n";
+    QByteArray sums = QByteArray(64, 'a') + "  yt-dlp\n" + sumLine(file, ytDlpAssetName()) +
+                      QByteArray(64, 'b') + "  yt-dlp_macos.zip\n";
+    if (unpacked && !(hosts.publishFile(repo, version, zipName, zip, bytesPerSecond)))
+        return false;
+    if (unpacked)
+        sums += sumLine(zip, zipName);
     return hosts.publishFile(repo, version, ytDlpAssetName(), file, bytesPerSecond) &&
            hosts.publish(repo, version, QStringLiteral("SHA2-256SUMS"), sums);
 }

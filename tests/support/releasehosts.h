@@ -81,7 +81,8 @@ QString ytDlpAssetName();
 QString denoAssetName();
 
 // The test releases built with the tests, with their sums files: yt-dlp under
-// yt-dlp/yt-dlp (tag version), Deno 2.5.0 under denoland/deno (tag v2.5.0).
+// yt-dlp/yt-dlp (tag version), with its unpacked build when asked for, and Deno 2.5.0
+// under denoland/deno (tag v2.5.0).
 bool publishYtDlp(ReleaseHosts &hosts, const QString &version = QStringLiteral("2099.01.01"),
-                  qint64 bytesPerSecond = 0);
+                  qint64 bytesPerSecond = 0, bool unpacked = false);
 bool publishDeno(ReleaseHosts &hosts, qint64 bytesPerSecond = 0);
