@@ -6,7 +6,9 @@
 #include "engine/formatparser.h"
 #include "engine/formattablemodel.h"
 #include "engine/progressparser.h"
+#include "net/httpget.h"
 #include "tests/support/offlinesite.h"
+#include "tests/support/releasehosts.h"
 #include "tests/support/testmain.h"
 #include "tests/support/toolstage.h"
 #include "ui/navigation.h"
@@ -15,11 +17,13 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
+#include <QNetworkAccessManager>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -48,7 +52,7 @@ QString target(double value, double limit, const char *unit)
              value <= limit ? QStringLiteral("met") : QStringLiteral("MISSED"));
 }
 
-// A time in ms with its ratio to a reference time and the ratio's target.
+// A time in ms with its ratio to a reference time and the ratio's target (none when 0).
 void reportRatio(const char *name, double ms, double referenceMs, const char *reference,
                  double limit)
 {
@@ -58,7 +62,7 @@ void reportRatio(const char *name, double ms, double referenceMs, const char *re
                .arg(ratio, 0, 'f', 3)
                .arg(QLatin1String(reference))
                .arg(referenceMs, 0, 'f', 1)
-               .arg(target(ratio, limit, "")));
+               .arg(limit > 0 ? target(ratio, limit, "") : QString()));
 }
 
 // The environment of a program started here: this home, a stand-in yt-dlp first on PATH,
@@ -125,6 +129,44 @@ std::pair<double, double> untilShown(const QStringList &arguments, const QProces
     return {shownAt, peak};
 }
 
+// The first installation of both tools through the rehearsal of the release hosts
+// (two redirects each), against the same bytes fetched directly, one request per file.
+void firstInstall(const QProcessEnvironment &base, int repeats)
+{
+    ReleaseHosts hosts;
+    if (!hosts.start() || !publishYtDlp(hosts) || !publishDeno(hosts)) {
+        std::printf("first install: no release hosts: %s\n", qPrintable(hosts.error()));
+        return;
+    }
+    QProcessEnvironment environment = base;
+    environment.insert(QStringLiteral("CLIPMOOR_TOOL_RELEASES"),
+                       hosts.releaseBase(QStringLiteral("yt-dlp/yt-dlp")));
+    environment.insert(QStringLiteral("CLIPMOOR_DENO_RELEASES"),
+                       hosts.releaseBase(QStringLiteral("denoland/deno")));
+    HttpServer direct;
+    direct.listen();
+    direct.serveFile("/yt-dlp", testRelease("yt-dlp-2099.01.01"), "application/octet-stream");
+    direct.serveFile("/deno.zip", testRelease("deno-2.5.0.zip"), "application/zip");
+    QNetworkAccessManager manager;
+    HttpGet::Limits limits;
+    limits.maxBytes = qint64(512) * 1024 * 1024;
+
+    QTemporaryDir homes;
+    QList<double> installs, fetches;
+    for (int i = 0; i < repeats; ++i) {
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), homes.filePath(QString::number(i)));
+        installs.append(runMs(QStringLiteral(CLIPMOOR_BIN_DIR "/kestrel2"),
+                              {QStringLiteral("--update")}, environment));
+        QElapsedTimer clock;
+        clock.start();
+        for (const QByteArray path : {"/yt-dlp", "/deno.zip"})
+            HttpGet::fetch(manager, QUrl::fromEncoded(direct.url(path)), nullptr, limits);
+        fetches.append(clock.nsecsElapsed() / 1e6);
+    }
+    reportRatio("first install: both tools, rehearsal (HTTP)", median(installs), median(fetches),
+                "the same bytes, one request each", 0);
+}
+
 QString listing(int lines)
 {
     QString text = QStringLiteral(
@@ -168,6 +210,7 @@ int main(int argc, char **argv)
         tool.append(runMs(QStringLiteral("yt-dlp"), {QStringLiteral("--version")}, realTool));
     }
     reportRatio("startup: Clipmoor --version", median(ours), median(tool), "yt-dlp --version", 0.2);
+    firstInstall(environment, qMax(3, repeats / 2));
 
     QList<double> shown, memory, updaterMemory;
     for (int i = 0; i < qMax(3, repeats / 2); ++i) {
