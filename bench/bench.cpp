@@ -11,6 +11,7 @@
 #include "tests/support/releasehosts.h"
 #include "tests/support/testmain.h"
 #include "tests/support/toolstage.h"
+#include "toolruns/toolruns.h"
 #include "ui/navigation.h"
 
 #include <QDir>
@@ -349,7 +350,7 @@ int main(int argc, char **argv)
             tick.restart();
         });
         auto *back = window.findChild<QPushButton *>(QStringLiteral("btn_Back_Last"));
-        const QStringList arguments = Clipmoor::downloadArguments(137, home.dataDir(), outputDir(),
+        const QStringList arguments = ToolRuns::downloadArguments(137, home.dataDir(), outputDir(),
                                                                   QStringLiteral("abc123XYZ_0"));
 
         // Rounds alternate between the window and the same command run directly.

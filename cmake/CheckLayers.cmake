@@ -6,14 +6,15 @@
 set(rules
   "app|app/"
   "net|net/ app/identity.h"
+  "toolruns|toolruns/"
   "app/main.cpp|app/ engine/ plugins/ ui/ translations/"
-  "engine|app/ engine/"
+  "engine|app/ engine/ toolruns/"
   "plugins|plugins/"
   "translations|translations/"
   "ui|app/ engine/ plugins/ ui/"
   "updater|updater/ plugins/interfaces/"
   "addons|addons/ plugins/interfaces/"
-  "tools/kestrel2|tools/kestrel2/ app/ net/")
+  "tools/kestrel2|tools/kestrel2/ app/ net/ toolruns/")
 
 set(violations "")
 foreach(rule IN LISTS rules)

@@ -8,6 +8,7 @@
 #include "engine/formatparser.h"
 #include "engine/metadataparser.h"
 #include "engine/progressparser.h"
+#include "toolruns/toolruns.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -164,9 +165,8 @@ void Clipmoor::requestMetadata()
         video.url = target.canonical;
     video.toolTarget = target.target;
 
-    ToolRun *run = createRun(ToolRun::Kind::Metadata,
-                             {QStringLiteral("--get-title"), QStringLiteral("--get-duration"),
-                              QStringLiteral("--no-warnings"), video.toolTarget});
+    ToolRun *run =
+        createRun(ToolRun::Kind::Metadata, ToolRuns::metadataArguments(video.toolTarget));
     sharedData->toolOutput.clear();
     startRun(run);
 }
@@ -174,47 +174,11 @@ void Clipmoor::requestMetadata()
 void Clipmoor::requestFormats()
 {
     qDebug().noquote() << "-->" << CLM_TAG;
-    ToolRun *run = createRun(ToolRun::Kind::Formats,
-                             {QStringLiteral("--list-formats"), QStringLiteral("--no-warnings"),
-                              sharedData->video.toolTarget});
+    ToolRun *run =
+        createRun(ToolRun::Kind::Formats, ToolRuns::listingArguments(sharedData->video.toolTarget));
     sharedData->toolOutput.clear();
     sharedData->toolError.clear();
     startRun(run);
-}
-
-QStringList Clipmoor::downloadArguments(uint formatCode, const QString &toolFolder,
-                                        const QString &outputFolder, const QString &target)
-{
-    const QString code = QString::number(formatCode);
-    return {
-        QStringLiteral("--no-warnings"),
-        QStringLiteral("--no-playlist"),
-        QStringLiteral("--force-overwrites"),
-        QStringLiteral("--retries"),
-        QStringLiteral("1"),
-        QStringLiteral("--concurrent-fragments"),
-        QStringLiteral("4"),
-        QStringLiteral("--output-na-placeholder"),
-        QStringLiteral("CLM"),
-        QStringLiteral("--trim-filenames"),
-        QStringLiteral("100"), // a safety net only: the name below is never that long
-        QStringLiteral("--progress-delta"),
-        QStringLiteral("1"),
-        QStringLiteral("--merge-output-format"),
-        QStringLiteral("mp4"),
-        QStringLiteral("--format"),
-        QStringLiteral("%1+bestaudio[ext=m4a]/%1+bestaudio/best[ext=mp4]/best[ext=mkv]").arg(code),
-        QStringLiteral("--ffmpeg-location"),
-        toolFolder,
-        QStringLiteral("--path"),
-        outputFolder,
-        QStringLiteral("--output"),
-        // The title alone is cut, so that every name keeps the resolution and the video
-        // ID: a download never replaces a file of another video.
-        QStringLiteral("%(title).55B_%(resolution)s_%(id)s.%(ext)s"),
-        QStringLiteral("--windows-filenames"),
-        target,
-    };
 }
 
 void Clipmoor::requestVideo(uint formatCode)
@@ -223,8 +187,8 @@ void Clipmoor::requestVideo(uint formatCode)
     sharedData->video.formatCode = formatCode;
     sharedData->toolError.clear();
 
-    const QStringList arguments =
-        downloadArguments(formatCode, toolFolder(), outputDir(), sharedData->video.toolTarget);
+    const QStringList arguments = ToolRuns::downloadArguments(formatCode, toolFolder(), outputDir(),
+                                                              sharedData->video.toolTarget);
     ToolRun *run = createRun(ToolRun::Kind::Video, arguments);
     connect(run->process, &QProcess::readyReadStandardOutput, this, [this, run] {
         const QByteArray data = run->process->readAllStandardOutput();

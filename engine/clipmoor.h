@@ -43,11 +43,6 @@ public:
     // True while a download run is under way.
     bool isDownloading() const;
 
-    // The download run's arguments: the format, where ffmpeg lies, the output folder and
-    // the video.
-    static QStringList downloadArguments(uint formatCode, const QString &toolFolder,
-                                         const QString &outputFolder, const QString &target);
-
 signals:
     void haveMetadata();
     void haveFormats();

@@ -5,6 +5,7 @@
 #include "engine/clipmoor.h"
 #include "tests/support/offlinesite.h"
 #include "tests/support/testmain.h"
+#include "toolruns/toolruns.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -712,7 +713,7 @@ void TestLauncher::cacheDecidesWhetherTheSiteIsAsked()
     const int before = site.extractions();
     const QStringList arguments =
         download
-            ? Clipmoor::downloadArguments(137, home.dataDir(), outputDir(), id)
+            ? ToolRuns::downloadArguments(137, home.dataDir(), outputDir(), id)
             : QStringList{QStringLiteral("--list-formats"), QStringLiteral("--no-warnings"), id};
     const Run run = runLauncher(arguments, QProcessEnvironment::systemEnvironment());
     QVERIFY2(run.exitCode == 0, run.err.constData());
@@ -740,7 +741,7 @@ void TestLauncher::refusedCachedMediaAreFetchedAgain()
 
     const int before = site.extractions();
     const Run run =
-        runLauncher(Clipmoor::downloadArguments(137, home.dataDir(), outputDir(), id), environment);
+        runLauncher(ToolRuns::downloadArguments(137, home.dataDir(), outputDir(), id), environment);
     site.serveInfo(site.info());
     QVERIFY2(run.exitCode == 0, run.err.constData());
     QCOMPARE(site.extractions() - before, 1);

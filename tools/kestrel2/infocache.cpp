@@ -13,18 +13,50 @@
 #include <QTemporaryFile>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 constexpr char entrySuffix[] = ".info.json";
+constexpr char listingSuffix[] = ".listing";
 constexpr char partialPrefix[] = ".partial-";
+// What yt-dlp writes for a field it has no value for.
+constexpr char noValue[] = "NA";
 
-bool holdsInfo(const QString &path)
+// The video ID of the info in the file; empty when it holds none.
+QString infoId(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return false;
+        return QString();
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
-    return document.isObject() && document.object().contains(QLatin1String("id"));
+    return document.object().value(QLatin1String("id")).toString();
+}
+
+bool holdsInfo(const QString &path)
+{
+    return !infoId(path).isEmpty();
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Written beside and renamed over, so that a reader never meets half a file.
+bool replaceFile(const QString &path, const QByteArray &data)
+{
+    QTemporaryFile file(QFileInfo(path).path() + QLatin1Char('/') + QLatin1String(partialPrefix) +
+                        QStringLiteral("XXXXXX"));
+    if (!file.open() || file.write(data) != data.size() || !file.flush())
+        return false;
+    file.setAutoRemove(false);
+    file.close();
+    if (std::rename(QFile::encodeName(file.fileName()).constData(),
+                    QFile::encodeName(path).constData()) == 0)
+        return true;
+    QFile::remove(file.fileName());
+    return false;
 }
 } // namespace
 
@@ -62,6 +94,19 @@ QString InfoCache::fresh(const QByteArray &target, int maxAgeS) const
     return path;
 }
 
+QString InfoCache::listingOf(const QString &entryPath) const
+{
+    QString path = entryPath;
+    path.chop(int(std::strlen(entrySuffix)));
+    return path + QLatin1String(listingSuffix);
+}
+
+QByteArray InfoCache::freshListing(const QByteArray &target, int maxAgeS) const
+{
+    const QString path = fresh(target, maxAgeS);
+    return path.isEmpty() ? QByteArray() : readAll(listingOf(path));
+}
+
 QString InfoCache::newPartial() const
 {
     QTemporaryFile partial(folder + QLatin1Char('/') + QLatin1String(partialPrefix) +
@@ -72,7 +117,7 @@ QString InfoCache::newPartial() const
     return partial.fileName();
 }
 
-bool InfoCache::commit(const QString &partial, const QByteArray &target) const
+bool InfoCache::commit(const QString &partial, const QString &table, const QByteArray &target) const
 {
     const QDateTime now = QDateTime::currentDateTime();
     const QFileInfoList old = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden);
@@ -80,10 +125,15 @@ bool InfoCache::commit(const QString &partial, const QByteArray &target) const
         if (file.filePath() != partial && file.lastModified().secsTo(now) > keptS)
             QFile::remove(file.filePath());
     }
-    if (!holdsInfo(partial) || std::rename(QFile::encodeName(partial).constData(),
-                                           QFile::encodeName(entry(target)).constData()) != 0) {
-        QFile::remove(partial);
+    const QString id = infoId(partial);
+    if (id.isEmpty())
         return false;
-    }
-    return true;
+    // As the listing run prints it: yt-dlp's heading, then the table.
+    const QByteArray formats = readAll(table);
+    const QString listing = listingOf(entry(target));
+    if (formats.trimmed().isEmpty() || formats.trimmed() == noValue ||
+        !replaceFile(listing, "[info] Available formats for " + id.toUtf8() + ":\n" + formats))
+        QFile::remove(listing);
+    return std::rename(QFile::encodeName(partial).constData(),
+                       QFile::encodeName(entry(target)).constData()) == 0;
 }

@@ -17,14 +17,19 @@ public:
     bool prepare() const;
     // The entry for the target when it is at most maxAgeS old and holds an info; else empty.
     QString fresh(const QByteArray &target, int maxAgeS) const;
+    // What the listing run prints for the target, when its entry is fresh and the
+    // extraction that made it also wrote the format table; else empty.
+    QByteArray freshListing(const QByteArray &target, int maxAgeS) const;
     // An empty private file for the tool to write the info into; empty on failure.
     QString newPartial() const;
-    // Makes the written partial the target's entry when it holds an info, and removes
-    // entries older than a day; the partial is gone either way.
-    bool commit(const QString &partial, const QByteArray &target) const;
+    // Makes the written partial the target's entry when it holds an info, with the listing
+    // made from the table the same extraction wrote, and removes entries older than a day.
+    // The partials are left to the caller.
+    bool commit(const QString &partial, const QString &table, const QByteArray &target) const;
 
 private:
     QString entry(const QByteArray &target) const;
+    QString listingOf(const QString &entry) const;
 
     QString folder;
     QByteArray buildKey;

@@ -1,6 +1,7 @@
 // The downloader as Clipmoor ships it on Linux. "kestrel2 --update" keeps a managed
 // yt-dlp and Deno current in the data folder; every other call runs the managed yt-dlp
 // (else the one on PATH) in place of this process, with the same arguments.
+#include "toolruns/toolruns.h"
 #include "tools/kestrel2/infocache.h"
 #include "tools/kestrel2/launch.h"
 #include "tools/kestrel2/managedfolder.h"
@@ -77,26 +78,23 @@ int update(const ManagedFolder &folder)
     return 0;
 }
 
-// The runs the program makes for one video, which one extraction can serve.
-enum class RunKind { Metadata, Listing, Download, Other };
-
-RunKind classify(const QByteArrayList &arguments)
+// A file name as the tool reads it in an output template.
+QByteArray outputTemplate(const QString &path)
 {
-    if (arguments.isEmpty() || arguments.last().startsWith('-'))
-        return RunKind::Other;
-    const QByteArrayList options = arguments.mid(0, arguments.size() - 1);
-    if (options == QByteArrayList{"--get-title", "--get-duration", "--no-warnings"})
-        return RunKind::Metadata;
-    if (options == QByteArrayList{"--list-formats", "--no-warnings"})
-        return RunKind::Listing;
-    if (options.contains("--format"))
-        return RunKind::Download;
-    return RunKind::Other;
+    QByteArray file = QFile::encodeName(path);
+    file.replace('%', "%%");
+    return file;
+}
+
+void writeOut(const QByteArray &data)
+{
+    std::fwrite(data.constData(), 1, size_t(data.size()), stdout);
+    std::fflush(stdout);
 }
 
 // Serves the run through the info cache when it can; returns false to run it plainly.
-bool runCached(RunKind kind, const ManagedFolder &folder, const QString &ytDlp, const QString &deno,
-               const QByteArrayList &adapted, int &exitCode)
+bool runCached(ToolRuns::Kind kind, const ManagedFolder &folder, const QString &ytDlp,
+               const QString &deno, const QByteArrayList &adapted, int &exitCode)
 {
     // An extraction without Deno is no answer for a run with it, and the other way round.
     const InfoCache cache(Launch::fileKey(ytDlp) + '\n' +
@@ -106,25 +104,36 @@ bool runCached(RunKind kind, const ManagedFolder &folder, const QString &ytDlp, 
     const QByteArray target = adapted.last();
     const QByteArrayList options = adapted.mid(0, adapted.size() - 1);
     switch (kind) {
-    case RunKind::Metadata: {
+    case ToolRuns::Kind::Metadata: {
         // What runs now may lack the Deno an update is installing: not kept.
         if (updateRunning(folder))
             return false;
+        // The same extraction also writes the format table, so that the listing run
+        // that follows starts no tool at all.
         const QString partial = cache.newPartial();
-        if (partial.isEmpty())
-            return false;
-        // The file name is an output template to the tool.
-        QByteArray file = QFile::encodeName(partial);
-        file.replace('%', "%%");
-        exitCode = Launch::runAndWait(
-            ytDlp, options + QByteArrayList{Launch::printToFile, "%()j", file, target});
-        if (exitCode == 0)
-            cache.commit(partial, target);
-        else
+        const QString table = cache.newPartial();
+        if (partial.isEmpty() || table.isEmpty()) {
             QFile::remove(partial);
+            QFile::remove(table);
+            return false;
+        }
+        exitCode = Launch::runAndWait(
+            ytDlp, options + QByteArrayList{Launch::printToFile, "%()j", outputTemplate(partial),
+                                            Launch::printToFile, "formats_table",
+                                            outputTemplate(table), target});
+        if (exitCode == 0)
+            cache.commit(partial, table, target);
+        QFile::remove(partial);
+        QFile::remove(table);
         return true;
     }
-    case RunKind::Listing: {
+    case ToolRuns::Kind::Listing: {
+        const QByteArray listing = cache.freshListing(target, InfoCache::listingMaxAgeS);
+        if (!listing.isEmpty()) {
+            writeOut(listing);
+            exitCode = 0;
+            return true;
+        }
         const QString entry = cache.fresh(target, InfoCache::listingMaxAgeS);
         if (entry.isEmpty())
             return false;
@@ -132,7 +141,7 @@ bool runCached(RunKind kind, const ManagedFolder &folder, const QString &ytDlp, 
             ytDlp, options + QByteArrayList{Launch::loadInfoJson, QFile::encodeName(entry)});
         return true;
     }
-    case RunKind::Download: {
+    case ToolRuns::Kind::Download: {
         const QString entry = cache.fresh(target, InfoCache::downloadMaxAgeS);
         if (entry.isEmpty())
             return false;
@@ -141,7 +150,7 @@ bool runCached(RunKind kind, const ManagedFolder &folder, const QString &ytDlp, 
             adapted, entry);
         return true;
     }
-    case RunKind::Other:
+    case ToolRuns::Kind::Other:
         break;
     }
     return false;
@@ -168,8 +177,11 @@ int run(const ManagedFolder &folder, const QByteArrayList &arguments)
             return error(QStringLiteral("yt-dlp was not found on PATH"), notFound);
     }
     const QString deno = QFileInfo(folder.deno()).isExecutable() ? folder.deno() : QString();
-    const RunKind kind = classify(arguments);
-    const bool adapts = kind != RunKind::Other || !deno.isEmpty() ||
+    QStringList decoded;
+    for (const QByteArray &argument : arguments)
+        decoded.append(QFile::decodeName(argument));
+    const ToolRuns::Kind kind = ToolRuns::classify(decoded);
+    const bool adapts = kind != ToolRuns::Kind::Other || !deno.isEmpty() ||
                         arguments.contains(Launch::progressDelta) ||
                         std::any_of(arguments.begin(), arguments.end(), [](const QByteArray &a) {
                             return a.startsWith(QByteArray(Launch::progressDelta) + '=');
@@ -179,7 +191,7 @@ int run(const ManagedFolder &folder, const QByteArrayList &arguments)
     const QByteArrayList known = Launch::knownOptions(ytDlp);
     const QByteArrayList adapted = Launch::adaptArguments(arguments, known, deno);
     int exitCode = 0;
-    if (kind != RunKind::Other && known.contains(Launch::printToFile) &&
+    if (kind != ToolRuns::Kind::Other && known.contains(Launch::printToFile) &&
         known.contains(Launch::loadInfoJson) &&
         runCached(kind, folder, ytDlp, deno, adapted, exitCode))
         return exitCode;
