@@ -8,6 +8,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonObject>
@@ -120,6 +121,26 @@ QStringList splitNul(QByteArray data)
     return parts;
 }
 
+// Names, modes, times and contents of a file or folder and of all it holds.
+QByteArray snapshot(const QString &path)
+{
+    QStringList paths{path};
+    QDirIterator entries(path,
+                         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                         QDirIterator::Subdirectories);
+    while (entries.hasNext())
+        paths.append(entries.next());
+    paths.sort();
+    QByteArray text;
+    for (const QString &entry : paths) {
+        const QFileInfo info(entry);
+        text += entry.toUtf8() + ' ' + QByteArray::number(int(info.permissions()), 16) + ' ' +
+                QByteArray::number(info.lastModified().toMSecsSinceEpoch()) + ' ' + readAll(entry) +
+                '\n';
+    }
+    return text;
+}
+
 } // namespace
 
 class TestLauncher : public QObject {
@@ -145,6 +166,8 @@ private slots:
     void cacheDecidesWhetherTheSiteIsAsked_data();
     void cacheDecidesWhetherTheSiteIsAsked();
     void refusedCachedMediaAreFetchedAgain();
+    void plantedLinksAreLeftAlone_data();
+    void plantedLinksAreLeftAlone();
 
 private:
     // A home of its own for the launcher: data, cache and a recording yt-dlp on PATH.
@@ -661,6 +684,86 @@ void TestLauncher::refusedCachedMediaAreFetchedAgain()
             site.server().requestedPaths().contains("/old/audio.m4a"));
     QVERIFY(
         QFile::exists(outputDir() + QStringLiteral("/Test Video Title_320x180_abc123XYZ_0.mp4")));
+}
+
+// Links planted where the launcher keeps its files: it replaces them or refuses, and what
+// they point at stays as it was (nothing written, removed or given other modes).
+void TestLauncher::plantedLinksAreLeftAlone_data()
+{
+    QTest::addColumn<QStringList>("links"); // under the row's data or cache folder
+    QTest::addColumn<bool>("folders");      // the links point at folders, else at files
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+
+    const QStringList update = {QStringLiteral("--update")};
+    QTest::newRow("Deno's checksum and the options cache")
+        << QStringList{QStringLiteral("DATA/managed/deno.sha256"),
+                       QStringLiteral("CACHE/kestrel2-options")}
+        << false << update << 0;
+    QTest::newRow("managed folder: refused")
+        << QStringList{QStringLiteral("DATA/managed")} << true << update << 1;
+    QTest::newRow("info cache folder")
+        << QStringList{QStringLiteral("CACHE/info")} << true
+        << QStringList{QStringLiteral("--get-title"), QStringLiteral("--get-duration"),
+                       QStringLiteral("--no-warnings"), QLatin1String(OfflineSite::videoId)}
+        << 0;
+}
+
+void TestLauncher::plantedLinksAreLeftAlone()
+{
+    QFETCH(QStringList, links);
+    QFETCH(bool, folders);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+
+    QProcessEnvironment environment = freshHome();
+    serveRelease(oldYtDlp, deno);
+    // The user's yt-dlp configuration holds the site's extractor.
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/.config"));
+    if (!arguments.contains(QStringLiteral("--update"))) {
+        QVERIFY(QDir().mkpath(managed(environment)));
+        QVERIFY(QFile::copy(testRelease("yt-dlp-2099.01.01"), managed(environment, "yt-dlp")));
+    }
+    const QString row = environment.value(QStringLiteral("HOME"));
+    QStringList victims;
+    for (QString &link : links) {
+        link.replace(QStringLiteral("DATA"), environment.value(QStringLiteral("XDG_DATA_HOME")) +
+                                                 QStringLiteral("/Quorvel/Clipmoor"));
+        link.replace(QStringLiteral("CACHE"), environment.value(QStringLiteral("XDG_CACHE_HOME")) +
+                                                  QStringLiteral("/Quorvel/Clipmoor"));
+        // Old, open to others, and named as the launcher's own leftovers are.
+        const QString victim = row + QStringLiteral("/victim%1").arg(victims.size());
+        QStringList files{victim};
+        if (folders) {
+            QVERIFY(QDir().mkpath(victim));
+            files = {victim + QStringLiteral("/.partial-old"),
+                     victim + QStringLiteral("/old.info.json")};
+        }
+        for (const QString &name : files) {
+            QFile file(name);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("precious\n") > 0);
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addDays(-2),
+                                     QFileDevice::FileModificationTime));
+        }
+        QVERIFY(QFile::setPermissions(
+            victim, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+                        QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther));
+        QVERIFY(QDir().mkpath(QFileInfo(link).path()));
+        QVERIFY(QFile::link(victim, link));
+        victims.append(victim);
+    }
+    QByteArrayList before;
+    for (const QString &victim : victims)
+        before.append(snapshot(victim));
+
+    const Run run = runLauncher(arguments, environment);
+    QCOMPARE(run.exitCode, exitCode);
+    if (exitCode != 0)
+        QVERIFY2(run.err.startsWith("ERROR: ") && run.err.count('\n') == 1, run.err.constData());
+    for (qsizetype i = 0; i < links.size(); ++i) {
+        QCOMPARE(snapshot(victims.at(i)), before.at(i));
+        QCOMPARE(QFileInfo(links.at(i)).isSymLink(), exitCode != 0);
+    }
 }
 
 CLIPMOOR_TEST_MAIN(TestLauncher)

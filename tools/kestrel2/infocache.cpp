@@ -1,6 +1,7 @@
 #include "tools/kestrel2/infocache.h"
 
 #include "app/identity.h"
+#include "tools/kestrel2/ownfiles.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -38,9 +39,7 @@ InfoCache::InfoCache(const QByteArray &buildKey_)
 
 bool InfoCache::prepare() const
 {
-    return QDir().mkpath(folder) &&
-           QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner) &&
-           QFileInfo(folder).isWritable();
+    return OwnFiles::makePrivateFolder(folder, true).isEmpty() && QFileInfo(folder).isWritable();
 }
 
 QString InfoCache::entry(const QByteArray &target) const

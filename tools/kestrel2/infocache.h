@@ -13,7 +13,8 @@ public:
 
     explicit InfoCache(const QByteArray &buildKey);
 
-    // Creates the folder, readable only by the user; false when it cannot be used.
+    // Creates the folder, readable only by the user, in place of a link at its name;
+    // false when it cannot be used.
     bool prepare() const;
     // The entry for the target when it is at most maxAgeS old and holds an info; else empty.
     QString fresh(const QByteArray &target, int maxAgeS) const;

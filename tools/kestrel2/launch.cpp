@@ -2,6 +2,7 @@
 
 #include "app/identity.h"
 #include "app/platform.h"
+#include "tools/kestrel2/ownfiles.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -9,7 +10,6 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <QCoreApplication>
@@ -139,7 +139,8 @@ QByteArrayList knownOptions(const QString &ytDlp)
 {
     const QByteArray key = probeKey(ytDlp);
     QFile cache(optionsCache());
-    if (cache.open(QIODevice::ReadOnly)) {
+    // A link there is replaced below, never read or written through.
+    if (!QFileInfo(cache).isSymLink() && cache.open(QIODevice::ReadOnly)) {
         QByteArrayList lines = cache.readAll().split('\n');
         if (!lines.isEmpty() && lines.takeFirst() == key) {
             lines.removeAll(QByteArray());
@@ -150,12 +151,9 @@ QByteArrayList knownOptions(const QString &ytDlp)
     QByteArrayList known;
     if (!probe(ytDlp, known))
         return known;
+    // Without the cache the next run asks again.
     QDir().mkpath(QFileInfo(cache).path());
-    QSaveFile save(cache.fileName());
-    if (save.open(QIODevice::WriteOnly)) {
-        save.write(key + '\n' + known.join('\n') + '\n');
-        save.commit();
-    }
+    OwnFiles::replace(cache.fileName(), key + '\n' + known.join('\n') + '\n');
     return known;
 }
 

@@ -39,8 +39,8 @@ int update(const ManagedFolder &folder)
                          .arg(folder.path()),
                      failed);
     }
-    if (!folder.create())
-        return error(QStringLiteral("cannot create %1").arg(folder.path()), failed);
+    if (const QString failure = folder.create(); !failure.isEmpty())
+        return error(failure, failed);
     // A second update waits for the first, then finds the tools current.
     FolderLock lock(folder.lockFile());
     if (!lock.acquire(otherUpdateWaitMs))
