@@ -4,7 +4,10 @@
 make-release.py yt-dlp OUT VERSION [OUT VERSION ...]
                                      runnable yt-dlp zip applications from the installed
                                      yt_dlp package, each reporting its VERSION
-make-release.py deno OUT VERSION     a zip holding an executable "deno" that prints VERSION
+make-release.py deno OUT VERSION [twice|link]
+                                     a zip holding an executable "deno" that prints VERSION;
+                                     "twice" adds a second "deno", "link" puts a symbolic
+                                     link named "deno" before it
 """
 import compileall
 import pathlib
@@ -12,6 +15,7 @@ import py_compile
 import shutil
 import sys
 import tempfile
+import warnings
 import zipapp
 import zipfile
 
@@ -41,11 +45,17 @@ def ytdlp(*releases):
             zipapp.create_archive(package.parent, out, interpreter="/usr/bin/python3")
 
 
-def deno(out, version):
+def deno(out, version, flaw=None):
     with zipfile.ZipFile(out, "w", zipfile.ZIP_DEFLATED) as archive:
-        entry = zipfile.ZipInfo("deno")
-        entry.external_attr = 0o755 << 16
-        archive.writestr(entry, f"#!/bin/sh\necho 'deno {version}'\n")
+        if flaw == "link":
+            link = zipfile.ZipInfo("deno")
+            link.external_attr = 0o120777 << 16
+            archive.writestr(link, "/bin/sh")
+        warnings.filterwarnings("ignore", "Duplicate name")
+        for _ in range(2 if flaw == "twice" else 1):
+            entry = zipfile.ZipInfo("deno")
+            entry.external_attr = 0o755 << 16
+            archive.writestr(entry, f"#!/bin/sh\necho 'deno {version}'\n")
 
 
 {"yt-dlp": ytdlp, "deno": deno}[sys.argv[1]](*sys.argv[2:])

@@ -413,6 +413,12 @@ void TestLauncher::updateFailureKeepsTheOldBuild_data()
     QTest::newRow("Deno archive without deno")
         << "/deno/" + denoFile() << 200 << QByteArray("PK\x05\x06") + QByteArray(18, '\0') << right
         << -1 << false << QByteArray();
+    QTest::newRow("Deno archive holding deno twice")
+        << "/deno/" + denoFile() << 200 << readAll(testRelease("deno-twice.zip")) << right << -1
+        << false << QByteArray();
+    QTest::newRow("Deno archive holding a link named deno")
+        << "/deno/" + denoFile() << 200 << readAll(testRelease("deno-link.zip")) << right << -1
+        << false << QByteArray();
 }
 
 void TestLauncher::updateFailureKeepsTheOldBuild()
