@@ -11,9 +11,12 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -168,6 +171,8 @@ private slots:
     void refusedCachedMediaAreFetchedAgain();
     void plantedLinksAreLeftAlone_data();
     void plantedLinksAreLeftAlone();
+    void unwritableCacheLeavesTheRunAlone_data();
+    void unwritableCacheLeavesTheRunAlone();
 
 private:
     // A home of its own for the launcher: data, cache and a recording yt-dlp on PATH.
@@ -586,15 +591,19 @@ void TestLauncher::cacheDecidesWhetherTheSiteIsAsked_data()
 {
     QTest::addColumn<bool>("download"); // else the format listing
     QTest::addColumn<int>("ageS");
-    QTest::addColumn<QByteArray>("entry"); // "keep", "damage" or "remove"
+    QTest::addColumn<QByteArray>("entry"); // "keep", "remove", or what is done to it
     QTest::addColumn<int>("extractions");  // by the listing or download
 
     QTest::newRow("listing, 9 minutes old") << false << 9 * 60 << QByteArray("keep") << 0;
     QTest::newRow("listing, 11 minutes old") << false << 11 * 60 << QByteArray("keep") << 1;
-    QTest::newRow("listing, damaged entry") << false << 0 << QByteArray("damage") << 1;
+    QTest::newRow("listing, damaged entry") << false << 0 << QByteArray("truncate") << 1;
+    QTest::newRow("listing, entry holding the id alone")
+        << false << 0 << QByteArray("id only") << 1;
     QTest::newRow("download, 29 minutes old") << true << 29 * 60 << QByteArray("keep") << 0;
     QTest::newRow("download, 31 minutes old") << true << 31 * 60 << QByteArray("keep") << 1;
     QTest::newRow("download, entry removed") << true << 0 << QByteArray("remove") << 1;
+    QTest::newRow("download, formats without addresses") << true << 0 << QByteArray("no urls") << 1;
+    QTest::newRow("download, formats not a list") << true << 0 << QByteArray("formats text") << 1;
 }
 
 void TestLauncher::cacheDecidesWhetherTheSiteIsAsked()
@@ -643,8 +652,25 @@ void TestLauncher::cacheDecidesWhetherTheSiteIsAsked()
     QCOMPARE(entries.size(), 1);
     QFile file(entries.at(0).filePath());
     QVERIFY(file.open(QIODevice::ReadWrite));
-    if (entry == "damage")
-        QVERIFY(file.resize(file.size() / 2));
+    QByteArray json = file.readAll();
+    QJsonObject info = QJsonDocument::fromJson(json).object();
+    if (entry == "id only")
+        info = {{QStringLiteral("id"), info.value(QLatin1String("id"))}};
+    if (entry == "no urls") {
+        QJsonArray formats;
+        for (const QJsonValue format : info.value(QLatin1String("formats")).toArray()) {
+            QJsonObject withoutUrl = format.toObject();
+            withoutUrl.remove(QLatin1String("url"));
+            formats.append(withoutUrl);
+        }
+        info.insert(QStringLiteral("formats"), formats);
+    }
+    if (entry == "formats text")
+        info.insert(QStringLiteral("formats"), QStringLiteral("137"));
+    if (entry != "keep" && entry != "remove") {
+        json = entry == "truncate" ? json.left(json.size() / 2) : QJsonDocument(info).toJson();
+        QVERIFY(file.resize(0) && file.seek(0) && file.write(json) == json.size());
+    }
     QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-ageS),
                              QFileDevice::FileModificationTime));
     file.close();
@@ -659,6 +685,8 @@ void TestLauncher::cacheDecidesWhetherTheSiteIsAsked()
     const Run run = runLauncher(arguments, QProcessEnvironment::systemEnvironment());
     QVERIFY2(run.exitCode == 0, run.err.constData());
     QCOMPARE(site.extractions() - before, extractions);
+    // An entry the runs cannot use is dropped.
+    QCOMPARE(file.exists(), entry == "keep");
 }
 
 // Media addresses in the cache that the site no longer honours: the plain download runs.
@@ -770,6 +798,48 @@ void TestLauncher::plantedLinksAreLeftAlone()
         QCOMPARE(snapshot(victims.at(i)), before.at(i));
         QCOMPARE(QFileInfo(links.at(i)).isSymLink(), exitCode != 0);
     }
+}
+
+// The cache on a file system of its own, full or read-only: the metadata run prints what
+// it would print without a cache, from one extraction.
+void TestLauncher::unwritableCacheLeavesTheRunAlone_data()
+{
+    QTest::addColumn<QString>("state");
+    QTest::newRow("full disk") << QStringLiteral("full");
+    QTest::newRow("read-only") << QStringLiteral("read-only");
+}
+
+void TestLauncher::unwritableCacheLeavesTheRunAlone()
+{
+    QFETCH(QString, state);
+    // A small tmpfs in a mount namespace of the launcher's own.
+    const QString unshare = QStandardPaths::findExecutable(QStringLiteral("unshare"));
+    if (unshare.isEmpty() ||
+        QProcess::execute(unshare, {QStringLiteral("-rm"), QStringLiteral("true")}) != 0)
+        QSKIP("needs unshare -rm to mount a file system of the test's own");
+    const QString cache = scratch.filePath(QStringLiteral("cache-") + state);
+    QVERIFY(QDir().mkpath(cache));
+    const QString script =
+        QStringLiteral("mount -t tmpfs -o size=256k tmpfs \"$1\" || exit 90\n"
+                       "mkdir -m 700 -p \"$1/Quorvel/Clipmoor/info\" || exit 91\n"
+                       "if [ \"$2\" = full ]; then cat /dev/zero >\"$1/filler\" 2>/dev/null\n"
+                       "  [ \"$(df --output=avail \"$1\" | tail -n 1)\" -eq 0 ] || exit 92\n"
+                       "else mount -o remount,ro \"$1\" || exit 93; fi\n"
+                       "shift 2; exec \"$@\"\n");
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), cache);
+    const int before = site.extractions();
+    const Run run =
+        runAtOnce({{unshare,
+                    {QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"), script,
+                     QStringLiteral("sh"), cache, state, launcherPath,
+                     QStringLiteral("--get-title"), QStringLiteral("--get-duration"),
+                     QStringLiteral("--no-warnings"), QLatin1String(OfflineSite::videoId)}}},
+                  environment)
+            .at(0);
+    QVERIFY2(run.exitCode == 0 && run.err.isEmpty(), run.err.constData());
+    QCOMPARE(run.out, QByteArray(OfflineSite::title) + "\n3:33\n");
+    QCOMPARE(site.extractions() - before, 1);
 }
 
 CLIPMOOR_TEST_MAIN(TestLauncher)

@@ -8,24 +8,44 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStandardPaths>
-#include <QTemporaryFile>
-
-#include <cstdio>
 
 namespace {
 constexpr char entrySuffix[] = ".info.json";
-constexpr char partialPrefix[] = ".partial-";
+// Without these yt-dlp stops with a traceback or finds no format when it loads the info
+// (--load-info-json); yt-dlp's own extraction always sets them.
+constexpr const char *requiredTexts[] = {"id", "extractor", "extractor_key", "webpage_url"};
+constexpr const char *requiredFormatTexts[] = {"format_id", "url"};
 
-bool holdsInfo(const QString &path)
+// True when the info is one video's, with what yt-dlp reads from a loaded info for a
+// listing or a download.
+bool usable(const QByteArray &info)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(info, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
         return false;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
-    return document.isObject() && document.object().contains(QLatin1String("id"));
+    const QJsonObject object = document.object();
+    for (const char *key : requiredTexts) {
+        if (object.value(QLatin1String(key)).toString().isEmpty())
+            return false;
+    }
+    const QJsonValue type = object.value(QLatin1String("_type"));
+    if (!type.isUndefined() && type.toString() != QLatin1String("video"))
+        return false;
+    const QJsonArray formats = object.value(QLatin1String("formats")).toArray();
+    if (formats.isEmpty())
+        return false;
+    for (const QJsonValue &format : formats) {
+        for (const char *key : requiredFormatTexts) {
+            if (format.toObject().value(QLatin1String(key)).toString().isEmpty())
+                return false;
+        }
+    }
+    return true;
 }
 } // namespace
 
@@ -53,36 +73,31 @@ QString InfoCache::fresh(const QByteArray &target, int maxAgeS) const
 {
     const QString path = entry(target);
     const QFileInfo info(path);
+    // A link is no entry of ours; removing it leaves its target alone.
+    if (info.isSymLink()) {
+        QFile::remove(path);
+        return QString();
+    }
     if (!info.isFile())
         return QString();
     const qint64 age = info.lastModified().secsTo(QDateTime::currentDateTime());
-    if (age < 0 || age > maxAgeS || !holdsInfo(path))
+    if (age < 0 || age > maxAgeS)
         return QString();
+    QFile file(path);
+    if (info.size() > maxEntryBytes || !file.open(QIODevice::ReadOnly) || !usable(file.readAll())) {
+        QFile::remove(path);
+        return QString();
+    }
     return path;
 }
 
-QString InfoCache::newPartial() const
-{
-    QTemporaryFile partial(folder + QLatin1Char('/') + QLatin1String(partialPrefix) +
-                           QStringLiteral("XXXXXX.json"));
-    if (!partial.open())
-        return QString();
-    partial.setAutoRemove(false);
-    return partial.fileName();
-}
-
-bool InfoCache::commit(const QString &partial, const QByteArray &target) const
+bool InfoCache::store(const QByteArray &target, const QByteArray &info) const
 {
     const QDateTime now = QDateTime::currentDateTime();
-    const QFileInfoList old = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden);
+    const QFileInfoList old = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QFileInfo &file : old) {
-        if (file.filePath() != partial && file.lastModified().secsTo(now) > keptS)
+        if (file.lastModified().secsTo(now) > keptS)
             QFile::remove(file.filePath());
     }
-    if (!holdsInfo(partial) || std::rename(QFile::encodeName(partial).constData(),
-                                           QFile::encodeName(entry(target)).constData()) != 0) {
-        QFile::remove(partial);
-        return false;
-    }
-    return true;
+    return usable(info) && OwnFiles::replace(entry(target), info).isEmpty();
 }

@@ -18,6 +18,8 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -187,6 +189,55 @@ int runAndWait(const QString &ytDlp, const QByteArrayList &arguments)
     child.setInputChannelMode(QProcess::ForwardedInputChannel);
     if (!startChild(child, ytDlp, arguments))
         return cannotExecute;
+    child.waitForFinished(-1);
+    return endAsChild(child);
+}
+
+int runPrintingInfo(const QString &ytDlp, const QByteArrayList &options, const QByteArray &target,
+                    QByteArray &info, qint64 maxInfoBytes)
+{
+    info.clear();
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC) != 0)
+        return runAndWait(ytDlp, options + QByteArrayList{target});
+    const int readEnd = fds[0];
+    const int writeEnd = fds[1];
+    // The child reaches the pipe by name; the write end alone is left open across exec.
+    const QByteArray file = "/dev/fd/" + QByteArray::number(writeEnd);
+    struct stat status {};
+    if (::fcntl(writeEnd, F_SETFD, 0) != 0 || ::stat(file.constData(), &status) != 0 ||
+        !S_ISFIFO(status.st_mode)) {
+        ::close(readEnd);
+        ::close(writeEnd);
+        return runAndWait(ytDlp, options + QByteArrayList{target});
+    }
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedChannels);
+    child.setInputChannelMode(QProcess::ForwardedInputChannel);
+    const bool started =
+        startChild(child, ytDlp, options + QByteArrayList{printToFile, "%()j", file, target});
+    ::close(writeEnd);
+    if (!started) {
+        ::close(readEnd);
+        return cannotExecute;
+    }
+    // The end of the pipe is the end of the child; an info over the limit is read and
+    // dropped, so that the child never waits on a full pipe.
+    bool tooLarge = false;
+    char buffer[64 * 1024];
+    for (;;) {
+        const ssize_t got = ::read(readEnd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
+        tooLarge = tooLarge || info.size() + got > maxInfoBytes;
+        if (!tooLarge)
+            info.append(buffer, got);
+    }
+    ::close(readEnd);
+    if (tooLarge)
+        info.clear();
     child.waitForFinished(-1);
     return endAsChild(child);
 }

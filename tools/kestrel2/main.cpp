@@ -87,18 +87,11 @@ bool runCached(RunKind kind, const QString &ytDlp, const QByteArrayList &adapted
     const QByteArrayList options = adapted.mid(0, adapted.size() - 1);
     switch (kind) {
     case RunKind::Metadata: {
-        const QString partial = cache.newPartial();
-        if (partial.isEmpty())
-            return false;
-        // The file name is an output template to the tool.
-        QByteArray file = QFile::encodeName(partial);
-        file.replace('%', "%%");
-        exitCode = Launch::runAndWait(
-            ytDlp, options + QByteArrayList{Launch::printToFile, "%()j", file, target});
+        QByteArray info;
+        exitCode = Launch::runPrintingInfo(ytDlp, options, target, info, InfoCache::maxEntryBytes);
+        // An info that cannot be kept leaves the run as it went.
         if (exitCode == 0)
-            cache.commit(partial, target);
-        else
-            QFile::remove(partial);
+            cache.store(target, info);
         return true;
     }
     case RunKind::Listing: {
