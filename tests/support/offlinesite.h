@@ -12,7 +12,8 @@
 // launcher, a managed yt-dlp built from the installed one, and ffmpeg run against it
 // without any network.
 // A stand-in release file built with the tests: "yt-dlp-2098.01.01" and
-// "yt-dlp-2099.01.01" report their version, "deno-2.5.0.zip" holds a "deno" that does.
+// "yt-dlp-2099.01.01" report their version, "deno-2.5.0.zip" holds a "deno" that does;
+// "deno-twice.zip" holds that "deno" twice, "deno-link.zip" a link named "deno" first.
 QString testRelease(const char *name);
 
 // The kinds of the streams in a media file ("audio", "video"), sorted, as ffprobe sees them.

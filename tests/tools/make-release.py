@@ -6,7 +6,10 @@ make-release.py yt-dlp OUT VERSION [OUT VERSION ...]
                                      yt_dlp package, each reporting its VERSION
 make-release.py unpacked OUT BUILD  the unpacked form of a yt-dlp BUILD made above: a zip
                                      of an executable "yt-dlp_linux" and its "_internal/"
-make-release.py deno OUT VERSION     a zip holding an executable "deno" that prints VERSION
+make-release.py deno OUT VERSION [twice|link]
+                                     a zip holding an executable "deno" that prints VERSION;
+                                     "twice" adds a second "deno", "link" puts a symbolic
+                                     link named "deno" before it
 """
 import compileall
 import pathlib
@@ -14,6 +17,7 @@ import py_compile
 import shutil
 import sys
 import tempfile
+import warnings
 import zipapp
 import zipfile
 
@@ -61,11 +65,17 @@ def unpacked(out, build):
         archive.write(build, "_internal/yt-dlp.pyz")
 
 
-def deno(out, version):
+def deno(out, version, flaw=None):
     with zipfile.ZipFile(out, "w", zipfile.ZIP_DEFLATED) as archive:
-        entry = zipfile.ZipInfo("deno")
-        entry.external_attr = 0o755 << 16
-        archive.writestr(entry, f"#!/bin/sh\necho 'deno {version}'\n")
+        if flaw == "link":
+            link = zipfile.ZipInfo("deno")
+            link.external_attr = 0o120777 << 16
+            archive.writestr(link, "/bin/sh")
+        warnings.filterwarnings("ignore", "Duplicate name")
+        for _ in range(2 if flaw == "twice" else 1):
+            entry = zipfile.ZipInfo("deno")
+            entry.external_attr = 0o755 << 16
+            archive.writestr(entry, f"#!/bin/sh\necho 'deno {version}'\n")
 
 
 {"yt-dlp": ytdlp, "unpacked": unpacked, "deno": deno}[sys.argv[1]](*sys.argv[2:])

@@ -9,12 +9,15 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -145,6 +148,26 @@ QStringList splitNul(QByteArray data)
     return parts;
 }
 
+// Names, modes, times and contents of a file or folder and of all it holds.
+QByteArray snapshot(const QString &path)
+{
+    QStringList paths{path};
+    QDirIterator entries(path,
+                         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                         QDirIterator::Subdirectories);
+    while (entries.hasNext())
+        paths.append(entries.next());
+    paths.sort();
+    QByteArray text;
+    for (const QString &entry : paths) {
+        const QFileInfo info(entry);
+        text += entry.toUtf8() + ' ' + QByteArray::number(int(info.permissions()), 16) + ' ' +
+                QByteArray::number(info.lastModified().toMSecsSinceEpoch()) + ' ' + readAll(entry) +
+                '\n';
+    }
+    return text;
+}
+
 } // namespace
 
 class TestLauncher : public QObject {
@@ -171,6 +194,10 @@ private slots:
     void cacheDecidesWhetherTheSiteIsAsked();
     void refusedCachedMediaAreFetchedAgain();
     void unpackedBuildOutlivesItsReplacement();
+    void plantedLinksAreLeftAlone_data();
+    void plantedLinksAreLeftAlone();
+    void unwritableCacheLeavesTheRunAlone_data();
+    void unwritableCacheLeavesTheRunAlone();
 
 private:
     // A home of its own for the launcher: data, cache and a recording yt-dlp on PATH.
@@ -457,6 +484,12 @@ void TestLauncher::updateFailureKeepsTheOldBuild_data()
         << QByteArray() << 0;
     QTest::newRow("a drip feed past the update's deadline")
         << file << 200 << right << right << -1 << false << QByteArray() << 2000;
+    QTest::newRow("Deno archive holding deno twice")
+        << "/deno/" + denoFile() << 200 << readAll(testRelease("deno-twice.zip")) << right << -1
+        << false << QByteArray() << 0;
+    QTest::newRow("Deno archive holding a link named deno")
+        << "/deno/" + denoFile() << 200 << readAll(testRelease("deno-link.zip")) << right << -1
+        << false << QByteArray() << 0;
 }
 
 void TestLauncher::updateFailureKeepsTheOldBuild()
@@ -604,8 +637,19 @@ void TestLauncher::cachedRunsPrintWhatPlainRunsPrint()
         info.insert(QStringLiteral("live_status"), QStringLiteral("is_live"));
     }
     site.serveInfo(info);
-    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     const QString ytDlp = home.dataDir() + QStringLiteral("/managed/yt-dlp");
+    // The launcher's managed yt-dlp notes each start of its own.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const QString data = scratch.filePath(QStringLiteral("counted-") + id);
+    const QString starts = data + QStringLiteral("/starts");
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), data);
+    QVERIFY(QDir().mkpath(data + QStringLiteral("/Quorvel/Clipmoor/managed")));
+    QFile counted(data + QStringLiteral("/Quorvel/Clipmoor/managed/yt-dlp"));
+    QVERIFY(counted.open(QIODevice::WriteOnly));
+    counted.write("#!/bin/sh\necho \"$1\" >>'" + QFile::encodeName(starts) +
+                  "'\nexec /usr/bin/python3 '" + QFile::encodeName(ytDlp) + "' \"$@\"\n");
+    counted.close();
+    QVERIFY(counted.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
 
     // The plain yt-dlp and the launcher run side by side, each as the other's reference.
     const QStringList metadata = {QStringLiteral("--get-title"), QStringLiteral("--get-duration"),
@@ -639,21 +683,40 @@ void TestLauncher::cachedRunsPrintWhatPlainRunsPrint()
         [](const QByteArray &line) { return line.startsWith("[clipmoortestsite]"); });
     QCOMPARE(cachedListing.out, tableLines.join('\n'));
     QVERIFY(cachedListing.out.contains("137 mp4"));
+    // One tool start made the title, the duration and the table (besides the options probe).
+    QByteArrayList started = readAll(starts).split('\n');
+    started.removeAll("--help");
+    QCOMPARE(started, (QByteArrayList{"--get-title", ""}));
+
+    // A damaged stored listing is not printed: the listing comes from the info instead.
+    for (const QFileInfo &stored :
+         QDir(infoCache()).entryInfoList({QStringLiteral("*.listing")}, QDir::Files)) {
+        QFile file(stored.filePath());
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.resize(file.size() - 20));
+    }
+    const Run fromInfo = runLauncher(listing, environment);
+    QCOMPARE(fromInfo.out, cachedListing.out);
+    QCOMPARE(readAll(starts).count("--list-formats"), 1);
+    QCOMPARE(site.extractions(id.toUtf8()), asked + 1);
 }
 
 void TestLauncher::cacheDecidesWhetherTheSiteIsAsked_data()
 {
     QTest::addColumn<bool>("download"); // else the format listing
     QTest::addColumn<int>("ageS");
-    QTest::addColumn<QByteArray>("entry"); // "keep", "damage" or "remove"
+    QTest::addColumn<QByteArray>("entry"); // "keep", "remove", or what is done to it
     QTest::addColumn<int>("extractions");  // by the listing or download
 
     QTest::newRow("listing, 9 minutes old") << false << 9 * 60 << QByteArray("keep") << 0;
     QTest::newRow("listing, 11 minutes old") << false << 11 * 60 << QByteArray("keep") << 1;
-    QTest::newRow("listing, damaged entry") << false << 0 << QByteArray("damage") << 1;
+    QTest::newRow("listing, damaged entry") << false << 0 << QByteArray("truncate") << 1;
+    QTest::newRow("listing, entry holding the id alone")
+        << false << 0 << QByteArray("id only") << 1;
     QTest::newRow("download, 29 minutes old") << true << 29 * 60 << QByteArray("keep") << 0;
     QTest::newRow("download, 31 minutes old") << true << 31 * 60 << QByteArray("keep") << 1;
     QTest::newRow("download, entry removed") << true << 0 << QByteArray("remove") << 1;
+    QTest::newRow("download, formats without addresses") << true << 0 << QByteArray("no urls") << 1;
+    QTest::newRow("download, formats not a list") << true << 0 << QByteArray("formats text") << 1;
 }
 
 void TestLauncher::cacheDecidesWhetherTheSiteIsAsked()
@@ -702,8 +765,25 @@ void TestLauncher::cacheDecidesWhetherTheSiteIsAsked()
     QCOMPARE(entries.size(), 1);
     QFile file(entries.at(0).filePath());
     QVERIFY(file.open(QIODevice::ReadWrite));
-    if (entry == "damage")
-        QVERIFY(file.resize(file.size() / 2));
+    QByteArray json = file.readAll();
+    QJsonObject info = QJsonDocument::fromJson(json).object();
+    if (entry == "id only")
+        info = {{QStringLiteral("id"), info.value(QLatin1String("id"))}};
+    if (entry == "no urls") {
+        QJsonArray formats;
+        for (const QJsonValue format : info.value(QLatin1String("formats")).toArray()) {
+            QJsonObject withoutUrl = format.toObject();
+            withoutUrl.remove(QLatin1String("url"));
+            formats.append(withoutUrl);
+        }
+        info.insert(QStringLiteral("formats"), formats);
+    }
+    if (entry == "formats text")
+        info.insert(QStringLiteral("formats"), QStringLiteral("137"));
+    if (entry != "keep" && entry != "remove") {
+        json = entry == "truncate" ? json.left(json.size() / 2) : QJsonDocument(info).toJson();
+        QVERIFY(file.resize(0) && file.seek(0) && file.write(json) == json.size());
+    }
     QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-ageS),
                              QFileDevice::FileModificationTime));
     file.close();
@@ -718,6 +798,8 @@ void TestLauncher::cacheDecidesWhetherTheSiteIsAsked()
     const Run run = runLauncher(arguments, QProcessEnvironment::systemEnvironment());
     QVERIFY2(run.exitCode == 0, run.err.constData());
     QCOMPARE(site.extractions() - before, extractions);
+    // An entry the runs cannot use is dropped.
+    QCOMPARE(file.exists(), entry == "keep");
 }
 
 // Media addresses in the cache that the site no longer honours: the plain download runs.
@@ -791,6 +873,128 @@ void TestLauncher::unpackedBuildOutlivesItsReplacement()
                  .entryList(QDir::Dirs | QDir::NoDotAndDotDot)
                  .size(),
              1);
+}
+
+// Links planted where the launcher keeps its files: it replaces them or refuses, and what
+// they point at stays as it was (nothing written, removed or given other modes).
+void TestLauncher::plantedLinksAreLeftAlone_data()
+{
+    QTest::addColumn<QStringList>("links"); // under the row's data or cache folder
+    QTest::addColumn<bool>("folders");      // the links point at folders, else at files
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+
+    const QStringList update = {QStringLiteral("--update")};
+    QTest::newRow("Deno's checksum and the options cache")
+        << QStringList{QStringLiteral("DATA/managed/deno.sha256"),
+                       QStringLiteral("CACHE/kestrel2-options")}
+        << false << update << 0;
+    QTest::newRow("managed folder: refused")
+        << QStringList{QStringLiteral("DATA/managed")} << true << update << 1;
+    QTest::newRow("info cache folder")
+        << QStringList{QStringLiteral("CACHE/info")} << true
+        << QStringList{QStringLiteral("--get-title"), QStringLiteral("--get-duration"),
+                       QStringLiteral("--no-warnings"), QLatin1String(OfflineSite::videoId)}
+        << 0;
+}
+
+void TestLauncher::plantedLinksAreLeftAlone()
+{
+    QFETCH(QStringList, links);
+    QFETCH(bool, folders);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+
+    QProcessEnvironment environment = freshHome();
+    serveRelease(oldYtDlp, deno);
+    // The user's yt-dlp configuration holds the site's extractor.
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/.config"));
+    if (!arguments.contains(QStringLiteral("--update"))) {
+        QVERIFY(QDir().mkpath(managed(environment)));
+        QVERIFY(QFile::copy(testRelease("yt-dlp-2099.01.01"), managed(environment, "yt-dlp")));
+    }
+    const QString row = environment.value(QStringLiteral("HOME"));
+    QStringList victims;
+    for (QString &link : links) {
+        link.replace(QStringLiteral("DATA"), environment.value(QStringLiteral("XDG_DATA_HOME")) +
+                                                 QStringLiteral("/Quorvel/Clipmoor"));
+        link.replace(QStringLiteral("CACHE"), environment.value(QStringLiteral("XDG_CACHE_HOME")) +
+                                                  QStringLiteral("/Quorvel/Clipmoor"));
+        // Old, open to others, and named as the launcher's own leftovers are.
+        const QString victim = row + QStringLiteral("/victim%1").arg(victims.size());
+        QStringList files{victim};
+        if (folders) {
+            QVERIFY(QDir().mkpath(victim));
+            files = {victim + QStringLiteral("/.partial-old"),
+                     victim + QStringLiteral("/old.info.json")};
+        }
+        for (const QString &name : files) {
+            QFile file(name);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("precious\n") > 0);
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addDays(-2),
+                                     QFileDevice::FileModificationTime));
+        }
+        QVERIFY(QFile::setPermissions(
+            victim, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+                        QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther));
+        QVERIFY(QDir().mkpath(QFileInfo(link).path()));
+        QVERIFY(QFile::link(victim, link));
+        victims.append(victim);
+    }
+    QByteArrayList before;
+    for (const QString &victim : victims)
+        before.append(snapshot(victim));
+
+    const Run run = runLauncher(arguments, environment);
+    QCOMPARE(run.exitCode, exitCode);
+    if (exitCode != 0)
+        QVERIFY2(run.err.startsWith("ERROR: ") && run.err.count('\n') == 1, run.err.constData());
+    for (qsizetype i = 0; i < links.size(); ++i) {
+        QCOMPARE(snapshot(victims.at(i)), before.at(i));
+        QCOMPARE(QFileInfo(links.at(i)).isSymLink(), exitCode != 0);
+    }
+}
+
+// The cache on a file system of its own, full or read-only: the metadata run prints what
+// it would print without a cache, from one extraction.
+void TestLauncher::unwritableCacheLeavesTheRunAlone_data()
+{
+    QTest::addColumn<QString>("state");
+    QTest::newRow("full disk") << QStringLiteral("full");
+    QTest::newRow("read-only") << QStringLiteral("read-only");
+}
+
+void TestLauncher::unwritableCacheLeavesTheRunAlone()
+{
+    QFETCH(QString, state);
+    // A small tmpfs in a mount namespace of the launcher's own.
+    const QString unshare = QStandardPaths::findExecutable(QStringLiteral("unshare"));
+    if (unshare.isEmpty() ||
+        QProcess::execute(unshare, {QStringLiteral("-rm"), QStringLiteral("true")}) != 0)
+        QSKIP("needs unshare -rm to mount a file system of the test's own");
+    const QString cache = scratch.filePath(QStringLiteral("cache-") + state);
+    QVERIFY(QDir().mkpath(cache));
+    const QString script =
+        QStringLiteral("mount -t tmpfs -o size=256k tmpfs \"$1\" || exit 90\n"
+                       "mkdir -m 700 -p \"$1/Quorvel/Clipmoor/info\" || exit 91\n"
+                       "if [ \"$2\" = full ]; then cat /dev/zero >\"$1/filler\" 2>/dev/null\n"
+                       "  [ \"$(df --output=avail \"$1\" | tail -n 1)\" -eq 0 ] || exit 92\n"
+                       "else mount -o remount,ro \"$1\" || exit 93; fi\n"
+                       "shift 2; exec \"$@\"\n");
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), cache);
+    const int before = site.extractions();
+    const Run run =
+        runAtOnce({{unshare,
+                    {QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"), script,
+                     QStringLiteral("sh"), cache, state, launcherPath,
+                     QStringLiteral("--get-title"), QStringLiteral("--get-duration"),
+                     QStringLiteral("--no-warnings"), QLatin1String(OfflineSite::videoId)}}},
+                  environment)
+            .at(0);
+    QVERIFY2(run.exitCode == 0 && run.err.isEmpty(), run.err.constData());
+    QCOMPARE(run.out, QByteArray(OfflineSite::title) + "\n3:33\n");
+    QCOMPARE(site.extractions() - before, 1);
 }
 
 CLIPMOOR_TEST_MAIN(TestLauncher)

@@ -1,62 +1,67 @@
 #include "tools/kestrel2/infocache.h"
 
 #include "app/identity.h"
+#include "tools/kestrel2/ownfiles.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 
-#include <cstdio>
 #include <cstring>
 
 namespace {
 constexpr char entrySuffix[] = ".info.json";
 constexpr char listingSuffix[] = ".listing";
-constexpr char partialPrefix[] = ".partial-";
 // What yt-dlp writes for a field it has no value for.
 constexpr char noValue[] = "NA";
+// Without these yt-dlp stops with a traceback or finds no format when it loads the info
+// (--load-info-json); yt-dlp's own extraction always sets them.
+constexpr const char *requiredTexts[] = {"id", "extractor", "extractor_key", "webpage_url"};
+constexpr const char *requiredFormatTexts[] = {"format_id", "url"};
 
-// The video ID of the info in the file; empty when it holds none.
-QString infoId(const QString &path)
+// True when the info is one video's, with what yt-dlp reads from a loaded info for a
+// listing or a download.
+bool usable(const QByteArray &info)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
-    return document.object().value(QLatin1String("id")).toString();
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(info, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return false;
+    const QJsonObject object = document.object();
+    for (const char *key : requiredTexts) {
+        if (object.value(QLatin1String(key)).toString().isEmpty())
+            return false;
+    }
+    const QJsonValue type = object.value(QLatin1String("_type"));
+    if (!type.isUndefined() && type.toString() != QLatin1String("video"))
+        return false;
+    const QJsonArray formats = object.value(QLatin1String("formats")).toArray();
+    if (formats.isEmpty())
+        return false;
+    for (const QJsonValue &format : formats) {
+        for (const char *key : requiredFormatTexts) {
+            if (format.toObject().value(QLatin1String(key)).toString().isEmpty())
+                return false;
+        }
+    }
+    return true;
 }
 
-bool holdsInfo(const QString &path)
+QByteArray sha256(const QByteArray &data)
 {
-    return !infoId(path).isEmpty();
+    return QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex();
 }
 
 QByteArray readAll(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Written beside and renamed over, so that a reader never meets half a file.
-bool replaceFile(const QString &path, const QByteArray &data)
-{
-    QTemporaryFile file(QFileInfo(path).path() + QLatin1Char('/') + QLatin1String(partialPrefix) +
-                        QStringLiteral("XXXXXX"));
-    if (!file.open() || file.write(data) != data.size() || !file.flush())
-        return false;
-    file.setAutoRemove(false);
-    file.close();
-    if (std::rename(QFile::encodeName(file.fileName()).constData(),
-                    QFile::encodeName(path).constData()) == 0)
-        return true;
-    QFile::remove(file.fileName());
-    return false;
 }
 } // namespace
 
@@ -70,9 +75,7 @@ InfoCache::InfoCache(const QByteArray &buildKey_)
 
 bool InfoCache::prepare() const
 {
-    return QDir().mkpath(folder) &&
-           QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner) &&
-           QFileInfo(folder).isWritable();
+    return OwnFiles::makePrivateFolder(folder, true).isEmpty() && QFileInfo(folder).isWritable();
 }
 
 QString InfoCache::entry(const QByteArray &target) const
@@ -86,11 +89,21 @@ QString InfoCache::fresh(const QByteArray &target, int maxAgeS) const
 {
     const QString path = entry(target);
     const QFileInfo info(path);
+    // A link is no entry of ours; removing it leaves its target alone.
+    if (info.isSymLink()) {
+        QFile::remove(path);
+        return QString();
+    }
     if (!info.isFile())
         return QString();
     const qint64 age = info.lastModified().secsTo(QDateTime::currentDateTime());
-    if (age < 0 || age > maxAgeS || !holdsInfo(path))
+    if (age < 0 || age > maxAgeS)
         return QString();
+    QFile file(path);
+    if (info.size() > maxEntryBytes || !file.open(QIODevice::ReadOnly) || !usable(file.readAll())) {
+        QFile::remove(path);
+        return QString();
+    }
     return path;
 }
 
@@ -104,36 +117,39 @@ QString InfoCache::listingOf(const QString &entryPath) const
 QByteArray InfoCache::freshListing(const QByteArray &target, int maxAgeS) const
 {
     const QString path = fresh(target, maxAgeS);
-    return path.isEmpty() ? QByteArray() : readAll(listingOf(path));
+    const QString listing = path.isEmpty() ? QString() : listingOf(path);
+    if (listing.isEmpty() || QFileInfo(listing).isSymLink())
+        return QByteArray();
+    // Its checksum first, so that a damaged listing is never printed.
+    const QByteArray stored = readAll(listing);
+    const qsizetype end = stored.indexOf('\n');
+    const QByteArray text = stored.mid(end + 1);
+    if (end < 0 || stored.left(end) != sha256(text))
+        return QByteArray();
+    return text;
 }
 
-QString InfoCache::newPartial() const
-{
-    QTemporaryFile partial(folder + QLatin1Char('/') + QLatin1String(partialPrefix) +
-                           QStringLiteral("XXXXXX.json"));
-    if (!partial.open())
-        return QString();
-    partial.setAutoRemove(false);
-    return partial.fileName();
-}
-
-bool InfoCache::commit(const QString &partial, const QString &table, const QByteArray &target) const
+bool InfoCache::store(const QByteArray &target, const QByteArray &printed) const
 {
     const QDateTime now = QDateTime::currentDateTime();
-    const QFileInfoList old = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden);
+    const QFileInfoList old = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QFileInfo &file : old) {
-        if (file.filePath() != partial && file.lastModified().secsTo(now) > keptS)
+        if (file.lastModified().secsTo(now) > keptS)
             QFile::remove(file.filePath());
     }
-    const QString id = infoId(partial);
-    if (id.isEmpty())
+    // The info is one line of JSON; the format table follows it.
+    const qsizetype end = printed.indexOf('\n');
+    const QByteArray info = printed.left(end);
+    const QByteArray formats = end < 0 ? QByteArray() : printed.mid(end + 1);
+    if (!usable(info) || !OwnFiles::replace(entry(target), info).isEmpty())
         return false;
     // As the listing run prints it: yt-dlp's heading, then the table.
-    const QByteArray formats = readAll(table);
     const QString listing = listingOf(entry(target));
+    const QByteArray id =
+        QJsonDocument::fromJson(info).object().value(QLatin1String("id")).toString().toUtf8();
+    const QByteArray text = "[info] Available formats for " + id + ":\n" + formats;
     if (formats.trimmed().isEmpty() || formats.trimmed() == noValue ||
-        !replaceFile(listing, "[info] Available formats for " + id.toUtf8() + ":\n" + formats))
+        !OwnFiles::replace(listing, sha256(text) + '\n' + text).isEmpty())
         QFile::remove(listing);
-    return std::rename(QFile::encodeName(partial).constData(),
-                       QFile::encodeName(entry(target)).constData()) == 0;
+    return true;
 }

@@ -5,27 +5,30 @@
 
 // The info of a video as one extraction found it, kept for a while per target and per
 // yt-dlp build, so that listing the formats and downloading need no second extraction.
+// The cache never makes a run fail: an entry it cannot use is dropped, and one it
+// cannot write is not kept.
 class InfoCache {
 public:
     static constexpr int listingMaxAgeS = 10 * 60;
     static constexpr int downloadMaxAgeS = 30 * 60;
     static constexpr int keptS = 24 * 60 * 60;
+    static constexpr qint64 maxEntryBytes = 64 * 1024 * 1024;
 
     explicit InfoCache(const QByteArray &buildKey);
 
-    // Creates the folder, readable only by the user; false when it cannot be used.
+    // Creates the folder, readable only by the user, in place of a link at its name;
+    // false when it cannot be used.
     bool prepare() const;
-    // The entry for the target when it is at most maxAgeS old and holds an info; else empty.
+    // The entry for the target when it is at most maxAgeS old and holds what a listing
+    // and a download need; an entry that does not is removed. Else empty.
     QString fresh(const QByteArray &target, int maxAgeS) const;
     // What the listing run prints for the target, when its entry is fresh and the
     // extraction that made it also wrote the format table; else empty.
     QByteArray freshListing(const QByteArray &target, int maxAgeS) const;
-    // An empty private file for the tool to write the info into; empty on failure.
-    QString newPartial() const;
-    // Makes the written partial the target's entry when it holds an info, with the listing
-    // made from the table the same extraction wrote, and removes entries older than a day.
-    // The partials are left to the caller.
-    bool commit(const QString &partial, const QString &table, const QByteArray &target) const;
+    // Keeps what the metadata run printed (the info as one line of JSON, then the format
+    // table) as the target's entry when the info holds what a listing and a download
+    // need, and removes entries older than a day. False when nothing was kept.
+    bool store(const QByteArray &target, const QByteArray &printed) const;
 
 private:
     QString entry(const QByteArray &target) const;

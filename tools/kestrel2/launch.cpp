@@ -2,6 +2,7 @@
 
 #include "app/identity.h"
 #include "app/platform.h"
+#include "tools/kestrel2/ownfiles.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -9,7 +10,6 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <QCoreApplication>
@@ -18,6 +18,8 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -139,7 +141,8 @@ QByteArrayList knownOptions(const QString &ytDlp)
 {
     const QByteArray key = probeKey(ytDlp);
     QFile cache(optionsCache());
-    if (cache.open(QIODevice::ReadOnly)) {
+    // A link there is replaced below, never read or written through.
+    if (!QFileInfo(cache).isSymLink() && cache.open(QIODevice::ReadOnly)) {
         QByteArrayList lines = cache.readAll().split('\n');
         if (!lines.isEmpty() && lines.takeFirst() == key) {
             lines.removeAll(QByteArray());
@@ -150,12 +153,9 @@ QByteArrayList knownOptions(const QString &ytDlp)
     QByteArrayList known;
     if (!probe(ytDlp, known))
         return known;
+    // Without the cache the next run asks again.
     QDir().mkpath(QFileInfo(cache).path());
-    QSaveFile save(cache.fileName());
-    if (save.open(QIODevice::WriteOnly)) {
-        save.write(key + '\n' + known.join('\n') + '\n');
-        save.commit();
-    }
+    OwnFiles::replace(cache.fileName(), key + '\n' + known.join('\n') + '\n');
     return known;
 }
 
@@ -189,6 +189,56 @@ int runAndWait(const QString &ytDlp, const QByteArrayList &arguments)
     child.setInputChannelMode(QProcess::ForwardedInputChannel);
     if (!startChild(child, ytDlp, arguments))
         return cannotExecute;
+    child.waitForFinished(-1);
+    return endAsChild(child);
+}
+
+int runPrintingInfo(const QString &ytDlp, const QByteArrayList &options, const QByteArray &target,
+                    QByteArray &info, qint64 maxInfoBytes)
+{
+    info.clear();
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC) != 0)
+        return runAndWait(ytDlp, options + QByteArrayList{target});
+    const int readEnd = fds[0];
+    const int writeEnd = fds[1];
+    // The child reaches the pipe by name; the write end alone is left open across exec.
+    const QByteArray file = "/dev/fd/" + QByteArray::number(writeEnd);
+    struct stat status {};
+    if (::fcntl(writeEnd, F_SETFD, 0) != 0 || ::stat(file.constData(), &status) != 0 ||
+        !S_ISFIFO(status.st_mode)) {
+        ::close(readEnd);
+        ::close(writeEnd);
+        return runAndWait(ytDlp, options + QByteArrayList{target});
+    }
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedChannels);
+    child.setInputChannelMode(QProcess::ForwardedInputChannel);
+    const bool started = startChild(child, ytDlp,
+                                    options + QByteArrayList{printToFile, "%()j", file, printToFile,
+                                                             "formats_table", file, target});
+    ::close(writeEnd);
+    if (!started) {
+        ::close(readEnd);
+        return cannotExecute;
+    }
+    // The end of the pipe is the end of the child; an info over the limit is read and
+    // dropped, so that the child never waits on a full pipe.
+    bool tooLarge = false;
+    char buffer[64 * 1024];
+    for (;;) {
+        const ssize_t got = ::read(readEnd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
+        tooLarge = tooLarge || info.size() + got > maxInfoBytes;
+        if (!tooLarge)
+            info.append(buffer, got);
+    }
+    ::close(readEnd);
+    if (tooLarge)
+        info.clear();
     child.waitForFinished(-1);
     return endAsChild(child);
 }

@@ -34,6 +34,13 @@ int exec(const QString &ytDlp, const QByteArrayList &arguments);
 // Runs the yt-dlp as a child on the same output and ends as it ended (exit code or signal).
 int runAndWait(const QString &ytDlp, const QByteArrayList &arguments);
 
+// Runs the yt-dlp as a child on the same output, with the options and target, and has it
+// print the video's info (one line of JSON) and its format table into a pipe this process
+// reads, so that no disk can fail the run. info holds what arrived, or nothing when it was more
+// than maxInfoBytes or the pipe could not be made. Ends as runAndWait does.
+int runPrintingInfo(const QString &ytDlp, const QByteArrayList &options, const QByteArray &target,
+                    QByteArray &info, qint64 maxInfoBytes);
+
 // Runs a download from the cached info in entry. When the site refuses the cached media
 // addresses before any progress, forgets the entry and runs the plain download in this
 // process's place. Returns the exit code, or does not return.

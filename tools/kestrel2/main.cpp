@@ -57,8 +57,8 @@ int update(const ManagedFolder &folder)
                          .arg(folder.path()),
                      failed);
     }
-    if (!folder.create())
-        return error(QStringLiteral("cannot create %1").arg(folder.path()), failed);
+    if (const QString failure = folder.create(); !failure.isEmpty())
+        return error(failure, failed);
     ToolUpdate::Limits limits;
     limits.stallMs = limitMs("CLIPMOOR_TOOL_STALL_MS", limits.stallMs);
     limits.deadlineMs = limitMs("CLIPMOOR_UPDATE_DEADLINE_MS", limits.deadlineMs);
@@ -76,14 +76,6 @@ int update(const ManagedFolder &folder)
     // Learn what the new build knows now rather than at the next download.
     Launch::knownOptions(folder.ytDlp());
     return 0;
-}
-
-// A file name as the tool reads it in an output template.
-QByteArray outputTemplate(const QString &path)
-{
-    QByteArray file = QFile::encodeName(path);
-    file.replace('%', "%%");
-    return file;
 }
 
 void writeOut(const QByteArray &data)
@@ -108,23 +100,13 @@ bool runCached(ToolRuns::Kind kind, const ManagedFolder &folder, const QString &
         // What runs now may lack the Deno an update is installing: not kept.
         if (updateRunning(folder))
             return false;
-        // The same extraction also writes the format table, so that the listing run
-        // that follows starts no tool at all.
-        const QString partial = cache.newPartial();
-        const QString table = cache.newPartial();
-        if (partial.isEmpty() || table.isEmpty()) {
-            QFile::remove(partial);
-            QFile::remove(table);
-            return false;
-        }
-        exitCode = Launch::runAndWait(
-            ytDlp, options + QByteArrayList{Launch::printToFile, "%()j", outputTemplate(partial),
-                                            Launch::printToFile, "formats_table",
-                                            outputTemplate(table), target});
+        // The same extraction also yields the format table, so that the listing run that
+        // follows starts no tool at all.
+        QByteArray info;
+        exitCode = Launch::runPrintingInfo(ytDlp, options, target, info, InfoCache::maxEntryBytes);
+        // An info that cannot be kept leaves the run as it went.
         if (exitCode == 0)
-            cache.commit(partial, table, target);
-        QFile::remove(partial);
-        QFile::remove(table);
+            cache.store(target, info);
         return true;
     }
     case ToolRuns::Kind::Listing: {

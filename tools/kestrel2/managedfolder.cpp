@@ -1,10 +1,12 @@
 #include "tools/kestrel2/managedfolder.h"
 
 #include "app/identity.h"
+#include "tools/kestrel2/ownfiles.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -50,11 +52,13 @@ QString ManagedFolder::lockFile() const
     return folder + QStringLiteral("/.update.lock");
 }
 
-bool ManagedFolder::create() const
+QString ManagedFolder::create() const
 {
-    if (!QDir().mkpath(folder))
-        return false;
-    return QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString failure = OwnFiles::makePrivateFolder(folder, false);
+    // Removing a link removes the link alone.
+    if (failure.isEmpty() && QFileInfo(lockFile()).isSymLink())
+        QFile::remove(lockFile());
+    return failure;
 }
 
 void ManagedFolder::removeLeftovers() const
@@ -124,7 +128,8 @@ QString ManagedFolder::leaseYtDlp() const
 }
 
 FolderLock::FolderLock(const QString &file)
-    : fd(::open(QFile::encodeName(file).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600))
+    : fd(::open(QFile::encodeName(file).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC,
+                0600))
 {
 }
 

@@ -16,8 +16,9 @@ public:
     // the program in one of them.
     QString builds() const;
 
-    // Creates the folder, readable only by the user; false when that fails.
-    bool create() const;
+    // Creates the folder, readable only by the user, and clears a link planted at the
+    // lock's name; a link in the folder's place is refused. Empty on success, else why not.
+    QString create() const;
     // Removes temporary files that an update killed mid-way left behind.
     void removeLeftovers() const;
     // A temporary file name pattern in the folder, for QTemporaryFile.

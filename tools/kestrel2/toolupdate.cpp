@@ -1,5 +1,6 @@
 #include "tools/kestrel2/toolupdate.h"
 
+#include "tools/kestrel2/ownfiles.h"
 #include "tools/kestrel2/unpack.h"
 
 #include "app/platform.h"
@@ -375,9 +376,5 @@ QString ToolUpdate::updateDeno()
         return failure;
     }
 
-    QSaveFile newStamp(folder.denoStamp());
-    if (!newStamp.open(QIODevice::WriteOnly) || newStamp.write(sha256 + '\n') < 0 ||
-        !newStamp.commit())
-        return QStringLiteral("cannot write %1").arg(folder.denoStamp());
-    return QString();
+    return OwnFiles::replace(folder.denoStamp(), sha256 + '\n');
 }

@@ -1,5 +1,6 @@
 #include "tools/kestrel2/unpack.h"
 
+#include <QDir>
 #include <QFile>
 #include <QIODevice>
 
@@ -31,13 +32,20 @@ QString unpackEntry(const QString &archivePath, const QString &entryPath, QIODev
                                    readBlockBytes) != ARCHIVE_OK)
         return archiveError(reader.get());
 
+    // Every entry is looked at: an archive that names the file twice, or as anything but
+    // a plain file, is refused rather than trusting whichever one an unpacker would pick.
+    bool found = false;
     archive_entry *entry = nullptr;
     int status = ARCHIVE_OK;
     while ((status = archive_read_next_header(reader.get(), &entry)) == ARCHIVE_OK) {
         const char *name = archive_entry_pathname(entry);
-        const QString path = name ? QString::fromUtf8(name) : QString();
-        if (path != entryPath || archive_entry_filetype(entry) != AE_IFREG)
+        if (!name || QDir::cleanPath(QString::fromUtf8(name)) != entryPath)
             continue;
+        if (found)
+            return QStringLiteral("the archive holds more than one %1").arg(entryPath);
+        found = true;
+        if (archive_entry_filetype(entry) != AE_IFREG || archive_entry_hardlink(entry))
+            return QStringLiteral("%1 in the archive is not a regular file").arg(entryPath);
         qint64 written = 0;
         char buffer[readBlockBytes];
         la_ssize_t got = 0;
@@ -50,11 +58,10 @@ QString unpackEntry(const QString &archivePath, const QString &entryPath, QIODev
         }
         if (got < 0)
             return archiveError(reader.get());
-        return QString();
     }
     if (status != ARCHIVE_EOF)
         return archiveError(reader.get());
-    return QStringLiteral("the archive holds no %1").arg(entryPath);
+    return found ? QString() : QStringLiteral("the archive holds no %1").arg(entryPath);
 }
 
 namespace {

@@ -5,7 +5,8 @@
 class QIODevice;
 
 // Copies the file entry with the given path out of a zip archive into out, at most
-// maxBytes of it. Returns an empty string on success, else what failed.
+// maxBytes of it; the archive must hold exactly one entry of that path, a regular file.
+// Returns an empty string on success, else what failed.
 QString unpackEntry(const QString &archive, const QString &entry, QIODevice &out, qint64 maxBytes);
 
 // Unpacks a whole zip archive into the existing, empty folder: regular files and folders
