@@ -6,6 +6,7 @@
 #include "tests/support/testdata.h"
 #include "tests/support/testmain.h"
 #include "tests/support/toolstage.h"
+#include "toolruns/toolruns.h"
 
 #include <QDir>
 #include <QFile>
@@ -180,6 +181,9 @@ void TestEngine::requestsCarryTheirArguments()
              (QStringList{QStringLiteral("--list-formats"), QStringLiteral("--no-warnings"),
                           QStringLiteral("abc123XYZ_0")}));
     QCOMPARE(stage.workingDirectory(runs.at(0)), home.dataDir());
+    // The launcher recognises each run the engine starts, so its cache serves them.
+    QCOMPARE(ToolRuns::classify(stage.arguments(runs.at(0))), ToolRuns::Kind::Metadata);
+    QCOMPARE(ToolRuns::classify(stage.arguments(runs.at(1))), ToolRuns::Kind::Listing);
 
     engine->requestVideo(137);
     QVERIFY(videoSpy->wait(10000));
@@ -212,6 +216,10 @@ void TestEngine::requestsCarryTheirArguments()
         QStringLiteral("abc123XYZ_0"),
     };
     QCOMPARE(stage.arguments(waitForRun(3)), expected);
+    QCOMPARE(ToolRuns::classify(expected), ToolRuns::Kind::Download);
+    QCOMPARE(ToolRuns::classify(QStringList(expected).replaceInStrings(
+                 QStringLiteral("--force-overwrites"), QStringLiteral("--no-overwrites"))),
+             ToolRuns::Kind::Other);
 }
 
 void TestEngine::optionLikeIdGoesAsAddress()
