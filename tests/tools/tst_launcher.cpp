@@ -183,7 +183,7 @@ private slots:
     void initTestCase();
     void launcherPassesArguments_data();
     void launcherPassesArguments();
-    void launcherWithoutYtDlp();
+    void launcherWithoutOrBesideAnUpdate();
     void updateInstallsKeepsAndReplaces();
     void updateFailureKeepsTheOldBuild_data();
     void updateFailureKeepsTheOldBuild();
@@ -343,7 +343,7 @@ void TestLauncher::launcherPassesArguments()
     QCOMPARE(int(readAll(row + QStringLiteral("/help.log")).count("help")), helpCalls);
 }
 
-void TestLauncher::launcherWithoutYtDlp()
+void TestLauncher::launcherWithoutOrBesideAnUpdate()
 {
     QProcessEnvironment environment = freshHome();
     environment.insert(QStringLiteral("PATH"), scratch.filePath(QStringLiteral("empty")));
@@ -363,6 +363,19 @@ void TestLauncher::launcherWithoutYtDlp()
     QCOMPARE(waited.exitCode, 0);
     QCOMPARE(waited.err, QByteArray("WARNING: the managed yt-dlp is still being installed after "
                                     "0.3 s; going on without it\n"));
+
+    // While an update runs, an extraction may lack the Deno it brings: it is not kept.
+    QVERIFY(QFile::copy(testRelease("yt-dlp-2099.01.01"), managed(environment, "yt-dlp")));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/.config"));
+    const Run beside =
+        runLauncher({QStringLiteral("--get-title"), QStringLiteral("--get-duration"),
+                     QStringLiteral("--no-warnings"), QLatin1String(OfflineSite::videoId)},
+                    environment);
+    QCOMPARE(beside.out, QByteArray(OfflineSite::title) + "\n3:33\n");
+    QCOMPARE(QDir(environment.value(QStringLiteral("XDG_CACHE_HOME")) +
+                  QStringLiteral("/Quorvel/Clipmoor/info"))
+                 .entryList(QDir::Files),
+             QStringList());
 }
 
 void TestLauncher::updateInstallsKeepsAndReplaces()
