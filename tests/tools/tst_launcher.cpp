@@ -15,6 +15,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLockFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -26,8 +27,6 @@
 #include <algorithm>
 #include <memory>
 #include <vector>
-
-#include <sys/file.h>
 
 namespace {
 
@@ -356,9 +355,8 @@ void TestLauncher::launcherWithoutOrBesideAnUpdate()
     environment = freshHome();
     environment.insert(QStringLiteral("CLIPMOOR_FIRST_INSTALL_WAIT_MS"), QStringLiteral("300"));
     QVERIFY(QDir().mkpath(managed(environment)));
-    QFile lockFile(managed(environment, ".update.lock"));
-    QVERIFY(lockFile.open(QIODevice::ReadWrite));
-    QCOMPARE(::flock(lockFile.handle(), LOCK_EX | LOCK_NB), 0);
+    QLockFile update(managed(environment, ".update.lock"));
+    QVERIFY(update.tryLock(0));
     const Run waited = runLauncher({QStringLiteral("--version")}, environment);
     QCOMPARE(waited.exitCode, 0);
     QCOMPARE(waited.err, QByteArray("WARNING: the managed yt-dlp is still being installed after "

@@ -42,8 +42,8 @@ bool updateRunning(const ManagedFolder &folder)
 {
     if (!QFileInfo::exists(folder.lockFile()))
         return false;
-    FolderLock lock(folder.lockFile());
-    return !lock.acquire(0);
+    const std::unique_ptr<QLockFile> lock = folder.updateLock();
+    return !lock->tryLock(0);
 }
 
 int update(const ManagedFolder &folder)
@@ -64,8 +64,8 @@ int update(const ManagedFolder &folder)
     limits.deadlineMs = limitMs("CLIPMOOR_UPDATE_DEADLINE_MS", limits.deadlineMs);
     // A second update waits for the first, which ends within its deadline, then finds the
     // tools current.
-    FolderLock lock(folder.lockFile());
-    if (!lock.acquire(limits.deadlineMs + otherUpdateGraceMs))
+    const std::unique_ptr<QLockFile> lock = folder.updateLock();
+    if (!lock->tryLock(limits.deadlineMs + otherUpdateGraceMs))
         return error(QStringLiteral("another update of %1 is still running").arg(folder.path()),
                      failed);
     folder.removeLeftovers();
@@ -143,9 +143,9 @@ int run(const ManagedFolder &folder, const QByteArrayList &arguments)
     // The very first installation may be under way (the program's first start).
     if (!QFileInfo(folder.ytDlp()).isExecutable() &&
         !ReleaseSource::fromEnvironment().fetchingOff() && QFileInfo::exists(folder.lockFile())) {
-        FolderLock lock(folder.lockFile());
+        const std::unique_ptr<QLockFile> lock = folder.updateLock();
         const int waitMs = limitMs("CLIPMOOR_FIRST_INSTALL_WAIT_MS", firstInstallWaitMs);
-        if (!lock.acquire(waitMs))
+        if (!lock->tryLock(waitMs))
             std::fprintf(stderr,
                          "WARNING: the managed yt-dlp is still being installed after %g s; "
                          "going on without it\n",

@@ -3,12 +3,10 @@
 #include "app/identity.h"
 #include "tools/kestrel2/ownfiles.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QThread>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -16,7 +14,6 @@
 
 namespace {
 constexpr char leftoverPrefix[] = ".partial-";
-constexpr int lockPollMs = 100;
 } // namespace
 
 // The program's own data folder, whatever name this process goes by.
@@ -50,6 +47,13 @@ QString ManagedFolder::builds() const
 QString ManagedFolder::lockFile() const
 {
     return folder + QStringLiteral("/.update.lock");
+}
+
+std::unique_ptr<QLockFile> ManagedFolder::updateLock() const
+{
+    auto lock = std::make_unique<QLockFile>(lockFile());
+    lock->setStaleLockTime(0);
+    return lock;
 }
 
 QString ManagedFolder::create() const
@@ -125,29 +129,4 @@ QString ManagedFolder::leaseYtDlp() const
             ::close(fd);
     }
     return ytDlp();
-}
-
-FolderLock::FolderLock(const QString &file)
-    : fd(::open(QFile::encodeName(file).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC,
-                0600))
-{
-}
-
-FolderLock::~FolderLock()
-{
-    if (fd >= 0)
-        ::close(fd);
-}
-
-bool FolderLock::acquire(int timeoutMs)
-{
-    if (fd < 0)
-        return false;
-    const QDeadlineTimer deadline(timeoutMs);
-    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        if (deadline.hasExpired())
-            return false;
-        QThread::msleep(lockPollMs);
-    }
-    return true;
 }

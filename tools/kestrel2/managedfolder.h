@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QLockFile>
 #include <QString>
+
+#include <memory>
 
 // The per-user folder where the launcher keeps the yt-dlp and Deno builds it manages.
 class ManagedFolder {
@@ -12,6 +15,9 @@ public:
     QString deno() const;
     QString denoStamp() const; // the checksum of the archive the installed Deno came from
     QString lockFile() const;
+    // The lock an update holds for as long as it runs. Only a lock whose holder has died
+    // is stale, however long an update takes.
+    std::unique_ptr<QLockFile> updateLock() const;
     // Where unpacked yt-dlp builds live, one folder each; managed/yt-dlp then links to
     // the program in one of them.
     QString builds() const;
@@ -35,20 +41,4 @@ public:
 
 private:
     QString folder;
-};
-
-// An exclusive lock on a file, released when the object is destroyed or the process ends,
-// however it ends.
-class FolderLock {
-public:
-    explicit FolderLock(const QString &file);
-    ~FolderLock();
-    FolderLock(const FolderLock &) = delete;
-    FolderLock &operator=(const FolderLock &) = delete;
-
-    // Waits at most timeoutMs for the lock; 0 only tries.
-    bool acquire(int timeoutMs);
-
-private:
-    int fd = -1;
 };
