@@ -41,6 +41,8 @@ public:
                    qint64 bytesPerSecond = 0);
 
     QList<QByteArray> requestedPaths() const { return requests; }
+    // Connections the clients have not closed yet.
+    qsizetype openConnections() const { return connections.size(); }
 
 private:
     struct Connection;

@@ -114,6 +114,7 @@ private slots:
     void handOff();
     void downloadFailures_data();
     void downloadFailures();
+    void cancelDuringDownload_data();
     void cancelDuringDownload();
     void unknownTotalSize();
     void downloadsFolderProblems();
@@ -873,8 +874,16 @@ void TestUpdater::downloadsFolderProblems()
     QFile::remove(downloads());
 }
 
+void TestUpdater::cancelDuringDownload_data()
+{
+    QTest::addColumn<bool>("closeWindow"); // instead of the progress view's Close button
+    QTest::newRow("Close button") << false;
+    QTest::newRow("window closed") << true;
+}
+
 void TestUpdater::cancelDuringDownload()
 {
+    QFETCH(bool, closeWindow);
     HttpServer::Response response{200, "application/octet-stream", QByteArray(400 * 1024, 'x')};
     response.bytesPerSecond = 50 * 1024;
     server->route("/files/CLM.exe", response);
@@ -885,14 +894,23 @@ void TestUpdater::cancelDuringDownload()
     const QString partial = downloads() + QStringLiteral("/CLM.exe");
     QTRY_VERIFY(QFileInfo(partial).size() > 0);
 
-    flow->window()->userUpdateCancel();
+    if (closeWindow)
+        updaterWindow()->close();
+    else
+        flow->window()->userUpdateCancel();
+    QVERIFY(!QFile::exists(partial));
+    QVERIFY(!flow->download()->isRunning());
+    // The request is gone long before its body would end: nothing can be announced later.
+    QTRY_COMPARE(server->openConnections(), 0);
+    QCOMPARE(done.size(), 1);
+    QCOMPARE(errors.size(), 0);
+    if (closeWindow) {
+        QVERIFY(closer->seen.isEmpty());
+        return;
+    }
     QCOMPARE(closer->seen.size(), 1);
     QCOMPARE(closer->seen.at(0).title, QStringLiteral("Download cancelled"));
     QCOMPARE(closer->seen.at(0).text, QStringLiteral("The download was cancelled by the user."));
-    QVERIFY(!QFile::exists(partial));
-    QVERIFY(!flow->download()->isRunning());
-    QCOMPARE(done.size(), 1);
-    QCOMPARE(errors.size(), 0);
 }
 
 void TestUpdater::installerAlreadyOnDisk_data()
