@@ -12,7 +12,7 @@ set(rules
   "plugins|plugins/"
   "translations|translations/"
   "ui|app/ engine/ plugins/ ui/"
-  "updater|updater/ plugins/interfaces/"
+  "updater|updater/ plugins/interfaces/ net/"
   "addons|addons/ plugins/interfaces/"
   "tools/kestrel2|tools/kestrel2/ app/ net/ toolruns/")
 

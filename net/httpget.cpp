@@ -24,6 +24,22 @@ bool isSuccess(int status)
     return status >= httpOkFirst && status <= httpOkLast;
 }
 
+// A short write is no failure yet: the next write tells why, as a buffered file's flush
+// does; otherwise the reason would read "Unknown error".
+bool writeAll(QIODevice *sink, const QByteArray &chunk)
+{
+    for (qint64 done = 0; done < chunk.size();) {
+        const qint64 written = sink->write(chunk.constData() + done, chunk.size() - done);
+        if (written <= 0) {
+            if (auto *file = qobject_cast<QFileDevice *>(sink))
+                file->flush();
+            return false;
+        }
+        done += written;
+    }
+    return true;
+}
+
 bool isRedirect(int status)
 {
     return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
@@ -197,7 +213,7 @@ void HttpGet::onData()
     hash.addData(chunk);
     if (!sink) {
         outcome.body += chunk;
-    } else if (sink->write(chunk) != chunk.size()) {
+    } else if (!writeAll(sink, chunk)) {
         finish(Failure::WriteFailed, tr("cannot write: %1").arg(sink->errorString()));
         return;
     }

@@ -47,6 +47,49 @@
     </message>
 </context>
 <context>
+    <name>HttpGet</name>
+    <message>
+        <source>cannot fetch %1: %2</source>
+        <translation>%1 kann nicht abgerufen werden: %2</translation>
+    </message>
+    <message>
+        <source>no data for %1 s</source>
+        <translation>seit %1 s keine Daten</translation>
+    </message>
+    <message>
+        <source>not done within %1 s</source>
+        <translation>nicht innerhalb von %1 s fertig</translation>
+    </message>
+    <message>
+        <source>only https is allowed</source>
+        <translation>nur https ist erlaubt</translation>
+    </message>
+    <message>
+        <source>HTTP status %1 without a new address</source>
+        <translation>HTTP-Status %1 ohne neue Adresse</translation>
+    </message>
+    <message>
+        <source>too many redirects</source>
+        <translation>zu viele Weiterleitungen</translation>
+    </message>
+    <message>
+        <source>refused the redirect to %1</source>
+        <translation>Weiterleitung nach %1 abgelehnt</translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation>größer als %1 Byte</translation>
+    </message>
+    <message>
+        <source>HTTP status %1</source>
+        <translation>HTTP-Status %1</translation>
+    </message>
+    <message>
+        <source>cannot write: %1</source>
+        <translation>Schreiben nicht möglich: %1</translation>
+    </message>
+</context>
+<context>
     <name>Navigation</name>
     <message>
         <source>Clipmoor</source>
@@ -289,10 +332,6 @@ Klicken Sie auf die Schaltfläche unten, um sie auszuführen</translation>
 %2</source>
         <translation>HTTP-Status: %1
 %2</translation>
-    </message>
-    <message>
-        <source>No HTTP status</source>
-        <translation>Kein HTTP-Status</translation>
     </message>
     <message>
         <source>The downloaded installer %1 does not match its published SHA-256 checksum</source>

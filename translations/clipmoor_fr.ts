@@ -47,6 +47,49 @@
     </message>
 </context>
 <context>
+    <name>HttpGet</name>
+    <message>
+        <source>cannot fetch %1: %2</source>
+        <translation>impossible de récupérer %1 : %2</translation>
+    </message>
+    <message>
+        <source>no data for %1 s</source>
+        <translation>aucune donnée depuis %1 s</translation>
+    </message>
+    <message>
+        <source>not done within %1 s</source>
+        <translation>non terminé en %1 s</translation>
+    </message>
+    <message>
+        <source>only https is allowed</source>
+        <translation>seul https est autorisé</translation>
+    </message>
+    <message>
+        <source>HTTP status %1 without a new address</source>
+        <translation>statut HTTP %1 sans nouvelle adresse</translation>
+    </message>
+    <message>
+        <source>too many redirects</source>
+        <translation>trop de redirections</translation>
+    </message>
+    <message>
+        <source>refused the redirect to %1</source>
+        <translation>redirection vers %1 refusée</translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation>plus de %1 octets</translation>
+    </message>
+    <message>
+        <source>HTTP status %1</source>
+        <translation>statut HTTP %1</translation>
+    </message>
+    <message>
+        <source>cannot write: %1</source>
+        <translation>écriture impossible : %1</translation>
+    </message>
+</context>
+<context>
     <name>Navigation</name>
     <message>
         <source>Clipmoor</source>
@@ -289,10 +332,6 @@ Cliquez sur le bouton ci-dessous pour l’installer</translation>
 %2</source>
         <translation>Statut HTTP : %1
 %2</translation>
-    </message>
-    <message>
-        <source>No HTTP status</source>
-        <translation>Aucun statut HTTP</translation>
     </message>
     <message>
         <source>The downloaded installer %1 does not match its published SHA-256 checksum</source>

@@ -1,12 +1,9 @@
 #include "updater/addresslookup.h"
 
-#include "updater/abandonreply.h"
 #include "updater/updaterconfig.h"
 #include "updater/updaterlog.h"
 
 #include <QHostAddress>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QRandomGenerator64>
 
 #include <algorithm>
@@ -19,19 +16,8 @@ constexpr qint64 maxAnswerBytes = 256;
 AddressLookup::AddressLookup(QObject *parent)
     : QObject(parent)
     , services(UpdaterConfig::addressLookupUrls())
-    , manager(new QNetworkAccessManager(this))
 {
-    limitTimer.setSingleShot(true);
-    connect(&limitTimer, &QTimer::timeout, this,
-            [this] { giveUp(QStringLiteral("no answer in time")); });
-}
-
-AddressLookup::~AddressLookup()
-{
-    if (reply) {
-        reply->disconnect(this);
-        reply->abort();
-    }
+    connect(&get, &HttpGet::finished, this, &AddressLookup::onAnswer);
 }
 
 void AddressLookup::setServices(const QStringList &urls, Order order_)
@@ -64,22 +50,21 @@ void AddressLookup::tryNext()
     }
     current = pending.takeFirst();
     UPD_INFO("operator()") << current;
-    reply = manager->get(QNetworkRequest(QUrl(current)));
-    connect(reply, &QNetworkReply::finished, this, &AddressLookup::onAnswer);
-    limitTimer.start(timeoutMs);
+    HttpGet::Limits limits;
+    limits.maxBytes = maxAnswerBytes;
+    limits.stallMs = timeoutMs;
+    limits.deadlineMs = timeoutMs;
+    get.setLimits(limits);
+    get.start(QUrl(current));
 }
 
-void AddressLookup::onAnswer()
+void AddressLookup::onAnswer(const HttpGet::Result &result)
 {
-    limitTimer.stop();
-    QNetworkReply *done = reply;
-    reply = nullptr;
-    done->deleteLater();
-    if (done->error() != QNetworkReply::NoError) {
-        giveUp(done->errorString());
+    if (!result.ok()) {
+        giveUp(result.reason);
         return;
     }
-    const QString answer = QString::fromUtf8(done->read(maxAnswerBytes)).trimmed();
+    const QString answer = QString::fromUtf8(result.body).trimmed();
     if (answer.isEmpty() || QHostAddress(answer).isNull()) {
         giveUp(QStringLiteral("the answer is no address"));
         return;
@@ -91,8 +76,6 @@ void AddressLookup::onAnswer()
 
 void AddressLookup::giveUp(const QString &reason)
 {
-    limitTimer.stop();
-    abandonReply(reply, this);
     UPD_WARNING("Updater::getPublicIP()::<lambda(const QString&, int)>")
         << "failed to get external IP from" << current << ":" << reason;
     tryNext();

@@ -1,12 +1,9 @@
 #pragma once
 
-#include <QNetworkReply>
-#include <QObject>
-#include <QPointer>
-#include <QStringList>
-#include <QTimer>
+#include "net/httpget.h"
 
-class QNetworkAccessManager;
+#include <QObject>
+#include <QStringList>
 
 // Finds this machine's public address by asking lookup services one after the other,
 // and keeps the first address found for the object's life.
@@ -17,7 +14,6 @@ public:
     enum class Order { Shuffled, AsGiven };
 
     explicit AddressLookup(QObject *parent = nullptr);
-    ~AddressLookup() override;
 
     // The services to ask and how long each may take; by default the configured ones,
     // in a new random order for every lookup, 3 s each.
@@ -25,7 +21,7 @@ public:
     void setTimeoutMs(int ms) { timeoutMs = ms; }
 
     QString cached() const { return address; }
-    bool isRunning() const { return !pending.isEmpty() || reply; }
+    bool isRunning() const { return !pending.isEmpty() || get.isRunning(); }
 
     // Answers with finished(): at once from the cache, otherwise after the services.
     void lookup();
@@ -36,7 +32,7 @@ signals:
 
 private:
     void tryNext();
-    void onAnswer();
+    void onAnswer(const HttpGet::Result &result);
     void giveUp(const QString &reason);
 
     QStringList services;
@@ -45,7 +41,5 @@ private:
     QString address;
     QStringList pending;
     QString current;
-    QNetworkAccessManager *manager;
-    QPointer<QNetworkReply> reply;
-    QTimer limitTimer;
+    HttpGet get;
 };

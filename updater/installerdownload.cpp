@@ -5,12 +5,8 @@
 
 #include <QCryptographicHash>
 #include <QFileInfo>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 
 namespace {
-
-constexpr qsizetype htmlShownBytes = 512;
 
 // What the user reads, kept together.
 const char networkErrorTitle[] = QT_TRANSLATE_NOOP("Updater", "Network error");
@@ -19,31 +15,27 @@ const char serverErrorTitle[] = QT_TRANSLATE_NOOP("Updater", "Server error");
 const char htmlTitle[] = QT_TRANSLATE_NOOP("Updater", "Server returned HTML instead of file");
 const char cannotWriteText[] = QT_TRANSLATE_NOOP("Updater", "Cannot open file %1 for writing: %2");
 const char statusText[] = QT_TRANSLATE_NOOP("Updater", "HTTP status: %1\n%2");
-const char noStatusText[] = QT_TRANSLATE_NOOP("Updater", "No HTTP status");
 const char checksumText[] = QT_TRANSLATE_NOOP(
     "Updater", "The downloaded installer %1 does not match its published SHA-256 checksum");
 constexpr int httpOk = 200;
-
-bool isUserCancel(const QString &error)
-{
-    return error == QLatin1String("Operation canceled");
-}
 
 } // namespace
 
 InstallerDownload::InstallerDownload(QObject *parent)
     : QObject(parent)
-    , manager(new QNetworkAccessManager(this))
 {
-    manager->setAutoDeleteReplies(true);
+    HttpGet::Limits limits;
+    limits.maxBytes = maxInstallerBytes;
+    limits.stallMs = stallLimitMs;
+    limits.deadlineMs = deadlineMs;
+    get.setLimits(limits);
+    connect(&get, &HttpGet::progress, this, &InstallerDownload::onProgress);
+    connect(&get, &HttpGet::finished, this, &InstallerDownload::onFinished);
 }
 
 InstallerDownload::~InstallerDownload()
 {
-    if (reply) {
-        reply->disconnect(this);
-        reply->abort();
-    }
+    get.cancel();
     discardFile();
 }
 
@@ -81,108 +73,85 @@ bool InstallerDownload::start(const QUrl &url, const QString &path, const QStrin
                               QString &error)
 {
     file.setFileName(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    // Unbuffered, so that every failed write shows at once with its reason.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
         error = UpdaterDialogs::translated(cannotWriteText).arg(path, file.errorString());
         return false;
     }
     sha256 = sha256_;
-    cancelling = false;
-    QNetworkRequest request(url);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::NoLessSafeRedirectPolicy);
-    reply = manager->get(request);
+    endReported = false;
     progressTimer.start();
-    connect(reply, &QNetworkReply::downloadProgress, this, &InstallerDownload::onProgress);
-    connect(reply, &QNetworkReply::readyRead, this, [this] { file.write(reply->readAll()); });
-    connect(reply, &QNetworkReply::errorOccurred, this, &InstallerDownload::onError);
-    connect(reply, &QNetworkReply::finished, this, &InstallerDownload::onFinished);
+    get.start(url, &file);
     return true;
 }
 
 void InstallerDownload::cancel()
 {
-    if (!reply)
+    if (!get.isRunning())
         return;
-    cancelling = true;
-    reply->abort();
+    get.cancel();
     discardFile();
+    UPD_INFO("ReturnExceptUserCancel") << "Download failed"
+                                       << ":"
+                                       << "Operation canceled";
 }
 
 void InstallerDownload::onProgress(qint64 received, qint64 total)
 {
+    // The client repeats its last count when the request ends.
+    if (endReported)
+        return;
     if (!progressSeen) {
         progressSeen = true;
         emit firstProgress();
     }
     const qint64 percent = total > 0 ? received * 100 / total : 0;
-    if (received != total && progressTimer.elapsed() < progressIntervalMs)
+    if (received == total)
+        endReported = true;
+    else if (progressTimer.elapsed() < progressIntervalMs)
         return;
     progressTimer.restart();
     qInfo().noquote() << QStringLiteral("PRC: (%1%) %2 / %3").arg(percent).arg(received).arg(total);
     emit progressChanged(uint(percent));
 }
 
-void InstallerDownload::onError()
+void InstallerDownload::onFinished(const HttpGet::Result &result)
 {
-    discardFile();
-    const QString error = reply->errorString();
-    if (cancelling || isUserCancel(error)) {
-        UPD_INFO("ReturnExceptUserCancel") << "Network error"
-                                           << ":" << error;
+    file.close();
+    if (!result.ok()) {
+        // A write that failed is the download's fault, everything else the network's.
+        fail(result.failure == HttpGet::Failure::WriteFailed ? downloadFailedTitle
+                                                             : networkErrorTitle,
+             result.errorText());
         return;
     }
-    emit failed(UpdaterDialogs::translated(networkErrorTitle), error);
+    if (result.status != httpOk) {
+        fail(serverErrorTitle, UpdaterDialogs::translated(statusText)
+                                   .arg(QString::number(result.status), result.url.toString()));
+        return;
+    }
+    if (result.contentType.startsWith("text/html")) {
+        fail(htmlTitle, QString::fromUtf8(result.head));
+        return;
+    }
+    // A checksum in the manifest must match before the installer may run.
+    if (!sha256.isEmpty() &&
+        QString::fromLatin1(result.sha256).compare(sha256, Qt::CaseInsensitive) != 0) {
+        fail(downloadFailedTitle,
+             UpdaterDialogs::translated(checksumText).arg(QFileInfo(file.fileName()).fileName()));
+        return;
+    }
+    // Without a total the end is known only now.
+    if (!endReported)
+        onProgress(result.bytes, result.bytes);
+    UPD_INFO("operator()") << "Download finished!";
+    emit finished(file.fileName());
 }
 
-void InstallerDownload::onFinished()
+void InstallerDownload::fail(const char *title, const QString &text)
 {
-    QNetworkReply *done = reply;
-    reply = nullptr;
-    const QString path = file.fileName();
-    if (file.isOpen()) {
-        file.write(done->readAll());
-        file.close();
-    }
-
-    if (done->error() != QNetworkReply::NoError) {
-        QFile::remove(path);
-        const QString error = done->errorString();
-        if (cancelling || isUserCancel(error))
-            UPD_INFO("ReturnExceptUserCancel") << "Download failed"
-                                               << ":" << error;
-        else
-            emit failed(UpdaterDialogs::translated(downloadFailedTitle), error);
-        return;
-    }
-
-    const QVariant status = done->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (!status.isValid() || status.toInt() != httpOk) {
-        QFile::remove(path);
-        emit failed(UpdaterDialogs::translated(serverErrorTitle),
-                    UpdaterDialogs::translated(statusText)
-                        .arg(status.isValid() ? QString::number(status.toInt())
-                                              : UpdaterDialogs::translated(noStatusText),
-                             done->errorString()));
-        return;
-    }
-
-    const QString type = done->header(QNetworkRequest::ContentTypeHeader).toString();
-    if (type.startsWith(QLatin1String("text/html"))) {
-        QFile::remove(path);
-        emit failed(UpdaterDialogs::translated(htmlTitle),
-                    QString::fromUtf8(done->readAll().left(htmlShownBytes)));
-        return;
-    }
-
-    // A checksum in the manifest must match before the installer may run.
-    if (!matchesChecksum(path, sha256)) {
-        QFile::remove(path);
-        emit failed(UpdaterDialogs::translated(downloadFailedTitle),
-                    UpdaterDialogs::translated(checksumText).arg(QFileInfo(path).fileName()));
-        return;
-    }
-    UPD_INFO("operator()") << "Download finished!";
-    emit finished(path);
+    QFile::remove(file.fileName());
+    emit failed(UpdaterDialogs::translated(title), text);
 }
 
 void InstallerDownload::discardFile()

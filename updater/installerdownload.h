@@ -1,20 +1,23 @@
 #pragma once
 
+#include "net/httpget.h"
+
 #include <QElapsedTimer>
 #include <QFile>
-#include <QNetworkReply>
 #include <QObject>
-#include <QPointer>
 #include <QUrl>
 
-class QNetworkAccessManager;
-
-// Streams an installer to a file, reports its progress at most once per interval, and
-// checks its SHA-256 when one is given. A failed or cancelled download leaves no file.
+// Streams an installer to a file within limits of size and time, reports its progress at
+// most once per interval, and checks its SHA-256 when one is given. A failed or cancelled
+// download leaves no file.
 class InstallerDownload : public QObject {
     Q_OBJECT
 
 public:
+    static constexpr qint64 maxInstallerBytes = qint64(1) << 30; // 1 GiB
+    static constexpr int stallLimitMs = 30 * 1000;
+    static constexpr int deadlineMs = 60 * 60 * 1000;
+
     explicit InstallerDownload(QObject *parent = nullptr);
     ~InstallerDownload() override;
 
@@ -27,7 +30,9 @@ public:
     static bool matchesChecksum(const QString &path, const QString &sha256);
 
     void setProgressIntervalMs(int ms) { progressIntervalMs = ms; }
-    bool isRunning() const { return reply; }
+    // The limits above unless a test shortens them.
+    void setLimits(const HttpGet::Limits &limits) { get.setLimits(limits); }
+    bool isRunning() const { return get.isRunning(); }
 
     // False with the report's text in error when the file cannot be opened for writing.
     bool start(const QUrl &url, const QString &path, const QString &sha256, QString &error);
@@ -38,21 +43,19 @@ signals:
     void firstProgress();
     void progressChanged(uint percent);
     void finished(const QString &path);
-    // A network error reports twice, as "Network error" and as "Download failed".
     void failed(const QString &title, const QString &text);
 
 private:
     void onProgress(qint64 received, qint64 total);
-    void onError();
-    void onFinished();
+    void onFinished(const HttpGet::Result &result);
+    void fail(const char *title, const QString &text);
     void discardFile();
 
     int progressIntervalMs = 1000;
-    QNetworkAccessManager *manager;
-    QPointer<QNetworkReply> reply;
     QFile file;
     QString sha256;
     bool progressSeen = false;
-    bool cancelling = false;
+    bool endReported = false;
     QElapsedTimer progressTimer;
+    HttpGet get; // after the file it writes into
 };

@@ -1,11 +1,7 @@
 #include "updater/manifestfetch.h"
 
-#include "updater/abandonreply.h"
 #include "updater/updaterdialogs.h"
 #include "updater/updaterlog.h"
-
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 
 namespace {
 // What the user reads, kept together.
@@ -18,64 +14,39 @@ const char tooLargeText[] = QT_TRANSLATE_NOOP("Updater", "The manifest is larger
 ManifestFetch::ManifestFetch(const Limits &limits_, QObject *parent)
     : QObject(parent)
     , limits(limits_)
-    , manager(new QNetworkAccessManager(this))
 {
-    limitTimer.setSingleShot(true);
-    connect(&limitTimer, &QTimer::timeout, this, [this] {
-        fail(UpdaterDialogs::translated(timeoutText).arg(limits.timeoutMs / 1000.0));
-    });
-}
-
-ManifestFetch::~ManifestFetch()
-{
-    if (reply) {
-        reply->disconnect(this);
-        reply->abort();
-    }
+    HttpGet::Limits bounds;
+    bounds.maxBytes = limits.maxBytes;
+    bounds.stallMs = limits.timeoutMs;
+    bounds.deadlineMs = limits.timeoutMs;
+    get.setLimits(bounds);
+    connect(&get, &HttpGet::finished, this, &ManifestFetch::onFinished);
 }
 
 void ManifestFetch::start(const QUrl &url_)
 {
     UPD_INFO("bool Updater::downloadJSON()");
     url = url_;
-    QNetworkRequest request(url);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::NoLessSafeRedirectPolicy);
-    reply = manager->get(request);
-    connect(reply, &QNetworkReply::readyRead, this, &ManifestFetch::onReadyRead);
-    connect(reply, &QNetworkReply::finished, this, &ManifestFetch::onFinished);
-    limitTimer.start(limits.timeoutMs);
+    get.start(url);
 }
 
-void ManifestFetch::onReadyRead()
+void ManifestFetch::onFinished(const HttpGet::Result &result)
 {
-    body += reply->read(limits.maxBytes + 1 - body.size());
-    if (body.size() > limits.maxBytes)
-        fail(UpdaterDialogs::translated(tooLargeText).arg(limits.maxBytes));
-}
-
-void ManifestFetch::onFinished()
-{
-    limitTimer.stop();
-    QNetworkReply *done = reply;
-    reply = nullptr;
-    done->deleteLater();
-    if (done->error() != QNetworkReply::NoError) {
-        emit failed(
-            UpdaterDialogs::translated(failureText).arg(done->errorString(), url.toString()));
+    if (result.ok()) {
+        emit fetched(result.body);
         return;
     }
-    body += done->read(limits.maxBytes + 1 - body.size());
-    if (body.size() > limits.maxBytes) {
-        fail(UpdaterDialogs::translated(tooLargeText).arg(limits.maxBytes));
-        return;
+    QString reason = result.reason;
+    switch (result.failure) {
+    case HttpGet::Failure::Stalled:
+    case HttpGet::Failure::Deadline:
+        reason = UpdaterDialogs::translated(timeoutText).arg(limits.timeoutMs / 1000.0);
+        break;
+    case HttpGet::Failure::TooLarge:
+        reason = UpdaterDialogs::translated(tooLargeText).arg(limits.maxBytes);
+        break;
+    default:
+        break;
     }
-    emit fetched(body);
-}
-
-void ManifestFetch::fail(const QString &reason)
-{
-    limitTimer.stop();
-    abandonReply(reply, this);
     emit failed(UpdaterDialogs::translated(failureText).arg(reason, url.toString()));
 }

@@ -1,13 +1,10 @@
 #pragma once
 
-#include <QByteArray>
-#include <QNetworkReply>
-#include <QObject>
-#include <QPointer>
-#include <QTimer>
-#include <QUrl>
+#include "net/httpget.h"
 
-class QNetworkAccessManager;
+#include <QByteArray>
+#include <QObject>
+#include <QUrl>
 
 // Fetches the update manifest, with a time limit and a cap on its size. Deleting the
 // object drops a request still running.
@@ -21,7 +18,6 @@ public:
     };
 
     explicit ManifestFetch(const Limits &limits, QObject *parent = nullptr);
-    ~ManifestFetch() override;
 
     void start(const QUrl &url);
 
@@ -31,14 +27,9 @@ signals:
     void failed(const QString &text);
 
 private:
-    void onReadyRead();
-    void onFinished();
-    void fail(const QString &reason);
+    void onFinished(const HttpGet::Result &result);
 
     Limits limits;
     QUrl url;
-    QNetworkAccessManager *manager;
-    QPointer<QNetworkReply> reply;
-    QByteArray body;
-    QTimer limitTimer;
+    HttpGet get;
 };

@@ -183,8 +183,9 @@ void UpdateFlow::onCancelClicked()
 
 void UpdateFlow::onWindowHidden()
 {
-    // A check whose window the user closed is not wanted any more.
+    // A check or download whose window the user closed is not wanted any more.
     dropCheck();
+    installer->cancel();
     if (notifyDoneOnHide)
         emit updateDone();
 }

@@ -11,6 +11,7 @@ struct HttpServer::Connection {
     QByteArray pending; // body bytes still to send
     qint64 bytesPerSecond = 0;
     bool cutAtEnd = false;
+    bool hangAtEnd = false;
     QTimer *pacer = nullptr;
 };
 
@@ -129,7 +130,8 @@ void HttpServer::answer(Connection *connection, const QByteArray &method, const 
         body.clear();
     if (response.cutAfter >= 0 && response.cutAfter < body.size()) {
         body.truncate(response.cutAfter);
-        connection->cutAtEnd = true;
+        connection->cutAtEnd = !response.hangAfterCut;
+        connection->hangAtEnd = response.hangAfterCut;
     }
     connection->pending = body;
     connection->bytesPerSecond = response.bytesPerSecond;
@@ -168,6 +170,8 @@ void HttpServer::sendMore(Connection *connection)
     }
     if (connection->pacer)
         connection->pacer->stop();
+    if (connection->hangAtEnd)
+        return;
     if (connection->cutAtEnd)
         socket->abort();
     else

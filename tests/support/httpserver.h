@@ -22,6 +22,7 @@ public:
         int delayMs = 0;           // before the answer starts
         qint64 bytesPerSecond = 0; // 0: as fast as possible
         qint64 cutAfter = -1;      // close after this many body bytes; -1: send all
+        bool hangAfterCut = false; // with cutAfter: fall silent instead of closing
         bool silent = false;       // accept the connection and never answer
         bool withLength = true;    // send Content-Length
         QByteArray location = {};  // sent as the Location header when set
@@ -40,6 +41,8 @@ public:
                    qint64 bytesPerSecond = 0);
 
     QList<QByteArray> requestedPaths() const { return requests; }
+    // Connections the clients have not closed yet.
+    qsizetype openConnections() const { return connections.size(); }
 
 private:
     struct Connection;

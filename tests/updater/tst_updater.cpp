@@ -28,6 +28,12 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <optional>
+
+#include <sys/mount.h>
+
+Q_DECLARE_METATYPE(HttpServer::Response)
+
 using State = UpdaterState::State;
 
 namespace {
@@ -108,6 +114,7 @@ private slots:
     void handOff();
     void downloadFailures_data();
     void downloadFailures();
+    void cancelDuringDownload_data();
     void cancelDuringDownload();
     void unknownTotalSize();
     void downloadsFolderProblems();
@@ -689,58 +696,117 @@ void TestUpdater::handOff()
     }
 }
 
+namespace {
+constexpr qint64 downloadLimitBytes = 256 * 1024;
+
+// The Downloads folder on a file system of 64 KiB while the object lives; mounting it
+// needs root.
+class TinyDisk {
+public:
+    explicit TinyDisk(const QString &path_)
+        : path(QFile::encodeName(path_))
+    {
+        QDir().mkpath(path_);
+        mounted = mount("tmpfs", path.constData(), "tmpfs", 0, "size=64k") == 0;
+    }
+    ~TinyDisk()
+    {
+        if (mounted)
+            umount2(path.constData(), MNT_DETACH);
+    }
+    bool mounted = false;
+
+private:
+    QByteArray path;
+};
+} // namespace
+
 void TestUpdater::downloadFailures_data()
 {
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QByteArray>("type");
-    QTest::addColumn<int>("cutAfter");
+    QTest::addColumn<HttpServer::Response>("response");
     QTest::addColumn<QByteArray>("extra");
-    QTest::addColumn<QStringList>("titles"); // every report; the first one shows a dialog
+    QTest::addColumn<bool>("fullDisk");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("reason"); // in the report's details
+    const auto answer = [](int status, const QByteArray &type) {
+        return HttpServer::Response{status, type, QByteArray(200 * 1024, 'x')};
+    };
+    const QByteArray binary = "application/octet-stream";
     QTest::newRow("HTML with a charset")
-        << 200 << QByteArray("text/html; charset=utf-8") << -1 << QByteArray()
-        << QStringList{QStringLiteral("Server returned HTML instead of file")};
+        << answer(200, "text/html; charset=utf-8") << QByteArray() << false
+        << QStringLiteral("Server returned HTML instead of file") << QStringLiteral("xxx");
     QTest::newRow("status other than 200")
-        << 203 << QByteArray("application/octet-stream") << -1 << QByteArray()
-        << QStringList{QStringLiteral("Server error")};
-    // The second report comes while the first dialog is open: it is logged only.
-    QTest::newRow("not found") << 404 << QByteArray("text/plain") << -1 << QByteArray()
-                               << QStringList{QStringLiteral("Network error"),
-                                              QStringLiteral("Download failed")};
+        << answer(203, binary) << QByteArray() << false << QStringLiteral("Server error")
+        << QStringLiteral("HTTP status: 203");
+    QTest::newRow("not found") << answer(404, "text/plain") << QByteArray() << false
+                               << QStringLiteral("Network error")
+                               << QStringLiteral("HTTP status 404");
+    HttpServer::Response cut = answer(200, binary);
+    cut.cutAfter = 50000;
     QTest::newRow("connection closed in the middle")
-        << 200 << QByteArray("application/octet-stream") << 50000 << QByteArray()
-        << QStringList{QStringLiteral("Network error"), QStringLiteral("Download failed")};
+        << cut << QByteArray() << false << QStringLiteral("Network error")
+        << QStringLiteral("cannot fetch http://127.0.0.1:");
     QTest::newRow("checksum mismatch")
-        << 200 << QByteArray("application/octet-stream") << -1 << QByteArray(",\"sha256\":\"00ff\"")
-        << QStringList{QStringLiteral("Download failed")};
+        << answer(200, binary) << QByteArray(",\"sha256\":\"00ff\"") << false
+        << QStringLiteral("Download failed") << QStringLiteral("does not match");
+    HttpServer::Response loop = answer(302, "text/html");
+    loop.location = "/files/CLM.exe";
+    QTest::newRow("redirect loop")
+        << loop << QByteArray() << false << QStringLiteral("Network error")
+        << QStringLiteral("too many redirects");
+    // Headers and a few bytes, then silence.
+    HttpServer::Response stall = answer(200, binary);
+    stall.cutAfter = 40;
+    stall.hangAfterCut = true;
+    QTest::newRow("stall") << stall << QByteArray() << false << QStringLiteral("Network error")
+                           << QStringLiteral("no data for 0.5 s");
+    HttpServer::Response endless{200, binary, QByteArray(4 * downloadLimitBytes, 'x')};
+    endless.withLength = false;
+    QTest::newRow("endless body over the limit")
+        << endless << QByteArray() << false << QStringLiteral("Network error")
+        << QStringLiteral("larger than %1 bytes").arg(downloadLimitBytes);
+    HttpServer::Response drip = answer(200, binary);
+    drip.bytesPerSecond = 50 * 1024;
+    QTest::newRow("drip past the deadline")
+        << drip << QByteArray() << false << QStringLiteral("Network error")
+        << QStringLiteral("not done within 1.5 s");
+    // Without a checksum only the checked writes keep the truncated file from running.
+    QTest::newRow("full disk") << answer(200, binary) << QByteArray() << true
+                               << QStringLiteral("Download failed")
+                               << QStringLiteral("No space left on device");
 }
 
 void TestUpdater::downloadFailures()
 {
-    QFETCH(int, status);
-    QFETCH(QByteArray, type);
-    QFETCH(int, cutAfter);
+    QFETCH(HttpServer::Response, response);
     QFETCH(QByteArray, extra);
-    QFETCH(QStringList, titles);
-    HttpServer::Response response{status, type, QByteArray(200 * 1024, 'x')};
-    response.cutAfter = cutAfter;
+    QFETCH(bool, fullDisk);
+    QFETCH(QString, title);
+    QFETCH(QString, reason);
     server->route("/files/CLM.exe", response);
     offerInstaller("/files/CLM.exe", extra);
+    HttpGet::Limits limits;
+    limits.maxBytes = downloadLimitBytes;
+    limits.stallMs = 500;
+    limits.deadlineMs = 1500;
+    flow->download()->setLimits(limits);
+    std::optional<TinyDisk> disk;
+    if (fullDisk && !disk.emplace(downloads()).mounted)
+        QSKIP("cannot mount a tmpfs here");
 
     QSignalSpy errors(flow.get(), &UpdateFlow::updateError);
     QSignalSpy failed(flow->download(), &InstallerDownload::failed);
     flow->window()->userUpdateClicked();
-    QTRY_COMPARE_WITH_TIMEOUT(failed.size(), titles.size(), 20000);
-    QTRY_VERIFY(!flow->download()->isRunning());
+    QTRY_COMPARE_WITH_TIMEOUT(failed.size(), 1, 20000);
+    QVERIFY(!flow->download()->isRunning());
+    // One report, one dialog, and no announcement of a download.
+    QCOMPARE(failed.at(0).at(0).toString(), title);
     QCOMPARE(closer->seen.size(), 1);
-    QCOMPARE(closer->seen.at(0).title, QStringLiteral("UPD. ERROR: ") + titles.first());
+    const ModalCloser::Seen &dialog = closer->seen.at(0);
+    QCOMPARE(dialog.title, QStringLiteral("UPD. ERROR: ") + title);
+    QVERIFY2(dialog.details.contains(reason), qPrintable(dialog.details));
+    QVERIFY2(!dialog.details.contains(QLatin1String("Unknown error")), qPrintable(dialog.details));
     QCOMPARE(errors.size(), 1);
-    // The second report arrives while the first one's dialog is open.
-    QStringList reported;
-    for (const QList<QVariant> &report : std::as_const(failed))
-        reported.append(report.at(0).toString());
-    reported.sort();
-    titles.sort();
-    QCOMPARE(reported, titles);
     QVERIFY(!QFile::exists(downloads() + QStringLiteral("/CLM.exe")));
     QVERIFY(!flow->window()->isVisible());
 
@@ -808,8 +874,16 @@ void TestUpdater::downloadsFolderProblems()
     QFile::remove(downloads());
 }
 
+void TestUpdater::cancelDuringDownload_data()
+{
+    QTest::addColumn<bool>("closeWindow"); // instead of the progress view's Close button
+    QTest::newRow("Close button") << false;
+    QTest::newRow("window closed") << true;
+}
+
 void TestUpdater::cancelDuringDownload()
 {
+    QFETCH(bool, closeWindow);
     HttpServer::Response response{200, "application/octet-stream", QByteArray(400 * 1024, 'x')};
     response.bytesPerSecond = 50 * 1024;
     server->route("/files/CLM.exe", response);
@@ -820,14 +894,23 @@ void TestUpdater::cancelDuringDownload()
     const QString partial = downloads() + QStringLiteral("/CLM.exe");
     QTRY_VERIFY(QFileInfo(partial).size() > 0);
 
-    flow->window()->userUpdateCancel();
+    if (closeWindow)
+        updaterWindow()->close();
+    else
+        flow->window()->userUpdateCancel();
+    QVERIFY(!QFile::exists(partial));
+    QVERIFY(!flow->download()->isRunning());
+    // The request is gone long before its body would end: nothing can be announced later.
+    QTRY_COMPARE(server->openConnections(), 0);
+    QCOMPARE(done.size(), 1);
+    QCOMPARE(errors.size(), 0);
+    if (closeWindow) {
+        QVERIFY(closer->seen.isEmpty());
+        return;
+    }
     QCOMPARE(closer->seen.size(), 1);
     QCOMPARE(closer->seen.at(0).title, QStringLiteral("Download cancelled"));
     QCOMPARE(closer->seen.at(0).text, QStringLiteral("The download was cancelled by the user."));
-    QVERIFY(!QFile::exists(partial));
-    QVERIFY(!flow->download()->isRunning());
-    QCOMPARE(done.size(), 1);
-    QCOMPARE(errors.size(), 0);
 }
 
 void TestUpdater::installerAlreadyOnDisk_data()
