@@ -197,6 +197,8 @@ void HttpGet::onData()
         return;
     stall.start(limits.stallMs);
     const QByteArray chunk = reply->readAll();
+    if (chunk.isEmpty())
+        return;
     if (outcome.head.size() < headBytes)
         outcome.head += chunk.left(headBytes - outcome.head.size());
     if (!isSuccess(outcome.status)) {
