@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -110,7 +111,6 @@ void UpdateFlow::manualCheck(uint localVersion, const QString &tag)
     silent = false;
     dropCheck();
     controller->show(UpdaterState::Progress);
-    QCoreApplication::processEvents();
     runCheck(localVersion, CheckKind::Manual);
 }
 
@@ -177,8 +177,7 @@ void UpdateFlow::onCancelClicked()
         return;
     }
     installer->cancel();
-    UpdaterDialogs::showCancelled(timing.cancelMessageMs);
-    closeWindow(true);
+    UpdaterDialogs::showCancelled(timing.cancelMessageMs, this, [this] { closeWindow(true); });
 }
 
 void UpdateFlow::onWindowHidden()
@@ -211,20 +210,30 @@ void UpdateFlow::downloadInstaller()
         return;
     }
     const QString path = QFileInfo(QStringLiteral("%1/%2").arg(folder, name)).absoluteFilePath();
-    if (QFileInfo::exists(path)) {
-        switch (UpdaterDialogs::askExistingInstaller(path)) {
-        case UpdaterDialogs::ExistingInstaller::Cancel:
-            closeWindow(false);
-            emit updateDone();
-            return;
-        case UpdaterDialogs::ExistingInstaller::Run:
-            runExistingInstaller(path);
-            return;
-        case UpdaterDialogs::ExistingInstaller::DownloadAgain:
-            QFile::remove(path);
-            break;
-        }
+    if (!QFileInfo::exists(path)) {
+        startDownload(path);
+        return;
     }
+    UpdaterDialogs::askExistingInstaller(path, this,
+                                         [this, path](UpdaterDialogs::ExistingInstaller answer) {
+                                             switch (answer) {
+                                             case UpdaterDialogs::ExistingInstaller::Cancel:
+                                                 closeWindow(false);
+                                                 emit updateDone();
+                                                 return;
+                                             case UpdaterDialogs::ExistingInstaller::Run:
+                                                 runExistingInstaller(path);
+                                                 return;
+                                             case UpdaterDialogs::ExistingInstaller::DownloadAgain:
+                                                 QFile::remove(path);
+                                                 startDownload(path);
+                                                 return;
+                                             }
+                                         });
+}
+
+void UpdateFlow::startDownload(const QString &path)
+{
     QString error;
     if (!installer->start(offer.url, path, offer.sha256, error)) {
         reportFailure(UpdaterDialogs::translated(fileErrorTitle), error);
@@ -253,17 +262,21 @@ void UpdateFlow::onDownloaded(const QString &path)
 {
     closeWindow(false);
     const QString folder = downloadsFolder();
-    if (!UpdaterDialogs::askStartDownloaded(folder, QCoreApplication::applicationName())) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
-        return;
-    }
-    QString error;
-    if (!UpdaterPlatform::startInstaller(path, error)) {
-        reportFailure(UpdaterDialogs::translated(installerErrorTitle), error, Report::Always);
-        return;
-    }
-    emit installerStarted();
-    QCoreApplication::quit();
+    UpdaterDialogs::askStartDownloaded(
+        folder, QCoreApplication::applicationName(), this, [this, folder, path](bool next) {
+            if (!next) {
+                QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+                return;
+            }
+            QString error;
+            if (!UpdaterPlatform::startInstaller(path, error)) {
+                reportFailure(UpdaterDialogs::translated(installerErrorTitle), error,
+                              Report::Always);
+                return;
+            }
+            emit installerStarted();
+            QCoreApplication::quit();
+        });
 }
 
 void UpdateFlow::closeWindow(bool notify)
@@ -278,12 +291,10 @@ void UpdateFlow::reportFailure(const QString &title, const QString &text, Report
     closeWindow(false);
     UPD_ERROR("void showCriticalMessage(Updater*, const QString&, const QString&)")
         << title << ":" << simplified;
-    if (dialogOpen || (silent && report == Report::UnlessSilent))
+    if (errorBox || (silent && report == Report::UnlessSilent))
         return;
-    dialogOpen = true;
-    UpdaterDialogs::showCritical(title, simplified);
-    emit updateError();
-    dialogOpen = false;
+    errorBox =
+        UpdaterDialogs::showCritical(title, simplified, this, [this] { emit updateError(); });
 }
 
 void UpdateFlow::releaseGui()

@@ -8,6 +8,7 @@
 #include <QPointer>
 
 class AddressLookup;
+class QMessageBox;
 class InstallerDownload;
 class UpdateSchedule;
 class WindowController;
@@ -61,6 +62,7 @@ private:
     void onCancelClicked();
     void onWindowHidden();
     void downloadInstaller();
+    void startDownload(const QString &path);
     void runExistingInstaller(const QString &path);
     void onDownloaded(const QString &path);
     // Closes the window; its hiding tells the host updateDone() only when notify is set.
@@ -76,7 +78,7 @@ private:
     QPointer<UpdateCheck> check;
     UpdateOffer offer;
     bool notifyDoneOnHide = true;
-    bool silent = false;     // failures are logged only
-    bool dialogOpen = false; // a second failure meanwhile is logged only
+    bool silent = false;            // failures are logged only
+    QPointer<QMessageBox> errorBox; // while it is open, a second failure is logged only
     bool progressDeterminate = false;
 };

@@ -20,6 +20,18 @@ QString padded(const QString &caption)
     return QStringLiteral("%2%1%2").arg(caption, QStringLiteral("     "));
 }
 
+// Shows the box modal for the whole program, as exec() would, but without an event loop of
+// its own; answer runs with the box when the user has closed it, and the box goes then.
+// The box lives no longer than owner, which the answer reaches only while it lives.
+void open(QMessageBox *box, QObject *owner, const std::function<void(QMessageBox *)> &answer)
+{
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    QObject::connect(owner, &QObject::destroyed, box, &QObject::deleteLater);
+    QObject::connect(box, &QDialog::finished, owner, [box, answer] { answer(box); });
+    box->show();
+}
+
 } // namespace
 
 QString translated(const char *source)
@@ -27,48 +39,56 @@ QString translated(const char *source)
     return QCoreApplication::translate("Updater", source);
 }
 
-void showCritical(const QString &title, const QString &text)
+QMessageBox *showCritical(const QString &title, const QString &text, QObject *owner,
+                          const std::function<void()> &closed)
 {
-    QMessageBox box;
-    box.setIcon(QMessageBox::Critical);
-    box.setWindowTitle(translated(QT_TRANSLATE_NOOP("Updater", "UPD. ERROR: %1")).arg(title));
-    box.setText(translated(advice));
-    box.setDetailedText(title + QStringLiteral(":\n\n") + text);
-    box.setStandardButtons(QMessageBox::Close);
-    box.setDefaultButton(QMessageBox::Close);
-    box.exec();
+    auto *box = new QMessageBox;
+    box->setIcon(QMessageBox::Critical);
+    box->setWindowTitle(translated(QT_TRANSLATE_NOOP("Updater", "UPD. ERROR: %1")).arg(title));
+    box->setText(translated(advice));
+    box->setDetailedText(title + QStringLiteral(":\n\n") + text);
+    box->setStandardButtons(QMessageBox::Close);
+    box->setDefaultButton(QMessageBox::Close);
+    open(box, owner, [closed](QMessageBox *) { closed(); });
+    return box;
 }
 
-ExistingInstaller askExistingInstaller(const QString &path)
+void askExistingInstaller(const QString &path, QObject *owner,
+                          const std::function<void(ExistingInstaller)> &answer)
 {
-    QMessageBox box(
+    auto *box = new QMessageBox(
         QMessageBox::Question,
         translated(QT_TRANSLATE_NOOP("Updater", "Installer already downloaded")),
         translated(QT_TRANSLATE_NOOP("Updater",
                                      "The installer file already exists:\n%1\n\nDo you want to run "
                                      "the existing installer, or download it again?"))
             .arg(path));
-    box.addButton(padded(translated(QT_TRANSLATE_NOOP("Updater", "Cancel"))),
-                  QMessageBox::RejectRole);
-    box.addButton(padded(translated(QT_TRANSLATE_NOOP("Updater", "Run Installer"))),
-                  QMessageBox::AcceptRole);
-    QPushButton *again = box.addButton(
+    box->addButton(padded(translated(QT_TRANSLATE_NOOP("Updater", "Cancel"))),
+                   QMessageBox::RejectRole);
+    box->addButton(padded(translated(QT_TRANSLATE_NOOP("Updater", "Run Installer"))),
+                   QMessageBox::AcceptRole);
+    QPushButton *again = box->addButton(
         padded(translated(QT_TRANSLATE_NOOP("Updater", "Download Again"))), QMessageBox::ApplyRole);
-    box.setDefaultButton(again);
-    box.exec();
-    switch (box.buttonRole(box.clickedButton())) {
-    case QMessageBox::ApplyRole:
-        return ExistingInstaller::DownloadAgain;
-    case QMessageBox::AcceptRole:
-        return ExistingInstaller::Run;
-    default:
-        return ExistingInstaller::Cancel;
-    }
+    box->setDefaultButton(again);
+    open(box, owner, [answer](QMessageBox *closed) {
+        switch (closed->buttonRole(closed->clickedButton())) {
+        case QMessageBox::ApplyRole:
+            answer(ExistingInstaller::DownloadAgain);
+            break;
+        case QMessageBox::AcceptRole:
+            answer(ExistingInstaller::Run);
+            break;
+        default:
+            answer(ExistingInstaller::Cancel);
+            break;
+        }
+    });
 }
 
-bool askStartDownloaded(const QString &folder, const QString &appName)
+void askStartDownloaded(const QString &folder, const QString &appName, QObject *owner,
+                        const std::function<void(bool)> &answer)
 {
-    QMessageBox box(
+    auto *box = new QMessageBox(
         QMessageBox::Information,
         translated(QT_TRANSLATE_NOOP("Updater", "The update has been downloaded")),
         translated(QT_TRANSLATE_NOOP(
@@ -77,25 +97,22 @@ bool askStartDownloaded(const QString &folder, const QString &appName)
                                   "the update process"))
             .arg(folder, appName));
     QPushButton *next =
-        box.addButton(translated(QT_TRANSLATE_NOOP("Updater", "Next")), QMessageBox::AcceptRole);
-    box.addButton(padded(translated(QT_TRANSLATE_NOOP("Updater", "Launch Installer Myself"))),
-                  QMessageBox::RejectRole);
-    box.setDefaultButton(next);
-    box.exec();
-    return box.clickedButton() == next;
+        box->addButton(translated(QT_TRANSLATE_NOOP("Updater", "Next")), QMessageBox::AcceptRole);
+    box->addButton(padded(translated(QT_TRANSLATE_NOOP("Updater", "Launch Installer Myself"))),
+                   QMessageBox::RejectRole);
+    box->setDefaultButton(next);
+    open(box, owner,
+         [answer, next](QMessageBox *closed) { answer(closed->clickedButton() == next); });
 }
 
-void showCancelled(int closeAfterMs)
+void showCancelled(int closeAfterMs, QObject *owner, const std::function<void()> &closed)
 {
-    QMessageBox box(
+    auto *box = new QMessageBox(
         QMessageBox::Information, translated(QT_TRANSLATE_NOOP("Updater", "Download cancelled")),
         translated(QT_TRANSLATE_NOOP("Updater", "The download was cancelled by the user.")),
         QMessageBox::Close);
-    QTimer::singleShot(closeAfterMs, &box, [&box] {
-        if (box.isVisible())
-            box.done(QMessageBox::Close);
-    });
-    box.exec();
+    QTimer::singleShot(closeAfterMs, box, [box] { box->done(QMessageBox::Close); });
+    open(box, owner, [closed](QMessageBox *) { closed(); });
 }
 
 } // namespace UpdaterDialogs

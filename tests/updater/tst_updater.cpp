@@ -689,7 +689,7 @@ void TestUpdater::handOff()
         QFile::remove(marker);
     }
     if (!started) {
-        QCOMPARE(closer->seen.size(), 2);
+        QTRY_COMPARE(closer->seen.size(), 2);
         QCOMPARE(closer->seen.at(1).title, QStringLiteral("UPD. ERROR: Installer error"));
         QVERIFY2(closer->seen.at(1).details.contains(QStringLiteral("Cannot start ") + path),
                  qPrintable(closer->seen.at(1).details));
@@ -801,7 +801,7 @@ void TestUpdater::downloadFailures()
     QVERIFY(!flow->download()->isRunning());
     // One report, one dialog, and no announcement of a download.
     QCOMPARE(failed.at(0).at(0).toString(), title);
-    QCOMPARE(closer->seen.size(), 1);
+    QTRY_COMPARE(closer->seen.size(), 1);
     const ModalCloser::Seen &dialog = closer->seen.at(0);
     QCOMPARE(dialog.title, QStringLiteral("UPD. ERROR: ") + title);
     QVERIFY2(dialog.details.contains(reason), qPrintable(dialog.details));
@@ -908,7 +908,7 @@ void TestUpdater::cancelDuringDownload()
         QVERIFY(closer->seen.isEmpty());
         return;
     }
-    QCOMPARE(closer->seen.size(), 1);
+    QTRY_COMPARE(closer->seen.size(), 1);
     QCOMPARE(closer->seen.at(0).title, QStringLiteral("Download cancelled"));
     QCOMPARE(closer->seen.at(0).text, QStringLiteral("The download was cancelled by the user."));
 }
@@ -987,7 +987,7 @@ void TestUpdater::installerAlreadyOnDisk()
             QVERIFY(!QFile::exists(ran));
         return;
     }
-    QCOMPARE(closer->seen.size(), 2);
+    QTRY_COMPARE(closer->seen.size(), 2);
     QCOMPARE(closer->seen.at(1).title, outcome);
     QCOMPARE(done.size(), 0);
     QCOMPARE(errors.size(), 1);
@@ -1040,7 +1040,7 @@ void TestUpdater::reentryGuard()
             flow->window()->userUpdateClicked();
     };
     flow->window()->userUpdateClicked();
-    QCOMPARE(closer->seen.size(), 1);
+    QTRY_COMPARE(closer->seen.size(), 1);
     QCOMPARE(errors.size(), 1);
     QCOMPARE(logLines.filter(QStringLiteral("!!! ERROR: File error :")).size(), 2);
 }
