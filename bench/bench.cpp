@@ -1,6 +1,7 @@
 // Clipmoor's figures: start-up, engine overhead, parsers, memory, and a real offline
 // download through the window. Prints one line per figure: name, median, unit, and the
 // ratio or the target where there is one. Never part of the tests' pass or fail.
+#include "app/sessiondata.h"
 #include "app/setup.h"
 #include "engine/clipmoor.h"
 #include "engine/formatparser.h"
@@ -266,6 +267,44 @@ int main(int argc, char **argv)
                    .arg(target(median(one), 5, "ms"))
                    .arg(median(shell), 0, 'f', 2));
         report("engine: overhead over the stand-in", median(one) - median(shell), "ms");
+
+        // Stopping a download whose tool tree has a member that ignores SIGTERM: the longest
+        // hold of the event loop from the request to stop until the run reports.
+        stage.setScript(QStringLiteral("trap '' TERM; (trap '' TERM; sleep 300) & sleep 300 &\n"
+                                       "echo $! > \"$here/child.$$\"; wait"));
+        QSignalSpy stopped(&engine, &Clipmoor::somethingWrong);
+        QList<double> stalls;
+        for (int i = 0; i < repeats; ++i) {
+            const qsizetype before = stage.runs().size();
+            sessionData()->video.toolTarget = QStringLiteral("abc");
+            engine.requestVideo(18);
+            (void)QTest::qWaitFor(
+                [&] {
+                    return stage.runs().size() > before &&
+                           QFile::exists(stage.file(
+                               QStringLiteral("child.%1").arg(stage.runs().constLast())));
+                },
+                10000);
+            stopped.clear();
+            double longest = 0;
+            QElapsedTimer tick;
+            QTimer probe;
+            probe.setTimerType(Qt::PreciseTimer);
+            QObject::connect(&probe, &QTimer::timeout, [&] {
+                longest = std::max(longest, tick.nsecsElapsed() / 1e6);
+                tick.restart();
+            });
+            tick.start();
+            probe.start(1);
+            engine.stopTool(false);
+            (void)stopped.wait(30000);
+            longest = std::max(longest, tick.nsecsElapsed() / 1e6);
+            stalls.append(longest);
+        }
+        report("stop: longest event-loop stall", median(stalls), "ms",
+               QStringLiteral("%1; worst %2 ms")
+                   .arg(target(median(stalls), 30, "ms"))
+                   .arg(*std::max_element(stalls.cbegin(), stalls.cend()), 0, 'f', 1));
     }
 
     // Parsers.
