@@ -7,7 +7,7 @@ set(rules
   "app|app/"
   "net|net/ app/identity.h"
   "toolruns|toolruns/"
-  "app/main.cpp|app/ engine/ plugins/ ui/ translations/"
+  "program|app/ engine/ plugins/ ui/ translations/"
   "engine|app/ engine/ toolruns/"
   "plugins|plugins/"
   "translations|translations/"
