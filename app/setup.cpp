@@ -2,8 +2,8 @@
 
 #include "app/identity.h"
 #include "app/logtag.h"
-#include "app/platform.h"
 #include "app/sessiondata.h"
+#include "platform/platform.h"
 
 #include <QCoreApplication>
 #include <QDebug>

@@ -1,13 +1,13 @@
 #include "engine/clipmoor.h"
 
 #include "app/logtag.h"
-#include "app/platform.h"
 #include "app/sessiondata.h"
 #include "app/setup.h"
 #include "engine/address.h"
 #include "engine/formatparser.h"
 #include "engine/metadataparser.h"
 #include "engine/progressparser.h"
+#include "platform/platform.h"
 #include "toolruns/toolruns.h"
 
 #include <QCoreApplication>

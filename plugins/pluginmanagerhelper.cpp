@@ -1,5 +1,7 @@
 #include "plugins/pluginmanagerhelper.h"
 
+#include "platform/platform.h"
+
 #include <QCoreApplication>
 
 namespace PluginManagerHelper {
@@ -11,13 +13,7 @@ QDebug Warning()
 
 QString pluginFileName(const QString &baseName)
 {
-#if defined(Q_OS_WIN)
-    return baseName + QStringLiteral(".dll");
-#elif defined(Q_OS_MACOS)
-    return baseName + QStringLiteral(".dylib");
-#else
-    return baseName + QStringLiteral(".so");
-#endif
+    return Platform::pluginFileName(baseName);
 }
 
 QString pluginFilePath(const QString &baseName)

@@ -1,7 +1,7 @@
 #include "app/identity.h"
 #include "app/logtag.h"
-#include "app/platform.h"
 #include "app/setup.h"
+#include "platform/platform.h"
 #include "plugins/pluginmanagerhelper.h"
 #include "translations/translations.h"
 #include "ui/navigation.h"

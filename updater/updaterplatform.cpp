@@ -1,21 +1,17 @@
 #include "updater/updaterplatform.h"
 
+#include "platform/platform.h"
+
 #include <QDesktopServices>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QStringList>
 #include <QUrl>
 
 namespace UpdaterPlatform {
 
 QString manifestFileName()
 {
-#ifdef Q_OS_WIN
-    return QStringLiteral("clm-updater-win.json");
-#else
-    return QStringLiteral("clm-updater-linux.json");
-#endif
+    return Platform::updateManifestName();
 }
 
 bool startInstaller(const QString &path, QString &error)
@@ -25,23 +21,14 @@ bool startInstaller(const QString &path, QString &error)
         error = QStringLiteral("%1 is not a file").arg(path);
         return false;
     }
-#ifndef Q_OS_WIN
-    // Packages are installed by the desktop's software tool, not run.
-    static const QStringList packageSuffixes = {QStringLiteral("deb"), QStringLiteral("rpm"),
-                                                QStringLiteral("flatpakref")};
-    if (packageSuffixes.contains(file.suffix(), Qt::CaseInsensitive)) {
+    if (Platform::isInstallerPackage(path)) {
         if (QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath())))
             return true;
         error = QStringLiteral("No program of the desktop opens %1").arg(path);
         return false;
     }
-    // A download is saved without execute permission.
-    QFile installer(file.absoluteFilePath());
-    if (!installer.setPermissions(installer.permissions() | QFile::ExeOwner)) {
-        error = QStringLiteral("Cannot make %1 executable: %2").arg(path, installer.errorString());
+    if (!Platform::makeStartable(path, error))
         return false;
-    }
-#endif
     QProcess process;
     process.setProgram(file.absoluteFilePath());
     process.setWorkingDirectory(file.absolutePath());

@@ -1,7 +1,7 @@
 // A program that runs the engine as Clipmoor does, for the tests that end it from outside:
 // it asks for the metadata of the address it is given and runs until it is told to end.
-#include "app/platform.h"
 #include "engine/clipmoor.h"
+#include "platform/platform.h"
 
 #include <QCoreApplication>
 

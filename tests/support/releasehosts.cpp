@@ -1,6 +1,6 @@
 #include "tests/support/releasehosts.h"
 
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "tests/support/offlinesite.h"
 
 #include <QCryptographicHash>

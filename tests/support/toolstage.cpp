@@ -1,6 +1,6 @@
 #include "tests/support/toolstage.h"
 
-#include "app/platform.h"
+#include "platform/platform.h"
 
 #include <QDir>
 #include <QFile>

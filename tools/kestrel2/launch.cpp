@@ -1,7 +1,7 @@
 #include "tools/kestrel2/launch.h"
 
 #include "app/identity.h"
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "tools/kestrel2/ownfiles.h"
 
 #include <QDateTime>

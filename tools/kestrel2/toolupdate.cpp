@@ -3,7 +3,7 @@
 #include "tools/kestrel2/ownfiles.h"
 #include "tools/kestrel2/unpack.h"
 
-#include "app/platform.h"
+#include "platform/platform.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -87,14 +87,9 @@ ReleaseSource ReleaseSource::fromEnvironment()
     source.ytDlpBase = base("CLIPMOOR_TOOL_RELEASES", defaultYtDlpBase);
     source.denoBase =
         source.ytDlpBase.isEmpty() ? QString() : base("CLIPMOOR_DENO_RELEASES", defaultDenoBase);
-    const QString arch = QSysInfo::currentCpuArchitecture();
-    if (arch == QLatin1String("x86_64")) {
-        source.ytDlpFile = QStringLiteral("yt-dlp_linux");
-        source.denoFile = QStringLiteral("deno-x86_64-unknown-linux-gnu.zip");
-    } else if (arch == QLatin1String("arm64")) {
-        source.ytDlpFile = QStringLiteral("yt-dlp_linux_aarch64");
-        source.denoFile = QStringLiteral("deno-aarch64-unknown-linux-gnu.zip");
-    }
+    const Platform::ToolReleaseFiles files = Platform::toolReleaseFiles();
+    source.ytDlpFile = files.ytDlp;
+    source.denoFile = files.deno;
     return source;
 }
 

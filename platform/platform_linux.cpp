@@ -1,99 +1,64 @@
-#include "app/platform.h"
-
-#include <QFile>
-#include <QFileInfo>
-#include <QProcess>
-
-#ifdef Q_OS_WIN
-
-namespace Platform {
-
-QString toolFileName()
-{
-    return QStringLiteral("kestrel2.exe");
-}
-
-QStringList stagedToolNames()
-{
-    return {toolFileName(), QStringLiteral("ffmpeg.exe")};
-}
-
-StageResult stageTool(const QString &source, const QString &destination)
-{
-    if (QFileInfo::exists(destination))
-        return StageResult::Kept;
-    if (!QFileInfo::exists(source))
-        return StageResult::SourceMissing;
-    return QFile::copy(source, destination) ? StageResult::Staged : StageResult::Failed;
-}
-
-void prepareToolProcess(QProcess &) {}
-
-void dieWithParent(QProcess &) {}
-
-// taskkill ends every process of the image name, the tool's own helper process included.
-bool stopToolProcesses(const QList<QProcess *> &, int timeoutMs)
-{
-    QProcess taskkill;
-    taskkill.start(QStringLiteral("taskkill"),
-                   {QStringLiteral("/IM"), toolFileName(), QStringLiteral("/F")});
-    return taskkill.waitForFinished(timeoutMs);
-}
-
-QString stopFailureText()
-{
-    return QStringLiteral("Failed to execute taskkill command");
-}
-
-// taskkill already ends every tool process.
-void endProcessGroup(qint64) {}
-
-void quitOnTerminationRequest(const std::function<void()> &) {}
-
-} // namespace Platform
-
-#else
+#include "platform/platform.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDebug>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QSocketNotifier>
+#include <QSysInfo>
 #include <QThread>
 
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/prctl.h>
 #include <sys/types.h>
 #include <unistd.h>
 
-#ifdef Q_OS_LINUX
-#include <sys/prctl.h>
-#endif
-
 namespace {
 
-// The signal handler only writes a byte here; the event loop reads it.
-int signalPipe[2] = {-1, -1};
+constexpr pid_t firstProcess = 1;
+
+// A signal handler only writes a byte into its pipe; the event loop reads it.
+struct SignalPipe {
+    int ends[2] = {-1, -1};
+
+    bool open()
+    {
+        if (ends[0] >= 0)
+            return true;
+        if (::pipe(ends) != 0)
+            return false;
+        for (int end : ends) {
+            ::fcntl(end, F_SETFD, FD_CLOEXEC);
+            ::fcntl(end, F_SETFL, ::fcntl(end, F_GETFL) | O_NONBLOCK);
+        }
+        return true;
+    }
+    void raise() const
+    {
+        const int saved = errno;
+        const char byte = 1;
+        [[maybe_unused]] const ssize_t written = ::write(ends[1], &byte, 1);
+        errno = saved;
+    }
+    void drain() const
+    {
+        char bytes[64];
+        while (::read(ends[0], bytes, sizeof bytes) > 0) {
+        }
+    }
+};
+
+SignalPipe terminationPipe;
 
 void onTerminationSignal(int)
 {
-    const int saved = errno;
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
-    errno = saved;
-}
-
-// Runs in a new child before it starts its program.
-void killedWithParent([[maybe_unused]] pid_t parent)
-{
-#ifdef Q_OS_LINUX
-    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-    // The parent may have gone before the request was made.
-    if (::getppid() != parent)
-        ::_exit(127);
-#endif
+    terminationPipe.raise();
 }
 
 std::function<void()> &quitFunction()
@@ -102,7 +67,6 @@ std::function<void()> &quitFunction()
     return quit;
 }
 
-#ifdef Q_OS_LINUX
 // True when some process of the group has not ended yet; zombies have ended.
 bool groupHasLiveMember(pid_t group)
 {
@@ -129,17 +93,12 @@ bool groupHasLiveMember(pid_t group)
     }
     return false;
 }
-#endif
 
 bool groupAlive(pid_t group)
 {
     if (::kill(-group, 0) == -1 && errno == ESRCH)
         return false;
-#ifdef Q_OS_LINUX
     return groupHasLiveMember(group);
-#else
-    return true;
-#endif
 }
 
 bool sameContents(const QString &one, const QString &other)
@@ -213,14 +172,26 @@ void prepareToolProcess(QProcess &process)
     const pid_t parent = ::getpid();
     process.setChildProcessModifier([parent] {
         ::setpgid(0, 0);
-        killedWithParent(parent);
+        if (!endWithParent(parent))
+            ::_exit(127);
     });
 }
 
 void dieWithParent(QProcess &process)
 {
     const pid_t parent = ::getpid();
-    process.setChildProcessModifier([parent] { killedWithParent(parent); });
+    process.setChildProcessModifier([parent] {
+        if (!endWithParent(parent))
+            ::_exit(127);
+    });
+}
+
+bool endWithParent(qint64 parent)
+{
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    // The parent may have gone before the request was made, even before parent was read:
+    // an orphan belongs to the first process.
+    return parent != firstProcess && ::getppid() == pid_t(parent);
 }
 
 bool stopToolProcesses(const QList<QProcess *> &processes, int timeoutMs)
@@ -261,22 +232,16 @@ void endProcessGroup(qint64 pid)
 void quitOnTerminationRequest(const std::function<void()> &quit)
 {
     quitFunction() = quit;
-    if (signalPipe[0] >= 0)
+    if (terminationPipe.ends[0] >= 0)
         return;
-    if (::pipe(signalPipe) != 0) {
+    if (!terminationPipe.open()) {
         qWarning() << "WARNING: Cannot watch for termination signals";
         return;
     }
-    for (int end : signalPipe) {
-        ::fcntl(end, F_SETFD, FD_CLOEXEC);
-        ::fcntl(end, F_SETFL, ::fcntl(end, F_GETFL) | O_NONBLOCK);
-    }
-    auto *notifier =
-        new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, QCoreApplication::instance());
+    auto *notifier = new QSocketNotifier(terminationPipe.ends[0], QSocketNotifier::Read,
+                                         QCoreApplication::instance());
     QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
-        char bytes[64];
-        while (::read(signalPipe[0], bytes, sizeof bytes) > 0) {
-        }
+        terminationPipe.drain();
         qInfo() << "Asked to end by a signal";
         if (quitFunction())
             quitFunction()();
@@ -290,6 +255,44 @@ void quitOnTerminationRequest(const std::function<void()> &quit)
         ::sigaction(signal, &action, nullptr);
 }
 
-} // namespace Platform
+QString pluginFileName(const QString &baseName)
+{
+    return baseName + QStringLiteral(".so");
+}
 
-#endif
+QString updateManifestName()
+{
+    return QStringLiteral("clm-updater-linux.json");
+}
+
+bool isInstallerPackage(const QString &path)
+{
+    // Packages are installed by the desktop's software tool, not run.
+    static const QStringList packageSuffixes = {QStringLiteral("deb"), QStringLiteral("rpm"),
+                                                QStringLiteral("flatpakref")};
+    return packageSuffixes.contains(QFileInfo(path).suffix(), Qt::CaseInsensitive);
+}
+
+bool makeStartable(const QString &path, QString &error)
+{
+    QFile installer(QFileInfo(path).absoluteFilePath());
+    if (installer.setPermissions(installer.permissions() | QFile::ExeOwner))
+        return true;
+    error = QStringLiteral("Cannot make %1 executable: %2").arg(path, installer.errorString());
+    return false;
+}
+
+ToolReleaseFiles toolReleaseFiles()
+{
+    const QString arch = QSysInfo::currentCpuArchitecture();
+    if (arch == QLatin1String("x86_64"))
+        return {QStringLiteral("yt-dlp_linux"),
+                QStringLiteral("deno-x86_64-unknown-linux-gnu.zip")};
+    if (arch == QLatin1String("arm64")) {
+        return {QStringLiteral("yt-dlp_linux_aarch64"),
+                QStringLiteral("deno-aarch64-unknown-linux-gnu.zip")};
+    }
+    return {};
+}
+
+} // namespace Platform

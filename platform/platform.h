@@ -8,8 +8,9 @@
 
 class QProcess;
 
-// Everything that differs between Windows and the other platforms: file names of the
-// shipped tools and plug-ins, and how running tool processes are stopped.
+// Everything that differs between the systems Clipmoor runs on: file names of the shipped
+// tools, plug-ins, releases and update manifest, how tool processes are tied to the
+// program, and how an installer is handed over. One source file per system implements it.
 namespace Platform {
 
 // The downloader tool's file name ("kestrel2.exe" on Windows).
@@ -34,6 +35,10 @@ void prepareToolProcess(QProcess &process);
 // is killed outright (the Linux parent-death signal; nothing elsewhere).
 void dieWithParent(QProcess &process);
 
+// Makes the calling process die with parent, its parent when it asked; false when that
+// parent has already gone. Safe between fork and exec.
+bool endWithParent(qint64 parent);
+
 // Stops the given running tool processes and everything they started, waiting at most
 // timeoutMs. Returns false when that could not be done in time.
 bool stopToolProcesses(const QList<QProcess *> &processes, int timeoutMs);
@@ -47,5 +52,27 @@ void endProcessGroup(qint64 pid);
 // Calls quit (once per signal) when the system asks the program to end: SIGTERM,
 // SIGINT and SIGHUP where those exist. Installed once; later calls change nothing.
 void quitOnTerminationRequest(const std::function<void()> &quit);
+
+// A plug-in's file name beside the program ("Updater.so", "Updater.dll").
+QString pluginFileName(const QString &baseName);
+
+// The update manifest's file name on the maker's server; each system has its own list of
+// installers.
+QString updateManifestName();
+
+// True when a downloaded installer is a package for the desktop to install rather than
+// a program to start.
+bool isInstallerPackage(const QString &path);
+
+// Makes a downloaded installer startable (a download is saved without execute
+// permission); false with the reason in error.
+bool makeStartable(const QString &path, QString &error);
+
+// The release files of yt-dlp and Deno for this machine; empty where there is none.
+struct ToolReleaseFiles {
+    QString ytDlp;
+    QString deno;
+};
+ToolReleaseFiles toolReleaseFiles();
 
 } // namespace Platform
