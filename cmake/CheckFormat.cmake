@@ -1,7 +1,7 @@
 # Fails when clang-format (the repository's .clang-format) would change a C++ file.
 # Run by CTest: cmake -DSOURCE_DIR=<repository> -DCLANG_FORMAT=<program> -P CheckFormat.cmake
 set(files "")
-foreach(folder program platform app engine ui plugins translations updater addons tools tests fuzz bench)
+foreach(folder program platform app net toolruns engine ui plugins translations updater addons tools tests fuzz bench)
   file(GLOB_RECURSE found "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp")
   list(APPEND files ${found})
 endforeach()

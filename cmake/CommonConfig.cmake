@@ -12,7 +12,22 @@ target_compile_definitions(clipmoor_common INTERFACE
   QT_NO_URL_CAST_FROM_STRING
   QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
   QT_DISABLE_DEPRECATED_BEFORE=0x060400)
-target_include_directories(clipmoor_common INTERFACE "${PROJECT_SOURCE_DIR}")
+
+# Gives target an include folder of its own that holds only the named folder (or header)
+# of the tree, so that whatever links target reaches those headers as "folder/name.h" and
+# nothing more: an include against the direction of the libraries does not compile.
+function(clipmoor_expose_headers target path)
+  set(root "${CMAKE_BINARY_DIR}/include/${target}")
+  get_filename_component(parent "${root}/${path}" DIRECTORY)
+  file(MAKE_DIRECTORY "${parent}")
+  file(CREATE_LINK "${PROJECT_SOURCE_DIR}/${path}" "${root}/${path}" SYMBOLIC)
+  get_target_property(type ${target} TYPE)
+  if(type STREQUAL "INTERFACE_LIBRARY")
+    target_include_directories(${target} INTERFACE "${root}")
+  else()
+    target_include_directories(${target} PUBLIC "${root}")
+  endif()
+endfunction()
 
 # AddressSanitizer and UndefinedBehaviorSanitizer for everything the project builds.
 option(CLIPMOOR_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
@@ -44,6 +59,7 @@ math(EXPR CLIPMOOR_VERSION_NUMBER
 # The identity header (app/identity.h) and the version it carries, for whatever needs them.
 add_library(clipmoor_identity INTERFACE)
 target_link_libraries(clipmoor_identity INTERFACE clipmoor_common)
+clipmoor_expose_headers(clipmoor_identity app/identity.h)
 target_compile_definitions(clipmoor_identity INTERFACE
   CLIPMOOR_VERSION_TEXT="${CLIPMOOR_VERSION_TEXT}"
   CLIPMOOR_VERSION_NUMBER=${CLIPMOOR_VERSION_NUMBER})
