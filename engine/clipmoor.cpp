@@ -8,6 +8,7 @@
 #include "engine/metadataparser.h"
 #include "engine/progressparser.h"
 #include "platform/platform.h"
+#include "platform/toolstop.h"
 #include "toolruns/toolruns.h"
 
 #include <QCoreApplication>
@@ -55,7 +56,7 @@ Clipmoor::Clipmoor(QObject *parent)
     connect(this, &Clipmoor::haveMetadata, this, &Clipmoor::requestFormats);
     // Closing the program leaves no tool running behind it.
     if (QCoreApplication *app = QCoreApplication::instance())
-        connect(app, &QCoreApplication::aboutToQuit, this, [this] { stopTool(true); });
+        connect(app, &QCoreApplication::aboutToQuit, this, &Clipmoor::stopBeforeExit);
 }
 
 Clipmoor::~Clipmoor()
@@ -82,8 +83,13 @@ ToolRun *Clipmoor::createRun(ToolRun::Kind kind, const QStringList &arguments)
 {
     auto *run = new ToolRun(kind);
     QProcess *process = run->process;
-    connect(process, &QProcess::finished, this,
-            [this, run](int, QProcess::ExitStatus status) { runFinished(run, status); });
+    connect(process, &QProcess::finished, this, [this, run](int, QProcess::ExitStatus status) {
+        run->exited = true;
+        run->normalExit = status == QProcess::NormalExit;
+        // A stopped run reports once what it started has gone too.
+        if (!run->stopper)
+            runFinished(run, status);
+    });
     // Queued, so that a tool that cannot start is reported after the request returns.
     connect(
         process, &QProcess::errorOccurred, this,
@@ -109,7 +115,75 @@ ToolRun *Clipmoor::createRun(ToolRun::Kind kind, const QStringList &arguments)
 void Clipmoor::startRun(ToolRun *run)
 {
     runs.append(run);
+    // Stopped runs go first: their partial files may bear the names this run writes.
+    if (anyStopping()) {
+        run->queued = true;
+        return;
+    }
     run->process->start(QIODevice::ReadWrite);
+}
+
+void Clipmoor::startQueuedRuns()
+{
+    if (anyStopping())
+        return;
+    if (detachedUpdateQueued) {
+        detachedUpdateQueued = false;
+        startDetachedUpdate();
+    }
+    const QList<ToolRun *> waiting = runs;
+    for (ToolRun *run : waiting) {
+        if (!runs.contains(run) || !run->queued)
+            continue;
+        run->queued = false;
+        run->process->start(QIODevice::ReadWrite);
+    }
+}
+
+bool Clipmoor::anyStopping() const
+{
+    return std::any_of(runs.cbegin(), runs.cend(),
+                       [](const ToolRun *run) { return run->stopper != nullptr; });
+}
+
+void Clipmoor::stopRun(ToolRun *run)
+{
+    if (run->stopper)
+        return;
+    run->stopper = new Platform::ToolStop(run->process, stopTimeoutMs, this);
+    connect(run->stopper, &Platform::ToolStop::finished, this,
+            [this, run](bool stopped) { stopEnded(run, stopped); });
+}
+
+void Clipmoor::stopEnded(ToolRun *run, bool stopped)
+{
+    if (!stopped)
+        qWarning().noquote() << "WARNING:" << Platform::stopFailureText();
+    else
+        run->pid = 0; // its group is gone; the ID may belong to another one now
+    run->stopper->deleteLater();
+    run->stopper = nullptr;
+    if (run->exited)
+        runFinished(run, run->normalExit ? QProcess::NormalExit : QProcess::CrashExit);
+    startQueuedRuns();
+}
+
+// No event loop runs any more: each stop is waited for here, and no run reports.
+void Clipmoor::stopBeforeExit()
+{
+    stopTool(true);
+    for (ToolRun *run : std::as_const(runs)) {
+        if (!run->stopper)
+            continue;
+        disconnect(run->stopper, nullptr, this, nullptr);
+        if (!run->stopper->waitForFinished())
+            qWarning().noquote() << "WARNING:" << Platform::stopFailureText();
+        // A stopped download cannot be resumed: its partial files go now.
+        if (run->kind == ToolRun::Kind::Video) {
+            run->takeDownloadOutput(run->process->readAllStandardOutput());
+            run->removePartialFiles(outputDir());
+        }
+    }
 }
 
 void Clipmoor::takeRunOutput(ToolRun *run)
@@ -123,8 +197,7 @@ void Clipmoor::takeRunOutput(ToolRun *run)
     // Endless output: the run is stopped and reported as failed.
     qCritical() << CLM_TAG << "!!! ERROR:" << outputLimitText();
     run->output.clear();
-    if (!Platform::stopToolProcesses({run->process}, stopTimeoutMs))
-        qWarning().noquote() << "WARNING:" << Platform::stopFailureText();
+    stopRun(run);
 }
 
 QString Clipmoor::outputLimitText() const
@@ -138,6 +211,11 @@ void Clipmoor::forgetRun(ToolRun *run)
     // Whatever the run started and left behind ends with it.
     if (run->pid > 0)
         Platform::endProcessGroup(run->pid);
+    if (run->stopper) {
+        disconnect(run->stopper, nullptr, this, nullptr);
+        run->stopper->deleteLater();
+        QMetaObject::invokeMethod(this, &Clipmoor::startQueuedRuns, Qt::QueuedConnection);
+    }
     runs.removeOne(run);
     delete run;
 }
@@ -209,47 +287,68 @@ bool Clipmoor::isDownloading() const
 {
     return std::any_of(runs.cbegin(), runs.cend(), [](const ToolRun *run) {
         return run->kind == ToolRun::Kind::Video && run->stop == ToolRun::Stop::None &&
-               run->process->state() != QProcess::NotRunning;
+               (run->queued || run->process->state() != QProcess::NotRunning);
     });
 }
 
 void Clipmoor::updateBinary(bool detached)
 {
     qDebug().noquote() << "-->" << CLM_TAG << "detached:" << (detached ? "true" : "false");
-    const QStringList arguments = {QStringLiteral("--update")};
-    if (detached) {
-        QProcess process;
-        process.setProgram(toolProgram());
-        process.setArguments(arguments);
-        process.setWorkingDirectory(toolFolder());
-        if (!process.startDetached())
-            qWarning() << "WARNING: Cannot start" << process.program();
+    if (!detached) {
+        startRun(createRun(ToolRun::Kind::Update, {QStringLiteral("--update")}));
         return;
     }
-    startRun(createRun(ToolRun::Kind::Update, arguments));
+    // While a stop is under way, an orphan would be handed to this process: the detached
+    // run waits for its end.
+    if (anyStopping())
+        detachedUpdateQueued = true;
+    else
+        startDetachedUpdate();
 }
 
+void Clipmoor::startDetachedUpdate()
+{
+    QProcess process;
+    process.setProgram(toolProgram());
+    process.setArguments({QStringLiteral("--update")});
+    process.setWorkingDirectory(toolFolder());
+    if (!process.startDetached())
+        qWarning() << "WARNING: Cannot start" << process.program();
+}
+
+// Returns at once; each stopped run reports, and a stopped download's partial files go,
+// once the run and everything it started have ended.
 void Clipmoor::stopTool(bool silent)
 {
-    QList<QProcess *> running;
-    QList<ToolRun *> downloads;
     for (ToolRun *run : std::as_const(runs)) {
-        if (run->process->state() == QProcess::NotRunning)
+        if (!run->queued && run->process->state() == QProcess::NotRunning)
             continue;
         if (run->stop != ToolRun::Stop::User)
             run->stop = silent ? ToolRun::Stop::Silent : ToolRun::Stop::User;
-        running.append(run->process);
-        if (run->kind == ToolRun::Kind::Video)
-            downloads.append(run);
+        if (!run->queued) {
+            stopRun(run);
+            continue;
+        }
+        run->queued = false;
+        QMetaObject::invokeMethod(
+            this, [this, run] { dropQueuedRun(run); }, Qt::QueuedConnection);
     }
-    if (!Platform::stopToolProcesses(running, stopTimeoutMs))
-        qWarning().noquote() << "WARNING:" << Platform::stopFailureText();
-    // A stopped download cannot be resumed: its partial files go now, even when the
-    // program is about to end and the run will never report.
-    for (ToolRun *run : std::as_const(downloads)) {
-        run->takeDownloadOutput(run->process->readAllStandardOutput());
-        run->removePartialFiles(outputDir());
-    }
+}
+
+// A run that never started ends as a stopped one reports.
+void Clipmoor::dropQueuedRun(ToolRun *run)
+{
+    const ToolRun::Kind kind = run->kind;
+    const bool reported = run->stop == ToolRun::Stop::User;
+    forgetRun(run);
+    if (kind == ToolRun::Kind::Update)
+        emit resultUpdateBinary(QProcess::CrashExit);
+    else if (reported && kind == ToolRun::Kind::Metadata)
+        emit somethingWrong(MetadataStopped);
+    else if (reported && kind == ToolRun::Kind::Formats)
+        emit somethingWrong(FormatsStopped);
+    else if (reported && kind == ToolRun::Kind::Video)
+        emit somethingWrong(VideoStopped);
 }
 
 void Clipmoor::runNotStarted(ToolRun *run)

@@ -59,6 +59,13 @@ private slots:
 private:
     ToolRun *createRun(ToolRun::Kind kind, const QStringList &arguments);
     void startRun(ToolRun *run);
+    void startQueuedRuns();
+    bool anyStopping() const;
+    void stopRun(ToolRun *run);
+    void stopEnded(ToolRun *run, bool stopped);
+    void stopBeforeExit();
+    void dropQueuedRun(ToolRun *run);
+    void startDetachedUpdate();
     void runFinished(ToolRun *run, QProcess::ExitStatus status);
     void runNotStarted(ToolRun *run);
     void forgetRun(ToolRun *run);
@@ -68,4 +75,5 @@ private:
     SessionData *sharedData;
     QList<ToolRun *> runs;   // runs started and not yet finished
     int listingExitCode = 0; // of the format-list run being parsed
+    bool detachedUpdateQueued = false;
 };

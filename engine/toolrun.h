@@ -5,6 +5,9 @@
 #include <QStringList>
 
 class QProcess;
+namespace Platform {
+class ToolStop;
+}
 
 // One run of the downloader tool: its process and what the engine knows about it.
 class ToolRun {
@@ -33,6 +36,10 @@ public:
     const Kind kind;
     QProcess *const process;
     Stop stop = Stop::None;
+    Platform::ToolStop *stopper = nullptr; // while the run and what it started are stopped
+    bool queued = false;                   // waits for stopped runs to be gone
+    bool exited = false;                   // the process has ended, maybe not yet reported
+    bool normalExit = true;
     bool overflowed = false;
     qint64 pid = 0; // also the run's process group
     QString lastError;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -28,7 +27,8 @@ enum class StageResult { Kept, Staged, Failed, SourceMissing };
 // names), and ffmpeg is a symbolic link to the shipped one.
 StageResult stageTool(const QString &source, const QString &destination);
 
-// Prepares a tool process before it is started so that it can be stopped as a whole.
+// Prepares a tool process before it is started so that it can be stopped as a whole
+// (see ToolStop).
 void prepareToolProcess(QProcess &process);
 
 // Makes a process about to be started die with the one starting it, even when that one
@@ -39,11 +39,7 @@ void dieWithParent(QProcess &process);
 // parent has already gone. Safe between fork and exec.
 bool endWithParent(qint64 parent);
 
-// Stops the given running tool processes and everything they started, waiting at most
-// timeoutMs. Returns false when that could not be done in time.
-bool stopToolProcesses(const QList<QProcess *> &processes, int timeoutMs);
-
-// The warning logged when stopToolProcesses() failed.
+// The warning logged when a ToolStop could not stop its processes.
 QString stopFailureText();
 
 // Ends whatever is left of a finished run's process group, without waiting.

@@ -1,22 +1,25 @@
 #include "platform/platform.h"
+#include "platform/toolstop.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDebug>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 #include <QProcess>
 #include <QSocketNotifier>
 #include <QSysInfo>
-#include <QThread>
+#include <QTimer>
 
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/prctl.h>
 #include <sys/types.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -55,10 +58,25 @@ struct SignalPipe {
 };
 
 SignalPipe terminationPipe;
+SignalPipe childPipe;
+struct sigaction previousChildAction = {};
 
 void onTerminationSignal(int)
 {
     terminationPipe.raise();
+}
+
+// Qt may have its own SIGCHLD handler (older kernels); it still runs.
+void onChildSignal(int signal, siginfo_t *info, void *context)
+{
+    childPipe.raise();
+    if (previousChildAction.sa_flags & SA_SIGINFO) {
+        if (previousChildAction.sa_sigaction)
+            previousChildAction.sa_sigaction(signal, info, context);
+    } else if (previousChildAction.sa_handler != SIG_DFL &&
+               previousChildAction.sa_handler != SIG_IGN) {
+        previousChildAction.sa_handler(signal);
+    }
 }
 
 std::function<void()> &quitFunction()
@@ -67,38 +85,9 @@ std::function<void()> &quitFunction()
     return quit;
 }
 
-// True when some process of the group has not ended yet; zombies have ended.
-bool groupHasLiveMember(pid_t group)
+bool groupGone(pid_t group)
 {
-    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
-    for (const QString &entry : entries) {
-        bool numeric = false;
-        entry.toInt(&numeric);
-        if (!numeric)
-            continue;
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        // "pid (comm) state ppid pgrp ...": comm may hold blanks and parentheses.
-        const QByteArray line = stat.readAll();
-        const int close = line.lastIndexOf(')');
-        if (close < 0)
-            continue;
-        const QList<QByteArray> fields = line.mid(close + 2).split(' ');
-        if (fields.size() < 3)
-            continue;
-        const char state = fields.at(0).isEmpty() ? '?' : fields.at(0).at(0);
-        if (fields.at(2).toLongLong() == group && state != 'Z' && state != 'X')
-            return true;
-    }
-    return false;
-}
-
-bool groupAlive(pid_t group)
-{
-    if (::kill(-group, 0) == -1 && errno == ESRCH)
-        return false;
-    return groupHasLiveMember(group);
+    return ::kill(-group, 0) == -1 && errno == ESRCH;
 }
 
 bool sameContents(const QString &one, const QString &other)
@@ -194,30 +183,6 @@ bool endWithParent(qint64 parent)
     return parent != firstProcess && ::getppid() == pid_t(parent);
 }
 
-bool stopToolProcesses(const QList<QProcess *> &processes, int timeoutMs)
-{
-    const QDeadlineTimer deadline(timeoutMs);
-    QList<pid_t> groups;
-    for (QProcess *process : processes) {
-        if (process->state() == QProcess::Starting)
-            process->waitForStarted(int(deadline.remainingTime()));
-        const pid_t pid = pid_t(process->processId());
-        if (pid <= 0)
-            continue;
-        ::kill(-pid, SIGKILL);
-        ::kill(pid, SIGKILL);
-        groups.append(pid);
-    }
-    for (pid_t group : groups) {
-        while (groupAlive(group)) {
-            if (deadline.hasExpired())
-                return false;
-            QThread::msleep(2);
-        }
-    }
-    return true;
-}
-
 QString stopFailureText()
 {
     return QStringLiteral("Failed to stop the tool processes");
@@ -293,6 +258,202 @@ ToolReleaseFiles toolReleaseFiles()
                 QStringLiteral("deno-aarch64-unknown-linux-gnu.zip")};
     }
     return {};
+}
+
+// How a stop waits without holding the event loop or reading /proc. SIGKILL goes to the
+// run's process group. The run's own process is QProcess's child: only its finished()
+// says it has gone, and nothing here may reap it. While any stop is under way this
+// process is a child subreaper, so that what the run started comes to it as its parent
+// dies; SIGCHLD then wakes the stop, which reaps that group's children (never before the
+// QProcess has reaped its own, the only one in the group) until the group is empty.
+struct ToolStop::Private {
+    ToolStop *owner = nullptr;
+    QPointer<QProcess> process;
+    pid_t group = 0;
+    QDeadlineTimer deadline;
+    QTimer timeout;
+    bool leaderEnded = false;
+    bool done = false;
+    bool stopped = false;
+    bool reported = false;
+
+    void begin();
+    void check();
+    void finish(bool ok);
+    void report();
+};
+
+namespace {
+
+// The stops under way; while there is one, this process is a subreaper and SIGCHLD wakes
+// each of them.
+QList<ToolStop::Private *> &activeStops()
+{
+    static QList<ToolStop::Private *> stops;
+    return stops;
+}
+
+void onChildPipe()
+{
+    childPipe.drain();
+    const QList<ToolStop::Private *> stops = activeStops();
+    for (ToolStop::Private *stop : stops) {
+        if (activeStops().contains(stop))
+            stop->check();
+    }
+}
+
+void watchChildren()
+{
+    static bool installed = false;
+    if (installed || !childPipe.open())
+        return;
+    installed = true;
+    if (QCoreApplication *app = QCoreApplication::instance()) {
+        auto *notifier = new QSocketNotifier(childPipe.ends[0], QSocketNotifier::Read, app);
+        QObject::connect(notifier, &QSocketNotifier::activated, notifier, onChildPipe);
+    }
+    struct sigaction action = {};
+    action.sa_sigaction = onChildSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_SIGINFO | SA_RESTART | SA_NOCLDSTOP;
+    ::sigaction(SIGCHLD, &action, &previousChildAction);
+}
+
+void addStop(ToolStop::Private *stop)
+{
+    watchChildren();
+    if (activeStops().isEmpty())
+        ::prctl(PR_SET_CHILD_SUBREAPER, 1);
+    activeStops().append(stop);
+}
+
+void removeStop(ToolStop::Private *stop)
+{
+    if (activeStops().removeAll(stop) > 0 && activeStops().isEmpty())
+        ::prctl(PR_SET_CHILD_SUBREAPER, 0);
+}
+
+} // namespace
+
+void ToolStop::Private::begin()
+{
+    group = pid_t(process->processId());
+    addStop(this);
+    ::kill(-group, SIGKILL);
+    // Before its setpgid() the process is not yet in a group of its own.
+    ::kill(group, SIGKILL);
+}
+
+void ToolStop::Private::check()
+{
+    // A QProcess that lost its connections still says when it has reaped its child.
+    if (!process || process->state() == QProcess::NotRunning)
+        leaderEnded = true;
+    if (done || !leaderEnded)
+        return;
+    // The group's ID is not given to another while the group has a member.
+    if (group <= 0 || groupGone(group))
+        return finish(true);
+    siginfo_t info = {};
+    while (::waitid(P_PGID, id_t(group), &info, WEXITED | WNOHANG) == 0 && info.si_pid != 0)
+        info = {};
+    if (groupGone(group))
+        finish(true);
+}
+
+void ToolStop::Private::finish(bool ok)
+{
+    if (done)
+        return;
+    done = true;
+    stopped = ok;
+    timeout.stop();
+    removeStop(this);
+    // Never from inside a QProcess's signal: the owner may go in the slot.
+    QMetaObject::invokeMethod(
+        owner, [this] { report(); }, Qt::QueuedConnection);
+}
+
+void ToolStop::Private::report()
+{
+    if (reported)
+        return;
+    reported = true;
+    emit owner->finished(stopped);
+}
+
+ToolStop::ToolStop(QProcess *process, int timeoutMs, QObject *parent)
+    : QObject(parent)
+    , inner(std::make_unique<Private>())
+{
+    Private &d = *inner;
+    d.owner = this;
+    d.process = process;
+    d.deadline.setRemainingTime(timeoutMs);
+    d.timeout.setSingleShot(true);
+    connect(&d.timeout, &QTimer::timeout, this, [this] { inner->finish(false); });
+    d.timeout.start(timeoutMs);
+
+    d.leaderEnded = !process || process->state() == QProcess::NotRunning;
+    if (!d.leaderEnded) {
+        connect(process, &QProcess::finished, this, [this] {
+            inner->leaderEnded = true;
+            inner->check();
+        });
+        connect(process, &QObject::destroyed, this, [this] {
+            inner->leaderEnded = true;
+            inner->check();
+        });
+        if (process->processId() > 0) {
+            d.begin();
+        } else {
+            connect(process, &QProcess::started, this, [this] { inner->begin(); });
+            connect(process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+                if (error == QProcess::FailedToStart) {
+                    inner->leaderEnded = true;
+                    inner->check();
+                }
+            });
+        }
+    }
+    // Reported from the event loop, never from inside the request to stop.
+    QTimer::singleShot(0, this, [this] { inner->check(); });
+}
+
+ToolStop::~ToolStop()
+{
+    removeStop(inner.get());
+}
+
+bool ToolStop::waitForFinished()
+{
+    Private &d = *inner;
+    while (!d.done) {
+        if (d.deadline.hasExpired()) {
+            d.finish(false);
+            break;
+        }
+        const int remainingMs = int(qMax<qint64>(1, d.deadline.remainingTime()));
+        if (!d.leaderEnded && d.process && d.process->state() != QProcess::NotRunning) {
+            // QProcess reaps its own child and emits finished() from inside.
+            d.process->waitForFinished(remainingMs);
+            continue;
+        }
+        d.check();
+        if (d.done)
+            break;
+        pollfd wake = {childPipe.ends[0], POLLIN, 0};
+        if (::poll(&wake, 1, remainingMs) > 0)
+            childPipe.drain();
+    }
+    d.report();
+    return d.stopped;
+}
+
+bool ToolStop::isFinished() const
+{
+    return inner->done;
 }
 
 } // namespace Platform

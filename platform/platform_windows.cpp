@@ -1,9 +1,12 @@
 #include "platform/platform.h"
+#include "platform/toolstop.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSysInfo>
+#include <QTimer>
 
 namespace Platform {
 
@@ -33,15 +36,6 @@ void dieWithParent(QProcess &) {}
 bool endWithParent(qint64)
 {
     return true;
-}
-
-// taskkill ends every process of the image name, the tool's own helper process included.
-bool stopToolProcesses(const QList<QProcess *> &, int timeoutMs)
-{
-    QProcess taskkill;
-    taskkill.start(QStringLiteral("taskkill"),
-                   {QStringLiteral("/IM"), toolFileName(), QStringLiteral("/F")});
-    return taskkill.waitForFinished(timeoutMs);
 }
 
 QString stopFailureText()
@@ -81,6 +75,63 @@ ToolReleaseFiles toolReleaseFiles()
     if (QSysInfo::currentCpuArchitecture() == QLatin1String("x86_64"))
         return {QStringLiteral("yt-dlp.exe"), QStringLiteral("deno-x86_64-pc-windows-msvc.zip")};
     return {};
+}
+
+// taskkill ends every process of the tool's image name, the tool's own helper included.
+struct ToolStop::Private {
+    ToolStop *owner = nullptr;
+    QProcess taskkill;
+    QDeadlineTimer deadline;
+    QTimer timeout;
+    bool done = false;
+    bool stopped = false;
+
+    void finish(bool ok)
+    {
+        if (done)
+            return;
+        done = true;
+        stopped = ok;
+        timeout.stop();
+        emit owner->finished(ok);
+    }
+};
+
+ToolStop::ToolStop(QProcess *, int timeoutMs, QObject *parent)
+    : QObject(parent)
+    , inner(std::make_unique<Private>())
+{
+    Private &d = *inner;
+    d.owner = this;
+    d.deadline.setRemainingTime(timeoutMs);
+    d.timeout.setSingleShot(true);
+    connect(&d.timeout, &QTimer::timeout, this, [this] {
+        inner->taskkill.kill();
+        inner->finish(false);
+    });
+    connect(&d.taskkill, &QProcess::finished, this, [this] { inner->finish(true); });
+    connect(&d.taskkill, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            inner->finish(false);
+    });
+    d.timeout.start(timeoutMs);
+    d.taskkill.start(QStringLiteral("taskkill"),
+                     {QStringLiteral("/IM"), toolFileName(), QStringLiteral("/F")});
+}
+
+ToolStop::~ToolStop() = default;
+
+bool ToolStop::waitForFinished()
+{
+    Private &d = *inner;
+    if (!d.done && !d.taskkill.waitForFinished(int(qMax<qint64>(1, d.deadline.remainingTime()))))
+        d.finish(false);
+    return d.stopped;
+}
+
+bool ToolStop::isFinished() const
+{
+    return inner->done;
 }
 
 } // namespace Platform

@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <csignal>
 #include <memory>
@@ -366,6 +367,9 @@ void TestEngine::userStopDuringEachRun_data()
                              << int(Clipmoor::FormatsStopped);
     QTest::newRow("download") << scriptFor({}, {}, wait) << 1 << true
                               << int(Clipmoor::VideoStopped);
+    QTest::newRow("download, tree ignores SIGTERM")
+        << scriptFor({}, {}, QStringLiteral("trap '' TERM; ") + wait) << 1 << true
+        << int(Clipmoor::VideoStopped);
 }
 
 void TestEngine::userStopDuringEachRun()
@@ -384,11 +388,22 @@ void TestEngine::userStopDuringEachRun()
     const qint64 child = childOf(pid);
     QVERIFY(processRunning(child));
 
+    // The window keeps answering while the stop waits, and the stop is reported once the
+    // run and everything it started have ended.
+    int ticks = 0;
+    int ticksAtReport = -1;
+    bool treeEndedAtReport = false;
+    QTimer probe;
+    connect(&probe, &QTimer::timeout, this, [&] { ++ticks; });
+    connect(engine.get(), &Clipmoor::somethingWrong, &probe, [&] {
+        ticksAtReport = ticks;
+        treeEndedAtReport = !processRunning(pid) && !processRunning(child);
+    });
+    probe.start(0);
     engine->stopTool(false);
-    // Stopping waits for the run and everything it started.
-    QVERIFY(!processRunning(pid));
-    QVERIFY(!processRunning(child));
     QVERIFY(wrongSpy->wait(10000));
+    QVERIFY(ticksAtReport > 0);
+    QVERIFY(treeEndedAtReport);
     QCOMPARE(wrongSpy->size(), 1);
     QCOMPARE(int(wrongSpy->at(0).at(0).value<Clipmoor::errorType>()), code);
     QCOMPARE(videoSpy->size() + formatsSpy->size(), 0);
@@ -402,8 +417,8 @@ void TestEngine::silentStopEndsQuietly()
     const qint64 pid = waitForRun(1);
     QTRY_VERIFY(childOf(pid) > 0);
     engine->stopTool(true);
-    QVERIFY(!processRunning(pid));
-    QVERIFY(!processRunning(childOf(pid)));
+    QTRY_VERIFY(!processRunning(pid));
+    QTRY_VERIFY(!processRunning(childOf(pid)));
     QTest::qWait(300);
     QCOMPARE(wrongSpy->size() + metadataSpy->size() + formatsSpy->size(), 0);
 }
@@ -427,9 +442,9 @@ void TestEngine::downloadMakesWayForRunningTool()
     QTRY_VERIFY(childOf(listing) > 0);
 
     engine->requestVideo(18);
+    QVERIFY(videoSpy->wait(10000));
     QVERIFY(!processRunning(listing));
     QVERIFY(!processRunning(childOf(listing)));
-    QVERIFY(videoSpy->wait(10000));
     QCOMPARE(stage.arguments(waitForRun(3)).first(), QStringLiteral("--no-warnings"));
     QCOMPARE(wrongSpy->size(), 0);
     QCOMPARE(formatsSpy->size(), 0);

@@ -625,8 +625,8 @@ void TestNavigation::cancelReturnsWhenStopped()
     QVERIFY(processRunning(download));
 
     QTest::mouseClick(ui->btnCancel, Qt::LeftButton);
-    QVERIFY(!processRunning(download));
     QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_Download);
+    QTRY_VERIFY(!processRunning(download));
     QTRY_COMPARE(ui->stackedWidget->currentWidget(), ui->page_Formats);
     QVERIFY(closer->seen.isEmpty());
 }
@@ -638,7 +638,7 @@ void TestNavigation::backFromFormatsStopsQuietly()
     QTRY_COMPARE(runsOf(QStringLiteral("--get-title")).size(), 1);
     QTest::mouseClick(ui->btn_Back_from_Formats, Qt::LeftButton);
     QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_URL);
-    QVERIFY(!processRunning(runsOf(QStringLiteral("--get-title")).at(0)));
+    QTRY_VERIFY(!processRunning(runsOf(QStringLiteral("--get-title")).at(0)));
     QTest::qWait(300);
     QVERIFY(closer->seen.isEmpty());
     QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_URL);
@@ -872,7 +872,7 @@ void TestNavigation::closingDuringDownloadAsks()
     QVERIFY(window->close());
     QCOMPARE(closer->seen.size(), 2);
     QVERIFY(!window->isVisible());
-    QVERIFY(!processRunning(download));
+    QTRY_VERIFY(!processRunning(download));
     closer->onDialog = nullptr;
 
     // With nothing running, the window closes without a word.
