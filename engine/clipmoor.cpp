@@ -59,10 +59,7 @@ Clipmoor::Clipmoor(QObject *parent)
         connect(app, &QCoreApplication::aboutToQuit, this, &Clipmoor::stopBeforeExit);
 }
 
-Clipmoor::~Clipmoor()
-{
-    qDeleteAll(runs);
-}
+Clipmoor::~Clipmoor() = default;
 
 Clipmoor &Clipmoor::instance()
 {
@@ -81,7 +78,7 @@ bool Clipmoor::setUrl(const QString &text)
 
 ToolRun *Clipmoor::createRun(ToolRun::Kind kind, const QStringList &arguments)
 {
-    auto *run = new ToolRun(kind);
+    auto *run = runs.emplace_back(std::make_unique<ToolRun>(kind)).get();
     QProcess *process = run->process;
     connect(process, &QProcess::finished, this, [this, run](int, QProcess::ExitStatus status) {
         run->exited = true;
@@ -112,9 +109,22 @@ ToolRun *Clipmoor::createRun(ToolRun::Kind kind, const QStringList &arguments)
     return run;
 }
 
+QList<ToolRun *> Clipmoor::handles() const
+{
+    QList<ToolRun *> all;
+    for (const std::unique_ptr<ToolRun> &run : runs)
+        all.append(run.get());
+    return all;
+}
+
+bool Clipmoor::owns(const ToolRun *run) const
+{
+    return std::any_of(runs.cbegin(), runs.cend(),
+                       [run](const std::unique_ptr<ToolRun> &owned) { return owned.get() == run; });
+}
+
 void Clipmoor::startRun(ToolRun *run)
 {
-    runs.append(run);
     // Stopped runs go first: their partial files may bear the names this run writes.
     if (anyStopping()) {
         run->queued = true;
@@ -131,9 +141,9 @@ void Clipmoor::startQueuedRuns()
         detachedUpdateQueued = false;
         startDetachedUpdate();
     }
-    const QList<ToolRun *> waiting = runs;
+    const QList<ToolRun *> waiting = handles();
     for (ToolRun *run : waiting) {
-        if (!runs.contains(run) || !run->queued)
+        if (!owns(run) || !run->queued)
             continue;
         run->queued = false;
         run->process->start(QIODevice::ReadWrite);
@@ -143,7 +153,7 @@ void Clipmoor::startQueuedRuns()
 bool Clipmoor::anyStopping() const
 {
     return std::any_of(runs.cbegin(), runs.cend(),
-                       [](const ToolRun *run) { return run->stopper != nullptr; });
+                       [](const std::unique_ptr<ToolRun> &run) { return run->stopper != nullptr; });
 }
 
 void Clipmoor::stopRun(ToolRun *run)
@@ -172,7 +182,7 @@ void Clipmoor::stopEnded(ToolRun *run, bool stopped)
 void Clipmoor::stopBeforeExit()
 {
     stopTool(true);
-    for (ToolRun *run : std::as_const(runs)) {
+    for (ToolRun *run : handles()) {
         if (!run->stopper)
             continue;
         disconnect(run->stopper, nullptr, this, nullptr);
@@ -216,8 +226,10 @@ void Clipmoor::forgetRun(ToolRun *run)
         run->stopper->deleteLater();
         QMetaObject::invokeMethod(this, &Clipmoor::startQueuedRuns, Qt::QueuedConnection);
     }
-    runs.removeOne(run);
-    delete run;
+    runs.erase(
+        std::remove_if(runs.begin(), runs.end(),
+                       [run](const std::unique_ptr<ToolRun> &owned) { return owned.get() == run; }),
+        runs.end());
 }
 
 void Clipmoor::requestMetadata()
@@ -285,7 +297,7 @@ void Clipmoor::requestVideo(uint formatCode)
 
 bool Clipmoor::isDownloading() const
 {
-    return std::any_of(runs.cbegin(), runs.cend(), [](const ToolRun *run) {
+    return std::any_of(runs.cbegin(), runs.cend(), [](const std::unique_ptr<ToolRun> &run) {
         return run->kind == ToolRun::Kind::Video && run->stop == ToolRun::Stop::None &&
                (run->queued || run->process->state() != QProcess::NotRunning);
     });
@@ -320,7 +332,7 @@ void Clipmoor::startDetachedUpdate()
 // once the run and everything it started have ended.
 void Clipmoor::stopTool(bool silent)
 {
-    for (ToolRun *run : std::as_const(runs)) {
+    for (ToolRun *run : handles()) {
         if (!run->queued && run->process->state() == QProcess::NotRunning)
             continue;
         if (run->stop != ToolRun::Stop::User)

@@ -2,7 +2,10 @@
 
 #include <QList>
 #include <QObject>
+
 #include <QProcess>
+#include <memory>
+#include <vector>
 
 struct SessionData;
 #include "engine/progressdetails.h"
@@ -57,7 +60,10 @@ private slots:
     void requestFormatsFinished();
 
 private:
+    // A new run, owned by the engine until forgetRun().
     ToolRun *createRun(ToolRun::Kind kind, const QStringList &arguments);
+    QList<ToolRun *> handles() const;
+    bool owns(const ToolRun *run) const;
     void startRun(ToolRun *run);
     void startQueuedRuns();
     bool anyStopping() const;
@@ -73,7 +79,7 @@ private:
     QString outputLimitText() const;
 
     SessionData *sharedData;
-    QList<ToolRun *> runs;   // runs started and not yet finished
-    int listingExitCode = 0; // of the format-list run being parsed
+    std::vector<std::unique_ptr<ToolRun>> runs; // made and not yet finished
+    int listingExitCode = 0;                    // of the format-list run being parsed
     bool detachedUpdateQueued = false;
 };

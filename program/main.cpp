@@ -39,8 +39,9 @@ int qMain(int argc, char **argv)
 
     checkAndSetupFiles();
 
+    QCommandLineParser parser;
     auto window = std::make_unique<Navigation>();
-    window->parser = new QCommandLineParser;
+    window->parser = &parser;
     const QCommandLineOption updateAs(
         QStringLiteral("update-as"),
         QCoreApplication::translate("main", "update this app as some version"),
