@@ -20,7 +20,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QTimer>
 #include <QUrl>
@@ -78,6 +77,21 @@ uint usableScale(const QVariant &stored)
     const bool offered =
         std::find(std::begin(scaleValues), std::end(scaleValues), value) != std::end(scaleValues);
     return ok && offered ? value : defaultScale;
+}
+
+QString shownTitle(const QString &title)
+{
+    // Control characters would draw as boxes or break the line; tabs and line breaks
+    // count as blanks.
+    QString text;
+    text.reserve(title.size());
+    for (const QChar c : title) {
+        if (c.category() != QChar::Other_Control)
+            text.append(c);
+        else if (c.isSpace())
+            text.append(QLatin1Char(' '));
+    }
+    return text.simplified();
 }
 
 int visibleRowCount(int viewportHeight, int rowHeight)
@@ -224,8 +238,7 @@ void Navigation::whenCallProcess()
 
 void Navigation::whenMetadataReceived()
 {
-    static const QRegularExpression notShown(QStringLiteral("[^a-zA-Z .,:?!]"));
-    formatsTitle->setText(QString(sharedData->video.title).remove(notShown).simplified());
+    formatsTitle->setText(shownTitle(sharedData->video.title));
 
     const QTime duration = sharedData->video.duration;
     QString text;

@@ -87,5 +87,8 @@ uint usableScale(const QVariant &stored);
 // A design length in pixels at the given scale in percent.
 int scaledLength(int designLength, uint scale);
 
+// A video title as the window shows it: control characters removed, white space simplified.
+QString shownTitle(const QString &title);
+
 // How many table rows to show in a viewport: a last row counts when more than 0.3 of it fits.
 int visibleRowCount(int viewportHeight, int rowHeight);
