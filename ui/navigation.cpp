@@ -24,9 +24,7 @@
 #include <QTimer>
 #include <QUrl>
 
-#include <algorithm>
 #include <cmath>
-#include <iterator>
 
 using PluginManagerHelper::aboutPlugin;
 using PluginManagerHelper::loggingPlugin;
@@ -37,6 +35,9 @@ namespace {
 
 constexpr uint scaleValues[] = {90, 100, 110, 120, 125, 130, 135, 140, 145};
 constexpr uint defaultScale = 100;
+// A stored scale outside the menu's values is used as it is, unless it cannot be one.
+constexpr uint minimumScale = 50;
+constexpr uint maximumScale = 300;
 constexpr int toolUpdateDelayMs = 333;
 
 // The window's lengths in design pixels (see scaledLength), in one place.
@@ -74,9 +75,7 @@ uint usableScale(const QVariant &stored)
 {
     bool ok = false;
     const uint value = stored.toString().toUInt(&ok);
-    const bool offered =
-        std::find(std::begin(scaleValues), std::end(scaleValues), value) != std::end(scaleValues);
-    return ok && offered ? value : defaultScale;
+    return ok && value >= minimumScale && value <= maximumScale ? value : defaultScale;
 }
 
 QString shownTitle(const QString &title)

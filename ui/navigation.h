@@ -81,7 +81,7 @@ private:
     QFont doneFont; // the finished text's font as designed, before fitting
 };
 
-// The stored scale when the menu offers it, else 100.
+// The stored scale when it is a whole percentage from 50 to 300, else 100.
 uint usableScale(const QVariant &stored);
 
 // A design length in pixels at the given scale in percent.

@@ -175,8 +175,8 @@ private slots:
     void scaleSizes_data();
     void scaleSizes();
     void scaleChoiceIsStored();
-    void unusableScaleReadsAs100_data();
-    void unusableScaleReadsAs100();
+    void storedScale_data();
+    void storedScale();
     void escapeNeverCloses();
     void closingDuringDownloadAsks();
     void toolUpdateFromMenu();
@@ -824,25 +824,33 @@ void TestNavigation::scaleChoiceIsStored()
     QVERIFY(menuEntry(QStringLiteral("125%"))->isChecked());
 }
 
-void TestNavigation::unusableScaleReadsAs100_data()
+void TestNavigation::storedScale_data()
 {
     QTest::addColumn<QVariant>("stored");
-    QTest::newRow("not offered") << QVariant(115);
-    QTest::newRow("not a number") << QVariant(QStringLiteral("big"));
-    QTest::newRow("negative") << QVariant(-90);
-    QTest::newRow("huge") << QVariant(QStringLiteral("99999999999"));
+    QTest::addColumn<QSize>("size");      // of the window on the address page
+    QTest::addColumn<QString>("checked"); // the one marked scale entry, if any
+    QTest::newRow("not offered, used as it is") << QVariant(115) << QSize(441, 147) << QString();
+    QTest::newRow("lowest sane") << QVariant(50) << QSize(192, 64) << QString();
+    QTest::newRow("not a number") << QVariant(QStringLiteral("big")) << QSize(384, 128)
+                                  << QStringLiteral("100%");
+    QTest::newRow("zero") << QVariant(0) << QSize(384, 128) << QStringLiteral("100%");
+    QTest::newRow("negative") << QVariant(-90) << QSize(384, 128) << QStringLiteral("100%");
+    QTest::newRow("beyond sane") << QVariant(301) << QSize(384, 128) << QStringLiteral("100%");
+    QTest::newRow("huge") << QVariant(QStringLiteral("99999999999")) << QSize(384, 128)
+                          << QStringLiteral("100%");
 }
 
-void TestNavigation::unusableScaleReadsAs100()
+void TestNavigation::storedScale()
 {
     QFETCH(QVariant, stored);
+    QFETCH(QSize, size);
+    QFETCH(QString, checked);
     sessionData()->settings->setValue(QStringLiteral("Scale/Val"), stored);
     createWindow();
-    QTRY_COMPARE(window->size(), QSize(384, 128));
-    QTRY_COMPARE(ui->pushButton_Process->size(), QSize(153, 43));
+    QTRY_COMPARE(window->size(), size);
     for (QAction *entry :
          qobject_cast<QMenu *>(menuEntry(QStringLiteral("100%"))->parent())->actions())
-        QCOMPARE(entry->isChecked(), entry->text() == QLatin1String("100%"));
+        QCOMPARE(entry->isChecked(), entry->text() == checked);
 }
 
 void TestNavigation::escapeNeverCloses()
