@@ -102,6 +102,9 @@ int main(int argc, char **argv)
                            QStringLiteral("closed while checking"), QStringLiteral("releaseGui")}),
           qPrintable(calls.join(QLatin1String(", "))));
 #else
+    // Nothing was logged before the logging plug-in was looked for.
+    check(!logLines.isEmpty() && logLines.first().contains(QLatin1String("LoggingMessages.so")),
+          "the logging plug-in comes first");
     // No plug-in was there: each was looked for once, and the program still ran fully.
     for (const char *name : {"LoggingMessages", "SysInfo", "Updater"})
         check(logLines.filter(QStringLiteral("%1.so\" load error:").arg(QLatin1String(name)))
