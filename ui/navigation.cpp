@@ -5,6 +5,7 @@
 #include "app/sessiondata.h"
 #include "app/setup.h"
 #include "engine/formattablemodel.h"
+#include "engine/toolerror.h"
 #include "plugins/pluginmanagerhelper.h"
 #include "ui/addressintake.h"
 #include "ui/desktopnotifier.h"
@@ -370,12 +371,18 @@ void Navigation::showError(const QString &message, Clipmoor::errorType code)
     box.exec();
 }
 
-// The tool's own last error line is often the only useful explanation.
+// The tool's own last error line is often the only explanation; for the failures people
+// commonly meet, a line in plain words with what to do comes first.
 QString Navigation::withToolError(const QString &message) const
 {
-    if (sharedData->toolError.isEmpty())
+    const QString &line = sharedData->toolError;
+    if (line.isEmpty())
         return message;
-    return message + QStringLiteral("<br>") + sharedData->toolError.toHtmlEscaped();
+    const QString advice = toolErrorAdvice(line);
+    if (advice.isEmpty())
+        return message + QStringLiteral("<br>") + line.toHtmlEscaped();
+    return message + QStringLiteral("<br><b>%1</b><br><small>%2</small>")
+                         .arg(advice.toHtmlEscaped(), line.toHtmlEscaped());
 }
 
 void Navigation::whenSomethingWrong(Clipmoor::errorType code)

@@ -6,6 +6,7 @@
 #include "engine/metadataparser.h"
 #include "engine/progressdetails.h"
 #include "engine/progressparser.h"
+#include "engine/toolerror.h"
 #include "tests/support/testdata.h"
 #include "tests/support/testmain.h"
 
@@ -74,6 +75,8 @@ private slots:
     void progress();
     void progressOverRealDownloads_data();
     void progressOverRealDownloads();
+    void toolErrorAdvice_data();
+    void toolErrorAdvice();
     void acceptAddress_data();
     void acceptAddress();
     void toolTarget_data();
@@ -461,6 +464,67 @@ void TestParsers::progressOverRealDownloads()
     QCOMPARE(values, reported);
     QVERIFY(!readings.isEmpty());
     QCOMPARE((QStringList{readings.first(), readings.last()}), details);
+}
+
+void TestParsers::toolErrorAdvice_data()
+{
+    // The tool's "ERROR:" lines: the site's own reasons as the tool passes them on, and
+    // the network failures as the tool printed them here against unreachable addresses.
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("advice"); // its first words; empty: none
+    const QString id = QStringLiteral("ERROR: [youtube] abc123XYZ_0: ");
+    QTest::newRow("private") << id + QStringLiteral("Private video. Sign in if you've been "
+                                                    "granted access to this video")
+                             << QStringLiteral("This video is private");
+    QTest::newRow("not a bot") << id + QStringLiteral("Sign in to confirm you\u2019re not a bot. "
+                                                      "Use --cookies-from-browser or --cookies "
+                                                      "for the authentication.")
+                               << QStringLiteral("The site asks to sign in");
+    QTest::newRow("age") << id + QStringLiteral("Sign in to confirm your age. This video may be "
+                                                "inappropriate for some users.")
+                         << QStringLiteral("This video has an age limit");
+    QTest::newRow("members") << id + QStringLiteral("Join this channel to get access to "
+                                                    "members-only content like this video, and "
+                                                    "other exclusive perks.")
+                             << QStringLiteral("This video is for the channel's paying members");
+    QTest::newRow("removed") << id + QStringLiteral("Video unavailable. This video has been "
+                                                    "removed by the uploader")
+                             << QStringLiteral("This video has been removed");
+    QTest::newRow("country") << id + QStringLiteral("Video unavailable. The uploader has not made "
+                                                    "this video available in your country")
+                             << QStringLiteral("This video is not available in your country");
+    QTest::newRow("live not begun") << id + QStringLiteral("This live event will begin in 3 hours.")
+                                    << QStringLiteral("This live stream or premiere");
+    QTest::newRow("premiere") << id + QStringLiteral("Premieres in 2 hours")
+                              << QStringLiteral("This live stream or premiere");
+    QTest::newRow("no name resolution")
+        << QStringLiteral("ERROR: [generic] None: Unable to download webpage: <urlopen error "
+                          "[Errno -2] Name or service not known> (caused by "
+                          "URLError(gaierror(-2, 'Name or service not known')))")
+        << QStringLiteral("The site could not be reached");
+    QTest::newRow("connection refused")
+        << QStringLiteral("ERROR: [generic] None: Unable to download webpage: <urlopen error "
+                          "[Errno 111] Connection refused> (caused by "
+                          "URLError(ConnectionRefusedError(111, 'Connection refused')))")
+        << QStringLiteral("The site could not be reached");
+    QTest::newRow("403") << QStringLiteral("ERROR: unable to download video data: HTTP Error 403: "
+                                           "Forbidden")
+                         << QStringLiteral("The site turned the request away");
+    QTest::newRow("429") << QStringLiteral("ERROR: [generic] None: Unable to download webpage: "
+                                           "HTTP Error 429: Too Many Requests (caused by "
+                                           "<HTTPError 429: 'Too Many Requests'>)")
+                         << QStringLiteral("The site turned the request away");
+    QTest::newRow("unknown") << QStringLiteral("ERROR: Postprocessing: Conversion failed!")
+                             << QString();
+    QTest::newRow("empty") << QString() << QString();
+}
+
+void TestParsers::toolErrorAdvice()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, advice);
+    const QString given = ::toolErrorAdvice(line);
+    QVERIFY2(advice.isEmpty() ? given.isEmpty() : given.startsWith(advice), qPrintable(given));
 }
 
 void TestParsers::acceptAddress_data()

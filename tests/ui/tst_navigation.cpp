@@ -659,40 +659,54 @@ void TestNavigation::errorDialogs_data()
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("message"); // empty: no dialog
     QTest::addColumn<QString>("page");    // shown afterwards, from the download page
+    QTest::addColumn<QString>("toolError");
 
     const QString download = QStringLiteral("page_Download");
     const QString toolLine = QStringLiteral("<br>ERROR: a &lt;b&gt; &amp; c");
+    const QString line = QStringLiteral("ERROR: a <b> & c");
     QTest::newRow("69 with the tool's line") << 69
                                              << QStringLiteral("Cannot request metadata") +
                                                     toolLine + QStringLiteral("<hr><i>Code: #0x45")
-                                             << download;
+                                             << download << line;
     QTest::newRow("70 with the tool's line") << 70
                                              << QStringLiteral("Cannot request metadata") +
                                                     toolLine + QStringLiteral("<hr><i>Code: #0x46")
-                                             << download;
-    QTest::newRow("71") << 71 << QString() << QStringLiteral("page_URL");
+                                             << download << line;
+    QTest::newRow("71") << 71 << QString() << QStringLiteral("page_URL") << line;
     QTest::newRow("72") << 72 << QStringLiteral("crash exit on metadata request<hr><i>Code: #0x48")
-                        << download;
-    QTest::newRow("73") << 73 << QString() << QStringLiteral("page_URL");
+                        << download << line;
+    QTest::newRow("73") << 73 << QString() << QStringLiteral("page_URL") << line;
     QTest::newRow("74") << 74 << QStringLiteral("crash exit on formats request<hr><i>Code: #0x4a")
-                        << download;
-    QTest::newRow("85") << 85 << QString() << QStringLiteral("page_Formats");
+                        << download << line;
+    QTest::newRow("85") << 85 << QString() << QStringLiteral("page_Formats") << line;
     QTest::newRow("86 returns to the formats")
         << 86 << QStringLiteral("crash exit at downloading process<hr><i>Code: #0x56")
-        << QStringLiteral("page_Formats");
+        << QStringLiteral("page_Formats") << line;
     QTest::newRow("101") << 101 << QStringLiteral("format count error<hr><i>Code: #0x65")
-                         << download;
+                         << download << line;
     QTest::newRow("102 returns to the address")
         << 102 << QStringLiteral("the downloader could not be started<hr><i>Code: #0x66")
-        << QStringLiteral("page_URL");
+        << QStringLiteral("page_URL") << line;
     QTest::newRow("103 with the tool's line")
-        << 103 << QStringLiteral("download failed<br>ERROR: a &lt;b&gt; &amp; c<hr><i>Code: #0x67")
-        << QStringLiteral("page_Formats");
+        << 103
+        << QStringLiteral("download failed") + toolLine + QStringLiteral("<hr><i>Code: #0x67")
+        << QStringLiteral("page_Formats") << line;
     QTest::newRow("104 with the tool's line") << 104
                                               << QStringLiteral("formats request failed") +
                                                      toolLine + QStringLiteral("<hr><i>Code: #0x68")
-                                              << download;
-    QTest::newRow("unknown") << 100 << QStringLiteral("indefinite<hr><i>Code: #0x64") << download;
+                                              << download << line;
+    // A failure people commonly meet is told in plain words too, above the tool's line.
+    QTest::newRow("103, private video")
+        << 103
+        << QStringLiteral("download failed<br><b>This video is private: only people its owner "
+                          "invited can watch it. Choose another video.</b><br><small>ERROR: "
+                          "[youtube] abc123XYZ_0: Private video. Sign in if you've been "
+                          "granted access to this video</small><hr><i>Code: #0x67")
+        << QStringLiteral("page_Formats")
+        << QStringLiteral("ERROR: [youtube] abc123XYZ_0: Private video. Sign in if you've been "
+                          "granted access to this video");
+    QTest::newRow("unknown") << 100 << QStringLiteral("indefinite<hr><i>Code: #0x64") << download
+                             << line;
 }
 
 void TestNavigation::errorDialogs()
@@ -700,7 +714,8 @@ void TestNavigation::errorDialogs()
     QFETCH(int, code);
     QFETCH(QString, message);
     QFETCH(QString, page);
-    sessionData()->toolError = QStringLiteral("ERROR: a <b> & c");
+    QFETCH(QString, toolError);
+    sessionData()->toolError = toolError;
     ui->stackedWidget->setCurrentWidget(ui->page_Download);
     ui->progressBar->show();
 
