@@ -1,5 +1,6 @@
 #include "updater/updaterplatform.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
@@ -49,6 +50,35 @@ bool startInstaller(const QString &path, QString &error)
         return true;
     error = QStringLiteral("Cannot start %1: %2").arg(path, process.errorString());
     return false;
+}
+
+const char *errorAdvice()
+{
+#ifdef Q_OS_WIN
+    return QT_TRANSLATE_NOOP(
+        "Updater",
+        "We are attempting to download and process the update but something is blocking this "
+        "on your machine.\n\nPlease close this window and check for any antivirus/malware "
+        "programs that might be running and temporarily disable them. Then try running the "
+        "update again.");
+#else
+    return QT_TRANSLATE_NOOP(
+        "Updater",
+        "We are attempting to download and process the update but something went wrong on the "
+        "way.\n\nPlease close this window, check the internet connection and the free space in "
+        "your Downloads folder, then try running the update again.");
+#endif
+}
+
+const char *offerWarning()
+{
+#ifdef Q_OS_WIN
+    return QT_TRANSLATE_NOOP("Updater", "We strongly suggest that you\ntemporarily disable your "
+                                        "antivirus\nprogram before proceeding with\nthe update");
+#else
+    return QT_TRANSLATE_NOOP("Updater", "The program closes when the\nupdate starts: let a "
+                                        "running\ndownload finish before\nproceeding");
+#endif
 }
 
 } // namespace UpdaterPlatform

@@ -26,7 +26,9 @@ Rectangle {
             fontSizeMode: Text.HorizontalFit
             minimumPixelSize: 10
         }
-        Warning {}
+        Warning {
+            text: view.controller.offerWarning
+        }
         RowLayout {
             Layout.alignment: Qt.AlignHCenter
             Image {

@@ -2,6 +2,8 @@ import QtQuick
 import QtQuick.Layouts
 
 Rectangle {
+    property alias text: note.text
+
     Layout.alignment: Qt.AlignHCenter
     color: "#dfdfdf"
     radius: 5
@@ -25,6 +27,7 @@ Rectangle {
             fillMode: Image.PreserveAspectFit
         }
         CustomRow {
+            id: note
             Layout.preferredWidth: 240
             wrapMode: Text.WordWrap
             font.pixelSize: 14
@@ -32,7 +35,6 @@ Rectangle {
             minimumPixelSize: 9
             font.italic: false
             color: "#b70100"
-            text: qsTr("We strongly suggest that you\ntemporarily disable your antivirus\nprogram before proceeding with\nthe update")
         }
     }
 }
