@@ -142,7 +142,6 @@ Navigation::Navigation(QWidget *parent)
     connect(engine, &Clipmoor::haveFormats, this, &Navigation::whenFormatsReceived);
     connect(engine, &Clipmoor::haveMetadata, this, &Navigation::whenMetadataReceived);
     connect(engine, &Clipmoor::haveVideo, this, &Navigation::whenVideoReceived);
-    connect(engine, &Clipmoor::percent, this, &Navigation::whenProgress);
     connect(engine, &Clipmoor::progressDetails, this, &Navigation::whenProgressDetails);
     connect(ui->btn_Back_from_Process, &QPushButton::clicked, this,
             [this] { showPage(returnPage); });
@@ -328,21 +327,19 @@ void Navigation::chooseFormat(const QModelIndex &index)
     emit requestVideo(code);
 }
 
-void Navigation::whenProgress(int value)
+void Navigation::whenProgressDetails(const ProgressDetails &details)
 {
+    ui->label_DL_Details->setText(describeProgress(details));
+    if (!details.percent)
+        return;
     // Past 99 % the tool still merges and moves files: show that it is busy.
-    if (value > 99) {
+    if (*details.percent > 99) {
         ui->progressBarDL->setRange(0, 0);
         ui->progressBarDL->setValue(0);
         return;
     }
     ui->progressBarDL->setRange(0, 100);
-    ui->progressBarDL->setValue(value);
-}
-
-void Navigation::whenProgressDetails(const ProgressDetails &details)
-{
-    ui->label_DL_Details->setText(describeProgress(details));
+    ui->progressBarDL->setValue(*details.percent);
 }
 
 void Navigation::whenVideoReceived()

@@ -54,7 +54,6 @@ private:
     void whenMenuTriggered(QAction *action);
     void whenMetadataReceived();
     void chooseFormat(const QModelIndex &index);
-    void whenProgress(int value);
     void whenProgressDetails(const ProgressDetails &details);
     void whenVideoReceived();
     void whenToolUpdateRequested();

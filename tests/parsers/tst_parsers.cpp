@@ -1,6 +1,7 @@
 // The tool-output parsers and the address rules, against real output of the tool and
 // against the edge cases that break naive parsing.
 #include "engine/address.h"
+#include "engine/downloadprogress.h"
 #include "engine/formatparser.h"
 #include "engine/formattablemodel.h"
 #include "engine/metadataparser.h"
@@ -417,10 +418,16 @@ void TestParsers::progressOverRealDownloads_data()
     QTest::addColumn<QChar>("separator");
     QTest::addColumn<QList<int>>("reported");
     QTest::addColumn<QStringList>("details"); // the first and the last reading
+    QTest::addColumn<QString>("listing");     // whose sizes the whole download's reading uses
+    QTest::addColumn<QList<int>>("overall");  // the whole download's percentages, as they change
+    QTest::addColumn<QStringList>("overallDetails"); // its first and last reading
     const QChar newline = QLatin1Char('\n');
     QTest::newRow("one line per update")
         << QStringLiteral("progress/01-ytdlp-2022-progress-newlines-final-line.txt") << newline
         << QList<int>{22, 41, 51, 66, 74, 88, 100, 100}
+        << QStringList{QStringLiteral("2.0 MiB of 8.7 MiB · 1.5 MiB/s · 0:04 left"),
+                       QStringLiteral("8.7 MiB of 8.7 MiB")}
+        << QString() << QList<int>{22, 41, 51, 66, 74, 88, 100}
         << QStringList{QStringLiteral("2.0 MiB of 8.7 MiB · 1.5 MiB/s · 0:04 left"),
                        QStringLiteral("8.7 MiB of 8.7 MiB")};
     QTest::newRow("two files and a merge")
@@ -428,20 +435,41 @@ void TestParsers::progressOverRealDownloads_data()
         << newline << QList<int>{0,   0, 0, 1, 2, 4, 9,  18, 37, 74,  100,
                                  100, 0, 0, 2, 4, 9, 19, 40, 80, 100, 100}
         << QStringList{QStringLiteral("1.4 KiB of 1.3 MiB · 735.6 KiB/s · 0:01 left"),
+                       QStringLiteral("Merging video and audio…")}
+        << QString() << QList<int>{0, 1, 2, 4, 9, 18, 37, 50, 81, 82, 83, 84, 88, 96, 100}
+        << QStringList{QStringLiteral("1.4 KiB · 735.6 KiB/s"),
                        QStringLiteral("Merging video and audio…")};
     QTest::newRow("unknown total size")
         << QStringLiteral("progress/09-local-ytdlp-2023.03.04-unknown-total-size.txt") << newline
         << QList<int>{100}
+        << QStringList{QStringLiteral("1.0 KiB"), QStringLiteral("1.7 MiB of 1.7 MiB · 1.2 MiB/s")}
+        << QString() << QList<int>{0, 100}
         << QStringList{QStringLiteral("1.0 KiB"), QStringLiteral("1.7 MiB of 1.7 MiB · 1.2 MiB/s")};
+    QTest::newRow("two files, their sizes from the listing")
+        << QStringLiteral("progress/07-local-ytdlp-2023.03.04-newline-merge-already-downloaded.txt")
+        << newline << QList<int>{0,   0, 0, 1, 2, 4, 9,  18, 37, 74,  100,
+                                 100, 0, 0, 2, 4, 9, 19, 40, 80, 100, 100}
+        << QStringList{QStringLiteral("1.4 KiB of 1.3 MiB · 735.6 KiB/s · 0:01 left"),
+                       QStringLiteral("Merging video and audio…")}
+        << QStringLiteral("listings/13-local-ytdlp-2023.03.04-piped-F-and-compat-old.txt")
+        << QList<int>{0, 1, 3, 7, 15, 30, 60, 81, 82, 83, 84, 88, 96, 100}
+        << QStringList{QStringLiteral("1.4 KiB of 1.6 MiB · 735.6 KiB/s · 0:03 left"),
+                       QStringLiteral("Merging video and audio…")};
     // Into a pipe the tool separates updates by CR only: read at once, they are one line.
     QTest::newRow("CR updates read in one piece")
         << QStringLiteral("progress/06-local-ytdlp-2023.03.04-piped-raw-cr.txt") << newline
         << QList<int>{0}
         << QStringList{QStringLiteral("1.7 MiB of 1.7 MiB · 598.6 KiB/s"),
+                       QStringLiteral("1.7 MiB of 1.7 MiB · 598.6 KiB/s")}
+        << QString() << QList<int>{100}
+        << QStringList{QStringLiteral("1.7 MiB of 1.7 MiB · 598.6 KiB/s"),
                        QStringLiteral("1.7 MiB of 1.7 MiB · 598.6 KiB/s")};
     QTest::newRow("CR updates read as they are written")
         << QStringLiteral("progress/06-local-ytdlp-2023.03.04-piped-raw-cr.txt") << QChar(u'\r')
         << QList<int>{0, 0, 0, 0, 1, 3, 7, 15, 30, 60, 95, 100, 100}
+        << QStringList{QStringLiteral("1.7 KiB of 1.7 MiB · 560.7 KiB/s · 0:03 left"),
+                       QStringLiteral("1.7 MiB of 1.7 MiB · 598.6 KiB/s")}
+        << QString() << QList<int>{0, 1, 3, 7, 15, 30, 60, 95, 100}
         << QStringList{QStringLiteral("1.7 KiB of 1.7 MiB · 560.7 KiB/s · 0:03 left"),
                        QStringLiteral("1.7 MiB of 1.7 MiB · 598.6 KiB/s")};
 }
@@ -453,6 +481,9 @@ void TestParsers::progressOverRealDownloads()
     QFETCH(QChar, separator);
     QFETCH(QList<int>, reported);
     QFETCH(QStringList, details);
+    QFETCH(QString, listing);
+    QFETCH(QList<int>, overall);
+    QFETCH(QStringList, overallDetails);
     QList<int> values;
     QStringList readings;
     for (const QString &piece : testData(file).split(separator)) {
@@ -464,6 +495,29 @@ void TestParsers::progressOverRealDownloads()
     QCOMPARE(values, reported);
     QVERIFY(!readings.isEmpty());
     QCOMPARE((QStringList{readings.first(), readings.last()}), details);
+
+    // The whole download of the first run in the file, all its parts together.
+    QString firstRun = testData(file);
+    const qsizetype second =
+        firstRun.indexOf(QLatin1String("\n[info]"), firstRun.indexOf(QLatin1String("[download]")));
+    if (second > 0)
+        firstRun.truncate(second + 1);
+    DownloadProgress whole(listing.isEmpty() ? QHash<uint, qint64>()
+                                             : parseFormatList(testData(listing)).sizes);
+    QList<int> percents;
+    QStringList wholeReadings;
+    for (const QString &piece : firstRun.split(separator)) {
+        if (!whole.take(separator + piece))
+            continue;
+        const ProgressDetails reading = whole.reading();
+        if (reading.percent && (percents.isEmpty() || percents.last() != *reading.percent))
+            percents.append(*reading.percent);
+        wholeReadings.append(describeProgress(reading));
+    }
+    QCOMPARE(percents, overall);
+    QVERIFY(std::is_sorted(percents.cbegin(), percents.cend()));
+    QCOMPARE(percents.last(), 100);
+    QCOMPARE((QStringList{wholeReadings.first(), wholeReadings.last()}), overallDetails);
 }
 
 void TestParsers::toolErrorAdvice_data()

@@ -615,7 +615,9 @@ void TestNavigation::downloadPageFlow()
             !ui->label_DL->isVisible() && !ui->label_DL_Details->isVisible());
 
     // A later report below 100 is shown at once, not one report late.
-    emit Clipmoor::instance().percent(55);
+    ProgressDetails later;
+    later.percent = 55;
+    emit Clipmoor::instance().progressDetails(later);
     QCOMPARE(ui->progressBarDL->maximum(), 100);
     QCOMPARE(ui->progressBarDL->value(), 55);
 
