@@ -43,6 +43,8 @@ int FormatTableModel::columnCount(const QModelIndex &parent) const
 
 QVariant FormatTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    if (role == Qt::ToolTipRole && orientation == Qt::Horizontal && section == SizeColumn)
+        return tr("The size of the video stream; the audio adds to it");
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Vertical)

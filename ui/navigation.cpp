@@ -25,6 +25,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
 #include <cmath>
 
 using PluginManagerHelper::aboutPlugin;
@@ -117,6 +118,10 @@ Navigation::Navigation(QWidget *parent)
     ui->horizontalLayout_7->setStretchFactor(ui->labelTitle, 1);
     ui->horizontalLayout_10->setStretchFactor(ui->label_TitleDownload, 1);
     doneFont = ui->label_DL_OK->font();
+    QSizePolicy keepRoom = ui->btn_Back_from_Process->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    ui->btn_Back_from_Process->setSizePolicy(keepRoom);
+    ui->labelNoFormats->hide();
     addressIntake = new AddressIntake(this, ui->editURL);
     notifier = new DesktopNotifier(this);
     ui->tableView->installEventFilter(this);
@@ -173,6 +178,9 @@ Navigation::~Navigation()
 
 void Navigation::showPage(QWidget *page)
 {
+    // The address page's back button leads somewhere only after a tool update began
+    // elsewhere.
+    ui->btn_Back_from_Process->setVisible(returnPage != ui->page_URL);
     ui->stackedWidget->setCurrentWidget(page);
     if (page == ui->page_URL)
         addressIntake->offerClipboard();
@@ -227,6 +235,8 @@ void Navigation::whenCallProcess()
     QAbstractItemModel *previous = ui->tableView->model();
     ui->tableView->setModel(nullptr);
     delete previous;
+    ui->labelNoFormats->hide();
+    ui->tableView->show();
     ui->labelTime->setText(QStringLiteral("00:00:00"));
     formatsTitle->setText(tr("Title"));
     ui->progressBar->show();
@@ -272,8 +282,10 @@ void Navigation::whenFormatsReceived()
     header->setSectionResizeMode(4, QHeaderView::ResizeToContents);
     table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->setColumnHidden(1, true);
-    table->setSortingEnabled(true);
-    table->sortByColumn(2, Qt::AscendingOrder);
+    // The rows stay in the listing's order, largest first: no header offers to sort.
+    table->setSortingEnabled(false);
+    table->horizontalHeader()->setSortIndicatorShown(false);
+    table->horizontalHeader()->setSectionsClickable(false);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -293,6 +305,13 @@ void Navigation::whenFormatsReceived()
         for (int row = shown; row < rows; ++row)
             table->setRowHidden(row, true);
     }
+
+    // A listing with nothing but audio or nothing at all offers nothing to choose.
+    const bool offered = std::any_of(
+        sharedData->video.viewOrder.cbegin(), sharedData->video.viewOrder.cend(),
+        [this](uint code) { return !sharedData->video.formats.value(code).resolution.isEmpty(); });
+    table->setVisible(offered);
+    ui->labelNoFormats->setVisible(!offered);
 
     connect(table, &QTableView::clicked, this, [this](const QModelIndex &index) {
         if (index.column() == FormatTableModel::DownloadColumn)

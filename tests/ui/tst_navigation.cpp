@@ -323,6 +323,8 @@ void TestNavigation::firstShowRunsStartupCheck()
 {
     QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_URL);
     QVERIFY(ui->editURL->hasFocus());
+    // On the first page there is nowhere to go back to.
+    QVERIFY(!ui->btn_Back_from_Process->isVisible());
     QCOMPARE(calls(), QStringList{QStringLiteral("startupCheck 2023 25.0826")});
     // The constructor started the tool's self-update in the background.
     QTRY_VERIFY(!stage.runs().isEmpty());
@@ -468,6 +470,17 @@ void TestNavigation::formatTable()
     QCOMPARE(model->index(0, FormatTableModel::CodeColumn).data().toUInt(), 137u);
     QVERIFY(table->isColumnHidden(1));
     QCOMPARE(table->horizontalHeader()->sectionResizeMode(2), QHeaderView::Stretch);
+    QVERIFY(table->horizontalHeader()
+                ->model()
+                ->headerData(FormatTableModel::SizeColumn, Qt::Horizontal, Qt::ToolTipRole)
+                .toString()
+                .contains(QLatin1String("video")));
+    // The rows keep the listing's order: a header neither sorts nor shows an arrow.
+    QTest::mouseClick(table->horizontalHeader()->viewport(), Qt::LeftButton, {},
+                      QPoint(table->columnViewportPosition(FormatTableModel::ResolutionColumn) + 5,
+                             table->horizontalHeader()->height() / 2));
+    QVERIFY(!table->horizontalHeader()->isSortIndicatorShown());
+    QCOMPARE(model->index(0, FormatTableModel::CodeColumn).data().toUInt(), 137u);
     QVERIFY(table->styleSheet().contains(QLatin1String("font-size: 14px;")));
 
     // Only the rows that fit are shown: a part of a row counts when more than 0.3 of it fits.
@@ -478,6 +491,20 @@ void TestNavigation::formatTable()
         QVERIFY(table->isRowHidden(row));
     QVERIFY(shown >= 1 && shown < model->rowCount());
     QCOMPARE(shown, visibleRowCount(table->viewport()->height(), table->rowHeight(0)));
+    QVERIFY(table->isVisible());
+    QVERIFY(!window->findChild<QLabel *>(QStringLiteral("labelNoFormats"))->isVisible());
+
+    // A listing of nothing but audio offers no row: a message says so instead.
+    QFile listing(stage.file(QStringLiteral("listing.txt")));
+    QVERIFY(listing.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    listing.write("ID EXT RESOLUTION | FILESIZE\n140 m4a audio only | 3.28MiB audio only\n");
+    listing.close();
+    QTest::mouseClick(ui->btn_Back_from_Formats, Qt::LeftButton);
+    enterAddress(QStringLiteral("https://youtu.be/def"));
+    QLabel *none = window->findChild<QLabel *>(QStringLiteral("labelNoFormats"));
+    QTRY_VERIFY_WITH_TIMEOUT(none->isVisible(), 10000);
+    QVERIFY(!table->isVisible());
+    QVERIFY(none->text().startsWith(QLatin1String("This video offers no formats")));
 }
 
 void TestNavigation::visibleRows_data()
@@ -581,10 +608,9 @@ void TestNavigation::namesAndFocusOrder()
              (QStringList{QStringLiteral("btn_Back_from_Formats"), QStringLiteral("tableView"),
                           QStringLiteral("btn_Back_from_Formats")}));
     QTest::mouseClick(ui->btn_Back_from_Formats, Qt::LeftButton);
-    QCOMPARE(walk(ui->btn_Back_from_Process, 3),
-             (QStringList{QStringLiteral("btn_Back_from_Process"), QStringLiteral("editURL"),
-                          QStringLiteral("pushButton_Process"),
-                          QStringLiteral("btn_Back_from_Process")}));
+    QCOMPARE(walk(ui->editURL, 2),
+             (QStringList{QStringLiteral("editURL"), QStringLiteral("pushButton_Process"),
+                          QStringLiteral("editURL")}));
 }
 
 void TestNavigation::downloadPageFlow()
