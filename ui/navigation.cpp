@@ -12,8 +12,10 @@
 #include "ui/elidedtitle.h"
 #include "ui_navigation.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCommandLineParser>
+#include <QContextMenuEvent>
 #include <QDebug>
 #include <QDesktopServices>
 #include <QHeaderView>
@@ -22,6 +24,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QSettings>
+#include <QShortcut>
 #include <QTimer>
 #include <QUrl>
 
@@ -125,6 +128,16 @@ Navigation::Navigation(QWidget *parent)
     addressIntake = new AddressIntake(this, ui->editURL);
     notifier = new DesktopNotifier(this);
     ui->tableView->installEventFilter(this);
+    // Shift+F10 asks the focused widget for its menu, as the Menu key does.
+    auto *menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, [] {
+        QWidget *focus = QApplication::focusWidget();
+        if (!focus)
+            return;
+        const QPoint at = focus->rect().center();
+        QContextMenuEvent ask(QContextMenuEvent::Keyboard, at, focus->mapToGlobal(at));
+        QApplication::sendEvent(focus, &ask);
+    });
     // The form cannot carry the in-between weights for this Qt's form compiler.
     QFont startOver = ui->btnStartOver->font();
     startOver.setWeight(QFont::DemiBold);
@@ -543,16 +556,64 @@ void Navigation::whenMenuTriggered(QAction *action)
     }
 }
 
+// The format a press of Enter chooses: the chosen row, or the only one.
+QModelIndex Navigation::enterChoice() const
+{
+    const QAbstractItemModel *model = ui->tableView->model();
+    if (!model || !ui->tableView->isVisible())
+        return {};
+    if (model->rowCount() == 1)
+        return model->index(0, FormatTableModel::ResolutionColumn);
+    const QModelIndex current = ui->tableView->currentIndex();
+    if (current.isValid() &&
+        ui->tableView->selectionModel()->isRowSelected(current.row(), current.parent()))
+        return current;
+    return {};
+}
+
+void Navigation::openMenuAtFocus()
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (!menu || !focus || focus->window() != this)
+        return;
+    QPoint at = focus->rect().center();
+    if (focus == ui->tableView && ui->tableView->currentIndex().isValid()) {
+        at = ui->tableView->viewport()->mapTo(
+            focus, ui->tableView->visualRect(ui->tableView->currentIndex()).center());
+    }
+    menu->exec(focus->mapToGlobal(at));
+}
+
+void Navigation::contextMenuEvent(QContextMenuEvent *event)
+{
+    // The mouse opens the menu through the event filter; the keyboard (the Menu key, or
+    // Shift+F10 below) opens it here, at the widget that has the focus.
+    if (event->reason() != QContextMenuEvent::Keyboard) {
+        event->ignore();
+        return;
+    }
+    openMenuAtFocus();
+}
+
 bool Navigation::eventFilter(QObject *watched, QEvent *event)
 {
-    // Enter on a chosen row downloads it, as a double click does.
     if (watched == ui->tableView && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
-        const QModelIndex current = ui->tableView->currentIndex();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && current.isValid() &&
-            ui->tableView->selectionModel()->isRowSelected(current.row(), current.parent())) {
-            chooseFormat(current);
+        const QModelIndex choice = enterChoice();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && choice.isValid()) {
+            chooseFormat(choice);
             return true;
+        }
+    }
+    // Reached by the keyboard, the table starts at its first row, ready for Enter.
+    if (watched == ui->tableView && event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        QAbstractItemModel *model = ui->tableView->model();
+        if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) && model &&
+            model->rowCount() > 0 && !ui->tableView->selectionModel()->hasSelection()) {
+            ui->tableView->selectionModel()->setCurrentIndex(
+                model->index(0, FormatTableModel::ResolutionColumn),
+                QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         }
     }
     if (watched == ui->stackedWidget && event->type() == QEvent::MouseButtonPress) {
@@ -611,6 +672,17 @@ void Navigation::fitDownloadTexts()
 
 void Navigation::keyPressEvent(QKeyEvent *event)
 {
+    // With one format on offer, Enter anywhere on its page downloads it.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && ui->stackedWidget->currentWidget() == ui->page_Formats && ui->tableView->model() &&
+        ui->tableView->model()->rowCount() == 1) {
+        const QModelIndex choice = enterChoice();
+        if (choice.isValid()) {
+            chooseFormat(choice);
+            event->accept();
+            return;
+        }
+    }
     // The window is the whole program: Escape must not end it.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         event->accept();

@@ -47,6 +47,7 @@ public slots:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -54,6 +55,8 @@ private:
     void whenMenuTriggered(QAction *action);
     void whenMetadataReceived();
     void chooseFormat(const QModelIndex &index);
+    QModelIndex enterChoice() const;
+    void openMenuAtFocus();
     void whenProgressDetails(const ProgressDetails &details);
     void whenVideoReceived();
     void whenToolUpdateRequested();

@@ -15,6 +15,7 @@
 #include <QAbstractButton>
 #include <QClipboard>
 #include <QCommandLineParser>
+#include <QContextMenuEvent>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
@@ -576,6 +577,21 @@ void TestNavigation::onlyDownloadCellDoubleClickOrEnterStarts()
     QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_Download);
     QTRY_COMPARE(runsOf(download).size(), 3);
     QCOMPARE(stage.arguments(runsOf(download).last()).value(16).left(4), QStringLiteral("135+"));
+
+    // With a single format on offer, Enter downloads it, wherever the focus is on the page.
+    QTRY_VERIFY(ui->label_DL_OK->isVisible());
+    QFile listing(stage.file(QStringLiteral("listing.txt")));
+    QVERIFY(listing.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    listing.write("ID EXT RESOLUTION | FILESIZE\n22 mp4 1280x720 | 9.00MiB\n");
+    listing.close();
+    QTest::mouseClick(ui->btnStartOver, Qt::LeftButton);
+    enterAddress(QStringLiteral("https://youtu.be/def"));
+    waitForTable();
+    QVERIFY(ui->btn_Back_from_Formats->hasFocus());
+    QTest::keyClick(ui->btn_Back_from_Formats, Qt::Key_Return);
+    QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_Download);
+    QTRY_COMPARE(runsOf(download).size(), 4);
+    QCOMPARE(stage.arguments(runsOf(download).last()).value(16).left(3), QStringLiteral("22+"));
 }
 
 void TestNavigation::namesAndFocusOrder()
@@ -607,6 +623,9 @@ void TestNavigation::namesAndFocusOrder()
     QCOMPARE(walk(ui->btn_Back_from_Formats, 2),
              (QStringList{QStringLiteral("btn_Back_from_Formats"), QStringLiteral("tableView"),
                           QStringLiteral("btn_Back_from_Formats")}));
+    // Tabbing into the table makes its first row the chosen one.
+    QCOMPARE(ui->tableView->currentIndex().row(), 0);
+    QVERIFY(ui->tableView->selectionModel()->isRowSelected(0, {}));
     QTest::mouseClick(ui->btn_Back_from_Formats, Qt::LeftButton);
     QCOMPARE(walk(ui->editURL, 2),
              (QStringList{QStringLiteral("editURL"), QStringLiteral("pushButton_Process"),
@@ -781,6 +800,30 @@ void TestNavigation::contextMenu()
              (QStringList{QStringLiteral("90%"), QStringLiteral("100%*"), QStringLiteral("110%"),
                           QStringLiteral("120%"), QStringLiteral("125%"), QStringLiteral("130%"),
                           QStringLiteral("135%"), QStringLiteral("140%"), QStringLiteral("145%")}));
+
+    // From the keyboard, the Menu key (which the platform turns into a keyboard menu event
+    // for the focused widget) and Shift+F10 open it at the focused widget; the address
+    // field keeps its own edit menu there too.
+    ui->stackedWidget->setCurrentWidget(ui->page_URL);
+    for (QWidget *focus :
+         {static_cast<QWidget *>(ui->pushButton_Process), static_cast<QWidget *>(ui->editURL)}) {
+        for (const bool menuKey : {true, false}) {
+            closer->seen.clear();
+            focus->setFocus(Qt::TabFocusReason);
+            const QPoint at = focus->rect().center();
+            QContextMenuEvent key(QContextMenuEvent::Keyboard, at, focus->mapToGlobal(at));
+            if (menuKey)
+                QApplication::sendEvent(focus, &key);
+            else
+                QTest::keyClick(focus, Qt::Key_F10, Qt::ShiftModifier);
+            QTRY_COMPARE(closer->seen.size(), 1);
+            const bool own = focus == ui->editURL;
+            QCOMPARE(closer->seen.at(0).entries.contains(QStringLiteral("About")), !own);
+            if (!own)
+                QCOMPARE(qobject_cast<QWidget *>(closer->seen.at(0).object)->pos(),
+                         focus->mapToGlobal(at));
+        }
+    }
 
     // The address field keeps its own edit menu.
     closer->seen.clear();
