@@ -60,6 +60,26 @@ constexpr double pixelFactor = double(float(8.0 / 13.0));
 constexpr double tableFontPerScale = 0.14;
 } // namespace DesignSize
 
+// The finished text: the design's green, as light as the theme's text allows.
+QColor doneColour(const QPalette &palette)
+{
+    const int lightness = qBound(64, palette.color(QPalette::WindowText).lightness(), 180);
+    return QColor::fromHsl(120, 255, lightness);
+}
+
+// A chosen row: a shade of the text over the base, the design's #D3D3D3 on white.
+QColor selectionColour(const QPalette &palette)
+{
+    constexpr double textShare = 44.0 / 255.0;
+    const QColor base = palette.color(QPalette::Base);
+    const QColor text = palette.color(QPalette::Text);
+    const auto mix = [](int from, int to) {
+        return int(from + (to - from) * textShare);
+    };
+    return QColor(mix(base.red(), text.red()), mix(base.green(), text.green()),
+                  mix(base.blue(), text.blue()));
+}
+
 const char description[] =
     QT_TRANSLATE_NOOP("Navigation", "A simple downloader for single YouTube videos.");
 
@@ -121,6 +141,7 @@ Navigation::Navigation(QWidget *parent)
     ui->horizontalLayout_7->setStretchFactor(ui->labelTitle, 1);
     ui->horizontalLayout_10->setStretchFactor(ui->label_TitleDownload, 1);
     doneFont = ui->label_DL_OK->font();
+    applyColours();
     QSizePolicy keepRoom = ui->btn_Back_from_Process->sizePolicy();
     keepRoom.setRetainSizeWhenHidden(true);
     ui->btn_Back_from_Process->setSizePolicy(keepRoom);
@@ -168,7 +189,11 @@ Navigation::Navigation(QWidget *parent)
         engine->stopTool(true);
     });
     connect(ui->btn_Back_Last, &QPushButton::clicked, this, [this] { showPage(ui->page_Formats); });
-    connect(ui->btnStartOver, &QPushButton::clicked, this, [this] { showPage(returnPage); });
+    // Starting over leaves the field empty, so that a newly copied link is offered.
+    connect(ui->btnStartOver, &QPushButton::clicked, this, [this] {
+        ui->editURL->clear();
+        showPage(returnPage);
+    });
     connect(ui->btnOpenFolder, &QPushButton::clicked, this, &Navigation::openOutputFolder);
     connect(notifier, &DesktopNotifier::openFolderRequested, this, &Navigation::openOutputFolder);
 
@@ -303,11 +328,7 @@ void Navigation::whenFormatsReceived()
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table->setStyleSheet(QStringLiteral("QTableView { font-size: %1px; } "
-                                        "QTableView::item { border: none; } "
-                                        "QTableView::item:selected { background-color: #D3D3D3; "
-                                        "color: black; }")
-                             .arg(int(scale * DesignSize::tableFontPerScale)));
+    styleTable();
 
     // Only as many rows as fit, so that no scroll bar is needed; measured with the busy
     // bar already gone.
@@ -331,6 +352,37 @@ void Navigation::whenFormatsReceived()
             chooseFormat(index);
     });
     connect(table, &QTableView::doubleClicked, this, &Navigation::chooseFormat);
+}
+
+void Navigation::styleTable()
+{
+    const QPalette &palette = ui->tableView->palette();
+    ui->tableView->setStyleSheet(
+        QStringLiteral("QTableView { font-size: %1px; } "
+                       "QTableView::item { border: none; } "
+                       "QTableView::item:selected { background-color: %2; color: %3; }")
+            .arg(int(scale * DesignSize::tableFontPerScale))
+            .arg(selectionColour(palette).name(), palette.color(QPalette::Text).name()));
+}
+
+// Colours follow the palette, so that a dark theme stays readable.
+void Navigation::applyColours()
+{
+    QPalette done = ui->label_DL_OK->palette();
+    done.setColor(QPalette::WindowText, doneColour(palette()));
+    ui->label_DL_OK->setPalette(done);
+    if (ui->tableView->model())
+        styleTable();
+}
+
+void Navigation::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && !applyingColours) {
+        applyingColours = true;
+        applyColours();
+        applyingColours = false;
+    }
 }
 
 void Navigation::chooseFormat(const QModelIndex &index)
@@ -377,6 +429,7 @@ void Navigation::whenProgressDetails(const ProgressDetails &details)
 void Navigation::whenVideoReceived()
 {
     qDebug().noquote() << "-->" << CLM_TAG;
+    dropQuitQuestion();
     notifier->downloadFinished(sharedData->video.title);
     ui->btnCancel->hide();
     ui->progressBarDL->hide();
@@ -417,6 +470,8 @@ QString Navigation::withToolError(const QString &message) const
 void Navigation::whenSomethingWrong(Clipmoor::errorType code)
 {
     ui->progressBar->hide();
+    if (!Clipmoor::instance().isDownloading())
+        dropQuitQuestion();
     // A download's end is told outside the window before any dialog waits for the user.
     const bool downloading = ui->stackedWidget->currentWidget() == ui->page_Download;
     if (code == Clipmoor::VideoCrashed || code == Clipmoor::VideoFailed ||
@@ -694,15 +749,31 @@ void Navigation::keyPressEvent(QKeyEvent *event)
 void Navigation::closeEvent(QCloseEvent *event)
 {
     Clipmoor &engine = Clipmoor::instance();
-    if (engine.isDownloading()) {
-        const QMessageBox::StandardButton answer = QMessageBox::question(
-            this, QLatin1String(Identity::name), tr("A download is running. Stop it and quit?"),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-        if (answer != QMessageBox::Yes) {
-            event->ignore();
-            return;
-        }
-        engine.stopTool(true);
+    if (!engine.isDownloading()) {
+        QDialog::closeEvent(event);
+        return;
     }
-    QDialog::closeEvent(event);
+    event->ignore();
+    if (quitQuestion)
+        return;
+    auto *box = new QMessageBox(QMessageBox::Question, QLatin1String(Identity::name),
+                                tr("A download is running. Stop it and quit?"),
+                                QMessageBox::Yes | QMessageBox::No, this);
+    box->setDefaultButton(QMessageBox::No);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    quitQuestion = box;
+    connect(box, &QMessageBox::finished, this, [this, box] {
+        if (box->clickedButton() != box->button(QMessageBox::Yes))
+            return;
+        Clipmoor::instance().stopTool(true);
+        close();
+    });
+    box->open();
+}
+
+// Once the download has ended, the question whether to stop it has no point.
+void Navigation::dropQuitQuestion()
+{
+    if (quitQuestion)
+        quitQuestion->done(QMessageBox::No);
 }

@@ -12,6 +12,7 @@ class DesktopNotifier;
 class QAction;
 class QCommandLineParser;
 class QMenu;
+class QMessageBox;
 class QModelIndex;
 struct SessionData;
 
@@ -48,6 +49,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -66,6 +68,9 @@ private:
     QString withToolError(const QString &message) const;
     void fitDownloadTexts();
     void openOutputFolder();
+    void dropQuitQuestion();
+    void styleTable();
+    void applyColours();
 
     SessionData *sharedData;
     Ui::Navigation *ui;
@@ -81,6 +86,8 @@ private:
     ElidedTitle *formatsTitle;
     ElidedTitle *downloadTitle;
     QFont doneFont; // the finished text's font as designed, before fitting
+    QPointer<QMessageBox> quitQuestion;
+    bool applyingColours = false;
 };
 
 // The stored scale when it is a whole percentage from 50 to 300, else 100.

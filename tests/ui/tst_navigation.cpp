@@ -31,6 +31,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
@@ -178,6 +179,8 @@ private slots:
     void scaleChoiceIsStored();
     void storedScale_data();
     void storedScale();
+    void coloursFollowThePalette_data();
+    void coloursFollowThePalette();
     void escapeNeverCloses();
     void closingDuringDownloadAsks();
     void toolUpdateFromMenu();
@@ -666,8 +669,12 @@ void TestNavigation::downloadPageFlow()
     QCOMPARE(ui->progressBarDL->maximum(), 100);
     QCOMPARE(ui->progressBarDL->value(), 55);
 
+    // Starting over offers a newly copied link in place of the last address.
+    QGuiApplication::clipboard()->setText(QStringLiteral("https://youtu.be/next"));
     QTest::mouseClick(ui->btnStartOver, Qt::LeftButton);
     QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_URL);
+    QCOMPARE(ui->editURL->text(), QStringLiteral("https://youtu.be/next"));
+    QGuiApplication::clipboard()->clear();
 }
 
 void TestNavigation::cancelReturnsWhenStopped()
@@ -939,6 +946,63 @@ void TestNavigation::storedScale()
         QCOMPARE(entry->isChecked(), entry->text() == checked);
 }
 
+void TestNavigation::coloursFollowThePalette_data()
+{
+    QTest::addColumn<QPalette>("palette");
+    QTest::addColumn<QString>("done");      // the finished text's colour; empty: any readable
+    QTest::addColumn<QString>("selection"); // a chosen row's background; empty: any readable
+    const QPalette light(Qt::black, QColor(0xef, 0xef, 0xef), Qt::white, QColor(0x9f, 0x9f, 0x9f),
+                         QColor(0xb8, 0xb8, 0xb8), Qt::black, Qt::white, Qt::white,
+                         QColor(0xef, 0xef, 0xef));
+    const QPalette dark(Qt::white, QColor(0x35, 0x35, 0x35), QColor(0x50, 0x50, 0x50),
+                        QColor(0x20, 0x20, 0x20), QColor(0x2a, 0x2a, 0x2a), Qt::white, Qt::white,
+                        QColor(0x2a, 0x2a, 0x2a), QColor(0x35, 0x35, 0x35));
+    QTest::newRow("light, as designed") << light << "#008000"
+                                        << "#d3d3d3";
+    QTest::newRow("dark") << dark << QString() << QString();
+}
+
+void TestNavigation::coloursFollowThePalette()
+{
+    QFETCH(QPalette, palette);
+    QFETCH(QString, done);
+    QFETCH(QString, selection);
+    // The contrast ratio of two colours, as readability guidelines measure it.
+    const auto contrast = [](const QColor &a, const QColor &b) {
+        const auto luminance = [](const QColor &c) {
+            const auto channel = [](double v) {
+                return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+                   0.0722 * channel(c.blueF());
+        };
+        const double la = luminance(a) + 0.05;
+        const double lb = luminance(b) + 0.05;
+        return la > lb ? la / lb : lb / la;
+    };
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(palette);
+    createWindow();
+    enterAddress(QStringLiteral("https://youtu.be/abc"));
+    waitForTable();
+    ui->tableView->selectRow(0);
+
+    const QColor text = ui->label_DL_OK->palette().color(QPalette::WindowText);
+    const QColor chosen = ui->tableView->viewport()->grab().toImage().pixelColor(
+        ui->tableView
+            ->visualRect(ui->tableView->model()->index(0, FormatTableModel::ResolutionColumn))
+            .topRight() +
+        QPoint(-2, 2));
+    QApplication::setPalette(before);
+    if (!done.isEmpty()) {
+        QCOMPARE(text.name(), done);
+        QCOMPARE(chosen.name(), selection);
+    }
+    QVERIFY2(contrast(text, palette.color(QPalette::Window)) >= 3.0, qPrintable(text.name()));
+    QVERIFY2(contrast(chosen, palette.color(QPalette::Text)) >= 4.5, qPrintable(chosen.name()));
+    QVERIFY(chosen != palette.color(QPalette::Base));
+}
+
 void TestNavigation::escapeNeverCloses()
 {
     for (QWidget *page : {ui->page_URL, ui->page_Formats, ui->page_Download}) {
@@ -951,38 +1015,59 @@ void TestNavigation::escapeNeverCloses()
 
 void TestNavigation::closingDuringDownloadAsks()
 {
-    stage.setScript(
-        answering(QStringLiteral("Clip"), QStringLiteral("5"), QStringLiteral("sleep 300")));
+    // Each download runs until the test lets it end.
+    stage.setScript(answering(QStringLiteral("Clip"), QStringLiteral("5"),
+                              QStringLiteral("while [ ! -e \"$here/go\" ]; do sleep 0.05; done")));
+    const QString go = stage.file(QStringLiteral("go"));
+    const auto startDownload = [this] {
+        ui->tableView->doubleClicked(
+            ui->tableView->model()->index(0, FormatTableModel::TypeColumn));
+    };
     enterAddress(QStringLiteral("https://youtu.be/abc"));
     waitForTable();
-    ui->tableView->doubleClicked(ui->tableView->model()->index(0, FormatTableModel::TypeColumn));
+    startDownload();
     QTRY_COMPARE_WITH_TIMEOUT(runsOf(QStringLiteral("--no-warnings")).size(), 1, 10000);
-    const qint64 download = runsOf(QStringLiteral("--no-warnings")).at(0);
+    qint64 download = runsOf(QStringLiteral("--no-warnings")).last();
 
     // Escape neither closes nor asks; closing asks, and "No" keeps the download.
     QTest::keyClick(window.get(), Qt::Key_Escape);
     QVERIFY(window->isVisible());
     QVERIFY(closer->seen.isEmpty());
     QVERIFY(!window->close());
-    QCOMPARE(closer->seen.size(), 1);
+    QTRY_COMPARE(closer->seen.size(), 1);
     QCOMPARE(closer->seen.at(0).text, QStringLiteral("A download is running. Stop it and quit?"));
     QVERIFY(window->isVisible());
     QVERIFY(processRunning(download));
 
-    closer->onDialog = [](QDialog *dialog) {
-        auto *box = qobject_cast<QMessageBox *>(dialog);
-        box->button(QMessageBox::Yes)->click();
+    // The question goes by itself when the download ends meanwhile; the window stays.
+    closer->onDialog = [go](QDialog *dialog) {
+        QFile(go).open(QIODevice::WriteOnly);
+        QTRY_VERIFY(!dialog->isVisible());
     };
-    QVERIFY(window->close());
-    QCOMPARE(closer->seen.size(), 2);
-    QVERIFY(!window->isVisible());
+    QVERIFY(!window->close());
+    QTRY_COMPARE(closer->seen.size(), 2);
+    QTRY_VERIFY(ui->label_DL_OK->isVisible());
+    QVERIFY(window->isVisible());
+
+    // "Yes" stops the download and closes the window.
+    QFile::remove(go);
+    QTest::mouseClick(ui->btn_Back_Last, Qt::LeftButton);
+    startDownload();
+    QTRY_COMPARE_WITH_TIMEOUT(runsOf(QStringLiteral("--no-warnings")).size(), 2, 10000);
+    download = runsOf(QStringLiteral("--no-warnings")).last();
+    closer->onDialog = [](QDialog *dialog) {
+        qobject_cast<QMessageBox *>(dialog)->button(QMessageBox::Yes)->click();
+    };
+    QVERIFY(!window->close());
+    QTRY_VERIFY(!window->isVisible());
+    QCOMPARE(closer->seen.size(), 3);
     QVERIFY(!processRunning(download));
     closer->onDialog = nullptr;
 
     // With nothing running, the window closes without a word.
     window->show();
     QVERIFY(window->close());
-    QCOMPARE(closer->seen.size(), 2);
+    QCOMPARE(closer->seen.size(), 3);
 }
 
 void TestNavigation::toolUpdateFromMenu()
@@ -1130,19 +1215,23 @@ void TestNavigation::notifications_data()
     QTest::addColumn<bool>("active");
     QTest::addColumn<int>("code");        // 0: the download finished
     QTest::addColumn<QString>("summary"); // empty: nothing shown
+    QTest::addColumn<bool>("markup");     // the service reads markup in the body
 
     QTest::newRow("finished elsewhere")
-        << true << false << 0 << QStringLiteral("Video Successfully Downloaded");
+        << true << false << 0 << QStringLiteral("Video Successfully Downloaded") << true;
     QTest::newRow("failed elsewhere")
-        << true << false << int(Clipmoor::VideoFailed) << QStringLiteral("Download failed");
-    QTest::newRow("crashed elsewhere")
-        << true << false << int(Clipmoor::VideoCrashed) << QStringLiteral("Download failed");
+        << true << false << int(Clipmoor::VideoFailed) << QStringLiteral("Download failed") << true;
+    QTest::newRow("crashed elsewhere") << true << false << int(Clipmoor::VideoCrashed)
+                                       << QStringLiteral("Download failed") << true;
     QTest::newRow("tool not started for the download")
-        << true << false << int(Clipmoor::ToolNotStarted) << QStringLiteral("Download failed");
+        << true << false << int(Clipmoor::ToolNotStarted) << QStringLiteral("Download failed")
+        << true;
     QTest::newRow("stopped by the user")
-        << true << false << int(Clipmoor::VideoStopped) << QString();
-    QTest::newRow("window active") << true << true << 0 << QString();
-    QTest::newRow("no notification service") << false << false << 0 << QString();
+        << true << false << int(Clipmoor::VideoStopped) << QString() << true;
+    QTest::newRow("service without markup")
+        << true << false << 0 << QStringLiteral("Video Successfully Downloaded") << false;
+    QTest::newRow("window active") << true << true << 0 << QString() << true;
+    QTest::newRow("no notification service") << false << false << 0 << QString() << true;
 }
 
 void TestNavigation::notifications()
@@ -1151,11 +1240,14 @@ void TestNavigation::notifications()
     QFETCH(bool, active);
     QFETCH(int, code);
     QFETCH(QString, summary);
+    QFETCH(bool, markup);
 
     std::unique_ptr<NotificationService> desktop;
     if (service) {
         desktop = std::make_unique<NotificationService>();
         QVERIFY(desktop->registered());
+        if (markup)
+            desktop->capabilities.append(QStringLiteral("body-markup"));
     }
     QWidget elsewhere;
     if (active) {
@@ -1188,7 +1280,8 @@ void TestNavigation::notifications()
     const NotificationService::Shown shown = desktop->shown.at(0);
     QCOMPARE(shown.appName, QStringLiteral("Clipmoor"));
     QCOMPARE(shown.summary, summary);
-    QCOMPARE(shown.body, QStringLiteral("Clip &lt;1&gt; &amp; 2"));
+    QCOMPARE(shown.body,
+             markup ? QStringLiteral("Clip &lt;1&gt; &amp; 2") : QStringLiteral("Clip <1> & 2"));
     QCOMPARE(shown.hints.value(QStringLiteral("desktop-entry")).toString(),
              QStringLiteral("com.quorvel.Clipmoor"));
     if (code != 0) {
