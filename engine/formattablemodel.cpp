@@ -18,8 +18,8 @@ FormatTableModel::FormatTableModel(QObject *parent)
     : QAbstractTableModel(parent)
 {
     initIcons();
-    mediaIcon = QIcon(QStringLiteral(":/img/sign_media"));
-    downloadIcon = QIcon(QStringLiteral(":/img/sign_download"));
+    mediaIcon = QIcon(QStringLiteral(":/img/sign_media.svg"));
+    downloadIcon = QIcon(QStringLiteral(":/img/sign_download.svg"));
 }
 
 void FormatTableModel::setFormats(QHash<uint, FormatRecord> *formats_, QList<uint> *viewOrder_)

@@ -10,6 +10,7 @@
 #include "ui/addressintake.h"
 #include "ui/desktopnotifier.h"
 #include "ui/elidedtitle.h"
+#include "ui/imagebutton.h"
 #include "ui_navigation.h"
 
 #include <QApplication>
@@ -54,6 +55,9 @@ constexpr int downloadPageHeight = 234;
 constexpr QSize bigBackButton(101, 43);
 constexpr QSize processButton(250, 70);
 constexpr QSize smallBackButton(33, 33);
+// The images' captions, in the images' own units.
+const ImageButton::Caption backCaption{{62, 27.5}, 37, 94, 16, QColor(0x37, 0x47, 0x4f)};
+const ImageButton::Caption processCaption{{145, 42}, 64, 238, 26, Qt::white};
 // Design pixels per screen pixel at 100 %, taken in single precision as the design does.
 constexpr double pixelFactor = double(float(8.0 / 13.0));
 // The table's font size in pixels per percent of scale.
@@ -135,6 +139,12 @@ Navigation::Navigation(QWidget *parent)
 {
     initImages();
     ui->setupUi(this);
+    ui->btn_Back_from_Process->setImage(QStringLiteral(":/img/btn_back_big.svg"),
+                                        DesignSize::backCaption);
+    ui->pushButton_Process->setImage(QStringLiteral(":/img/btn_process.svg"),
+                                     DesignSize::processCaption);
+    ui->btn_Back_from_Formats->setImage(QStringLiteral(":/img/btn_back_small.svg"));
+    ui->btn_Back_Last->setImage(QStringLiteral(":/img/btn_back_small.svg"));
     formatsTitle = new ElidedTitle(ui->labelTitle);
     downloadTitle = new ElidedTitle(ui->label_TitleDownload);
     // The titles take the room left beside the duration and the "Downloading" text.
@@ -151,8 +161,8 @@ Navigation::Navigation(QWidget *parent)
     ui->tableView->installEventFilter(this);
     // Shift+F10 asks the focused widget for its menu, as the Menu key does.
     auto *menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
-    connect(menuKey, &QShortcut::activated, this, [] {
-        QWidget *focus = QApplication::focusWidget();
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        QWidget *focus = focusWidget();
         if (!focus)
             return;
         const QPoint at = focus->rect().center();
@@ -628,8 +638,8 @@ QModelIndex Navigation::enterChoice() const
 
 void Navigation::openMenuAtFocus()
 {
-    QWidget *focus = QApplication::focusWidget();
-    if (!menu || !focus || focus->window() != this)
+    QWidget *focus = focusWidget();
+    if (!menu || !focus)
         return;
     QPoint at = focus->rect().center();
     if (focus == ui->tableView && ui->tableView->currentIndex().isValid()) {

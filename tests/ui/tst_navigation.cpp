@@ -629,6 +629,10 @@ void TestNavigation::namesAndFocusOrder()
     // Tabbing into the table makes its first row the chosen one.
     QCOMPARE(ui->tableView->currentIndex().row(), 0);
     QVERIFY(ui->tableView->selectionModel()->isRowSelected(0, {}));
+    // An image button shows when it has the focus.
+    const QImage focused = ui->btn_Back_from_Formats->grab().toImage();
+    ui->tableView->setFocus(Qt::TabFocusReason);
+    QVERIFY(ui->btn_Back_from_Formats->grab().toImage() != focused);
     QTest::mouseClick(ui->btn_Back_from_Formats, Qt::LeftButton);
     QCOMPARE(walk(ui->editURL, 2),
              (QStringList{QStringLiteral("editURL"), QStringLiteral("pushButton_Process"),
@@ -812,6 +816,8 @@ void TestNavigation::contextMenu()
     // for the focused widget) and Shift+F10 open it at the focused widget; the address
     // field keeps its own edit menu there too.
     ui->stackedWidget->setCurrentWidget(ui->page_URL);
+    window->activateWindow();
+    QTRY_VERIFY(window->isActiveWindow());
     for (QWidget *focus :
          {static_cast<QWidget *>(ui->pushButton_Process), static_cast<QWidget *>(ui->editURL)}) {
         for (const bool menuKey : {true, false}) {

@@ -19,7 +19,7 @@ Rectangle {
         spacing: 6
 
         Image {
-            source: "qrc:/img/warning.png"
+            source: "qrc:/img/warning.svg"
             sourceSize.width: 78
             sourceSize.height: 77
             Layout.preferredWidth: 78
