@@ -55,6 +55,7 @@ constexpr int downloadPageHeight = 234;
 constexpr QSize bigBackButton(101, 43);
 constexpr QSize processButton(250, 70);
 constexpr QSize smallBackButton(33, 33);
+constexpr int startOverWidth = 120; // at least, in screen pixels
 // The images' captions, in the images' own units.
 const ImageButton::Caption backCaption{{62, 27.5}, 37, 94, 16, QColor(0x37, 0x47, 0x4f)};
 const ImageButton::Caption processCaption{{145, 42}, 64, 238, 26, Qt::white};
@@ -150,7 +151,7 @@ Navigation::Navigation(QWidget *parent)
     // The titles take the room left beside the duration and the "Downloading" text.
     ui->horizontalLayout_7->setStretchFactor(ui->labelTitle, 1);
     ui->horizontalLayout_10->setStretchFactor(ui->label_TitleDownload, 1);
-    doneFont = ui->label_DL_OK->font();
+
     applyColours();
     QSizePolicy keepRoom = ui->btn_Back_from_Process->sizePolicy();
     keepRoom.setRetainSizeWhenHidden(true);
@@ -176,6 +177,10 @@ Navigation::Navigation(QWidget *parent)
     QFont openFolder = ui->btnOpenFolder->font();
     openFolder.setWeight(QFont::Medium);
     ui->btnOpenFolder->setFont(openFolder);
+    for (QWidget *text :
+         {static_cast<QWidget *>(ui->label_DL_OK), static_cast<QWidget *>(ui->label_DL_Details),
+          static_cast<QWidget *>(ui->btnStartOver), static_cast<QWidget *>(ui->btnOpenFolder)})
+        designedFonts.insert(text, text->font());
     scale = usableScale(sharedData->settings->value(QStringLiteral("Scale/Val"), defaultScale));
     activateMenuActions();
 
@@ -424,6 +429,7 @@ void Navigation::chooseFormat(const QModelIndex &index)
 void Navigation::whenProgressDetails(const ProgressDetails &details)
 {
     ui->label_DL_Details->setText(describeProgress(details));
+    fitDownloadTexts();
     if (!details.percent)
         return;
     // Past 99 % the tool still merges and moves files: show that it is busy.
@@ -722,17 +728,37 @@ void Navigation::whenStackedPageChanged(int index)
         fitDownloadTexts();
 }
 
-// Fonts are wider on some systems than the design's sizes assume: the finished text
-// gives up point sizes until it fits the narrow window.
+// Fonts and languages are wider on some systems than the design's sizes assume: the
+// download page's texts give up half points until they fit the narrow window.
 void Navigation::fitDownloadTexts()
 {
-    QLabel *label = ui->label_DL_OK;
     const QMargins margins = ui->verticalLayout_5->contentsMargins();
     const int room = width() - margins.left() - margins.right();
-    QFont font = doneFont;
-    while (font.pointSizeF() > 1 && QFontMetrics(font).horizontalAdvance(label->text()) > room)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    label->setFont(font);
+    const auto fitLabel = [room](QLabel *label, QFont font) {
+        while (font.pointSizeF() > 1 && QFontMetrics(font).horizontalAdvance(label->text()) > room)
+            font.setPointSizeF(font.pointSizeF() - 0.5);
+        label->setFont(font);
+    };
+    fitLabel(ui->label_DL_OK, designedFonts.value(ui->label_DL_OK));
+    fitLabel(ui->label_DL_Details, designedFonts.value(ui->label_DL_Details));
+
+    // "Start Over" and "Open Folder with File" share a row, with room around them.
+    QPushButton *start = ui->btnStartOver;
+    QPushButton *open = ui->btnOpenFolder;
+    QFont startFont = designedFonts.value(start);
+    QFont openFont = designedFonts.value(open);
+    const int gaps = ui->horizontalLayout_13->spacing() * 4;
+    for (;;) {
+        start->setFont(startFont);
+        open->setFont(openFont);
+        // The design's least width must not squeeze the button below its text.
+        start->setMinimumWidth(std::max(DesignSize::startOverWidth, start->sizeHint().width()));
+        const int wanted = start->minimumWidth() + open->sizeHint().width() + gaps;
+        if (wanted <= room || startFont.pointSizeF() <= 1 || openFont.pointSizeF() <= 1)
+            break;
+        startFont.setPointSizeF(startFont.pointSizeF() - 0.5);
+        openFont.setPointSizeF(openFont.pointSizeF() - 0.5);
+    }
 }
 
 void Navigation::keyPressEvent(QKeyEvent *event)

@@ -3,6 +3,8 @@
 #include "engine/clipmoor.h"
 
 #include <QDialog>
+#include <QFont>
+#include <QHash>
 #include <QPointer>
 #include <QProcess>
 
@@ -85,7 +87,7 @@ private:
     uint scale = 100;
     ElidedTitle *formatsTitle;
     ElidedTitle *downloadTitle;
-    QFont doneFont; // the finished text's font as designed, before fitting
+    QHash<QWidget *, QFont> designedFonts; // the download page's, before fitting
     QPointer<QMessageBox> quitQuestion;
     bool applyingColours = false;
 };

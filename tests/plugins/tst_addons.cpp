@@ -3,9 +3,9 @@
 #include "plugins/interfaces/aboutappinterface.h"
 #include "plugins/interfaces/logginginterface.h"
 #include "plugins/interfaces/sysinfointerface.h"
+#include "tests/support/language.h"
 #include "tests/support/modalcloser.h"
 #include "tests/support/testmain.h"
-#include "translations/translations.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -16,7 +16,6 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
-#include <QTranslator>
 #include <QUuid>
 
 namespace {
@@ -35,17 +34,6 @@ template <typename T> T *load(const char *name)
         new QPluginLoader(QStringLiteral(CLIPMOOR_BIN_DIR "/%1.so").arg(QLatin1String(name)));
     loaders.append(loader);
     return qobject_cast<T *>(loader->instance());
-}
-
-// The program's catalogue for the language, as the program installs it; none for "en".
-void speak(const QString &language)
-{
-    for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
-        QCoreApplication::removeTranslator(translator);
-        delete translator;
-    }
-    if (language != QLatin1String("en"))
-        QVERIFY(Translations::install(QLocale(language)));
 }
 
 QByteArray readAll(const QString &path)

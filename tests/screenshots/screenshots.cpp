@@ -4,9 +4,9 @@
 #include "app/sessiondata.h"
 #include "app/setup.h"
 #include "engine/formattablemodel.h"
+#include "tests/support/language.h"
 #include "tests/support/offlinesite.h"
 #include "tests/support/testmain.h"
-#include "translations/translations.h"
 #include "ui/navigation.h"
 #include "updater/updateflow.h"
 #include "updater/windowcontroller.h"
@@ -53,7 +53,7 @@ int main(int argc, char **argv)
     QDir().mkpath(outputFolder);
 
     if (argc > 2)
-        Translations::install(QLocale(QString::fromLocal8Bit(argv[2])));
+        speak(QString::fromLocal8Bit(argv[2]));
     if (argc > 3)
         sessionData()->settings->setValue(QStringLiteral("Scale/Val"), QByteArray(argv[3]));
     prepareOutputDir();

@@ -6,10 +6,12 @@
 #include "engine/clipmoor.h"
 #include "engine/formattablemodel.h"
 #include "plugins/pluginmanagerhelper.h"
+#include "tests/support/language.h"
 #include "tests/support/modalcloser.h"
 #include "tests/support/notificationservice.h"
 #include "tests/support/testmain.h"
 #include "tests/support/toolstage.h"
+#include "ui/imagebutton.h"
 #include "ui/navigation.h"
 
 #include <QAbstractButton>
@@ -176,6 +178,8 @@ private slots:
     void contextMenu();
     void scaleSizes_data();
     void scaleSizes();
+    void everyTextFits_data();
+    void everyTextFits();
     void scaleChoiceIsStored();
     void storedScale_data();
     void storedScale();
@@ -891,18 +895,94 @@ void TestNavigation::scaleSizes()
     ui->stackedWidget->setCurrentWidget(ui->page_Download);
     QTRY_COMPARE(window->size(), downloadWindow);
     QTRY_COMPARE(ui->btn_Back_Last->size(), smallBack);
-    // Every text of the finished page is whole, whatever the fonts.
-    for (QWidget *shown :
-         {static_cast<QWidget *>(ui->label_DL_OK), static_cast<QWidget *>(ui->btnStartOver),
-          static_cast<QWidget *>(ui->btnOpenFolder)}) {
-        shown->show();
-        ui->page_Download->layout()->activate();
-        QVERIFY2(shown->width() >= shown->sizeHint().width() &&
-                     shown->geometry().right() < ui->page_Download->width(),
-                 qPrintable(shown->objectName()));
-    }
     ui->stackedWidget->setCurrentWidget(ui->pageEmpty);
     QTRY_COMPARE(window->size(), addressWindow);
+}
+
+void TestNavigation::everyTextFits_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << "en";
+    QTest::newRow("German") << "de";
+    QTest::newRow("French") << "fr";
+}
+
+// Every text is whole in its control on every page at every scale: its width in the
+// control's font is within the control, and the control within the window.
+void TestNavigation::everyTextFits()
+{
+    QFETCH(QString, language);
+    speak(language);
+    createWindow();
+    // The longest texts the pages show: a full progress reading, a long duration.
+    ProgressDetails reading;
+    reading.downloaded = 1023.4 * 1024 * 1024;
+    reading.total = 1023.9 * 1024 * 1024;
+    reading.speed = 1023.5 * 1024;
+    reading.secondsLeft = 10 * 3600 + 2 * 60 + 3;
+    emit Clipmoor::instance().progressDetails(reading);
+    ui->labelTime->setText(QStringLiteral("| 10:02:03"));
+
+    QStringList faults;
+    const auto check = [&faults](QWidget *page, const QString &where) {
+        for (QWidget *control : page->findChildren<QWidget *>()) {
+            if (!control->isVisibleTo(page))
+                continue;
+            const QString name = where + QLatin1Char(' ') + control->objectName();
+            bool fits = control->mapTo(page, control->rect().bottomRight()).x() < page->width();
+            if (auto *image = qobject_cast<ImageButton *>(control)) {
+                const QFont font = image->captionFont();
+                fits = fits && QFontMetricsF(font).horizontalAdvance(image->text()) <=
+                                   image->captionRoom().width();
+            } else if (auto *button = qobject_cast<QPushButton *>(control)) {
+                fits = fits && button->sizeHint().width() <= button->width();
+            } else if (auto *label = qobject_cast<QLabel *>(control)) {
+                fits = fits &&
+                       (label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
+                                          : label->fontMetrics().horizontalAdvance(label->text()) <=
+                                                label->contentsRect().width());
+            }
+            if (!fits)
+                faults.append(name);
+        }
+    };
+    QMenu *scales = nullptr;
+    for (QMenu *menu : window->findChildren<QMenu *>()) {
+        if (!menu->actions().isEmpty() && menu->actions().first()->data().toUInt() == 90)
+            scales = menu;
+    }
+    QVERIFY(scales);
+    for (QAction *entry : scales->actions()) {
+        entry->trigger();
+        const QString scale = entry->data().toString();
+        ui->btn_Back_from_Process->show();
+        ui->stackedWidget->setCurrentWidget(ui->page_URL);
+        ui->page_URL->layout()->activate();
+        check(ui->page_URL, scale + QStringLiteral(" address"));
+        ui->stackedWidget->setCurrentWidget(ui->page_Formats);
+        for (const bool offered : {true, false}) {
+            window->findChild<QLabel *>(QStringLiteral("labelNoFormats"))->setVisible(!offered);
+            ui->page_Formats->layout()->activate();
+            check(ui->page_Formats, scale + QStringLiteral(" formats"));
+        }
+        ui->stackedWidget->setCurrentWidget(ui->page_Download);
+        for (const bool finished : {false, true}) {
+            for (QWidget *part : {static_cast<QWidget *>(ui->label_DL),
+                                  static_cast<QWidget *>(ui->label_TitleDownload),
+                                  static_cast<QWidget *>(ui->label_DL_Details),
+                                  static_cast<QWidget *>(ui->btnCancel)})
+                part->setVisible(!finished);
+            for (QWidget *part :
+                 {static_cast<QWidget *>(ui->label_DL_OK), static_cast<QWidget *>(ui->btnStartOver),
+                  static_cast<QWidget *>(ui->btnOpenFolder),
+                  static_cast<QWidget *>(ui->btn_Back_Last)})
+                part->setVisible(finished);
+            ui->page_Download->layout()->activate();
+            check(ui->page_Download, scale + QStringLiteral(" download"));
+        }
+    }
+    speak(QStringLiteral("en"));
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral(", "))));
 }
 
 void TestNavigation::scaleChoiceIsStored()
