@@ -57,8 +57,8 @@ constexpr QSize processButton(250, 70);
 constexpr QSize smallBackButton(33, 33);
 constexpr int startOverWidth = 120; // at least, in screen pixels
 // The images' captions, in the images' own units.
-const ImageButton::Caption backCaption{{62, 27.5}, 37, 94, 16, QColor(0x37, 0x47, 0x4f)};
-const ImageButton::Caption processCaption{{145, 42}, 64, 238, 26, Qt::white};
+const ImageButton::Caption backCaption{{62, 27.5}, 37, 92, 16, QColor(0x37, 0x47, 0x4f)};
+const ImageButton::Caption processCaption{{145, 42}, 68, 232, 26, Qt::white};
 // Design pixels per screen pixel at 100 %, taken in single precision as the design does.
 constexpr double pixelFactor = double(float(8.0 / 13.0));
 // The table's font size in pixels per percent of scale.
