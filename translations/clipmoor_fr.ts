@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Machine identifier: %1</source>
-        <translation>Identifiant de la machine : %1</translation>
+        <translation>Identifiant de la machine&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>The size of the video stream; the audio adds to it</source>
-        <translation>La taille du flux vidéo ; le son s’y ajoute</translation>
+        <translation>La taille du flux vidéo&#xa0;; le son s’y ajoute</translation>
     </message>
 </context>
 <context>
@@ -281,7 +281,7 @@
         <source>The identifier of this computer:
 
 %1</source>
-        <translation>L’identifiant de cet ordinateur :
+        <translation>L’identifiant de cet ordinateur&#xa0;:
 
 %1</translation>
     </message>
@@ -294,7 +294,7 @@
     <name>ToolError</name>
     <message>
         <source>This video is private: only people its owner invited can watch it. Choose another video.</source>
-        <translation>Cette vidéo est privée : seules les personnes invitées par son propriétaire peuvent la voir. Choisissez une autre vidéo.</translation>
+        <translation>Cette vidéo est privée&#xa0;: seules les personnes invitées par son propriétaire peuvent la voir. Choisissez une autre vidéo.</translation>
     </message>
     <message>
         <source>This video is for the channel&apos;s paying members only, so it cannot be downloaded.</source>
@@ -302,7 +302,7 @@
     </message>
     <message>
         <source>This video has an age limit and is shown only to signed-in adults, so it cannot be downloaded.</source>
-        <translation>Cette vidéo est soumise à une limite d’âge et n’est montrée qu’aux adultes connectés ; elle ne peut donc pas être téléchargée.</translation>
+        <translation>Cette vidéo est soumise à une limite d’âge et n’est montrée qu’aux adultes connectés&#xa0;; elle ne peut donc pas être téléchargée.</translation>
     </message>
     <message>
         <source>The site asks to sign in to confirm that you are not a bot. Try again later or from another network.</source>
@@ -535,7 +535,7 @@ update starts: let a running
 download finish before
 proceeding</source>
         <translation>Le programme se ferme au
-lancement de la mise à jour :
+lancement de la mise à jour&#xa0;:
 laissez d’abord finir un
 téléchargement en cours</translation>
     </message>
