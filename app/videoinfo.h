@@ -16,5 +16,6 @@ struct VideoInfo {
     QTime duration;
     QString title;
     QHash<uint, FormatRecord> formats;
-    QList<uint> viewOrder; // codes of formats in display order
+    QList<uint> viewOrder;           // codes of formats in display order
+    QHash<uint, qint64> listedSizes; // bytes of every listed format with a size, audio too
 };

@@ -4,6 +4,7 @@
 #include "app/sessiondata.h"
 #include "app/setup.h"
 #include "engine/address.h"
+#include "engine/downloadprogress.h"
 #include "engine/formatparser.h"
 #include "engine/metadataparser.h"
 #include "engine/progressparser.h"
@@ -17,6 +18,7 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -280,14 +282,15 @@ void Clipmoor::requestVideo(uint formatCode)
     const QStringList arguments = ToolRuns::downloadArguments(formatCode, toolFolder(), outputDir(),
                                                               sharedData->video.toolTarget);
     ToolRun *run = createRun(ToolRun::Kind::Video, arguments);
-    connect(run->process, &QProcess::readyReadStandardOutput, this, [this, run] {
+    auto progress = std::make_shared<DownloadProgress>(sharedData->video.listedSizes);
+    connect(run->process, &QProcess::readyReadStandardOutput, this, [this, run, progress] {
         const QByteArray data = run->process->readAllStandardOutput();
         run->takeDownloadOutput(data);
         const QString chunk = QString::fromUtf8(data);
         if (const std::optional<int> value = parseProgress(chunk))
             emit percent(*value);
-        if (const std::optional<ProgressDetails> details = parseProgressDetails(chunk))
-            emit progressDetails(*details);
+        if (progress->take(chunk))
+            emit progressDetails(progress->reading());
     });
 
     // Whatever still runs (a format listing, an earlier download) makes way first.
@@ -514,6 +517,7 @@ void Clipmoor::requestFormatsFinished()
     VideoInfo &video = sharedData->video;
     video.formats = std::move(list.formats);
     video.viewOrder = std::move(list.viewOrder);
+    video.listedSizes = std::move(list.sizes);
 
     qInfo().noquote() << "--- VIEW ORDER ---";
     for (const uint code : std::as_const(video.viewOrder)) {

@@ -50,7 +50,9 @@ signals:
     void haveMetadata();
     void haveFormats();
     void haveVideo();
+    // The percentage of each progress line, of whichever part the tool downloads.
     void percent(int);
+    // The download as a whole: all parts together, its percentage never falling.
     void progressDetails(const ProgressDetails &details);
     void somethingWrong(Clipmoor::errorType);
     void resultUpdateBinary(QProcess::ExitStatus);

@@ -143,10 +143,17 @@ FormatList parseFormatList(const QString &output)
 {
     const QStringList lines = output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 
+    FormatList result;
     QList<FormatCandidate> candidates;
     for (int i = 0; i < lines.size(); ++i) {
         if (std::optional<FormatCandidate> candidate = candidateFrom(lines.at(i), i))
             candidates.append(*candidate);
+        if (const std::optional<uint> code = leadingCode(lines.at(i))) {
+            if (!result.sizes.contains(*code)) {
+                if (const qint64 bytes = sizeToBytes(firstSizeText(lines.at(i))))
+                    result.sizes.insert(*code, bytes);
+            }
+        }
     }
     std::stable_sort(candidates.begin(), candidates.end(),
                      [](const FormatCandidate &a, const FormatCandidate &b) {
@@ -183,7 +190,6 @@ FormatList parseFormatList(const QString &output)
     if (sized.size() > maxOfferedFormats)
         sized.resize(maxOfferedFormats);
 
-    FormatList result;
     for (const auto &[bytes, record] : std::as_const(sized)) {
         result.formats.insert(record.code, record);
         result.viewOrder.append(record.code);

@@ -10,6 +10,8 @@
 struct FormatList {
     QHash<uint, FormatRecord> formats;
     QList<uint> viewOrder;
+    // The size in bytes of every listed format that has one, audio included.
+    QHash<uint, qint64> sizes;
 };
 
 inline constexpr int maxOfferedFormats = 11;

@@ -18,8 +18,8 @@ FormatTableModel::FormatTableModel(QObject *parent)
     : QAbstractTableModel(parent)
 {
     initIcons();
-    mediaIcon = QIcon(QStringLiteral(":/img/sign_media"));
-    downloadIcon = QIcon(QStringLiteral(":/img/sign_download"));
+    mediaIcon = QIcon(QStringLiteral(":/img/sign_media.svg"));
+    downloadIcon = QIcon(QStringLiteral(":/img/sign_download.svg"));
 }
 
 void FormatTableModel::setFormats(QHash<uint, FormatRecord> *formats_, QList<uint> *viewOrder_)
@@ -43,6 +43,8 @@ int FormatTableModel::columnCount(const QModelIndex &parent) const
 
 QVariant FormatTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    if (role == Qt::ToolTipRole && orientation == Qt::Horizontal && section == SizeColumn)
+        return tr("The size of the video stream; the audio adds to it");
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Vertical)

@@ -12,6 +12,7 @@ struct ProgressDetails {
     std::optional<double> speed;      // bytes per second
     std::optional<int> secondsLeft;
     bool merging = false;
+    std::optional<int> percent; // of the whole download, when known
 };
 
 // The latest complete reading in a chunk of the download run's output; nothing when the

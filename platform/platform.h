@@ -56,6 +56,11 @@ QString pluginFileName(const QString &baseName);
 // installers.
 QString updateManifestName();
 
+// The updater's advice in its error dialog, and its warning before an update, as the
+// untranslated source texts (context "Updater"): what helps differs between systems.
+const char *updaterErrorAdvice();
+const char *updaterOfferWarning();
+
 // True when a downloaded installer is a package for the desktop to install rather than
 // a program to start.
 bool isInstallerPackage(const QString &path);

@@ -225,6 +225,21 @@ QString pluginFileName(const QString &baseName)
     return baseName + QStringLiteral(".so");
 }
 
+const char *updaterErrorAdvice()
+{
+    return QT_TRANSLATE_NOOP(
+        "Updater",
+        "We are attempting to download and process the update but something went wrong on the "
+        "way.\n\nPlease close this window, check the internet connection and the free space in "
+        "your Downloads folder, then try running the update again.");
+}
+
+const char *updaterOfferWarning()
+{
+    return QT_TRANSLATE_NOOP("Updater", "The program closes when the\nupdate starts: let a "
+                                        "running\ndownload finish before\nproceeding");
+}
+
 QString updateManifestName()
 {
     return QStringLiteral("clm-updater-linux.json");

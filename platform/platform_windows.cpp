@@ -1,5 +1,7 @@
 #include "platform/platform.h"
+
 #include "platform/toolstop.h"
+#include <QCoreApplication>
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -51,6 +53,22 @@ void quitOnTerminationRequest(const std::function<void()> &) {}
 QString pluginFileName(const QString &baseName)
 {
     return baseName + QStringLiteral(".dll");
+}
+
+const char *updaterErrorAdvice()
+{
+    return QT_TRANSLATE_NOOP(
+        "Updater",
+        "We are attempting to download and process the update but something is blocking this "
+        "on your machine.\n\nPlease close this window and check for any antivirus/malware "
+        "programs that might be running and temporarily disable them. Then try running the "
+        "update again.");
+}
+
+const char *updaterOfferWarning()
+{
+    return QT_TRANSLATE_NOOP("Updater", "We strongly suggest that you\ntemporarily disable your "
+                                        "antivirus\nprogram before proceeding with\nthe update");
 }
 
 QString updateManifestName()

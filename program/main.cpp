@@ -25,13 +25,14 @@ int qMain(int argc, char **argv)
     QApplication app(argc, argv);
     // The desktop matches the window to the menu entry and icon by this name.
     QGuiApplication::setDesktopFileName(QLatin1String(Identity::applicationId));
-    Translations::install();
 
+    // Before anything else is logged, so that the log holds every line of this run.
     if (loggingPlugin().get()) {
         loggingPlugin().get()->configure(
             QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation),
             QStringLiteral("settings.ini"));
     }
+    Translations::install();
     if (sysInfoPlugin().get()) {
         sysInfoPlugin().get()->setAppInfo(QLatin1String(Identity::version),
                                           QLatin1String(Identity::buildDate), 0, 1);

@@ -8,6 +8,8 @@ packages=(
   cmake g++ make ninja-build pkg-config clang-format libarchive-dev
   # Qt 6 (Core, Gui, Widgets, Network, Test; Qml, Quick) and the tools
   qt6-base-dev qt6-base-dev-tools qt6-declarative-dev qt6-declarative-dev-tools libgl-dev
+  # images drawn from their SVG files, sharp at any scale (library, image and icon plug-ins)
+  qt6-svg-dev libqt6svg6
   # translations: lupdate/lrelease for the build, Qt's own catalogues at run time
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   # run time: platform plug-ins (xcb, offscreen) and the QML modules

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>About</name>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>, built %1</source>
+        <translation>, erstellt am %1</translation>
+    </message>
+    <message>
+        <source>Machine identifier: %1</source>
+        <translation>Rechnerkennung: %1</translation>
+    </message>
+</context>
+<context>
     <name>DesktopNotifier</name>
     <message>
         <source>Video Successfully Downloaded</source>
@@ -44,6 +63,10 @@
     <message>
         <source>Download %1</source>
         <translation>%1 herunterladen</translation>
+    </message>
+    <message>
+        <source>The size of the video stream; the audio adds to it</source>
+        <translation>Die Größe des Videostroms; der Ton kommt noch hinzu</translation>
     </message>
 </context>
 <context>
@@ -237,7 +260,7 @@
     </message>
     <message>
         <source>%1%</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>%1 version: %2</source>
@@ -258,6 +281,10 @@
     <message>
         <source>A download is running. Stop it and quit?</source>
         <translation>Ein Download läuft. Abbrechen und beenden?</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download. Check the address, or try again later.</source>
+        <translation>Für dieses Video werden keine Formate zum Herunterladen angeboten. Prüfen Sie die Adresse oder versuchen Sie es später erneut.</translation>
     </message>
 </context>
 <context>
@@ -288,6 +315,64 @@
     </message>
 </context>
 <context>
+    <name>SysInfo</name>
+    <message>
+        <source>Machine identifier</source>
+        <translation>Rechnerkennung</translation>
+    </message>
+    <message>
+        <source>The identifier of this computer:
+
+%1</source>
+        <translation>Die Kennung dieses Rechners:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>ToolError</name>
+    <message>
+        <source>This video is private: only people its owner invited can watch it. Choose another video.</source>
+        <translation>Dieses Video ist privat: Nur vom Eigentümer eingeladene Personen können es ansehen. Wählen Sie ein anderes Video.</translation>
+    </message>
+    <message>
+        <source>This video is for the channel&apos;s paying members only, so it cannot be downloaded.</source>
+        <translation>Dieses Video ist nur für zahlende Mitglieder des Kanals und kann daher nicht heruntergeladen werden.</translation>
+    </message>
+    <message>
+        <source>This video has an age limit and is shown only to signed-in adults, so it cannot be downloaded.</source>
+        <translation>Dieses Video hat eine Altersbeschränkung und wird nur angemeldeten Erwachsenen gezeigt; es kann daher nicht heruntergeladen werden.</translation>
+    </message>
+    <message>
+        <source>The site asks to sign in to confirm that you are not a bot. Try again later or from another network.</source>
+        <translation>Die Website verlangt eine Anmeldung als Nachweis, dass Sie kein Bot sind. Versuchen Sie es später erneut oder aus einem anderen Netzwerk.</translation>
+    </message>
+    <message>
+        <source>This video is not available in your country.</source>
+        <translation>Dieses Video ist in Ihrem Land nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>This live stream or premiere has not started yet. Try again once it has begun.</source>
+        <translation>Dieser Livestream oder diese Premiere hat noch nicht begonnen. Versuchen Sie es erneut, sobald sie läuft.</translation>
+    </message>
+    <message>
+        <source>This video has been removed or is not available. Check the address.</source>
+        <translation>Dieses Video wurde entfernt oder ist nicht verfügbar. Prüfen Sie die Adresse.</translation>
+    </message>
+    <message>
+        <source>The site could not be reached. Check the internet connection and try again.</source>
+        <translation>Die Website war nicht erreichbar. Prüfen Sie die Internetverbindung und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The site turned the request away for now. Try again later.</source>
+        <translation>Die Website hat die Anfrage vorerst abgewiesen. Versuchen Sie es später erneut.</translation>
+    </message>
+</context>
+<context>
     <name>UpdateNOT</name>
     <message>
         <source>No Updates are Available
@@ -303,6 +388,10 @@ Sie haben die aktuelle Version</translation>
 Click the button below to process the update</source>
         <translation>Eine Aktualisierung ist verfügbar
 Klicken Sie auf die Schaltfläche unten, um sie auszuführen</translation>
+    </message>
+    <message>
+        <source>UPDATE</source>
+        <translation>AKTUALISIEREN</translation>
     </message>
 </context>
 <context>
@@ -461,16 +550,14 @@ The %2 will now close and the installer will guide you through the update proces
         <source>%1 Updater</source>
         <translation>%1-Aktualisierung</translation>
     </message>
-</context>
-<context>
-    <name>UpdaterHeader</name>
     <message>
-        <source>(curr. version: %1)</source>
-        <translation>(aktuelle Version: %1)</translation>
+        <source>We are attempting to download and process the update but something went wrong on the way.
+
+Please close this window, check the internet connection and the free space in your Downloads folder, then try running the update again.</source>
+        <translation>Wir versuchen, die Aktualisierung herunterzuladen und auszuführen, aber dabei ist etwas schiefgegangen.
+
+Bitte schließen Sie dieses Fenster, prüfen Sie die Internetverbindung und den freien Platz in Ihrem Download-Ordner und versuchen Sie die Aktualisierung danach erneut.</translation>
     </message>
-</context>
-<context>
-    <name>Warning</name>
     <message>
         <source>We strongly suggest that you
 temporarily disable your antivirus
@@ -480,6 +567,23 @@ the update</source>
 Antivirenprogramm vor der
 Aktualisierung vorübergehend
 zu deaktivieren</translation>
+    </message>
+    <message>
+        <source>The program closes when the
+update starts: let a running
+download finish before
+proceeding</source>
+        <translation>Das Programm wird beim Start
+der Aktualisierung beendet:
+lassen Sie laufende Downloads
+vorher zu Ende laufen</translation>
+    </message>
+</context>
+<context>
+    <name>UpdaterHeader</name>
+    <message>
+        <source>(curr. version: %1)</source>
+        <translation>(aktuelle Version: %1)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>About</name>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>, built %1</source>
+        <translation>, compilée le %1</translation>
+    </message>
+    <message>
+        <source>Machine identifier: %1</source>
+        <translation>Identifiant de la machine&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>DesktopNotifier</name>
     <message>
         <source>Video Successfully Downloaded</source>
@@ -45,20 +64,24 @@
         <source>Download %1</source>
         <translation>Télécharger %1</translation>
     </message>
+    <message>
+        <source>The size of the video stream; the audio adds to it</source>
+        <translation>La taille du flux vidéo&#xa0;; le son s’y ajoute</translation>
+    </message>
 </context>
 <context>
     <name>HttpGet</name>
     <message>
         <source>cannot fetch %1: %2</source>
-        <translation>impossible de récupérer %1 : %2</translation>
+        <translation>impossible de récupérer %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>no data for %1 s</source>
-        <translation>aucune donnée depuis %1 s</translation>
+        <translation>aucune donnée depuis %1&#xa0;s</translation>
     </message>
     <message>
         <source>not done within %1 s</source>
-        <translation>non terminé en %1 s</translation>
+        <translation>non terminé en %1&#xa0;s</translation>
     </message>
     <message>
         <source>only https is allowed</source>
@@ -78,7 +101,7 @@
     </message>
     <message>
         <source>larger than %1 bytes</source>
-        <translation>plus de %1 octets</translation>
+        <translation>plus de %1&#xa0;octets</translation>
     </message>
     <message>
         <source>HTTP status %1</source>
@@ -86,7 +109,7 @@
     </message>
     <message>
         <source>cannot write: %1</source>
-        <translation>écriture impossible : %1</translation>
+        <translation>écriture impossible&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -125,7 +148,7 @@
     </message>
     <message>
         <source>Downloading: </source>
-        <translation>Téléchargement : </translation>
+        <translation>Téléchargement&#xa0;: </translation>
     </message>
     <message>
         <source>Video Successfully Downloaded</source>
@@ -153,7 +176,7 @@
     </message>
     <message>
         <source>WARNING: You must provide at least some valid YouTube URL to proceed</source>
-        <translation>AVERTISSEMENT : vous devez indiquer une adresse YouTube valide pour continuer</translation>
+        <translation>AVERTISSEMENT&#xa0;: vous devez indiquer une adresse YouTube valide pour continuer</translation>
     </message>
     <message>
         <source>Title</source>
@@ -161,7 +184,7 @@
     </message>
     <message>
         <source>| %1 sec.</source>
-        <translation>| %1 s</translation>
+        <translation>| %1&#xa0;s</translation>
     </message>
     <message>
         <source>ERROR</source>
@@ -169,7 +192,7 @@
     </message>
     <message>
         <source>&lt;h3&gt;ERROR:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code: #0x%2&lt;/i&gt;</source>
-        <translation>&lt;h3&gt;ERREUR :&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code : #0x%2&lt;/i&gt;</translation>
+        <translation>&lt;h3&gt;ERREUR&#xa0;:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code&#xa0;: #0x%2&lt;/i&gt;</translation>
     </message>
     <message>
         <source>Cannot request metadata</source>
@@ -237,11 +260,11 @@
     </message>
     <message>
         <source>%1%</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>%1 version: %2</source>
-        <translation>%1 version : %2</translation>
+        <translation>%1 version&#xa0;: %2</translation>
     </message>
     <message>
         <source>Show the formats of the video at this address</source>
@@ -257,7 +280,11 @@
     </message>
     <message>
         <source>A download is running. Stop it and quit?</source>
-        <translation>Un téléchargement est en cours. L’arrêter et quitter ?</translation>
+        <translation>Un téléchargement est en cours. L’arrêter et quitter&#xa0;?</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download. Check the address, or try again later.</source>
+        <translation>Cette vidéo ne propose aucun format à télécharger. Vérifiez l’adresse ou réessayez plus tard.</translation>
     </message>
 </context>
 <context>
@@ -288,6 +315,64 @@
     </message>
 </context>
 <context>
+    <name>SysInfo</name>
+    <message>
+        <source>Machine identifier</source>
+        <translation>Identifiant de la machine</translation>
+    </message>
+    <message>
+        <source>The identifier of this computer:
+
+%1</source>
+        <translation>L’identifiant de cet ordinateur&#xa0;:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+</context>
+<context>
+    <name>ToolError</name>
+    <message>
+        <source>This video is private: only people its owner invited can watch it. Choose another video.</source>
+        <translation>Cette vidéo est privée&#xa0;: seules les personnes invitées par son propriétaire peuvent la voir. Choisissez une autre vidéo.</translation>
+    </message>
+    <message>
+        <source>This video is for the channel&apos;s paying members only, so it cannot be downloaded.</source>
+        <translation>Cette vidéo est réservée aux membres payants de la chaîne et ne peut donc pas être téléchargée.</translation>
+    </message>
+    <message>
+        <source>This video has an age limit and is shown only to signed-in adults, so it cannot be downloaded.</source>
+        <translation>Cette vidéo est soumise à une limite d’âge et n’est montrée qu’aux adultes connectés&#xa0;; elle ne peut donc pas être téléchargée.</translation>
+    </message>
+    <message>
+        <source>The site asks to sign in to confirm that you are not a bot. Try again later or from another network.</source>
+        <translation>Le site demande de se connecter pour confirmer que vous n’êtes pas un robot. Réessayez plus tard ou depuis un autre réseau.</translation>
+    </message>
+    <message>
+        <source>This video is not available in your country.</source>
+        <translation>Cette vidéo n’est pas disponible dans votre pays.</translation>
+    </message>
+    <message>
+        <source>This live stream or premiere has not started yet. Try again once it has begun.</source>
+        <translation>Ce direct ou cette première n’a pas encore commencé. Réessayez une fois qu’il aura débuté.</translation>
+    </message>
+    <message>
+        <source>This video has been removed or is not available. Check the address.</source>
+        <translation>Cette vidéo a été supprimée ou n’est pas disponible. Vérifiez l’adresse.</translation>
+    </message>
+    <message>
+        <source>The site could not be reached. Check the internet connection and try again.</source>
+        <translation>Le site est injoignable. Vérifiez la connexion Internet et réessayez.</translation>
+    </message>
+    <message>
+        <source>The site turned the request away for now. Try again later.</source>
+        <translation>Le site refuse la demande pour le moment. Réessayez plus tard.</translation>
+    </message>
+</context>
+<context>
     <name>UpdateNOT</name>
     <message>
         <source>No Updates are Available
@@ -303,6 +388,10 @@ Vous avez la version actuelle</translation>
 Click the button below to process the update</source>
         <translation>Une mise à jour est disponible
 Cliquez sur le bouton ci-dessous pour l’installer</translation>
+    </message>
+    <message>
+        <source>UPDATE</source>
+        <translation>METTRE À JOUR</translation>
     </message>
 </context>
 <context>
@@ -325,12 +414,12 @@ Cliquez sur le bouton ci-dessous pour l’installer</translation>
     </message>
     <message>
         <source>Cannot open file %1 for writing: %2</source>
-        <translation>Impossible d’ouvrir le fichier %1 en écriture : %2</translation>
+        <translation>Impossible d’ouvrir le fichier %1 en écriture&#xa0;: %2</translation>
     </message>
     <message>
         <source>HTTP status: %1
 %2</source>
-        <translation>Statut HTTP : %1
+        <translation>Statut HTTP&#xa0;: %1
 %2</translation>
     </message>
     <message>
@@ -343,7 +432,7 @@ Cliquez sur le bouton ci-dessous pour l’installer</translation>
 URL: %2</source>
         <translation>%1. 
 
-Adresse : %2</translation>
+Adresse&#xa0;: %2</translation>
     </message>
     <message>
         <source>The update server did not answer within %1 seconds</source>
@@ -351,7 +440,7 @@ Adresse : %2</translation>
     </message>
     <message>
         <source>The manifest is larger than %1 bytes</source>
-        <translation>Les informations de mise à jour dépassent %1 octets</translation>
+        <translation>Les informations de mise à jour dépassent %1&#xa0;octets</translation>
     </message>
     <message>
         <source>JSON parse error</source>
@@ -379,7 +468,7 @@ Adresse : %2</translation>
     </message>
     <message>
         <source>Cannot create output directory: %1</source>
-        <translation>Impossible de créer le dossier de destination : %1</translation>
+        <translation>Impossible de créer le dossier de destination&#xa0;: %1</translation>
     </message>
     <message>
         <source>The installer address %1 names no file to save</source>
@@ -399,7 +488,7 @@ Fermez cette fenêtre, vérifiez si un antivirus ou un anti-logiciel malveillant
     </message>
     <message>
         <source>UPD. ERROR: %1</source>
-        <translation>ERREUR MAJ : %1</translation>
+        <translation>ERREUR MAJ&#xa0;: %1</translation>
     </message>
     <message>
         <source>Installer already downloaded</source>
@@ -410,10 +499,10 @@ Fermez cette fenêtre, vérifiez si un antivirus ou un anti-logiciel malveillant
 %1
 
 Do you want to run the existing installer, or download it again?</source>
-        <translation>Le fichier d’installation existe déjà :
+        <translation>Le fichier d’installation existe déjà&#xa0;:
 %1
 
-Voulez-vous lancer le programme d’installation existant ou le télécharger à nouveau ?</translation>
+Voulez-vous lancer le programme d’installation existant ou le télécharger à nouveau&#xa0;?</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -436,7 +525,7 @@ Voulez-vous lancer le programme d’installation existant ou le télécharger à
 %1
 
 The %2 will now close and the installer will guide you through the update process</source>
-        <translation>La mise à jour a été téléchargée dans votre dossier Téléchargements :
+        <translation>La mise à jour a été téléchargée dans votre dossier Téléchargements&#xa0;:
 %1
 
 %2 va maintenant se fermer et le programme d’installation vous guidera pendant la mise à jour</translation>
@@ -461,16 +550,14 @@ The %2 will now close and the installer will guide you through the update proces
         <source>%1 Updater</source>
         <translation>Mise à jour de %1</translation>
     </message>
-</context>
-<context>
-    <name>UpdaterHeader</name>
     <message>
-        <source>(curr. version: %1)</source>
-        <translation>(version actuelle : %1)</translation>
+        <source>We are attempting to download and process the update but something went wrong on the way.
+
+Please close this window, check the internet connection and the free space in your Downloads folder, then try running the update again.</source>
+        <translation>Nous essayons de télécharger et d’appliquer la mise à jour, mais un problème est survenu en chemin.
+
+Veuillez fermer cette fenêtre, vérifier la connexion Internet et l’espace libre dans votre dossier Téléchargements, puis relancer la mise à jour.</translation>
     </message>
-</context>
-<context>
-    <name>Warning</name>
     <message>
         <source>We strongly suggest that you
 temporarily disable your antivirus
@@ -480,6 +567,23 @@ the update</source>
 de désactiver temporairement
 votre antivirus avant de lancer
 la mise à jour</translation>
+    </message>
+    <message>
+        <source>The program closes when the
+update starts: let a running
+download finish before
+proceeding</source>
+        <translation>Le programme se ferme au
+lancement de la mise à jour&#xa0;:
+laissez d’abord finir un
+téléchargement en cours</translation>
+    </message>
+</context>
+<context>
+    <name>UpdaterHeader</name>
+    <message>
+        <source>(curr. version: %1)</source>
+        <translation>(version actuelle&#xa0;: %1)</translation>
     </message>
 </context>
 <context>

@@ -23,19 +23,12 @@ constexpr int serverDefaultTimeout = -1;
 
 } // namespace
 
+// The session bus is reached only when there is something to tell: a session without
+// one must not have a bus daemon started for it at the program's start.
 DesktopNotifier::DesktopNotifier(QWidget *window_)
     : QObject(window_)
     , window(window_)
 {
-#if QT_CONFIG(dbus)
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (bus.isConnected()) {
-        bus.connect(QLatin1String(service), QLatin1String(path), QLatin1String(interface),
-                    QStringLiteral("ActionInvoked"), this, SLOT(whenActionInvoked(uint, QString)));
-        bus.connect(QLatin1String(service), QLatin1String(path), QLatin1String(interface),
-                    QStringLiteral("NotificationClosed"), this, SLOT(whenClosed(uint, uint)));
-    }
-#endif
 }
 
 void DesktopNotifier::downloadFinished(const QString &videoTitle)
@@ -58,6 +51,37 @@ void DesktopNotifier::notify(const QString &summary, const QString &body, bool o
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return;
+    if (!listening) {
+        listening = true;
+        bus.connect(QLatin1String(service), QLatin1String(path), QLatin1String(interface),
+                    QStringLiteral("ActionInvoked"), this, SLOT(whenActionInvoked(uint, QString)));
+        bus.connect(QLatin1String(service), QLatin1String(path), QLatin1String(interface),
+                    QStringLiteral("NotificationClosed"), this, SLOT(whenClosed(uint, uint)));
+    }
+    // A server that shows the body as plain text would show the escapes too: ask first.
+    const QDBusMessage ask =
+        QDBusMessage::createMethodCall(QLatin1String(service), QLatin1String(path),
+                                       QLatin1String(interface), QStringLiteral("GetCapabilities"));
+    auto *asked = new QDBusPendingCallWatcher(bus.asyncCall(ask), this);
+    connect(asked, &QDBusPendingCallWatcher::finished, this,
+            [this, summary, body, offerFolder](QDBusPendingCallWatcher *finished) {
+                const QDBusPendingReply<QStringList> reply = *finished;
+                finished->deleteLater();
+                const bool markup =
+                    !reply.isError() && reply.value().contains(QLatin1String("body-markup"));
+                send(summary, markup ? body.toHtmlEscaped() : body, offerFolder);
+            });
+#else
+    Q_UNUSED(summary)
+    Q_UNUSED(body)
+    Q_UNUSED(offerFolder)
+#endif
+}
+
+void DesktopNotifier::send(const QString &summary, const QString &body, bool offerFolder)
+{
+#if QT_CONFIG(dbus)
+    QDBusConnection bus = QDBusConnection::sessionBus();
     QDBusMessage call =
         QDBusMessage::createMethodCall(QLatin1String(service), QLatin1String(path),
                                        QLatin1String(interface), QStringLiteral("Notify"));
@@ -67,7 +91,7 @@ void DesktopNotifier::notify(const QString &summary, const QString &body, bool o
     const QVariantMap hints{
         {QStringLiteral("desktop-entry"), QLatin1String(Identity::applicationId)}};
     call << QLatin1String(Identity::name) << uint(0) << QLatin1String(Identity::applicationId)
-         << summary << body.toHtmlEscaped() << actions << hints << serverDefaultTimeout;
+         << summary << body << actions << hints << serverDefaultTimeout;
 
     // Asked without waiting, so that a slow or missing service never holds up the window.
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);

@@ -29,7 +29,10 @@ private slots:
 
 private:
     void notify(const QString &summary, const QString &body, bool offerFolder);
+    // body as the server shows it: escaped when it reads markup.
+    void send(const QString &summary, const QString &body, bool offerFolder);
 
     QPointer<QWidget> window;
     QSet<uint> offeringFolder; // shown notifications whose action opens the folder
+    bool listening = false;    // to the server's signals
 };

@@ -5,14 +5,18 @@
 #include "app/sessiondata.h"
 #include "app/setup.h"
 #include "engine/formattablemodel.h"
+#include "engine/toolerror.h"
 #include "plugins/pluginmanagerhelper.h"
 #include "ui/addressintake.h"
 #include "ui/desktopnotifier.h"
 #include "ui/elidedtitle.h"
+#include "ui/imagebutton.h"
 #include "ui_navigation.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCommandLineParser>
+#include <QContextMenuEvent>
 #include <QDebug>
 #include <QDesktopServices>
 #include <QHeaderView>
@@ -20,14 +24,13 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QRegularExpression>
 #include <QSettings>
+#include <QShortcut>
 #include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 
 using PluginManagerHelper::aboutPlugin;
 using PluginManagerHelper::loggingPlugin;
@@ -38,6 +41,9 @@ namespace {
 
 constexpr uint scaleValues[] = {90, 100, 110, 120, 125, 130, 135, 140, 145};
 constexpr uint defaultScale = 100;
+// A stored scale outside the menu's values is used as it is, unless it cannot be one.
+constexpr uint minimumScale = 50;
+constexpr uint maximumScale = 300;
 constexpr int toolUpdateDelayMs = 333;
 
 // The window's lengths in design pixels (see scaledLength), in one place.
@@ -49,11 +55,35 @@ constexpr int downloadPageHeight = 234;
 constexpr QSize bigBackButton(101, 43);
 constexpr QSize processButton(250, 70);
 constexpr QSize smallBackButton(33, 33);
+constexpr int startOverWidth = 120; // at least, in screen pixels
+// The images' captions, in the images' own units.
+const ImageButton::Caption backCaption{{62, 27.5}, 37, 92, 16, QColor(0x37, 0x47, 0x4f)};
+const ImageButton::Caption processCaption{{145, 42}, 68, 232, 26, Qt::white};
 // Design pixels per screen pixel at 100 %, taken in single precision as the design does.
 constexpr double pixelFactor = double(float(8.0 / 13.0));
 // The table's font size in pixels per percent of scale.
 constexpr double tableFontPerScale = 0.14;
 } // namespace DesignSize
+
+// The finished text: the design's green, as light as the theme's text allows.
+QColor doneColour(const QPalette &palette)
+{
+    const int lightness = qBound(64, palette.color(QPalette::WindowText).lightness(), 180);
+    return QColor::fromHsl(120, 255, lightness);
+}
+
+// A chosen row: a shade of the text over the base, the design's #D3D3D3 on white.
+QColor selectionColour(const QPalette &palette)
+{
+    constexpr double textShare = 44.0 / 255.0;
+    const QColor base = palette.color(QPalette::Base);
+    const QColor text = palette.color(QPalette::Text);
+    const auto mix = [](int from, int to) {
+        return int(from + (to - from) * textShare);
+    };
+    return QColor(mix(base.red(), text.red()), mix(base.green(), text.green()),
+                  mix(base.blue(), text.blue()));
+}
 
 const char description[] =
     QT_TRANSLATE_NOOP("Navigation", "A simple downloader for single YouTube videos.");
@@ -75,9 +105,22 @@ uint usableScale(const QVariant &stored)
 {
     bool ok = false;
     const uint value = stored.toString().toUInt(&ok);
-    const bool offered =
-        std::find(std::begin(scaleValues), std::end(scaleValues), value) != std::end(scaleValues);
-    return ok && offered ? value : defaultScale;
+    return ok && value >= minimumScale && value <= maximumScale ? value : defaultScale;
+}
+
+QString shownTitle(const QString &title)
+{
+    // Control characters would draw as boxes or break the line; tabs and line breaks
+    // count as blanks.
+    QString text;
+    text.reserve(title.size());
+    for (const QChar c : title) {
+        if (c.category() != QChar::Other_Control)
+            text.append(c);
+        else if (c.isSpace())
+            text.append(QLatin1Char(' '));
+    }
+    return text.simplified();
 }
 
 int visibleRowCount(int viewportHeight, int rowHeight)
@@ -97,15 +140,36 @@ Navigation::Navigation(QWidget *parent)
 {
     initImages();
     ui->setupUi(this);
+    ui->btn_Back_from_Process->setImage(QStringLiteral(":/img/btn_back_big.svg"),
+                                        DesignSize::backCaption);
+    ui->pushButton_Process->setImage(QStringLiteral(":/img/btn_process.svg"),
+                                     DesignSize::processCaption);
+    ui->btn_Back_from_Formats->setImage(QStringLiteral(":/img/btn_back_small.svg"));
+    ui->btn_Back_Last->setImage(QStringLiteral(":/img/btn_back_small.svg"));
     formatsTitle = new ElidedTitle(ui->labelTitle);
     downloadTitle = new ElidedTitle(ui->label_TitleDownload);
     // The titles take the room left beside the duration and the "Downloading" text.
     ui->horizontalLayout_7->setStretchFactor(ui->labelTitle, 1);
     ui->horizontalLayout_10->setStretchFactor(ui->label_TitleDownload, 1);
-    doneFont = ui->label_DL_OK->font();
+
+    applyColours();
+    QSizePolicy keepRoom = ui->btn_Back_from_Process->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    ui->btn_Back_from_Process->setSizePolicy(keepRoom);
+    ui->labelNoFormats->hide();
     addressIntake = new AddressIntake(this, ui->editURL);
     notifier = new DesktopNotifier(this);
     ui->tableView->installEventFilter(this);
+    // Shift+F10 asks the focused widget for its menu, as the Menu key does.
+    auto *menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        QWidget *focus = focusWidget();
+        if (!focus)
+            return;
+        const QPoint at = focus->rect().center();
+        QContextMenuEvent ask(QContextMenuEvent::Keyboard, at, focus->mapToGlobal(at));
+        QApplication::sendEvent(focus, &ask);
+    });
     // The form cannot carry the in-between weights for this Qt's form compiler.
     QFont startOver = ui->btnStartOver->font();
     startOver.setWeight(QFont::DemiBold);
@@ -113,6 +177,10 @@ Navigation::Navigation(QWidget *parent)
     QFont openFolder = ui->btnOpenFolder->font();
     openFolder.setWeight(QFont::Medium);
     ui->btnOpenFolder->setFont(openFolder);
+    for (QWidget *text :
+         {static_cast<QWidget *>(ui->label_DL_OK), static_cast<QWidget *>(ui->label_DL_Details),
+          static_cast<QWidget *>(ui->btnStartOver), static_cast<QWidget *>(ui->btnOpenFolder)})
+        designedFonts.insert(text, text->font());
     scale = usableScale(sharedData->settings->value(QStringLiteral("Scale/Val"), defaultScale));
     activateMenuActions();
 
@@ -128,7 +196,6 @@ Navigation::Navigation(QWidget *parent)
     connect(engine, &Clipmoor::haveFormats, this, &Navigation::whenFormatsReceived);
     connect(engine, &Clipmoor::haveMetadata, this, &Navigation::whenMetadataReceived);
     connect(engine, &Clipmoor::haveVideo, this, &Navigation::whenVideoReceived);
-    connect(engine, &Clipmoor::percent, this, &Navigation::whenProgress);
     connect(engine, &Clipmoor::progressDetails, this, &Navigation::whenProgressDetails);
     connect(ui->btn_Back_from_Process, &QPushButton::clicked, this,
             [this] { showPage(returnPage); });
@@ -137,7 +204,11 @@ Navigation::Navigation(QWidget *parent)
         engine->stopTool(true);
     });
     connect(ui->btn_Back_Last, &QPushButton::clicked, this, [this] { showPage(ui->page_Formats); });
-    connect(ui->btnStartOver, &QPushButton::clicked, this, [this] { showPage(returnPage); });
+    // Starting over leaves the field empty, so that a newly copied link is offered.
+    connect(ui->btnStartOver, &QPushButton::clicked, this, [this] {
+        ui->editURL->clear();
+        showPage(returnPage);
+    });
     connect(ui->btnOpenFolder, &QPushButton::clicked, this, &Navigation::openOutputFolder);
     connect(notifier, &DesktopNotifier::openFolderRequested, this, &Navigation::openOutputFolder);
 
@@ -160,6 +231,9 @@ Navigation::~Navigation()
 
 void Navigation::showPage(QWidget *page)
 {
+    // The address page's back button leads somewhere only after a tool update began
+    // elsewhere.
+    ui->btn_Back_from_Process->setVisible(returnPage != ui->page_URL);
     ui->stackedWidget->setCurrentWidget(page);
     if (page == ui->page_URL)
         addressIntake->offerClipboard();
@@ -214,6 +288,8 @@ void Navigation::whenCallProcess()
     QAbstractItemModel *previous = ui->tableView->model();
     ui->tableView->setModel(nullptr);
     delete previous;
+    ui->labelNoFormats->hide();
+    ui->tableView->show();
     ui->labelTime->setText(QStringLiteral("00:00:00"));
     formatsTitle->setText(tr("Title"));
     ui->progressBar->show();
@@ -224,8 +300,7 @@ void Navigation::whenCallProcess()
 
 void Navigation::whenMetadataReceived()
 {
-    static const QRegularExpression notShown(QStringLiteral("[^a-zA-Z .,:?!]"));
-    formatsTitle->setText(QString(sharedData->video.title).remove(notShown).simplified());
+    formatsTitle->setText(shownTitle(sharedData->video.title));
 
     const QTime duration = sharedData->video.duration;
     QString text;
@@ -260,17 +335,15 @@ void Navigation::whenFormatsReceived()
     header->setSectionResizeMode(4, QHeaderView::ResizeToContents);
     table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->setColumnHidden(1, true);
-    table->setSortingEnabled(true);
-    table->sortByColumn(2, Qt::AscendingOrder);
+    // The rows stay in the listing's order, largest first: no header offers to sort.
+    table->setSortingEnabled(false);
+    table->horizontalHeader()->setSortIndicatorShown(false);
+    table->horizontalHeader()->setSectionsClickable(false);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table->setStyleSheet(QStringLiteral("QTableView { font-size: %1px; } "
-                                        "QTableView::item { border: none; } "
-                                        "QTableView::item:selected { background-color: #D3D3D3; "
-                                        "color: black; }")
-                             .arg(int(scale * DesignSize::tableFontPerScale)));
+    styleTable();
 
     // Only as many rows as fit, so that no scroll bar is needed; measured with the busy
     // bar already gone.
@@ -282,11 +355,49 @@ void Navigation::whenFormatsReceived()
             table->setRowHidden(row, true);
     }
 
+    // A listing with nothing but audio or nothing at all offers nothing to choose.
+    const bool offered = std::any_of(
+        sharedData->video.viewOrder.cbegin(), sharedData->video.viewOrder.cend(),
+        [this](uint code) { return !sharedData->video.formats.value(code).resolution.isEmpty(); });
+    table->setVisible(offered);
+    ui->labelNoFormats->setVisible(!offered);
+
     connect(table, &QTableView::clicked, this, [this](const QModelIndex &index) {
         if (index.column() == FormatTableModel::DownloadColumn)
             chooseFormat(index);
     });
     connect(table, &QTableView::doubleClicked, this, &Navigation::chooseFormat);
+}
+
+void Navigation::styleTable()
+{
+    const QPalette &palette = ui->tableView->palette();
+    ui->tableView->setStyleSheet(
+        QStringLiteral("QTableView { font-size: %1px; } "
+                       "QTableView::item { border: none; } "
+                       "QTableView::item:selected { background-color: %2; color: %3; }")
+            .arg(int(scale * DesignSize::tableFontPerScale))
+            .arg(selectionColour(palette).name(), palette.color(QPalette::Text).name()));
+}
+
+// Colours follow the palette, so that a dark theme stays readable.
+void Navigation::applyColours()
+{
+    QPalette done = ui->label_DL_OK->palette();
+    done.setColor(QPalette::WindowText, doneColour(palette()));
+    ui->label_DL_OK->setPalette(done);
+    if (ui->tableView->model())
+        styleTable();
+}
+
+void Navigation::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && !applyingColours) {
+        applyingColours = true;
+        applyColours();
+        applyingColours = false;
+    }
 }
 
 void Navigation::chooseFormat(const QModelIndex &index)
@@ -315,26 +426,26 @@ void Navigation::chooseFormat(const QModelIndex &index)
     emit requestVideo(code);
 }
 
-void Navigation::whenProgress(int value)
+void Navigation::whenProgressDetails(const ProgressDetails &details)
 {
+    ui->label_DL_Details->setText(describeProgress(details));
+    fitDownloadTexts();
+    if (!details.percent)
+        return;
     // Past 99 % the tool still merges and moves files: show that it is busy.
-    if (value > 99) {
+    if (*details.percent > 99) {
         ui->progressBarDL->setRange(0, 0);
         ui->progressBarDL->setValue(0);
         return;
     }
     ui->progressBarDL->setRange(0, 100);
-    ui->progressBarDL->setValue(value);
-}
-
-void Navigation::whenProgressDetails(const ProgressDetails &details)
-{
-    ui->label_DL_Details->setText(describeProgress(details));
+    ui->progressBarDL->setValue(*details.percent);
 }
 
 void Navigation::whenVideoReceived()
 {
     qDebug().noquote() << "-->" << CLM_TAG;
+    dropQuitQuestion();
     notifier->downloadFinished(sharedData->video.title);
     ui->btnCancel->hide();
     ui->progressBarDL->hide();
@@ -358,17 +469,25 @@ void Navigation::showError(const QString &message, Clipmoor::errorType code)
     box.exec();
 }
 
-// The tool's own last error line is often the only useful explanation.
+// The tool's own last error line is often the only explanation; for the failures people
+// commonly meet, a line in plain words with what to do comes first.
 QString Navigation::withToolError(const QString &message) const
 {
-    if (sharedData->toolError.isEmpty())
+    const QString &line = sharedData->toolError;
+    if (line.isEmpty())
         return message;
-    return message + QStringLiteral("<br>") + sharedData->toolError.toHtmlEscaped();
+    const QString advice = toolErrorAdvice(line);
+    if (advice.isEmpty())
+        return message + QStringLiteral("<br>") + line.toHtmlEscaped();
+    return message + QStringLiteral("<br><b>%1</b><br><small>%2</small>")
+                         .arg(advice.toHtmlEscaped(), line.toHtmlEscaped());
 }
 
 void Navigation::whenSomethingWrong(Clipmoor::errorType code)
 {
     ui->progressBar->hide();
+    if (!Clipmoor::instance().isDownloading())
+        dropQuitQuestion();
     // A download's end is told outside the window before any dialog waits for the user.
     const bool downloading = ui->stackedWidget->currentWidget() == ui->page_Download;
     if (code == Clipmoor::VideoCrashed || code == Clipmoor::VideoFailed ||
@@ -508,16 +627,64 @@ void Navigation::whenMenuTriggered(QAction *action)
     }
 }
 
+// The format a press of Enter chooses: the chosen row, or the only one.
+QModelIndex Navigation::enterChoice() const
+{
+    const QAbstractItemModel *model = ui->tableView->model();
+    if (!model || !ui->tableView->isVisible())
+        return {};
+    if (model->rowCount() == 1)
+        return model->index(0, FormatTableModel::ResolutionColumn);
+    const QModelIndex current = ui->tableView->currentIndex();
+    if (current.isValid() &&
+        ui->tableView->selectionModel()->isRowSelected(current.row(), current.parent()))
+        return current;
+    return {};
+}
+
+void Navigation::openMenuAtFocus()
+{
+    QWidget *focus = focusWidget();
+    if (!menu || !focus)
+        return;
+    QPoint at = focus->rect().center();
+    if (focus == ui->tableView && ui->tableView->currentIndex().isValid()) {
+        at = ui->tableView->viewport()->mapTo(
+            focus, ui->tableView->visualRect(ui->tableView->currentIndex()).center());
+    }
+    menu->exec(focus->mapToGlobal(at));
+}
+
+void Navigation::contextMenuEvent(QContextMenuEvent *event)
+{
+    // The mouse opens the menu through the event filter; the keyboard (the Menu key, or
+    // Shift+F10 below) opens it here, at the widget that has the focus.
+    if (event->reason() != QContextMenuEvent::Keyboard) {
+        event->ignore();
+        return;
+    }
+    openMenuAtFocus();
+}
+
 bool Navigation::eventFilter(QObject *watched, QEvent *event)
 {
-    // Enter on a chosen row downloads it, as a double click does.
     if (watched == ui->tableView && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
-        const QModelIndex current = ui->tableView->currentIndex();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && current.isValid() &&
-            ui->tableView->selectionModel()->isRowSelected(current.row(), current.parent())) {
-            chooseFormat(current);
+        const QModelIndex choice = enterChoice();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && choice.isValid()) {
+            chooseFormat(choice);
             return true;
+        }
+    }
+    // Reached by the keyboard, the table starts at its first row, ready for Enter.
+    if (watched == ui->tableView && event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        QAbstractItemModel *model = ui->tableView->model();
+        if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) && model &&
+            model->rowCount() > 0 && !ui->tableView->selectionModel()->hasSelection()) {
+            ui->tableView->selectionModel()->setCurrentIndex(
+                model->index(0, FormatTableModel::ResolutionColumn),
+                QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         }
     }
     if (watched == ui->stackedWidget && event->type() == QEvent::MouseButtonPress) {
@@ -561,21 +728,52 @@ void Navigation::whenStackedPageChanged(int index)
         fitDownloadTexts();
 }
 
-// Fonts are wider on some systems than the design's sizes assume: the finished text
-// gives up point sizes until it fits the narrow window.
+// Fonts and languages are wider on some systems than the design's sizes assume: the
+// download page's texts give up half points until they fit the narrow window.
 void Navigation::fitDownloadTexts()
 {
-    QLabel *label = ui->label_DL_OK;
     const QMargins margins = ui->verticalLayout_5->contentsMargins();
     const int room = width() - margins.left() - margins.right();
-    QFont font = doneFont;
-    while (font.pointSizeF() > 1 && QFontMetrics(font).horizontalAdvance(label->text()) > room)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    label->setFont(font);
+    const auto fitLabel = [room](QLabel *label, QFont font) {
+        while (font.pointSizeF() > 1 && QFontMetrics(font).horizontalAdvance(label->text()) > room)
+            font.setPointSizeF(font.pointSizeF() - 0.5);
+        label->setFont(font);
+    };
+    fitLabel(ui->label_DL_OK, designedFonts.value(ui->label_DL_OK));
+    fitLabel(ui->label_DL_Details, designedFonts.value(ui->label_DL_Details));
+
+    // "Start Over" and "Open Folder with File" share a row, with room around them.
+    QPushButton *start = ui->btnStartOver;
+    QPushButton *open = ui->btnOpenFolder;
+    QFont startFont = designedFonts.value(start);
+    QFont openFont = designedFonts.value(open);
+    const int gaps = ui->horizontalLayout_13->spacing() * 4;
+    for (;;) {
+        start->setFont(startFont);
+        open->setFont(openFont);
+        // The design's least width must not squeeze the button below its text.
+        start->setMinimumWidth(std::max(DesignSize::startOverWidth, start->sizeHint().width()));
+        const int wanted = start->minimumWidth() + open->sizeHint().width() + gaps;
+        if (wanted <= room || startFont.pointSizeF() <= 1 || openFont.pointSizeF() <= 1)
+            break;
+        startFont.setPointSizeF(startFont.pointSizeF() - 0.5);
+        openFont.setPointSizeF(openFont.pointSizeF() - 0.5);
+    }
 }
 
 void Navigation::keyPressEvent(QKeyEvent *event)
 {
+    // With one format on offer, Enter anywhere on its page downloads it.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && ui->stackedWidget->currentWidget() == ui->page_Formats && ui->tableView->model() &&
+        ui->tableView->model()->rowCount() == 1) {
+        const QModelIndex choice = enterChoice();
+        if (choice.isValid()) {
+            chooseFormat(choice);
+            event->accept();
+            return;
+        }
+    }
     // The window is the whole program: Escape must not end it.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         event->accept();
@@ -587,15 +785,31 @@ void Navigation::keyPressEvent(QKeyEvent *event)
 void Navigation::closeEvent(QCloseEvent *event)
 {
     Clipmoor &engine = Clipmoor::instance();
-    if (engine.isDownloading()) {
-        const QMessageBox::StandardButton answer = QMessageBox::question(
-            this, QLatin1String(Identity::name), tr("A download is running. Stop it and quit?"),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-        if (answer != QMessageBox::Yes) {
-            event->ignore();
-            return;
-        }
-        engine.stopTool(true);
+    if (!engine.isDownloading()) {
+        QDialog::closeEvent(event);
+        return;
     }
-    QDialog::closeEvent(event);
+    event->ignore();
+    if (quitQuestion)
+        return;
+    auto *box = new QMessageBox(QMessageBox::Question, QLatin1String(Identity::name),
+                                tr("A download is running. Stop it and quit?"),
+                                QMessageBox::Yes | QMessageBox::No, this);
+    box->setDefaultButton(QMessageBox::No);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    quitQuestion = box;
+    connect(box, &QMessageBox::finished, this, [this, box] {
+        if (box->clickedButton() != box->button(QMessageBox::Yes))
+            return;
+        Clipmoor::instance().stopTool(true);
+        close();
+    });
+    box->open();
+}
+
+// Once the download has ended, the question whether to stop it has no point.
+void Navigation::dropQuitQuestion()
+{
+    if (quitQuestion)
+        quitQuestion->done(QMessageBox::No);
 }

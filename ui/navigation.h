@@ -3,6 +3,8 @@
 #include "engine/clipmoor.h"
 
 #include <QDialog>
+#include <QFont>
+#include <QHash>
 #include <QPointer>
 #include <QProcess>
 
@@ -12,6 +14,7 @@ class DesktopNotifier;
 class QAction;
 class QCommandLineParser;
 class QMenu;
+class QMessageBox;
 class QModelIndex;
 struct SessionData;
 
@@ -47,6 +50,8 @@ public slots:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -54,7 +59,8 @@ private:
     void whenMenuTriggered(QAction *action);
     void whenMetadataReceived();
     void chooseFormat(const QModelIndex &index);
-    void whenProgress(int value);
+    QModelIndex enterChoice() const;
+    void openMenuAtFocus();
     void whenProgressDetails(const ProgressDetails &details);
     void whenVideoReceived();
     void whenToolUpdateRequested();
@@ -64,6 +70,9 @@ private:
     QString withToolError(const QString &message) const;
     void fitDownloadTexts();
     void openOutputFolder();
+    void dropQuitQuestion();
+    void styleTable();
+    void applyColours();
 
     SessionData *sharedData;
     Ui::Navigation *ui;
@@ -78,14 +87,19 @@ private:
     uint scale = 100;
     ElidedTitle *formatsTitle;
     ElidedTitle *downloadTitle;
-    QFont doneFont; // the finished text's font as designed, before fitting
+    QHash<QWidget *, QFont> designedFonts; // the download page's, before fitting
+    QPointer<QMessageBox> quitQuestion;
+    bool applyingColours = false;
 };
 
-// The stored scale when the menu offers it, else 100.
+// The stored scale when it is a whole percentage from 50 to 300, else 100.
 uint usableScale(const QVariant &stored);
 
 // A design length in pixels at the given scale in percent.
 int scaledLength(int designLength, uint scale);
+
+// A video title as the window shows it: control characters removed, white space simplified.
+QString shownTitle(const QString &title);
 
 // How many table rows to show in a viewport: a last row counts when more than 0.3 of it fits.
 int visibleRowCount(int viewportHeight, int rowHeight);

@@ -1,5 +1,7 @@
 #include "updater/updaterdialogs.h"
 
+#include "updater/updaterplatform.h"
+
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -8,12 +10,6 @@
 namespace UpdaterDialogs {
 
 namespace {
-
-const char advice[] = QT_TRANSLATE_NOOP(
-    "Updater",
-    "We are attempting to download and process the update but something is blocking this on "
-    "your machine.\n\nPlease close this window and check for any antivirus/malware programs that "
-    "might be running and temporarily disable them. Then try running the update again.");
 
 QString padded(const QString &caption)
 {
@@ -45,7 +41,7 @@ QMessageBox *showCritical(const QString &title, const QString &text, QObject *ow
     auto *box = new QMessageBox;
     box->setIcon(QMessageBox::Critical);
     box->setWindowTitle(translated(QT_TRANSLATE_NOOP("Updater", "UPD. ERROR: %1")).arg(title));
-    box->setText(translated(advice));
+    box->setText(translated(UpdaterPlatform::errorAdvice()));
     box->setDetailedText(title + QStringLiteral(":\n\n") + text);
     box->setStandardButtons(QMessageBox::Close);
     box->setDefaultButton(QMessageBox::Close);

@@ -38,4 +38,14 @@ bool startInstaller(const QString &path, QString &error)
     return false;
 }
 
+const char *errorAdvice()
+{
+    return Platform::updaterErrorAdvice();
+}
+
+const char *offerWarning()
+{
+    return Platform::updaterOfferWarning();
+}
+
 } // namespace UpdaterPlatform

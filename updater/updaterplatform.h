@@ -14,4 +14,9 @@ QString manifestFileName();
 // False with the reason in error when that could not be done.
 bool startInstaller(const QString &path, QString &error);
 
+// The error dialog's advice and the offer's warning, untranslated (context "Updater"):
+// only on Windows do security programs commonly block an installer.
+const char *errorAdvice();
+const char *offerWarning();
+
 } // namespace UpdaterPlatform

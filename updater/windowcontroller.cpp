@@ -1,6 +1,7 @@
 #include "updater/windowcontroller.h"
 
 #include "updater/updaterlog.h"
+#include "updater/updaterplatform.h"
 #include "updater/updateschedule.h"
 
 #include <QCoreApplication>
@@ -53,6 +54,11 @@ QString WindowController::appName() const
 QString WindowController::appVersion() const
 {
     return QCoreApplication::applicationVersion();
+}
+
+QString WindowController::offerWarning() const
+{
+    return QCoreApplication::translate("Updater", UpdaterPlatform::offerWarning());
 }
 
 void WindowController::show(UpdaterState::State view)

@@ -23,6 +23,7 @@ class WindowController : public QObject {
                    skipUpdateChanged)
     Q_PROPERTY(QString appName READ appName CONSTANT)
     Q_PROPERTY(QString appVersion READ appVersion CONSTANT)
+    Q_PROPERTY(QString offerWarning READ offerWarning CONSTANT)
 
 public:
     explicit WindowController(UpdateSchedule *schedule, QObject *parent = nullptr);
@@ -34,6 +35,7 @@ public:
     void setSkipUpdateWindow(bool skip);
     QString appName() const;
     QString appVersion() const;
+    QString offerWarning() const;
 
     // Builds the scene when there is none, shows the given view, raises the window.
     void show(UpdaterState::State view);

@@ -15,22 +15,28 @@ QString aboutText(const QString &identifier, const QString &description)
         QSettings::IniFormat);
     const QString buildDate = settings.value(QStringLiteral("Version/Date")).toString();
 
+    // The program's catalogue, installed by the program, speaks for the plug-in too.
     QString text =
-        QStringLiteral("<h3>%1</h3><p>%2</p><p>Version %3")
-            .arg(QCoreApplication::applicationName().toHtmlEscaped(), description.toHtmlEscaped(),
-                 QCoreApplication::applicationVersion().toHtmlEscaped());
+        QStringLiteral("<h3>%1</h3><p>%2</p><p>")
+            .arg(QCoreApplication::applicationName().toHtmlEscaped(), description.toHtmlEscaped());
+    text += QCoreApplication::translate("About", "Version %1")
+                .arg(QCoreApplication::applicationVersion().toHtmlEscaped());
     if (!buildDate.isEmpty())
-        text += QStringLiteral(", built %1").arg(buildDate.toHtmlEscaped());
+        text += QCoreApplication::translate("About", ", built %1").arg(buildDate.toHtmlEscaped());
     text += QStringLiteral("</p>");
-    if (!identifier.isEmpty())
-        text += QStringLiteral("<p>Machine identifier: %1</p>").arg(identifier.toHtmlEscaped());
+    if (!identifier.isEmpty()) {
+        text += QStringLiteral("<p>%1</p>")
+                    .arg(QCoreApplication::translate("About", "Machine identifier: %1")
+                             .arg(identifier.toHtmlEscaped()));
+    }
     return text;
 }
 
 void About::showAbout(const QString &identifier, const QString &description)
 {
     QMessageBox box;
-    box.setWindowTitle(QStringLiteral("About %1").arg(QCoreApplication::applicationName()));
+    box.setWindowTitle(
+        QCoreApplication::translate("About", "About %1").arg(QCoreApplication::applicationName()));
     box.setTextFormat(Qt::RichText);
     box.setText(aboutText(identifier, description));
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);

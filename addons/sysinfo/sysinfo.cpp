@@ -27,11 +27,14 @@ void SysInfo::showUid()
 {
     const QString identifier = uid();
     QMessageBox box;
-    box.setWindowTitle(QStringLiteral("Machine identifier"));
+    // The program's catalogue, installed by the program, speaks for the plug-in too.
+    box.setWindowTitle(QCoreApplication::translate("SysInfo", "Machine identifier"));
     box.setIcon(QMessageBox::Information);
-    box.setText(QStringLiteral("The identifier of this computer:\n\n%1").arg(identifier));
+    box.setText(QCoreApplication::translate("SysInfo", "The identifier of this computer:\n\n%1")
+                    .arg(identifier));
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    QPushButton *copy = box.addButton(QStringLiteral("Copy"), QMessageBox::ActionRole);
+    QPushButton *copy =
+        box.addButton(QCoreApplication::translate("SysInfo", "Copy"), QMessageBox::ActionRole);
     box.addButton(QMessageBox::Close);
     // The copy button leaves the dialog open.
     copy->disconnect();

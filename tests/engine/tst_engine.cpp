@@ -61,6 +61,7 @@ private slots:
     void completion_data();
     void completion();
     void failedDownloadKeepsToolError();
+    void progressReachesListeners_data();
     void progressReachesListeners();
     void userStopDuringEachRun_data();
     void userStopDuringEachRun();
@@ -341,17 +342,60 @@ void TestEngine::failedDownloadKeepsToolError()
     QCOMPARE(sessionData()->toolError, QStringLiteral("ERROR: [generic] abc: Unable to download"));
 }
 
+void TestEngine::progressReachesListeners_data()
+{
+    QTest::addColumn<QString>("download");
+    QTest::addColumn<QList<int>>("percents"); // of each line; empty: not compared
+    QTest::addColumn<double>("total");        // bytes of the whole download
+    QTest::newRow("one part") << QStringLiteral("printf '[download]  10.5%% of 1MiB\\n'; sleep 0.3;"
+                                                "printf '[download] 100%% of 1MiB\\n'; exit 0")
+                              << QList<int>{10, 100} << 1048576.0;
+    // The video's and the audio's real progress, line by line, after the real listing of
+    // the same video: the listed sizes give the total from the start.
+    QTest::newRow("video and audio")
+        << QStringLiteral("while IFS= read -r line; do printf '%s\\n' \"$line\"; sleep 0.02; "
+                          "done < \"$here/download.txt\"")
+        << QList<int>{} << (1.34 * 1024 * 1024 + 316.59 * 1024);
+}
+
 void TestEngine::progressReachesListeners()
 {
-    stage.setScript(scriptFor({}, {},
-                              QStringLiteral("printf '[download]  10.5%% of 1MiB\\n'; sleep 0.3;"
-                                             "printf '[download] 100%% of 1MiB\\n'; exit 0")));
-    startDownload();
+    QFETCH(QString, download);
+    QFETCH(QList<int>, percents);
+    QFETCH(double, total);
+    const auto write = [this](const char *name, const QString &text) {
+        QFile file(stage.file(QLatin1String(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text.toUtf8());
+    };
+    write("listing.txt", testData(QStringLiteral(
+                             "listings/13-local-ytdlp-2023.03.04-piped-F-and-compat-old.txt")));
+    const QString capture = testData(
+        QStringLiteral("progress/07-local-ytdlp-2023.03.04-newline-merge-already-downloaded.txt"));
+    write("download.txt", capture.left(capture.indexOf(QLatin1String("\n[info]"), 1) + 1));
+    stage.setScript(scriptFor(metadataAnswer, formatsAnswer, download));
+    QSignalSpy details(engine.get(), &Clipmoor::progressDetails);
+    startMetadata();
+    QVERIFY(formatsSpy->wait(10000));
+    engine->requestVideo(137);
     QVERIFY(videoSpy->wait(10000));
+
     QList<int> values;
     for (const QList<QVariant> &signal : std::as_const(*percentSpy))
         values.append(signal.at(0).toInt());
-    QCOMPARE(values, (QList<int>{10, 100}));
+    if (!percents.isEmpty())
+        QCOMPARE(values, percents);
+    // The whole download: one total, a percentage that never falls and ends at 100.
+    QVERIFY(!details.isEmpty());
+    int last = 0;
+    for (const QList<QVariant> &signal : std::as_const(details)) {
+        const ProgressDetails reading = signal.at(0).value<ProgressDetails>();
+        QVERIFY(reading.percent && *reading.percent >= last);
+        last = *reading.percent;
+        if (reading.total)
+            QCOMPARE(qRound64(*reading.total), qRound64(total));
+    }
+    QCOMPARE(last, 100);
 }
 
 void TestEngine::userStopDuringEachRun_data()

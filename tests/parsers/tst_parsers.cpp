@@ -1,11 +1,13 @@
 // The tool-output parsers and the address rules, against real output of the tool and
 // against the edge cases that break naive parsing.
 #include "engine/address.h"
+#include "engine/downloadprogress.h"
 #include "engine/formatparser.h"
 #include "engine/formattablemodel.h"
 #include "engine/metadataparser.h"
 #include "engine/progressdetails.h"
 #include "engine/progressparser.h"
+#include "engine/toolerror.h"
 #include "tests/support/testdata.h"
 #include "tests/support/testmain.h"
 
@@ -74,6 +76,8 @@ private slots:
     void progress();
     void progressOverRealDownloads_data();
     void progressOverRealDownloads();
+    void toolErrorAdvice_data();
+    void toolErrorAdvice();
     void acceptAddress_data();
     void acceptAddress();
     void toolTarget_data();
@@ -414,10 +418,16 @@ void TestParsers::progressOverRealDownloads_data()
     QTest::addColumn<QChar>("separator");
     QTest::addColumn<QList<int>>("reported");
     QTest::addColumn<QStringList>("details"); // the first and the last reading
+    QTest::addColumn<QString>("listing");     // whose sizes the whole download's reading uses
+    QTest::addColumn<QList<int>>("overall");  // the whole download's percentages, as they change
+    QTest::addColumn<QStringList>("overallDetails"); // its first and last reading
     const QChar newline = QLatin1Char('\n');
     QTest::newRow("one line per update")
         << QStringLiteral("progress/01-ytdlp-2022-progress-newlines-final-line.txt") << newline
         << QList<int>{22, 41, 51, 66, 74, 88, 100, 100}
+        << QStringList{QStringLiteral("2.0 MiB of 8.7 MiB · 1.5 MiB/s · 0:04 left"),
+                       QStringLiteral("8.7 MiB of 8.7 MiB")}
+        << QString() << QList<int>{22, 41, 51, 66, 74, 88, 100}
         << QStringList{QStringLiteral("2.0 MiB of 8.7 MiB · 1.5 MiB/s · 0:04 left"),
                        QStringLiteral("8.7 MiB of 8.7 MiB")};
     QTest::newRow("two files and a merge")
@@ -425,20 +435,41 @@ void TestParsers::progressOverRealDownloads_data()
         << newline << QList<int>{0,   0, 0, 1, 2, 4, 9,  18, 37, 74,  100,
                                  100, 0, 0, 2, 4, 9, 19, 40, 80, 100, 100}
         << QStringList{QStringLiteral("1.4 KiB of 1.3 MiB · 735.6 KiB/s · 0:01 left"),
+                       QStringLiteral("Merging video and audio…")}
+        << QString() << QList<int>{0, 1, 2, 4, 9, 18, 37, 50, 81, 82, 83, 84, 88, 96, 100}
+        << QStringList{QStringLiteral("1.4 KiB · 735.6 KiB/s"),
                        QStringLiteral("Merging video and audio…")};
     QTest::newRow("unknown total size")
         << QStringLiteral("progress/09-local-ytdlp-2023.03.04-unknown-total-size.txt") << newline
         << QList<int>{100}
+        << QStringList{QStringLiteral("1.0 KiB"), QStringLiteral("1.7 MiB of 1.7 MiB · 1.2 MiB/s")}
+        << QString() << QList<int>{0, 100}
         << QStringList{QStringLiteral("1.0 KiB"), QStringLiteral("1.7 MiB of 1.7 MiB · 1.2 MiB/s")};
+    QTest::newRow("two files, their sizes from the listing")
+        << QStringLiteral("progress/07-local-ytdlp-2023.03.04-newline-merge-already-downloaded.txt")
+        << newline << QList<int>{0,   0, 0, 1, 2, 4, 9,  18, 37, 74,  100,
+                                 100, 0, 0, 2, 4, 9, 19, 40, 80, 100, 100}
+        << QStringList{QStringLiteral("1.4 KiB of 1.3 MiB · 735.6 KiB/s · 0:01 left"),
+                       QStringLiteral("Merging video and audio…")}
+        << QStringLiteral("listings/13-local-ytdlp-2023.03.04-piped-F-and-compat-old.txt")
+        << QList<int>{0, 1, 3, 7, 15, 30, 60, 81, 82, 83, 84, 88, 96, 100}
+        << QStringList{QStringLiteral("1.4 KiB of 1.6 MiB · 735.6 KiB/s · 0:03 left"),
+                       QStringLiteral("Merging video and audio…")};
     // Into a pipe the tool separates updates by CR only: read at once, they are one line.
     QTest::newRow("CR updates read in one piece")
         << QStringLiteral("progress/06-local-ytdlp-2023.03.04-piped-raw-cr.txt") << newline
         << QList<int>{0}
         << QStringList{QStringLiteral("1.7 MiB of 1.7 MiB · 598.6 KiB/s"),
+                       QStringLiteral("1.7 MiB of 1.7 MiB · 598.6 KiB/s")}
+        << QString() << QList<int>{100}
+        << QStringList{QStringLiteral("1.7 MiB of 1.7 MiB · 598.6 KiB/s"),
                        QStringLiteral("1.7 MiB of 1.7 MiB · 598.6 KiB/s")};
     QTest::newRow("CR updates read as they are written")
         << QStringLiteral("progress/06-local-ytdlp-2023.03.04-piped-raw-cr.txt") << QChar(u'\r')
         << QList<int>{0, 0, 0, 0, 1, 3, 7, 15, 30, 60, 95, 100, 100}
+        << QStringList{QStringLiteral("1.7 KiB of 1.7 MiB · 560.7 KiB/s · 0:03 left"),
+                       QStringLiteral("1.7 MiB of 1.7 MiB · 598.6 KiB/s")}
+        << QString() << QList<int>{0, 1, 3, 7, 15, 30, 60, 95, 100}
         << QStringList{QStringLiteral("1.7 KiB of 1.7 MiB · 560.7 KiB/s · 0:03 left"),
                        QStringLiteral("1.7 MiB of 1.7 MiB · 598.6 KiB/s")};
 }
@@ -450,6 +481,9 @@ void TestParsers::progressOverRealDownloads()
     QFETCH(QChar, separator);
     QFETCH(QList<int>, reported);
     QFETCH(QStringList, details);
+    QFETCH(QString, listing);
+    QFETCH(QList<int>, overall);
+    QFETCH(QStringList, overallDetails);
     QList<int> values;
     QStringList readings;
     for (const QString &piece : testData(file).split(separator)) {
@@ -461,6 +495,90 @@ void TestParsers::progressOverRealDownloads()
     QCOMPARE(values, reported);
     QVERIFY(!readings.isEmpty());
     QCOMPARE((QStringList{readings.first(), readings.last()}), details);
+
+    // The whole download of the first run in the file, all its parts together.
+    QString firstRun = testData(file);
+    const qsizetype second =
+        firstRun.indexOf(QLatin1String("\n[info]"), firstRun.indexOf(QLatin1String("[download]")));
+    if (second > 0)
+        firstRun.truncate(second + 1);
+    DownloadProgress whole(listing.isEmpty() ? QHash<uint, qint64>()
+                                             : parseFormatList(testData(listing)).sizes);
+    QList<int> percents;
+    QStringList wholeReadings;
+    for (const QString &piece : firstRun.split(separator)) {
+        if (!whole.take(separator + piece))
+            continue;
+        const ProgressDetails reading = whole.reading();
+        if (reading.percent && (percents.isEmpty() || percents.last() != *reading.percent))
+            percents.append(*reading.percent);
+        wholeReadings.append(describeProgress(reading));
+    }
+    QCOMPARE(percents, overall);
+    QVERIFY(std::is_sorted(percents.cbegin(), percents.cend()));
+    QCOMPARE(percents.last(), 100);
+    QCOMPARE((QStringList{wholeReadings.first(), wholeReadings.last()}), overallDetails);
+}
+
+void TestParsers::toolErrorAdvice_data()
+{
+    // The tool's "ERROR:" lines: the site's own reasons as the tool passes them on, and
+    // the network failures as the tool printed them here against unreachable addresses.
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("advice"); // its first words; empty: none
+    const QString id = QStringLiteral("ERROR: [youtube] abc123XYZ_0: ");
+    QTest::newRow("private") << id + QStringLiteral("Private video. Sign in if you've been "
+                                                    "granted access to this video")
+                             << QStringLiteral("This video is private");
+    QTest::newRow("not a bot") << id + QStringLiteral("Sign in to confirm you\u2019re not a bot. "
+                                                      "Use --cookies-from-browser or --cookies "
+                                                      "for the authentication.")
+                               << QStringLiteral("The site asks to sign in");
+    QTest::newRow("age") << id + QStringLiteral("Sign in to confirm your age. This video may be "
+                                                "inappropriate for some users.")
+                         << QStringLiteral("This video has an age limit");
+    QTest::newRow("members") << id + QStringLiteral("Join this channel to get access to "
+                                                    "members-only content like this video, and "
+                                                    "other exclusive perks.")
+                             << QStringLiteral("This video is for the channel's paying members");
+    QTest::newRow("removed") << id + QStringLiteral("Video unavailable. This video has been "
+                                                    "removed by the uploader")
+                             << QStringLiteral("This video has been removed");
+    QTest::newRow("country") << id + QStringLiteral("Video unavailable. The uploader has not made "
+                                                    "this video available in your country")
+                             << QStringLiteral("This video is not available in your country");
+    QTest::newRow("live not begun") << id + QStringLiteral("This live event will begin in 3 hours.")
+                                    << QStringLiteral("This live stream or premiere");
+    QTest::newRow("premiere") << id + QStringLiteral("Premieres in 2 hours")
+                              << QStringLiteral("This live stream or premiere");
+    QTest::newRow("no name resolution")
+        << QStringLiteral("ERROR: [generic] None: Unable to download webpage: <urlopen error "
+                          "[Errno -2] Name or service not known> (caused by "
+                          "URLError(gaierror(-2, 'Name or service not known')))")
+        << QStringLiteral("The site could not be reached");
+    QTest::newRow("connection refused")
+        << QStringLiteral("ERROR: [generic] None: Unable to download webpage: <urlopen error "
+                          "[Errno 111] Connection refused> (caused by "
+                          "URLError(ConnectionRefusedError(111, 'Connection refused')))")
+        << QStringLiteral("The site could not be reached");
+    QTest::newRow("403") << QStringLiteral("ERROR: unable to download video data: HTTP Error 403: "
+                                           "Forbidden")
+                         << QStringLiteral("The site turned the request away");
+    QTest::newRow("429") << QStringLiteral("ERROR: [generic] None: Unable to download webpage: "
+                                           "HTTP Error 429: Too Many Requests (caused by "
+                                           "<HTTPError 429: 'Too Many Requests'>)")
+                         << QStringLiteral("The site turned the request away");
+    QTest::newRow("unknown") << QStringLiteral("ERROR: Postprocessing: Conversion failed!")
+                             << QString();
+    QTest::newRow("empty") << QString() << QString();
+}
+
+void TestParsers::toolErrorAdvice()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, advice);
+    const QString given = ::toolErrorAdvice(line);
+    QVERIFY2(advice.isEmpty() ? given.isEmpty() : given.startsWith(advice), qPrintable(given));
 }
 
 void TestParsers::acceptAddress_data()

@@ -3,6 +3,7 @@
 #include "plugins/interfaces/aboutappinterface.h"
 #include "plugins/interfaces/logginginterface.h"
 #include "plugins/interfaces/sysinfointerface.h"
+#include "tests/support/language.h"
 #include "tests/support/modalcloser.h"
 #include "tests/support/testmain.h"
 
@@ -52,7 +53,9 @@ public:
 private slots:
     void loggingCapturesWhileEnabled();
     void loggingFileIsRotated();
+    void machineIdentifier_data();
     void machineIdentifier();
+    void aboutBox_data();
     void aboutBox();
 
 private:
@@ -124,8 +127,28 @@ void TestAddons::loggingFileIsRotated()
     QVERIFY(QFileInfo(log + QStringLiteral(".1")).size() <= 1024 * 1024 + 2000);
 }
 
+void TestAddons::machineIdentifier_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("copy");
+    QTest::newRow("English") << "en"
+                             << "Machine identifier"
+                             << "Copy";
+    QTest::newRow("German") << "de"
+                            << "Rechnerkennung"
+                            << "Kopieren";
+    QTest::newRow("French") << "fr"
+                            << "Identifiant de la machine"
+                            << "Copier";
+}
+
 void TestAddons::machineIdentifier()
 {
+    QFETCH(QString, language);
+    QFETCH(QString, title);
+    QFETCH(QString, copy);
+    speak(language);
     SysInfoInterface *sysInfo = load<SysInfoInterface>("SysInfo");
     QVERIFY(sysInfo);
     sysInfo->setAppInfo(QStringLiteral("2.0.023"), QStringLiteral("25.0826"), 0, 1);
@@ -142,22 +165,48 @@ void TestAddons::machineIdentifier()
         if (!box)
             return;
         poll.stop();
-        shown = box->text();
+        shown = box->windowTitle() + QLatin1Char('\n') + box->text();
         for (QAbstractButton *button : box->buttons()) {
-            if (button->text() == QLatin1String("Copy"))
+            if (button->text() == copy)
                 button->click();
         }
         QVERIFY(box->isVisible());
         box->done(0);
     });
     poll.start();
+    QApplication::clipboard()->clear();
     sysInfo->showUid();
+    QVERIFY(shown.startsWith(title + QLatin1Char('\n')));
     QVERIFY(shown.contains(uid));
     QCOMPARE(QApplication::clipboard()->text(), uid);
+    speak(QStringLiteral("en"));
+}
+
+void TestAddons::aboutBox_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QStringList>("parts");
+    QTest::newRow("English") << "en"
+                             << "About Clipmoor"
+                             << QStringList{"Version 2.0.023", ", built 25.0826",
+                                            "Machine identifier: 1234-abcd"};
+    QTest::newRow("German") << "de"
+                            << "\u00dcber Clipmoor"
+                            << QStringList{"Version 2.0.023", ", erstellt am 25.0826",
+                                           "Rechnerkennung: 1234-abcd"};
+    QTest::newRow("French") << "fr"
+                            << "\u00c0 propos de Clipmoor"
+                            << QStringList{"Version 2.0.023", ", compil\u00e9e le 25.0826",
+                                           "Identifiant de la machine\u00a0: 1234-abcd"};
 }
 
 void TestAddons::aboutBox()
 {
+    QFETCH(QString, language);
+    QFETCH(QString, title);
+    QFETCH(QStringList, parts);
+    speak(language);
     AboutAppInterface *about = load<AboutAppInterface>("About");
     QVERIFY(about);
     QApplication::setApplicationVersion(QStringLiteral("2.0.023"));
@@ -170,14 +219,17 @@ void TestAddons::aboutBox()
     ModalCloser closer;
     about->showAbout(QStringLiteral("1234-abcd"), QStringLiteral("A <simple> downloader."));
     QCOMPARE(closer.seen.size(), 1);
+    QCOMPARE(closer.seen.at(0).title, title);
     const QString text = closer.seen.at(0).text;
-    for (const char *part : {"<h3>Clipmoor</h3>", "Version 2.0.023", "built 25.0826", "1234-abcd",
-                             "A &lt;simple&gt; downloader."})
-        QVERIFY2(text.contains(QLatin1String(part)), qPrintable(text));
+    parts << QStringLiteral("<h3>Clipmoor</h3>") << QStringLiteral("A &lt;simple&gt; downloader.");
+    for (const QString &part : std::as_const(parts))
+        QVERIFY2(text.contains(part), qPrintable(text));
 
     // Without an identifier the box leaves its line out.
     about->showAbout(QString(), QStringLiteral("d"));
-    QVERIFY(!closer.seen.at(1).text.contains(QLatin1String("identifier")));
+    QVERIFY(!closer.seen.at(1).text.contains(QLatin1String("1234-abcd")));
+    QVERIFY(!closer.seen.at(1).text.contains(parts.at(2).section(QLatin1Char(':'), 0, 0)));
+    speak(QStringLiteral("en"));
 }
 
 CLIPMOOR_TEST_MAIN(TestAddons)

@@ -1,7 +1,10 @@
 // Takes the pictures of the README: the window on its pages during a real, offline
-// download, and the updater window's three views. Run by scripts/screenshots.sh.
+// download, and the updater window's three views. Run by scripts/screenshots.sh; a
+// language and a scale may follow the folder ("de 145") to look at the window in them.
+#include "app/sessiondata.h"
 #include "app/setup.h"
 #include "engine/formattablemodel.h"
+#include "tests/support/language.h"
 #include "tests/support/offlinesite.h"
 #include "tests/support/testmain.h"
 #include "ui/navigation.h"
@@ -12,6 +15,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QQuickWindow>
+#include <QSettings>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QTest>
@@ -48,6 +52,10 @@ int main(int argc, char **argv)
     outputFolder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     QDir().mkpath(outputFolder);
 
+    if (argc > 2)
+        speak(QString::fromLocal8Bit(argv[2]));
+    if (argc > 3)
+        sessionData()->settings->setValue(QStringLiteral("Scale/Val"), QByteArray(argv[3]));
     prepareOutputDir();
     OfflineSite site;
     if (!site.start(6, 120 * 1024) || !site.stage(home.dataDir())) {

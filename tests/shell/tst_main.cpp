@@ -7,16 +7,21 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSemaphore>
 #include <QStackedWidget>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 
 #ifdef CLIPMOOR_WAITING_UPDATER
 #include "plugins/pluginmanagerhelper.h"
 #endif
 
+#include <atomic>
 #include <cstdio>
 
 int qMain(int argc, char **argv);
@@ -51,6 +56,45 @@ void closeWhenShown()
     poll->start(20);
 }
 
+// A session bus that only notes a knock, on a thread of its own so that a caller that
+// waits for it cannot stall it: with no notification to send, the program must not reach
+// for one, nor have one started for it where there is none.
+class SessionBus : public QThread {
+public:
+    explicit SessionBus(const QString &path_)
+        : path(path_)
+    {
+    }
+    std::atomic<bool> knocked{false};
+    QSemaphore ready;
+    bool listening = false;
+
+protected:
+    void run() override
+    {
+        QLocalServer server;
+        QObject::connect(&server, &QLocalServer::newConnection, [this, &server] {
+            knocked = true;
+            server.nextPendingConnection()->abort();
+        });
+        listening = server.listen(path);
+        ready.release();
+        exec();
+    }
+
+private:
+    QString path;
+};
+
+SessionBus *sessionBus = nullptr;
+
+// Listening before the program gets going.
+void startSessionBus()
+{
+    sessionBus->start();
+    sessionBus->ready.acquire();
+}
+
 int failures = 0;
 
 void check(bool ok, const char *what)
@@ -64,6 +108,7 @@ void check(bool ok, const char *what)
 } // namespace
 
 Q_COREAPP_STARTUP_FUNCTION(closeWhenShown)
+Q_COREAPP_STARTUP_FUNCTION(startSessionBus)
 
 int main(int argc, char **argv)
 {
@@ -79,9 +124,16 @@ int main(int argc, char **argv)
 #endif
     // The background self-update meets the stand-in, never the network.
     ToolStage(home.path() + QStringLiteral("/.local/share/Quorvel/Clipmoor")).install();
+    SessionBus bus(home.path() + QStringLiteral("/bus"));
+    sessionBus = &bus;
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + home.path().toLocal8Bit() + "/bus");
     qInstallMessageHandler(capture);
 
     const int result = qMain(argc, argv);
+
+    bus.quit();
+    bus.wait();
+    check(bus.listening && !bus.knocked, "the session bus left alone");
 
     qInstallMessageHandler(nullptr);
     check(result == 0, "the event loop's result is 0");
@@ -102,6 +154,9 @@ int main(int argc, char **argv)
                            QStringLiteral("closed while checking"), QStringLiteral("releaseGui")}),
           qPrintable(calls.join(QLatin1String(", "))));
 #else
+    // Nothing was logged before the logging plug-in was looked for.
+    check(!logLines.isEmpty() && logLines.first().contains(QLatin1String("LoggingMessages.so")),
+          "the logging plug-in comes first");
     // No plug-in was there: each was looked for once, and the program still ran fully.
     for (const char *name : {"LoggingMessages", "SysInfo", "Updater"})
         check(logLines.filter(QStringLiteral("%1.so\" load error:").arg(QLatin1String(name)))

@@ -36,7 +36,7 @@ uint NotificationService::Notify(const QString &appName, uint, const QString &ap
 
 QStringList NotificationService::GetCapabilities()
 {
-    return {QStringLiteral("actions"), QStringLiteral("body")};
+    return capabilities;
 }
 
 void NotificationService::CloseNotification(uint) {}

@@ -23,6 +23,7 @@ public:
     ~NotificationService() override;
     bool registered() const { return ok; }
     QList<Shown> shown;
+    QStringList capabilities{QStringLiteral("actions"), QStringLiteral("body")};
 
     // As if the user clicked the action on notification id.
     void invokeAction(uint id, const QString &action);

@@ -374,7 +374,8 @@ void TestUpdater::manifestFailuresAreReported()
     QCOMPARE(dialog.title, QStringLiteral("UPD. ERROR: ") + title);
     QVERIFY(dialog.text.startsWith(
         QLatin1String("We are attempting to download and process the update")));
-    QCOMPARE(dialog.text.size(), 258);
+    // Security programs rarely block an update here: the advice does not ask to disable them.
+    QVERIFY2(!dialog.text.contains(QLatin1String("antivirus")), qPrintable(dialog.text));
     QVERIFY2(dialog.details.startsWith(title + QStringLiteral(":\n\n")),
              qPrintable(dialog.details));
     if (!text.isEmpty())
@@ -1093,6 +1094,10 @@ void TestUpdater::windowViews()
         if (!expected.visible)
             continue;
         QQuickItem *view = item(expected.visible);
+        for (QQuickItem *text : view->findChildren<QQuickItem *>()) {
+            QVERIFY2(!text->property("text").toString().contains(QLatin1String("antivirus")),
+                     qPrintable(text->property("text").toString()));
+        }
         QTRY_COMPARE(window->height(),
                      qMax(expected.height, int(std::ceil(view->implicitHeight()))));
         // Everything the view holds lies inside the window.

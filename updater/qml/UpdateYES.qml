@@ -26,16 +26,35 @@ Rectangle {
             fontSizeMode: Text.HorizontalFit
             minimumPixelSize: 10
         }
-        Warning {}
+        Warning {
+            text: view.controller.offerWarning
+        }
         RowLayout {
             Layout.alignment: Qt.AlignHCenter
             Image {
+                id: updateButton
                 objectName: "updateButton"
-                source: "qrc:/img/update.png"
+                source: "qrc:/img/update.svg"
                 Layout.preferredWidth: 260
                 Layout.preferredHeight: 50
                 Layout.alignment: Qt.AlignHCenter
                 fillMode: Image.PreserveAspectFit
+                // The caption as the design draws it into the image, in the user's language.
+                Text {
+                    objectName: "updateCaption"
+                    readonly property real unit: updateButton.paintedWidth / 460
+                    anchors.centerIn: parent
+                    width: 420 * unit
+                    horizontalAlignment: Text.AlignHCenter
+                    text: qsTr("UPDATE")
+                    color: "#111111"
+                    font.family: "DejaVu Sans"
+                    font.bold: true
+                    font.pixelSize: Math.max(1, 36 * unit)
+                    font.letterSpacing: 4 * unit
+                    fontSizeMode: Text.HorizontalFit
+                    minimumPixelSize: 8
+                }
                 MouseArea {
                     anchors.fill: parent
                     cursorShape: Qt.PointingHandCursor

@@ -2,6 +2,8 @@ import QtQuick
 import QtQuick.Layouts
 
 Rectangle {
+    property alias text: note.text
+
     Layout.alignment: Qt.AlignHCenter
     color: "#dfdfdf"
     radius: 5
@@ -17,7 +19,7 @@ Rectangle {
         spacing: 6
 
         Image {
-            source: "qrc:/img/warning.png"
+            source: "qrc:/img/warning.svg"
             sourceSize.width: 78
             sourceSize.height: 77
             Layout.preferredWidth: 78
@@ -25,6 +27,7 @@ Rectangle {
             fillMode: Image.PreserveAspectFit
         }
         CustomRow {
+            id: note
             Layout.preferredWidth: 240
             wrapMode: Text.WordWrap
             font.pixelSize: 14
@@ -32,7 +35,6 @@ Rectangle {
             minimumPixelSize: 9
             font.italic: false
             color: "#b70100"
-            text: qsTr("We strongly suggest that you\ntemporarily disable your antivirus\nprogram before proceeding with\nthe update")
         }
     }
 }
