@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 
 ModalCloser::ModalCloser()
 {
@@ -48,9 +49,11 @@ void ModalCloser::look()
     seen.append(item);
     // A hook may open a dialog of its own, which the next look closes.
     busy.append(dialog);
+    // A hook that waits may see the dialog close and be deleted.
+    const QPointer<QDialog> alive(dialog);
     if (onDialog)
         onDialog(dialog);
     busy.removeOne(dialog);
-    if (dialog->isVisible())
-        dialog->done(0);
+    if (alive && alive->isVisible())
+        alive->done(0);
 }
