@@ -280,9 +280,8 @@ void Navigation::whenProcessButtonClicked()
 void Navigation::whenCallProcess()
 {
     if (!Clipmoor::instance().setUrl(ui->editURL->text())) {
-        QMessageBox::warning(
-            this, tr("WARNING"),
-            tr("WARNING: You must provide at least some valid YouTube URL to proceed"));
+        openMessage(QMessageBox::Warning, tr("WARNING"),
+                    tr("WARNING: You must provide at least some valid YouTube URL to proceed"));
         return;
     }
     QAbstractItemModel *previous = ui->tableView->model();
@@ -458,15 +457,23 @@ void Navigation::whenVideoReceived()
     ui->btnOpenFolder->show();
 }
 
+// Over the window and modal to it, answered without an event loop of its own; the box
+// goes when closed.
+QMessageBox *Navigation::openMessage(QMessageBox::Icon icon, const QString &title,
+                                     const QString &text)
+{
+    auto *box = new QMessageBox(icon, title, text, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+    return box;
+}
+
 void Navigation::showError(const QString &message, Clipmoor::errorType code)
 {
-    QMessageBox box;
-    box.setIcon(QMessageBox::Critical);
-    box.setTextFormat(Qt::RichText);
-    box.setWindowTitle(tr("ERROR"));
-    box.setText(tr("<h3>ERROR:</h3>%1<hr><i>Code: #0x%2</i>")
-                    .arg(message, QString::number(uint(code), 16)));
-    box.exec();
+    QMessageBox *box = openMessage(QMessageBox::Critical, tr("ERROR"), QString());
+    box->setTextFormat(Qt::RichText);
+    box->setText(tr("<h3>ERROR:</h3>%1<hr><i>Code: #0x%2</i>")
+                     .arg(message, QString::number(uint(code), 16)));
 }
 
 // The tool's own last error line is often the only explanation; for the failures people
@@ -548,9 +555,11 @@ void Navigation::whenToolUpdated(QProcess::ExitStatus status)
     qDebug().noquote() << "-->" << CLM_TAG << status;
     showPage(returnPage);
     if (status == QProcess::CrashExit)
-        QMessageBox::warning(this, tr("ERROR"), tr("Unable to update. Please contact support"));
+        openMessage(QMessageBox::Warning, tr("ERROR"),
+                    tr("Unable to update. Please contact support"));
     else
-        QMessageBox::information(this, tr("Success"), tr("Clipmoor was successfully updated"));
+        openMessage(QMessageBox::Information, tr("Success"),
+                    tr("Clipmoor was successfully updated"));
 }
 
 void Navigation::activateMenuActions()
@@ -590,10 +599,9 @@ void Navigation::whenMenuTriggered(QAction *action)
                 sysInfoPlugin().get() ? sysInfoPlugin().get()->uid() : QString();
             aboutPlugin().get()->showAbout(identifier, tr(description));
         } else {
-            QMessageBox::information(
-                nullptr, QLatin1String(Identity::name),
-                tr("%1 version: %2")
-                    .arg(QLatin1String(Identity::name), QLatin1String(Identity::version)));
+            openMessage(QMessageBox::Information, QLatin1String(Identity::name),
+                        tr("%1 version: %2")
+                            .arg(QLatin1String(Identity::name), QLatin1String(Identity::version)));
         }
     } else if (action == showUidAction) {
         if (sysInfoPlugin().get())

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QFont>
 #include <QHash>
+#include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
 
@@ -67,6 +68,7 @@ private:
     void whenToolUpdated(QProcess::ExitStatus status);
     void showPage(QWidget *page);
     void showError(const QString &message, Clipmoor::errorType code);
+    QMessageBox *openMessage(QMessageBox::Icon icon, const QString &title, const QString &text);
     QString withToolError(const QString &message) const;
     void fitDownloadTexts();
     void openOutputFolder();

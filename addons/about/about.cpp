@@ -34,12 +34,15 @@ QString aboutText(const QString &identifier, const QString &description)
 
 void About::showAbout(const QString &identifier, const QString &description)
 {
-    QMessageBox box;
-    box.setWindowTitle(
+    // Modal for the program, as before, without an event loop of its own.
+    auto *box = new QMessageBox;
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->setWindowTitle(
         QCoreApplication::translate("About", "About %1").arg(QCoreApplication::applicationName()));
-    box.setTextFormat(Qt::RichText);
-    box.setText(aboutText(identifier, description));
-    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
-    box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
+    box->setTextFormat(Qt::RichText);
+    box->setText(aboutText(identifier, description));
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box->setStandardButtons(QMessageBox::Ok);
+    box->show();
 }

@@ -26,19 +26,22 @@ QString SysInfo::uid() const
 void SysInfo::showUid()
 {
     const QString identifier = uid();
-    QMessageBox box;
+    // Modal for the program, as before, without an event loop of its own.
+    auto *box = new QMessageBox;
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
     // The program's catalogue, installed by the program, speaks for the plug-in too.
-    box.setWindowTitle(QCoreApplication::translate("SysInfo", "Machine identifier"));
-    box.setIcon(QMessageBox::Information);
-    box.setText(QCoreApplication::translate("SysInfo", "The identifier of this computer:\n\n%1")
-                    .arg(identifier));
-    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box->setWindowTitle(QCoreApplication::translate("SysInfo", "Machine identifier"));
+    box->setIcon(QMessageBox::Information);
+    box->setText(QCoreApplication::translate("SysInfo", "The identifier of this computer:\n\n%1")
+                     .arg(identifier));
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     QPushButton *copy =
-        box.addButton(QCoreApplication::translate("SysInfo", "Copy"), QMessageBox::ActionRole);
-    box.addButton(QMessageBox::Close);
+        box->addButton(QCoreApplication::translate("SysInfo", "Copy"), QMessageBox::ActionRole);
+    box->addButton(QMessageBox::Close);
     // The copy button leaves the dialog open.
     copy->disconnect();
-    QObject::connect(copy, &QPushButton::clicked, &box,
+    QObject::connect(copy, &QPushButton::clicked, box,
                      [identifier] { QApplication::clipboard()->setText(identifier); });
-    box.exec();
+    box->show();
 }

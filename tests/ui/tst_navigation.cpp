@@ -789,7 +789,7 @@ void TestNavigation::errorDialogs()
         QCOMPARE(closer->seen.size(), 0);
         return;
     }
-    QCOMPARE(closer->seen.size(), 1);
+    QTRY_COMPARE(closer->seen.size(), 1);
     QCOMPARE(closer->seen.at(0).title, QStringLiteral("ERROR"));
     QCOMPARE(closer->seen.at(0).text,
              QStringLiteral("<h3>ERROR:</h3>") + message + QStringLiteral("</i>"));
@@ -1219,7 +1219,7 @@ void TestNavigation::pluginEntriesWithoutPlugins()
     QCOMPARE(closer->seen.size(), 0);
 
     menuEntry(QStringLiteral("About"))->trigger();
-    QCOMPARE(closer->seen.size(), 1);
+    QTRY_COMPARE(closer->seen.size(), 1);
     QCOMPARE(closer->seen.at(0).title, QStringLiteral("Clipmoor"));
     QCOMPARE(closer->seen.at(0).text, QStringLiteral("Clipmoor version: 2.0.023"));
 }
