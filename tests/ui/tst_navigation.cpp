@@ -1554,11 +1554,15 @@ void TestNavigation::thumbnail_data()
     QBuffer png;
     png.open(QIODevice::WriteOnly);
     picture.save(&png, "PNG");
+    QBuffer webp;
+    webp.open(QIODevice::WriteOnly);
+    picture.save(&webp, "WEBP");
 
     QTest::addColumn<int>("status");
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<bool>("shown");
     QTest::newRow("shown beside the title") << 200 << png.data() << true;
+    QTest::newRow("WebP, as the site serves them") << 200 << webp.data() << true;
     QTest::newRow("404: left out") << 404 << QByteArray("gone") << false;
     QTest::newRow("too large: left out")
         << 200 << png.data() + QByteArray(3 * 1024 * 1024, '\0') << false;
