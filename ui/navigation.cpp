@@ -272,8 +272,7 @@ void Navigation::addDownloadChoiceWidgets()
     ui->verticalLayout_4->addLayout(audioRow);
 
     savedFile =
-        new SavedFile(ui->verticalLayout_5, ui->verticalLayout_5->indexOf(ui->progressBarDL),
-                      ui->horizontalLayout_13, ui->btnOpenFolder);
+        new SavedFile(ui->verticalLayout_5, ui->verticalLayout_5->indexOf(ui->progressBarDL), this);
 }
 
 void Navigation::openOutputFolder()

@@ -10,20 +10,21 @@
 #include <QPushButton>
 #include <QUrl>
 
-SavedFile::SavedFile(QBoxLayout *page, int index, QBoxLayout *buttons, QWidget *beside)
-    : QObject(beside)
+SavedFile::SavedFile(QBoxLayout *page, int index, QObject *parent)
+    : QObject(parent)
     , label(new QLabel)
     , openButton(new QPushButton(tr("Open File")))
 {
     label->setObjectName(QStringLiteral("label_SavedFile"));
     label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignCenter);
     name = new ElidedTitle(label);
-    page->insertWidget(index, label);
     openButton->setObjectName(QStringLiteral("btnOpenFile"));
-    openButton->setMinimumHeight(beside->minimumHeight());
-    openButton->setFont(beside->font());
-    buttons->insertWidget(buttons->indexOf(beside) + 1, openButton);
+    openButton->setAutoDefault(false);
+    // A line of its own: the buttons below have no room left at the smaller scales.
+    auto *line = new QHBoxLayout;
+    line->addWidget(label, 1);
+    line->addWidget(openButton);
+    page->insertLayout(index, line);
     connect(openButton, &QPushButton::clicked, this,
             [this] { QDesktopServices::openUrl(QUrl::fromLocalFile(file)); });
     hide();

@@ -1024,6 +1024,7 @@ void TestNavigation::everyTextFits()
         ui->page_URL->layout()->activate();
         check(ui->page_URL, scale + QStringLiteral(" address"));
         ui->stackedWidget->setCurrentWidget(ui->page_Formats);
+        window->findChild<QWidget *>(QStringLiteral("btnAudioOnly"))->show();
         for (const bool offered : {true, false}) {
             window->findChild<QLabel *>(QStringLiteral("labelNoFormats"))->setVisible(!offered);
             ui->page_Formats->layout()->activate();
@@ -1039,7 +1040,9 @@ void TestNavigation::everyTextFits()
             for (QWidget *part :
                  {static_cast<QWidget *>(ui->label_DL_OK), static_cast<QWidget *>(ui->btnStartOver),
                   static_cast<QWidget *>(ui->btnOpenFolder),
-                  static_cast<QWidget *>(ui->btn_Back_Last)})
+                  static_cast<QWidget *>(ui->btn_Back_Last),
+                  window->findChild<QWidget *>(QStringLiteral("btnOpenFile")),
+                  window->findChild<QWidget *>(QStringLiteral("label_SavedFile"))})
                 part->setVisible(finished);
             ui->page_Download->layout()->activate();
             check(ui->page_Download, scale + QStringLiteral(" download"));
