@@ -43,6 +43,22 @@ const QString &outputDir()
     return outputDirStorage();
 }
 
+QString downloadFolder(QString *unusable)
+{
+    const QString chosen =
+        sessionData()->settings->value(QLatin1String(downloadFolderKey)).toString();
+    if (chosen.isEmpty())
+        return outputDir();
+    const QFileInfo folder(chosen);
+    if (folder.isDir() && folder.isWritable())
+        return chosen;
+    qWarning().noquote() << "WARNING: download folder unusable, using" << outputDir() << "for"
+                         << chosen;
+    if (unusable)
+        *unusable = chosen;
+    return outputDir();
+}
+
 void storeIfChanged(QSettings *settings, const QString &key, const QString &value)
 {
     if (settings->value(key, QString()).toString() == value)

@@ -11,8 +11,16 @@ void checkAndSetupFiles();
 // Creates the output folder and moves installer files named like it out of the way.
 void prepareOutputDir();
 
-// The folder downloads are written to; empty until prepareOutputDir() has run.
+// The default folder downloads are written to; empty until prepareOutputDir() has run.
 const QString &outputDir();
+
+// Settings keys of the user's choices from the menu.
+inline constexpr char downloadFolderKey[] = "Download/Folder";
+inline constexpr char cookiesBrowserKey[] = "Cookies/Browser";
+
+// Where the next download goes: the folder the user chose, when it is still a folder that
+// can be written, else outputDir(). A chosen folder passed over is put into unusable.
+QString downloadFolder(QString *unusable = nullptr);
 
 // Writes value under key unless the stored text is already exactly that.
 void storeIfChanged(QSettings *settings, const QString &key, const QString &value);

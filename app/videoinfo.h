@@ -18,4 +18,8 @@ struct VideoInfo {
     QHash<uint, FormatRecord> formats;
     QList<uint> viewOrder;           // codes of formats in display order
     QHash<uint, qint64> listedSizes; // bytes of every listed format with a size, audio too
+    bool audioOnly = false;          // the site offers the sound alone
+    QUrl thumbnail;                  // as the tool's extraction named it; empty when unknown
+    QString folder;                  // where the last download went
+    QString savedFile; // the file the last finished download wrote; empty when unknown
 };

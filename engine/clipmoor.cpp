@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QMetaEnum>
+#include <QSettings>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -32,6 +33,22 @@ QString toolFolder()
 QString toolProgram()
 {
     return QStringLiteral("%1/%2").arg(toolFolder(), Platform::toolFileName());
+}
+
+// The browser the user lends the tool cookies from; empty for none or for a stored name
+// that is not offered.
+QString cookiesBrowser(const SessionData *session)
+{
+    const QString stored = session->settings->value(QLatin1String(cookiesBrowserKey)).toString();
+    return ToolRuns::cookieBrowsers().contains(stored) ? stored : QString();
+}
+
+// The first line the tool printed, when it is an address.
+QUrl thumbnailAddress(const QByteArray &output)
+{
+    const QUrl address =
+        QUrl::fromEncoded(output.left(output.indexOf('\n')).trimmed(), QUrl::StrictMode);
+    return address.isValid() && !address.host().isEmpty() ? address : QUrl();
 }
 
 template <typename Enum> const char *enumName(Enum value)
@@ -56,6 +73,7 @@ Clipmoor::Clipmoor(QObject *parent)
     , sharedData(sessionData())
 {
     connect(this, &Clipmoor::haveMetadata, this, &Clipmoor::requestFormats);
+    connect(this, &Clipmoor::haveFormats, this, &Clipmoor::requestThumbnail);
     // Closing the program leaves no tool running behind it.
     if (QCoreApplication *app = QCoreApplication::instance())
         connect(app, &QCoreApplication::aboutToQuit, this, &Clipmoor::stopBeforeExit);
@@ -100,7 +118,8 @@ ToolRun *Clipmoor::createRun(ToolRun::Kind kind, const QStringList &arguments)
     connect(process, &QProcess::started, this, [run] { run->pid = run->process->processId(); });
     connect(process, &QProcess::readyReadStandardError, this,
             [run] { run->takeStandardError(run->process->readAllStandardError(), false); });
-    if (kind == ToolRun::Kind::Metadata || kind == ToolRun::Kind::Formats) {
+    if (kind == ToolRun::Kind::Metadata || kind == ToolRun::Kind::Formats ||
+        kind == ToolRun::Kind::Thumbnail) {
         connect(process, &QProcess::readyReadStandardOutput, this,
                 [this, run] { takeRunOutput(run); });
     }
@@ -193,7 +212,7 @@ void Clipmoor::stopBeforeExit()
         // A stopped download cannot be resumed: its partial files go now.
         if (run->kind == ToolRun::Kind::Video) {
             run->takeDownloadOutput(run->process->readAllStandardOutput());
-            run->removePartialFiles(outputDir());
+            run->removePartialFiles();
         }
     }
 }
@@ -258,7 +277,8 @@ void Clipmoor::requestMetadata()
     video.toolTarget = target.target;
 
     ToolRun *run =
-        createRun(ToolRun::Kind::Metadata, ToolRuns::metadataArguments(video.toolTarget));
+        createRun(ToolRun::Kind::Metadata,
+                  ToolRuns::metadataArguments(video.toolTarget, cookiesBrowser(sharedData)));
     sharedData->toolOutput.clear();
     startRun(run);
 }
@@ -267,21 +287,53 @@ void Clipmoor::requestFormats()
 {
     qDebug().noquote() << "-->" << CLM_TAG;
     ToolRun *run =
-        createRun(ToolRun::Kind::Formats, ToolRuns::listingArguments(sharedData->video.toolTarget));
+        createRun(ToolRun::Kind::Formats, ToolRuns::listingArguments(sharedData->video.toolTarget,
+                                                                     cookiesBrowser(sharedData)));
     sharedData->toolOutput.clear();
     sharedData->toolError.clear();
     startRun(run);
 }
 
+void Clipmoor::requestThumbnail()
+{
+    sharedData->video.thumbnail.clear();
+    // Where the tool keeps no extracted info, asking it would extract the video again.
+    if (!Platform::toolKeepsExtractedInfo())
+        return;
+    startRun(createRun(
+        ToolRun::Kind::Thumbnail,
+        ToolRuns::thumbnailArguments(sharedData->video.toolTarget, cookiesBrowser(sharedData))));
+}
+
 void Clipmoor::requestVideo(uint formatCode)
 {
     qDebug().noquote() << "-->" << CLM_TAG << "ID:" << formatCode;
-    sharedData->video.formatCode = formatCode;
-    sharedData->toolError.clear();
+    startDownload(formatCode);
+}
 
-    const QStringList arguments = ToolRuns::downloadArguments(formatCode, toolFolder(), outputDir(),
-                                                              sharedData->video.toolTarget);
+void Clipmoor::requestAudio()
+{
+    qDebug().noquote() << "-->" << CLM_TAG;
+    startDownload(std::nullopt);
+}
+
+void Clipmoor::startDownload(std::optional<uint> formatCode)
+{
+    VideoInfo &video = sharedData->video;
+    video.formatCode = formatCode.value_or(0);
+    video.savedFile.clear();
+    sharedData->toolError.clear();
+    QString unusable;
+    video.folder = downloadFolder(&unusable);
+
+    const QString browser = cookiesBrowser(sharedData);
+    const QStringList arguments =
+        formatCode ? ToolRuns::downloadArguments(*formatCode, toolFolder(), video.folder,
+                                                 video.toolTarget, browser)
+                   : ToolRuns::audioDownloadArguments(toolFolder(), video.folder, video.toolTarget,
+                                                      browser);
     ToolRun *run = createRun(ToolRun::Kind::Video, arguments);
+    run->folder = video.folder;
     auto progress = std::make_shared<DownloadProgress>(sharedData->video.listedSizes);
     connect(run->process, &QProcess::readyReadStandardOutput, this, [this, run, progress] {
         const QByteArray data = run->process->readAllStandardOutput();
@@ -296,6 +348,8 @@ void Clipmoor::requestVideo(uint formatCode)
     // Whatever still runs (a format listing, an earlier download) makes way first.
     stopTool(true);
     startRun(run);
+    if (!unusable.isEmpty())
+        emit downloadFolderUnusable(unusable);
 }
 
 bool Clipmoor::isDownloading() const
@@ -372,6 +426,8 @@ void Clipmoor::runNotStarted(ToolRun *run)
                 << run->process->program();
     const ToolRun::Kind kind = run->kind;
     forgetRun(run);
+    if (kind == ToolRun::Kind::Thumbnail)
+        return;
     if (kind == ToolRun::Kind::Update)
         emit resultUpdateBinary(QProcess::CrashExit);
     else
@@ -437,6 +493,21 @@ void Clipmoor::runFinished(ToolRun *run, QProcess::ExitStatus status)
         break;
     }
 
+    case ToolRun::Kind::Thumbnail: {
+        takeRunOutput(run);
+        const bool answered = stop == ToolRun::Stop::None && normal && !run->overflowed &&
+                              process->exitCode() == 0 &&
+                              process->arguments().last() == sharedData->video.toolTarget;
+        const QUrl address = answered ? thumbnailAddress(run->output) : QUrl();
+        forgetRun(run);
+        // No thumbnail leaves the page as it was: nothing to report.
+        if (!address.isEmpty()) {
+            sharedData->video.thumbnail = address;
+            emit haveThumbnail();
+        }
+        break;
+    }
+
     case ToolRun::Kind::Video: {
         qDebug().noquote() << "-->" << CLM_TAG << "Video request::finished";
         run->takeStandardError(process->readAllStandardError(), true);
@@ -448,10 +519,12 @@ void Clipmoor::runFinished(ToolRun *run, QProcess::ExitStatus status)
             qCritical() << CLM_TAG << "!!! ERROR: exit code" << process->exitCode()
                         << run->lastError;
         }
-        if (stop != ToolRun::Stop::None || !normal || failed) {
-            run->takeDownloadOutput(process->readAllStandardOutput());
-            run->removePartialFiles(outputDir());
-        }
+        // The last lines may name the file the download ended with.
+        run->takeDownloadOutput(process->readAllStandardOutput());
+        if (stop != ToolRun::Stop::None || !normal || failed)
+            run->removePartialFiles();
+        else
+            sharedData->video.savedFile = run->savedFile();
         forgetRun(run);
         if (stop == ToolRun::Stop::User)
             emit somethingWrong(VideoStopped);
@@ -518,6 +591,7 @@ void Clipmoor::requestFormatsFinished()
     video.formats = std::move(list.formats);
     video.viewOrder = std::move(list.viewOrder);
     video.listedSizes = std::move(list.sizes);
+    video.audioOnly = list.audioOnly;
 
     qInfo().noquote() << "--- VIEW ORDER ---";
     for (const uint code : std::as_const(video.viewOrder)) {

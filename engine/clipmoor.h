@@ -5,6 +5,7 @@
 
 #include <QProcess>
 #include <memory>
+#include <optional>
 #include <vector>
 
 struct SessionData;
@@ -41,6 +42,8 @@ public:
     void requestMetadata();
     void requestFormats();
     void requestVideo(uint formatCode);
+    // Downloads the sound alone.
+    void requestAudio();
     void updateBinary(bool detached);
     void stopTool(bool silent);
     // True while a download run is under way.
@@ -55,6 +58,10 @@ signals:
     // The download as a whole: all parts together, its percentage never falling.
     void progressDetails(const ProgressDetails &details);
     void somethingWrong(Clipmoor::errorType);
+    // The address of the video's thumbnail is in video.thumbnail.
+    void haveThumbnail();
+    // The chosen download folder was passed over for the default one.
+    void downloadFolderUnusable(const QString &chosen);
     void resultUpdateBinary(QProcess::ExitStatus);
 
 private slots:
@@ -63,6 +70,8 @@ private slots:
 
 private:
     // A new run, owned by the engine until forgetRun().
+    void requestThumbnail();
+    void startDownload(std::optional<uint> formatCode);
     ToolRun *createRun(ToolRun::Kind kind, const QStringList &arguments);
     QList<ToolRun *> handles() const;
     bool owns(const ToolRun *run) const;

@@ -145,6 +145,7 @@ FormatList parseFormatList(const QString &output)
 
     FormatList result;
     QList<FormatCandidate> candidates;
+    bool audioOnly = false;
     for (int i = 0; i < lines.size(); ++i) {
         if (std::optional<FormatCandidate> candidate = candidateFrom(lines.at(i), i))
             candidates.append(*candidate);
@@ -153,6 +154,8 @@ FormatList parseFormatList(const QString &output)
                 if (const qint64 bytes = sizeToBytes(firstSizeText(lines.at(i))))
                     result.sizes.insert(*code, bytes);
             }
+            if (lines.at(i).contains(QLatin1String("audio only")))
+                audioOnly = true;
         }
     }
     std::stable_sort(candidates.begin(), candidates.end(),
@@ -190,6 +193,7 @@ FormatList parseFormatList(const QString &output)
     if (sized.size() > maxOfferedFormats)
         sized.resize(maxOfferedFormats);
 
+    result.audioOnly = audioOnly;
     for (const auto &[bytes, record] : std::as_const(sized)) {
         result.formats.insert(record.code, record);
         result.viewOrder.append(record.code);

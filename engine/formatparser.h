@@ -12,6 +12,7 @@ struct FormatList {
     QList<uint> viewOrder;
     // The size in bytes of every listed format that has one, audio included.
     QHash<uint, qint64> sizes;
+    bool audioOnly = false; // the sound is also offered alone
 };
 
 inline constexpr int maxOfferedFormats = 11;

@@ -19,14 +19,20 @@ const Failure failures[] = {
      QT_TRANSLATE_NOOP("ToolError", "This video is private: only people its owner invited can "
                                     "watch it. Choose another video.")},
     {{"members-only", "members only", "channel's members", "join this channel"},
-     QT_TRANSLATE_NOOP("ToolError", "This video is for the channel's paying members only, so "
-                                    "it cannot be downloaded.")},
+     QT_TRANSLATE_NOOP("ToolError",
+                       "This video is for the channel's paying members only. If you are one, "
+                       "sign in to the site in your browser and choose that browser under "
+                       "“Use Cookies From” in the menu (right-click the window).")},
     {{"confirm your age", "age-restricted", "age restricted", "inappropriate for some users"},
-     QT_TRANSLATE_NOOP("ToolError", "This video has an age limit and is shown only to signed-in "
-                                    "adults, so it cannot be downloaded.")},
+     QT_TRANSLATE_NOOP("ToolError",
+                       "This video has an age limit and is shown only to signed-in adults. Sign "
+                       "in to the site in your browser and choose that browser under “Use "
+                       "Cookies From” in the menu (right-click the window).")},
     {{"not a bot", "sign in", "login required", "--cookies"},
-     QT_TRANSLATE_NOOP("ToolError", "The site asks to sign in to confirm that you are not a "
-                                    "bot. Try again later or from another network.")},
+     QT_TRANSLATE_NOOP("ToolError",
+                       "The site asks to sign in to confirm that you are not a bot. Choose a "
+                       "browser you are signed in with under “Use Cookies From” in the menu "
+                       "(right-click the window), or try again later.")},
     {{"in your country", "from your location", "geo restrict"},
      QT_TRANSLATE_NOOP("ToolError", "This video is not available in your country.")},
     {{"live event will begin", "premieres in", "premiere will begin", "will begin in",

@@ -86,7 +86,15 @@ void ToolRun::takeDownloadOutput(const QByteArray &data)
     }
 }
 
-void ToolRun::removePartialFiles(const QString &folder)
+QString ToolRun::savedFile() const
+{
+    if (written.isEmpty())
+        return QString();
+    return QFileInfo(QDir(process->workingDirectory()), QDir::fromNativeSeparators(written.last()))
+        .absoluteFilePath();
+}
+
+void ToolRun::removePartialFiles()
 {
     const QString home = QFileInfo(folder).absoluteFilePath();
     for (const QString &name : written) {

@@ -12,7 +12,7 @@ class ToolStop;
 // One run of the downloader tool: its process and what the engine knows about it.
 class ToolRun {
 public:
-    enum class Kind { Metadata, Formats, Video, Update };
+    enum class Kind { Metadata, Formats, Thumbnail, Video, Update };
     enum class Stop { None, User, Silent };
 
     // Standard output kept of a metadata or format-list run; more stops the run.
@@ -29,9 +29,11 @@ public:
     bool keepStandardOutput(const QByteArray &data);
     // Notes the files a download run names as it writes them.
     void takeDownloadOutput(const QByteArray &data);
-    // Removes what the download run left half-written inside the folder, each name once:
+    // Removes what the download run left half-written inside its folder, each name once:
     // a later run of the same video may write the same names again.
-    void removePartialFiles(const QString &folder);
+    void removePartialFiles();
+    // The file a finished download wrote last (the merged one, if any); empty when none.
+    QString savedFile() const;
 
     const Kind kind;
     QProcess *const process;
@@ -45,6 +47,7 @@ public:
     QString lastError;
     QByteArray output;
     QStringList written; // files named in "Destination" and "Merging" lines
+    QString folder;      // where a download writes
 
 private:
     QByteArray errorTail;  // an incomplete last line of standard error

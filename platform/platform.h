@@ -76,4 +76,8 @@ struct ToolReleaseFiles {
 };
 ToolReleaseFiles toolReleaseFiles();
 
+// True where the tool keeps the info of its last extraction for the runs that follow
+// (the Linux launcher), so that asking it more about a video extracts nothing again.
+bool toolKeepsExtractedInfo();
+
 } // namespace Platform

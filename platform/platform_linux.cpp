@@ -275,6 +275,12 @@ ToolReleaseFiles toolReleaseFiles()
     return {};
 }
 
+// The launcher keeps it in its info cache.
+bool toolKeepsExtractedInfo()
+{
+    return true;
+}
+
 // How a stop waits without holding the event loop or reading /proc. SIGKILL goes to the
 // run's process group. The run's own process is QProcess's child: only its finished()
 // says it has gone, and nothing here may reap it. While any stop is under way this

@@ -95,6 +95,12 @@ ToolReleaseFiles toolReleaseFiles()
     return {};
 }
 
+// The tool is yt-dlp itself here.
+bool toolKeepsExtractedInfo()
+{
+    return false;
+}
+
 // taskkill ends every process of the tool's image name, the tool's own helper included.
 struct ToolStop::Private {
     ToolStop *owner = nullptr;

@@ -16,6 +16,8 @@ packages=(
   qt6-qpa-plugins qml6-module-qtqml qml6-module-qtqml-workerscript
   qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtquick-templates
   qml6-module-qtquick-controls qml6-module-qtquick-layouts
+  # the site's thumbnails are WebP pictures
+  qt6-image-formats-plugins
   fonts-dejavu-core fontconfig
   # desktop notifications in tests (a private session bus); install checks
   dbus dbus-daemon appstream desktop-file-utils

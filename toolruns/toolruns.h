@@ -5,19 +5,35 @@
 
 // The runs the program asks of the tool for one video, as the engine starts them and as
 // the launcher recognises them: both sides build and read them here, so they cannot drift.
+// Each takes the browser whose cookies the tool reads, by the tool's name for it; empty
+// for none, which leaves the run as it was before the choice existed.
 namespace ToolRuns {
 
-enum class Kind { Metadata, Listing, Download, Other };
+enum class Kind { Metadata, Listing, Thumbnail, Download, Other };
+
+// The browsers the user may lend the tool cookies from, by the tool's names.
+const QStringList &cookieBrowsers();
 
 // The title and duration lines.
-QStringList metadataArguments(const QString &target);
+QStringList metadataArguments(const QString &target, const QString &cookiesBrowser = QString());
 // The format table.
-QStringList listingArguments(const QString &target);
+QStringList listingArguments(const QString &target, const QString &cookiesBrowser = QString());
+// The address of the video's thumbnail, one line; answered from the info the metadata run
+// extracted, never by a second extraction.
+QStringList thumbnailArguments(const QString &target, const QString &cookiesBrowser = QString());
 // The download of one format into outputFolder, with ffmpeg from toolFolder.
 QStringList downloadArguments(uint formatCode, const QString &toolFolder,
-                              const QString &outputFolder, const QString &target);
+                              const QString &outputFolder, const QString &target,
+                              const QString &cookiesBrowser = QString());
+// The download of the best audio alone, as the site serves it (m4a when there is one).
+QStringList audioDownloadArguments(const QString &toolFolder, const QString &outputFolder,
+                                   const QString &target,
+                                   const QString &cookiesBrowser = QString());
 
 // Which of the runs above the arguments are; Other for anything else.
 Kind classify(const QStringList &arguments);
+
+// The browser a run names for its cookies; empty when it names none.
+QString cookiesBrowserOf(const QStringList &arguments);
 
 } // namespace ToolRuns

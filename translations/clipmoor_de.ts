@@ -43,6 +43,25 @@
     </message>
 </context>
 <context>
+    <name>DownloadChoices</name>
+    <message>
+        <source>Choose Download Folder…</source>
+        <translation>Download-Ordner wählen…</translation>
+    </message>
+    <message>
+        <source>Use Cookies From</source>
+        <translation>Cookies verwenden von</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keinem</translation>
+    </message>
+    <message>
+        <source>Choose Download Folder</source>
+        <translation>Download-Ordner wählen</translation>
+    </message>
+</context>
+<context>
     <name>FormatTableModel</name>
     <message>
         <source>Type</source>
@@ -286,6 +305,18 @@
         <source>This video offers no formats to download. Check the address, or try again later.</source>
         <translation>Für dieses Video werden keine Formate zum Herunterladen angeboten. Prüfen Sie die Adresse oder versuchen Sie es später erneut.</translation>
     </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Nur Audio</translation>
+    </message>
+    <message>
+        <source>Save the sound alone</source>
+        <translation>Nur den Ton speichern</translation>
+    </message>
+    <message>
+        <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
+        <translation>Den Download-Ordner %1 gibt es nicht mehr, oder er ist nicht beschreibbar. Dieser Download wird in %2 gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -315,6 +346,17 @@
     </message>
 </context>
 <context>
+    <name>SavedFile</name>
+    <message>
+        <source>Open File</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+</context>
+<context>
     <name>SysInfo</name>
     <message>
         <source>Machine identifier</source>
@@ -334,22 +376,17 @@
     </message>
 </context>
 <context>
+    <name>ThumbnailView</name>
+    <message>
+        <source>Thumbnail</source>
+        <translation>Vorschaubild</translation>
+    </message>
+</context>
+<context>
     <name>ToolError</name>
     <message>
         <source>This video is private: only people its owner invited can watch it. Choose another video.</source>
         <translation>Dieses Video ist privat: Nur vom Eigentümer eingeladene Personen können es ansehen. Wählen Sie ein anderes Video.</translation>
-    </message>
-    <message>
-        <source>This video is for the channel&apos;s paying members only, so it cannot be downloaded.</source>
-        <translation>Dieses Video ist nur für zahlende Mitglieder des Kanals und kann daher nicht heruntergeladen werden.</translation>
-    </message>
-    <message>
-        <source>This video has an age limit and is shown only to signed-in adults, so it cannot be downloaded.</source>
-        <translation>Dieses Video hat eine Altersbeschränkung und wird nur angemeldeten Erwachsenen gezeigt; es kann daher nicht heruntergeladen werden.</translation>
-    </message>
-    <message>
-        <source>The site asks to sign in to confirm that you are not a bot. Try again later or from another network.</source>
-        <translation>Die Website verlangt eine Anmeldung als Nachweis, dass Sie kein Bot sind. Versuchen Sie es später erneut oder aus einem anderen Netzwerk.</translation>
     </message>
     <message>
         <source>This video is not available in your country.</source>
@@ -370,6 +407,18 @@
     <message>
         <source>The site turned the request away for now. Try again later.</source>
         <translation>Die Website hat die Anfrage vorerst abgewiesen. Versuchen Sie es später erneut.</translation>
+    </message>
+    <message>
+        <source>This video is for the channel&apos;s paying members only. If you are one, sign in to the site in your browser and choose that browser under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>Dieses Video ist nur für zahlende Mitglieder des Kanals. Wenn Sie Mitglied sind, melden Sie sich in Ihrem Browser bei der Website an und wählen Sie diesen Browser im Menü (Rechtsklick ins Fenster) unter „Cookies verwenden von“.</translation>
+    </message>
+    <message>
+        <source>This video has an age limit and is shown only to signed-in adults. Sign in to the site in your browser and choose that browser under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>Dieses Video hat eine Altersbeschränkung und wird nur angemeldeten Erwachsenen gezeigt. Melden Sie sich in Ihrem Browser bei der Website an und wählen Sie diesen Browser im Menü (Rechtsklick ins Fenster) unter „Cookies verwenden von“.</translation>
+    </message>
+    <message>
+        <source>The site asks to sign in to confirm that you are not a bot. Choose a browser you are signed in with under “Use Cookies From” in the menu (right-click the window), or try again later.</source>
+        <translation>Die Website verlangt eine Anmeldung als Nachweis, dass Sie kein Bot sind. Wählen Sie im Menü (Rechtsklick ins Fenster) unter „Cookies verwenden von“ einen Browser, in dem Sie angemeldet sind, oder versuchen Sie es später erneut.</translation>
     </message>
 </context>
 <context>

@@ -43,6 +43,25 @@
     </message>
 </context>
 <context>
+    <name>DownloadChoices</name>
+    <message>
+        <source>Choose Download Folder…</source>
+        <translation>Choisir le dossier de téléchargement…</translation>
+    </message>
+    <message>
+        <source>Use Cookies From</source>
+        <translation>Utiliser les cookies de</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Choose Download Folder</source>
+        <translation>Choisir le dossier de téléchargement</translation>
+    </message>
+</context>
+<context>
     <name>FormatTableModel</name>
     <message>
         <source>Type</source>
@@ -286,6 +305,18 @@
         <source>This video offers no formats to download. Check the address, or try again later.</source>
         <translation>Cette vidéo ne propose aucun format à télécharger. Vérifiez l’adresse ou réessayez plus tard.</translation>
     </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Audio seul</translation>
+    </message>
+    <message>
+        <source>Save the sound alone</source>
+        <translation>Enregistrer le son seul</translation>
+    </message>
+    <message>
+        <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
+        <translation>Le dossier de téléchargement %1 n’existe plus ou n’est pas accessible en écriture. Ce téléchargement va dans %2.</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -315,6 +346,17 @@
     </message>
 </context>
 <context>
+    <name>SavedFile</name>
+    <message>
+        <source>Open File</source>
+        <translation>Ouvrir le fichier</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+</context>
+<context>
     <name>SysInfo</name>
     <message>
         <source>Machine identifier</source>
@@ -334,22 +376,17 @@
     </message>
 </context>
 <context>
+    <name>ThumbnailView</name>
+    <message>
+        <source>Thumbnail</source>
+        <translation>Miniature</translation>
+    </message>
+</context>
+<context>
     <name>ToolError</name>
     <message>
         <source>This video is private: only people its owner invited can watch it. Choose another video.</source>
         <translation>Cette vidéo est privée&#xa0;: seules les personnes invitées par son propriétaire peuvent la voir. Choisissez une autre vidéo.</translation>
-    </message>
-    <message>
-        <source>This video is for the channel&apos;s paying members only, so it cannot be downloaded.</source>
-        <translation>Cette vidéo est réservée aux membres payants de la chaîne et ne peut donc pas être téléchargée.</translation>
-    </message>
-    <message>
-        <source>This video has an age limit and is shown only to signed-in adults, so it cannot be downloaded.</source>
-        <translation>Cette vidéo est soumise à une limite d’âge et n’est montrée qu’aux adultes connectés&#xa0;; elle ne peut donc pas être téléchargée.</translation>
-    </message>
-    <message>
-        <source>The site asks to sign in to confirm that you are not a bot. Try again later or from another network.</source>
-        <translation>Le site demande de se connecter pour confirmer que vous n’êtes pas un robot. Réessayez plus tard ou depuis un autre réseau.</translation>
     </message>
     <message>
         <source>This video is not available in your country.</source>
@@ -370,6 +407,18 @@
     <message>
         <source>The site turned the request away for now. Try again later.</source>
         <translation>Le site refuse la demande pour le moment. Réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>This video is for the channel&apos;s paying members only. If you are one, sign in to the site in your browser and choose that browser under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>Cette vidéo est réservée aux membres payants de la chaîne. Si vous en êtes, connectez-vous au site dans votre navigateur et choisissez ce navigateur sous «&#xa0;Utiliser les cookies de&#xa0;» dans le menu (clic droit dans la fenêtre).</translation>
+    </message>
+    <message>
+        <source>This video has an age limit and is shown only to signed-in adults. Sign in to the site in your browser and choose that browser under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>Cette vidéo est soumise à une limite d’âge et n’est montrée qu’aux adultes connectés. Connectez-vous au site dans votre navigateur et choisissez ce navigateur sous «&#xa0;Utiliser les cookies de&#xa0;» dans le menu (clic droit dans la fenêtre).</translation>
+    </message>
+    <message>
+        <source>The site asks to sign in to confirm that you are not a bot. Choose a browser you are signed in with under “Use Cookies From” in the menu (right-click the window), or try again later.</source>
+        <translation>Le site demande de se connecter pour confirmer que vous n’êtes pas un robot. Choisissez sous «&#xa0;Utiliser les cookies de&#xa0;» dans le menu (clic droit dans la fenêtre) un navigateur où vous êtes connecté, ou réessayez plus tard.</translation>
     </message>
 </context>
 <context>

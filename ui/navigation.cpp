@@ -9,8 +9,11 @@
 #include "plugins/pluginmanagerhelper.h"
 #include "ui/addressintake.h"
 #include "ui/desktopnotifier.h"
+#include "ui/downloadchoices.h"
 #include "ui/elidedtitle.h"
 #include "ui/imagebutton.h"
+#include "ui/savedfile.h"
+#include "ui/thumbnailview.h"
 #include "ui_navigation.h"
 
 #include <QApplication>
@@ -19,6 +22,7 @@
 #include <QContextMenuEvent>
 #include <QDebug>
 #include <QDesktopServices>
+#include <QDir>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
@@ -59,6 +63,7 @@ constexpr int startOverWidth = 120; // at least, in screen pixels
 // The images' captions, in the images' own units.
 const ImageButton::Caption backCaption{{62, 27.5}, 37, 92, 16, QColor(0x37, 0x47, 0x4f)};
 const ImageButton::Caption processCaption{{145, 42}, 68, 232, 26, Qt::white};
+constexpr int thumbnailHeight = 72;
 // Design pixels per screen pixel at 100 %, taken in single precision as the design does.
 constexpr double pixelFactor = double(float(8.0 / 13.0));
 // The table's font size in pixels per percent of scale.
@@ -182,11 +187,19 @@ Navigation::Navigation(QWidget *parent)
           static_cast<QWidget *>(ui->btnStartOver), static_cast<QWidget *>(ui->btnOpenFolder)})
         designedFonts.insert(text, text->font());
     scale = usableScale(sharedData->settings->value(QStringLiteral("Scale/Val"), defaultScale));
+    addDownloadChoiceWidgets();
     activateMenuActions();
 
     Clipmoor *engine = &Clipmoor::instance();
     connect(this, &Navigation::requestVideo, engine, &Clipmoor::requestVideo);
     connect(this, &Navigation::requestMetadata, engine, &Clipmoor::requestMetadata);
+    connect(this, &Navigation::requestAudio, engine, &Clipmoor::requestAudio);
+    connect(engine, &Clipmoor::haveThumbnail, this,
+            [this] { thumbnail->fetch(sharedData->video.thumbnail); });
+    connect(thumbnail, &ThumbnailView::shown, this, &Navigation::fitTableRows);
+    connect(audioButton, &QPushButton::clicked, this, &Navigation::chooseAudio);
+    connect(engine, &Clipmoor::downloadFolderUnusable, this,
+            &Navigation::whenDownloadFolderUnusable);
     connect(ui->editURL, &QLineEdit::returnPressed, this, &Navigation::whenCallProcess);
     connect(ui->pushButton_Process, &QPushButton::clicked, this, &Navigation::whenCallProcess);
     connect(ui->btnCancel, &QPushButton::clicked, engine, &Clipmoor::stopTool);
@@ -239,9 +252,46 @@ void Navigation::showPage(QWidget *page)
         addressIntake->offerClipboard();
 }
 
+// The widgets of the video's thumbnail, the sound alone and the saved file, made here
+// rather than in the form.
+void Navigation::addDownloadChoiceWidgets()
+{
+    thumbnail = new ThumbnailView;
+    thumbnail->setObjectName(QStringLiteral("labelThumbnail"));
+    thumbnail->setImageHeight(scaledLength(DesignSize::thumbnailHeight, scale));
+    ui->horizontalLayout_7->insertWidget(0, thumbnail);
+
+    audioButton = new QPushButton(QIcon(QStringLiteral(":/img/sign_download")), tr("Audio only"));
+    audioButton->setObjectName(QStringLiteral("btnAudioOnly"));
+    audioButton->setToolTip(tr("Save the sound alone"));
+    audioButton->setAutoDefault(false);
+    audioButton->hide();
+    auto *audioRow = new QHBoxLayout;
+    audioRow->addStretch();
+    audioRow->addWidget(audioButton);
+    ui->verticalLayout_4->addLayout(audioRow);
+
+    savedFile =
+        new SavedFile(ui->verticalLayout_5, ui->verticalLayout_5->indexOf(ui->progressBarDL), this);
+}
+
 void Navigation::openOutputFolder()
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(outputDir()));
+    const QString folder = sharedData->video.folder;
+    QDesktopServices::openUrl(QUrl::fromLocalFile(folder.isEmpty() ? outputDir() : folder));
+}
+
+void Navigation::whenDownloadFolderUnusable(const QString &chosen)
+{
+    auto *box = new QMessageBox(
+        QMessageBox::Warning, tr("WARNING"),
+        tr("The download folder %1 is gone or cannot be written. This download goes to %2.")
+            .arg(QDir::toNativeSeparators(chosen),
+                 QDir::toNativeSeparators(sharedData->video.folder)),
+        QMessageBox::Ok, this);
+    box->setTextFormat(Qt::PlainText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void Navigation::showMainWindow()
@@ -291,6 +341,8 @@ void Navigation::whenCallProcess()
     ui->tableView->show();
     ui->labelTime->setText(QStringLiteral("00:00:00"));
     formatsTitle->setText(tr("Title"));
+    thumbnail->reset();
+    audioButton->hide();
     ui->progressBar->show();
     showPage(ui->page_Formats);
     ui->btn_Back_from_Formats->setFocus(Qt::OtherFocusReason);
@@ -344,15 +396,8 @@ void Navigation::whenFormatsReceived()
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     styleTable();
 
-    // Only as many rows as fit, so that no scroll bar is needed; measured with the busy
-    // bar already gone.
-    ui->page_Formats->layout()->activate();
-    const int rows = model->rowCount();
-    if (rows > 0 && table->rowHeight(0) > 0) {
-        const int shown = visibleRowCount(table->viewport()->height(), table->rowHeight(0));
-        for (int row = shown; row < rows; ++row)
-            table->setRowHidden(row, true);
-    }
+    audioButton->setVisible(sharedData->video.audioOnly);
+    fitTableRows();
 
     // A listing with nothing but audio or nothing at all offers nothing to choose.
     const bool offered = std::any_of(
@@ -399,12 +444,46 @@ void Navigation::changeEvent(QEvent *event)
     }
 }
 
+// Only as many rows as fit, so that no scroll bar is needed; measured with the busy bar
+// already gone and the thumbnail, if any, in place.
+void Navigation::fitTableRows()
+{
+    QTableView *table = ui->tableView;
+    if (!table->model())
+        return;
+    ui->horizontalLayout_7->activate();
+    ui->page_Formats->layout()->activate();
+    const int rows = table->model()->rowCount();
+    for (int row = 0; row < rows; ++row)
+        table->setRowHidden(row, false);
+    if (rows > 0 && table->rowHeight(0) > 0) {
+        const int shown = visibleRowCount(table->viewport()->height(), table->rowHeight(0));
+        for (int row = shown; row < rows; ++row)
+            table->setRowHidden(row, true);
+    }
+}
+
 void Navigation::chooseFormat(const QModelIndex &index)
 {
     if (!index.isValid()) {
         qCritical() << "!!! ERROR: index invalid:" << index;
         return;
     }
+    showDownloadStart();
+    const uint code = index.sibling(index.row(), 1).data().toUInt();
+    qDebug().noquote() << QStringLiteral("Requesting video with FormatID: %1").arg(code);
+    emit requestVideo(code);
+}
+
+void Navigation::chooseAudio()
+{
+    showDownloadStart();
+    qDebug().noquote() << "Requesting the sound alone";
+    emit requestAudio();
+}
+
+void Navigation::showDownloadStart()
+{
     showPage(ui->page_Download);
     ui->btnOpenFolder->hide();
     ui->btnStartOver->hide();
@@ -419,10 +498,7 @@ void Navigation::chooseFormat(const QModelIndex &index)
     ui->progressBarDL->show();
     ui->label_DL_Details->clear();
     ui->label_DL_Details->show();
-
-    const uint code = index.sibling(index.row(), 1).data().toUInt();
-    qDebug().noquote() << QStringLiteral("Requesting video with FormatID: %1").arg(code);
-    emit requestVideo(code);
+    savedFile->hide();
 }
 
 void Navigation::whenProgressDetails(const ProgressDetails &details)
@@ -455,6 +531,7 @@ void Navigation::whenVideoReceived()
     ui->btnStartOver->show();
     ui->btn_Back_Last->show();
     ui->btnOpenFolder->show();
+    savedFile->show(sharedData->video.savedFile);
 }
 
 // Over the window and modal to it, answered without an event loop of its own; the box
@@ -575,6 +652,7 @@ void Navigation::activateMenuActions()
     menu->addSeparator();
     auto *scales = new QMenu(tr("Change Scale Size"), menu);
     menu->addMenu(scales);
+    new DownloadChoices(menu, sharedData->settings, this);
     menu->addSeparator();
     showUidAction = menu->addAction(tr("Show UUID"));
     aboutAction = menu->addAction(tr("About"));
@@ -724,6 +802,7 @@ void Navigation::whenStackedPageChanged(int index)
         fit(ui->pushButton_Process, DesignSize::processButton);
     } else if (page == ui->page_Formats) {
         fit(ui->btn_Back_from_Formats, DesignSize::smallBackButton);
+        thumbnail->setImageHeight(scaledLength(DesignSize::thumbnailHeight, scale));
         height = DesignSize::formatPageHeight;
     } else if (page == ui->page_Download) {
         fit(ui->btn_Back_Last, DesignSize::smallBackButton);

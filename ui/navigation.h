@@ -12,6 +12,9 @@
 class ElidedTitle;
 class AddressIntake;
 class DesktopNotifier;
+class QPushButton;
+class SavedFile;
+class ThumbnailView;
 class QAction;
 class QCommandLineParser;
 class QMenu;
@@ -39,6 +42,7 @@ signals:
     void updateKestrel(bool);
     void requestVideo(uint);
     void requestMetadata();
+    void requestAudio();
 
 public slots:
     void whenStackedPageChanged(int index);
@@ -62,6 +66,10 @@ private:
     void chooseFormat(const QModelIndex &index);
     QModelIndex enterChoice() const;
     void openMenuAtFocus();
+    void chooseAudio();
+    void showDownloadStart();
+    void fitTableRows();
+    void whenDownloadFolderUnusable(const QString &chosen);
     void whenProgressDetails(const ProgressDetails &details);
     void whenVideoReceived();
     void whenToolUpdateRequested();
@@ -71,6 +79,7 @@ private:
     QMessageBox *openMessage(QMessageBox::Icon icon, const QString &title, const QString &text);
     QString withToolError(const QString &message) const;
     void fitDownloadTexts();
+    void addDownloadChoiceWidgets();
     void openOutputFolder();
     void dropQuitQuestion();
     void styleTable();
@@ -92,6 +101,9 @@ private:
     QHash<QWidget *, QFont> designedFonts; // the download page's, before fitting
     QPointer<QMessageBox> quitQuestion;
     bool applyingColours = false;
+    ThumbnailView *thumbnail;
+    QPushButton *audioButton;
+    SavedFile *savedFile;
 };
 
 // The stored scale when it is a whole percentage from 50 to 300, else 100.

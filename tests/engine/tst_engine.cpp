@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -56,6 +57,7 @@ private slots:
     void init();
     void cleanup();
 
+    void requestsCarryTheirArguments_data();
     void requestsCarryTheirArguments();
     void optionLikeIdGoesAsAddress();
     void completion_data();
@@ -109,6 +111,7 @@ void TestEngine::init()
         stage.file(QStringLiteral("listing.txt"))));
     sessionData()->video = VideoInfo();
     sessionData()->toolError.clear();
+    sessionData()->settings->remove(QLatin1String(cookiesBrowserKey));
 
     engine = std::make_unique<Clipmoor>();
     metadataSpy = std::make_unique<QSignalSpy>(engine.get(), &Clipmoor::haveMetadata);
@@ -159,11 +162,33 @@ qint64 TestEngine::childOf(qint64 pid) const
     return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().toLongLong() : 0;
 }
 
+void TestEngine::requestsCarryTheirArguments_data()
+{
+    QTest::addColumn<QString>("stored");  // the browser in the settings
+    QTest::addColumn<QString>("browser"); // the browser the runs name
+    QTest::addColumn<bool>("audio");      // the sound alone, else format 137
+    QTest::newRow("no choice made") << QString() << QString() << false;
+    QTest::newRow("cookies from Firefox") << "firefox"
+                                          << "firefox" << false;
+    QTest::newRow("sound alone") << QString() << QString() << true;
+    QTest::newRow("sound alone, cookies from Vivaldi") << "vivaldi"
+                                                       << "vivaldi" << true;
+    QTest::newRow("a browser not offered") << "netscape" << QString() << false;
+}
+
 void TestEngine::requestsCarryTheirArguments()
 {
-    stage.setScript(scriptFor(metadataAnswer, formatsAnswer, QStringLiteral("exit 0")));
+    QFETCH(QString, stored);
+    QFETCH(QString, browser);
+    QFETCH(bool, audio);
+    sessionData()->settings->setValue(QLatin1String(cookiesBrowserKey), stored);
+    stage.setScript(
+        scriptFor(metadataAnswer, formatsAnswer, QStringLiteral("exit 0")) +
+        QStringLiteral("if [ \"$1\" = --get-thumbnail ]; then echo https://i.example/t.jpg; fi\n"));
     startMetadata(QStringLiteral("https://www.youtube.com/watch?v=abc123XYZ_0&ab_channel=Chan"));
     QVERIFY(formatsSpy->wait(10000));
+    QSignalSpy thumbnailSpy(engine.get(), &Clipmoor::haveThumbnail);
+    QVERIFY(thumbnailSpy.wait(10000));
     QCOMPARE(metadataSpy->size(), 1);
     QCOMPARE(wrongSpy->size(), 0);
 
@@ -173,55 +198,80 @@ void TestEngine::requestsCarryTheirArguments()
     QCOMPARE(video.title, QStringLiteral("Some Title"));
     QCOMPARE(video.duration, QTime(1, 2, 3));
     QCOMPARE(video.viewOrder, (QList<uint>{18, 137}));
+    QCOMPARE(video.thumbnail, QUrl(QStringLiteral("https://i.example/t.jpg")));
 
+    // Every run for the video names the browser just before the target, when one is chosen.
+    const QStringList cookies =
+        browser.isEmpty() ? QStringList()
+                          : QStringList{QStringLiteral("--cookies-from-browser"), browser};
+    const QString target = QStringLiteral("abc123XYZ_0");
     const QList<qint64> runs = stage.runs();
-    QCOMPARE(runs.size(), 2);
+    QCOMPARE(runs.size(), 3);
     QCOMPARE(stage.arguments(runs.at(0)),
              (QStringList{QStringLiteral("--get-title"), QStringLiteral("--get-duration"),
-                          QStringLiteral("--no-warnings"), QStringLiteral("abc123XYZ_0")}));
+                          QStringLiteral("--no-warnings")} +
+              cookies + QStringList{target}));
     QCOMPARE(stage.arguments(runs.at(1)),
-             (QStringList{QStringLiteral("--list-formats"), QStringLiteral("--no-warnings"),
-                          QStringLiteral("abc123XYZ_0")}));
+             (QStringList{QStringLiteral("--list-formats"), QStringLiteral("--no-warnings")} +
+              cookies + QStringList{target}));
+    QCOMPARE(stage.arguments(runs.at(2)),
+             (QStringList{QStringLiteral("--get-thumbnail"), QStringLiteral("--no-warnings")} +
+              cookies + QStringList{target}));
     QCOMPARE(stage.workingDirectory(runs.at(0)), home.dataDir());
     // The launcher recognises each run the engine starts, so its cache serves them.
     QCOMPARE(ToolRuns::classify(stage.arguments(runs.at(0))), ToolRuns::Kind::Metadata);
     QCOMPARE(ToolRuns::classify(stage.arguments(runs.at(1))), ToolRuns::Kind::Listing);
+    QCOMPARE(ToolRuns::classify(stage.arguments(runs.at(2))), ToolRuns::Kind::Thumbnail);
 
-    engine->requestVideo(137);
+    if (audio)
+        engine->requestAudio();
+    else
+        engine->requestVideo(137);
     QVERIFY(videoSpy->wait(10000));
-    QCOMPARE(video.formatCode, 137u);
-    const QStringList expected = {
-        QStringLiteral("--no-warnings"),
-        QStringLiteral("--no-playlist"),
-        QStringLiteral("--force-overwrites"),
-        QStringLiteral("--retries"),
-        QStringLiteral("1"),
-        QStringLiteral("--concurrent-fragments"),
-        QStringLiteral("4"),
-        QStringLiteral("--output-na-placeholder"),
-        QStringLiteral("CLM"),
-        QStringLiteral("--trim-filenames"),
-        QStringLiteral("100"),
-        QStringLiteral("--progress-delta"),
-        QStringLiteral("1"),
-        QStringLiteral("--merge-output-format"),
-        QStringLiteral("mp4"),
-        QStringLiteral("--format"),
-        QStringLiteral("137+bestaudio[ext=m4a]/137+bestaudio/best[ext=mp4]/best[ext=mkv]"),
-        QStringLiteral("--ffmpeg-location"),
-        home.dataDir(),
-        QStringLiteral("--path"),
-        home.downloadsDir() + QStringLiteral("/CLM"),
-        QStringLiteral("--output"),
-        QStringLiteral("%(title).55B_%(resolution)s_%(id)s.%(ext)s"),
-        QStringLiteral("--windows-filenames"),
-        QStringLiteral("abc123XYZ_0"),
-    };
-    QCOMPARE(stage.arguments(waitForRun(3)), expected);
+    QCOMPARE(video.formatCode, audio ? 0u : 137u);
+    const QStringList expected =
+        QStringList{
+            QStringLiteral("--no-warnings"),
+            QStringLiteral("--no-playlist"),
+            QStringLiteral("--force-overwrites"),
+            QStringLiteral("--retries"),
+            QStringLiteral("1"),
+            QStringLiteral("--concurrent-fragments"),
+            QStringLiteral("4"),
+            QStringLiteral("--output-na-placeholder"),
+            QStringLiteral("CLM"),
+            QStringLiteral("--trim-filenames"),
+            QStringLiteral("100"),
+            QStringLiteral("--progress-delta"),
+            QStringLiteral("1"),
+            QStringLiteral("--merge-output-format"),
+            QStringLiteral("mp4"),
+            QStringLiteral("--format"),
+            audio ? QStringLiteral("bestaudio[ext=m4a]/bestaudio")
+                  : QStringLiteral(
+                        "137+bestaudio[ext=m4a]/137+bestaudio/best[ext=mp4]/best[ext=mkv]"),
+            QStringLiteral("--ffmpeg-location"),
+            home.dataDir(),
+            QStringLiteral("--path"),
+            home.downloadsDir() + QStringLiteral("/CLM"),
+            QStringLiteral("--output"),
+            QStringLiteral("%(title).55B_%(resolution)s_%(id)s.%(ext)s"),
+            QStringLiteral("--windows-filenames"),
+        } +
+        cookies + QStringList{target};
+    QCOMPARE(stage.arguments(waitForRun(4)), expected);
     QCOMPARE(ToolRuns::classify(expected), ToolRuns::Kind::Download);
     QCOMPARE(ToolRuns::classify(QStringList(expected).replaceInStrings(
                  QStringLiteral("--force-overwrites"), QStringLiteral("--no-overwrites"))),
              ToolRuns::Kind::Other);
+    // Cookies from a browser that is not offered, or named without one, are no run of ours.
+    for (const QStringList &browserArguments :
+         {QStringList{QStringLiteral("--cookies-from-browser"), QStringLiteral("netscape")},
+          QStringList{QStringLiteral("--cookies-from-browser"), QString()}}) {
+        QStringList other = QStringList(expected.mid(0, 24)) + browserArguments;
+        other.append(target);
+        QCOMPARE(ToolRuns::classify(other), ToolRuns::Kind::Other);
+    }
 }
 
 void TestEngine::optionLikeIdGoesAsAddress()

@@ -47,7 +47,10 @@ for p in libqt6widgets6 libqt6quickcontrols2-6 qml6-module-qtquick-controls liba
     [[ "$depends" == *"$p"* ]] || fail "package does not depend on $p"
 done
 [[ "$depends" != *yt-dlp* ]] || fail "package depends on yt-dlp"
-[ "$(dpkg-deb -f "$deb" Recommends)" = yt-dlp ] || fail "package does not recommend yt-dlp"
+recommends=$(dpkg-deb -f "$deb" Recommends)
+for p in yt-dlp qt6-image-formats-plugins; do
+    [[ "$recommends" == *"$p"* ]] || fail "package does not recommend $p"
+done
 contents=$(dpkg-deb -c "$deb")
 [[ "$contents" == *./usr/share/applications/$id.desktop* ]] || fail "desktop entry not packaged"
 [[ "$contents" == *./usr/share/metainfo/$id.metainfo.xml* ]] || fail "metainfo not packaged"

@@ -79,12 +79,16 @@ void HttpServer::onReadyRead(Connection *connection)
     connection->head.clear();
     const QList<QByteArray> request = lines.value(0).trimmed().split(' ');
     QByteArray range;
+    QByteArray cookie;
     for (const QByteArray &line : lines) {
         if (line.toLower().startsWith("range:"))
             range = line.mid(6).trimmed();
+        if (line.toLower().startsWith("cookie:"))
+            cookie = line.mid(7).trimmed();
     }
     QByteArray path = request.value(1);
     requests.append(path);
+    cookies.append(cookie);
     const qsizetype query = path.indexOf('?');
     if (query >= 0)
         path.truncate(query);

@@ -43,6 +43,8 @@ public:
     QList<QByteArray> requestedPaths() const { return requests; }
     // Connections the clients have not closed yet.
     qsizetype openConnections() const { return connections.size(); }
+    // The Cookie header of each request, in the same order; empty when none was sent.
+    QList<QByteArray> requestedCookies() const { return cookies; }
 
 private:
     struct Connection;
@@ -56,5 +58,6 @@ private:
     QTcpServer server;
     QHash<QByteArray, Response> routes;
     QList<QByteArray> requests;
+    QList<QByteArray> cookies;
     QList<Connection *> connections;
 };

@@ -2,9 +2,11 @@
 
 #include "platform/platform.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -45,6 +47,12 @@ bool OfflineSite::start(int seconds, qint64 bytesPerSecond)
     audioSize = QFileInfo(audio).size();
     rate = bytesPerSecond;
     serveMedia("");
+    QImage thumbnail(64, 36, QImage::Format_RGB32);
+    thumbnail.fill(Qt::darkCyan);
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    thumbnail.save(&png, "PNG");
+    http.route(thumbnailPath, {200, "image/png", png.data()});
     if (!http.listen()) {
         failure = QStringLiteral("cannot listen on 127.0.0.1");
         return false;
@@ -73,6 +81,7 @@ QJsonObject OfflineSite::info(const QByteArray &mediaPath) const
         {QStringLiteral("id"), QLatin1String(videoId)},
         {QStringLiteral("title"), QLatin1String(title)},
         {QStringLiteral("duration"), durationSeconds},
+        {QStringLiteral("thumbnail"), QString::fromLatin1(http.url(thumbnailPath))},
         {QStringLiteral("extractor"), QStringLiteral("generic")},
         {QStringLiteral("extractor_key"), QStringLiteral("Generic")},
         {QStringLiteral("formats"), QJsonArray{format("140", http.url(mediaPath + "/audio.m4a"),

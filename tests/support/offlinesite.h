@@ -24,6 +24,7 @@ public:
     static constexpr char videoId[] = "abc123XYZ_0";
     static constexpr char title[] = "Test Video Title";
     static constexpr int durationSeconds = 213;
+    static constexpr char thumbnailPath[] = "/thumbnail.png";
 
     // Makes the media (seconds long) and starts the server; false on failure.
     bool start(int seconds = 2, qint64 bytesPerSecond = 0);

@@ -709,6 +709,21 @@ void TestLauncher::cachedRunsPrintWhatPlainRunsPrint()
     QCOMPARE(fromInfo.out, cachedListing.out);
     QCOMPARE(readAll(starts).count("--list-formats"), 1);
     QCOMPARE(site.extractions(id.toUtf8()), asked + 1);
+
+    // The thumbnail's address comes from the kept info as the plain run prints it, with no
+    // tool started; without the info there is none, and still no extraction.
+    const QStringList thumbnail = ToolRuns::thumbnailArguments(id);
+    const QList<Run> thumbnails =
+        runAtOnce({{ytDlp, thumbnail}, {launcherPath, thumbnail}}, environment);
+    QCOMPARE(thumbnails.at(1).out, thumbnails.at(0).out);
+    QCOMPARE(thumbnails.at(1).exitCode, 0);
+    QVERIFY(thumbnails.at(1).out.endsWith(QByteArray(OfflineSite::thumbnailPath) + '\n'));
+    QVERIFY(QDir(infoCache()).removeRecursively());
+    const Run noInfo = runLauncher(thumbnail, environment);
+    QVERIFY(noInfo.exitCode != 0);
+    QCOMPARE(noInfo.out, QByteArray());
+    QCOMPARE(readAll(starts).count("--get-thumbnail"), 0);
+    QCOMPARE(site.extractions(id.toUtf8()), asked + 2);
 }
 
 void TestLauncher::cacheDecidesWhetherTheSiteIsAsked_data()

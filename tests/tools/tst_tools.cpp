@@ -8,11 +8,14 @@
 #include "tests/support/toolstage.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTest>
 
 class TestTools : public QObject {
@@ -26,8 +29,11 @@ public:
 
 private slots:
     void initTestCase();
+    void init();
+    void realToolMetadataAndFormats_data();
     void realToolMetadataAndFormats();
-    void realToolDownloadsAndMerges();
+    void realToolDownloads_data();
+    void realToolDownloads();
     void longTitlesKeepTheirNames();
     void cancelledDownloadLeavesNoPart();
     void hardKillEndsTheToolBehindTheLauncher();
@@ -35,8 +41,11 @@ private slots:
     void outputFolderCannotBeWritten();
 
 private:
+    static QString cacheFolder();
+
     const TestHome &home;
     OfflineSite site;
+    const QByteArray cookieValue = "clipmoor-test-secret-4711";
 };
 
 void TestTools::initTestCase()
@@ -45,29 +54,115 @@ void TestTools::initTestCase()
     prepareOutputDir();
     QVERIFY2(site.start(), qPrintable(site.error()));
     QVERIFY2(site.stage(home.dataDir()), qPrintable(site.error()));
+
+    // A signed-in Firefox, as far as yt-dlp can tell: a cookie for the site in the
+    // profile's database, laid out as Firefox keeps it.
+    const QString profile = home.path() + QStringLiteral("/.mozilla/firefox/test.default");
+    QVERIFY(QDir().mkpath(profile));
+    QProcess python;
+    python.start(
+        QStringLiteral("/usr/bin/python3"),
+        {QStringLiteral("-c"),
+         QStringLiteral("import sqlite3, sys\n"
+                        "db = sqlite3.connect(sys.argv[1])\n"
+                        "db.execute('CREATE TABLE moz_cookies (id INTEGER PRIMARY KEY, "
+                        "originAttributes TEXT NOT NULL DEFAULT \\'\\', name TEXT, value TEXT, "
+                        "host TEXT, path TEXT, expiry INTEGER, lastAccessed INTEGER, "
+                        "creationTime INTEGER, isSecure INTEGER, isHttpOnly INTEGER)')\n"
+                        "db.execute('INSERT INTO moz_cookies (name, value, host, path, expiry, "
+                        "isSecure, isHttpOnly) VALUES (?, ?, ?, ?, ?, 0, 0)', "
+                        "('SID', sys.argv[2], '127.0.0.1', '/', 4102444800))\n"
+                        "db.commit()\n"),
+         profile + QStringLiteral("/cookies.sqlite"), QString::fromLatin1(cookieValue)});
+    QVERIFY(python.waitForFinished(30000));
+    QVERIFY2(python.exitCode() == 0, python.readAllStandardError().constData());
+}
+
+void TestTools::init()
+{
+    sessionData()->settings->remove(QLatin1String(cookiesBrowserKey));
+}
+
+QString TestTools::cacheFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+           QStringLiteral("/Quorvel/Clipmoor/info");
+}
+
+void TestTools::realToolMetadataAndFormats_data()
+{
+    QTest::addColumn<QString>("browser");
+    QTest::addColumn<int>("entries"); // info kept by the launcher so far
+    QTest::newRow("no cookies") << QString() << 1;
+    QTest::newRow("cookies from Firefox") << QStringLiteral("firefox") << 2;
 }
 
 void TestTools::realToolMetadataAndFormats()
 {
+    QFETCH(QString, browser);
+    QFETCH(int, entries);
+    if (!browser.isEmpty())
+        sessionData()->settings->setValue(QLatin1String(cookiesBrowserKey), browser);
+    const int extractions = site.extractions();
+    const qsizetype asked = site.server().requestedPaths().size();
+
     Clipmoor engine;
     QSignalSpy formats(&engine, &Clipmoor::haveFormats);
+    QSignalSpy thumbnail(&engine, &Clipmoor::haveThumbnail);
     QSignalSpy wrong(&engine, &Clipmoor::somethingWrong);
     QVERIFY(engine.setUrl(QStringLiteral("https://www.youtube.com/watch?v=abc123XYZ_0")));
     engine.requestMetadata();
     QVERIFY(formats.wait(60000));
+    QVERIFY(thumbnail.wait(60000));
     QCOMPARE(wrong.size(), 0);
 
     const VideoInfo &video = sessionData()->video;
     QCOMPARE(video.title, QLatin1String(OfflineSite::title));
     QCOMPARE(video.duration, QTime(0, 3, 33));
-    // The audio-only format is no choice of its own.
+    // The audio-only format is no choice of its own, but the sound alone is offered.
     QCOMPARE(video.viewOrder, QList<uint>{137});
+    QVERIFY(video.audioOnly);
     QCOMPARE(video.formats.value(137).resolution, QStringLiteral("320x180"));
     QVERIFY(video.formats.value(137).size.endsWith(QLatin1String("KiB")));
+    // One extraction told the title, the table and the thumbnail.
+    QCOMPARE(video.thumbnail,
+             QUrl(QString::fromLatin1(site.server().url(OfflineSite::thumbnailPath))));
+    QCOMPARE(site.extractions(), extractions + 1);
+
+    // The real yt-dlp read the cookie from the profile only when Firefox was chosen; nothing
+    // of it was kept, and the info it helped extract is kept apart.
+    const QList<QByteArray> cookies = site.server().requestedCookies().mid(asked);
+    QCOMPARE(cookies.contains("SID=" + cookieValue), !browser.isEmpty());
+    QCOMPARE(QDir(cacheFolder()).entryList({QStringLiteral("*.info.json")}, QDir::Files).size(),
+             entries);
+    QDirIterator files(home.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        QFile file(files.next());
+        if (file.fileName().contains(QLatin1String("/.mozilla/")))
+            continue;
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY2(!file.readAll().contains(cookieValue), qPrintable(file.fileName()));
+    }
 }
 
-void TestTools::realToolDownloadsAndMerges()
+void TestTools::realToolDownloads_data()
 {
+    QTest::addColumn<bool>("audio");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("streams");
+    QTest::newRow("video merged with its audio")
+        << false << QStringLiteral("Test Video Title_320x180_abc123XYZ_0.mp4")
+        << QStringList{QStringLiteral("audio"), QStringLiteral("video")};
+    QTest::newRow("the sound alone")
+        << true << QStringLiteral("Test Video Title_audio only_abc123XYZ_0.m4a")
+        << QStringList{QStringLiteral("audio")};
+}
+
+void TestTools::realToolDownloads()
+{
+    QFETCH(bool, audio);
+    QFETCH(QString, name);
+    QFETCH(QStringList, streams);
     QDir(outputDir()).removeRecursively();
     QVERIFY(QDir().mkpath(outputDir()));
     Clipmoor engine;
@@ -75,8 +170,12 @@ void TestTools::realToolDownloadsAndMerges()
     QSignalSpy wrong(&engine, &Clipmoor::somethingWrong);
     QSignalSpy percent(&engine, &Clipmoor::percent);
     sessionData()->video.toolTarget = QLatin1String(OfflineSite::videoId);
+    const qsizetype asked = site.server().requestedPaths().size();
 
-    engine.requestVideo(137);
+    if (audio)
+        engine.requestAudio();
+    else
+        engine.requestVideo(137);
     QVERIFY(done.wait(120000));
     QCOMPARE(wrong.size(), 0);
     // Each output chunk reports only its first progress line, so which values arrive depends
@@ -86,11 +185,14 @@ void TestTools::realToolDownloadsAndMerges()
         const int value = signal.at(0).toInt();
         QVERIFY2(value >= 0 && value <= 100, qPrintable(QString::number(value)));
     }
-    QVERIFY(site.server().requestedPaths().contains("/audio.m4a"));
+    const QList<QByteArray> fetched = site.server().requestedPaths().mid(asked);
+    QVERIFY(fetched.contains("/audio.m4a"));
+    QCOMPARE(fetched.contains("/video.mp4"), !audio);
 
-    const QString file = outputDir() + QStringLiteral("/Test Video Title_320x180_abc123XYZ_0.mp4");
+    const QString file = outputDir() + QLatin1Char('/') + name;
     QVERIFY2(QFile::exists(file), qPrintable(QDir(outputDir()).entryList().join(QLatin1Char(' '))));
-    QCOMPARE(streamTypes(file), (QStringList{QStringLiteral("audio"), QStringLiteral("video")}));
+    QCOMPARE(streamTypes(file), streams);
+    QCOMPARE(sessionData()->video.savedFile, file);
     // The parts that were merged are gone.
     QCOMPARE(QDir(outputDir()).entryList(QDir::Files | QDir::Hidden),
              QStringList{QFileInfo(file).fileName()});

@@ -6,6 +6,7 @@
 #include "engine/clipmoor.h"
 #include "engine/formattablemodel.h"
 #include "plugins/pluginmanagerhelper.h"
+#include "tests/support/httpserver.h"
 #include "tests/support/language.h"
 #include "tests/support/modalcloser.h"
 #include "tests/support/notificationservice.h"
@@ -15,6 +16,7 @@
 #include "ui/navigation.h"
 
 #include <QAbstractButton>
+#include <QBuffer>
 #include <QClipboard>
 #include <QCommandLineParser>
 #include <QContextMenuEvent>
@@ -22,9 +24,11 @@
 #include <QDBusMessage>
 #include <QDBusPendingCall>
 #include <QDesktopServices>
+#include <QDir>
 #include <QDropEvent>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
@@ -54,6 +58,7 @@ QString answering(const QString &title, const QString &duration,
     return QStringLiteral("case \"$1\" in\n"
                           "--get-title) printf '%s\\n%s\\n' '%1' '%2' ;;\n"
                           "--list-formats) cat \"$here/listing.txt\" ;;\n"
+                          "--get-thumbnail) cat \"$here/thumbnail.txt\" ;;\n"
                           "--no-warnings) %3 ;;\n"
                           "--update) exit 0 ;;\n"
                           "esac\n")
@@ -194,6 +199,11 @@ private slots:
     void addressIntake();
     void notifications_data();
     void notifications();
+    void downloadFolderChoice_data();
+    void downloadFolderChoice();
+    void cookiesChoice();
+    void thumbnail_data();
+    void thumbnail();
 
 private:
     void createWindow();
@@ -229,7 +239,11 @@ void TestNavigation::init()
     listing.write(elevenFormats());
     listing.close();
     stage.setScript(answering(QStringLiteral("Some Title"), QStringLiteral("3:33")));
+    QFile::remove(stage.file(QStringLiteral("thumbnail.txt")));
     sessionData()->settings->remove(QStringLiteral("Scale/Val"));
+    sessionData()->settings->remove(QLatin1String(downloadFolderKey));
+    sessionData()->settings->remove(QLatin1String(cookiesBrowserKey));
+    sessionData()->video = VideoInfo();
     QMetaObject::invokeMethod(PluginManagerHelper::updaterPlugin().get(), "clearCalls");
     closer = std::make_unique<ModalCloser>();
     createWindow();
@@ -646,17 +660,34 @@ void TestNavigation::namesAndFocusOrder()
 
 void TestNavigation::downloadPageFlow()
 {
+    // The sound alone, offered when the listing has it, takes the same road as a video.
+    const QString saved = outputDir() + QStringLiteral("/Clip_audio only_abc.m4a");
+    QFile listing(stage.file(QStringLiteral("listing.txt")));
+    QVERIFY(listing.open(QIODevice::Append));
+    listing.write("140 m4a audio only | 3.00MiB audio only\n");
+    listing.close();
     stage.setScript(
         answering(QStringLiteral("Clip"), QStringLiteral("5"),
-                  QStringLiteral("printf '[download]  40.0%% of 1MiB\\n'; sleep 0.5; "
-                                 "printf '[download] 100%% of 1MiB\\n'; sleep 0.5; exit 0")));
+                  QStringLiteral("f='%1'; head -c 2048 /dev/zero > \"$f\"; "
+                                 "printf '[download] Destination: %s\\n' \"$f\"; "
+                                 "printf '[download]  40.0%% of 1MiB\\n'; sleep 0.5; "
+                                 "printf '[download] 100%% of 1MiB\\n'; sleep 0.5; exit 0")
+                      .arg(saved)));
     enterAddress(QStringLiteral("https://youtu.be/abc"));
     waitForTable();
-    ui->tableView->doubleClicked(ui->tableView->model()->index(0, FormatTableModel::TypeColumn));
+    auto *audio = window->findChild<QPushButton *>(QStringLiteral("btnAudioOnly"));
+    auto *savedLine = window->findChild<QLabel *>(QStringLiteral("label_SavedFile"));
+    auto *openFile = window->findChild<QPushButton *>(QStringLiteral("btnOpenFile"));
+    QVERIFY(audio->isVisible());
+    QCOMPARE(audio->text(), QStringLiteral("Audio only"));
+    QTest::mouseClick(audio, Qt::LeftButton);
     QCOMPARE(ui->label_TitleDownload->text(), QStringLiteral("Clip"));
     QVERIFY(ui->btnCancel->isVisible());
     QVERIFY(!ui->btnOpenFolder->isVisible() && !ui->btnStartOver->isVisible() &&
-            !ui->label_DL_OK->isVisible());
+            !ui->label_DL_OK->isVisible() && !openFile->isVisible() && !savedLine->isVisible());
+    QTRY_COMPARE(runsOf(QStringLiteral("--no-warnings")).size(), 1);
+    QCOMPARE(stage.arguments(runsOf(QStringLiteral("--no-warnings")).at(0)).value(16),
+             QStringLiteral("bestaudio[ext=m4a]/bestaudio"));
 
     QTRY_COMPARE(ui->progressBarDL->value(), 40);
     QCOMPARE(ui->progressBarDL->maximum(), 100);
@@ -670,6 +701,16 @@ void TestNavigation::downloadPageFlow()
             ui->btn_Back_Last->isVisible());
     QVERIFY(!ui->btnCancel->isVisible() && !ui->progressBarDL->isVisible() &&
             !ui->label_DL->isVisible() && !ui->label_DL_Details->isVisible());
+    // The saved file, named with its size, opens with the desktop's application.
+    QVERIFY(savedLine->isVisible() && openFile->isVisible());
+    QCOMPARE(savedLine->text(), QStringLiteral("2.00 KiB · Clip_audio only_abc.m4a"));
+    QCOMPARE(openFile->text(), QStringLiteral("Open File"));
+    FolderOpener opener;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &opener, "open");
+    QTest::mouseClick(openFile, Qt::LeftButton);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QCOMPARE(opener.opened, QList<QUrl>{QUrl::fromLocalFile(saved)});
+    QFile::remove(saved);
 
     // A later report below 100 is shown at once, not one report late.
     ProgressDetails later;
@@ -768,6 +809,27 @@ void TestNavigation::errorDialogs_data()
         << QStringLiteral("page_Formats")
         << QStringLiteral("ERROR: [youtube] abc123XYZ_0: Private video. Sign in if you've been "
                           "granted access to this video");
+    // Those the user's signed-in browser can get past say where to choose it.
+    const QString menu =
+        QStringLiteral(" under “Use Cookies From” in the menu (right-click the window)");
+    const QString bot = QStringLiteral("ERROR: [youtube] abc: Sign in to confirm you’re not a bot");
+    QTest::newRow("69, a bot check")
+        << 69
+        << QStringLiteral("Cannot request metadata<br><b>The site asks to sign in to confirm that "
+                          "you are not a bot. Choose a browser you are signed in with") +
+               menu + QStringLiteral(", or try again later.</b><br><small>") + bot +
+               QStringLiteral("</small><hr><i>Code: #0x45")
+        << download << bot;
+    const QString members = QStringLiteral(
+        "ERROR: [youtube] abc: Join this channel to get access to members-only content");
+    QTest::newRow("103, members only")
+        << 103
+        << QStringLiteral("download failed<br><b>This video is for the channel's paying members "
+                          "only. If you are one, sign in to the site in your browser and choose "
+                          "that browser") +
+               menu + QStringLiteral(".</b><br><small>") + members +
+               QStringLiteral("</small><hr><i>Code: #0x67")
+        << QStringLiteral("page_Formats") << members;
     QTest::newRow("unknown") << 100 << QStringLiteral("indefinite<hr><i>Code: #0x64") << download
                              << line;
 }
@@ -803,10 +865,11 @@ void TestNavigation::contextMenu()
         QTest::mouseClick(ui->stackedWidget, Qt::RightButton, {}, QPoint(3, 3));
         QTRY_COMPARE(closer->seen.size(), 1);
         QCOMPARE(closer->seen.at(0).entries,
-                 (QStringList{QStringLiteral("Manually Update Software"),
-                              QStringLiteral("Logging enabled"), QStringLiteral("-"),
-                              QStringLiteral("Change Scale Size"), QStringLiteral("-"),
-                              QStringLiteral("Show UUID"), QStringLiteral("About")}));
+                 (QStringList{
+                     QStringLiteral("Manually Update Software"), QStringLiteral("Logging enabled"),
+                     QStringLiteral("-"), QStringLiteral("Change Scale Size"),
+                     QStringLiteral("Choose Download Folder…"), QStringLiteral("Use Cookies From"),
+                     QStringLiteral("-"), QStringLiteral("Show UUID"), QStringLiteral("About")}));
     }
     auto *scales = qobject_cast<QMenu *>(menuEntry(QStringLiteral("Change Scale Size"))->menu());
     QStringList texts;
@@ -961,6 +1024,7 @@ void TestNavigation::everyTextFits()
         ui->page_URL->layout()->activate();
         check(ui->page_URL, scale + QStringLiteral(" address"));
         ui->stackedWidget->setCurrentWidget(ui->page_Formats);
+        window->findChild<QWidget *>(QStringLiteral("btnAudioOnly"))->show();
         for (const bool offered : {true, false}) {
             window->findChild<QLabel *>(QStringLiteral("labelNoFormats"))->setVisible(!offered);
             ui->page_Formats->layout()->activate();
@@ -976,7 +1040,9 @@ void TestNavigation::everyTextFits()
             for (QWidget *part :
                  {static_cast<QWidget *>(ui->label_DL_OK), static_cast<QWidget *>(ui->btnStartOver),
                   static_cast<QWidget *>(ui->btnOpenFolder),
-                  static_cast<QWidget *>(ui->btn_Back_Last)})
+                  static_cast<QWidget *>(ui->btn_Back_Last),
+                  window->findChild<QWidget *>(QStringLiteral("btnOpenFile")),
+                  window->findChild<QWidget *>(QStringLiteral("label_SavedFile"))})
                 part->setVisible(finished);
             ui->page_Download->layout()->activate();
             check(ui->page_Download, scale + QStringLiteral(" download"));
@@ -1387,6 +1453,164 @@ void TestNavigation::notifications()
     QTRY_COMPARE(opener.opened.size(), 1);
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     QCOMPARE(opener.opened.at(0), QUrl::fromLocalFile(outputDir()));
+}
+
+void TestNavigation::downloadFolderChoice_data()
+{
+    QTest::addColumn<QString>("fate"); // of the chosen folder before the download
+    QTest::newRow("kept across a restart") << QString();
+    QTest::newRow("vanished: the default instead") << QStringLiteral("removed");
+    QTest::newRow("a file in its place: the default instead") << QStringLiteral("file");
+}
+
+void TestNavigation::downloadFolderChoice()
+{
+    QFETCH(QString, fate);
+    const QString chosen = home.path() + QStringLiteral("/Chosen Videos");
+    QVERIFY(QDir().mkpath(chosen));
+    closer->onDialog = [&chosen](QDialog *dialog) {
+        if (auto *files = qobject_cast<QFileDialog *>(dialog)) {
+            files->setDirectory(chosen);
+            static_cast<QDialog *>(files)->accept();
+        }
+    };
+    menuEntry(QStringLiteral("Choose Download Folder…"))->trigger();
+    QTRY_COMPARE(closer->seen.size(), 1);
+    QCOMPARE(closer->seen.at(0).kind, QStringLiteral("QFileDialog"));
+    closer->onDialog = nullptr;
+    sessionData()->settings->sync();
+    const QSettings file(sessionData()->settings->fileName(), QSettings::IniFormat);
+    QCOMPARE(file.value(QLatin1String(downloadFolderKey)).toString(), chosen);
+
+    createWindow();
+    if (!fate.isEmpty()) {
+        QVERIFY(QDir(chosen).removeRecursively());
+        if (fate == QLatin1String("file")) {
+            QFile blocker(chosen);
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+        }
+    }
+    enterAddress(QStringLiteral("https://youtu.be/abc"));
+    waitForTable();
+    ui->tableView->doubleClicked(ui->tableView->model()->index(0, FormatTableModel::TypeColumn));
+    QTRY_VERIFY(ui->label_DL_OK->isVisible());
+    const QString used = fate.isEmpty() ? chosen : outputDir();
+    const QStringList arguments = stage.arguments(runsOf(QStringLiteral("--no-warnings")).last());
+    QCOMPARE(arguments.value(arguments.indexOf(QStringLiteral("--path")) + 1), used);
+    // Falling back is no failure, but the user is told.
+    QCOMPARE(closer->seen.size(), fate.isEmpty() ? 1 : 2);
+    if (!fate.isEmpty()) {
+        QCOMPARE(closer->seen.at(1).title, QStringLiteral("WARNING"));
+        QCOMPARE(closer->seen.at(1).text,
+                 QStringLiteral("The download folder %1 is gone or cannot be written. This "
+                                "download goes to %2.")
+                     .arg(chosen, outputDir()));
+    }
+    FolderOpener opener;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &opener, "open");
+    QTest::mouseClick(ui->btnOpenFolder, Qt::LeftButton);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QCOMPARE(opener.opened, QList<QUrl>{QUrl::fromLocalFile(used)});
+    QFile::remove(chosen);
+    QDir(chosen).removeRecursively();
+}
+
+void TestNavigation::cookiesChoice()
+{
+    const auto entries = [this] {
+        QStringList texts;
+        for (QAction *entry : menuEntry(QStringLiteral("Use Cookies From"))->menu()->actions())
+            texts.append(entry->text() + (entry->isChecked() ? QStringLiteral("*") : QString()));
+        return texts;
+    };
+    QCOMPARE(entries(), (QStringList{QStringLiteral("None*"), QStringLiteral("Firefox"),
+                                     QStringLiteral("Chromium"), QStringLiteral("Chrome"),
+                                     QStringLiteral("Brave"), QStringLiteral("Edge"),
+                                     QStringLiteral("Opera"), QStringLiteral("Vivaldi")}));
+    const QStringList plain = {QStringLiteral("--get-title"), QStringLiteral("--get-duration"),
+                               QStringLiteral("--no-warnings"), QStringLiteral("abc")};
+
+    menuEntry(QStringLiteral("Firefox"))->trigger();
+    QCOMPARE(sessionData()->settings->value(QLatin1String(cookiesBrowserKey)).toString(),
+             QStringLiteral("firefox"));
+    createWindow();
+    QCOMPARE(entries().filter(QStringLiteral("*")), QStringList{QStringLiteral("Firefox*")});
+    enterAddress(QStringLiteral("https://youtu.be/abc"));
+    waitForTable();
+    const QStringList withCookies =
+        plain.mid(0, 3) + QStringList{QStringLiteral("--cookies-from-browser"),
+                                      QStringLiteral("firefox"), QStringLiteral("abc")};
+    QCOMPARE(stage.arguments(runsOf(QStringLiteral("--get-title")).last()), withCookies);
+
+    QTest::mouseClick(ui->btn_Back_from_Formats, Qt::LeftButton);
+    menuEntry(QStringLiteral("None"))->trigger();
+    QVERIFY(!sessionData()->settings->contains(QLatin1String(cookiesBrowserKey)));
+    enterAddress(QStringLiteral("https://youtu.be/abc"));
+    waitForTable();
+    QCOMPARE(stage.arguments(runsOf(QStringLiteral("--get-title")).last()), plain);
+}
+
+void TestNavigation::thumbnail_data()
+{
+    QImage picture(320, 180, QImage::Format_RGB32);
+    picture.fill(Qt::darkYellow);
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    picture.save(&png, "PNG");
+    QBuffer webp;
+    webp.open(QIODevice::WriteOnly);
+    picture.save(&webp, "WEBP");
+
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("shown beside the title") << 200 << png.data() << true;
+    QTest::newRow("WebP, as the site serves them") << 200 << webp.data() << true;
+    QTest::newRow("404: left out") << 404 << QByteArray("gone") << false;
+    QTest::newRow("too large: left out")
+        << 200 << png.data() + QByteArray(3 * 1024 * 1024, '\0') << false;
+    QTest::newRow("not a picture: left out") << 200 << QByteArray("<html></html>") << false;
+}
+
+void TestNavigation::thumbnail()
+{
+    QFETCH(int, status);
+    QFETCH(QByteArray, body);
+    QFETCH(bool, shown);
+    HttpServer server;
+    QVERIFY(server.listen());
+    server.route("/t.png", {status, "image/png", body});
+    QFile address(stage.file(QStringLiteral("thumbnail.txt")));
+    QVERIFY(address.open(QIODevice::WriteOnly));
+    address.write(server.url("/t.png") + '\n');
+    address.close();
+
+    enterAddress(QStringLiteral("https://youtu.be/abc"));
+    waitForTable();
+    auto *picture = window->findChild<QLabel *>(QStringLiteral("labelThumbnail"));
+    QTRY_COMPARE(server.requestedPaths().size(), 1);
+    if (shown) {
+        QTRY_VERIFY(picture->isVisible());
+        QCOMPARE(picture->pixmap().height(), scaledLength(72, 100));
+        QVERIFY(picture->geometry().right() < ui->labelTitle->geometry().left());
+    } else {
+        QTest::qWait(200);
+        QVERIFY(!picture->isVisible());
+    }
+    // Fetched once; with or without it the table shows the rows that fit.
+    QCOMPARE(server.requestedPaths(), QList<QByteArray>{"/t.png"});
+    QCOMPARE(closer->seen.size(), 0);
+    int rows = 0;
+    while (rows < ui->tableView->model()->rowCount() && !ui->tableView->isRowHidden(rows))
+        ++rows;
+    QCOMPARE(rows,
+             visibleRowCount(ui->tableView->viewport()->height(), ui->tableView->rowHeight(0)));
+
+    // A new address starts without the picture of the last one.
+    QTest::mouseClick(ui->btn_Back_from_Formats, Qt::LeftButton);
+    QFile::remove(address.fileName());
+    enterAddress(QStringLiteral("https://youtu.be/abc"));
+    QVERIFY(!picture->isVisible());
 }
 
 CLIPMOOR_TEST_MAIN(TestNavigation)

@@ -1,7 +1,7 @@
 // The whole road through the real window with the real yt-dlp and ffmpeg, offline:
 // paste an address, read title and duration, choose the format, watch the progress,
 // read the sizes, speed and time left under it, and find the merged file in the output
-// folder.
+// folder; the video's thumbnail shows beside its title.
 #include "app/setup.h"
 #include "engine/clipmoor.h"
 #include "engine/formattablemodel.h"
@@ -66,6 +66,8 @@ void TestRoad::downloadThroughTheWindow()
     QTRY_VERIFY_WITH_TIMEOUT(table->model() && table->model()->rowCount() == 1, 60000);
     QCOMPARE(table->model()->index(0, FormatTableModel::ResolutionColumn).data().toString(),
              QStringLiteral("320x180"));
+    // The thumbnail the extraction named appears beside the title.
+    QTRY_VERIFY_WITH_TIMEOUT(widget("labelThumbnail")->isVisible(), 60000);
 
     int highest = -1;
     QList<int> values;
@@ -101,8 +103,9 @@ void TestRoad::downloadThroughTheWindow()
     const QString file = outputDir() + QStringLiteral("/Test Video Title_320x180_abc123XYZ_0.mp4");
     QVERIFY2(QFile::exists(file), qPrintable(QDir(outputDir()).entryList().join(QLatin1Char(' '))));
     QCOMPARE(streamTypes(file), (QStringList{QStringLiteral("audio"), QStringLiteral("video")}));
-    // One extraction served the title, the table and the download.
+    // One extraction served the title, the table, the thumbnail and the download.
     QCOMPARE(site.extractions(), 1);
+    QCOMPARE(site.server().requestedPaths().count(OfflineSite::thumbnailPath), 1);
 }
 
 CLIPMOOR_TEST_MAIN(TestRoad)

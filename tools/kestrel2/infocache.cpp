@@ -63,14 +63,47 @@ QByteArray readAll(const QString &path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+// The tool puts the cookies it sent into the info (a "cookies" field, or a "Cookie" among
+// the headers, depending on its age); it reads them from the browser again at each run.
+QJsonValue withoutCookies(const QJsonValue &value)
+{
+    if (value.isArray()) {
+        QJsonArray array;
+        for (const QJsonValue &item : value.toArray())
+            array.append(withoutCookies(item));
+        return array;
+    }
+    if (!value.isObject())
+        return value;
+    QJsonObject object = value.toObject();
+    object.remove(QLatin1String("cookies"));
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        if (it.key() == QLatin1String("http_headers") && it->isObject()) {
+            QJsonObject headers = it->toObject();
+            for (const QString &name : headers.keys()) {
+                if (name.compare(QLatin1String("Cookie"), Qt::CaseInsensitive) == 0)
+                    headers.remove(name);
+            }
+            *it = headers;
+        } else {
+            *it = withoutCookies(*it);
+        }
+    }
+    return object;
+}
 } // namespace
 
-InfoCache::InfoCache(const QByteArray &buildKey_)
+InfoCache::InfoCache(const QByteArray &buildKey_, const QString &cookiesBrowser)
     : folder(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
              QStringLiteral("/%1/%2/info")
                  .arg(QLatin1String(Identity::organization), QLatin1String(Identity::name)))
     , buildKey(buildKey_)
+    , withCookies(!cookiesBrowser.isEmpty())
 {
+    // Without a browser the key is the one entries had before the choice existed.
+    if (withCookies)
+        buildKey += "\ncookies-from-browser " + cookiesBrowser.toUtf8();
 }
 
 bool InfoCache::prepare() const
@@ -139,7 +172,11 @@ bool InfoCache::store(const QByteArray &target, const QByteArray &printed) const
     }
     // The info is one line of JSON; the format table follows it.
     const qsizetype end = printed.indexOf('\n');
-    const QByteArray info = printed.left(end);
+    QByteArray info = printed.left(end);
+    if (withCookies && usable(info)) {
+        info = QJsonDocument(withoutCookies(QJsonDocument::fromJson(info).object()).toObject())
+                   .toJson(QJsonDocument::Compact);
+    }
     const QByteArray formats = end < 0 ? QByteArray() : printed.mid(end + 1);
     if (!usable(info) || !OwnFiles::replace(entry(target), info).isEmpty())
         return false;
@@ -152,4 +189,11 @@ bool InfoCache::store(const QByteArray &target, const QByteArray &printed) const
         !OwnFiles::replace(listing, sha256(text) + '\n' + text).isEmpty())
         QFile::remove(listing);
     return true;
+}
+
+QByteArray InfoCache::thumbnailOf(const QString &entry)
+{
+    const QJsonValue address =
+        QJsonDocument::fromJson(readAll(entry)).object().value(QLatin1String("thumbnail"));
+    return address.toString().toUtf8();
 }

@@ -6,7 +6,8 @@
 // The info of a video as one extraction found it, kept for a while per target and per
 // yt-dlp build, so that listing the formats and downloading need no second extraction.
 // The cache never makes a run fail: an entry it cannot use is dropped, and one it
-// cannot write is not kept.
+// cannot write is not kept. Entries made with a browser's cookies are kept apart from the
+// others and keep nothing of those cookies.
 class InfoCache {
 public:
     static constexpr int listingMaxAgeS = 10 * 60;
@@ -14,7 +15,8 @@ public:
     static constexpr int keptS = 24 * 60 * 60;
     static constexpr qint64 maxEntryBytes = 64 * 1024 * 1024;
 
-    explicit InfoCache(const QByteArray &buildKey);
+    // cookiesBrowser: the browser the tool read cookies from; empty for none.
+    InfoCache(const QByteArray &buildKey, const QString &cookiesBrowser);
 
     // Creates the folder, readable only by the user, in place of a link at its name;
     // false when it cannot be used.
@@ -29,6 +31,8 @@ public:
     // table) as the target's entry when the info holds what a listing and a download
     // need, and removes entries older than a day. False when nothing was kept.
     bool store(const QByteArray &target, const QByteArray &printed) const;
+    // The address of the thumbnail in a fresh entry's info; empty when it names none.
+    static QByteArray thumbnailOf(const QString &entry);
 
 private:
     QString entry(const QByteArray &target) const;
@@ -36,4 +40,5 @@ private:
 
     QString folder;
     QByteArray buildKey;
+    bool withCookies;
 };

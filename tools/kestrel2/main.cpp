@@ -78,6 +78,14 @@ int update(const ManagedFolder &folder)
     return 0;
 }
 
+QStringList decodedArguments(const QByteArrayList &arguments)
+{
+    QStringList decoded;
+    for (const QByteArray &argument : arguments)
+        decoded.append(QFile::decodeName(argument));
+    return decoded;
+}
+
 void writeOut(const QByteArray &data)
 {
     std::fwrite(data.constData(), 1, size_t(data.size()), stdout);
@@ -88,9 +96,11 @@ void writeOut(const QByteArray &data)
 bool runCached(ToolRuns::Kind kind, const ManagedFolder &folder, const QString &ytDlp,
                const QString &deno, const QByteArrayList &adapted, int &exitCode)
 {
-    // An extraction without Deno is no answer for a run with it, and the other way round.
+    // An extraction without Deno is no answer for a run with it, and the other way round;
+    // the same goes for one with a browser's cookies.
     const InfoCache cache(Launch::fileKey(ytDlp) + '\n' +
-                          (deno.isEmpty() ? QByteArray("no-deno") : Launch::fileKey(deno)));
+                              (deno.isEmpty() ? QByteArray("no-deno") : Launch::fileKey(deno)),
+                          ToolRuns::cookiesBrowserOf(decodedArguments(adapted)));
     if (!cache.prepare())
         return false;
     const QByteArray target = adapted.last();
@@ -121,6 +131,14 @@ bool runCached(ToolRuns::Kind kind, const ManagedFolder &folder, const QString &
             return false;
         exitCode = Launch::exec(
             ytDlp, options + QByteArrayList{Launch::loadInfoJson, QFile::encodeName(entry)});
+        return true;
+    }
+    case ToolRuns::Kind::Thumbnail: {
+        const QString entry = cache.fresh(target, InfoCache::listingMaxAgeS);
+        const QByteArray address = entry.isEmpty() ? QByteArray() : InfoCache::thumbnailOf(entry);
+        if (!address.isEmpty())
+            writeOut(address + '\n');
+        exitCode = address.isEmpty() ? failed : 0;
         return true;
     }
     case ToolRuns::Kind::Download: {
@@ -159,10 +177,7 @@ int run(const ManagedFolder &folder, const QByteArrayList &arguments)
             return error(QStringLiteral("yt-dlp was not found on PATH"), notFound);
     }
     const QString deno = QFileInfo(folder.deno()).isExecutable() ? folder.deno() : QString();
-    QStringList decoded;
-    for (const QByteArray &argument : arguments)
-        decoded.append(QFile::decodeName(argument));
-    const ToolRuns::Kind kind = ToolRuns::classify(decoded);
+    const ToolRuns::Kind kind = ToolRuns::classify(decodedArguments(arguments));
     const bool adapts = kind != ToolRuns::Kind::Other || !deno.isEmpty() ||
                         arguments.contains(Launch::progressDelta) ||
                         std::any_of(arguments.begin(), arguments.end(), [](const QByteArray &a) {
@@ -177,6 +192,9 @@ int run(const ManagedFolder &folder, const QByteArrayList &arguments)
         known.contains(Launch::loadInfoJson) &&
         runCached(kind, folder, ytDlp, deno, adapted, exitCode))
         return exitCode;
+    // A thumbnail comes from the info already extracted, never from asking the site again.
+    if (kind == ToolRuns::Kind::Thumbnail)
+        return failed;
     return Launch::exec(ytDlp, adapted);
 }
 } // namespace

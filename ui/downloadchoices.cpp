@@ -1,0 +1,70 @@
+#include "ui/downloadchoices.h"
+
+#include "app/setup.h"
+#include "toolruns/toolruns.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QDebug>
+#include <QFileDialog>
+#include <QMenu>
+#include <QSettings>
+
+DownloadChoices::DownloadChoices(QMenu *menu, QSettings *settings_, QWidget *window_)
+    : QObject(menu)
+    , settings(settings_)
+    , window(window_)
+    , browsers(new QActionGroup(this))
+{
+    // The entries belong to this object, not to a menu: the window takes an entry whose
+    // parent is a submenu for a scale.
+    auto *folder = new QAction(tr("Choose Download Folder…"), this);
+    connect(folder, &QAction::triggered, this, &DownloadChoices::chooseFolder);
+    menu->addAction(folder);
+
+    auto *cookies = new QMenu(tr("Use Cookies From"), menu);
+    const QString stored = settings->value(QLatin1String(cookiesBrowserKey)).toString();
+    const QStringList names = QStringList{QString()} + ToolRuns::cookieBrowsers();
+    for (const QString &name : names) {
+        auto *entry = new QAction(name.isEmpty() ? tr("None") : displayName(name), this);
+        entry->setData(name);
+        entry->setCheckable(true);
+        browsers->addAction(entry);
+        cookies->addAction(entry);
+    }
+    // A stored name that is not offered counts as none, as it does for the engine.
+    const QList<QAction *> entries = browsers->actions();
+    const qsizetype chosen = names.indexOf(stored);
+    entries.at(chosen > 0 ? chosen : 0)->setChecked(true);
+    connect(browsers, &QActionGroup::triggered, this, &DownloadChoices::whenBrowserChosen);
+    menu->addMenu(cookies);
+}
+
+QString DownloadChoices::displayName(const QString &browser)
+{
+    return browser.left(1).toUpper() + browser.mid(1);
+}
+
+void DownloadChoices::chooseFolder()
+{
+    auto *dialog =
+        new QFileDialog(window, tr("Choose Download Folder"), downloadFolder(), QString());
+    dialog->setFileMode(QFileDialog::Directory);
+    dialog->setOption(QFileDialog::ShowDirsOnly);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString &folder) {
+        qDebug().noquote() << "Download folder:" << folder;
+        settings->setValue(QLatin1String(downloadFolderKey), folder);
+    });
+    dialog->open();
+}
+
+void DownloadChoices::whenBrowserChosen(QAction *action)
+{
+    const QString name = action->data().toString();
+    qDebug().noquote() << "Cookies from:" << (name.isEmpty() ? QStringLiteral("none") : name);
+    if (name.isEmpty())
+        settings->remove(QLatin1String(cookiesBrowserKey));
+    else
+        settings->setValue(QLatin1String(cookiesBrowserKey), name);
+}
