@@ -310,8 +310,9 @@ namespace {
 // each of them.
 QList<ToolStop::Private *> &activeStops()
 {
-    static QList<ToolStop::Private *> stops;
-    return stops;
+    // Never destroyed: a stop owned by another static (the engine) may end after it would be.
+    static auto *stops = new QList<ToolStop::Private *>;
+    return *stops;
 }
 
 void onChildPipe()
