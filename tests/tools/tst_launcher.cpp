@@ -915,6 +915,8 @@ void TestLauncher::plantedLinksAreLeftAlone_data()
         << QStringList{QStringLiteral("DATA/managed/deno.sha256"),
                        QStringLiteral("CACHE/kestrel2-options")}
         << false << update << 0;
+    QTest::newRow("folder of the unpacked builds")
+        << QStringList{QStringLiteral("DATA/managed/builds")} << true << update << 0;
     QTest::newRow("managed folder: refused")
         << QStringList{QStringLiteral("DATA/managed")} << true << update << 1;
     QTest::newRow("info cache folder")

@@ -82,6 +82,11 @@ QString ManagedFolder::temporaryPattern(const QString &finalName) const
 
 void ManagedFolder::removeUnusedBuilds() const
 {
+    // A link at the builds' name is removed, never followed.
+    if (QFileInfo(builds()).isSymLink()) {
+        QFile::remove(builds());
+        return;
+    }
     const QFileInfo link(ytDlp());
     const QString current =
         link.isSymLink() ? QFileInfo(link.canonicalFilePath()).path() : QString();

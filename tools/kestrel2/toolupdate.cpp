@@ -11,7 +11,6 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
@@ -280,11 +279,14 @@ QString ToolUpdate::prepareUnpacked(const QByteArray &sha256, QString &staged)
                       sha256, QStringLiteral("yt-dlp.zip"), archivePath);
     if (!failure.isEmpty())
         return failure;
-    QDir().mkpath(folder.builds());
+    // Never made through a link someone else put at its name.
+    failure = OwnFiles::makePrivateFolder(folder.builds(), true);
     QTemporaryDir build(folder.builds() + QStringLiteral("/yt-dlp-XXXXXX"));
-    if (!build.isValid()) {
+    if (!failure.isEmpty() || !build.isValid()) {
         QFile::remove(archivePath);
-        return QStringLiteral("cannot write in %1: %2").arg(folder.builds(), build.errorString());
+        return failure.isEmpty() ? QStringLiteral("cannot write in %1: %2")
+                                       .arg(folder.builds(), build.errorString())
+                                 : failure;
     }
     failure = unpackFolder(archivePath, build.path(), limits.unpackedBytes);
     QFile::remove(archivePath);
