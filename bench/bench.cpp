@@ -4,9 +4,9 @@
 #include "app/sessiondata.h"
 #include "app/setup.h"
 #include "engine/clipmoor.h"
+#include "engine/downloadprogress.h"
 #include "engine/formatparser.h"
 #include "engine/formattablemodel.h"
-#include "engine/progressparser.h"
 #include "net/httpget.h"
 #include "tests/support/offlinesite.h"
 #include "tests/support/releasehosts.h"
@@ -349,9 +349,12 @@ int main(int argc, char **argv)
         for (int round = 0; round < 21; ++round) {
             QElapsedTimer clock;
             clock.start();
+            DownloadProgress progress;
             int sum = 0;
-            for (int i = 0; i < 10000; ++i)
-                sum += parseProgress(chunk).value_or(0);
+            for (int i = 0; i < 10000; ++i) {
+                progress.take(chunk);
+                sum += progress.chunkPercent().value_or(0);
+            }
             chunks.append(clock.nsecsElapsed() / 1e3 / 10000);
             Q_UNUSED(sum);
         }

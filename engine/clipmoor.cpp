@@ -7,7 +7,6 @@
 #include "engine/downloadprogress.h"
 #include "engine/formatparser.h"
 #include "engine/metadataparser.h"
-#include "engine/progressparser.h"
 #include "platform/platform.h"
 #include "platform/toolstop.h"
 #include "toolruns/toolruns.h"
@@ -338,10 +337,10 @@ void Clipmoor::startDownload(std::optional<uint> formatCode)
     connect(run->process, &QProcess::readyReadStandardOutput, this, [this, run, progress] {
         const QByteArray data = run->process->readAllStandardOutput();
         run->takeDownloadOutput(data);
-        const QString chunk = QString::fromUtf8(data);
-        if (const std::optional<int> value = parseProgress(chunk))
+        const bool changed = progress->take(QString::fromUtf8(data));
+        if (const std::optional<int> value = progress->chunkPercent())
             emit percent(*value);
-        if (progress->take(chunk))
+        if (changed)
             emit progressDetails(progress->reading());
     });
 

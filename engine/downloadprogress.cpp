@@ -15,26 +15,35 @@ bool DownloadProgress::take(const QString &chunk)
 {
     static const QRegularExpression lineEnd(QStringLiteral("[\r\n]"));
     const ProgressDetails before = overall;
+    firstPercent.reset();
     tail += chunk;
     QStringList lines = tail.split(lineEnd);
     tail = lines.takeLast();
-    for (const QString &line : std::as_const(lines))
-        takeLine(line, true);
+    // Each line is read once; the chunk's first percentage is kept as well.
+    const auto read = [this](const QString &line, bool complete, bool counts) {
+        const QString text = line.trimmed();
+        const ProgressLine progressLine = readProgressLine(text);
+        if (counts && !firstPercent)
+            firstPercent = progressLine.percent;
+        takeLine(text, progressLine, complete);
+        return bool(progressLine.percent);
+    };
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        read(lines.at(i), true, i > 0 || !tailCounted);
     // Into a pipe the tool ends an update with the next one: the latest is read now and
     // again when it is complete.
-    if (!tail.isEmpty())
-        takeLine(tail, false);
+    // A percentage read there is not read again when the line completes.
+    tailCounted = !tail.isEmpty() && read(tail, false, true);
     update();
     return overall.percent != before.percent || overall.downloaded != before.downloaded ||
            overall.total != before.total || overall.speed != before.speed ||
            overall.secondsLeft != before.secondsLeft || overall.merging != before.merging;
 }
 
-void DownloadProgress::takeLine(const QString &line, bool complete)
+void DownloadProgress::takeLine(const QString &text, const ProgressLine &read, bool complete)
 {
     static const QRegularExpression formats(
         QStringLiteral("^\\[info\\] .*: Downloading \\d+ format\\(s\\): (\\S+)$"));
-    const QString text = line.trimmed();
     if (complete) {
         const QRegularExpressionMatch match = formats.match(text);
         if (match.hasMatch()) {
@@ -62,7 +71,7 @@ void DownloadProgress::takeLine(const QString &line, bool complete)
             return;
         }
     }
-    const std::optional<ProgressDetails> details = parseProgressDetails(text);
+    const std::optional<ProgressDetails> &details = read.details;
     if (!details)
         return;
     if (details->merging) {

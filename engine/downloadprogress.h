@@ -10,7 +10,7 @@
 
 // The progress of one download run over all its parts, as the tool downloads the video
 // and then the audio of a format: one percentage from 0 to 100 that never falls, and
-// the amounts of all parts together.
+// the amounts of all parts together. Each line of output is read once, here.
 class DownloadProgress {
 public:
     // Sizes in bytes the format listing gave, by format code; they stand in for the size
@@ -21,13 +21,18 @@ public:
     bool take(const QString &chunk);
     // The overall reading; its percent is set once the tool has reported progress.
     ProgressDetails reading() const { return overall; }
+    // The percentage of the first progress line the latest chunk brought, as the tool
+    // printed it for the part it was downloading.
+    std::optional<int> chunkPercent() const { return firstPercent; }
 
 private:
-    void takeLine(const QString &line, bool complete);
+    void takeLine(const QString &text, const ProgressLine &read, bool complete);
     void update();
 
     QHash<uint, qint64> listed;
-    QString tail;                       // the last, incomplete line
+    QString tail;             // the last, incomplete line
+    bool tailCounted = false; // its percentage went into a chunk's already
+    std::optional<int> firstPercent;
     QList<std::optional<double>> sizes; // per part, in download order
     int part = -1;                      // the part being downloaded
     double partDone = 0;                // bytes of that part

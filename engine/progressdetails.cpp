@@ -14,6 +14,7 @@ namespace {
 
 constexpr int sizePrecision = 1;
 constexpr int secondsPerHour = 3600;
+constexpr double almostDone = 99.0;
 
 // "1.66MiB", "977.23KiB", "12B", also the decimal units of older tools.
 #define CLM_SIZE "\\d+(?:\\.\\d+)?[KMGTPE]?i?B"
@@ -52,7 +53,7 @@ std::optional<int> seconds(const QString &text)
     return int(total);
 }
 
-std::optional<ProgressDetails> parseLine(const QString &line)
+std::optional<ProgressDetails> details(const QString &text)
 {
     static const QRegularExpression progress(QStringLiteral(
         "^\\[download\\] (?:(?<percent>\\d+(?:\\.\\d+)?)% of ~? ?(?<total>" CLM_SIZE ")"
@@ -60,7 +61,6 @@ std::optional<ProgressDetails> parseLine(const QString &line)
         "(?: at (?:(?<speed>" CLM_SIZE ")/s|Unknown B/s|Unknown speed))?"
         "(?: ETA (?:(?<eta>\\d+(?::\\d+)*)|Unknown))?"
         "(?: \\([^)]*\\))?$"));
-    const QString text = line.simplified();
     if (text.startsWith(QLatin1String("[Merger] "))) {
         ProgressDetails details;
         details.merging = true;
@@ -83,17 +83,30 @@ std::optional<ProgressDetails> parseLine(const QString &line)
     return details;
 }
 
+// The number before the first "%", read leniently: the bar must move even when the rest
+// of the line takes a shape this program does not know.
+std::optional<int> percent(const QString &text)
+{
+    const QString marker = QStringLiteral("[download]");
+    const qsizetype percentSign = text.indexOf(QLatin1Char('%'));
+    if (!text.startsWith(marker) || percentSign < 0)
+        return std::nullopt;
+    QString number = text.left(percentSign);
+    number.remove(marker);
+    bool ok = false;
+    const double value = number.trimmed().toDouble(&ok);
+    if (!ok || !qIsFinite(value) || value < 0)
+        return 0;
+    // At 99 % the tool is as good as done; what remains is merging and moving.
+    return value >= almostDone ? 100 : int(value);
+}
+
 } // namespace
 
-std::optional<ProgressDetails> parseProgressDetails(const QString &chunk)
+ProgressLine readProgressLine(const QString &line)
 {
-    static const QRegularExpression lineEnd(QStringLiteral("[\r\n]"));
-    const QStringList pieces = chunk.split(lineEnd, Qt::SkipEmptyParts);
-    for (auto piece = pieces.crbegin(); piece != pieces.crend(); ++piece) {
-        if (std::optional<ProgressDetails> details = parseLine(*piece))
-            return details;
-    }
-    return std::nullopt;
+    const QString text = line.simplified();
+    return {percent(text), details(text)};
 }
 
 QString describeProgress(const ProgressDetails &details)

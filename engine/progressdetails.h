@@ -15,9 +15,16 @@ struct ProgressDetails {
     std::optional<int> percent; // of the whole download, when known
 };
 
-// The latest complete reading in a chunk of the download run's output; nothing when the
-// chunk holds none. Updates may be separated by line feeds or by carriage returns only.
-std::optional<ProgressDetails> parseProgressDetails(const QString &chunk);
+// One line of the download run's output, read once for all it tells.
+struct ProgressLine {
+    // A "[download]" line's percentage of the part being downloaded, 0 to 100; a number
+    // that cannot be read counts as 0, and 99 or more as 100.
+    std::optional<int> percent;
+    // The amounts, speed and time left of a complete progress line, or the merge.
+    std::optional<ProgressDetails> details;
+};
+
+ProgressLine readProgressLine(const QString &line);
 
 // The reading as one line for the user, such as "12.4 MiB of 86.0 MiB · 3.1 MiB/s ·
 // 0:24 left"; values the tool did not know are left out.

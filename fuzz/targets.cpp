@@ -1,10 +1,10 @@
 // The fuzz targets: the parsers of the tool's output, the address rules and the update
 // manifest, each with the invariants the rest of the program relies on.
 #include "engine/address.h"
+#include "engine/downloadprogress.h"
 #include "engine/formatparser.h"
 #include "engine/metadataparser.h"
 #include "engine/progressdetails.h"
-#include "engine/progressparser.h"
 #include "fuzz/fuzztarget.h"
 #include "updater/manifestreader.h"
 
@@ -84,9 +84,9 @@ CLIPMOOR_FUZZ_TARGET(metadata)
 #if !defined(CLIPMOOR_LIBFUZZER) || defined(CLIPMOOR_FUZZ_PROGRESS)
 CLIPMOOR_FUZZ_TARGET(progress)
 {
-    const std::optional<int> value = parseProgress(text(data, size));
-    FUZZ_CHECK(!value || (*value >= 0 && *value <= 100));
-    if (const std::optional<ProgressDetails> details = parseProgressDetails(text(data, size))) {
+    const ProgressLine line = readProgressLine(text(data, size));
+    FUZZ_CHECK(!line.percent || (*line.percent >= 0 && *line.percent <= 100));
+    if (const std::optional<ProgressDetails> &details = line.details) {
         for (const std::optional<double> &amount :
              {details->downloaded, details->total, details->speed})
             FUZZ_CHECK(!amount || (*amount >= 0 && *amount < 9.3e18));
@@ -95,6 +95,12 @@ CLIPMOOR_FUZZ_TARGET(progress)
         FUZZ_CHECK(!details->secondsLeft || *details->secondsLeft >= 0);
         FUZZ_CHECK(!describeProgress(*details).isEmpty() || !details->downloaded);
     }
+    DownloadProgress stream;
+    stream.take(text(data, size));
+    const std::optional<int> first = stream.chunkPercent();
+    FUZZ_CHECK(!first || (*first >= 0 && *first <= 100));
+    const std::optional<int> overall = stream.reading().percent;
+    FUZZ_CHECK(!overall || (*overall >= 0 && *overall <= 100));
     return 0;
 }
 #endif

@@ -18,6 +18,16 @@ QString toolFileName();
 // The files staged from the program's folder into the data folder, in staging order.
 QStringList stagedToolNames();
 
+// The name a file being written starts with until it is renamed into place; what a
+// killed process left under it may be removed.
+inline constexpr char partialPrefix[] = ".partial-";
+
+// Replaces the file at path with data in one step: written to a new file in the same
+// folder, then renamed over path, so that no reader meets half a file and a link at path
+// is replaced rather than written through. Not synced to disk. Returns an empty string
+// on success, else what failed.
+QString replaceFile(const QString &path, const QByteArray &data, bool executable = false);
+
 // What staging a shipped tool into the data folder did.
 enum class StageResult { Kept, Staged, Failed, SourceMissing };
 

@@ -10,11 +10,13 @@
 #include <QProcess>
 #include <QSocketNotifier>
 #include <QSysInfo>
+#include <QTemporaryFile>
 #include <QTimer>
 
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/prctl.h>
@@ -99,20 +101,6 @@ bool sameContents(const QString &one, const QString &other)
     return a.readAll() == b.readAll();
 }
 
-// A copy beside the destination renamed over it, so that a run never meets half a file.
-bool replaceWithCopy(const QString &source, const QString &destination)
-{
-    const QString fresh = destination + QStringLiteral(".new");
-    QFile::remove(fresh);
-    if (!QFile::copy(source, fresh))
-        return false;
-    if (std::rename(QFile::encodeName(fresh).constData(),
-                    QFile::encodeName(destination).constData()) == 0)
-        return true;
-    QFile::remove(fresh);
-    return false;
-}
-
 bool isLinkTo(const QString &link, const QString &target)
 {
     const QFileInfo info(link);
@@ -128,6 +116,28 @@ QString toolFileName()
     return QStringLiteral("kestrel2");
 }
 
+QString replaceFile(const QString &path, const QByteArray &data, bool executable)
+{
+    const QFileInfo target(path);
+    QTemporaryFile file(target.path() + QLatin1Char('/') + QLatin1String(partialPrefix) +
+                        target.fileName() + QStringLiteral("-XXXXXX"));
+    if (!file.open())
+        return QStringLiteral("cannot write in %1: %2").arg(target.path(), file.errorString());
+    if (file.write(data) != data.size() || !file.flush())
+        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    if (executable && !file.setPermissions(file.permissions() | QFileDevice::ExeOwner))
+        return QStringLiteral("cannot make %1 runnable: %2").arg(path, file.errorString());
+    file.close();
+    if (file.error() != QFileDevice::NoError)
+        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    if (std::rename(QFile::encodeName(file.fileName()).constData(),
+                    QFile::encodeName(path).constData()) != 0)
+        return QStringLiteral("cannot replace %1: %2")
+            .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+    file.setAutoRemove(false);
+    return QString();
+}
+
 StageResult stageTool(const QString &source, const QString &destination)
 {
     const QFileInfo staged(destination);
@@ -138,7 +148,11 @@ StageResult stageTool(const QString &source, const QString &destination)
     if (staged.fileName() == toolFileName()) {
         if (present && !staged.isSymLink() && sameContents(source, destination))
             return StageResult::Kept;
-        return replaceWithCopy(source, destination) ? StageResult::Staged : StageResult::Failed;
+        QFile shipped(source);
+        if (!shipped.open(QIODevice::ReadOnly))
+            return StageResult::Failed;
+        return replaceFile(destination, shipped.readAll(), true).isEmpty() ? StageResult::Staged
+                                                                           : StageResult::Failed;
     }
     // ffmpeg and its libraries come from the system: a link follows their upgrades.
     if (isLinkTo(destination, source))

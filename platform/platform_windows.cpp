@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSaveFile>
 #include <QSysInfo>
 #include <QTimer>
 
@@ -20,6 +21,16 @@ QString toolFileName()
 QStringList stagedToolNames()
 {
     return {toolFileName(), QStringLiteral("ffmpeg.exe")};
+}
+
+QString replaceFile(const QString &path, const QByteArray &data, bool executable)
+{
+    Q_UNUSED(executable); // what runs is told by the name here
+    QSaveFile file(path);
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
+        return QStringLiteral("cannot replace %1: %2").arg(path, file.errorString());
+    return QString();
 }
 
 StageResult stageTool(const QString &source, const QString &destination)

@@ -6,7 +6,6 @@
 #include "engine/formattablemodel.h"
 #include "engine/metadataparser.h"
 #include "engine/progressdetails.h"
-#include "engine/progressparser.h"
 #include "engine/toolerror.h"
 #include "tests/support/testdata.h"
 #include "tests/support/testmain.h"
@@ -407,9 +406,10 @@ void TestParsers::progress()
     QFETCH(QString, chunk);
     QFETCH(std::optional<int>, expected);
     QFETCH(QString, details);
-    QCOMPARE(parseProgress(chunk), expected);
-    const std::optional<ProgressDetails> reading = parseProgressDetails(chunk);
-    QCOMPARE(reading ? describeProgress(*reading) : QString(), details);
+    DownloadProgress progress;
+    const bool read = progress.take(chunk);
+    QCOMPARE(progress.chunkPercent(), expected);
+    QCOMPARE(read ? describeProgress(progress.reading()) : QString(), details);
 }
 
 void TestParsers::progressOverRealDownloads_data()
@@ -484,13 +484,18 @@ void TestParsers::progressOverRealDownloads()
     QFETCH(QString, listing);
     QFETCH(QList<int>, overall);
     QFETCH(QStringList, overallDetails);
+    // Each chunk's first percentage as the engine reads the stream; the tool's own reading
+    // of each chunk, alone.
     QList<int> values;
     QStringList readings;
+    DownloadProgress stream;
     for (const QString &piece : testData(file).split(separator)) {
-        if (const std::optional<int> value = parseProgress(separator + piece))
+        stream.take(separator + piece);
+        if (const std::optional<int> value = stream.chunkPercent())
             values.append(*value);
-        if (const std::optional<ProgressDetails> reading = parseProgressDetails(separator + piece))
-            readings.append(describeProgress(*reading));
+        DownloadProgress alone;
+        if (alone.take(separator + piece))
+            readings.append(describeProgress(alone.reading()));
     }
     QCOMPARE(values, reported);
     QVERIFY(!readings.isEmpty());

@@ -1,6 +1,7 @@
 #include "tools/kestrel2/infocache.h"
 
 #include "app/identity.h"
+#include "platform/platform.h"
 #include "tools/kestrel2/ownfiles.h"
 
 #include <QCryptographicHash>
@@ -178,7 +179,7 @@ bool InfoCache::store(const QByteArray &target, const QByteArray &printed) const
                    .toJson(QJsonDocument::Compact);
     }
     const QByteArray formats = end < 0 ? QByteArray() : printed.mid(end + 1);
-    if (!usable(info) || !OwnFiles::replace(entry(target), info).isEmpty())
+    if (!usable(info) || !Platform::replaceFile(entry(target), info).isEmpty())
         return false;
     // As the listing run prints it: yt-dlp's heading, then the table.
     const QString listing = listingOf(entry(target));
@@ -186,7 +187,7 @@ bool InfoCache::store(const QByteArray &target, const QByteArray &printed) const
         QJsonDocument::fromJson(info).object().value(QLatin1String("id")).toString().toUtf8();
     const QByteArray text = "[info] Available formats for " + id + ":\n" + formats;
     if (formats.trimmed().isEmpty() || formats.trimmed() == noValue ||
-        !OwnFiles::replace(listing, sha256(text) + '\n' + text).isEmpty())
+        !Platform::replaceFile(listing, sha256(text) + '\n' + text).isEmpty())
         QFile::remove(listing);
     return true;
 }

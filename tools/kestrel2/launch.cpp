@@ -2,7 +2,6 @@
 
 #include "app/identity.h"
 #include "platform/platform.h"
-#include "tools/kestrel2/ownfiles.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -155,7 +154,7 @@ QByteArrayList knownOptions(const QString &ytDlp)
         return known;
     // Without the cache the next run asks again.
     QDir().mkpath(QFileInfo(cache).path());
-    OwnFiles::replace(cache.fileName(), key + '\n' + known.join('\n') + '\n');
+    Platform::replaceFile(cache.fileName(), key + '\n' + known.join('\n') + '\n');
     return known;
 }
 

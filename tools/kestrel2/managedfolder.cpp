@@ -1,6 +1,7 @@
 #include "tools/kestrel2/managedfolder.h"
 
 #include "app/identity.h"
+#include "platform/platform.h"
 #include "tools/kestrel2/ownfiles.h"
 
 #include <QDir>
@@ -11,10 +12,6 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
-
-namespace {
-constexpr char leftoverPrefix[] = ".partial-";
-} // namespace
 
 // The program's own data folder, whatever name this process goes by.
 ManagedFolder::ManagedFolder()
@@ -68,15 +65,16 @@ QString ManagedFolder::create() const
 void ManagedFolder::removeLeftovers() const
 {
     QDir dir(folder);
-    const QStringList names = dir.entryList({QLatin1String(leftoverPrefix) + QLatin1Char('*')},
-                                            QDir::Files | QDir::Hidden | QDir::System);
+    const QStringList names =
+        dir.entryList({QLatin1String(Platform::partialPrefix) + QLatin1Char('*')},
+                      QDir::Files | QDir::Hidden | QDir::System);
     for (const QString &name : names)
         dir.remove(name);
 }
 
 QString ManagedFolder::temporaryPattern(const QString &finalName) const
 {
-    return folder + QLatin1Char('/') + QLatin1String(leftoverPrefix) + finalName +
+    return folder + QLatin1Char('/') + QLatin1String(Platform::partialPrefix) + finalName +
            QStringLiteral("-XXXXXX");
 }
 

@@ -2,18 +2,14 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-// The prefix the update and the cache sweep clear away when a killed run left one behind.
-constexpr char temporaryPrefix[] = "/.partial-";
 constexpr mode_t privateMode = 0700;
 
 QString lastError()
@@ -23,26 +19,6 @@ QString lastError()
 } // namespace
 
 namespace OwnFiles {
-
-// Not synced to disk: every file written so is derived and written again when lost.
-QString replace(const QString &path, const QByteArray &data)
-{
-    const QFileInfo target(path);
-    QTemporaryFile file(target.path() + QLatin1String(temporaryPrefix) + target.fileName() +
-                        QStringLiteral("-XXXXXX"));
-    if (!file.open())
-        return QStringLiteral("cannot write in %1: %2").arg(target.path(), file.errorString());
-    if (file.write(data) != data.size() || !file.flush())
-        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-    if (std::rename(QFile::encodeName(file.fileName()).constData(),
-                    QFile::encodeName(path).constData()) != 0)
-        return QStringLiteral("cannot replace %1: %2").arg(path, lastError());
-    file.setAutoRemove(false);
-    return QString();
-}
 
 QString makePrivateFolder(const QString &path, bool replaceLink)
 {

@@ -7,11 +7,6 @@
 // someone else put at their names.
 namespace OwnFiles {
 
-// Replaces the file at path with data in one step: written to a new file in the same
-// folder, then renamed over path, which replaces a link there rather than writing
-// through it. Returns an empty string on success, else what failed.
-QString replace(const QString &path, const QByteArray &data);
-
 // Creates the folder (and its parents) and makes it readable only by the user, never
 // through a link: a link at its name is replaced by a folder when replaceLink, else
 // refused. Returns an empty string on success, else what failed.

@@ -373,5 +373,5 @@ QString ToolUpdate::updateDeno()
         return failure;
     }
 
-    return OwnFiles::replace(folder.denoStamp(), sha256 + '\n');
+    return Platform::replaceFile(folder.denoStamp(), sha256 + '\n');
 }
