@@ -204,6 +204,7 @@ void TestShell::firstAndSecondStart()
     };
     QCOMPARE(contents(data + QStringLiteral("/kestrel2")),
              contents(QStringLiteral(CLIPMOOR_BIN_DIR "/kestrel2")));
+    QVERIFY(QFileInfo(data + QStringLiteral("/kestrel2")).isExecutable());
     QVERIFY(QFileInfo(data + QStringLiteral("/ffmpeg")).isSymLink());
     QCOMPARE(contents(data + QStringLiteral("/managed/yt-dlp")), QByteArray("managed build"));
     QCOMPARE(QFileInfo(ini).lastModified(), written);
