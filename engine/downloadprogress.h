@@ -10,7 +10,7 @@
 
 // The progress of one download run over all its parts, as the tool downloads the video
 // and then the audio of a format: one percentage from 0 to 100 that never falls, and
-// the amounts of all parts together. Each line of output is read once, here.
+// the amounts of all parts together. Progress lines are read here and nowhere else.
 class DownloadProgress {
 public:
     // Sizes in bytes the format listing gave, by format code; they stand in for the size
