@@ -39,7 +39,7 @@
     <name>DoNotShowWindowAgain</name>
     <message>
         <source>Do Not Show This Update Window Again for 2 Weeks</source>
-        <translation>Bu güncelleme penceresini 2 hafta boyunca gösterme</translation>
+        <translation>Bu pencereyi 2 hafta boyunca gösterme</translation>
     </message>
 </context>
 <context>
