@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>The size of the video stream; the audio adds to it</source>
-        <translation>El tamaño de la secuencia de vídeo; el sonido se suma</translation>
+        <translation>El tamaño del flujo de vídeo; el sonido se suma aparte</translation>
     </message>
 </context>
 <context>

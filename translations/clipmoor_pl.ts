@@ -215,15 +215,15 @@
     </message>
     <message>
         <source>Cannot request metadata</source>
-        <translation>Nie udało się pobrać informacji o filmie</translation>
+        <translation>Nie udało się odczytać informacji o filmie</translation>
     </message>
     <message>
         <source>crash exit on metadata request</source>
-        <translation>awaria podczas pobierania informacji o filmie</translation>
+        <translation>awaria podczas odczytu informacji o filmie</translation>
     </message>
     <message>
         <source>crash exit on formats request</source>
-        <translation>awaria podczas pobierania formatów</translation>
+        <translation>awaria podczas odczytu formatów</translation>
     </message>
     <message>
         <source>crash exit at downloading process</source>
@@ -295,7 +295,7 @@
     </message>
     <message>
         <source>formats request failed</source>
-        <translation>nie udało się pobrać formatów</translation>
+        <translation>nie udało się odczytać formatów</translation>
     </message>
     <message>
         <source>A download is running. Stop it and quit?</source>
