@@ -612,10 +612,9 @@ Please close this window, check the internet connection and the free space in yo
 temporarily disable your antivirus
 program before proceeding with
 the update</source>
-        <translation>我们强烈建议您
-在继续更新之前
-暂时禁用
-杀毒软件</translation>
+        <translation>我们强烈建议您在
+继续更新之前
+暂时禁用杀毒软件</translation>
     </message>
     <message>
         <source>The program closes when the
@@ -623,9 +622,8 @@ update starts: let a running
 download finish before
 proceeding</source>
         <translation>更新开始时程序会关闭：
-请先等待正在进行的
-下载完成，
-然后再继续</translation>
+请等正在进行的下载
+完成后再继续</translation>
     </message>
 </context>
 <context>
