@@ -240,7 +240,7 @@ void Clipmoor::forgetRun(ToolRun *run)
 {
     // Whatever the run started and left behind ends with it.
     if (run->pid > 0)
-        Platform::endProcessGroup(run->pid);
+        Platform::endToolLeftovers(*run->process, run->pid);
     if (run->stopper) {
         disconnect(run->stopper, nullptr, this, nullptr);
         run->stopper->deleteLater();
@@ -366,8 +366,7 @@ void Clipmoor::updateBinary(bool detached)
         startRun(createRun(ToolRun::Kind::Update, {QStringLiteral("--update")}));
         return;
     }
-    // While a stop is under way, an orphan would be handed to this process: the detached
-    // run waits for its end.
+    // The detached run waits for stops under way, which might otherwise meet it starting.
     if (anyStopping())
         detachedUpdateQueued = true;
     else

@@ -57,7 +57,7 @@ QString stopFailureText()
 }
 
 // taskkill already ends every tool process.
-void endProcessGroup(qint64) {}
+void endToolLeftovers(const QProcess &, qint64) {}
 
 void quitOnTerminationRequest(const std::function<void()> &) {}
 
