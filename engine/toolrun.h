@@ -23,7 +23,8 @@ public:
     ToolRun(const ToolRun &) = delete;
     ToolRun &operator=(const ToolRun &) = delete;
 
-    // Takes standard error read so far and remembers its last "ERROR:" line.
+    // Takes standard error read so far and remembers its last "ERROR:" line; a tool that
+    // ended in a Python traceback instead names its failure in the traceback's last line.
     void takeStandardError(const QByteArray &data, bool final);
     // Keeps standard output; false once it has grown past maxOutputBytes.
     bool keepStandardOutput(const QByteArray &data);
@@ -50,6 +51,8 @@ public:
     QString folder;      // where a download writes
 
 private:
-    QByteArray errorTail;  // an incomplete last line of standard error
+    QByteArray errorTail; // an incomplete last line of standard error
+    QString tracebackEnd; // the last line of the last traceback so far
+    bool inTraceback = false;
     QByteArray outputTail; // an incomplete last line of a download's standard output
 };

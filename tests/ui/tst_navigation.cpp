@@ -830,6 +830,17 @@ void TestNavigation::errorDialogs_data()
                menu + QStringLiteral(".</b><br><small>") + members +
                QStringLiteral("</small><hr><i>Code: #0x67")
         << QStringLiteral("page_Formats") << members;
+    // The last line of an old yt-dlp's traceback, with a browser that has no profile.
+    const QString profile = QStringLiteral(
+        "FileNotFoundError: could not find firefox cookies database in /h/.mozilla/firefox");
+    QTest::newRow("69, cookies of a browser without a profile")
+        << 69
+        << QStringLiteral("Cannot request metadata<br><b>The browser's cookies could not be read: "
+                          "no profile of that browser was found. Start that browser once and "
+                          "sign in to the site, or choose another browser or “None”") +
+               menu + QStringLiteral(".</b><br><small>") + profile +
+               QStringLiteral("</small><hr><i>Code: #0x45")
+        << download << profile;
     QTest::newRow("unknown") << 100 << QStringLiteral("indefinite<hr><i>Code: #0x64") << download
                              << line;
 }
