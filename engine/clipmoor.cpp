@@ -333,6 +333,9 @@ void Clipmoor::startDownload(std::optional<uint> formatCode)
                                                       browser);
     ToolRun *run = createRun(ToolRun::Kind::Video, arguments);
     run->folder = video.folder;
+    // A folder the tool would take for another is its working directory, named as ".".
+    if (!ToolRuns::toolTakesFolderLiterally(video.folder))
+        run->process->setWorkingDirectory(video.folder);
     auto progress = std::make_shared<DownloadProgress>(sharedData->video.listedSizes);
     connect(run->process, &QProcess::readyReadStandardOutput, this, [this, run, progress] {
         const QByteArray data = run->process->readAllStandardOutput();
