@@ -116,7 +116,7 @@ ToolRun *Clipmoor::createRun(ToolRun::Kind kind, const QStringList &arguments)
         Qt::QueuedConnection);
     connect(process, &QProcess::started, this, [run] { run->pid = run->process->processId(); });
     connect(process, &QProcess::readyReadStandardError, this,
-            [run] { run->takeStandardError(run->process->readAllStandardError(), false); });
+            [this, run] { takeRunErrors(run, false); });
     if (kind == ToolRun::Kind::Metadata || kind == ToolRun::Kind::Formats ||
         kind == ToolRun::Kind::Thumbnail) {
         connect(process, &QProcess::readyReadStandardOutput, this,
@@ -228,6 +228,14 @@ void Clipmoor::takeRunOutput(ToolRun *run)
     qCritical() << CLM_TAG << "!!! ERROR:" << outputLimitText();
     run->output.clear();
     stopRun(run);
+}
+
+void Clipmoor::takeRunErrors(ToolRun *run, bool final)
+{
+    const bool toldBefore = run->systemTool;
+    run->takeStandardError(run->process->readAllStandardError(), final);
+    if (run->systemTool && !toldBefore)
+        emit systemToolUsed();
 }
 
 QString Clipmoor::outputLimitText() const
@@ -386,6 +394,23 @@ void Clipmoor::startDetachedUpdate()
         qWarning() << "WARNING: Cannot start" << process.program();
 }
 
+void Clipmoor::stopUpdate()
+{
+    for (ToolRun *run : handles()) {
+        if (run->kind != ToolRun::Kind::Update ||
+            (!run->queued && run->process->state() == QProcess::NotRunning))
+            continue;
+        run->stop = ToolRun::Stop::User;
+        if (run->queued) {
+            run->queued = false;
+            QMetaObject::invokeMethod(
+                this, [this, run] { dropQueuedRun(run); }, Qt::QueuedConnection);
+        } else {
+            stopRun(run);
+        }
+    }
+}
+
 // Returns at once; each stopped run reports, and a stopped download's partial files go,
 // once the run and everything it started have ended.
 void Clipmoor::stopTool(bool silent)
@@ -411,7 +436,7 @@ void Clipmoor::dropQueuedRun(ToolRun *run)
     const ToolRun::Kind kind = run->kind;
     const bool reported = run->stop == ToolRun::Stop::User;
     forgetRun(run);
-    if (kind == ToolRun::Kind::Update)
+    if (kind == ToolRun::Kind::Update && !reported)
         emit resultUpdateBinary(QProcess::CrashExit);
     else if (reported && kind == ToolRun::Kind::Metadata)
         emit somethingWrong(MetadataStopped);
@@ -446,7 +471,7 @@ void Clipmoor::runFinished(ToolRun *run, QProcess::ExitStatus status)
         qDebug().noquote() << "-->" << CLM_TAG
                            << "Metadata request::finished for :" << process->arguments();
         takeRunOutput(run);
-        run->takeStandardError(process->readAllStandardError(), true);
+        takeRunErrors(run, true);
         const bool overflowed = run->overflowed;
         if (stop == ToolRun::Stop::None && overflowed) {
             sharedData->toolError = outputLimitText();
@@ -471,7 +496,7 @@ void Clipmoor::runFinished(ToolRun *run, QProcess::ExitStatus status)
     case ToolRun::Kind::Formats: {
         qDebug().noquote() << "-->" << CLM_TAG << "Formats request::finished";
         takeRunOutput(run);
-        run->takeStandardError(process->readAllStandardError(), true);
+        takeRunErrors(run, true);
         const bool overflowed = run->overflowed;
         if (stop == ToolRun::Stop::None && overflowed) {
             sharedData->toolError = outputLimitText();
@@ -511,7 +536,7 @@ void Clipmoor::runFinished(ToolRun *run, QProcess::ExitStatus status)
 
     case ToolRun::Kind::Video: {
         qDebug().noquote() << "-->" << CLM_TAG << "Video request::finished";
-        run->takeStandardError(process->readAllStandardError(), true);
+        takeRunErrors(run, true);
         const bool failed = normal && process->exitCode() != 0;
         if (stop == ToolRun::Stop::None && !normal)
             logCrash(CLM_TAG, process, true);
@@ -542,6 +567,11 @@ void Clipmoor::runFinished(ToolRun *run, QProcess::ExitStatus status)
 
     case ToolRun::Kind::Update: {
         qDebug().noquote() << "-->" << CLM_TAG << "updateBinary::finished";
+        // The user who cancelled it has moved on.
+        if (stop == ToolRun::Stop::User) {
+            forgetRun(run);
+            break;
+        }
         const bool succeeded = normal && process->exitCode() == 0;
         if (!normal)
             logCrash(CLM_TAG, process, false);

@@ -1,5 +1,7 @@
 #include "engine/toolrun.h"
 
+#include "toolruns/toolruns.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -62,6 +64,8 @@ void ToolRun::takeStandardError(const QByteArray &data, bool final)
         const QString line = untrimmed.trimmed();
         if (line.startsWith(QLatin1String("ERROR:"))) {
             lastError = line;
+        } else if (line.startsWith(QLatin1String(ToolRuns::systemToolNotice))) {
+            systemTool = true;
         } else if (line == QLatin1String("Traceback (most recent call last):")) {
             inTraceback = true;
         } else if (inTraceback && !line.isEmpty() && !untrimmed.at(0).isSpace()) {

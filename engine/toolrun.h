@@ -44,7 +44,8 @@ public:
     bool exited = false;                   // the process has ended, maybe not yet reported
     bool normalExit = true;
     bool overflowed = false;
-    qint64 pid = 0; // also the run's process group
+    bool systemTool = false; // the launcher went on with the yt-dlp on PATH
+    qint64 pid = 0;          // also the run's process group
     QString lastError;
     QByteArray output;
     QStringList written; // files named in "Destination" and "Merging" lines

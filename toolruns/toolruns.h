@@ -11,6 +11,11 @@ namespace ToolRuns {
 
 enum class Kind { Metadata, Listing, Thumbnail, Download, Other };
 
+// How the launcher's line on standard error begins when a run waited in vain for the first
+// installation of the managed yt-dlp and goes on with the one on PATH.
+inline constexpr char systemToolNotice[] =
+    "WARNING: the managed yt-dlp is still being installed after";
+
 // The browsers the user may lend the tool cookies from, by the tool's names.
 const QStringList &cookieBrowsers();
 
