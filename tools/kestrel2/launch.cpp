@@ -19,6 +19,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -43,18 +44,6 @@ QByteArray probeKey(const QString &ytDlp)
     for (const char *option : probedOptions)
         key += ' ' + QByteArray(option);
     return key;
-}
-
-// Ends this process the way the child ended.
-int endAsChild(const QProcess &child)
-{
-    if (child.exitStatus() == QProcess::NormalExit)
-        return child.exitCode();
-    const int signal = child.exitCode();
-    std::fflush(nullptr);
-    std::signal(signal, SIG_DFL);
-    std::raise(signal);
-    return 128 + signal;
 }
 
 void writeOut(int fd, const QByteArray &data)
@@ -181,24 +170,74 @@ int exec(const QString &ytDlp, const QByteArrayList &arguments)
     return cannotExecute;
 }
 
-int runAndWait(const QString &ytDlp, const QByteArrayList &arguments)
+Outcome runWatched(const QString &ytDlp, const QByteArrayList &arguments)
 {
+    static const QRegularExpression progress(QStringLiteral("\\[download\\]\\s+[0-9.]+%"));
     QProcess child;
-    child.setProcessChannelMode(QProcess::ForwardedChannels);
     child.setInputChannelMode(QProcess::ForwardedInputChannel);
-    if (!startChild(child, ytDlp, arguments))
-        return cannotExecute;
-    child.waitForFinished(-1);
-    return endAsChild(child);
+    Outcome outcome;
+    QByteArray outSoFar;
+    QByteArray errorTail;
+    const auto takeErrors = [&](const QByteArray &chunk, bool final) {
+        writeOut(STDERR_FILENO, chunk);
+        errorTail += chunk;
+        qsizetype end;
+        while ((end = errorTail.indexOf('\n')) >= 0 || (final && !errorTail.isEmpty())) {
+            const QString line =
+                QString::fromUtf8(end >= 0 ? errorTail.left(end) : errorTail).trimmed();
+            errorTail.remove(0, end >= 0 ? end + 1 : errorTail.size());
+            if (line.startsWith(QLatin1String("ERROR:")))
+                outcome.lastError = line;
+        }
+        // A line without end must not fill the memory.
+        if (errorTail.size() > keptErrorBytes)
+            errorTail.clear();
+    };
+    const auto takeOutput = [&](const QByteArray &chunk) {
+        writeOut(STDOUT_FILENO, chunk);
+        if (outcome.progressed)
+            return;
+        outSoFar += chunk;
+        outcome.progressed = progress.match(QString::fromUtf8(outSoFar)).hasMatch();
+        outSoFar = outSoFar.right(keptErrorBytes);
+    };
+    QObject::connect(&child, &QProcess::readyReadStandardOutput,
+                     [&] { takeOutput(child.readAllStandardOutput()); });
+    QObject::connect(&child, &QProcess::readyReadStandardError,
+                     [&] { takeErrors(child.readAllStandardError(), false); });
+    if (!startChild(child, ytDlp, arguments)) {
+        outcome.started = false;
+        outcome.exitCode = cannotExecute;
+        return outcome;
+    }
+    while (child.state() != QProcess::NotRunning)
+        child.waitForFinished(-1);
+    // Events may still hold the last output.
+    QCoreApplication::processEvents();
+    takeOutput(child.readAllStandardOutput());
+    takeErrors(child.readAllStandardError(), true);
+    outcome.normalExit = child.exitStatus() == QProcess::NormalExit;
+    outcome.exitCode = child.exitCode();
+    return outcome;
 }
 
-int runPrintingInfo(const QString &ytDlp, const QByteArrayList &options, const QByteArray &target,
-                    QByteArray &info, qint64 maxInfoBytes)
+int endAs(const Outcome &outcome)
+{
+    if (!outcome.started || outcome.normalExit)
+        return outcome.exitCode;
+    std::fflush(nullptr);
+    std::signal(outcome.exitCode, SIG_DFL);
+    std::raise(outcome.exitCode);
+    return 128 + outcome.exitCode;
+}
+
+Outcome runPrintingInfo(const QString &ytDlp, const QByteArrayList &options,
+                        const QByteArray &target, QByteArray &info, qint64 maxInfoBytes)
 {
     info.clear();
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC) != 0)
-        return runAndWait(ytDlp, options + QByteArrayList{target});
+        return runWatched(ytDlp, options + QByteArrayList{target});
     const int readEnd = fds[0];
     const int writeEnd = fds[1];
     // The child reaches the pipe by name; the write end alone is left open across exec.
@@ -208,81 +247,34 @@ int runPrintingInfo(const QString &ytDlp, const QByteArrayList &options, const Q
         !S_ISFIFO(status.st_mode)) {
         ::close(readEnd);
         ::close(writeEnd);
-        return runAndWait(ytDlp, options + QByteArrayList{target});
-    }
-    QProcess child;
-    child.setProcessChannelMode(QProcess::ForwardedChannels);
-    child.setInputChannelMode(QProcess::ForwardedInputChannel);
-    const bool started = startChild(child, ytDlp,
-                                    options + QByteArrayList{printToFile, "%()j", file, printToFile,
-                                                             "formats_table", file, target});
-    ::close(writeEnd);
-    if (!started) {
-        ::close(readEnd);
-        return cannotExecute;
+        return runWatched(ytDlp, options + QByteArrayList{target});
     }
     // The end of the pipe is the end of the child; an info over the limit is read and
-    // dropped, so that the child never waits on a full pipe.
+    // dropped, so that the child never waits on a full pipe. Read beside the child's
+    // outputs, which are watched here.
     bool tooLarge = false;
-    char buffer[64 * 1024];
-    for (;;) {
-        const ssize_t got = ::read(readEnd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            break;
-        tooLarge = tooLarge || info.size() + got > maxInfoBytes;
-        if (!tooLarge)
-            info.append(buffer, got);
-    }
+    std::thread reader([&] {
+        char buffer[64 * 1024];
+        for (;;) {
+            const ssize_t got = ::read(readEnd, buffer, sizeof buffer);
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got <= 0)
+                break;
+            tooLarge = tooLarge || info.size() + got > maxInfoBytes;
+            if (!tooLarge)
+                info.append(buffer, got);
+        }
+    });
+    const Outcome outcome =
+        runWatched(ytDlp, options + QByteArrayList{printToFile, "%()j", file, printToFile,
+                                                   "formats_table", file, target});
+    ::close(writeEnd);
+    reader.join();
     ::close(readEnd);
-    if (tooLarge)
+    if (tooLarge || !outcome.started)
         info.clear();
-    child.waitForFinished(-1);
-    return endAsChild(child);
-}
-
-int downloadFromCache(const QString &ytDlp, const QByteArrayList &cached,
-                      const QByteArrayList &plain, const QString &entry)
-{
-    static const QRegularExpression progress(QStringLiteral("\\[download\\]\\s+[0-9.]+%"));
-    static const QRegularExpression gone(QStringLiteral("HTTP Error 4(03|10)"));
-    QProcess child;
-    bool progressed = false;
-    QByteArray outSoFar;
-    QByteArray errors;
-    QObject::connect(&child, &QProcess::readyReadStandardOutput, [&] {
-        const QByteArray chunk = child.readAllStandardOutput();
-        writeOut(STDOUT_FILENO, chunk);
-        if (progressed)
-            return;
-        outSoFar += chunk;
-        progressed = progress.match(QString::fromUtf8(outSoFar)).hasMatch();
-        outSoFar = outSoFar.right(keptErrorBytes);
-    });
-    QObject::connect(&child, &QProcess::readyReadStandardError, [&] {
-        const QByteArray chunk = child.readAllStandardError();
-        writeOut(STDERR_FILENO, chunk);
-        errors = (errors + chunk).right(keptErrorBytes);
-    });
-    if (!startChild(child, ytDlp, cached))
-        return cannotExecute;
-    while (child.state() != QProcess::NotRunning)
-        child.waitForFinished(-1);
-    // Events may still hold the last output.
-    QCoreApplication::processEvents();
-    writeOut(STDOUT_FILENO, child.readAllStandardOutput());
-    const QByteArray rest = child.readAllStandardError();
-    writeOut(STDERR_FILENO, rest);
-    errors += rest;
-
-    const bool refused = child.exitStatus() == QProcess::NormalExit && child.exitCode() != 0 &&
-                         !progressed && gone.match(QString::fromUtf8(errors)).hasMatch();
-    if (refused) {
-        QFile::remove(entry);
-        return exec(ytDlp, plain);
-    }
-    return endAsChild(child);
+    return outcome;
 }
 
 } // namespace Launch
