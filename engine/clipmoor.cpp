@@ -115,8 +115,14 @@ ToolRun *Clipmoor::createRun(ToolRun::Kind kind, const QStringList &arguments)
         },
         Qt::QueuedConnection);
     connect(process, &QProcess::started, this, [run] { run->pid = run->process->processId(); });
-    connect(process, &QProcess::readyReadStandardError, this,
-            [run] { run->takeStandardError(run->process->readAllStandardError(), false); });
+    connect(process, &QProcess::readyReadStandardError, this, [this, run] {
+        const QList<ToolFailure::Note> told =
+            run->takeStandardError(run->process->readAllStandardError(), false);
+        for (const ToolFailure::Note &note : told) {
+            qInfo().noquote() << "Recovering:" << ToolFailure::noteLine(note);
+            emit recovering(note);
+        }
+    });
     if (kind == ToolRun::Kind::Metadata || kind == ToolRun::Kind::Formats ||
         kind == ToolRun::Kind::Thumbnail) {
         connect(process, &QProcess::readyReadStandardOutput, this,
@@ -258,6 +264,7 @@ void Clipmoor::requestMetadata()
     qDebug().noquote() << "-->" << CLM_TAG << video.url.toString();
 
     sharedData->toolError.clear();
+    lastSteps.clear();
     const Address::Target target = Address::targetFor(video.url);
     if (target.target.isEmpty()) {
         // Another site's address, or one whose ID is not an ID, is never handed to the tool.
@@ -290,6 +297,7 @@ void Clipmoor::requestFormats()
                                                                      cookiesBrowser(sharedData)));
     sharedData->toolOutput.clear();
     sharedData->toolError.clear();
+    lastSteps.clear();
     startRun(run);
 }
 
@@ -322,6 +330,7 @@ void Clipmoor::startDownload(std::optional<uint> formatCode)
     video.formatCode = formatCode.value_or(0);
     video.savedFile.clear();
     sharedData->toolError.clear();
+    lastSteps.clear();
     QString unusable;
     video.folder = downloadFolder(&unusable);
 
@@ -451,6 +460,7 @@ void Clipmoor::runFinished(ToolRun *run, QProcess::ExitStatus status)
         } else if (stop == ToolRun::Stop::None && normal) {
             sharedData->toolOutput = QString::fromUtf8(run->output);
             sharedData->toolError = run->lastError;
+            lastSteps = run->steps;
         } else if (stop == ToolRun::Stop::None) {
             logCrash(CLM_TAG, process, true);
         }
@@ -476,6 +486,7 @@ void Clipmoor::runFinished(ToolRun *run, QProcess::ExitStatus status)
         } else if (stop == ToolRun::Stop::None && normal) {
             sharedData->toolOutput = QString::fromUtf8(run->output);
             sharedData->toolError = run->lastError;
+            lastSteps = run->steps;
             listingExitCode = process->exitCode();
         } else if (stop == ToolRun::Stop::None) {
             logCrash(CLM_TAG, process, true);
@@ -515,6 +526,7 @@ void Clipmoor::runFinished(ToolRun *run, QProcess::ExitStatus status)
             logCrash(CLM_TAG, process, true);
         if (stop == ToolRun::Stop::None && failed) {
             sharedData->toolError = run->lastError;
+            lastSteps = run->steps;
             qCritical() << CLM_TAG << "!!! ERROR: exit code" << process->exitCode()
                         << run->lastError;
         }

@@ -48,6 +48,8 @@ public:
     void stopTool(bool silent);
     // True while a download run is under way.
     bool isDownloading() const;
+    // What the launcher tried to recover the run that failed last, in order.
+    QList<ToolFailure::Note> recoverySteps() const { return lastSteps; }
 
 signals:
     void haveMetadata();
@@ -63,6 +65,8 @@ signals:
     // The chosen download folder was passed over for the default one.
     void downloadFolderUnusable(const QString &chosen);
     void resultUpdateBinary(QProcess::ExitStatus);
+    // The launcher takes a step to recover a failed run by itself.
+    void recovering(const ToolFailure::Note &note);
 
 private slots:
     void requestMetadataFinished();
@@ -93,4 +97,5 @@ private:
     std::vector<std::unique_ptr<ToolRun>> runs; // made and not yet finished
     int listingExitCode = 0;                    // of the format-list run being parsed
     bool detachedUpdateQueued = false;
+    QList<ToolFailure::Note> lastSteps;
 };

@@ -54,13 +54,18 @@ ToolRun::~ToolRun()
     process->deleteLater();
 }
 
-void ToolRun::takeStandardError(const QByteArray &data, bool final)
+QList<ToolFailure::Note> ToolRun::takeStandardError(const QByteArray &data, bool final)
 {
+    QList<ToolFailure::Note> told;
     for (const QByteArray &raw : takeLines(errorTail, data, final)) {
         const QString line = QString::fromUtf8(raw).trimmed();
         if (line.startsWith(QLatin1String("ERROR:")))
             lastError = line;
+        else if (const std::optional<ToolFailure::Note> note = ToolFailure::parseNoteLine(line))
+            told.append(*note);
     }
+    steps += told;
+    return told;
 }
 
 bool ToolRun::keepStandardOutput(const QByteArray &data)

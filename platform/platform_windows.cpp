@@ -112,6 +112,12 @@ bool toolKeepsExtractedInfo()
     return false;
 }
 
+// Where the profiles lie here is not looked into: no browser is offered by itself.
+QStringList browsersWithProfiles(const QStringList &)
+{
+    return {};
+}
+
 // taskkill ends every process of the tool's image name, the tool's own helper included.
 struct ToolStop::Private {
     ToolStop *owner = nullptr;

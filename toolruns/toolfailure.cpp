@@ -19,7 +19,8 @@ using ToolFailure::Class;
 // not made this video available in your country".
 const Pattern patterns[] = {
     {Class::Private, {"private video", "video is private"}},
-    {Class::MembersOnly, {"members-only", "members only", "channel's members", "join this channel"}},
+    {Class::MembersOnly,
+     {"members-only", "members only", "channel's members", "join this channel"}},
     {Class::AgeLimit,
      {"confirm your age", "age-restricted", "age restricted", "inappropriate for some users"}},
     {Class::BotCheck, {"not a bot", "sign in", "login required", "--cookies"}},

@@ -24,8 +24,8 @@ enum class Class {
     Extraction,      // signature, nsig, "Unable to extract"
     NoFormats,
     Network,
-    Refused,     // HTTP 403 or 410
-    TooMany,     // HTTP 429
+    Refused, // HTTP 403 or 410
+    TooMany, // HTTP 429
 };
 
 // The class of the failure the line names; Unknown for none known here.
@@ -42,10 +42,10 @@ bool needsSignIn(Class failure);
 enum class Step {
     FreshExtraction, // asking the site again instead of using the stored info
     LookingForUpdate,
-    Updated,     // detail: the installed version
-    NoUpdate,    // no newer stable release (detail: why not, when it failed)
-    Nightly,     // detail: the nightly version
-    NoNightly,   // detail: why not
+    Updated,   // detail: the installed version
+    NoUpdate,  // no newer stable release (detail: why not, when it failed)
+    Nightly,   // detail: the nightly version
+    NoNightly, // detail: why not
 };
 
 struct Note {

@@ -15,8 +15,8 @@ enum class Kind { Metadata, Listing, Thumbnail, Download, Other };
 // which the launcher reads beside its managed folder.
 inline constexpr char channelKey[] = "Tool/Channel";
 enum class Channel { Stable, Automatic, Nightly }; // Automatic: nightly only when needed
-Channel channelFrom(const QString &stored); // Automatic for anything unknown
-QString channelName(Channel channel);       // as stored
+Channel channelFrom(const QString &stored);        // Automatic for anything unknown
+QString channelName(Channel channel);              // as stored
 
 // The browsers the user may lend the tool cookies from, by the tool's names.
 const QStringList &cookieBrowsers();

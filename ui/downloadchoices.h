@@ -9,7 +9,8 @@ class QSettings;
 class QWidget;
 
 // The menu's choices about where and how downloads run: the download folder and the
-// browser whose cookies the tool may read. Both are stored in the settings and read by
+// browser whose cookies the tool may read, and which yt-dlp builds the launcher runs. All
+// are stored in the settings and read by
 // the engine at each run.
 class DownloadChoices : public QObject {
     Q_OBJECT
@@ -20,12 +21,16 @@ public:
 
     // The browser's name as the menu shows it.
     static QString displayName(const QString &browser);
+    // Stores the browser whose cookies the tool reads, as its menu entry does.
+    void setBrowser(const QString &browser);
 
 private:
     void chooseFolder();
     void whenBrowserChosen(QAction *action);
+    void addChannels(QMenu *menu);
 
     QSettings *settings;
     QWidget *window;
     QActionGroup *browsers;
+    QActionGroup *channels;
 };

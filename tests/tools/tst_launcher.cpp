@@ -5,6 +5,7 @@
 #include "engine/clipmoor.h"
 #include "tests/support/offlinesite.h"
 #include "tests/support/testmain.h"
+#include "toolruns/toolfailure.h"
 #include "toolruns/toolruns.h"
 
 #include <QCryptographicHash>
@@ -18,6 +19,7 @@
 #include <QLockFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QTemporaryDir>
@@ -192,6 +194,8 @@ private slots:
     void cacheDecidesWhetherTheSiteIsAsked_data();
     void cacheDecidesWhetherTheSiteIsAsked();
     void refusedCachedMediaAreFetchedAgain();
+    void recoversFromTheSiteChanging_data();
+    void recoversFromTheSiteChanging();
     void unpackedBuildOutlivesItsReplacement();
     void plantedLinksAreLeftAlone_data();
     void plantedLinksAreLeftAlone();
@@ -852,11 +856,103 @@ void TestLauncher::refusedCachedMediaAreFetchedAgain()
         runLauncher(ToolRuns::downloadArguments(137, home.dataDir(), outputDir(), id), environment);
     site.serveInfo(site.info());
     QVERIFY2(run.exitCode == 0, run.err.constData());
+    QVERIFY(run.err.contains(ToolFailure::noteLine({ToolFailure::Step::FreshExtraction, {}})));
     QCOMPARE(site.extractions() - before, 1);
     QVERIFY(site.server().requestedPaths().contains("/old/video.mp4") ||
             site.server().requestedPaths().contains("/old/audio.m4a"));
     QVERIFY(
         QFile::exists(outputDir() + QStringLiteral("/Test Video Title_320x180_abc123XYZ_0.mp4")));
+}
+
+// A site that changed: the run's failure decides what the launcher tries by itself, each
+// step once, and tells the engine of each on standard error.
+void TestLauncher::recoversFromTheSiteChanging_data()
+{
+    QTest::addColumn<QString>("channel");
+    QTest::addColumn<QString>("installed"); // the managed yt-dlp before the run
+    QTest::addColumn<QString>("needs");     // the release the site now needs; empty: none
+    QTest::addColumn<QString>("refusal");   // the site's own refusal; empty: none
+    QTest::addColumn<bool>("succeeds");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<int>("releaseFetches"); // of anything from a release host
+
+    const QString recovering = QStringLiteral("[kestrel2] recovering: ");
+    QTest::newRow("newer stable release, installed at once")
+        << QStringLiteral("automatic") << QStringLiteral("2098.01.01")
+        << QStringLiteral("2099.01.01") << QString() << true
+        << QStringList{recovering + QStringLiteral("looking-for-update"),
+                       recovering + QStringLiteral("updated 2099.01.01")}
+        << 4;
+    QTest::newRow("only the nightly build, Automatic")
+        << QStringLiteral("automatic") << QStringLiteral("2099.01.01")
+        << QStringLiteral("2099.01.02") << QString() << true
+        << QStringList{recovering + QStringLiteral("looking-for-update"),
+                       recovering + QStringLiteral("no-update"),
+                       recovering + QStringLiteral("nightly"),
+                       recovering + QStringLiteral("nightly 2099.01.02.010203")}
+        << 5;
+    QTest::newRow("only the nightly build, Stable")
+        << QStringLiteral("stable") << QStringLiteral("2099.01.01") << QStringLiteral("2099.01.02")
+        << QString() << false
+        << QStringList{recovering + QStringLiteral("looking-for-update"),
+                       recovering + QStringLiteral("no-update")}
+        << 3;
+    QTest::newRow("video unavailable: no retry")
+        << QStringLiteral("automatic") << QStringLiteral("2098.01.01") << QString()
+        << QStringLiteral("Video unavailable") << false << QStringList() << 0;
+}
+
+void TestLauncher::recoversFromTheSiteChanging()
+{
+    QFETCH(QString, channel);
+    QFETCH(QString, installed);
+    QFETCH(QString, needs);
+    QFETCH(QString, refusal);
+    QFETCH(bool, succeeds);
+    QFETCH(QStringList, steps);
+    QFETCH(int, releaseFetches);
+
+    QProcessEnvironment environment = freshHome();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/.config"));
+    environment.insert(QStringLiteral("CLIPMOOR_NIGHTLY_RELEASES"),
+                       QString::fromLatin1(releases.url("/nightly")));
+    QVERIFY(QDir().mkpath(managed(environment)));
+    QVERIFY(QFile::copy(testRelease(qPrintable(QStringLiteral("yt-dlp-") + installed)),
+                        managed(environment, "yt-dlp")));
+    QSettings settings(managed(environment, "../settings.ini"), QSettings::IniFormat);
+    settings.setValue(QLatin1String(ToolRuns::channelKey), channel);
+    settings.sync();
+    serveRelease(newYtDlp, deno);
+    const QByteArray nightly = readAll(testRelease("yt-dlp-2099.01.02.010203"));
+    releases.route("/nightly/SHA2-256SUMS",
+                   {200, "text/plain", sha256(nightly) + "  " + ytDlpFile() + "\n"});
+    releases.route("/nightly/" + ytDlpFile(), {200, "application/octet-stream", nightly});
+    QJsonObject info = site.info();
+    const QString id = QStringLiteral("siteChange0");
+    info.insert(QStringLiteral("id"), id);
+    if (!needs.isEmpty())
+        info.insert(QStringLiteral("clipmoor_needs"), needs);
+    if (!refusal.isEmpty())
+        info.insert(QStringLiteral("clipmoor_error"), refusal);
+    site.serveInfo(info);
+
+    const qsizetype before = releases.requestedPaths().size();
+    const Run run = runLauncher(ToolRuns::metadataArguments(id), environment);
+    site.serveInfo(site.info());
+    QVERIFY2((run.exitCode == 0) == succeeds, run.err.constData());
+    QStringList told;
+    for (const QByteArray &line : run.err.split('\n')) {
+        if (ToolFailure::parseNoteLine(QString::fromUtf8(line)))
+            told.append(QString::fromUtf8(line));
+    }
+    QCOMPARE(told, steps);
+    QCOMPARE(releases.requestedPaths().size() - before, releaseFetches);
+    if (succeeds)
+        QCOMPARE(run.out, QByteArray(OfflineSite::title) + "\n3:33\n");
+    else
+        QVERIFY2(run.err.contains("ERROR: "), run.err.constData());
+    // The nightly build, once fetched, stays beside the stable one for the runs to come.
+    QCOMPARE(QFileInfo::exists(managed(environment, "yt-dlp-nightly")), steps.size() == 4);
 }
 
 // An unpacked build replaced while a run of it goes on: the run completes, and the next

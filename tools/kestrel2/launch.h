@@ -35,8 +35,8 @@ int exec(const QString &ytDlp, const QByteArrayList &arguments);
 struct Outcome {
     bool started = true;
     bool normalExit = true;
-    int exitCode = 0; // the signal after a crash
-    QString lastError; // its last "ERROR:" line
+    int exitCode = 0;        // the signal after a crash
+    QString lastError;       // its last "ERROR:" line
     bool progressed = false; // it printed download progress
     bool ok() const { return started && normalExit && exitCode == 0; }
 };

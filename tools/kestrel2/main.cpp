@@ -9,8 +9,8 @@
 #include "tools/kestrel2/toolupdate.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -89,7 +89,8 @@ Updated updateFrom(const ManagedFolder &folder, const ReleaseSource &source, boo
     Updated result{update.run(), update.installedVersion()};
     // A nightly build made for "Automatic" gives way to a newer stable release.
     const QString nightlyVersion = installedVersionOf(folder.ytDlpNightly());
-    if (!nightly && !result.installed.isEmpty() && channelOf(folder) != ToolRuns::Channel::Nightly &&
+    if (!nightly && !result.installed.isEmpty() &&
+        channelOf(folder) != ToolRuns::Channel::Nightly &&
         QFileInfo::exists(folder.ytDlpNightly()) &&
         (nightlyVersion.isEmpty() || !laterVersion(nightlyVersion, result.installed))) {
         QFile::remove(folder.ytDlpNightly());
@@ -97,7 +98,7 @@ Updated updateFrom(const ManagedFolder &folder, const ReleaseSource &source, boo
         folder.removeUnusedBuilds();
     }
     // Learn what the new build knows now rather than at the next download.
-    if (!result.installed.isEmpty())
+    if (QFileInfo(nightly ? folder.ytDlpNightly() : folder.ytDlp()).isExecutable())
         Launch::knownOptions(nightly ? folder.ytDlpNightly() : folder.ytDlp());
     return result;
 }
@@ -115,9 +116,9 @@ int update(const ManagedFolder &folder)
     }
     QStringList failures = updateFrom(folder, source, false, updateLimits()).failures;
     if (channelOf(folder) == ToolRuns::Channel::Nightly)
-        failures += updateFrom(folder, ReleaseSource::nightlyFromEnvironment(), true,
-                               updateLimits())
-                        .failures;
+        failures +=
+            updateFrom(folder, ReleaseSource::nightlyFromEnvironment(), true, updateLimits())
+                .failures;
     if (!failures.isEmpty())
         return error(failures.join(QStringLiteral("; ")), failed);
     return 0;
@@ -228,8 +229,8 @@ public:
 
     int run()
     {
-        bool nightly = channel != ToolRuns::Channel::Stable &&
-                       QFileInfo(folder.ytDlpNightly()).isExecutable();
+        bool nightly =
+            channel != ToolRuns::Channel::Stable && QFileInfo(folder.ytDlpNightly()).isExecutable();
         for (;;) {
             const Launch::Outcome outcome = attempt(nightly);
             // A run that was stopped, crashed or never started is not tried again.
@@ -253,11 +254,11 @@ public:
                 triedUpdate = true;
                 tell(ToolFailure::Step::LookingForUpdate);
                 const bool ofNightly = nightly && channel == ToolRuns::Channel::Nightly;
-                const Updated updated = updateFrom(
-                    folder,
-                    ofNightly ? ReleaseSource::nightlyFromEnvironment()
-                              : ReleaseSource::fromEnvironment(),
-                    ofNightly, remainingLimits());
+                const Updated updated =
+                    updateFrom(folder,
+                               ofNightly ? ReleaseSource::nightlyFromEnvironment()
+                                         : ReleaseSource::fromEnvironment(),
+                               ofNightly, remainingLimits());
                 if (!updated.installed.isEmpty()) {
                     tell(ToolFailure::Step::Updated, updated.installed);
                     nightly = ofNightly;
@@ -270,9 +271,8 @@ public:
                 withinDeadline()) {
                 triedNightly = true;
                 tell(ToolFailure::Step::Nightly);
-                const Updated updated =
-                    updateFrom(folder, ReleaseSource::nightlyFromEnvironment(), true,
-                               remainingLimits());
+                const Updated updated = updateFrom(folder, ReleaseSource::nightlyFromEnvironment(),
+                                                   true, remainingLimits());
                 if (!updated.installed.isEmpty()) {
                     tell(ToolFailure::Step::Nightly, updated.installed);
                     nightly = true;
@@ -375,7 +375,8 @@ int run(const ManagedFolder &folder, const QByteArrayList &arguments)
                         });
     if (!adapts)
         return Launch::exec(ytDlp, arguments);
-    return Launch::exec(ytDlp, Launch::adaptArguments(arguments, Launch::knownOptions(ytDlp), deno));
+    return Launch::exec(ytDlp,
+                        Launch::adaptArguments(arguments, Launch::knownOptions(ytDlp), deno));
 }
 } // namespace
 

@@ -149,13 +149,14 @@ QStringList ToolUpdate::run()
     deadline.setRemainingTime(limits.deadlineMs);
     QString staged;
     QString ytDlpFailure = prepareYtDlp(staged);
+    const QString version = checkedVersion;
     const QString denoFailure = updateDeno();
     if (!staged.isEmpty()) {
-        const QString version = checkedVersion;
         ytDlpFailure = installExecutable(staged, ytDlpPath);
         if (ytDlpFailure.isEmpty()) {
             installed = version;
-            Platform::replaceFile(ytDlpPath + QLatin1String(versionSuffix), version.toLatin1() + '\n');
+            Platform::replaceFile(ytDlpPath + QLatin1String(versionSuffix),
+                                  version.toLatin1() + '\n');
         }
     }
     folder.removeUnusedBuilds();
@@ -197,7 +198,7 @@ QString ToolUpdate::checkRuns(const QString &path)
         return QStringLiteral("the new build does not run: --version failed (%1)")
             .arg(QString::fromLocal8Bit(
                 check.readAllStandardError().left(versionOutputBytes).trimmed()));
-    checkedVersion = QString::fromLatin1(version.left(version.indexOf('\n')).trimmed());
+    checkedVersion = QString::fromLatin1(version.split('\n').constFirst().trimmed());
     return QString();
 }
 
