@@ -100,17 +100,23 @@ QString triedText(const QList<ToolFailure::Note> &tried)
             nightly = note.detail;
     }
     if (!nightly.isEmpty())
-        return tr("yt-dlp's nightly build %1 was installed and the download tried again; the "
-                  "site still refuses it.")
+        return QCoreApplication::translate(
+                   "ToolError",
+                   "yt-dlp's nightly build %1 was installed and the download tried again; the "
+                   "site still refuses it.")
             .arg(nightly);
     if (!installed.isEmpty())
-        return tr("yt-dlp %1 was installed and the download tried again; the site still refuses "
-                  "it.")
+        return QCoreApplication::translate(
+                   "ToolError",
+                   "yt-dlp %1 was installed and the download tried again; the site still refuses "
+                   "it.")
             .arg(installed);
     if (current)
-        return tr("Clipmoor found no newer yt-dlp than the one it has.");
+        return QCoreApplication::translate("ToolError",
+                                           "Clipmoor found no newer yt-dlp than the one it has.");
     if (fresh)
-        return tr("Clipmoor asked the site for the video again; the site still refuses it.");
+        return QCoreApplication::translate(
+            "ToolError", "Clipmoor asked the site for the video again; the site still refuses it.");
     return QString();
 }
 
@@ -127,8 +133,10 @@ QString toolErrorAdvice(const QString &errorLine, const QList<ToolFailure::Note>
     const Class failure = ToolFailure::classify(errorLine);
     QString advice = adviceFor(failure);
     if (ToolFailure::needsSignIn(failure) && !cookiesBrowser.isEmpty())
-        advice = tr("The site did not accept the sign-in of %1, whose cookies were used: it may "
-                    "have expired. Sign in to the site in %1 again, then try again.")
+        advice = QCoreApplication::translate(
+                     "ToolError",
+                     "The site did not accept the sign-in of %1, whose cookies were used: it may "
+                     "have expired. Sign in to the site in %1 again, then try again.")
                      .arg(cookiesBrowser.left(1).toUpper() + cookiesBrowser.mid(1));
     const QString done = triedText(tried);
     if (done.isEmpty() || advice.isEmpty())
@@ -140,13 +148,14 @@ QString toolStepText(const ToolFailure::Note &note)
 {
     switch (note.step) {
     case Step::FreshExtraction:
-        return tr("The site refused the stored link; asking again…");
+        return QCoreApplication::translate("ToolError",
+                                           "The site refused the stored link; asking again…");
     case Step::LookingForUpdate:
-        return tr("Looking for a newer yt-dlp…");
+        return QCoreApplication::translate("ToolError", "Looking for a newer yt-dlp…");
     case Step::Updated:
-        return tr("Updating yt-dlp to %1…").arg(note.detail);
+        return QCoreApplication::translate("ToolError", "Updating yt-dlp to %1…").arg(note.detail);
     case Step::Nightly:
-        return tr("Trying yt-dlp's nightly build…");
+        return QCoreApplication::translate("ToolError", "Trying yt-dlp's nightly build…");
     case Step::NoUpdate:
     case Step::NoNightly:
         break;

@@ -60,6 +60,22 @@
         <source>Choose Download Folder</source>
         <translation>Choisir le dossier de téléchargement</translation>
     </message>
+    <message>
+        <source>yt-dlp Channel</source>
+        <translation>Canal de yt-dlp</translation>
+    </message>
+    <message>
+        <source>Stable</source>
+        <translation>Stable</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>Nightly</source>
+        <translation>Nightly</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>
@@ -317,6 +333,10 @@
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
         <translation>Le dossier de téléchargement %1 n’existe plus ou n’est pas accessible en écriture. Ce téléchargement va dans %2.</translation>
     </message>
+    <message>
+        <source>Try Again with %1 Cookies</source>
+        <translation>Réessayer avec les cookies de %1</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -419,6 +439,62 @@
     <message>
         <source>The site asks to sign in to confirm that you are not a bot. Choose a browser you are signed in with under “Use Cookies From” in the menu (right-click the window), or try again later.</source>
         <translation>Le site demande de se connecter pour confirmer que vous n’êtes pas un robot. Choisissez sous «&#xa0;Utiliser les cookies de&#xa0;» dans le menu (clic droit dans la fenêtre) un navigateur où vous êtes connecté, ou réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>The site no longer offers the chosen format. Go back and choose another one.</source>
+        <translation>Le site ne propose plus le format choisi. Revenez en arrière et choisissez-en un autre.</translation>
+    </message>
+    <message>
+        <source>A part of the video could not be fetched from the site. Try again later.</source>
+        <translation>Une partie de la vidéo n’a pas pu être récupérée sur le site. Réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>The site has changed in a way this yt-dlp cannot follow yet. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>Le site a changé d’une façon que ce yt-dlp ne sait pas encore suivre. Réessayez dans un jour ou deux, ou choisissez « Nightly » sous « Canal de yt-dlp » dans le menu.</translation>
+    </message>
+    <message>
+        <source>The site offered no format of this video that yt-dlp can read. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>Le site n’a proposé aucun format de cette vidéo que yt-dlp sache lire. Réessayez dans un jour ou deux, ou choisissez « Nightly » sous « Canal de yt-dlp » dans le menu.</translation>
+    </message>
+    <message>
+        <source>The site turned the request away for now. Try again later, or choose cookies from a signed-in browser.</source>
+        <translation>Le site a refusé la demande pour l’instant. Réessayez plus tard, ou utilisez les cookies d’un navigateur connecté.</translation>
+    </message>
+    <message>
+        <source>yt-dlp&apos;s nightly build %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>La version nightly %1 de yt-dlp a été installée et le téléchargement relancé ; le site le refuse toujours.</translation>
+    </message>
+    <message>
+        <source>yt-dlp %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>yt-dlp %1 a été installé et le téléchargement relancé ; le site le refuse toujours.</translation>
+    </message>
+    <message>
+        <source>Clipmoor found no newer yt-dlp than the one it has.</source>
+        <translation>Clipmoor n’a pas trouvé de yt-dlp plus récent que celui qu’il a.</translation>
+    </message>
+    <message>
+        <source>Clipmoor asked the site for the video again; the site still refuses it.</source>
+        <translation>Clipmoor a redemandé la vidéo au site ; le site la refuse toujours.</translation>
+    </message>
+    <message>
+        <source>The site did not accept the sign-in of %1, whose cookies were used: it may have expired. Sign in to the site in %1 again, then try again.</source>
+        <translation>Le site n’a pas accepté la connexion de %1, dont les cookies ont été utilisés : elle a peut-être expiré. Reconnectez-vous au site dans %1, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The site refused the stored link; asking again…</source>
+        <translation>Le site a refusé le lien enregistré ; nouvelle demande…</translation>
+    </message>
+    <message>
+        <source>Looking for a newer yt-dlp…</source>
+        <translation>Recherche d’un yt-dlp plus récent…</translation>
+    </message>
+    <message>
+        <source>Updating yt-dlp to %1…</source>
+        <translation>Mise à jour de yt-dlp vers %1…</translation>
+    </message>
+    <message>
+        <source>Trying yt-dlp&apos;s nightly build…</source>
+        <translation>Essai de la version nightly de yt-dlp…</translation>
     </message>
 </context>
 <context>
