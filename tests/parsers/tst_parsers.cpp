@@ -581,8 +581,9 @@ void TestParsers::toolErrorAdvice_data()
         << id + QStringLiteral("Requested format is not available. Use --list-formats for a list "
                                "of available formats")
         << QStringLiteral("The site no longer offers the chosen format");
-    QTest::newRow("fragment gone") << QStringLiteral("ERROR: fragment 3 not found, unable to continue")
-                                   << QStringLiteral("A part of the video could not be fetched");
+    QTest::newRow("fragment gone")
+        << QStringLiteral("ERROR: fragment 3 not found, unable to continue")
+        << QStringLiteral("A part of the video could not be fetched");
     QTest::newRow("precondition")
         << id + QStringLiteral("Unable to download API page: HTTP Error 400: Bad Request (caused "
                                "by <HTTPError 400: 'Precondition check failed'>)")

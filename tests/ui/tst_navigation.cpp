@@ -871,7 +871,8 @@ void TestNavigation::contextMenu()
                      QStringLiteral("Manually Update Software"), QStringLiteral("Logging enabled"),
                      QStringLiteral("-"), QStringLiteral("Change Scale Size"),
                      QStringLiteral("Choose Download Folder…"), QStringLiteral("Use Cookies From"),
-                     QStringLiteral("yt-dlp Channel"), QStringLiteral("-"), QStringLiteral("Show UUID"), QStringLiteral("About")}));
+                     QStringLiteral("yt-dlp Channel"), QStringLiteral("-"),
+                     QStringLiteral("Show UUID"), QStringLiteral("About")}));
     }
     auto *scales = qobject_cast<QMenu *>(menuEntry(QStringLiteral("Change Scale Size"))->menu());
     QStringList texts;
@@ -1634,14 +1635,13 @@ void TestNavigation::recoveryShownThenCookiesOffered()
     const QString fresh =
         QString::fromUtf8(ToolFailure::noteLine({ToolFailure::Step::FreshExtraction, {}}));
     const QString bot = QStringLiteral("ERROR: [youtube] abc: Sign in to confirm you’re not a bot");
-    stage.setScript(
-        QStringLiteral("case \"$*\" in\n"
-                       "*--cookies-from-browser\\ firefox*) ;;\n"
-                       "--get-title*) echo '%1' >&2; %2echo '%3' >&2; exit 1 ;;\n"
-                       "esac\n")
-            .arg(update, wait, bot) +
-        answering(QStringLiteral("Clip"), QStringLiteral("5"),
-                  QStringLiteral("echo '%1' >&2; %2exit 0").arg(fresh, wait)));
+    stage.setScript(QStringLiteral("case \"$*\" in\n"
+                                   "*--cookies-from-browser\\ firefox*) ;;\n"
+                                   "--get-title*) echo '%1' >&2; %2echo '%3' >&2; exit 1 ;;\n"
+                                   "esac\n")
+                        .arg(update, wait, bot) +
+                    answering(QStringLiteral("Clip"), QStringLiteral("5"),
+                              QStringLiteral("echo '%1' >&2; %2exit 0").arg(fresh, wait)));
     closer->onDialog = [](QDialog *dialog) {
         for (QAbstractButton *button : qobject_cast<QMessageBox *>(dialog)->buttons()) {
             if (button->text() == QLatin1String("Try Again with Firefox Cookies"))
@@ -1681,8 +1681,9 @@ void TestNavigation::recoveryShownThenCookiesOffered()
     stage.setScript(QStringLiteral("echo '%1' >&2; exit 1").arg(bot));
     enterAddress(QStringLiteral("https://youtu.be/abc"));
     QTRY_COMPARE(closer->seen.size(), 1);
-    QVERIFY2(closer->seen.at(0).text.contains(QLatin1String("did not accept the sign-in of Firefox")),
-             qPrintable(closer->seen.at(0).text));
+    QVERIFY2(
+        closer->seen.at(0).text.contains(QLatin1String("did not accept the sign-in of Firefox")),
+        qPrintable(closer->seen.at(0).text));
     QCOMPARE(runsOf(QStringLiteral("--get-title")).size(), 3);
     QDir(home.path() + QStringLiteral("/.mozilla")).removeRecursively();
 }
