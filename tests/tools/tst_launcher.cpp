@@ -1,6 +1,7 @@
 // The launcher as shipped on Linux: its handling of the arguments, its updates of the
 // managed yt-dlp and Deno from local release servers, and the info cache that serves a
 // video's table and download from one extraction, against a local site.
+#include "app/sessiondata.h"
 #include "app/setup.h"
 #include "engine/clipmoor.h"
 #include "tests/support/offlinesite.h"
@@ -20,6 +21,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QTemporaryDir>
@@ -196,6 +198,8 @@ private slots:
     void refusedCachedMediaAreFetchedAgain();
     void recoversFromTheSiteChanging_data();
     void recoversFromTheSiteChanging();
+    void cancelEndsTheRecovery_data();
+    void cancelEndsTheRecovery();
     void unpackedBuildOutlivesItsReplacement();
     void plantedLinksAreLeftAlone_data();
     void plantedLinksAreLeftAlone();
@@ -953,6 +957,72 @@ void TestLauncher::recoversFromTheSiteChanging()
         QVERIFY2(run.err.contains("ERROR: "), run.err.constData());
     // The nightly build, once fetched, stays beside the stable one for the runs to come.
     QCOMPARE(QFileInfo::exists(managed(environment, "yt-dlp-nightly")), steps.size() == 4);
+}
+
+// A stop while the launcher fetches a newer yt-dlp or the nightly build ends the run and
+// everything it started; what was installed stays as it was.
+void TestLauncher::cancelEndsTheRecovery_data()
+{
+    QTest::addColumn<QString>("channel");
+    QTest::addColumn<int>("step"); // ToolFailure::Step at which the user stops
+    QTest::newRow("looking for a newer release")
+        << QStringLiteral("stable") << int(ToolFailure::Step::LookingForUpdate);
+    QTest::newRow("trying the nightly build")
+        << QStringLiteral("automatic") << int(ToolFailure::Step::Nightly);
+}
+
+void TestLauncher::cancelEndsTheRecovery()
+{
+    QFETCH(QString, channel);
+    QFETCH(int, step);
+    const QString managedYtDlp = home.dataDir() + QStringLiteral("/managed/yt-dlp");
+    const QByteArray installed = readAll(managedYtDlp);
+    // Another release than the one installed for the stable channel, the same for the other.
+    const bool newer = step == int(ToolFailure::Step::LookingForUpdate);
+    const QByteArray stable = newer ? oldYtDlp : installed;
+    HttpServer::Response slow{200, "application/octet-stream", stable};
+    slow.delayMs = 60000;
+    releases.route("/yt/SHA2-256SUMS",
+                   {200, "text/plain", sha256(stable) + "  " + ytDlpFile() + "\n"});
+    releases.route("/yt/" + ytDlpFile(), slow);
+    releases.route("/nightly/SHA2-256SUMS",
+                   {200, "text/plain", sha256(oldYtDlp) + "  " + ytDlpFile() + "\n"});
+    slow.body = oldYtDlp;
+    releases.route("/nightly/" + ytDlpFile(), slow);
+    qputenv("CLIPMOOR_TOOL_RELEASES", releases.url("/yt"));
+    qputenv("CLIPMOOR_NIGHTLY_RELEASES", releases.url("/nightly"));
+    sessionData()->settings->setValue(QLatin1String(ToolRuns::channelKey), channel);
+    sessionData()->settings->sync();
+    const QString id = QStringLiteral("cancelRun01");
+    QJsonObject info = site.info();
+    info.insert(QStringLiteral("id"), id);
+    info.insert(QStringLiteral("clipmoor_needs"), QStringLiteral("2100.01.01"));
+    site.serveInfo(info);
+
+    Clipmoor engine;
+    QSignalSpy wrong(&engine, &Clipmoor::somethingWrong);
+    connect(&engine, &Clipmoor::recovering, &engine,
+            [&engine, step](const ToolFailure::Note &note) {
+                if (int(note.step) == step)
+                    engine.stopTool(false);
+            });
+    QVERIFY(engine.setUrl(QStringLiteral("https://youtu.be/") + id));
+    engine.requestMetadata();
+    QVERIFY(wrong.wait(60000));
+    qputenv("CLIPMOOR_TOOL_RELEASES", "none");
+    sessionData()->settings->remove(QLatin1String(ToolRuns::channelKey));
+    QCOMPARE(wrong.at(0).at(0).value<Clipmoor::errorType>(), Clipmoor::MetadataStopped);
+    // No process of the run is left, and the tools are those of before.
+    const auto runsLeft = [&id] {
+        for (const QString &pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+            if (readAll(QStringLiteral("/proc/%1/cmdline").arg(pid)).contains(id.toUtf8()))
+                return true;
+        }
+        return false;
+    };
+    QTRY_VERIFY(!runsLeft());
+    QCOMPARE(readAll(managedYtDlp), installed);
+    QVERIFY(!QFileInfo::exists(home.dataDir() + QStringLiteral("/managed/yt-dlp-nightly")));
 }
 
 // An unpacked build replaced while a run of it goes on: the run completes, and the next
