@@ -274,9 +274,16 @@ void recoveries(OfflineSite &site, const QString &toolFolder)
             run = launcherRun(ToolRuns::metadataArguments(id), environment);
         }
         int steps = 0;
-        for (const QByteArray &line : run.err.split('\n'))
-            steps += ToolFailure::parseNoteLine(QString::fromUtf8(line)) ? 1 : 0;
+        QString last; // the last step told, with its detail
+        for (const QByteArray &line : run.err.split('\n')) {
+            if (ToolFailure::parseNoteLine(QString::fromUtf8(line))) {
+                ++steps;
+                last = QString::fromUtf8(line);
+            }
+        }
         const bool ok = run.exitCode == 0 && steps > 0;
+        if (ok != scenario.expected)
+            std::printf("recovery: %s: last step \"%s\"\n", scenario.name, qPrintable(last));
         recovered += ok ? 1 : 0;
         expected += scenario.expected ? 1 : 0;
         report(qPrintable(QStringLiteral("recovery: ") + QLatin1String(scenario.name)), run.ms,
