@@ -195,6 +195,7 @@ private slots:
     void cachedRunsPrintWhatPlainRunsPrint();
     void cacheDecidesWhetherTheSiteIsAsked_data();
     void cacheDecidesWhetherTheSiteIsAsked();
+    void refusedCachedMediaAreFetchedAgain_data();
     void refusedCachedMediaAreFetchedAgain();
     void recoversFromTheSiteChanging_data();
     void recoversFromTheSiteChanging();
@@ -836,9 +837,18 @@ void TestLauncher::cacheDecidesWhetherTheSiteIsAsked()
     QCOMPARE(file.exists(), entry == "keep");
 }
 
-// Media addresses in the cache that the site no longer honours: the plain download runs.
+// Media addresses in the cache that the site no longer honours: the plain download runs,
+// also when the refusal comes after a part was downloaded.
+void TestLauncher::refusedCachedMediaAreFetchedAgain_data()
+{
+    QTest::addColumn<QByteArrayList>("refused");
+    QTest::newRow("before any progress") << QByteArrayList{"/old/video.mp4", "/old/audio.m4a"};
+    QTest::newRow("after progress") << QByteArrayList{"/old/audio.m4a"};
+}
+
 void TestLauncher::refusedCachedMediaAreFetchedAgain()
 {
+    QFETCH(QByteArrayList, refused);
     QDir(infoCache()).removeRecursively();
     QDir(outputDir()).removeRecursively();
     prepareOutputDir();
@@ -850,7 +860,8 @@ void TestLauncher::refusedCachedMediaAreFetchedAgain()
                          environment)
                  .exitCode,
              0);
-    for (const QByteArray file : {"/old/video.mp4", "/old/audio.m4a"})
+    site.serveMedia("/old");
+    for (const QByteArray &file : std::as_const(refused))
         site.server().route(file, {403, "text/plain", "expired"});
     site.serveMedia("/new");
     site.serveInfo(site.info("/new"));
