@@ -253,14 +253,21 @@ public:
             if (!triedUpdate && withinDeadline()) {
                 triedUpdate = true;
                 tell(ToolFailure::Step::LookingForUpdate);
-                const bool ofNightly = nightly && channel == ToolRuns::Channel::Nightly;
+                const bool ofNightly = channel == ToolRuns::Channel::Nightly;
                 const Updated updated =
                     updateFrom(folder,
                                ofNightly ? ReleaseSource::nightlyFromEnvironment()
                                          : ReleaseSource::fromEnvironment(),
                                ofNightly, remainingLimits());
-                if (!updated.installed.isEmpty()) {
-                    tell(ToolFailure::Step::Updated, updated.installed);
+                const QString managed = ofNightly ? folder.ytDlpNightly() : folder.ytDlp();
+                // Another update (the one at the program's start) may have just replaced
+                // the build that failed.
+                const bool replaced = updated.installed.isEmpty() && updated.failures.isEmpty() &&
+                                      QFileInfo(managed).isExecutable() &&
+                                      Launch::fileKey(folder.leaseYtDlp(managed)) != ranKey;
+                if (!updated.installed.isEmpty() || replaced) {
+                    tell(ToolFailure::Step::Updated,
+                         replaced ? installedVersionOf(managed) : updated.installed);
                     nightly = ofNightly;
                     continue;
                 }
@@ -302,6 +309,7 @@ private:
             }
         }
         const QString deno = QFileInfo(folder.deno()).isExecutable() ? folder.deno() : QString();
+        ranKey = Launch::fileKey(ytDlp);
         const QByteArrayList known = Launch::knownOptions(ytDlp);
         const QByteArrayList adapted = Launch::adaptArguments(arguments, known, deno);
         Launch::Outcome outcome;
@@ -337,6 +345,7 @@ private:
     const ToolRuns::Channel channel;
     QDeadlineTimer deadline{QDeadlineTimer::Forever}; // of the whole ladder, from its first step
     QString usedEntry;
+    QByteArray ranKey; // of the yt-dlp the last attempt ran
     bool storedInfo = true;
     bool triedFresh = false;
     bool triedUpdate = false;
