@@ -246,7 +246,9 @@ void recoveries(OfflineSite &site, const QString &toolFolder)
                            QString::fromLatin1(releases.url("/nightly")));
         const QString managed = data + QStringLiteral("/data/Quorvel/Clipmoor/managed");
         QDir().mkpath(managed);
-        QFile::copy(testRelease(scenario.installed), managed + QStringLiteral("/yt-dlp"));
+        QFile::copy(
+            testRelease(qPrintable(QStringLiteral("yt-dlp-") + QLatin1String(scenario.installed))),
+            managed + QStringLiteral("/yt-dlp"));
         QSettings(managed + QStringLiteral("/../settings.ini"), QSettings::IniFormat)
             .setValue(QLatin1String(ToolRuns::channelKey), QLatin1String(scenario.channel));
 
