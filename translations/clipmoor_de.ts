@@ -76,6 +76,10 @@
         <source>Nightly</source>
         <translation>Nightly</translation>
     </message>
+    <message>
+        <source>Prepare Copied Links</source>
+        <translation>Kopierte Links vorbereiten</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>
