@@ -12,17 +12,21 @@
 #include "tests/support/releasehosts.h"
 #include "tests/support/testmain.h"
 #include "tests/support/toolstage.h"
+#include "toolruns/toolfailure.h"
 #include "toolruns/toolruns.h"
 #include "ui/navigation.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QNetworkAccessManager>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -167,6 +171,133 @@ void firstInstall(const QProcessEnvironment &base, int repeats)
     }
     reportRatio("first install: both tools, rehearsal (HTTP)", median(installs), median(fetches),
                 "the same bytes, one request each", 0);
+}
+
+// A run through the launcher with the event loop going, for the site lives here.
+struct LauncherRun {
+    int exitCode = -1;
+    QByteArray err;
+    double ms = 0;
+};
+
+LauncherRun launcherRun(const QStringList &arguments, const QProcessEnvironment &environment)
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    QElapsedTimer clock;
+    clock.start();
+    process.start(QStringLiteral(CLIPMOOR_BIN_DIR "/kestrel2"), arguments);
+    (void)QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 600000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardError(), clock.nsecsElapsed() / 1e6};
+}
+
+// The site changes in the ways the launcher recovers from by itself (and two it must not
+// try to): how many runs ended well without the user, and how long each took.
+void recoveries(OfflineSite &site, const QString &toolFolder)
+{
+    HttpServer releases;
+    if (!releases.listen())
+        return;
+    const auto sums = [](const QByteArray &bytes) {
+        return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex() + "  " +
+               QFile::encodeName(ytDlpAssetName()) + "\n";
+    };
+    const auto serve = [&](const QByteArray &base, const char *release) {
+        QFile file(testRelease(release));
+        file.open(QIODevice::ReadOnly);
+        const QByteArray bytes = file.readAll();
+        releases.route(base + "/SHA2-256SUMS", {200, "text/plain", sums(bytes)});
+        releases.route(base + '/' + QFile::encodeName(ytDlpAssetName()),
+                       {200, "application/octet-stream", bytes});
+    };
+    serve("/yt", "yt-dlp-2099.01.01");
+    serve("/nightly", "yt-dlp-2099.01.02.010203");
+    struct Scenario {
+        const char *name;
+        const char *channel;
+        const char *installed;
+        const char *needs;
+        const char *refusal;
+        bool storedInfoRefused;
+        bool expected;
+    };
+    const Scenario scenarios[] = {
+        {"stored media refused, asked afresh", "automatic", "2099.01.01", "", "", true, true},
+        {"newer stable release needed", "automatic", "2098.01.01", "2099.01.01", "", false, true},
+        {"nightly build needed, Automatic", "automatic", "2099.01.01", "2099.01.02", "", false,
+         true},
+        {"nightly build needed, Stable", "stable", "2099.01.01", "2099.01.02", "", false, false},
+        {"video unavailable", "automatic", "2099.01.01", "", "Video unavailable", false, false},
+    };
+    QTemporaryDir homes;
+    int recovered = 0;
+    int expected = 0;
+    const QString id = QStringLiteral("recovery001");
+    for (const Scenario &scenario : scenarios) {
+        const QString data = homes.filePath(QString::number(&scenario - scenarios));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), data + QStringLiteral("/data"));
+        environment.insert(QStringLiteral("XDG_CACHE_HOME"), data + QStringLiteral("/cache"));
+        environment.insert(QStringLiteral("CLIPMOOR_TOOL_RELEASES"),
+                           QString::fromLatin1(releases.url("/yt")));
+        environment.insert(QStringLiteral("CLIPMOOR_DENO_RELEASES"), QStringLiteral("none"));
+        environment.insert(QStringLiteral("CLIPMOOR_NIGHTLY_RELEASES"),
+                           QString::fromLatin1(releases.url("/nightly")));
+        const QString managed = data + QStringLiteral("/data/Quorvel/Clipmoor/managed");
+        QDir().mkpath(managed);
+        QFile::copy(
+            testRelease(qPrintable(QStringLiteral("yt-dlp-") + QLatin1String(scenario.installed))),
+            managed + QStringLiteral("/yt-dlp"));
+        QSettings(managed + QStringLiteral("/../settings.ini"), QSettings::IniFormat)
+            .setValue(QLatin1String(ToolRuns::channelKey), QLatin1String(scenario.channel));
+
+        QJsonObject info = site.info();
+        info.insert(QStringLiteral("id"), id);
+        if (*scenario.needs)
+            info.insert(QStringLiteral("clipmoor_needs"), QLatin1String(scenario.needs));
+        if (*scenario.refusal)
+            info.insert(QStringLiteral("clipmoor_error"), QLatin1String(scenario.refusal));
+        LauncherRun run;
+        if (scenario.storedInfoRefused) {
+            QJsonObject old = site.info("/stale");
+            old.insert(QStringLiteral("id"), id);
+            site.serveMedia("/stale");
+            site.serveInfo(old);
+            launcherRun(ToolRuns::metadataArguments(id), environment);
+            for (const QByteArray file : {"/stale/video.mp4", "/stale/audio.m4a"})
+                site.server().route(file, {403, "text/plain", "expired"});
+            site.serveInfo(info);
+            run = launcherRun(ToolRuns::downloadArguments(
+                                  137, toolFolder, homes.filePath(QStringLiteral("out")), id),
+                              environment);
+        } else {
+            site.serveInfo(info);
+            run = launcherRun(ToolRuns::metadataArguments(id), environment);
+        }
+        int steps = 0;
+        QString last; // the last step told, with its detail
+        for (const QByteArray &line : run.err.split('\n')) {
+            if (ToolFailure::parseNoteLine(QString::fromUtf8(line))) {
+                ++steps;
+                last = QString::fromUtf8(line);
+            }
+        }
+        const bool ok = run.exitCode == 0 && steps > 0;
+        if (ok != scenario.expected)
+            std::printf("recovery: %s: last step \"%s\"\n", scenario.name, qPrintable(last));
+        recovered += ok ? 1 : 0;
+        expected += scenario.expected ? 1 : 0;
+        report(qPrintable(QStringLiteral("recovery: ") + QLatin1String(scenario.name)), run.ms,
+               "ms",
+               QStringLiteral("%1 without the user, %2 steps; goal: %3")
+                   .arg(ok ? QStringLiteral("recovered") : QStringLiteral("not recovered"))
+                   .arg(steps)
+                   .arg(scenario.expected ? QStringLiteral("recovered")
+                                          : QStringLiteral("a plain message")));
+    }
+    report("recovery: recovered without the user", recovered, "",
+           QStringLiteral("of %1 scenarios; goal %2").arg(std::size(scenarios)).arg(expected));
 }
 
 // The longest time the event loop is held, seen by a timer that should tick every ms.
@@ -555,6 +686,7 @@ int main(int argc, char **argv)
                QStringLiteral("%1 without the cache; goal 2").arg(median(plain.fileStarts)));
         report("one video: listing run through the launcher", median(listings), "ms",
                QStringLiteral("%1 tool starts; goal 0").arg(median(listingStarts)));
+        recoveries(site, home.dataDir());
     }
     return 0;
 }

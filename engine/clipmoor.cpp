@@ -233,9 +233,17 @@ void Clipmoor::takeRunOutput(ToolRun *run)
 void Clipmoor::takeRunErrors(ToolRun *run, bool final)
 {
     const bool toldBefore = run->systemTool;
-    run->takeStandardError(run->process->readAllStandardError(), final);
-    // A preparing run stays quiet; the run the user asks for tells it.
-    if (run->systemTool && !toldBefore && run->kind != ToolRun::Kind::Prepare)
+    const QList<ToolFailure::Note> told =
+        run->takeStandardError(run->process->readAllStandardError(), final);
+    // A preparing run stays quiet; the run the user asks for tells it. A step told as the
+    // run ends is logged only.
+    const bool quiet = run->kind == ToolRun::Kind::Prepare;
+    for (const ToolFailure::Note &note : told) {
+        qInfo().noquote() << "Recovering:" << ToolFailure::noteLine(note);
+        if (!quiet && !final)
+            emit recovering(note);
+    }
+    if (run->systemTool && !toldBefore && !quiet)
         emit systemToolUsed();
 }
 
@@ -297,6 +305,7 @@ void Clipmoor::requestMetadata()
     qDebug().noquote() << "-->" << CLM_TAG << video.url.toString();
 
     sharedData->toolError.clear();
+    lastSteps.clear();
     const Address::Target target = Address::targetFor(video.url);
     if (target.target.isEmpty()) {
         stopPreparing();
@@ -335,6 +344,7 @@ void Clipmoor::requestFormats()
                                                                      cookiesBrowser(sharedData)));
     sharedData->toolOutput.clear();
     sharedData->toolError.clear();
+    lastSteps.clear();
     startRun(run);
 }
 
@@ -367,6 +377,7 @@ void Clipmoor::startDownload(std::optional<uint> formatCode)
     video.formatCode = formatCode.value_or(0);
     video.savedFile.clear();
     sharedData->toolError.clear();
+    lastSteps.clear();
     QString unusable;
     video.folder = downloadFolder(&unusable);
 
@@ -532,6 +543,7 @@ void Clipmoor::runFinished(ToolRun *run, QProcess::ExitStatus status)
         } else if (stop == ToolRun::Stop::None && normal) {
             sharedData->toolOutput = QString::fromUtf8(run->output);
             sharedData->toolError = run->lastError;
+            lastSteps = run->steps;
         } else if (stop == ToolRun::Stop::None) {
             logCrash(CLM_TAG, process, true);
         }
@@ -564,6 +576,7 @@ void Clipmoor::runFinished(ToolRun *run, QProcess::ExitStatus status)
         } else if (stop == ToolRun::Stop::None && normal) {
             sharedData->toolOutput = QString::fromUtf8(run->output);
             sharedData->toolError = run->lastError;
+            lastSteps = run->steps;
             listingExitCode = process->exitCode();
         } else if (stop == ToolRun::Stop::None) {
             logCrash(CLM_TAG, process, true);
@@ -603,6 +616,7 @@ void Clipmoor::runFinished(ToolRun *run, QProcess::ExitStatus status)
             logCrash(CLM_TAG, process, true);
         if (stop == ToolRun::Stop::None && failed) {
             sharedData->toolError = run->lastError;
+            lastSteps = run->steps;
             qCritical() << CLM_TAG << "!!! ERROR: exit code" << process->exitCode()
                         << run->lastError;
         }

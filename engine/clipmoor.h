@@ -55,6 +55,8 @@ public:
     void stopTool(bool silent);
     // True while a download run is under way.
     bool isDownloading() const;
+    // What the launcher tried to recover the run that failed last, in order.
+    QList<ToolFailure::Note> recoverySteps() const { return lastSteps; }
 
 signals:
     void haveMetadata();
@@ -72,6 +74,8 @@ signals:
     void resultUpdateBinary(QProcess::ExitStatus);
     // A run goes on with the system's yt-dlp, for the managed one is still being installed.
     void systemToolUsed();
+    // The launcher takes a step to recover a failed run by itself.
+    void recovering(const ToolFailure::Note &note);
 
 private slots:
     void requestMetadataFinished();
@@ -106,4 +110,5 @@ private:
     std::vector<std::unique_ptr<ToolRun>> runs; // made and not yet finished
     int listingExitCode = 0;                    // of the format-list run being parsed
     bool detachedUpdateQueued = false;
+    QList<ToolFailure::Note> lastSteps;
 };

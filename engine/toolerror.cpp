@@ -2,72 +2,169 @@
 
 #include <QCoreApplication>
 
-#include <initializer_list>
-
 namespace {
 
-struct Failure {
-    std::initializer_list<const char *> marks; // any of them, in any case
-    const char *advice;
+using ToolFailure::Class;
+using ToolFailure::Step;
+
+struct Advice {
+    Class failure;
+    const char *text;
 };
 
-// In this order: the site's reasons often carry words of a later kind, as "Private
-// video. Sign in if you've been granted access" or "Video unavailable. The uploader has
-// not made this video available in your country".
-const Failure failures[] = {
-    {{"cookies database"},
+const Advice advices[] = {
+    {Class::NoCookieProfile,
      QT_TRANSLATE_NOOP("ToolError",
                        "The browser's cookies could not be read: no profile of that browser was "
                        "found. Start that browser once and sign in to the site, or choose another "
                        "browser or “None” under “Use Cookies From” in the menu (right-click the "
                        "window).")},
-    {{"private video", "video is private"},
+    {Class::Private,
      QT_TRANSLATE_NOOP("ToolError", "This video is private: only people its owner invited can "
                                     "watch it. Choose another video.")},
-    {{"members-only", "members only", "channel's members", "join this channel"},
+    {Class::MembersOnly,
      QT_TRANSLATE_NOOP("ToolError",
                        "This video is for the channel's paying members only. If you are one, "
                        "sign in to the site in your browser and choose that browser under "
                        "“Use Cookies From” in the menu (right-click the window).")},
-    {{"confirm your age", "age-restricted", "age restricted", "inappropriate for some users"},
+    {Class::AgeLimit,
      QT_TRANSLATE_NOOP("ToolError",
                        "This video has an age limit and is shown only to signed-in adults. Sign "
                        "in to the site in your browser and choose that browser under “Use "
                        "Cookies From” in the menu (right-click the window).")},
-    {{"not a bot", "sign in", "login required", "--cookies"},
+    {Class::BotCheck,
      QT_TRANSLATE_NOOP("ToolError",
                        "The site asks to sign in to confirm that you are not a bot. Choose a "
                        "browser you are signed in with under “Use Cookies From” in the menu "
                        "(right-click the window), or try again later.")},
-    {{"in your country", "from your location", "geo restrict"},
+    {Class::GeoBlocked,
      QT_TRANSLATE_NOOP("ToolError", "This video is not available in your country.")},
-    {{"live event will begin", "premieres in", "premiere will begin", "will begin in",
-      "is upcoming"},
+    {Class::NotYetLive,
      QT_TRANSLATE_NOOP("ToolError", "This live stream or premiere has not started yet. Try again "
                                     "once it has begun.")},
-    {{"video unavailable", "has been removed", "no longer available", "been terminated",
-      "does not exist", "http error 404"},
+    {Class::Unavailable,
      QT_TRANSLATE_NOOP("ToolError", "This video has been removed or is not available. Check the "
                                     "address.")},
-    {{"name resolution", "name or service not known", "getaddrinfo", "failed to resolve",
-      "connection refused", "network is unreachable", "no route to host", "timed out",
-      "connection reset", "urlopen error"},
+    {Class::FormatGone,
+     QT_TRANSLATE_NOOP("ToolError", "The site no longer offers the chosen format. Go back and "
+                                    "choose another one.")},
+    {Class::FragmentMissing,
+     QT_TRANSLATE_NOOP("ToolError", "A part of the video could not be fetched from the site. "
+                                    "Try again later.")},
+    {Class::Precondition,
+     QT_TRANSLATE_NOOP("ToolError", "The site has changed in a way this yt-dlp cannot follow "
+                                    "yet. Try again in a day or two, or choose “Nightly” under "
+                                    "“yt-dlp Channel” in the menu.")},
+    {Class::Extraction,
+     QT_TRANSLATE_NOOP("ToolError", "The site has changed in a way this yt-dlp cannot follow "
+                                    "yet. Try again in a day or two, or choose “Nightly” under "
+                                    "“yt-dlp Channel” in the menu.")},
+    {Class::NoFormats,
+     QT_TRANSLATE_NOOP("ToolError", "The site offered no format of this video that yt-dlp can "
+                                    "read. Try again in a day or two, or choose “Nightly” under "
+                                    "“yt-dlp Channel” in the menu.")},
+    {Class::Network,
      QT_TRANSLATE_NOOP("ToolError", "The site could not be reached. Check the internet "
                                     "connection and try again.")},
-    {{"http error 403", "http error 429", "too many requests"},
+    {Class::Refused,
+     QT_TRANSLATE_NOOP("ToolError", "The site turned the request away for now. Try again "
+                                    "later, or choose cookies from a signed-in browser.")},
+    {Class::TooMany,
      QT_TRANSLATE_NOOP("ToolError", "The site turned the request away for now. Try again "
                                     "later.")},
 };
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ToolError", text);
+}
+
+QString adviceFor(Class failure)
+{
+    for (const Advice &advice : advices) {
+        if (advice.failure == failure)
+            return tr(advice.text);
+    }
+    return QString();
+}
+
+// What the launcher did before the run failed for good, in one sentence.
+QString triedText(const QList<ToolFailure::Note> &tried)
+{
+    QString installed;
+    QString nightly;
+    bool fresh = false;
+    bool current = false;
+    for (const ToolFailure::Note &note : tried) {
+        if (note.step == Step::FreshExtraction)
+            fresh = true;
+        else if (note.step == Step::Updated)
+            installed = note.detail;
+        else if (note.step == Step::NoUpdate && note.detail.isEmpty())
+            current = true;
+        else if (note.step == Step::Nightly)
+            nightly = note.detail;
+    }
+    if (!nightly.isEmpty())
+        return QCoreApplication::translate(
+                   "ToolError",
+                   "yt-dlp's nightly build %1 was installed and the download tried again; the "
+                   "site still refuses it.")
+            .arg(nightly);
+    if (!installed.isEmpty())
+        return QCoreApplication::translate(
+                   "ToolError",
+                   "yt-dlp %1 was installed and the download tried again; the site still refuses "
+                   "it.")
+            .arg(installed);
+    if (current)
+        return QCoreApplication::translate("ToolError",
+                                           "Clipmoor found no newer yt-dlp than the one it has.");
+    if (fresh)
+        return QCoreApplication::translate(
+            "ToolError", "Clipmoor asked the site for the video again; the site still refuses it.");
+    return QString();
+}
 
 } // namespace
 
 QString toolErrorAdvice(const QString &errorLine)
 {
-    for (const Failure &failure : failures) {
-        for (const char *mark : failure.marks) {
-            if (errorLine.contains(QLatin1String(mark), Qt::CaseInsensitive))
-                return QCoreApplication::translate("ToolError", failure.advice);
-        }
+    return adviceFor(ToolFailure::classify(errorLine));
+}
+
+QString toolErrorAdvice(const QString &errorLine, const QList<ToolFailure::Note> &tried,
+                        const QString &cookiesBrowser)
+{
+    const Class failure = ToolFailure::classify(errorLine);
+    QString advice = adviceFor(failure);
+    if (ToolFailure::needsSignIn(failure) && !cookiesBrowser.isEmpty())
+        advice = QCoreApplication::translate(
+                     "ToolError",
+                     "The site did not accept the sign-in of %1, whose cookies were used: it may "
+                     "have expired. Sign in to the site in %1 again, then try again.")
+                     .arg(cookiesBrowser.left(1).toUpper() + cookiesBrowser.mid(1));
+    const QString done = triedText(tried);
+    if (done.isEmpty() || advice.isEmpty())
+        return advice.isEmpty() ? done : advice;
+    return done + QLatin1Char(' ') + advice;
+}
+
+QString toolStepText(const ToolFailure::Note &note)
+{
+    switch (note.step) {
+    case Step::FreshExtraction:
+        return QCoreApplication::translate("ToolError",
+                                           "The site refused the stored link; asking again…");
+    case Step::LookingForUpdate:
+        return QCoreApplication::translate("ToolError", "Looking for a newer yt-dlp…");
+    case Step::Updated:
+        return QCoreApplication::translate("ToolError", "Updating yt-dlp to %1…").arg(note.detail);
+    case Step::Nightly:
+        return QCoreApplication::translate("ToolError", "Trying yt-dlp's nightly build…");
+    case Step::NoUpdate:
+    case Step::NoNightly:
+        break;
     }
     return QString();
 }

@@ -57,8 +57,9 @@ ToolRun::~ToolRun()
     process->deleteLater();
 }
 
-void ToolRun::takeStandardError(const QByteArray &data, bool final)
+QList<ToolFailure::Note> ToolRun::takeStandardError(const QByteArray &data, bool final)
 {
+    QList<ToolFailure::Note> told;
     for (const QByteArray &raw : takeLines(errorTail, data, final)) {
         const QString untrimmed = QString::fromUtf8(raw);
         const QString line = untrimmed.trimmed();
@@ -66,6 +67,8 @@ void ToolRun::takeStandardError(const QByteArray &data, bool final)
             lastError = line;
         } else if (line.startsWith(QLatin1String(ToolRuns::systemToolNotice))) {
             systemTool = true;
+        } else if (const std::optional<ToolFailure::Note> note = ToolFailure::parseNoteLine(line)) {
+            told.append(*note);
         } else if (line == QLatin1String("Traceback (most recent call last):")) {
             inTraceback = true;
         } else if (inTraceback && !line.isEmpty() && !untrimmed.at(0).isSpace()) {
@@ -79,6 +82,8 @@ void ToolRun::takeStandardError(const QByteArray &data, bool final)
     }
     if (final && lastError.isEmpty())
         lastError = tracebackEnd;
+    steps += told;
+    return told;
 }
 
 bool ToolRun::keepStandardOutput(const QByteArray &data)

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "toolruns/toolfailure.h"
+
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -24,9 +27,10 @@ public:
     ToolRun(const ToolRun &) = delete;
     ToolRun &operator=(const ToolRun &) = delete;
 
-    // Takes standard error read so far and remembers its last "ERROR:" line; a tool that
-    // ended in a Python traceback instead names its failure in the traceback's last line.
-    void takeStandardError(const QByteArray &data, bool final);
+    // Takes standard error read so far and remembers its last "ERROR:" line and the
+    // recovery steps the launcher told of; a tool that ended in a Python traceback instead
+    // names its failure in the traceback's last line. Returns the steps new in data.
+    QList<ToolFailure::Note> takeStandardError(const QByteArray &data, bool final);
     // Keeps standard output; false once it has grown past maxOutputBytes.
     bool keepStandardOutput(const QByteArray &data);
     // Notes the files a download run names as it writes them.
@@ -48,6 +52,7 @@ public:
     bool systemTool = false; // the launcher went on with the yt-dlp on PATH
     qint64 pid = 0;          // also the run's process group
     QString lastError;
+    QList<ToolFailure::Note> steps; // what the launcher tried, in order
     QByteArray output;
     QStringList written; // files named in "Destination" and "Merging" lines
     QString folder;      // where a download writes

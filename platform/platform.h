@@ -91,4 +91,8 @@ ToolReleaseFiles toolReleaseFiles();
 // (the Linux launcher), so that asking it more about a video extracts nothing again.
 bool toolKeepsExtractedInfo();
 
+// Of the browsers named (by the tool's names for them), those with a profile on this
+// machine, in the same order: the ones whose cookies the tool can read.
+QStringList browsersWithProfiles(const QStringList &browsers);
+
 } // namespace Platform

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QMultiHash>
 #include <QPointer>
 #include <QProcess>
@@ -422,6 +423,59 @@ ToolReleaseFiles toolReleaseFiles()
 bool toolKeepsExtractedInfo()
 {
     return true;
+}
+
+QStringList browsersWithProfiles(const QStringList &browsers)
+{
+    // The cookie files in each browser's standard places, by the tool's name for it.
+    static const QHash<QString, QStringList> places = {
+        {QStringLiteral("firefox"),
+         {QStringLiteral(".mozilla/firefox/*/cookies.sqlite"),
+          QStringLiteral("snap/firefox/common/.mozilla/firefox/*/cookies.sqlite")}},
+        {QStringLiteral("chromium"),
+         {QStringLiteral(".config/chromium/*/Cookies"),
+          QStringLiteral(".config/chromium/*/Network/Cookies"),
+          QStringLiteral("snap/chromium/common/chromium/*/Cookies")}},
+        {QStringLiteral("chrome"),
+         {QStringLiteral(".config/google-chrome/*/Cookies"),
+          QStringLiteral(".config/google-chrome/*/Network/Cookies")}},
+        {QStringLiteral("brave"),
+         {QStringLiteral(".config/BraveSoftware/Brave-Browser/*/Cookies"),
+          QStringLiteral(".config/BraveSoftware/Brave-Browser/*/Network/Cookies")}},
+        {QStringLiteral("edge"),
+         {QStringLiteral(".config/microsoft-edge/*/Cookies"),
+          QStringLiteral(".config/microsoft-edge/*/Network/Cookies")}},
+        {QStringLiteral("opera"),
+         {QStringLiteral(".config/opera/Cookies"),
+          QStringLiteral(".config/opera/Network/Cookies")}},
+        {QStringLiteral("vivaldi"),
+         {QStringLiteral(".config/vivaldi/*/Cookies"),
+          QStringLiteral(".config/vivaldi/*/Network/Cookies")}},
+    };
+    const QString home = QDir::homePath();
+    QStringList found;
+    for (const QString &browser : browsers) {
+        for (const QString &place : places.value(browser)) {
+            // One level of profile folders at most, where the pattern has one.
+            const qsizetype star = place.indexOf(QLatin1Char('*'));
+            QStringList candidates;
+            if (star < 0) {
+                candidates.append(home + QLatin1Char('/') + place);
+            } else {
+                const QDir parent(home + QLatin1Char('/') + place.left(star));
+                const QString rest = place.mid(star + 1);
+                for (const QString &profile :
+                     parent.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden))
+                    candidates.append(parent.filePath(profile) + rest);
+            }
+            if (std::any_of(candidates.cbegin(), candidates.cend(),
+                            [](const QString &file) { return QFileInfo(file).isFile(); })) {
+                found.append(browser);
+                break;
+            }
+        }
+    }
+    return found;
 }
 
 // How a stop finds and ends what a run started. The run's own process is made a child

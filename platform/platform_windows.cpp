@@ -114,6 +114,12 @@ bool toolKeepsExtractedInfo()
     return false;
 }
 
+// Where the profiles lie here is not looked into: no browser is offered by itself.
+QStringList browsersWithProfiles(const QStringList &)
+{
+    return {};
+}
+
 // taskkill ends the run's own process and everything it started, and nothing else: not
 // another run, not the tool's detached self-update.
 struct ToolStop::Private {

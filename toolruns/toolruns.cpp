@@ -70,6 +70,28 @@ QStringList download(const QString &selector, const QString &toolFolder,
 
 namespace ToolRuns {
 
+Channel channelFrom(const QString &stored)
+{
+    if (stored == channelName(Channel::Stable))
+        return Channel::Stable;
+    if (stored == channelName(Channel::Nightly))
+        return Channel::Nightly;
+    return Channel::Automatic;
+}
+
+QString channelName(Channel channel)
+{
+    switch (channel) {
+    case Channel::Stable:
+        return QStringLiteral("stable");
+    case Channel::Nightly:
+        return QStringLiteral("nightly");
+    case Channel::Automatic:
+        break;
+    }
+    return QStringLiteral("automatic");
+}
+
 const QStringList &cookieBrowsers()
 {
     static const QStringList names = {QStringLiteral("firefox"), QStringLiteral("chromium"),

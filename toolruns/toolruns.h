@@ -15,6 +15,12 @@ enum class Kind { Metadata, Listing, Thumbnail, Download, Other };
 // installation of the managed yt-dlp and goes on with the one on PATH.
 inline constexpr char systemToolNotice[] =
     "WARNING: the managed yt-dlp is still being installed after";
+// Which yt-dlp builds the launcher runs, stored under channelKey in the program's settings,
+// which the launcher reads beside its managed folder.
+inline constexpr char channelKey[] = "Tool/Channel";
+enum class Channel { Stable, Automatic, Nightly }; // Automatic: nightly only when needed
+Channel channelFrom(const QString &stored);        // Automatic for anything unknown
+QString channelName(Channel channel);              // as stored
 
 // The browsers the user may lend the tool cookies from, by the tool's names.
 const QStringList &cookieBrowsers();

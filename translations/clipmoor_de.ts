@@ -61,6 +61,22 @@
         <translation>Download-Ordner wählen</translation>
     </message>
     <message>
+        <source>yt-dlp Channel</source>
+        <translation>yt-dlp-Kanal</translation>
+    </message>
+    <message>
+        <source>Stable</source>
+        <translation>Stabil</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Nightly</source>
+        <translation>Nightly</translation>
+    </message>
+    <message>
         <source>Prepare Copied Links</source>
         <translation>Kopierte Links vorbereiten</translation>
     </message>
@@ -329,6 +345,10 @@
         <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
         <translation>Das aktuelle yt-dlp wird noch installiert. Deshalb wird dieses Video mit dem yt-dlp Ihres Systems abgefragt, das für die Website zu alt sein kann. Schlägt es fehl, versuchen Sie es in einigen Minuten erneut.</translation>
     </message>
+    <message>
+        <source>Try Again with %1 Cookies</source>
+        <translation>Mit Cookies von %1 erneut versuchen</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -435,6 +455,62 @@
     <message>
         <source>The browser&apos;s cookies could not be read: no profile of that browser was found. Start that browser once and sign in to the site, or choose another browser or “None” under “Use Cookies From” in the menu (right-click the window).</source>
         <translation>Die Cookies des Browsers konnten nicht gelesen werden: Es wurde kein Profil dieses Browsers gefunden. Starten Sie den Browser einmal und melden Sie sich bei der Website an, oder wählen Sie im Menü (Rechtsklick ins Fenster) unter „Cookies verwenden von“ einen anderen Browser oder „Keinem“.</translation>
+    </message>
+    <message>
+        <source>The site no longer offers the chosen format. Go back and choose another one.</source>
+        <translation>Die Seite bietet das gewählte Format nicht mehr an. Gehen Sie zurück und wählen Sie ein anderes.</translation>
+    </message>
+    <message>
+        <source>A part of the video could not be fetched from the site. Try again later.</source>
+        <translation>Ein Teil des Videos konnte nicht von der Seite geholt werden. Versuchen Sie es später erneut.</translation>
+    </message>
+    <message>
+        <source>The site has changed in a way this yt-dlp cannot follow yet. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>Die Seite hat sich so geändert, dass dieses yt-dlp ihr noch nicht folgen kann. Versuchen Sie es in ein, zwei Tagen erneut, oder wählen Sie „Nightly“ unter „yt-dlp-Kanal“ im Menü.</translation>
+    </message>
+    <message>
+        <source>The site offered no format of this video that yt-dlp can read. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>Die Seite bot kein Format dieses Videos an, das yt-dlp lesen kann. Versuchen Sie es in ein, zwei Tagen erneut, oder wählen Sie „Nightly“ unter „yt-dlp-Kanal“ im Menü.</translation>
+    </message>
+    <message>
+        <source>The site turned the request away for now. Try again later, or choose cookies from a signed-in browser.</source>
+        <translation>Die Seite hat die Anfrage vorerst abgewiesen. Versuchen Sie es später erneut, oder verwenden Sie Cookies eines angemeldeten Browsers.</translation>
+    </message>
+    <message>
+        <source>yt-dlp&apos;s nightly build %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>Der Nightly-Build %1 von yt-dlp wurde installiert und der Download erneut versucht; die Seite verweigert ihn weiterhin.</translation>
+    </message>
+    <message>
+        <source>yt-dlp %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>yt-dlp %1 wurde installiert und der Download erneut versucht; die Seite verweigert ihn weiterhin.</translation>
+    </message>
+    <message>
+        <source>Clipmoor found no newer yt-dlp than the one it has.</source>
+        <translation>Clipmoor hat kein neueres yt-dlp als das vorhandene gefunden.</translation>
+    </message>
+    <message>
+        <source>Clipmoor asked the site for the video again; the site still refuses it.</source>
+        <translation>Clipmoor hat die Seite erneut nach dem Video gefragt; die Seite verweigert es weiterhin.</translation>
+    </message>
+    <message>
+        <source>The site did not accept the sign-in of %1, whose cookies were used: it may have expired. Sign in to the site in %1 again, then try again.</source>
+        <translation>Die Seite hat die Anmeldung von %1, dessen Cookies verwendet wurden, nicht angenommen: Sie ist vielleicht abgelaufen. Melden Sie sich in %1 erneut bei der Seite an und versuchen Sie es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>The site refused the stored link; asking again…</source>
+        <translation>Die Seite hat den gespeicherten Link abgelehnt; erneute Anfrage …</translation>
+    </message>
+    <message>
+        <source>Looking for a newer yt-dlp…</source>
+        <translation>Suche nach einem neueren yt-dlp …</translation>
+    </message>
+    <message>
+        <source>Updating yt-dlp to %1…</source>
+        <translation>yt-dlp wird auf %1 aktualisiert …</translation>
+    </message>
+    <message>
+        <source>Trying yt-dlp&apos;s nightly build…</source>
+        <translation>Nightly-Build von yt-dlp wird versucht …</translation>
     </message>
 </context>
 <context>

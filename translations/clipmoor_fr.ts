@@ -61,6 +61,22 @@
         <translation>Choisir le dossier de téléchargement</translation>
     </message>
     <message>
+        <source>yt-dlp Channel</source>
+        <translation>Canal de yt-dlp</translation>
+    </message>
+    <message>
+        <source>Stable</source>
+        <translation>Stable</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>Nightly</source>
+        <translation>Nightly</translation>
+    </message>
+    <message>
         <source>Prepare Copied Links</source>
         <translation>Préparer les liens copiés</translation>
     </message>
@@ -329,6 +345,10 @@
         <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
         <translation>La version actuelle de yt-dlp est encore en cours d’installation&#xa0;: cette vidéo est donc demandée au yt-dlp installé sur votre système, qui est peut-être trop ancien pour le site. En cas d’échec, réessayez dans quelques minutes.</translation>
     </message>
+    <message>
+        <source>Try Again with %1 Cookies</source>
+        <translation>Réessayer avec les cookies de %1</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -435,6 +455,62 @@
     <message>
         <source>The browser&apos;s cookies could not be read: no profile of that browser was found. Start that browser once and sign in to the site, or choose another browser or “None” under “Use Cookies From” in the menu (right-click the window).</source>
         <translation>Les cookies du navigateur n’ont pas pu être lus&#xa0;: aucun profil de ce navigateur n’a été trouvé. Lancez ce navigateur une fois et connectez-vous au site, ou choisissez un autre navigateur ou «&#xa0;Aucun&#xa0;» sous «&#xa0;Utiliser les cookies de&#xa0;» dans le menu (clic droit dans la fenêtre).</translation>
+    </message>
+    <message>
+        <source>The site no longer offers the chosen format. Go back and choose another one.</source>
+        <translation>Le site ne propose plus le format choisi. Revenez en arrière et choisissez-en un autre.</translation>
+    </message>
+    <message>
+        <source>A part of the video could not be fetched from the site. Try again later.</source>
+        <translation>Une partie de la vidéo n’a pas pu être récupérée sur le site. Réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>The site has changed in a way this yt-dlp cannot follow yet. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>Le site a changé d’une façon que ce yt-dlp ne sait pas encore suivre. Réessayez dans un jour ou deux, ou choisissez « Nightly » sous « Canal de yt-dlp » dans le menu.</translation>
+    </message>
+    <message>
+        <source>The site offered no format of this video that yt-dlp can read. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>Le site n’a proposé aucun format de cette vidéo que yt-dlp sache lire. Réessayez dans un jour ou deux, ou choisissez « Nightly » sous « Canal de yt-dlp » dans le menu.</translation>
+    </message>
+    <message>
+        <source>The site turned the request away for now. Try again later, or choose cookies from a signed-in browser.</source>
+        <translation>Le site a refusé la demande pour l’instant. Réessayez plus tard, ou utilisez les cookies d’un navigateur connecté.</translation>
+    </message>
+    <message>
+        <source>yt-dlp&apos;s nightly build %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>La version nightly %1 de yt-dlp a été installée et le téléchargement relancé ; le site le refuse toujours.</translation>
+    </message>
+    <message>
+        <source>yt-dlp %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>yt-dlp %1 a été installé et le téléchargement relancé ; le site le refuse toujours.</translation>
+    </message>
+    <message>
+        <source>Clipmoor found no newer yt-dlp than the one it has.</source>
+        <translation>Clipmoor n’a pas trouvé de yt-dlp plus récent que celui qu’il a.</translation>
+    </message>
+    <message>
+        <source>Clipmoor asked the site for the video again; the site still refuses it.</source>
+        <translation>Clipmoor a redemandé la vidéo au site ; le site la refuse toujours.</translation>
+    </message>
+    <message>
+        <source>The site did not accept the sign-in of %1, whose cookies were used: it may have expired. Sign in to the site in %1 again, then try again.</source>
+        <translation>Le site n’a pas accepté la connexion de %1, dont les cookies ont été utilisés : elle a peut-être expiré. Reconnectez-vous au site dans %1, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The site refused the stored link; asking again…</source>
+        <translation>Le site a refusé le lien enregistré ; nouvelle demande…</translation>
+    </message>
+    <message>
+        <source>Looking for a newer yt-dlp…</source>
+        <translation>Recherche d’un yt-dlp plus récent…</translation>
+    </message>
+    <message>
+        <source>Updating yt-dlp to %1…</source>
+        <translation>Mise à jour de yt-dlp vers %1…</translation>
+    </message>
+    <message>
+        <source>Trying yt-dlp&apos;s nightly build…</source>
+        <translation>Essai de la version nightly de yt-dlp…</translation>
     </message>
 </context>
 <context>

@@ -16,6 +16,7 @@ DownloadChoices::DownloadChoices(QMenu *menu, QSettings *settings_, QWidget *win
     , settings(settings_)
     , window(window_)
     , browsers(new QActionGroup(this))
+    , channels(new QActionGroup(this))
 {
     // The entries belong to this object, not to a menu: the window takes an entry whose
     // parent is a submenu for a scale.
@@ -39,6 +40,7 @@ DownloadChoices::DownloadChoices(QMenu *menu, QSettings *settings_, QWidget *win
     entries.at(chosen > 0 ? chosen : 0)->setChecked(true);
     connect(browsers, &QActionGroup::triggered, this, &DownloadChoices::whenBrowserChosen);
     menu->addMenu(cookies);
+    addChannels(menu);
 
     auto *prepare = new QAction(tr("Prepare Copied Links"), this);
     prepare->setCheckable(true);
@@ -54,6 +56,42 @@ DownloadChoices::DownloadChoices(QMenu *menu, QSettings *settings_, QWidget *win
 bool DownloadChoices::prepareCopied(const QSettings *settings)
 {
     return settings->value(QLatin1String(prepareCopiedKey), true).toBool();
+}
+
+void DownloadChoices::addChannels(QMenu *menu)
+{
+    auto *submenu = new QMenu(tr("yt-dlp Channel"), menu);
+    const ToolRuns::Channel stored =
+        ToolRuns::channelFrom(settings->value(QLatin1String(ToolRuns::channelKey)).toString());
+    const std::pair<ToolRuns::Channel, QString> entries[] = {
+        {ToolRuns::Channel::Stable, tr("Stable")},
+        {ToolRuns::Channel::Automatic, tr("Automatic")},
+        {ToolRuns::Channel::Nightly, tr("Nightly")},
+    };
+    for (const auto &[channel, text] : entries) {
+        auto *entry = new QAction(text, this);
+        entry->setData(ToolRuns::channelName(channel));
+        entry->setCheckable(true);
+        entry->setChecked(channel == stored);
+        channels->addAction(entry);
+        submenu->addAction(entry);
+    }
+    connect(channels, &QActionGroup::triggered, this, [this](QAction *action) {
+        const QString name = action->data().toString();
+        qDebug().noquote() << "yt-dlp channel:" << name;
+        settings->setValue(QLatin1String(ToolRuns::channelKey), name);
+    });
+    menu->addMenu(submenu);
+}
+
+void DownloadChoices::setBrowser(const QString &browser)
+{
+    for (QAction *entry : browsers->actions()) {
+        if (entry->data().toString() == browser) {
+            entry->setChecked(true);
+            whenBrowserChosen(entry);
+        }
+    }
 }
 
 QString DownloadChoices::displayName(const QString &browser)

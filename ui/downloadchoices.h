@@ -9,8 +9,8 @@ class QSettings;
 class QWidget;
 
 // The menu's choices about where and how downloads run: the download folder, the
-// browser whose cookies the tool may read, and whether copied links are prepared. All are
-// stored in the settings and read at each run.
+// browser whose cookies the tool may read, which yt-dlp builds the launcher runs, and
+// whether copied links are prepared. All are stored in the settings and read at each run.
 class DownloadChoices : public QObject {
     Q_OBJECT
 
@@ -23,12 +23,16 @@ public:
 
     // The browser's name as the menu shows it.
     static QString displayName(const QString &browser);
+    // Stores the browser whose cookies the tool reads, as its menu entry does.
+    void setBrowser(const QString &browser);
 
 private:
     void chooseFolder();
     void whenBrowserChosen(QAction *action);
+    void addChannels(QMenu *menu);
 
     QSettings *settings;
     QWidget *window;
     QActionGroup *browsers;
+    QActionGroup *channels;
 };

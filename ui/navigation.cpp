@@ -6,7 +6,9 @@
 #include "app/setup.h"
 #include "engine/formattablemodel.h"
 #include "engine/toolerror.h"
+#include "platform/platform.h"
 #include "plugins/pluginmanagerhelper.h"
+#include "toolruns/toolruns.h"
 #include "ui/addressintake.h"
 #include "ui/desktopnotifier.h"
 #include "ui/downloadchoices.h"
@@ -25,9 +27,11 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QSettings>
 #include <QShortcut>
 #include <QTimer>
@@ -162,6 +166,13 @@ Navigation::Navigation(QWidget *parent)
     keepRoom.setRetainSizeWhenHidden(true);
     ui->btn_Back_from_Process->setSizePolicy(keepRoom);
     ui->labelNoFormats->hide();
+    stepLabel = new QLabel(ui->page_Formats);
+    stepLabel->setObjectName(QStringLiteral("labelStep"));
+    stepLabel->setAlignment(Qt::AlignCenter);
+    stepLabel->setWordWrap(true);
+    stepLabel->hide();
+    if (auto *column = qobject_cast<QBoxLayout *>(ui->page_Formats->layout()))
+        column->insertWidget(column->indexOf(ui->progressBar) + 1, stepLabel);
     addressIntake = new AddressIntake(this, ui->editURL);
     connect(addressIntake, &AddressIntake::taken, this, [this](const QString &address) {
         if (DownloadChoices::prepareCopied(sharedData->settings))
@@ -216,6 +227,7 @@ Navigation::Navigation(QWidget *parent)
     connect(engine, &Clipmoor::haveMetadata, this, &Navigation::whenMetadataReceived);
     connect(engine, &Clipmoor::haveVideo, this, &Navigation::whenVideoReceived);
     connect(engine, &Clipmoor::progressDetails, this, &Navigation::whenProgressDetails);
+    connect(engine, &Clipmoor::recovering, this, &Navigation::whenRecovering);
     connect(ui->btn_Back_from_Process, &QPushButton::clicked, this,
             [this] { showPage(returnPage); });
     // Stopped first, so that an address the page takes from the clipboard is prepared.
@@ -359,6 +371,7 @@ void Navigation::whenCallProcess()
     ui->tableView->setModel(nullptr);
     delete previous;
     ui->labelNoFormats->hide();
+    stepLabel->hide();
     ui->tableView->show();
     ui->labelTime->setText(QStringLiteral("00:00:00"));
     formatsTitle->setText(tr("Title"));
@@ -389,6 +402,7 @@ void Navigation::whenFormatsReceived()
 {
     qDebug().noquote() << "-->" << CLM_TAG;
     ui->progressBar->hide();
+    stepLabel->hide();
 
     QTableView *table = ui->tableView;
     auto *model = new FormatTableModel(table);
@@ -572,6 +586,9 @@ void Navigation::showError(const QString &message, Clipmoor::errorType code)
     box->setTextFormat(Qt::RichText);
     box->setText(tr("<h3>ERROR:</h3>%1<hr><i>Code: #0x%2</i>")
                      .arg(message, QString::number(uint(code), 16)));
+    if (code == Clipmoor::MetadataTooFewLines || code == Clipmoor::FormatsFailed ||
+        code == Clipmoor::VideoFailed)
+        offerCookies(box, code);
 }
 
 // The tool's own last error line is often the only explanation; for the failures people
@@ -581,16 +598,72 @@ QString Navigation::withToolError(const QString &message) const
     const QString &line = sharedData->toolError;
     if (line.isEmpty())
         return message;
-    const QString advice = toolErrorAdvice(line);
+    const QString advice =
+        toolErrorAdvice(line, Clipmoor::instance().recoverySteps(),
+                        sharedData->settings->value(QLatin1String(cookiesBrowserKey)).toString());
     if (advice.isEmpty())
         return message + QStringLiteral("<br>") + line.toHtmlEscaped();
     return message + QStringLiteral("<br><b>%1</b><br><small>%2</small>")
                          .arg(advice.toHtmlEscaped(), line.toHtmlEscaped());
 }
 
+// Shown where the user is, while the busy bar or the progress goes on.
+void Navigation::whenRecovering(const ToolFailure::Note &note)
+{
+    const QString text = toolStepText(note);
+    if (text.isEmpty())
+        return;
+    QWidget *page = ui->stackedWidget->currentWidget();
+    if (page == ui->page_Download) {
+        ui->label_DL_Details->setText(text);
+        fitDownloadTexts();
+    } else if (page == ui->page_Formats) {
+        stepLabel->setText(text);
+        stepLabel->show();
+    }
+}
+
+// A site that wants a signed-in browser, and no cookies chosen: one button per browser
+// with a profile here tries again with its cookies.
+void Navigation::offerCookies(QMessageBox *box, Clipmoor::errorType code)
+{
+    const QString chosen = sharedData->settings->value(QLatin1String(cookiesBrowserKey)).toString();
+    if (!ToolRuns::cookieBrowsers().contains(chosen) &&
+        ToolFailure::needsSignIn(ToolFailure::classify(sharedData->toolError))) {
+        for (const QString &browser : Platform::browsersWithProfiles(ToolRuns::cookieBrowsers())) {
+            QPushButton *button = box->addButton(
+                tr("Try Again with %1 Cookies").arg(DownloadChoices::displayName(browser)),
+                QMessageBox::AcceptRole);
+            button->setProperty("browser", browser);
+        }
+    }
+    connect(box, &QMessageBox::finished, this, [this, box, code] {
+        const QAbstractButton *clicked = box->clickedButton();
+        const QString browser = clicked ? clicked->property("browser").toString() : QString();
+        if (!browser.isEmpty())
+            retryWithCookies(browser, code);
+    });
+}
+
+void Navigation::retryWithCookies(const QString &browser, Clipmoor::errorType code)
+{
+    qDebug().noquote() << "-->" << CLM_TAG << browser;
+    downloadChoices->setBrowser(browser);
+    if (code != Clipmoor::VideoFailed) {
+        whenCallProcess();
+        return;
+    }
+    showDownloadStart();
+    if (sharedData->video.formatCode == 0)
+        emit requestAudio();
+    else
+        emit requestVideo(sharedData->video.formatCode);
+}
+
 void Navigation::whenSomethingWrong(Clipmoor::errorType code)
 {
     ui->progressBar->hide();
+    stepLabel->hide();
     if (!Clipmoor::instance().isDownloading())
         dropQuitQuestion();
     // A download's end is told outside the window before any dialog waits for the user.
@@ -688,7 +761,7 @@ void Navigation::activateMenuActions()
     menu->addSeparator();
     auto *scales = new QMenu(tr("Change Scale Size"), menu);
     menu->addMenu(scales);
-    new DownloadChoices(menu, sharedData->settings, this);
+    downloadChoices = new DownloadChoices(menu, sharedData->settings, this);
     menu->addSeparator();
     showUidAction = menu->addAction(tr("Show UUID"));
     aboutAction = menu->addAction(tr("About"));

@@ -12,6 +12,8 @@
 class ElidedTitle;
 class AddressIntake;
 class DesktopNotifier;
+class DownloadChoices;
+class QLabel;
 class QPushButton;
 class SavedFile;
 class ThumbnailView;
@@ -75,6 +77,9 @@ private:
     void whenToolUpdateRequested();
     void whenToolUpdated(QProcess::ExitStatus status);
     void showToolUpdate(bool shown);
+    void whenRecovering(const ToolFailure::Note &note);
+    void offerCookies(QMessageBox *box, Clipmoor::errorType code);
+    void retryWithCookies(const QString &browser, Clipmoor::errorType code);
     void showPage(QWidget *page);
     void showError(const QString &message, Clipmoor::errorType code);
     QMessageBox *openMessage(QMessageBox::Icon icon, const QString &title, const QString &text);
@@ -106,6 +111,8 @@ private:
     ThumbnailView *thumbnail;
     QPushButton *audioButton;
     SavedFile *savedFile;
+    DownloadChoices *downloadChoices;
+    QLabel *stepLabel; // what the launcher tries while the busy bar runs
 };
 
 // The stored scale when it is a whole percentage from 50 to 300, else 100.

@@ -7,6 +7,7 @@
 #include "engine/metadataparser.h"
 #include "engine/progressdetails.h"
 #include "engine/toolerror.h"
+#include "engine/toolrun.h"
 #include "tests/support/testdata.h"
 #include "tests/support/testmain.h"
 
@@ -584,6 +585,60 @@ void TestParsers::toolErrorAdvice_data()
                                        "ERROR: could not find chromium cookies database in "
                                        "\"/home/u/.config/chromium\"")
                                 << QStringLiteral("The browser's cookies could not be read");
+    QTest::newRow("410") << QStringLiteral("ERROR: unable to download video data: HTTP Error 410: "
+                                           "Gone")
+                         << QStringLiteral("The site turned the request away");
+    QTest::newRow("format gone")
+        << id + QStringLiteral("Requested format is not available. Use --list-formats for a list "
+                               "of available formats")
+        << QStringLiteral("The site no longer offers the chosen format");
+    QTest::newRow("fragment gone")
+        << QStringLiteral("ERROR: fragment 3 not found, unable to continue")
+        << QStringLiteral("A part of the video could not be fetched");
+    QTest::newRow("precondition")
+        << id + QStringLiteral("Unable to download API page: HTTP Error 400: Bad Request (caused "
+                               "by <HTTPError 400: 'Precondition check failed'>)")
+        << QStringLiteral("The site has changed in a way");
+    QTest::newRow("signature") << id + QStringLiteral("Signature extraction failed: Some formats "
+                                                      "may be missing")
+                               << QStringLiteral("The site has changed in a way");
+    QTest::newRow("nsig") << id + QStringLiteral("nsig extraction failed: Some formats may be "
+                                                 "missing")
+                          << QStringLiteral("The site has changed in a way");
+    QTest::newRow("unable to extract")
+        << id + QStringLiteral("Unable to extract yt initial data; please report this issue on  "
+                               "https://github.com/yt-dlp/yt-dlp/issues?q= , filling out the "
+                               "appropriate issue template. Confirm you are on the latest version "
+                               "using  yt-dlp -U")
+        << QStringLiteral("The site has changed in a way");
+    QTest::newRow("no formats") << id + QStringLiteral("No video formats found!; please report "
+                                                       "this issue on  https://github.com/yt-dlp")
+                                << QStringLiteral("The site offered no format");
+    // What the launcher tried comes first, told in the lines it writes for the engine.
+    const auto told = [](ToolFailure::Step step, const char *detail = "") {
+        return QString::fromUtf8(ToolFailure::noteLine({step, QLatin1String(detail)})) +
+               QLatin1Char('\n');
+    };
+    QTest::newRow("refused after an update")
+        << told(ToolFailure::Step::LookingForUpdate) +
+               told(ToolFailure::Step::Updated, "2026.09.01") +
+               QStringLiteral("ERROR: unable to download video data: HTTP Error 403: Forbidden")
+        << QStringLiteral("yt-dlp 2026.09.01 was installed and the download tried again; the "
+                          "site still refuses it. The site turned the request away for now. Try "
+                          "again later, or choose cookies from a signed-in browser.");
+    QTest::newRow("after the nightly build")
+        << told(ToolFailure::Step::NoUpdate) + told(ToolFailure::Step::Nightly) +
+               told(ToolFailure::Step::Nightly, "2026.09.02.012345") + id +
+               QStringLiteral("Signature extraction failed: Some formats may be missing")
+        << QStringLiteral("yt-dlp's nightly build 2026.09.02.012345 was installed");
+    QTest::newRow("current, stable channel")
+        << told(ToolFailure::Step::LookingForUpdate) + told(ToolFailure::Step::NoUpdate) + id +
+               QStringLiteral("Signature extraction failed: Some formats may be missing")
+        << QStringLiteral("Clipmoor found no newer yt-dlp than the one it has. The site has "
+                          "changed");
+    QTest::newRow("asked again") << told(ToolFailure::Step::FreshExtraction) + id +
+                                        QStringLiteral("Requested format is not available")
+                                 << QStringLiteral("Clipmoor asked the site for the video again");
     QTest::newRow("unknown") << QStringLiteral("ERROR: Postprocessing: Conversion failed!")
                              << QString();
     QTest::newRow("empty") << QString() << QString();
@@ -593,7 +648,10 @@ void TestParsers::toolErrorAdvice()
 {
     QFETCH(QString, line);
     QFETCH(QString, advice);
-    const QString given = ::toolErrorAdvice(line);
+    // Read as the engine reads the tool's standard error.
+    ToolRun run(ToolRun::Kind::Video);
+    run.takeStandardError(line.toUtf8(), true);
+    const QString given = ::toolErrorAdvice(run.lastError, run.steps, QString());
     QVERIFY2(advice.isEmpty() ? given.isEmpty() : given.startsWith(advice), qPrintable(given));
 }
 

@@ -1,11 +1,13 @@
 // The launcher as shipped on Linux: its handling of the arguments, its updates of the
 // managed yt-dlp and Deno from local release servers, and the info cache that serves a
 // video's table and download from one extraction, against a local site.
+#include "app/sessiondata.h"
 #include "app/setup.h"
 #include "engine/clipmoor.h"
 #include "tests/support/offlinesite.h"
 #include "tests/support/testmain.h"
 #include "tests/support/toolstage.h"
+#include "toolruns/toolfailure.h"
 #include "toolruns/toolruns.h"
 
 #include <QCryptographicHash>
@@ -19,6 +21,8 @@
 #include <QLockFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QTemporaryDir>
@@ -195,7 +199,12 @@ private slots:
     void secondMetadataRunJoinsTheFirst();
     void cacheDecidesWhetherTheSiteIsAsked_data();
     void cacheDecidesWhetherTheSiteIsAsked();
+    void refusedCachedMediaAreFetchedAgain_data();
     void refusedCachedMediaAreFetchedAgain();
+    void recoversFromTheSiteChanging_data();
+    void recoversFromTheSiteChanging();
+    void cancelEndsTheRecovery_data();
+    void cancelEndsTheRecovery();
     void unpackedBuildOutlivesItsReplacement();
     void plantedLinksAreLeftAlone_data();
     void plantedLinksAreLeftAlone();
@@ -889,9 +898,18 @@ void TestLauncher::cacheDecidesWhetherTheSiteIsAsked()
     QCOMPARE(file.exists(), entry == "keep");
 }
 
-// Media addresses in the cache that the site no longer honours: the plain download runs.
+// Media addresses in the cache that the site no longer honours: the plain download runs,
+// also when the refusal comes after a part was downloaded.
+void TestLauncher::refusedCachedMediaAreFetchedAgain_data()
+{
+    QTest::addColumn<QByteArrayList>("refused");
+    QTest::newRow("before any progress") << QByteArrayList{"/old/video.mp4", "/old/audio.m4a"};
+    QTest::newRow("after progress") << QByteArrayList{"/old/audio.m4a"};
+}
+
 void TestLauncher::refusedCachedMediaAreFetchedAgain()
 {
+    QFETCH(QByteArrayList, refused);
     QDir(infoCache()).removeRecursively();
     QDir(outputDir()).removeRecursively();
     prepareOutputDir();
@@ -903,7 +921,8 @@ void TestLauncher::refusedCachedMediaAreFetchedAgain()
                          environment)
                  .exitCode,
              0);
-    for (const QByteArray file : {"/old/video.mp4", "/old/audio.m4a"})
+    site.serveMedia("/old");
+    for (const QByteArray &file : std::as_const(refused))
         site.server().route(file, {403, "text/plain", "expired"});
     site.serveMedia("/new");
     site.serveInfo(site.info("/new"));
@@ -913,11 +932,169 @@ void TestLauncher::refusedCachedMediaAreFetchedAgain()
         runLauncher(ToolRuns::downloadArguments(137, home.dataDir(), outputDir(), id), environment);
     site.serveInfo(site.info());
     QVERIFY2(run.exitCode == 0, run.err.constData());
+    QVERIFY(run.err.contains(ToolFailure::noteLine({ToolFailure::Step::FreshExtraction, {}})));
     QCOMPARE(site.extractions() - before, 1);
     QVERIFY(site.server().requestedPaths().contains("/old/video.mp4") ||
             site.server().requestedPaths().contains("/old/audio.m4a"));
     QVERIFY(
         QFile::exists(outputDir() + QStringLiteral("/Test Video Title_320x180_abc123XYZ_0.mp4")));
+}
+
+// A site that changed: the run's failure decides what the launcher tries by itself, each
+// step once, and tells the engine of each on standard error.
+void TestLauncher::recoversFromTheSiteChanging_data()
+{
+    QTest::addColumn<QString>("channel");
+    QTest::addColumn<QString>("installed"); // the managed yt-dlp before the run
+    QTest::addColumn<QString>("needs");     // the release the site now needs; empty: none
+    QTest::addColumn<QString>("refusal");   // the site's own refusal; empty: none
+    QTest::addColumn<bool>("succeeds");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<int>("releaseFetches"); // of anything from a release host
+
+    const QString recovering = QStringLiteral("[kestrel2] recovering: ");
+    QTest::newRow("newer stable release, installed at once")
+        << QStringLiteral("automatic") << QStringLiteral("2098.01.01")
+        << QStringLiteral("2099.01.01") << QString() << true
+        << QStringList{recovering + QStringLiteral("looking-for-update"),
+                       recovering + QStringLiteral("updated 2099.01.01")}
+        << 4;
+    QTest::newRow("only the nightly build, Automatic")
+        << QStringLiteral("automatic") << QStringLiteral("2099.01.01")
+        << QStringLiteral("2099.01.02") << QString() << true
+        << QStringList{recovering + QStringLiteral("looking-for-update"),
+                       recovering + QStringLiteral("no-update"),
+                       recovering + QStringLiteral("nightly"),
+                       recovering + QStringLiteral("nightly 2099.01.02.010203")}
+        << 5;
+    QTest::newRow("only the nightly build, Stable")
+        << QStringLiteral("stable") << QStringLiteral("2099.01.01") << QStringLiteral("2099.01.02")
+        << QString() << false
+        << QStringList{recovering + QStringLiteral("looking-for-update"),
+                       recovering + QStringLiteral("no-update")}
+        << 3;
+    QTest::newRow("video unavailable: no retry")
+        << QStringLiteral("automatic") << QStringLiteral("2098.01.01") << QString()
+        << QStringLiteral("Video unavailable") << false << QStringList() << 0;
+}
+
+void TestLauncher::recoversFromTheSiteChanging()
+{
+    QFETCH(QString, channel);
+    QFETCH(QString, installed);
+    QFETCH(QString, needs);
+    QFETCH(QString, refusal);
+    QFETCH(bool, succeeds);
+    QFETCH(QStringList, steps);
+    QFETCH(int, releaseFetches);
+
+    QProcessEnvironment environment = freshHome();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/.config"));
+    environment.insert(QStringLiteral("CLIPMOOR_NIGHTLY_RELEASES"),
+                       QString::fromLatin1(releases.url("/nightly")));
+    QVERIFY(QDir().mkpath(managed(environment)));
+    QVERIFY(QFile::copy(testRelease(qPrintable(QStringLiteral("yt-dlp-") + installed)),
+                        managed(environment, "yt-dlp")));
+    QSettings settings(managed(environment, "../settings.ini"), QSettings::IniFormat);
+    settings.setValue(QLatin1String(ToolRuns::channelKey), channel);
+    settings.sync();
+    serveRelease(newYtDlp, deno);
+    const QByteArray nightly = readAll(testRelease("yt-dlp-2099.01.02.010203"));
+    releases.route("/nightly/SHA2-256SUMS",
+                   {200, "text/plain", sha256(nightly) + "  " + ytDlpFile() + "\n"});
+    releases.route("/nightly/" + ytDlpFile(), {200, "application/octet-stream", nightly});
+    QJsonObject info = site.info();
+    const QString id = QStringLiteral("siteChange0");
+    info.insert(QStringLiteral("id"), id);
+    if (!needs.isEmpty())
+        info.insert(QStringLiteral("clipmoor_needs"), needs);
+    if (!refusal.isEmpty())
+        info.insert(QStringLiteral("clipmoor_error"), refusal);
+    site.serveInfo(info);
+
+    const qsizetype before = releases.requestedPaths().size();
+    const Run run = runLauncher(ToolRuns::metadataArguments(id), environment);
+    site.serveInfo(site.info());
+    QVERIFY2((run.exitCode == 0) == succeeds, run.err.constData());
+    QStringList told;
+    for (const QByteArray &line : run.err.split('\n')) {
+        if (ToolFailure::parseNoteLine(QString::fromUtf8(line)))
+            told.append(QString::fromUtf8(line));
+    }
+    QCOMPARE(told, steps);
+    QCOMPARE(releases.requestedPaths().size() - before, releaseFetches);
+    if (succeeds)
+        QCOMPARE(run.out, QByteArray(OfflineSite::title) + "\n3:33\n");
+    else
+        QVERIFY2(run.err.contains("ERROR: "), run.err.constData());
+    // The nightly build, once fetched, stays beside the stable one for the runs to come.
+    QCOMPARE(QFileInfo::exists(managed(environment, "yt-dlp-nightly")), steps.size() == 4);
+}
+
+// A stop while the launcher fetches a newer yt-dlp or the nightly build ends the run and
+// everything it started; what was installed stays as it was.
+void TestLauncher::cancelEndsTheRecovery_data()
+{
+    QTest::addColumn<QString>("channel");
+    QTest::addColumn<int>("step"); // ToolFailure::Step at which the user stops
+    QTest::newRow("looking for a newer release")
+        << QStringLiteral("stable") << int(ToolFailure::Step::LookingForUpdate);
+    QTest::newRow("trying the nightly build")
+        << QStringLiteral("automatic") << int(ToolFailure::Step::Nightly);
+}
+
+void TestLauncher::cancelEndsTheRecovery()
+{
+    QFETCH(QString, channel);
+    QFETCH(int, step);
+    const QString managedYtDlp = home.dataDir() + QStringLiteral("/managed/yt-dlp");
+    const QByteArray installed = readAll(managedYtDlp);
+    // Another release than the one installed for the stable channel, the same for the other.
+    const bool newer = step == int(ToolFailure::Step::LookingForUpdate);
+    const QByteArray stable = newer ? oldYtDlp : installed;
+    HttpServer::Response slow{200, "application/octet-stream", stable};
+    slow.delayMs = 60000;
+    releases.route("/yt/SHA2-256SUMS",
+                   {200, "text/plain", sha256(stable) + "  " + ytDlpFile() + "\n"});
+    releases.route("/yt/" + ytDlpFile(), slow);
+    releases.route("/nightly/SHA2-256SUMS",
+                   {200, "text/plain", sha256(oldYtDlp) + "  " + ytDlpFile() + "\n"});
+    slow.body = oldYtDlp;
+    releases.route("/nightly/" + ytDlpFile(), slow);
+    qputenv("CLIPMOOR_TOOL_RELEASES", releases.url("/yt"));
+    qputenv("CLIPMOOR_NIGHTLY_RELEASES", releases.url("/nightly"));
+    sessionData()->settings->setValue(QLatin1String(ToolRuns::channelKey), channel);
+    sessionData()->settings->sync();
+    const QString id = QStringLiteral("cancelRun01");
+    QJsonObject info = site.info();
+    info.insert(QStringLiteral("id"), id);
+    info.insert(QStringLiteral("clipmoor_needs"), QStringLiteral("2100.01.01"));
+    site.serveInfo(info);
+
+    Clipmoor engine;
+    QSignalSpy wrong(&engine, &Clipmoor::somethingWrong);
+    connect(&engine, &Clipmoor::recovering, &engine,
+            [&engine, step](const ToolFailure::Note &note) {
+                if (int(note.step) == step)
+                    engine.stopTool(false);
+            });
+    QVERIFY(engine.setUrl(QStringLiteral("https://youtu.be/") + id));
+    engine.requestMetadata();
+    QVERIFY(wrong.wait(60000));
+    qputenv("CLIPMOOR_TOOL_RELEASES", "none");
+    sessionData()->settings->remove(QLatin1String(ToolRuns::channelKey));
+    QCOMPARE(wrong.at(0).at(0).value<Clipmoor::errorType>(), Clipmoor::MetadataStopped);
+    // No process of the run is left, and the tools are those of before.
+    const auto runsLeft = [&id] {
+        for (const QString &pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+            if (readAll(QStringLiteral("/proc/%1/cmdline").arg(pid)).contains(id.toUtf8()))
+                return true;
+        }
+        return false;
+    };
+    QTRY_VERIFY(!runsLeft());
+    QCOMPARE(readAll(managedYtDlp), installed);
+    QVERIFY(!QFileInfo::exists(home.dataDir() + QStringLiteral("/managed/yt-dlp-nightly")));
 }
 
 // An unpacked build replaced while a run of it goes on: the run completes, and the next

@@ -12,6 +12,7 @@
 #include "tests/support/notificationservice.h"
 #include "tests/support/testmain.h"
 #include "tests/support/toolstage.h"
+#include "toolruns/toolfailure.h"
 #include "ui/imagebutton.h"
 #include "ui/navigation.h"
 
@@ -205,6 +206,7 @@ private slots:
     void cookiesChoice();
     void thumbnail_data();
     void thumbnail();
+    void recoveryShownThenCookiesOffered();
 
 private:
     void createWindow();
@@ -900,8 +902,8 @@ void TestNavigation::contextMenu()
                      QStringLiteral("Manually Update Software"), QStringLiteral("Logging enabled"),
                      QStringLiteral("-"), QStringLiteral("Change Scale Size"),
                      QStringLiteral("Choose Download Folder…"), QStringLiteral("Use Cookies From"),
-                     QStringLiteral("Prepare Copied Links"), QStringLiteral("-"),
-                     QStringLiteral("Show UUID"), QStringLiteral("About")}));
+                     QStringLiteral("yt-dlp Channel"), QStringLiteral("Prepare Copied Links"),
+                     QStringLiteral("-"), QStringLiteral("Show UUID"), QStringLiteral("About")}));
     }
     auto *scales = qobject_cast<QMenu *>(menuEntry(QStringLiteral("Change Scale Size"))->menu());
     QStringList texts;
@@ -1710,4 +1712,75 @@ void TestNavigation::thumbnail()
 }
 
 CLIPMOOR_TEST_MAIN(TestNavigation)
+// What the launcher tries is told on the page the user is on while the bar runs; a site
+// that wants a signed-in browser gets one button per browser with a profile here, and one
+// click tries again with that browser's cookies.
+void TestNavigation::recoveryShownThenCookiesOffered()
+{
+    const QString profile = home.path() + QStringLiteral("/.mozilla/firefox/test.default");
+    QVERIFY(QDir().mkpath(profile));
+    QFile database(profile + QStringLiteral("/cookies.sqlite"));
+    QVERIFY(database.open(QIODevice::WriteOnly));
+    database.close();
+    const QString go = stage.file(QStringLiteral("go"));
+    QFile::remove(go);
+    const QString wait = QStringLiteral("while [ ! -e \"$here/go\" ]; do sleep 0.05; done; ");
+    const QString update = QString::fromUtf8(
+        ToolFailure::noteLine({ToolFailure::Step::Updated, QStringLiteral("2026.09.01")}));
+    const QString fresh =
+        QString::fromUtf8(ToolFailure::noteLine({ToolFailure::Step::FreshExtraction, {}}));
+    const QString bot = QStringLiteral("ERROR: [youtube] abc: Sign in to confirm you’re not a bot");
+    stage.setScript(QStringLiteral("case \"$*\" in\n"
+                                   "*--cookies-from-browser\\ firefox*) ;;\n"
+                                   "--get-title*) echo '%1' >&2; %2echo '%3' >&2; exit 1 ;;\n"
+                                   "esac\n")
+                        .arg(update, wait, bot) +
+                    answering(QStringLiteral("Clip"), QStringLiteral("5"),
+                              QStringLiteral("echo '%1' >&2; %2exit 0").arg(fresh, wait)));
+    closer->onDialog = [](QDialog *dialog) {
+        for (QAbstractButton *button : qobject_cast<QMessageBox *>(dialog)->buttons()) {
+            if (button->text() == QLatin1String("Try Again with Firefox Cookies"))
+                button->click();
+        }
+    };
+
+    enterAddress(QStringLiteral("https://youtu.be/abc"));
+    QTRY_VERIFY(window->findChild<QLabel *>(QStringLiteral("labelStep"))->isVisible());
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("labelStep"))->text(),
+             QStringLiteral("Updating yt-dlp to 2026.09.01…"));
+    QVERIFY(ui->progressBar->isVisible());
+    QVERIFY(QFile(go).open(QIODevice::WriteOnly));
+    QTRY_COMPARE(closer->seen.size(), 1);
+    QVERIFY2(closer->seen.at(0).text.contains(
+                 QLatin1String("yt-dlp 2026.09.01 was installed and the download tried again")),
+             qPrintable(closer->seen.at(0).text));
+    waitForTable();
+    QCOMPARE(sessionData()->settings->value(QLatin1String(cookiesBrowserKey)).toString(),
+             QStringLiteral("firefox"));
+    const QList<qint64> metadata = runsOf(QStringLiteral("--get-title"));
+    QCOMPARE(metadata.size(), 2);
+    QVERIFY(stage.arguments(metadata.last()).contains(QStringLiteral("--cookies-from-browser")));
+    closer->onDialog = nullptr;
+
+    // On the download page, under the bar.
+    QFile::remove(go);
+    ui->tableView->doubleClicked(ui->tableView->model()->index(0, FormatTableModel::TypeColumn));
+    QTRY_COMPARE(ui->label_DL_Details->text(),
+                 QStringLiteral("The site refused the stored link; asking again…"));
+    QVERIFY(ui->progressBarDL->isVisible());
+    QVERIFY(QFile(go).open(QIODevice::WriteOnly));
+    QTRY_VERIFY(ui->label_DL_OK->isVisible());
+
+    // With cookies chosen, the box says whose sign-in was refused, and offers no browser.
+    closer->seen.clear();
+    stage.setScript(QStringLiteral("echo '%1' >&2; exit 1").arg(bot));
+    enterAddress(QStringLiteral("https://youtu.be/abc"));
+    QTRY_COMPARE(closer->seen.size(), 1);
+    QVERIFY2(
+        closer->seen.at(0).text.contains(QLatin1String("did not accept the sign-in of Firefox")),
+        qPrintable(closer->seen.at(0).text));
+    QCOMPARE(runsOf(QStringLiteral("--get-title")).size(), 3);
+    QDir(home.path() + QStringLiteral("/.mozilla")).removeRecursively();
+}
+
 #include "tst_navigation.moc"

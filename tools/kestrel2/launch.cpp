@@ -20,14 +20,12 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/stat.h>
-#include <sys/syscall.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
 constexpr int helpTimeoutMs = 60000;
 constexpr int cannotExecute = 126;
-// Where the system cannot tell when a child ends, how often that is asked.
-constexpr int childPollMs = 50;
 
 QString optionsCache()
 {
@@ -47,18 +45,6 @@ QByteArray probeKey(const QString &ytDlp)
     for (const char *option : probedOptions)
         key += ' ' + QByteArray(option);
     return key;
-}
-
-// Ends this process the way the child ended.
-int endAsChild(const QProcess &child)
-{
-    if (child.exitStatus() == QProcess::NormalExit)
-        return child.exitCode();
-    const int signal = child.exitCode();
-    std::fflush(nullptr);
-    std::signal(signal, SIG_DFL);
-    std::raise(signal);
-    return 128 + signal;
 }
 
 void writeOut(int fd, const QByteArray &data)
@@ -185,24 +171,74 @@ int exec(const QString &ytDlp, const QByteArrayList &arguments)
     return cannotExecute;
 }
 
-int runAndWait(const QString &ytDlp, const QByteArrayList &arguments)
+Outcome runWatched(const QString &ytDlp, const QByteArrayList &arguments)
 {
+    static const QRegularExpression progress(QStringLiteral("\\[download\\]\\s+[0-9.]+%"));
     QProcess child;
-    child.setProcessChannelMode(QProcess::ForwardedChannels);
     child.setInputChannelMode(QProcess::ForwardedInputChannel);
-    if (!startChild(child, ytDlp, arguments))
-        return cannotExecute;
-    child.waitForFinished(-1);
-    return endAsChild(child);
+    Outcome outcome;
+    QByteArray outSoFar;
+    QByteArray errorTail;
+    const auto takeErrors = [&](const QByteArray &chunk, bool final) {
+        writeOut(STDERR_FILENO, chunk);
+        errorTail += chunk;
+        qsizetype end;
+        while ((end = errorTail.indexOf('\n')) >= 0 || (final && !errorTail.isEmpty())) {
+            const QString line =
+                QString::fromUtf8(end >= 0 ? errorTail.left(end) : errorTail).trimmed();
+            errorTail.remove(0, end >= 0 ? end + 1 : errorTail.size());
+            if (line.startsWith(QLatin1String("ERROR:")))
+                outcome.lastError = line;
+        }
+        // A line without end must not fill the memory.
+        if (errorTail.size() > keptErrorBytes)
+            errorTail.clear();
+    };
+    const auto takeOutput = [&](const QByteArray &chunk) {
+        writeOut(STDOUT_FILENO, chunk);
+        if (outcome.progressed)
+            return;
+        outSoFar += chunk;
+        outcome.progressed = progress.match(QString::fromUtf8(outSoFar)).hasMatch();
+        outSoFar = outSoFar.right(keptErrorBytes);
+    };
+    QObject::connect(&child, &QProcess::readyReadStandardOutput,
+                     [&] { takeOutput(child.readAllStandardOutput()); });
+    QObject::connect(&child, &QProcess::readyReadStandardError,
+                     [&] { takeErrors(child.readAllStandardError(), false); });
+    if (!startChild(child, ytDlp, arguments)) {
+        outcome.started = false;
+        outcome.exitCode = cannotExecute;
+        return outcome;
+    }
+    while (child.state() != QProcess::NotRunning)
+        child.waitForFinished(-1);
+    // Events may still hold the last output.
+    QCoreApplication::processEvents();
+    takeOutput(child.readAllStandardOutput());
+    takeErrors(child.readAllStandardError(), true);
+    outcome.normalExit = child.exitStatus() == QProcess::NormalExit;
+    outcome.exitCode = child.exitCode();
+    return outcome;
 }
 
-int runPrintingInfo(const QString &ytDlp, const QByteArrayList &options, const QByteArray &target,
-                    QByteArray &info, qint64 maxInfoBytes)
+int endAs(const Outcome &outcome)
+{
+    if (!outcome.started || outcome.normalExit)
+        return outcome.exitCode;
+    std::fflush(nullptr);
+    std::signal(outcome.exitCode, SIG_DFL);
+    std::raise(outcome.exitCode);
+    return 128 + outcome.exitCode;
+}
+
+Outcome runPrintingInfo(const QString &ytDlp, const QByteArrayList &options,
+                        const QByteArray &target, QByteArray &info, qint64 maxInfoBytes)
 {
     info.clear();
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC) != 0)
-        return runAndWait(ytDlp, options + QByteArrayList{target});
+        return runWatched(ytDlp, options + QByteArrayList{target});
     const int readEnd = fds[0];
     const int writeEnd = fds[1];
     // The child reaches the pipe by name; the write end alone is left open across exec.
@@ -212,98 +248,57 @@ int runPrintingInfo(const QString &ytDlp, const QByteArrayList &options, const Q
         !S_ISFIFO(status.st_mode)) {
         ::close(readEnd);
         ::close(writeEnd);
-        return runAndWait(ytDlp, options + QByteArrayList{target});
-    }
-    QProcess child;
-    child.setProcessChannelMode(QProcess::ForwardedChannels);
-    child.setInputChannelMode(QProcess::ForwardedInputChannel);
-    const bool started = startChild(child, ytDlp,
-                                    options + QByteArrayList{printToFile, "%()j", file, printToFile,
-                                                             "formats_table", file, target});
-    ::close(writeEnd);
-    if (!started) {
-        ::close(readEnd);
-        return cannotExecute;
+        return runWatched(ytDlp, options + QByteArrayList{target});
     }
     // The child's end is the run's end, even while something it left behind still holds
-    // the pipe; an info over the limit is read and dropped, so that the child never waits
-    // on a full pipe.
+    // the pipe: once it has ended, what it wrote is read and the reading stops. An info
+    // over the limit is read and dropped, so that the child never waits on a full pipe.
+    // Read beside the child's outputs, which are watched here.
+    int ended[2];
+    if (::pipe2(ended, O_CLOEXEC) != 0) {
+        ::close(readEnd);
+        ::close(writeEnd);
+        return runWatched(ytDlp, options + QByteArrayList{target});
+    }
     bool tooLarge = false;
-    char buffer[64 * 1024];
-    ::fcntl(readEnd, F_SETFL, ::fcntl(readEnd, F_GETFL) | O_NONBLOCK);
-    const int childEnd = int(::syscall(SYS_pidfd_open, pid_t(child.processId()), 0));
-    bool ended = false;
-    for (;;) {
-        const ssize_t got = ::read(readEnd, buffer, sizeof buffer);
-        if (got > 0) {
+    std::thread reader([&] {
+        char buffer[64 * 1024];
+        bool draining = false;
+        for (;;) {
+            if (!draining) {
+                pollfd wake[2] = {{readEnd, POLLIN, 0}, {ended[0], POLLIN, 0}};
+                if (::poll(wake, 2, -1) < 0) {
+                    if (errno == EINTR)
+                        continue;
+                    break;
+                }
+                if (!(wake[0].revents & (POLLIN | POLLHUP | POLLERR))) {
+                    draining = true;
+                    ::fcntl(readEnd, F_SETFL, ::fcntl(readEnd, F_GETFL) | O_NONBLOCK);
+                    continue;
+                }
+            }
+            const ssize_t got = ::read(readEnd, buffer, sizeof buffer);
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got <= 0)
+                break;
             tooLarge = tooLarge || info.size() + got > maxInfoBytes;
             if (!tooLarge)
                 info.append(buffer, got);
-            continue;
         }
-        if (got == 0)
-            break;
-        if (errno == EINTR)
-            continue;
-        if (errno != EAGAIN || ended)
-            break;
-        // All the child wrote is in the pipe once it has ended: read it, then stop.
-        pollfd wake[2] = {{readEnd, POLLIN, 0}, {childEnd, POLLIN, 0}};
-        if (::poll(wake, childEnd >= 0 ? 2 : 1, childEnd >= 0 ? -1 : childPollMs) < 0 &&
-            errno != EINTR)
-            break;
-        ended = childEnd >= 0 ? (wake[1].revents & POLLIN) != 0 : child.waitForFinished(0);
-    }
-    if (childEnd >= 0)
-        ::close(childEnd);
+    });
+    const Outcome outcome =
+        runWatched(ytDlp, options + QByteArrayList{printToFile, "%()j", file, printToFile,
+                                                   "formats_table", file, target});
+    ::close(writeEnd);
+    ::close(ended[1]);
+    reader.join();
+    ::close(ended[0]);
     ::close(readEnd);
-    if (tooLarge)
+    if (tooLarge || !outcome.started)
         info.clear();
-    child.waitForFinished(-1);
-    return endAsChild(child);
-}
-
-int downloadFromCache(const QString &ytDlp, const QByteArrayList &cached,
-                      const QByteArrayList &plain, const QString &entry)
-{
-    static const QRegularExpression progress(QStringLiteral("\\[download\\]\\s+[0-9.]+%"));
-    static const QRegularExpression gone(QStringLiteral("HTTP Error 4(03|10)"));
-    QProcess child;
-    bool progressed = false;
-    QByteArray outSoFar;
-    QByteArray errors;
-    QObject::connect(&child, &QProcess::readyReadStandardOutput, [&] {
-        const QByteArray chunk = child.readAllStandardOutput();
-        writeOut(STDOUT_FILENO, chunk);
-        if (progressed)
-            return;
-        outSoFar += chunk;
-        progressed = progress.match(QString::fromUtf8(outSoFar)).hasMatch();
-        outSoFar = outSoFar.right(keptErrorBytes);
-    });
-    QObject::connect(&child, &QProcess::readyReadStandardError, [&] {
-        const QByteArray chunk = child.readAllStandardError();
-        writeOut(STDERR_FILENO, chunk);
-        errors = (errors + chunk).right(keptErrorBytes);
-    });
-    if (!startChild(child, ytDlp, cached))
-        return cannotExecute;
-    while (child.state() != QProcess::NotRunning)
-        child.waitForFinished(-1);
-    // Events may still hold the last output.
-    QCoreApplication::processEvents();
-    writeOut(STDOUT_FILENO, child.readAllStandardOutput());
-    const QByteArray rest = child.readAllStandardError();
-    writeOut(STDERR_FILENO, rest);
-    errors += rest;
-
-    const bool refused = child.exitStatus() == QProcess::NormalExit && child.exitCode() != 0 &&
-                         !progressed && gone.match(QString::fromUtf8(errors)).hasMatch();
-    if (refused) {
-        QFile::remove(entry);
-        return exec(ytDlp, plain);
-    }
-    return endAsChild(child);
+    return outcome;
 }
 
 } // namespace Launch

@@ -31,21 +31,28 @@ bool asksForUpdate(const QByteArrayList &arguments);
 // Never returns on success; returns the exit code after writing an "ERROR:" line.
 int exec(const QString &ytDlp, const QByteArrayList &arguments);
 
-// Runs the yt-dlp as a child on the same output and ends as it ended (exit code or signal).
-int runAndWait(const QString &ytDlp, const QByteArrayList &arguments);
+// How a run of the yt-dlp as a child ended, and what its outputs told.
+struct Outcome {
+    bool started = true;
+    bool normalExit = true;
+    int exitCode = 0;        // the signal after a crash
+    QString lastError;       // its last "ERROR:" line
+    bool progressed = false; // it printed download progress
+    bool ok() const { return started && normalExit && exitCode == 0; }
+};
 
-// Runs the yt-dlp as a child on the same output, with the options and target, and has it
-// print the video's info (one line of JSON) and its format table into a pipe this process
-// reads, so that no disk can fail the run. info holds what arrived, or nothing when it was more
-// than maxInfoBytes or the pipe could not be made. Ends as runAndWait does, when the child
-// ends, even while a process it left behind still holds the pipe.
-int runPrintingInfo(const QString &ytDlp, const QByteArrayList &options, const QByteArray &target,
-                    QByteArray &info, qint64 maxInfoBytes);
+// Runs the yt-dlp as a child on the same outputs, which are watched on the way.
+Outcome runWatched(const QString &ytDlp, const QByteArrayList &arguments);
 
-// Runs a download from the cached info in entry. When the site refuses the cached media
-// addresses before any progress, forgets the entry and runs the plain download in this
-// process's place. Returns the exit code, or does not return.
-int downloadFromCache(const QString &ytDlp, const QByteArrayList &cached,
-                      const QByteArrayList &plain, const QString &entry);
+// The exit code to end with as the run ended; raises the signal a crashed run died of.
+int endAs(const Outcome &outcome);
+
+// Runs the yt-dlp as runWatched does, with the options and target, and has it print the
+// video's info (one line of JSON) and its format table into a pipe this process reads, so
+// that no disk can fail the run. info holds what arrived, or nothing when it was more than
+// maxInfoBytes or the pipe could not be made. Ends when the child ends, even while a
+// process it left behind still holds the pipe.
+Outcome runPrintingInfo(const QString &ytDlp, const QByteArrayList &options,
+                        const QByteArray &target, QByteArray &info, qint64 maxInfoBytes);
 
 } // namespace Launch

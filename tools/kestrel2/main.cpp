@@ -1,6 +1,7 @@
 // The downloader as Clipmoor ships it on Linux. "kestrel2 --update" keeps a managed
 // yt-dlp and Deno current in the data folder; every other call runs the managed yt-dlp
 // (else the one on PATH) in place of this process, with the same arguments.
+#include "toolruns/toolfailure.h"
 #include "toolruns/toolruns.h"
 #include "tools/kestrel2/infocache.h"
 #include "tools/kestrel2/launch.h"
@@ -8,9 +9,11 @@
 #include "tools/kestrel2/toolupdate.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QSettings>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -49,6 +52,60 @@ bool updateRunning(const ManagedFolder &folder)
     return !lock->tryLock(0);
 }
 
+ToolRuns::Channel channelOf(const ManagedFolder &folder)
+{
+    const QSettings settings(QFileInfo(folder.path()).path() + QStringLiteral("/settings.ini"),
+                             QSettings::IniFormat);
+    return ToolRuns::channelFrom(settings.value(QLatin1String(ToolRuns::channelKey)).toString());
+}
+
+ToolUpdate::Limits updateLimits()
+{
+    ToolUpdate::Limits limits;
+    limits.stallMs = limitMs("CLIPMOOR_TOOL_STALL_MS", limits.stallMs);
+    limits.deadlineMs = limitMs("CLIPMOOR_UPDATE_DEADLINE_MS", limits.deadlineMs);
+    return limits;
+}
+
+struct Updated {
+    QStringList failures;
+    QString installed; // the version of the yt-dlp installed; empty for none
+};
+
+// Brings one yt-dlp (the stable one with Deno, or the nightly build) up to its latest
+// release within deadlineMs, under the folder's lock.
+Updated updateFrom(const ManagedFolder &folder, const ReleaseSource &source, bool nightly,
+                   ToolUpdate::Limits limits)
+{
+    if (const QString failure = folder.create(); !failure.isEmpty())
+        return {{failure}, QString()};
+    // A second update waits for the first, which ends within its deadline, then finds the
+    // tools current.
+    const std::unique_ptr<QLockFile> lock = folder.updateLock();
+    if (!lock->tryLock(limits.deadlineMs + otherUpdateGraceMs))
+        return {{QStringLiteral("another update of %1 is still running").arg(folder.path())},
+                QString()};
+    folder.removeLeftovers();
+    ToolUpdate update(folder, source, limits);
+    if (nightly)
+        update.setYtDlpPath(folder.ytDlpNightly());
+    Updated result{update.run(), update.installedVersion()};
+    // A nightly build made for "Automatic" gives way to a newer stable release.
+    const QString nightlyVersion = installedVersionOf(folder.ytDlpNightly());
+    if (!nightly && !result.installed.isEmpty() &&
+        channelOf(folder) != ToolRuns::Channel::Nightly &&
+        QFileInfo::exists(folder.ytDlpNightly()) &&
+        (nightlyVersion.isEmpty() || !laterVersion(nightlyVersion, result.installed))) {
+        QFile::remove(folder.ytDlpNightly());
+        QFile::remove(folder.ytDlpNightly() + QStringLiteral(".version"));
+        folder.removeUnusedBuilds();
+    }
+    // Learn what the new build knows now rather than at the next download.
+    if (QFileInfo(nightly ? folder.ytDlpNightly() : folder.ytDlp()).isExecutable())
+        Launch::knownOptions(nightly ? folder.ytDlpNightly() : folder.ytDlp());
+    return result;
+}
+
 int update(const ManagedFolder &folder)
 {
     const ReleaseSource source = ReleaseSource::fromEnvironment();
@@ -60,24 +117,13 @@ int update(const ManagedFolder &folder)
                          .arg(folder.path()),
                      failed);
     }
-    if (const QString failure = folder.create(); !failure.isEmpty())
-        return error(failure, failed);
-    ToolUpdate::Limits limits;
-    limits.stallMs = limitMs("CLIPMOOR_TOOL_STALL_MS", limits.stallMs);
-    limits.deadlineMs = limitMs("CLIPMOOR_UPDATE_DEADLINE_MS", limits.deadlineMs);
-    // A second update waits for the first, which ends within its deadline, then finds the
-    // tools current.
-    const std::unique_ptr<QLockFile> lock = folder.updateLock();
-    if (!lock->tryLock(limits.deadlineMs + otherUpdateGraceMs))
-        return error(QStringLiteral("another update of %1 is still running").arg(folder.path()),
-                     failed);
-    folder.removeLeftovers();
-
-    const QStringList failures = ToolUpdate(folder, source, limits).run();
+    QStringList failures = updateFrom(folder, source, false, updateLimits()).failures;
+    if (channelOf(folder) == ToolRuns::Channel::Nightly)
+        failures +=
+            updateFrom(folder, ReleaseSource::nightlyFromEnvironment(), true, updateLimits())
+                .failures;
     if (!failures.isEmpty())
         return error(failures.join(QStringLiteral("; ")), failed);
-    // Learn what the new build knows now rather than at the next download.
-    Launch::knownOptions(folder.ytDlp());
     return 0;
 }
 
@@ -96,20 +142,22 @@ void writeOut(const QByteArray &data)
 }
 
 // Prints the metadata from a fresh entry, as the tool would.
-bool serveMetadata(const InfoCache &cache, const QByteArray &target, int &exitCode)
+bool serveMetadata(const InfoCache &cache, const QByteArray &target, Launch::Outcome &outcome)
 {
     const QString entry = cache.fresh(target, InfoCache::listingMaxAgeS);
     const QByteArray printed = entry.isEmpty() ? QByteArray() : InfoCache::metadataOf(entry);
     if (printed.isEmpty())
         return false;
     writeOut(printed);
-    exitCode = 0;
+    outcome = Launch::Outcome();
     return true;
 }
 
 // Serves the run through the info cache when it can; returns false to run it plainly.
+// usedEntry names the stored info a run was served from.
 bool runCached(ToolRuns::Kind kind, const ManagedFolder &folder, const QString &ytDlp,
-               const QString &deno, const QByteArrayList &adapted, int &exitCode)
+               const QString &deno, const QByteArrayList &adapted, Launch::Outcome &outcome,
+               QString &usedEntry)
 {
     // An extraction without Deno is no answer for a run with it, and the other way round;
     // the same goes for one with a browser's cookies.
@@ -125,22 +173,22 @@ bool runCached(ToolRuns::Kind kind, const ManagedFolder &folder, const QString &
         // What runs now may lack the Deno an update is installing: not kept.
         if (updateRunning(folder))
             return false;
-        if (serveMetadata(cache, target, exitCode))
+        if (serveMetadata(cache, target, outcome))
             return true;
         // A second run for a video being extracted waits for that extraction; past the
         // limit, or when it failed, this run extracts on its own.
         const std::unique_ptr<QLockFile> lock = cache.extractionLock(target);
         if (!lock->tryLock(0)) {
             const bool joined = lock->tryLock(limitMs("CLIPMOOR_JOIN_WAIT_MS", joinWaitMs));
-            if (joined && serveMetadata(cache, target, exitCode))
+            if (joined && serveMetadata(cache, target, outcome))
                 return true;
         }
         // The same extraction also yields the format table, so that the listing run that
         // follows starts no tool at all.
         QByteArray info;
-        exitCode = Launch::runPrintingInfo(ytDlp, options, target, info, InfoCache::maxEntryBytes);
+        outcome = Launch::runPrintingInfo(ytDlp, options, target, info, InfoCache::maxEntryBytes);
         // An info that cannot be kept leaves the run as it went.
-        if (exitCode == 0)
+        if (outcome.ok())
             cache.store(target, info);
         return true;
     }
@@ -148,13 +196,14 @@ bool runCached(ToolRuns::Kind kind, const ManagedFolder &folder, const QString &
         const QByteArray listing = cache.freshListing(target, InfoCache::listingMaxAgeS);
         if (!listing.isEmpty()) {
             writeOut(listing);
-            exitCode = 0;
+            outcome = Launch::Outcome();
             return true;
         }
         const QString entry = cache.fresh(target, InfoCache::listingMaxAgeS);
         if (entry.isEmpty())
             return false;
-        exitCode = Launch::exec(
+        usedEntry = entry;
+        outcome = Launch::runWatched(
             ytDlp, options + QByteArrayList{Launch::loadInfoJson, QFile::encodeName(entry)});
         return true;
     }
@@ -163,16 +212,17 @@ bool runCached(ToolRuns::Kind kind, const ManagedFolder &folder, const QString &
         const QByteArray address = entry.isEmpty() ? QByteArray() : InfoCache::thumbnailOf(entry);
         if (!address.isEmpty())
             writeOut(address + '\n');
-        exitCode = address.isEmpty() ? failed : 0;
+        outcome = Launch::Outcome();
+        outcome.exitCode = address.isEmpty() ? failed : 0;
         return true;
     }
     case ToolRuns::Kind::Download: {
         const QString entry = cache.fresh(target, InfoCache::downloadMaxAgeS);
         if (entry.isEmpty())
             return false;
-        exitCode = Launch::downloadFromCache(
-            ytDlp, options + QByteArrayList{Launch::loadInfoJson, QFile::encodeName(entry)},
-            adapted, entry);
+        usedEntry = entry;
+        outcome = Launch::runWatched(
+            ytDlp, options + QByteArrayList{Launch::loadInfoJson, QFile::encodeName(entry)});
         return true;
     }
     case ToolRuns::Kind::Other:
@@ -180,6 +230,153 @@ bool runCached(ToolRuns::Kind kind, const ManagedFolder &folder, const QString &
     }
     return false;
 }
+
+void tell(ToolFailure::Step step, const QString &detail = QString())
+{
+    std::fprintf(stderr, "%s\n", ToolFailure::noteLine({step, detail}).constData());
+    std::fflush(stderr);
+}
+
+// A run for a video, retried after the failures that the launcher can mend by itself:
+// stored info that the site no longer honours is asked for afresh, and a yt-dlp that no
+// longer follows the site is replaced by a newer release (or, for "Automatic", by the
+// nightly build). Each step is taken at most once, and none starts after the update's
+// deadline; the engine learns of each through a line on standard error.
+class Recovery {
+public:
+    Recovery(const ManagedFolder &folder_, const QByteArrayList &arguments_, ToolRuns::Kind kind_)
+        : folder(folder_)
+        , arguments(arguments_)
+        , kind(kind_)
+        , channel(channelOf(folder_))
+    {
+    }
+
+    int run()
+    {
+        bool nightly =
+            channel != ToolRuns::Channel::Stable && QFileInfo(folder.ytDlpNightly()).isExecutable();
+        for (;;) {
+            const Launch::Outcome outcome = attempt(nightly);
+            // A run that was stopped, crashed or never started is not tried again.
+            if (outcome.ok() || !outcome.started || !outcome.normalExit ||
+                kind == ToolRuns::Kind::Thumbnail)
+                return Launch::endAs(outcome);
+            const ToolFailure::Class failure = ToolFailure::classify(outcome.lastError);
+            const bool fromStoredInfo = !usedEntry.isEmpty();
+            if (fromStoredInfo && ToolFailure::freshExtractionHelps(failure) && !triedFresh &&
+                withinDeadline()) {
+                triedFresh = true;
+                tell(ToolFailure::Step::FreshExtraction);
+                QFile::remove(usedEntry);
+                storedInfo = false;
+                continue;
+            }
+            if (!ToolFailure::newerToolHelps(failure, fromStoredInfo) ||
+                ReleaseSource::fromEnvironment().fetchingOff())
+                return Launch::endAs(outcome);
+            if (!triedUpdate && withinDeadline()) {
+                triedUpdate = true;
+                tell(ToolFailure::Step::LookingForUpdate);
+                const bool ofNightly = channel == ToolRuns::Channel::Nightly;
+                const Updated updated =
+                    updateFrom(folder,
+                               ofNightly ? ReleaseSource::nightlyFromEnvironment()
+                                         : ReleaseSource::fromEnvironment(),
+                               ofNightly, remainingLimits());
+                const QString managed = ofNightly ? folder.ytDlpNightly() : folder.ytDlp();
+                // Another update (the one at the program's start) may have just replaced
+                // the build that failed.
+                const bool replaced = updated.installed.isEmpty() && updated.failures.isEmpty() &&
+                                      QFileInfo(managed).isExecutable() &&
+                                      Launch::fileKey(folder.leaseYtDlp(managed)) != ranKey;
+                if (!updated.installed.isEmpty() || replaced) {
+                    tell(ToolFailure::Step::Updated,
+                         replaced ? installedVersionOf(managed) : updated.installed);
+                    nightly = ofNightly;
+                    continue;
+                }
+                tell(ToolFailure::Step::NoUpdate, updated.failures.join(QStringLiteral("; ")));
+                noNewerStable = !ofNightly && updated.failures.isEmpty();
+            }
+            if (channel == ToolRuns::Channel::Automatic && noNewerStable && !triedNightly &&
+                withinDeadline()) {
+                triedNightly = true;
+                tell(ToolFailure::Step::Nightly);
+                const Updated updated = updateFrom(folder, ReleaseSource::nightlyFromEnvironment(),
+                                                   true, remainingLimits());
+                if (!updated.installed.isEmpty()) {
+                    tell(ToolFailure::Step::Nightly, updated.installed);
+                    nightly = true;
+                    continue;
+                }
+                tell(ToolFailure::Step::NoNightly,
+                     updated.failures.isEmpty() ? QStringLiteral("it is the one in use")
+                                                : updated.failures.join(QStringLiteral("; ")));
+            }
+            return Launch::endAs(outcome);
+        }
+    }
+
+private:
+    Launch::Outcome attempt(bool nightly)
+    {
+        usedEntry.clear();
+        const QString managed = nightly ? folder.ytDlpNightly() : folder.ytDlp();
+        QString ytDlp = folder.leaseYtDlp(managed);
+        if (!QFileInfo(ytDlp).isExecutable()) {
+            ytDlp = QStandardPaths::findExecutable(QStringLiteral("yt-dlp"));
+            if (ytDlp.isEmpty()) {
+                Launch::Outcome missing;
+                missing.started = false;
+                missing.exitCode = error(QStringLiteral("yt-dlp was not found on PATH"), notFound);
+                return missing;
+            }
+        }
+        const QString deno = QFileInfo(folder.deno()).isExecutable() ? folder.deno() : QString();
+        ranKey = Launch::fileKey(ytDlp);
+        const QByteArrayList known = Launch::knownOptions(ytDlp);
+        const QByteArrayList adapted = Launch::adaptArguments(arguments, known, deno);
+        Launch::Outcome outcome;
+        if (storedInfo && known.contains(Launch::printToFile) &&
+            known.contains(Launch::loadInfoJson) &&
+            runCached(kind, folder, ytDlp, deno, adapted, outcome, usedEntry))
+            return outcome;
+        // A thumbnail comes from the info already extracted, never from asking the site again.
+        if (kind == ToolRuns::Kind::Thumbnail) {
+            outcome.exitCode = failed;
+            return outcome;
+        }
+        return Launch::runWatched(ytDlp, adapted);
+    }
+
+    bool withinDeadline()
+    {
+        if (deadline.isForever())
+            deadline.setRemainingTime(updateLimits().deadlineMs);
+        return !deadline.hasExpired();
+    }
+
+    ToolUpdate::Limits remainingLimits() const
+    {
+        ToolUpdate::Limits limits = updateLimits();
+        limits.deadlineMs = int(qMax<qint64>(1, deadline.remainingTime()));
+        return limits;
+    }
+
+    const ManagedFolder &folder;
+    const QByteArrayList arguments;
+    const ToolRuns::Kind kind;
+    const ToolRuns::Channel channel;
+    QDeadlineTimer deadline{QDeadlineTimer::Forever}; // of the whole ladder, from its first step
+    QString usedEntry;
+    QByteArray ranKey; // of the yt-dlp the last attempt ran
+    bool storedInfo = true;
+    bool triedFresh = false;
+    bool triedUpdate = false;
+    bool triedNightly = false;
+    bool noNewerStable = false;
+};
 
 int run(const ManagedFolder &folder, const QByteArrayList &arguments)
 {
@@ -193,6 +390,10 @@ int run(const ManagedFolder &folder, const QByteArrayList &arguments)
                          waitMs / 1000.0);
     }
 
+    const ToolRuns::Kind kind = ToolRuns::classify(decodedArguments(arguments));
+    if (kind != ToolRuns::Kind::Other)
+        return Recovery(folder, arguments, kind).run();
+
     QString ytDlp = folder.leaseYtDlp();
     if (!QFileInfo(ytDlp).isExecutable()) {
         ytDlp = QStandardPaths::findExecutable(QStringLiteral("yt-dlp"));
@@ -200,25 +401,14 @@ int run(const ManagedFolder &folder, const QByteArrayList &arguments)
             return error(QStringLiteral("yt-dlp was not found on PATH"), notFound);
     }
     const QString deno = QFileInfo(folder.deno()).isExecutable() ? folder.deno() : QString();
-    const ToolRuns::Kind kind = ToolRuns::classify(decodedArguments(arguments));
-    const bool adapts = kind != ToolRuns::Kind::Other || !deno.isEmpty() ||
-                        arguments.contains(Launch::progressDelta) ||
+    const bool adapts = !deno.isEmpty() || arguments.contains(Launch::progressDelta) ||
                         std::any_of(arguments.begin(), arguments.end(), [](const QByteArray &a) {
                             return a.startsWith(QByteArray(Launch::progressDelta) + '=');
                         });
     if (!adapts)
         return Launch::exec(ytDlp, arguments);
-    const QByteArrayList known = Launch::knownOptions(ytDlp);
-    const QByteArrayList adapted = Launch::adaptArguments(arguments, known, deno);
-    int exitCode = 0;
-    if (kind != ToolRuns::Kind::Other && known.contains(Launch::printToFile) &&
-        known.contains(Launch::loadInfoJson) &&
-        runCached(kind, folder, ytDlp, deno, adapted, exitCode))
-        return exitCode;
-    // A thumbnail comes from the info already extracted, never from asking the site again.
-    if (kind == ToolRuns::Kind::Thumbnail)
-        return failed;
-    return Launch::exec(ytDlp, adapted);
+    return Launch::exec(ytDlp,
+                        Launch::adaptArguments(arguments, Launch::knownOptions(ytDlp), deno));
 }
 } // namespace
 

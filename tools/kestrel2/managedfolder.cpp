@@ -26,6 +26,11 @@ QString ManagedFolder::ytDlp() const
     return folder + QStringLiteral("/yt-dlp");
 }
 
+QString ManagedFolder::ytDlpNightly() const
+{
+    return folder + QStringLiteral("/yt-dlp-nightly");
+}
+
 QString ManagedFolder::deno() const
 {
     return folder + QStringLiteral("/deno");
@@ -85,9 +90,12 @@ void ManagedFolder::removeUnusedBuilds() const
         QFile::remove(builds());
         return;
     }
-    const QFileInfo link(ytDlp());
-    const QString current =
-        link.isSymLink() ? QFileInfo(link.canonicalFilePath()).path() : QString();
+    QStringList current;
+    for (const QString &path : {ytDlp(), ytDlpNightly()}) {
+        const QFileInfo link(path);
+        if (link.isSymLink())
+            current.append(QFileInfo(link.canonicalFilePath()).path());
+    }
     const QFileInfoList entries =
         QDir(builds()).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     for (const QFileInfo &entry : entries) {
@@ -95,7 +103,7 @@ void ManagedFolder::removeUnusedBuilds() const
             QFile::remove(entry.filePath()); // never followed
             continue;
         }
-        if (entry.filePath() == current)
+        if (current.contains(entry.filePath()))
             continue;
         const QByteArray lease =
             QFile::encodeName(entry.filePath() + QLatin1Char('/') + QLatin1String(leaseName));
@@ -111,25 +119,25 @@ void ManagedFolder::removeUnusedBuilds() const
     }
 }
 
-QString ManagedFolder::leaseYtDlp() const
+QString ManagedFolder::leaseYtDlp(const QString &path) const
 {
     constexpr int attempts = 3; // each one lost only to an update switching builds meanwhile
     for (int attempt = 0; attempt < attempts; ++attempt) {
-        const QFileInfo link(ytDlp());
+        const QFileInfo link(path);
         if (!link.isSymLink())
-            return ytDlp();
+            return path;
         const QString program = link.canonicalFilePath();
         if (program.isEmpty())
-            return ytDlp();
+            return path;
         const QByteArray lease = QFile::encodeName(QFileInfo(program).path() + QLatin1Char('/') +
                                                    QLatin1String(leaseName));
         // Left open on purpose, without close-on-exec: the lock lasts as long as the run.
         const int fd = ::open(lease.constData(), O_RDONLY | O_NOFOLLOW);
         if (fd >= 0 && ::flock(fd, LOCK_SH | LOCK_NB) == 0 &&
-            QFileInfo(ytDlp()).canonicalFilePath() == program)
+            QFileInfo(path).canonicalFilePath() == program)
             return program;
         if (fd >= 0)
             ::close(fd);
     }
-    return ytDlp();
+    return path;
 }

@@ -12,6 +12,8 @@ public:
 
     QString path() const { return folder; }
     QString ytDlp() const;
+    // yt-dlp's nightly build, when one was installed beside the stable one.
+    QString ytDlpNightly() const;
     QString deno() const;
     QString denoStamp() const; // the checksum of the archive the installed Deno came from
     QString lockFile() const;
@@ -34,7 +36,9 @@ public:
     // The yt-dlp a run should start. For an unpacked build, the real path of its program,
     // leased for as long as this process and the program it becomes live, so that no
     // update removes the build under it.
-    QString leaseYtDlp() const;
+    QString leaseYtDlp() const { return leaseYtDlp(ytDlp()); }
+    // The same for the yt-dlp at path (the managed one, or its nightly build).
+    QString leaseYtDlp(const QString &path) const;
 
     // The file in a build's folder that runs hold a shared lock on.
     static constexpr char leaseName[] = ".in-use";

@@ -24,6 +24,9 @@
 
 namespace {
 constexpr char defaultYtDlpBase[] = "https://github.com/yt-dlp/yt-dlp/releases/latest/download";
+constexpr char defaultNightlyBase[] =
+    "https://github.com/yt-dlp/yt-dlp-nightly-builds/releases/latest/download";
+constexpr char versionSuffix[] = ".version"; // beside an installed yt-dlp: its version
 constexpr char defaultDenoBase[] = "https://github.com/denoland/deno/releases/latest/download";
 constexpr char ytDlpSums[] = "SHA2-256SUMS";
 constexpr char denoSumsSuffix[] = ".sha256sum";
@@ -92,6 +95,36 @@ ReleaseSource ReleaseSource::fromEnvironment()
     return source;
 }
 
+ReleaseSource ReleaseSource::nightlyFromEnvironment()
+{
+    ReleaseSource source = fromEnvironment();
+    if (!source.fetchingOff())
+        source.ytDlpBase = base("CLIPMOOR_NIGHTLY_RELEASES", defaultNightlyBase);
+    source.denoBase.clear();
+    return source;
+}
+
+QString installedVersionOf(const QString &path)
+{
+    QFile file(path + QLatin1String(versionSuffix));
+    if (QFileInfo(file).isSymLink() || !file.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromLatin1(file.read(versionOutputBytes).trimmed());
+}
+
+bool laterVersion(const QString &a, const QString &b)
+{
+    const QStringList left = a.split(QLatin1Char('.'));
+    const QStringList right = b.split(QLatin1Char('.'));
+    for (qsizetype i = 0; i < qMax(left.size(), right.size()); ++i) {
+        const qlonglong x = left.value(i).toLongLong();
+        const qlonglong y = right.value(i).toLongLong();
+        if (x != y)
+            return x > y;
+    }
+    return false;
+}
+
 QByteArray fileSha256(const QString &path)
 {
     QFile file(path);
@@ -107,6 +140,7 @@ ToolUpdate::ToolUpdate(const ManagedFolder &folder_, const ReleaseSource &source
     : folder(folder_)
     , source(source_)
     , limits(limits_)
+    , ytDlpPath(folder_.ytDlp())
 {
 }
 
@@ -115,9 +149,16 @@ QStringList ToolUpdate::run()
     deadline.setRemainingTime(limits.deadlineMs);
     QString staged;
     QString ytDlpFailure = prepareYtDlp(staged);
+    const QString version = checkedVersion;
     const QString denoFailure = updateDeno();
-    if (!staged.isEmpty())
-        ytDlpFailure = installExecutable(staged, folder.ytDlp());
+    if (!staged.isEmpty()) {
+        ytDlpFailure = installExecutable(staged, ytDlpPath);
+        if (ytDlpFailure.isEmpty()) {
+            installed = version;
+            Platform::replaceFile(ytDlpPath + QLatin1String(versionSuffix),
+                                  version.toLatin1() + '\n');
+        }
+    }
     folder.removeUnusedBuilds();
     QStringList failures;
     if (!ytDlpFailure.isEmpty())
@@ -157,6 +198,7 @@ QString ToolUpdate::checkRuns(const QString &path)
         return QStringLiteral("the new build does not run: --version failed (%1)")
             .arg(QString::fromLocal8Bit(
                 check.readAllStandardError().left(versionOutputBytes).trimmed()));
+    checkedVersion = QString::fromLatin1(version.split('\n').constFirst().trimmed());
     return QString();
 }
 
@@ -237,7 +279,7 @@ QString ToolUpdate::prepareYtDlp(QString &staged)
     const QByteArray unpackedSha256 = findSha256(sums, source.ytDlpFile + QLatin1String(zipSuffix));
     if (!unpackedSha256.isEmpty())
         return prepareUnpacked(unpackedSha256, staged);
-    if (!QFileInfo(folder.ytDlp()).isSymLink() && fileSha256(folder.ytDlp()) == sha256)
+    if (!QFileInfo(ytDlpPath).isSymLink() && fileSha256(ytDlpPath) == sha256)
         return QString();
 
     QString temporary;
@@ -258,7 +300,7 @@ QString ToolUpdate::prepareYtDlp(QString &staged)
 
 QString ToolUpdate::currentBuild() const
 {
-    const QFileInfo link(folder.ytDlp());
+    const QFileInfo link(ytDlpPath);
     if (!link.isSymLink())
         return QString();
     QFile stamp(QFileInfo(link.canonicalFilePath()).path() + QLatin1Char('/') +

@@ -18,6 +18,8 @@ struct ReleaseSource {
     QString denoFile;
 
     static ReleaseSource fromEnvironment();
+    // yt-dlp's nightly builds, laid out as its releases; no Deno of their own.
+    static ReleaseSource nightlyFromEnvironment();
     bool fetchingOff() const { return ytDlpBase.isEmpty(); }
 };
 
@@ -37,8 +39,13 @@ public:
 
     ToolUpdate(const ManagedFolder &folder, const ReleaseSource &source, Limits limits);
 
+    // Installs the yt-dlp as path (by default the managed yt-dlp) rather than folder.ytDlp().
+    void setYtDlpPath(const QString &path) { ytDlpPath = path; }
+
     // Returns what failed, one text per tool; empty when both are current.
     QStringList run();
+    // The version of the yt-dlp the run installed; empty when it installed none.
+    QString installedVersion() const { return installed; }
 
 private:
     // Fetches and checks a new yt-dlp into staged, or leaves it empty when current.
@@ -65,7 +72,15 @@ private:
     Limits limits;
     QDeadlineTimer deadline;
     QNetworkAccessManager manager;
+    QString ytDlpPath;
+    QString checkedVersion; // what the build checked last answered to --version
+    QString installed;
 };
+
+// The version a build installed as path answered when it was installed; empty if unknown.
+QString installedVersionOf(const QString &path);
+// True when version a is a later yt-dlp version than b ("2026.09.01" < "2026.09.01.123").
+bool laterVersion(const QString &a, const QString &b);
 
 // The file's SHA-256 as lower-case hex; empty when it cannot be read.
 QByteArray fileSha256(const QString &path);
