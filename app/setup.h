@@ -17,6 +17,8 @@ const QString &outputDir();
 // Settings keys of the user's choices from the menu.
 inline constexpr char downloadFolderKey[] = "Download/Folder";
 inline constexpr char cookiesBrowserKey[] = "Cookies/Browser";
+inline constexpr char embedKey[] = "Download/Embed";
+inline constexpr char subtitlesKey[] = "Download/Subtitles";
 
 // Where the next download goes: the folder the user chose, when it is still a folder that
 // can be written, else outputDir(). A chosen folder passed over is put into unusable.

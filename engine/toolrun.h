@@ -12,7 +12,7 @@ class ToolStop;
 // One run of the downloader tool: its process and what the engine knows about it.
 class ToolRun {
 public:
-    enum class Kind { Metadata, Formats, Thumbnail, Video, Update };
+    enum class Kind { Metadata, Formats, Thumbnail, Subtitles, Video, Update };
     enum class Stop { None, User, Silent };
 
     // Standard output kept of a metadata or format-list run; more stops the run.

@@ -11,6 +11,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QProcess>
 #include <QSettings>
@@ -80,7 +81,9 @@ void TestTools::initTestCase()
 
 void TestTools::init()
 {
-    sessionData()->settings->remove(QLatin1String(cookiesBrowserKey));
+    for (const char *key : {cookiesBrowserKey, embedKey, subtitlesKey})
+        sessionData()->settings->remove(QLatin1String(key));
+    sessionData()->video.part.reset();
 }
 
 QString TestTools::cacheFolder()
@@ -109,11 +112,13 @@ void TestTools::realToolMetadataAndFormats()
     Clipmoor engine;
     QSignalSpy formats(&engine, &Clipmoor::haveFormats);
     QSignalSpy thumbnail(&engine, &Clipmoor::haveThumbnail);
+    QSignalSpy subtitles(&engine, &Clipmoor::haveSubtitles);
     QSignalSpy wrong(&engine, &Clipmoor::somethingWrong);
     QVERIFY(engine.setUrl(QStringLiteral("https://www.youtube.com/watch?v=abc123XYZ_0")));
     engine.requestMetadata();
     QVERIFY(formats.wait(60000));
     QVERIFY(thumbnail.wait(60000));
+    QVERIFY(subtitles.wait(60000));
     QCOMPARE(wrong.size(), 0);
 
     const VideoInfo &video = sessionData()->video;
@@ -124,7 +129,10 @@ void TestTools::realToolMetadataAndFormats()
     QVERIFY(video.audioOnly);
     QCOMPARE(video.formats.value(137).resolution, QStringLiteral("320x180"));
     QVERIFY(video.formats.value(137).size.endsWith(QLatin1String("KiB")));
-    // One extraction told the title, the table and the thumbnail.
+    // The site's own subtitles, then its captions; no chat replay.
+    QCOMPARE(video.subtitles, (QList<SubtitleLanguage>{{QStringLiteral("de"), false},
+                                                       {QStringLiteral("en"), true}}));
+    // One extraction told the title, the table, the thumbnail and the subtitles.
     QCOMPARE(video.thumbnail,
              QUrl(QString::fromLatin1(site.server().url(OfflineSite::thumbnailPath))));
     QCOMPARE(site.extractions(), extractions + 1);
@@ -147,22 +155,62 @@ void TestTools::realToolMetadataAndFormats()
 
 void TestTools::realToolDownloads_data()
 {
-    QTest::addColumn<bool>("audio");
+    QTest::addColumn<QString>("what"); // "video", "audio" or "mp3"
+    QTest::addColumn<bool>("embed");
+    QTest::addColumn<QString>("subtitles"); // the language chosen
+    QTest::addColumn<int>("partEnd");       // the part from 0:00 to it, when above 0
     QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("streams");
+    QTest::addColumn<QString>("codec"); // of the sound
+    const QString video = QStringLiteral("Test Video Title_320x180_abc123XYZ_0.mp4");
+    const QString sound = QStringLiteral("Test Video Title_audio only_abc123XYZ_0.m4a");
+    const QString audio = QStringLiteral("audio");
+    const QString picture = QStringLiteral("picture");
+    // mp4 and m4a keep their chapters in a data stream too.
+    const QString aac = QStringLiteral("aac");
     QTest::newRow("video merged with its audio")
-        << false << QStringLiteral("Test Video Title_320x180_abc123XYZ_0.mp4")
-        << QStringList{QStringLiteral("audio"), QStringLiteral("video")};
+        << "video" << false << QString() << 0 << video
+        << QStringList{audio, QStringLiteral("video")} << aac;
     QTest::newRow("the sound alone")
-        << true << QStringLiteral("Test Video Title_audio only_abc123XYZ_0.m4a")
-        << QStringList{QStringLiteral("audio")};
+        << "audio" << false << QString() << 0 << sound << QStringList{audio} << aac;
+    QTest::newRow("video with title, chapters and cover")
+        << "video" << true << QString() << 0 << video
+        << QStringList{audio, QStringLiteral("data"), picture, QStringLiteral("video")} << aac;
+    QTest::newRow("sound with title, chapters and cover")
+        << "audio" << true << QString() << 0 << sound
+        << QStringList{audio, QStringLiteral("data"), picture} << aac;
+    QTest::newRow("video with German subtitles")
+        << "video" << false << QStringLiteral("de") << 0 << video
+        << QStringList{audio, QStringLiteral("subtitle:deu"), QStringLiteral("video")} << aac;
+    QTest::newRow("video with automatic English captions")
+        << "video" << false << QStringLiteral("en") << 0 << video
+        << QStringList{audio, QStringLiteral("subtitle:eng"), QStringLiteral("video")} << aac;
+    QTest::newRow("the first second of the video")
+        << "video" << false << QString() << 1
+        << QStringLiteral("Test Video Title_320x180_abc123XYZ_0_0-1.mp4")
+        << QStringList{audio, QStringLiteral("video")} << aac;
+    QTest::newRow("the sound as MP3")
+        << "mp3" << false << QString() << 0
+        << QStringLiteral("Test Video Title_audio only_abc123XYZ_0.mp3") << QStringList{audio}
+        << QStringLiteral("mp3");
 }
 
 void TestTools::realToolDownloads()
 {
-    QFETCH(bool, audio);
+    QFETCH(QString, what);
+    QFETCH(bool, embed);
+    QFETCH(QString, subtitles);
+    QFETCH(int, partEnd);
     QFETCH(QString, name);
     QFETCH(QStringList, streams);
+    QFETCH(QString, codec);
+    const bool audio = what != QLatin1String("video");
+    sessionData()->settings->setValue(QLatin1String(embedKey), embed);
+    sessionData()->settings->setValue(QLatin1String(subtitlesKey), subtitles);
+    sessionData()->video.subtitles = {{QStringLiteral("de"), false}, {QStringLiteral("en"), true}};
+    sessionData()->video.part.reset();
+    if (partEnd > 0)
+        sessionData()->video.part = std::make_pair(0, partEnd);
     QDir(outputDir()).removeRecursively();
     QVERIFY(QDir().mkpath(outputDir()));
     Clipmoor engine;
@@ -172,7 +220,9 @@ void TestTools::realToolDownloads()
     sessionData()->video.toolTarget = QLatin1String(OfflineSite::videoId);
     const qsizetype asked = site.server().requestedPaths().size();
 
-    if (audio)
+    if (what == QLatin1String("mp3"))
+        engine.requestMp3();
+    else if (audio)
         engine.requestAudio();
     else
         engine.requestVideo(137);
@@ -191,7 +241,25 @@ void TestTools::realToolDownloads()
 
     const QString file = outputDir() + QLatin1Char('/') + name;
     QVERIFY2(QFile::exists(file), qPrintable(QDir(outputDir()).entryList().join(QLatin1Char(' '))));
-    QCOMPARE(streamTypes(file), streams);
+    QCOMPARE(streamTypes(file).join(QLatin1Char(' ')), streams.join(QLatin1Char(' ')));
+    const QJsonObject probed = probeMedia(file);
+    for (const QJsonValue &stream : probed.value(QLatin1String("streams")).toArray()) {
+        if (stream[QLatin1String("codec_type")] == QLatin1String("audio"))
+            QCOMPARE(stream[QLatin1String("codec_name")].toString(), codec);
+    }
+    const QJsonObject format = probed.value(QLatin1String("format")).toObject();
+    QCOMPARE(format[QLatin1String("tags")][QLatin1String("title")].toString(),
+             embed ? QLatin1String(OfflineSite::title) : QString());
+    const QJsonArray chapters = probed.value(QLatin1String("chapters")).toArray();
+    QCOMPARE(chapters.size(), embed ? 2 : 0);
+    if (embed) {
+        QCOMPARE(chapters.at(0)[QLatin1String("tags")][QLatin1String("title")].toString(),
+                 QLatin1String(OfflineSite::firstChapter));
+    }
+    // The media is two seconds long.
+    const double seconds = format[QLatin1String("duration")].toString().toDouble();
+    QVERIFY2(qAbs(seconds - (partEnd > 0 ? partEnd : 2)) <= 1.0,
+             qPrintable(QString::number(seconds)));
     QCOMPARE(sessionData()->video.savedFile, file);
     // The parts that were merged are gone.
     QCOMPARE(QDir(outputDir()).entryList(QDir::Files | QDir::Hidden),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QJsonObject>
 #include <QString>
 
 // The info of a video as one extraction found it, kept for a while per target and per
@@ -33,6 +34,8 @@ public:
     bool store(const QByteArray &target, const QByteArray &printed) const;
     // The address of the thumbnail in a fresh entry's info; empty when it names none.
     static QByteArray thumbnailOf(const QString &entry);
+    // A fresh entry's info.
+    static QJsonObject infoOf(const QString &entry);
 
 private:
     QString entry(const QByteArray &target) const;

@@ -141,6 +141,14 @@ bool runCached(ToolRuns::Kind kind, const ManagedFolder &folder, const QString &
         exitCode = address.isEmpty() ? failed : 0;
         return true;
     }
+    case ToolRuns::Kind::Subtitles: {
+        const QString entry = cache.fresh(target, InfoCache::listingMaxAgeS);
+        if (entry.isEmpty())
+            return false;
+        writeOut(ToolRuns::subtitlesOutput(InfoCache::infoOf(entry)));
+        exitCode = 0;
+        return true;
+    }
     case ToolRuns::Kind::Download: {
         const QString entry = cache.fresh(target, InfoCache::downloadMaxAgeS);
         if (entry.isEmpty())
@@ -192,8 +200,9 @@ int run(const ManagedFolder &folder, const QByteArrayList &arguments)
         known.contains(Launch::loadInfoJson) &&
         runCached(kind, folder, ytDlp, deno, adapted, exitCode))
         return exitCode;
-    // A thumbnail comes from the info already extracted, never from asking the site again.
-    if (kind == ToolRuns::Kind::Thumbnail)
+    // A thumbnail and the subtitles on offer come from the info already extracted, never
+    // from asking the site again.
+    if (kind == ToolRuns::Kind::Thumbnail || kind == ToolRuns::Kind::Subtitles)
         return failed;
     return Launch::exec(ytDlp, adapted);
 }
