@@ -38,6 +38,18 @@ DownloadChoices::DownloadChoices(QMenu *menu, QSettings *settings_, QWidget *win
     entries.at(chosen > 0 ? chosen : 0)->setChecked(true);
     connect(browsers, &QActionGroup::triggered, this, &DownloadChoices::whenBrowserChosen);
     menu->addMenu(cookies);
+
+    auto *embed = new QAction(tr("Embed Title, Chapters and Cover"), this);
+    embed->setCheckable(true);
+    embed->setChecked(settings->value(QLatin1String(embedKey), false).toBool());
+    connect(embed, &QAction::toggled, this, [this](bool on) {
+        qDebug().noquote() << "Embed title, chapters and cover:" << on;
+        if (on)
+            settings->setValue(QLatin1String(embedKey), true);
+        else
+            settings->remove(QLatin1String(embedKey));
+    });
+    menu->addAction(embed);
 }
 
 QString DownloadChoices::displayName(const QString &browser)

@@ -8,9 +8,9 @@ class QMenu;
 class QSettings;
 class QWidget;
 
-// The menu's choices about where and how downloads run: the download folder and the
-// browser whose cookies the tool may read. Both are stored in the settings and read by
-// the engine at each run.
+// The menu's choices about where and how downloads run: the download folder, the
+// browser whose cookies the tool may read and whether files carry their title, chapters
+// and cover. All are stored in the settings and read by the engine at each run.
 class DownloadChoices : public QObject {
     Q_OBJECT
 

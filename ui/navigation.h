@@ -10,6 +10,7 @@
 #include <QProcess>
 
 class ElidedTitle;
+class FormatChoices;
 class AddressIntake;
 class DesktopNotifier;
 class QPushButton;
@@ -43,6 +44,7 @@ signals:
     void requestVideo(uint);
     void requestMetadata();
     void requestAudio();
+    void requestMp3();
 
 public slots:
     void whenStackedPageChanged(int index);
@@ -66,7 +68,7 @@ private:
     void chooseFormat(const QModelIndex &index);
     QModelIndex enterChoice() const;
     void openMenuAtFocus();
-    void chooseAudio();
+    void chooseAudio(bool mp3);
     void showDownloadStart();
     void fitTableRows();
     void whenDownloadFolderUnusable(const QString &chosen);
@@ -103,6 +105,8 @@ private:
     bool applyingColours = false;
     ThumbnailView *thumbnail;
     QPushButton *audioButton;
+    QPushButton *mp3Button;
+    FormatChoices *formatChoices;
     SavedFile *savedFile;
 };
 
