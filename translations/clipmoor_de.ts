@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Download Part…</source>
-        <translation>Teil herunterladen…</translation>
+        <translation>Ausschnitt…</translation>
     </message>
     <message>
         <source>Subtitles</source>
@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>Download only a part of the video</source>
-        <translation>Nur einen Teil des Videos herunterladen</translation>
+        <translation>Nur einen Ausschnitt des Videos herunterladen</translation>
     </message>
     <message>
         <source>None</source>
@@ -96,8 +96,8 @@
         <translation>%1 (automatisch)</translation>
     </message>
     <message>
-        <source>Part %1 – %2</source>
-        <translation>Teil %1 – %2</translation>
+        <source>Part to download</source>
+        <translation>Herunterzuladender Ausschnitt</translation>
     </message>
 </context>
 <context>
@@ -389,7 +389,7 @@
     </message>
     <message>
         <source>Download Part</source>
-        <translation>Teil herunterladen</translation>
+        <translation>Ausschnitt herunterladen</translation>
     </message>
     <message>
         <source>Start</source>
@@ -413,7 +413,7 @@
     </message>
     <message>
         <source>Which part of the video to download, as m:ss or h:mm:ss:</source>
-        <translation>Welcher Teil des Videos heruntergeladen wird, als m:ss oder h:mm:ss:</translation>
+        <translation>Welcher Ausschnitt des Videos heruntergeladen wird, als m:ss oder h:mm:ss:</translation>
     </message>
 </context>
 <context>

@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Download Part…</source>
-        <translation>Télécharger une partie…</translation>
+        <translation>Extrait…</translation>
     </message>
     <message>
         <source>Subtitles</source>
@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>Download only a part of the video</source>
-        <translation>Ne télécharger qu’une partie de la vidéo</translation>
+        <translation>Ne télécharger qu’un extrait de la vidéo</translation>
     </message>
     <message>
         <source>None</source>
@@ -96,8 +96,8 @@
         <translation>%1 (automatiques)</translation>
     </message>
     <message>
-        <source>Part %1 – %2</source>
-        <translation>Partie %1 – %2</translation>
+        <source>Part to download</source>
+        <translation>Extrait à télécharger</translation>
     </message>
 </context>
 <context>
@@ -389,7 +389,7 @@
     </message>
     <message>
         <source>Download Part</source>
-        <translation>Télécharger une partie</translation>
+        <translation>Télécharger un extrait</translation>
     </message>
     <message>
         <source>Start</source>
@@ -413,7 +413,7 @@
     </message>
     <message>
         <source>Which part of the video to download, as m:ss or h:mm:ss:</source>
-        <translation>Partie de la vidéo à télécharger, sous la forme m:ss ou h:mm:ss :</translation>
+        <translation>Extrait de la vidéo à télécharger, sous la forme m:ss ou h:mm:ss :</translation>
     </message>
 </context>
 <context>

@@ -18,7 +18,12 @@
 
 #include <algorithm>
 
-FormatChoices::FormatChoices(QBoxLayout *layout, SessionData *session_, QWidget *window_)
+namespace {
+constexpr int minimumNameLength = 8; // characters the closed list shows of a name
+}
+
+FormatChoices::FormatChoices(QBoxLayout *layout, QBoxLayout *buttonRow, SessionData *session_,
+                             QWidget *window_)
     : QObject(window_)
     , session(session_)
     , window(window_)
@@ -32,8 +37,12 @@ FormatChoices::FormatChoices(QBoxLayout *layout, SessionData *session_, QWidget 
     subtitles->setObjectName(QStringLiteral("comboSubtitles"));
     subtitles->setAccessibleName(tr("Subtitles"));
     subtitles->setToolTip(tr("Subtitles to put into the video"));
-    subtitles->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // Long names would push the row past a small window; the list shows them whole.
+    subtitles->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    subtitles->setMinimumContentsLength(minimumNameLength);
     partLabel->setObjectName(QStringLiteral("labelPart"));
+    partLabel->setAccessibleName(tr("Part to download"));
+    partLabel->setToolTip(partLabel->accessibleName());
     partButton->setObjectName(QStringLiteral("btnPart"));
     partButton->setToolTip(tr("Download only a part of the video"));
     partButton->setAutoDefault(false);
@@ -42,8 +51,8 @@ FormatChoices::FormatChoices(QBoxLayout *layout, SessionData *session_, QWidget 
     row->addWidget(subtitles);
     row->addStretch();
     row->addWidget(partLabel);
-    row->addWidget(partButton);
     layout->addLayout(row);
+    buttonRow->insertWidget(0, partButton);
     connect(subtitles, &QComboBox::activated, this, &FormatChoices::whenSubtitlesChosen);
     connect(partButton, &QPushButton::clicked, this, &FormatChoices::choosePart);
     reset();
@@ -55,12 +64,14 @@ void FormatChoices::reset()
     subtitlesLabel->hide();
     subtitles->hide();
     partButton->hide();
+    videoOffered = false;
     session->video.part.reset();
     showPart();
 }
 
-void FormatChoices::formatsShown()
+void FormatChoices::formatsShown(bool videoOffered_)
 {
+    videoOffered = videoOffered_;
     partButton->show();
 }
 
@@ -68,9 +79,12 @@ void FormatChoices::subtitlesKnown()
 {
     subtitles->clear();
     const QLocale locale;
-    const QList<SubtitleLanguage> offered = ordered(session->video.subtitles, locale);
+    // The sound alone carries no subtitles.
+    const QList<SubtitleLanguage> offered =
+        videoOffered ? ordered(session->video.subtitles, locale) : QList<SubtitleLanguage>();
     subtitlesLabel->setVisible(!offered.isEmpty());
     subtitles->setVisible(!offered.isEmpty());
+    emit changed();
     if (offered.isEmpty())
         return;
     subtitles->addItem(tr("None"));
@@ -111,11 +125,13 @@ void FormatChoices::showPart()
 {
     const std::optional<std::pair<int, int>> &part = session->video.part;
     partLabel->setVisible(part.has_value());
+    emit changed();
     if (!part) {
         partButton->setAccessibleDescription(QString());
         return;
     }
-    const QString text = tr("Part %1 – %2").arg(clockTime(part->first), clockTime(part->second));
+    const QString text =
+        QStringLiteral("%1 – %2").arg(clockTime(part->first), clockTime(part->second));
     partLabel->setText(text);
     partButton->setAccessibleDescription(text);
 }

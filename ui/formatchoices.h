@@ -17,13 +17,14 @@ class FormatChoices : public QObject {
     Q_OBJECT
 
 public:
-    // Adds a row of them to layout; the part dialog opens over window.
-    FormatChoices(QBoxLayout *layout, SessionData *session, QWidget *window);
+    // Adds the subtitles and the part chosen as a row to layout, and the part's button to
+    // buttonRow; the part dialog opens over window.
+    FormatChoices(QBoxLayout *layout, QBoxLayout *buttonRow, SessionData *session, QWidget *window);
 
     // A new video: nothing offered, the whole video.
     void reset();
-    // The formats are listed: a part may be chosen.
-    void formatsShown();
+    // The formats are listed: a part may be chosen, and subtitles when a video is offered.
+    void formatsShown(bool videoOffered);
     // The video's subtitle languages are known.
     void subtitlesKnown();
 
@@ -34,12 +35,17 @@ public:
     static QList<SubtitleLanguage> ordered(QList<SubtitleLanguage> languages,
                                            const QLocale &locale);
 
+signals:
+    // What the choices show has changed, and with it the room they take.
+    void changed();
+
 private:
     void whenSubtitlesChosen(int index);
     void choosePart();
     void showPart();
 
     SessionData *session;
+    bool videoOffered = false;
     QWidget *window;
     QLabel *subtitlesLabel;
     QComboBox *subtitles;

@@ -200,6 +200,7 @@ Navigation::Navigation(QWidget *parent)
     connect(engine, &Clipmoor::haveThumbnail, this,
             [this] { thumbnail->fetch(sharedData->video.thumbnail); });
     connect(thumbnail, &ThumbnailView::shown, this, &Navigation::fitTableRows);
+    connect(formatChoices, &FormatChoices::changed, this, &Navigation::fitTableRows);
     connect(audioButton, &QPushButton::clicked, this, [this] { chooseAudio(false); });
     connect(mp3Button, &QPushButton::clicked, this, [this] { chooseAudio(true); });
     connect(engine, &Clipmoor::downloadFolderUnusable, this,
@@ -276,8 +277,8 @@ void Navigation::addDownloadChoiceWidgets()
     mp3Button->setAccessibleName(tr("Audio as MP3"));
     mp3Button->setAutoDefault(false);
     mp3Button->hide();
-    formatChoices = new FormatChoices(ui->verticalLayout_4, sharedData, this);
     auto *audioRow = new QHBoxLayout;
+    formatChoices = new FormatChoices(ui->verticalLayout_4, audioRow, sharedData, this);
     audioRow->addStretch();
     audioRow->addWidget(audioButton);
     audioRow->addWidget(mp3Button);
@@ -412,13 +413,13 @@ void Navigation::whenFormatsReceived()
 
     audioButton->setVisible(sharedData->video.audioOnly);
     mp3Button->setVisible(sharedData->video.audioOnly);
-    formatChoices->formatsShown();
-    fitTableRows();
 
     // A listing with nothing but audio or nothing at all offers nothing to choose.
     const bool offered = std::any_of(
         sharedData->video.viewOrder.cbegin(), sharedData->video.viewOrder.cend(),
         [this](uint code) { return !sharedData->video.formats.value(code).resolution.isEmpty(); });
+    formatChoices->formatsShown(offered);
+    fitTableRows();
     table->setVisible(offered);
     ui->labelNoFormats->setVisible(!offered);
 

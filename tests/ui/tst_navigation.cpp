@@ -12,6 +12,7 @@
 #include "tests/support/notificationservice.h"
 #include "tests/support/testmain.h"
 #include "tests/support/toolstage.h"
+#include "ui/formatchoices.h"
 #include "ui/imagebutton.h"
 #include "ui/navigation.h"
 #include "ui/partdialog.h"
@@ -1033,9 +1034,20 @@ void TestNavigation::everyTextFits()
         ui->page_URL->layout()->activate();
         check(ui->page_URL, scale + QStringLiteral(" address"));
         ui->stackedWidget->setCurrentWidget(ui->page_Formats);
-        window->findChild<QWidget *>(QStringLiteral("btnAudioOnly"))->show();
+        for (const char *name :
+             {"btnAudioOnly", "btnMp3", "labelSubtitles", "comboSubtitles", "btnPart", "labelPart"})
+            window->findChild<QWidget *>(QLatin1String(name))->show();
+        auto *subtitles = window->findChild<QComboBox *>(QStringLiteral("comboSubtitles"));
+        subtitles->clear();
+        subtitles->addItem(QCoreApplication::translate("FormatChoices", "%1 (automatic)")
+                               .arg(FormatChoices::languageName(QStringLiteral("pt-BR"), {})));
+        window->findChild<QLabel *>(QStringLiteral("labelPart"))
+            ->setText(QStringLiteral("10:00:00 – 10:59:59"));
         for (const bool offered : {true, false}) {
             window->findChild<QLabel *>(QStringLiteral("labelNoFormats"))->setVisible(!offered);
+            // Without a video there are no subtitles to choose.
+            window->findChild<QWidget *>(QStringLiteral("labelSubtitles"))->setVisible(offered);
+            subtitles->setVisible(offered);
             ui->page_Formats->layout()->activate();
             check(ui->page_Formats, scale + QStringLiteral(" formats"));
         }
@@ -1627,19 +1639,19 @@ void TestNavigation::formatPageChoices_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QStringList>("offered"); // the user's own language first, then by name
-    QTest::addColumn<QString>("part");
+    QTest::addColumn<QString>("part");        // the chosen part's name for a screen reader
     QTest::newRow("English") << "en"
                              << QStringList{"None", "English", "French", "German",
                                             "Japanese (automatic)"}
-                             << "Part 1:05 – 2:10";
+                             << "Part to download";
     QTest::newRow("German") << "de"
                             << QStringList{"Keine", "Deutsch", "Englisch", "Französisch",
                                            "Japanisch (automatisch)"}
-                            << "Teil 1:05 – 2:10";
+                            << "Herunterzuladender Ausschnitt";
     QTest::newRow("French") << "fr"
                             << QStringList{"Aucun", "Français", "Allemand", "Anglais",
                                            "Japonais (automatiques)"}
-                            << "Partie 1:05 – 2:10";
+                            << "Extrait à télécharger";
 }
 
 // The subtitles, the part and MP3, chosen with the keyboard, reach the downloads.
@@ -1704,7 +1716,8 @@ void TestNavigation::formatPageChoices()
     QVERIFY(problems.at(0).contains(QStringLiteral("2:30")));
     auto *partLabel = window->findChild<QLabel *>(QStringLiteral("labelPart"));
     QTRY_VERIFY(partLabel->isVisible());
-    QCOMPARE(partLabel->text(), part);
+    QCOMPARE(partLabel->text(), QStringLiteral("1:05 – 2:10"));
+    QCOMPARE(partLabel->accessibleName(), part);
 
     const QString download = QStringLiteral("--no-warnings");
     window->activateWindow();
