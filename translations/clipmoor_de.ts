@@ -61,6 +61,10 @@
         <translation>Download-Ordner wählen</translation>
     </message>
     <message>
+        <source>Prepare Copied Links</source>
+        <translation>Kopierte Links vorbereiten</translation>
+    </message>
+    <message>
         <source>Embed Title, Chapters and Cover</source>
         <translation>Titel, Kapitel und Titelbild einbetten</translation>
     </message>

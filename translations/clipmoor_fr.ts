@@ -61,6 +61,10 @@
         <translation>Choisir le dossier de téléchargement</translation>
     </message>
     <message>
+        <source>Prepare Copied Links</source>
+        <translation>Préparer les liens copiés</translation>
+    </message>
+    <message>
         <source>Embed Title, Chapters and Cover</source>
         <translation>Intégrer le titre, les chapitres et la vignette</translation>
     </message>

@@ -251,7 +251,8 @@ void TestNavigation::init()
     QFile::remove(stage.file(QStringLiteral("thumbnail.txt")));
     QFile::remove(stage.file(QStringLiteral("subtitles.txt")));
     sessionData()->settings->remove(QStringLiteral("Scale/Val"));
-    for (const char *key : {downloadFolderKey, cookiesBrowserKey, embedKey, subtitlesKey})
+    for (const char *key :
+         {downloadFolderKey, cookiesBrowserKey, prepareCopiedKey, embedKey, subtitlesKey})
         sessionData()->settings->remove(QLatin1String(key));
     sessionData()->video = VideoInfo();
     QMetaObject::invokeMethod(PluginManagerHelper::updaterPlugin().get(), "clearCalls");
@@ -879,7 +880,8 @@ void TestNavigation::contextMenu()
                      QStringLiteral("Manually Update Software"), QStringLiteral("Logging enabled"),
                      QStringLiteral("-"), QStringLiteral("Change Scale Size"),
                      QStringLiteral("Choose Download Folder…"), QStringLiteral("Use Cookies From"),
-                     QStringLiteral("Embed Title, Chapters and Cover"), QStringLiteral("-"),
+                     QStringLiteral("Embed Title, Chapters and Cover"),
+                     QStringLiteral("Prepare Copied Links"), QStringLiteral("-"),
                      QStringLiteral("Show UUID"), QStringLiteral("About")}));
     }
     auto *scales = qobject_cast<QMenu *>(menuEntry(QStringLiteral("Change Scale Size"))->menu());
@@ -1328,26 +1330,37 @@ void TestNavigation::pluginEntriesWithoutPlugins()
 
 void TestNavigation::addressIntake_data()
 {
-    QTest::addColumn<QString>("source"); // "clipboard", "activation", "text" or "links"
+    // "clipboard", "activation", "text", "links", or "keys" for the user's typing
+    QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("offered");
-    QTest::addColumn<QString>("typed"); // already in the field
-    QTest::addColumn<QString>("field"); // afterwards, selected when it changed
+    QTest::addColumn<QString>("typed");  // already in the field
+    QTest::addColumn<QString>("field");  // afterwards, selected when it changed
+    QTest::addColumn<bool>("prepareOn"); // else turned off in the menu, then a restart
 
     const QString address = QStringLiteral("https://www.youtube.com/watch?v=abc123XYZ_0");
-    QTest::newRow("clipboard address") << "clipboard" << address << QString() << address;
+    QTest::newRow("clipboard address") << "clipboard" << address << QString() << address << true;
     QTest::newRow("clipboard with blanks")
-        << "clipboard" << QStringLiteral("  %1\n").arg(address) << QString() << address;
+        << "clipboard" << QStringLiteral("  %1\n").arg(address) << QString() << address << true;
     QTest::newRow("clipboard other text")
-        << "clipboard" << QStringLiteral("https://example.com/watch?v=x") << QString() << QString();
+        << "clipboard" << QStringLiteral("https://example.com/watch?v=x") << QString() << QString()
+        << true;
     QTest::newRow("clipboard on return to the window")
-        << "activation" << address << QString() << address;
+        << "activation" << address << QString() << address << true;
     QTest::newRow("clipboard, field not empty")
-        << "clipboard" << address << QStringLiteral("typed") << QStringLiteral("typed");
-    QTest::newRow("dropped text") << "text" << address << QStringLiteral("typed") << address;
+        << "clipboard" << address << QStringLiteral("typed") << QStringLiteral("typed") << true;
+    QTest::newRow("dropped text") << "text" << address << QStringLiteral("typed") << address
+                                  << true;
     QTest::newRow("dropped link") << "links" << QStringLiteral("https://youtu.be/abc123XYZ_0")
-                                  << QString() << QStringLiteral("https://youtu.be/abc123XYZ_0");
-    QTest::newRow("dropped other link") << "links" << QStringLiteral("https://example.com/")
-                                        << QStringLiteral("typed") << QStringLiteral("typed");
+                                  << QString() << QStringLiteral("https://youtu.be/abc123XYZ_0")
+                                  << true;
+    QTest::newRow("dropped other link")
+        << "links" << QStringLiteral("https://example.com/") << QStringLiteral("typed")
+        << QStringLiteral("typed") << true;
+    QTest::newRow("typed address") << "keys" << address << QString() << address << true;
+    QTest::newRow("clipboard address, preparing off")
+        << "clipboard" << address << QString() << address << false;
+    QTest::newRow("dropped link, preparing off")
+        << "links" << address << QString() << address << false;
 }
 
 void TestNavigation::addressIntake()
@@ -1356,10 +1369,20 @@ void TestNavigation::addressIntake()
     QFETCH(QString, offered);
     QFETCH(QString, typed);
     QFETCH(QString, field);
+    QFETCH(bool, prepareOn);
 
+    if (!prepareOn) {
+        QAction *prepare = menuEntry(QStringLiteral("Prepare Copied Links"));
+        QVERIFY(prepare->isChecked());
+        prepare->trigger();
+        createWindow();
+        QVERIFY(!menuEntry(QStringLiteral("Prepare Copied Links"))->isChecked());
+    }
     auto data = std::make_unique<QMimeData>();
     ui->editURL->setText(typed);
-    if (source == QLatin1String("clipboard")) {
+    if (source == QLatin1String("keys")) {
+        QTest::keyClicks(ui->editURL, offered);
+    } else if (source == QLatin1String("clipboard")) {
         QGuiApplication::clipboard()->setText(offered);
         // The address page shown anew, as after "Start Over".
         ui->stackedWidget->setCurrentWidget(ui->page_Formats);
@@ -1381,13 +1404,18 @@ void TestNavigation::addressIntake()
         QCOMPARE(drop(window.get(), data.get()), field != typed);
     }
     QCOMPARE(ui->editURL->text(), field);
-    QCOMPARE(ui->editURL->hasSelectedText(), field != typed && !field.isEmpty());
+    const bool taken = source != QLatin1String("keys") && field != typed && !field.isEmpty();
+    QCOMPARE(ui->editURL->hasSelectedText(), taken);
     if (ui->editURL->hasSelectedText())
         QCOMPARE(ui->editURL->selectedText(), field);
-    // Nothing was started.
-    QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_URL);
+    // A taken address is prepared by one quiet metadata run; nothing else starts or shows.
+    const int prepared = taken && prepareOn ? 1 : 0;
+    if (prepared)
+        QTRY_COMPARE(runsOf(QStringLiteral("--get-title")).size(), 1);
     QTest::qWait(100);
-    QCOMPARE(requestRuns(), 0);
+    QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_URL);
+    QCOMPARE(requestRuns(), prepared);
+    QCOMPARE(closer->seen.size(), 0);
     QGuiApplication::clipboard()->clear();
 
     // Off the address page nothing is taken.
