@@ -30,6 +30,11 @@ struct DownloadChoice {
     bool mp3 = false; // the sound alone, converted to MP3
 };
 
+// How the launcher's line on standard error begins when a run waited in vain for the first
+// installation of the managed yt-dlp and goes on with the one on PATH.
+inline constexpr char systemToolNotice[] =
+    "WARNING: the managed yt-dlp is still being installed after";
+
 // The browsers the user may lend the tool cookies from, by the tool's names.
 const QStringList &cookieBrowsers();
 
@@ -45,8 +50,9 @@ QStringList thumbnailArguments(const QString &target, const QString &cookiesBrow
 QStringList subtitlesArguments(const QString &target, const QString &cookiesBrowser = QString());
 // What the subtitles run prints for an info.
 QByteArray subtitlesOutput(const QJsonObject &info);
-// The download of one format into outputFolder, with ffmpeg from toolFolder. MP3 is a
-// choice for the sound alone and subtitles one for a video: each is ignored by the other.
+// The download of one format into outputFolder, with ffmpeg from toolFolder. A folder that
+// the tool would take for another is named as "." (see toolTakesFolderLiterally()). MP3 is
+// a choice for the sound alone and subtitles one for a video: each is ignored by the other.
 QStringList downloadArguments(uint formatCode, const QString &toolFolder,
                               const QString &outputFolder, const QString &target,
                               const QString &cookiesBrowser = QString(),
@@ -55,6 +61,14 @@ QStringList downloadArguments(uint formatCode, const QString &toolFolder,
 QStringList audioDownloadArguments(const QString &toolFolder, const QString &outputFolder,
                                    const QString &target, const QString &cookiesBrowser = QString(),
                                    const DownloadChoice &choice = DownloadChoice());
+
+// True when the tool, which expands variables and "~" in the download folder, strips blanks
+// around it and replaces characters that Windows does not allow in file names, would
+// write into the folder as named; else the download names "." and runs in the folder.
+bool toolTakesFolderLiterally(const QString &folder);
+// The folder a download names to the tool: the folder itself, or "." when the tool would
+// take it for another.
+QString downloadFolderArgument(const QString &folder);
 
 // Which of the runs above the arguments are; Other for anything else.
 Kind classify(const QStringList &arguments);

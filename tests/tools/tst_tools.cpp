@@ -19,6 +19,8 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <sys/stat.h>
+
 class TestTools : public QObject {
     Q_OBJECT
 
@@ -161,38 +163,58 @@ void TestTools::realToolDownloads_data()
     QTest::addColumn<int>("partEnd");       // the part from 0:00 to it, when above 0
     QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("streams");
-    QTest::addColumn<QString>("codec"); // of the sound
+    QTest::addColumn<QString>("codec");     // of the sound
+    QTest::addColumn<QByteArray>("chosen"); // the chosen folder in the home; empty: none
+    QTest::addColumn<bool>("used");         // else the default folder, with a warning
     const QString video = QStringLiteral("Test Video Title_320x180_abc123XYZ_0.mp4");
-    const QString sound = QStringLiteral("Test Video Title_audio only_abc123XYZ_0.m4a");
+    const QString audioName = QStringLiteral("Test Video Title_audio only_abc123XYZ_0.m4a");
     const QString audio = QStringLiteral("audio");
+    const QStringList sound = {audio};
     const QString picture = QStringLiteral("picture");
     // mp4 and m4a keep their chapters in a data stream too.
     const QString aac = QStringLiteral("aac");
     QTest::newRow("video merged with its audio")
         << "video" << false << QString() << 0 << video
-        << QStringList{audio, QStringLiteral("video")} << aac;
+        << QStringList{audio, QStringLiteral("video")} << aac << QByteArray() << true;
     QTest::newRow("the sound alone")
-        << "audio" << false << QString() << 0 << sound << QStringList{audio} << aac;
+        << "audio" << false << QString() << 0 << audioName << sound << aac << QByteArray() << true;
     QTest::newRow("video with title, chapters and cover")
         << "video" << true << QString() << 0 << video
-        << QStringList{audio, QStringLiteral("data"), picture, QStringLiteral("video")} << aac;
+        << QStringList{audio, QStringLiteral("data"), picture, QStringLiteral("video")} << aac
+        << QByteArray() << true;
     QTest::newRow("sound with title, chapters and cover")
-        << "audio" << true << QString() << 0 << sound
-        << QStringList{audio, QStringLiteral("data"), picture} << aac;
+        << "audio" << true << QString() << 0 << audioName
+        << QStringList{audio, QStringLiteral("data"), picture} << aac << QByteArray() << true;
     QTest::newRow("video with German subtitles")
         << "video" << false << QStringLiteral("de") << 0 << video
-        << QStringList{audio, QStringLiteral("subtitle:deu"), QStringLiteral("video")} << aac;
+        << QStringList{audio, QStringLiteral("subtitle:deu"), QStringLiteral("video")} << aac
+        << QByteArray() << true;
     QTest::newRow("video with automatic English captions")
         << "video" << false << QStringLiteral("en") << 0 << video
-        << QStringList{audio, QStringLiteral("subtitle:eng"), QStringLiteral("video")} << aac;
+        << QStringList{audio, QStringLiteral("subtitle:eng"), QStringLiteral("video")} << aac
+        << QByteArray() << true;
     QTest::newRow("the first second of the video")
         << "video" << false << QString() << 1
         << QStringLiteral("Test Video Title_320x180_abc123XYZ_0_0-1.mp4")
-        << QStringList{audio, QStringLiteral("video")} << aac;
+        << QStringList{audio, QStringLiteral("video")} << aac << QByteArray() << true;
     QTest::newRow("the sound as MP3")
         << "mp3" << false << QString() << 0
-        << QStringLiteral("Test Video Title_audio only_abc123XYZ_0.mp3") << QStringList{audio}
-        << QStringLiteral("mp3");
+        << QStringLiteral("Test Video Title_audio only_abc123XYZ_0.mp3") << sound
+        << QStringLiteral("mp3") << QByteArray() << true;
+    // A chosen folder is used as named, whatever the tool would make of its name.
+    QTest::newRow("into a folder named $HOME") << "audio" << false << QString() << 0 << audioName
+                                               << sound << aac << QByteArray("$HOME") << true;
+    QTest::newRow("into ${HOME}, ~ and %(title)s")
+        << "audio" << false << QString() << 0 << audioName << sound << aac
+        << QByteArray("${HOME}/~/%(title)s") << true;
+    QTest::newRow("into a name with a line break, a colon and a blank at its end")
+        << "audio" << false << QString() << 0 << audioName << sound << aac
+        << QByteArray("line\nbreak: x ") << true;
+    // No file dialog offers a name that is no text; written in the settings it names
+    // another folder, which is not there.
+    QTest::newRow("a name of bytes that are no UTF-8")
+        << "audio" << false << QString() << 0 << audioName << sound << aac
+        << QByteArray("bytes \xff\xfe") << false;
 }
 
 void TestTools::realToolDownloads()
@@ -211,14 +233,26 @@ void TestTools::realToolDownloads()
     sessionData()->video.part.reset();
     if (partEnd > 0)
         sessionData()->video.part = std::make_pair(0, partEnd);
+    QFETCH(QByteArray, chosen);
+    QFETCH(bool, used);
     QDir(outputDir()).removeRecursively();
     QVERIFY(QDir().mkpath(outputDir()));
+    const QByteArray folder = QFile::encodeName(home.path()) + '/' + chosen;
+    if (!chosen.isEmpty()) {
+        QVERIFY(QDir().mkpath(QFile::decodeName(folder.left(folder.lastIndexOf('/')))));
+        QVERIFY(::mkdir(folder.constData(), 0700) == 0);
+        sessionData()->settings->setValue(QLatin1String(downloadFolderKey),
+                                          QFile::decodeName(folder));
+    }
+    const QString target = chosen.isEmpty() || !used ? outputDir() : QFile::decodeName(folder);
     Clipmoor engine;
     QSignalSpy done(&engine, &Clipmoor::haveVideo);
     QSignalSpy wrong(&engine, &Clipmoor::somethingWrong);
     QSignalSpy percent(&engine, &Clipmoor::percent);
+    QSignalSpy unusable(&engine, &Clipmoor::downloadFolderUnusable);
     sessionData()->video.toolTarget = QLatin1String(OfflineSite::videoId);
     const qsizetype asked = site.server().requestedPaths().size();
+    const QStringList before = QDir(home.path()).entryList(QDir::AllEntries);
 
     if (what == QLatin1String("mp3"))
         engine.requestMp3();
@@ -228,6 +262,7 @@ void TestTools::realToolDownloads()
         engine.requestVideo(137);
     QVERIFY(done.wait(120000));
     QCOMPARE(wrong.size(), 0);
+    QCOMPARE(unusable.size(), used ? 0 : 1);
     // Each output chunk reports only its first progress line, so which values arrive depends
     // on how the tool's output is cut; every one must still be a percentage.
     QVERIFY(!percent.isEmpty());
@@ -239,8 +274,8 @@ void TestTools::realToolDownloads()
     QVERIFY(fetched.contains("/audio.m4a"));
     QCOMPARE(fetched.contains("/video.mp4"), !audio);
 
-    const QString file = outputDir() + QLatin1Char('/') + name;
-    QVERIFY2(QFile::exists(file), qPrintable(QDir(outputDir()).entryList().join(QLatin1Char(' '))));
+    const QString file = target + QLatin1Char('/') + name;
+    QVERIFY2(QFile::exists(file), qPrintable(QDir(target).entryList().join(QLatin1Char(' '))));
     QCOMPARE(streamTypes(file).join(QLatin1Char(' ')), streams.join(QLatin1Char(' ')));
     const QJsonObject probed = probeMedia(file);
     for (const QJsonValue &stream : probed.value(QLatin1String("streams")).toArray()) {
@@ -261,9 +296,11 @@ void TestTools::realToolDownloads()
     QVERIFY2(qAbs(seconds - (partEnd > 0 ? partEnd : 2)) < 0.5,
              qPrintable(QString::number(seconds)));
     QCOMPARE(sessionData()->video.savedFile, file);
-    // The parts that were merged are gone.
-    QCOMPARE(QDir(outputDir()).entryList(QDir::Files | QDir::Hidden),
+    // The parts that were merged are gone, and nothing was written anywhere else.
+    QCOMPARE(QDir(target).entryList(QDir::Files | QDir::Hidden),
              QStringList{QFileInfo(file).fileName()});
+    QCOMPARE(QDir(home.path()).entryList(QDir::AllEntries), before);
+    sessionData()->settings->remove(QLatin1String(downloadFolderKey));
 }
 
 // Two videos whose long titles begin alike: each keeps a file of its own, named with
