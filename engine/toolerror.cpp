@@ -1,5 +1,7 @@
 #include "engine/toolerror.h"
 
+#include "engine/clipmoor.h"
+
 #include <QCoreApplication>
 
 #include <initializer_list>
@@ -9,12 +11,16 @@ namespace {
 struct Failure {
     std::initializer_list<const char *> marks; // any of them, in any case
     const char *advice;
+    const char *headline = nullptr; // when the tool's line names what failed better
 };
 
 // In this order: the site's reasons often carry words of a later kind, as "Private
 // video. Sign in if you've been granted access" or "Video unavailable. The uploader has
 // not made this video available in your country".
 const Failure failures[] = {
+    {{"requested format is not available", "no video formats found"},
+     QT_TRANSLATE_NOOP("ToolError", "Check the address, or try again later."),
+     QT_TRANSLATE_NOOP("ToolError", "This video offers no formats to download")},
     {{"private video", "video is private"},
      QT_TRANSLATE_NOOP("ToolError", "This video is private: only people its owner invited can "
                                     "watch it. Choose another video.")},
@@ -53,15 +59,85 @@ const Failure failures[] = {
                                     "later.")},
 };
 
-} // namespace
+// What each failure the engine reports says first: what failed, and what to do next.
+struct CodeText {
+    int code;
+    const char *headline;
+    const char *advice;
+};
 
-QString toolErrorAdvice(const QString &errorLine)
+const CodeText codeTexts[] = {
+    {Clipmoor::MetadataTooFewLines,
+     QT_TRANSLATE_NOOP("ToolError", "The video's title and length could not be read"),
+     QT_TRANSLATE_NOOP("ToolError",
+                       "Check the address and the internet connection, then try again.")},
+    {Clipmoor::MetadataBadDuration,
+     QT_TRANSLATE_NOOP("ToolError", "The video's length could not be read"),
+     QT_TRANSLATE_NOOP("ToolError", "Try again. If it happens again, update the downloader "
+                                    "with “Manually Update Software” in the menu.")},
+    {Clipmoor::MetadataCrashed,
+     QT_TRANSLATE_NOOP("ToolError", "The downloader stopped while reading the video's title"),
+     QT_TRANSLATE_NOOP("ToolError", "Try again. If it happens again, update the downloader "
+                                    "with “Manually Update Software” in the menu.")},
+    {Clipmoor::FormatsCrashed,
+     QT_TRANSLATE_NOOP("ToolError", "The downloader stopped while listing the formats"),
+     QT_TRANSLATE_NOOP("ToolError", "Try again. If it happens again, update the downloader "
+                                    "with “Manually Update Software” in the menu.")},
+    {Clipmoor::VideoCrashed,
+     QT_TRANSLATE_NOOP("ToolError", "The downloader stopped during the download"),
+     QT_TRANSLATE_NOOP("ToolError", "Choose the format again to start the download anew.")},
+    {Clipmoor::FormatCount,
+     QT_TRANSLATE_NOOP("ToolError", "The video's list of formats could not be read"),
+     QT_TRANSLATE_NOOP("ToolError", "Try again. If it happens again, update the downloader "
+                                    "with “Manually Update Software” in the menu.")},
+    {Clipmoor::ToolNotStarted,
+     QT_TRANSLATE_NOOP("ToolError", "The downloader could not be started"),
+     QT_TRANSLATE_NOOP("ToolError", "Install the program again: its downloader is missing or "
+                                    "cannot be run.")},
+    {Clipmoor::VideoFailed, QT_TRANSLATE_NOOP("ToolError", "The download failed"),
+     QT_TRANSLATE_NOOP("ToolError", "Try again, or choose another format.")},
+    {Clipmoor::FormatsFailed,
+     QT_TRANSLATE_NOOP("ToolError", "The video's list of formats could not be fetched"),
+     QT_TRANSLATE_NOOP("ToolError", "Check the internet connection, then try again.")},
+};
+
+const Failure *failureIn(const QString &errorLine)
 {
     for (const Failure &failure : failures) {
         for (const char *mark : failure.marks) {
             if (errorLine.contains(QLatin1String(mark), Qt::CaseInsensitive))
-                return QCoreApplication::translate("ToolError", failure.advice);
+                return &failure;
         }
     }
-    return QString();
+    return nullptr;
+}
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("ToolError", text);
+}
+
+} // namespace
+
+FailureText failureText(int code, const QString &errorLine)
+{
+    FailureText text{translated(QT_TRANSLATE_NOOP("ToolError", "Something went wrong")),
+                     translated(QT_TRANSLATE_NOOP("ToolError", "Try again."))};
+    for (const CodeText &known : codeTexts) {
+        if (known.code == code)
+            text = {translated(known.headline), translated(known.advice)};
+    }
+    // The tool's own reason, where it is one people commonly meet, says more.
+    if (const Failure *failure = failureIn(errorLine)) {
+        text.advice = translated(failure->advice);
+        if (failure->headline)
+            text.headline = translated(failure->headline);
+    }
+    return text;
+}
+
+QString toolErrorAdvice(const QString &errorLine)
+{
+    const Failure *failure = failureIn(errorLine);
+    return failure ? translated(failure->advice) : QString();
 }

@@ -16,6 +16,7 @@
 #include "ui/thumbnailview.h"
 #include "ui_navigation.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCommandLineParser>
@@ -165,6 +166,7 @@ Navigation::Navigation(QWidget *parent)
     addressIntake = new AddressIntake(this, ui->editURL);
     notifier = new DesktopNotifier(this);
     ui->tableView->installEventFilter(this);
+    ui->editURL->installEventFilter(this);
     // Shift+F10 asks the focused widget for its menu, as the Menu key does.
     auto *menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
     connect(menuKey, &QShortcut::activated, this, [this] {
@@ -545,26 +547,19 @@ QMessageBox *Navigation::openMessage(QMessageBox::Icon icon, const QString &titl
     return box;
 }
 
-void Navigation::showError(const QString &message, Clipmoor::errorType code)
+// The plain line and its next step first, the code after them, and the tool's own words,
+// in English, behind "Show Details…".
+void Navigation::showError(Clipmoor::errorType code)
 {
+    const QString &toolLine = sharedData->toolError;
+    const FailureText text = failureText(code, toolLine);
     QMessageBox *box = openMessage(QMessageBox::Critical, tr("ERROR"), QString());
     box->setTextFormat(Qt::RichText);
-    box->setText(tr("<h3>ERROR:</h3>%1<hr><i>Code: #0x%2</i>")
-                     .arg(message, QString::number(uint(code), 16)));
-}
-
-// The tool's own last error line is often the only explanation; for the failures people
-// commonly meet, a line in plain words with what to do comes first.
-QString Navigation::withToolError(const QString &message) const
-{
-    const QString &line = sharedData->toolError;
-    if (line.isEmpty())
-        return message;
-    const QString advice = toolErrorAdvice(line);
-    if (advice.isEmpty())
-        return message + QStringLiteral("<br>") + line.toHtmlEscaped();
-    return message + QStringLiteral("<br><b>%1</b><br><small>%2</small>")
-                         .arg(advice.toHtmlEscaped(), line.toHtmlEscaped());
+    box->setText(QStringLiteral("<h3>%1</h3><p>%2</p><p><small>%3</small></p>")
+                     .arg(text.headline.toHtmlEscaped(), text.advice.toHtmlEscaped(),
+                          tr("Code: #0x%1").arg(QString::number(uint(code), 16))));
+    if (!toolLine.isEmpty())
+        box->setDetailedText(toolLine);
 }
 
 void Navigation::whenSomethingWrong(Clipmoor::errorType code)
@@ -578,46 +573,33 @@ void Navigation::whenSomethingWrong(Clipmoor::errorType code)
         (code == Clipmoor::ToolNotStarted && downloading))
         notifier->downloadFailed(sharedData->video.title);
     switch (code) {
-    case Clipmoor::MetadataTooFewLines:
-    case Clipmoor::MetadataBadDuration:
-        showError(withToolError(tr("Cannot request metadata")), code);
-        break;
     case Clipmoor::MetadataStopped:
     case Clipmoor::FormatsStopped:
         showPage(ui->page_URL);
-        break;
-    case Clipmoor::MetadataCrashed:
-        showError(tr("crash exit on metadata request"), code);
-        break;
-    case Clipmoor::FormatsCrashed:
-        showError(tr("crash exit on formats request"), code);
-        break;
+        return;
     case Clipmoor::VideoStopped:
         showPage(ui->page_Formats);
+        return;
+    case Clipmoor::MetadataTooFewLines:
+    case Clipmoor::MetadataBadDuration:
+    case Clipmoor::MetadataCrashed:
+    case Clipmoor::ToolNotStarted:
+        // Nothing is known of the video: back to its address, to mend it or try again.
+        whenProcessButtonClicked();
+        break;
+    case Clipmoor::FormatsCrashed:
+    case Clipmoor::FormatCount:
+    case Clipmoor::FormatsFailed:
+        // The title and length stay; there is no table to offer.
+        ui->tableView->hide();
         break;
     case Clipmoor::VideoCrashed:
-        // Nothing on the download page works after a crash: back to the formats.
-        showError(tr("crash exit at downloading process"), code);
-        showPage(ui->page_Formats);
-        break;
-    case Clipmoor::FormatCount:
-        showError(tr("format count error"), code);
-        break;
-    case Clipmoor::ToolNotStarted:
-        showError(tr("the downloader could not be started"), code);
-        showPage(ui->page_URL);
-        break;
     case Clipmoor::VideoFailed:
-        showError(withToolError(tr("download failed")), code);
+        // Nothing on the download page works after a failure: back to the formats.
         showPage(ui->page_Formats);
-        break;
-    case Clipmoor::FormatsFailed:
-        showError(withToolError(tr("formats request failed")), code);
-        break;
-    default:
-        showError(tr("indefinite"), code);
         break;
     }
+    showError(code);
 }
 
 void Navigation::whenToolUpdateRequested()
@@ -657,13 +639,27 @@ void Navigation::activateMenuActions()
     showUidAction = menu->addAction(tr("Show UUID"));
     aboutAction = menu->addAction(tr("About"));
 
+    // The scale entries are a group of their own: no other entry can ever set the scale.
+    scaleEntries = new QActionGroup(scales);
     for (uint value : scaleValues) {
         QAction *entry = scales->addAction(tr("%1%").arg(value));
         entry->setData(value);
         entry->setCheckable(true);
         entry->setChecked(value == scale);
+        scaleEntries->addAction(entry);
     }
+    connect(scaleEntries, &QActionGroup::triggered, this, &Navigation::whenScaleChosen);
     connect(menu, &QMenu::triggered, this, &Navigation::whenMenuTriggered);
+}
+
+void Navigation::whenScaleChosen(QAction *entry)
+{
+    const uint value = entry->data().toUInt();
+    if (value == 0 || value == scale)
+        return;
+    scale = value;
+    sharedData->settings->setValue(QStringLiteral("Scale/Val"), scale);
+    whenStackedPageChanged(ui->stackedWidget->currentIndex());
 }
 
 void Navigation::whenMenuTriggered(QAction *action)
@@ -700,16 +696,6 @@ void Navigation::whenMenuTriggered(QAction *action)
                     &Navigation::whenToolUpdateRequested);
         }
         updater.get()->manualCheck(Identity::versionNumber, QLatin1String(Identity::buildDate));
-    } else if (QMenu *scales = qobject_cast<QMenu *>(action->parent())) {
-        for (QAction *entry : scales->actions())
-            entry->setChecked(false);
-        action->setChecked(true);
-        const uint value = action->data().toUInt();
-        if (value != scale) {
-            scale = value;
-            sharedData->settings->setValue(QStringLiteral("Scale/Val"), scale);
-            whenStackedPageChanged(ui->stackedWidget->currentIndex());
-        }
     }
 }
 
@@ -738,7 +724,18 @@ void Navigation::openMenuAtFocus()
         at = ui->tableView->viewport()->mapTo(
             focus, ui->tableView->visualRect(ui->tableView->currentIndex()).center());
     }
-    menu->exec(focus->mapToGlobal(at));
+    if (focus != ui->editURL) {
+        menu->exec(focus->mapToGlobal(at));
+        return;
+    }
+    // The address field is the only control of its page: its edit entries come first, then
+    // the program's, so that the keyboard reaches both.
+    QMenu *both = ui->editURL->createStandardContextMenu();
+    both->addSeparator();
+    both->addActions(menu->actions());
+    connect(both, &QMenu::triggered, this, &Navigation::whenMenuTriggered);
+    connect(both, &QMenu::aboutToHide, both, &QObject::deleteLater);
+    both->popup(focus->mapToGlobal(at));
 }
 
 void Navigation::contextMenuEvent(QContextMenuEvent *event)
@@ -772,6 +769,11 @@ bool Navigation::eventFilter(QObject *watched, QEvent *event)
                 model->index(0, FormatTableModel::ResolutionColumn),
                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         }
+    }
+    if (watched == ui->editURL && event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent *>(event)->reason() == QContextMenuEvent::Keyboard) {
+        openMenuAtFocus();
+        return true;
     }
     if (watched == ui->stackedWidget && event->type() == QEvent::MouseButtonPress) {
         auto *press = static_cast<QMouseEvent *>(event);
@@ -863,6 +865,21 @@ void Navigation::keyPressEvent(QKeyEvent *event)
     }
     // The window is the whole program: Escape must not end it.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    // The dialog's own Enter handling clicks the default button of any child, and so would
+    // close a box this very key press has just opened: only the window's own buttons count.
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (enter && modifiers == Qt::NoModifier) {
+        const QList<QPushButton *> buttons = findChildren<QPushButton *>();
+        for (QPushButton *button : buttons) {
+            if (button->window() == this && button->isDefault() && button->isVisible()) {
+                if (button->isEnabled())
+                    button->click();
+                break;
+            }
+        }
         event->accept();
         return;
     }

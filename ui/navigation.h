@@ -16,6 +16,7 @@ class QPushButton;
 class SavedFile;
 class ThumbnailView;
 class QAction;
+class QActionGroup;
 class QCommandLineParser;
 class QMenu;
 class QMessageBox;
@@ -62,6 +63,7 @@ protected:
 private:
     void activateMenuActions();
     void whenMenuTriggered(QAction *action);
+    void whenScaleChosen(QAction *entry);
     void whenMetadataReceived();
     void chooseFormat(const QModelIndex &index);
     QModelIndex enterChoice() const;
@@ -75,9 +77,8 @@ private:
     void whenToolUpdateRequested();
     void whenToolUpdated(QProcess::ExitStatus status);
     void showPage(QWidget *page);
-    void showError(const QString &message, Clipmoor::errorType code);
+    void showError(Clipmoor::errorType code);
     QMessageBox *openMessage(QMessageBox::Icon icon, const QString &title, const QString &text);
-    QString withToolError(const QString &message) const;
     void fitDownloadTexts();
     void addDownloadChoiceWidgets();
     void openOutputFolder();
@@ -93,6 +94,7 @@ private:
     QAction *loggingAction = nullptr;
     QAction *showUidAction = nullptr;
     QAction *aboutAction = nullptr;
+    QActionGroup *scaleEntries = nullptr;
     AddressIntake *addressIntake;
     DesktopNotifier *notifier;
     uint scale = 100;
