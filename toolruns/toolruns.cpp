@@ -30,7 +30,13 @@ QStringList forVideo(QStringList options, const QString &target, const QString &
     return options;
 }
 
-QStringList download(const QString &selector, const QString &toolFolder,
+// The title alone is cut, so that every name keeps the resolution (or "audio") and the
+// video ID: a download never replaces a file of another video.
+constexpr char videoName[] = "%(title).55B_%(resolution)s_%(id)s.%(ext)s";
+// The tool's resolution of the sound alone is "audio only": no blank in a file name.
+constexpr char audioName[] = "%(title).55B_audio_%(id)s.%(ext)s";
+
+QStringList download(const QString &selector, const char *name, const QString &toolFolder,
                      const QString &outputFolder, const QString &target,
                      const QString &cookiesBrowser)
 {
@@ -58,9 +64,7 @@ QStringList download(const QString &selector, const QString &toolFolder,
             QLatin1String(pathOption),
             outputFolder,
             QStringLiteral("--output"),
-            // The title alone is cut, so that every name keeps the resolution and the video
-            // ID: a download never replaces a file of another video.
-            QStringLiteral("%(title).55B_%(resolution)s_%(id)s.%(ext)s"),
+            QLatin1String(name),
             QStringLiteral("--windows-filenames"),
         },
         target, cookiesBrowser);
@@ -101,13 +105,15 @@ QStringList downloadArguments(uint formatCode, const QString &toolFolder,
                               const QString &outputFolder, const QString &target,
                               const QString &cookiesBrowser)
 {
-    return download(formatSelector(formatCode), toolFolder, outputFolder, target, cookiesBrowser);
+    return download(formatSelector(formatCode), videoName, toolFolder, outputFolder, target,
+                    cookiesBrowser);
 }
 
 QStringList audioDownloadArguments(const QString &toolFolder, const QString &outputFolder,
                                    const QString &target, const QString &cookiesBrowser)
 {
-    return download(QLatin1String(audioSelector), toolFolder, outputFolder, target, cookiesBrowser);
+    return download(QLatin1String(audioSelector), audioName, toolFolder, outputFolder, target,
+                    cookiesBrowser);
 }
 
 QString cookiesBrowserOf(const QStringList &arguments)

@@ -25,6 +25,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QHeaderView>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
@@ -146,6 +147,8 @@ Navigation::Navigation(QWidget *parent)
 {
     initImages();
     ui->setupUi(this);
+    // Docks and task bars show it beside the window's name.
+    setWindowIcon(QIcon(QStringLiteral(":/img/clipmoor.png")));
     ui->btn_Back_from_Process->setImage(QStringLiteral(":/img/btn_back_big.svg"),
                                         DesignSize::backCaption);
     ui->pushButton_Process->setImage(QStringLiteral(":/img/btn_process.svg"),
@@ -163,6 +166,12 @@ Navigation::Navigation(QWidget *parent)
     keepRoom.setRetainSizeWhenHidden(true);
     ui->btn_Back_from_Process->setSizePolicy(keepRoom);
     ui->labelNoFormats->hide();
+    ui->editURL->setPlaceholderText(tr("Paste a YouTube video address"));
+    ui->editURL->setAccessibleDescription(
+        tr("The address of the YouTube video to download, then press Enter"));
+    ui->progressBarDL->setAccessibleName(tr("Download progress"));
+    ui->progressBar->setAccessibleName(tr("Reading the video's formats"));
+    ui->progressBar_2->setAccessibleName(tr("Busy"));
     addressIntake = new AddressIntake(this, ui->editURL);
     notifier = new DesktopNotifier(this);
     ui->tableView->installEventFilter(this);
@@ -177,10 +186,7 @@ Navigation::Navigation(QWidget *parent)
         QContextMenuEvent ask(QContextMenuEvent::Keyboard, at, focus->mapToGlobal(at));
         QApplication::sendEvent(focus, &ask);
     });
-    // The form cannot carry the in-between weights for this Qt's form compiler.
-    QFont startOver = ui->btnStartOver->font();
-    startOver.setWeight(QFont::DemiBold);
-    ui->btnStartOver->setFont(startOver);
+    // The form cannot carry the in-between weight for this Qt's form compiler.
     QFont openFolder = ui->btnOpenFolder->font();
     openFolder.setWeight(QFont::Medium);
     ui->btnOpenFolder->setFont(openFolder);
@@ -453,11 +459,15 @@ void Navigation::fitTableRows()
     QTableView *table = ui->tableView;
     if (!table->model())
         return;
+    const int rows = table->model()->rowCount();
+    // The cells of a hidden page's table would still be reported as showing.
+    const bool current = ui->stackedWidget->currentWidget() == ui->page_Formats;
+    for (int row = 0; row < rows; ++row)
+        table->setRowHidden(row, !current);
+    if (!current)
+        return;
     ui->horizontalLayout_7->activate();
     ui->page_Formats->layout()->activate();
-    const int rows = table->model()->rowCount();
-    for (int row = 0; row < rows; ++row)
-        table->setRowHidden(row, false);
     if (rows > 0 && table->rowHeight(0) > 0) {
         const int shown = visibleRowCount(table->viewport()->height(), table->rowHeight(0));
         for (int row = shown; row < rows; ++row)
@@ -471,6 +481,7 @@ void Navigation::chooseFormat(const QModelIndex &index)
         qCritical() << "!!! ERROR: index invalid:" << index;
         return;
     }
+    soundAlone = false;
     showDownloadStart();
     const uint code = index.sibling(index.row(), 1).data().toUInt();
     qDebug().noquote() << QStringLiteral("Requesting video with FormatID: %1").arg(code);
@@ -479,6 +490,7 @@ void Navigation::chooseFormat(const QModelIndex &index)
 
 void Navigation::chooseAudio()
 {
+    soundAlone = true;
     showDownloadStart();
     qDebug().noquote() << "Requesting the sound alone";
     emit requestAudio();
@@ -529,11 +541,14 @@ void Navigation::whenVideoReceived()
     ui->label_DL_Details->hide();
     ui->label_TitleDownload->hide();
     ui->label_DL->hide();
+    ui->label_DL_OK->setText(soundAlone ? tr("Sound Successfully Saved")
+                                        : tr("Video Successfully Downloaded"));
     ui->label_DL_OK->show();
     ui->btnStartOver->show();
     ui->btn_Back_Last->show();
     ui->btnOpenFolder->show();
     savedFile->show(sharedData->video.savedFile);
+    fitDownloadTexts();
 }
 
 // Over the window and modal to it, answered without an event loop of its own; the box
@@ -815,6 +830,7 @@ void Navigation::whenStackedPageChanged(int index)
         setFixedSize(target);
     if (page == ui->page_Download)
         fitDownloadTexts();
+    fitTableRows();
 }
 
 // Fonts and languages are wider on some systems than the design's sizes assume: the
@@ -831,22 +847,27 @@ void Navigation::fitDownloadTexts()
     fitLabel(ui->label_DL_OK, designedFonts.value(ui->label_DL_OK));
     fitLabel(ui->label_DL_Details, designedFonts.value(ui->label_DL_Details));
 
-    // "Start Over" and "Open Folder with File" share a row, with room around them.
+    // The finished page's three buttons share one font and one size; "Start Over" and
+    // "Open Folder with File" share a row, with room around them.
     QPushButton *start = ui->btnStartOver;
     QPushButton *open = ui->btnOpenFolder;
-    QFont startFont = designedFonts.value(start);
-    QFont openFont = designedFonts.value(open);
+    const QList<QPushButton *> buttons{start, open, savedFile->openButton};
+    QFont font = designedFonts.value(open);
     const int gaps = ui->horizontalLayout_13->spacing() * 4;
+    int width = 0;
     for (;;) {
-        start->setFont(startFont);
-        open->setFont(openFont);
-        // The design's least width must not squeeze the button below its text.
-        start->setMinimumWidth(std::max(DesignSize::startOverWidth, start->sizeHint().width()));
-        const int wanted = start->minimumWidth() + open->sizeHint().width() + gaps;
-        if (wanted <= room || startFont.pointSizeF() <= 1 || openFont.pointSizeF() <= 1)
+        width = DesignSize::startOverWidth;
+        for (QPushButton *button : buttons) {
+            button->setFont(font);
+            width = std::max(width, button->sizeHint().width());
+        }
+        if (2 * width + gaps <= room || font.pointSizeF() <= 1)
             break;
-        startFont.setPointSizeF(startFont.pointSizeF() - 0.5);
-        openFont.setPointSizeF(openFont.pointSizeF() - 0.5);
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    for (QPushButton *button : buttons) {
+        button->setMinimumSize(width, open->minimumHeight());
+        button->setMaximumWidth(width);
     }
 }
 

@@ -103,6 +103,7 @@ private:
     QHash<QWidget *, QFont> designedFonts; // the download page's, before fitting
     QPointer<QMessageBox> quitQuestion;
     bool applyingColours = false;
+    bool soundAlone = false; // the download running or done is of the sound alone
     ThumbnailView *thumbnail;
     QPushButton *audioButton;
     SavedFile *savedFile;

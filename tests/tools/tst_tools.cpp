@@ -154,7 +154,7 @@ void TestTools::realToolDownloads_data()
         << false << QStringLiteral("Test Video Title_320x180_abc123XYZ_0.mp4")
         << QStringList{QStringLiteral("audio"), QStringLiteral("video")};
     QTest::newRow("the sound alone")
-        << true << QStringLiteral("Test Video Title_audio only_abc123XYZ_0.m4a")
+        << true << QStringLiteral("Test Video Title_audio_abc123XYZ_0.m4a")
         << QStringList{QStringLiteral("audio")};
 }
 

@@ -10,12 +10,14 @@
 #include "tests/support/language.h"
 #include "tests/support/modalcloser.h"
 #include "tests/support/notificationservice.h"
+#include "tests/support/testdata.h"
 #include "tests/support/testmain.h"
 #include "tests/support/toolstage.h"
 #include "ui/imagebutton.h"
 #include "ui/navigation.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QBuffer>
 #include <QClipboard>
 #include <QCommandLineParser>
@@ -479,6 +481,8 @@ void TestNavigation::metadataShown()
     // duration beside it is never covered.
     for (QLabel *label : {ui->labelTitle, ui->label_TitleDownload}) {
         QCOMPARE(label->toolTip(), shownTitle);
+        // A screen reader reads it whole.
+        QCOMPARE(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name), shownTitle);
         const QString text = label->text();
         QVERIFY2(text == shownTitle ||
                      (text.endsWith(QChar(0x2026)) && shownTitle.startsWith(text.chopped(1))),
@@ -633,14 +637,63 @@ void TestNavigation::namesAndFocusOrder()
         QVERIFY2(!button->accessibleName().isEmpty() && !button->toolTip().isEmpty(),
                  qPrintable(button->objectName()));
     }
+    // The field says what to paste; the bars say what they measure.
+    QCOMPARE(ui->editURL->placeholderText(), QStringLiteral("Paste a YouTube video address"));
+    QVERIFY(!ui->editURL->accessibleDescription().isEmpty());
+    QCOMPARE(ui->progressBarDL->accessibleName(), QStringLiteral("Download progress"));
+    QVERIFY(!window->windowIcon().isNull());
+
+    // Rows of one resolution tell their container, codec, frame rate and HDR apart, from a
+    // real listing, in their tooltips and in what a screen reader reads of their cells.
+    QFile listing(stage.file(QStringLiteral("listing.txt")));
+    QVERIFY(listing.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    listing.write(
+        testData(QStringLiteral("listings/15-local-ytdlp-2023.03.04-codecs-fps-hdr.txt")).toUtf8());
+    listing.close();
     enterAddress(QStringLiteral("https://youtu.be/abc"));
     waitForTable();
-    const QModelIndex type = ui->tableView->model()->index(0, FormatTableModel::TypeColumn);
-    const QModelIndex download = ui->tableView->model()->index(0, FormatTableModel::DownloadColumn);
-    QCOMPARE(type.data(Qt::AccessibleTextRole).toString(),
-             QStringLiteral("Video with audio, 400x200"));
-    QCOMPARE(download.data(Qt::AccessibleTextRole).toString(), QStringLiteral("Download 400x200"));
-    QCOMPARE(download.data(Qt::ToolTipRole), download.data(Qt::AccessibleTextRole));
+    const QAbstractItemModel *model = ui->tableView->model();
+    const auto said = [model](int row, int column, int role = Qt::AccessibleTextRole) {
+        return model->index(row, column).data(role).toString();
+    };
+    QCOMPARE(said(0, FormatTableModel::TypeColumn),
+             QStringLiteral("Video with audio, 1920x1080, MP4, AV1, 60 fps, HDR10"));
+    QCOMPARE(said(0, FormatTableModel::DownloadColumn),
+             QStringLiteral("Download 1920x1080, MP4, AV1, 60 fps, HDR10"));
+    QCOMPARE(said(2, FormatTableModel::SizeColumn),
+             QStringLiteral("47.68MiB, 1920x1080, WEBM, VP9, 60 fps"));
+    QCOMPARE(said(3, FormatTableModel::ResolutionColumn, Qt::ToolTipRole),
+             QStringLiteral("1920x1080, MP4, H.264, 30 fps"));
+    QStringList downloads;
+    for (int row = 0; row < model->rowCount(); ++row)
+        downloads.append(said(row, FormatTableModel::DownloadColumn));
+    downloads.removeDuplicates();
+    QCOMPARE(downloads.size(), model->rowCount());
+    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(ui->tableView);
+    QCOMPARE(table->tableInterface()
+                 ->cellAt(0, FormatTableModel::DownloadColumn)
+                 ->text(QAccessible::Name),
+             said(0, FormatTableModel::DownloadColumn));
+    // The format page's cells are not reported as showing behind another page.
+    const auto cellsShowing = [table] {
+        int showing = 0;
+        for (int i = 0; i < table->childCount(); ++i) {
+            QAccessibleInterface *child = table->child(i);
+            showing += child && child->role() == QAccessible::Cell && !child->state().invisible;
+        }
+        return showing;
+    };
+    QVERIFY(cellsShowing() > 0);
+    ui->stackedWidget->setCurrentWidget(ui->page_Download);
+    QCOMPARE(cellsShowing(), 0);
+    ui->stackedWidget->setCurrentWidget(ui->page_Formats);
+    QVERIFY(cellsShowing() > 0);
+    QTest::mouseClick(ui->btn_Back_from_Formats, Qt::LeftButton);
+    QVERIFY(listing.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    listing.write(elevenFormats());
+    listing.close();
+    enterAddress(QStringLiteral("https://youtu.be/abc"));
+    waitForTable();
 
     // Tab walks each page from top to bottom.
     const auto walk = [](QWidget *from, int steps) {
@@ -671,7 +724,7 @@ void TestNavigation::namesAndFocusOrder()
 void TestNavigation::downloadPageFlow()
 {
     // The sound alone, offered when the listing has it, takes the same road as a video.
-    const QString saved = outputDir() + QStringLiteral("/Clip_audio only_abc.m4a");
+    const QString saved = outputDir() + QStringLiteral("/Clip_audio_abc.m4a");
     QFile listing(stage.file(QStringLiteral("listing.txt")));
     QVERIFY(listing.open(QIODevice::Append));
     listing.write("140 m4a audio only | 3.00MiB audio only\n");
@@ -706,14 +759,19 @@ void TestNavigation::downloadPageFlow()
     // At 100 the tool still merges: the bar turns busy.
     QTRY_COMPARE(ui->progressBarDL->maximum(), 0);
     QTRY_VERIFY(ui->label_DL_OK->isVisible());
-    QCOMPARE(ui->label_DL_OK->text(), QStringLiteral("Video Successfully Downloaded"));
+    QCOMPARE(ui->label_DL_OK->text(), QStringLiteral("Sound Successfully Saved"));
     QVERIFY(ui->btnStartOver->isVisible() && ui->btnOpenFolder->isVisible() &&
             ui->btn_Back_Last->isVisible());
+    // The three buttons in one font and one size.
+    for (QPushButton *button : {ui->btnOpenFolder, openFile}) {
+        QCOMPARE(button->font(), ui->btnStartOver->font());
+        QCOMPARE(button->size(), ui->btnStartOver->size());
+    }
     QVERIFY(!ui->btnCancel->isVisible() && !ui->progressBarDL->isVisible() &&
             !ui->label_DL->isVisible() && !ui->label_DL_Details->isVisible());
     // The saved file, named with its size, opens with the desktop's application.
     QVERIFY(savedLine->isVisible() && openFile->isVisible());
-    QCOMPARE(savedLine->text(), QStringLiteral("2.00 KiB · Clip_audio only_abc.m4a"));
+    QCOMPARE(savedLine->text(), QStringLiteral("2.0 KiB · Clip_audio_abc.m4a"));
     QCOMPARE(openFile->text(), QStringLiteral("Open File"));
     FolderOpener opener;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &opener, "open");
