@@ -255,7 +255,8 @@ void TestEngine::requestsCarryTheirArguments()
             QStringLiteral("--path"),
             home.downloadsDir() + QStringLiteral("/CLM"),
             QStringLiteral("--output"),
-            QStringLiteral("%(title).55B_%(resolution)s_%(id)s.%(ext)s"),
+            audio ? QStringLiteral("%(title).55B_audio_%(id)s.%(ext)s")
+                  : QStringLiteral("%(title).55B_%(resolution)s_%(id)s.%(ext)s"),
             QStringLiteral("--windows-filenames"),
         } +
         cookies + QStringList{target};
