@@ -21,6 +21,9 @@ packages=(
   fonts-dejavu-core fontconfig
   # desktop notifications in tests (a private session bus); install checks
   dbus dbus-daemon appstream desktop-file-utils
+  # the road walked as a screen reader hears it: a virtual display, the accessibility bus
+  # and a listener on it
+  xvfb xauth at-spi2-core python3-pyatspi
   # the shipped tools
   yt-dlp ffmpeg python3
   # the rehearsed release hosts in tests: nginx (built with ssl and http_v2 in Debian 12)

@@ -549,6 +549,12 @@ void Navigation::whenVideoReceived()
     ui->btnOpenFolder->show();
     savedFile->show(sharedData->video.savedFile);
     fitDownloadTexts();
+    // A screen reader speaks what the focus lands on: the end, and where to go from there.
+    QPushButton *next =
+        savedFile->openButton->isVisibleTo(this) ? savedFile->openButton : ui->btnOpenFolder;
+    for (QPushButton *button : {savedFile->openButton, ui->btnOpenFolder})
+        button->setAccessibleDescription(ui->label_DL_OK->text());
+    next->setFocus(Qt::OtherFocusReason);
 }
 
 // Over the window and modal to it, answered without an event loop of its own; the box
