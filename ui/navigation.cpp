@@ -860,21 +860,27 @@ void Navigation::fitDownloadTexts()
     const QList<QPushButton *> buttons{start, open, savedFile->openButton};
     QFont font = designedFonts.value(open);
     const int gaps = ui->horizontalLayout_13->spacing() * 4;
-    int width = 0;
+    QSize size;
     for (;;) {
-        width = DesignSize::startOverWidth;
+        size = QSize(DesignSize::startOverWidth, 0);
         for (QPushButton *button : buttons) {
             button->setFont(font);
-            width = std::max(width, button->sizeHint().width());
+            button->setMinimumSize(0, 0);
+            button->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+            size = size.expandedTo(button->sizeHint());
         }
-        if (2 * width + gaps <= room || font.pointSizeF() <= 1)
+        // Nor should the page's lines run into each other at the smaller scales, though
+        // the buttons stay readable.
+        QLayout *page = ui->page_Download->layout();
+        page->invalidate();
+        const bool tall = page->minimumSize().height() > height() &&
+                          font.pointSizeF() > designedFonts.value(open).pointSizeF() - 2;
+        if ((2 * size.width() + gaps <= room && !tall) || font.pointSizeF() <= 1)
             break;
         font.setPointSizeF(font.pointSizeF() - 0.5);
     }
-    for (QPushButton *button : buttons) {
-        button->setMinimumSize(width, open->minimumHeight());
-        button->setMaximumWidth(width);
-    }
+    for (QPushButton *button : buttons)
+        button->setFixedSize(size);
 }
 
 void Navigation::keyPressEvent(QKeyEvent *event)
