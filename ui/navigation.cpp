@@ -173,6 +173,10 @@ Navigation::Navigation(QWidget *parent)
     ui->progressBar->setAccessibleName(tr("Reading the video's formats"));
     ui->progressBar_2->setAccessibleName(tr("Busy"));
     addressIntake = new AddressIntake(this, ui->editURL);
+    connect(addressIntake, &AddressIntake::taken, this, [this](const QString &address) {
+        if (DownloadChoices::prepareCopied(sharedData->settings))
+            Clipmoor::instance().prepare(address);
+    });
     notifier = new DesktopNotifier(this);
     ui->tableView->installEventFilter(this);
     ui->editURL->installEventFilter(this);
@@ -209,6 +213,8 @@ Navigation::Navigation(QWidget *parent)
     connect(engine, &Clipmoor::downloadFolderUnusable, this,
             &Navigation::whenDownloadFolderUnusable);
     connect(ui->editURL, &QLineEdit::returnPressed, this, &Navigation::whenCallProcess);
+    // What the user changes is no longer the address that was being prepared.
+    connect(ui->editURL, &QLineEdit::textEdited, engine, &Clipmoor::stopPreparing);
     connect(ui->pushButton_Process, &QPushButton::clicked, this, &Navigation::whenCallProcess);
     connect(ui->btnCancel, &QPushButton::clicked, engine, &Clipmoor::stopTool);
     connect(ui->stackedWidget, &QStackedWidget::currentChanged, this,
@@ -220,9 +226,10 @@ Navigation::Navigation(QWidget *parent)
     connect(engine, &Clipmoor::progressDetails, this, &Navigation::whenProgressDetails);
     connect(ui->btn_Back_from_Process, &QPushButton::clicked, this,
             [this] { showPage(returnPage); });
+    // Stopped first, so that an address the page takes from the clipboard is prepared.
     connect(ui->btn_Back_from_Formats, &QPushButton::clicked, this, [this, engine] {
-        showPage(ui->page_URL);
         engine->stopTool(true);
+        showPage(ui->page_URL);
     });
     connect(ui->btn_Back_Last, &QPushButton::clicked, this, [this] { showPage(ui->page_Formats); });
     // Starting over leaves the field empty, so that a newly copied link is offered.
@@ -923,6 +930,7 @@ void Navigation::closeEvent(QCloseEvent *event)
 {
     Clipmoor &engine = Clipmoor::instance();
     if (!engine.isDownloading()) {
+        engine.stopPreparing();
         QDialog::closeEvent(event);
         return;
     }
