@@ -116,7 +116,7 @@ ToolRun *Clipmoor::createRun(ToolRun::Kind kind, const QStringList &arguments)
         Qt::QueuedConnection);
     connect(process, &QProcess::started, this, [run] { run->pid = run->process->processId(); });
     connect(process, &QProcess::readyReadStandardError, this,
-            [run] { run->takeStandardError(run->process->readAllStandardError(), false); });
+            [this, run] { takeRunErrors(run, false); });
     if (kind == ToolRun::Kind::Metadata || kind == ToolRun::Kind::Prepare ||
         kind == ToolRun::Kind::Formats || kind == ToolRun::Kind::Thumbnail) {
         connect(process, &QProcess::readyReadStandardOutput, this,
@@ -230,6 +230,15 @@ void Clipmoor::takeRunOutput(ToolRun *run)
     stopRun(run);
 }
 
+void Clipmoor::takeRunErrors(ToolRun *run, bool final)
+{
+    const bool toldBefore = run->systemTool;
+    run->takeStandardError(run->process->readAllStandardError(), final);
+    // A preparing run stays quiet; the run the user asks for tells it.
+    if (run->systemTool && !toldBefore && run->kind != ToolRun::Kind::Prepare)
+        emit systemToolUsed();
+}
+
 QString Clipmoor::outputLimitText() const
 {
     return QStringLiteral("ERROR: The tool printed more than %1 MiB; it was stopped.")
@@ -240,7 +249,7 @@ void Clipmoor::forgetRun(ToolRun *run)
 {
     // Whatever the run started and left behind ends with it.
     if (run->pid > 0)
-        Platform::endProcessGroup(run->pid);
+        Platform::endToolLeftovers(*run->process, run->pid);
     if (run->stopper) {
         disconnect(run->stopper, nullptr, this, nullptr);
         run->stopper->deleteLater();
@@ -369,6 +378,9 @@ void Clipmoor::startDownload(std::optional<uint> formatCode)
                                                       browser);
     ToolRun *run = createRun(ToolRun::Kind::Video, arguments);
     run->folder = video.folder;
+    // A folder the tool would take for another is its working directory, named as ".".
+    if (!ToolRuns::toolTakesFolderLiterally(video.folder))
+        run->process->setWorkingDirectory(video.folder);
     auto progress = std::make_shared<DownloadProgress>(sharedData->video.listedSizes);
     connect(run->process, &QProcess::readyReadStandardOutput, this, [this, run, progress] {
         const QByteArray data = run->process->readAllStandardOutput();
@@ -402,8 +414,7 @@ void Clipmoor::updateBinary(bool detached)
         startRun(createRun(ToolRun::Kind::Update, {QStringLiteral("--update")}));
         return;
     }
-    // While a stop is under way, an orphan would be handed to this process: the detached
-    // run waits for its end.
+    // The detached run waits for stops under way, which might otherwise meet it starting.
     if (anyStopping())
         detachedUpdateQueued = true;
     else
@@ -418,6 +429,23 @@ void Clipmoor::startDetachedUpdate()
     process.setWorkingDirectory(toolFolder());
     if (!process.startDetached())
         qWarning() << "WARNING: Cannot start" << process.program();
+}
+
+void Clipmoor::stopUpdate()
+{
+    for (ToolRun *run : handles()) {
+        if (run->kind != ToolRun::Kind::Update ||
+            (!run->queued && run->process->state() == QProcess::NotRunning))
+            continue;
+        run->stop = ToolRun::Stop::User;
+        if (run->queued) {
+            run->queued = false;
+            QMetaObject::invokeMethod(
+                this, [this, run] { dropQueuedRun(run); }, Qt::QueuedConnection);
+        } else {
+            stopRun(run);
+        }
+    }
 }
 
 // Returns at once; each stopped run reports, and a stopped download's partial files go,
@@ -462,7 +490,7 @@ void Clipmoor::dropQueuedRun(ToolRun *run)
     const ToolRun::Kind kind = run->kind;
     const bool reported = run->stop == ToolRun::Stop::User;
     forgetRun(run);
-    if (kind == ToolRun::Kind::Update)
+    if (kind == ToolRun::Kind::Update && !reported)
         emit resultUpdateBinary(QProcess::CrashExit);
     else if (reported && kind == ToolRun::Kind::Metadata)
         emit somethingWrong(MetadataStopped);
@@ -497,7 +525,7 @@ void Clipmoor::runFinished(ToolRun *run, QProcess::ExitStatus status)
         qDebug().noquote() << "-->" << CLM_TAG
                            << "Metadata request::finished for :" << process->arguments();
         takeRunOutput(run);
-        run->takeStandardError(process->readAllStandardError(), true);
+        takeRunErrors(run, true);
         const bool overflowed = run->overflowed;
         if (stop == ToolRun::Stop::None && overflowed) {
             sharedData->toolError = outputLimitText();
@@ -529,7 +557,7 @@ void Clipmoor::runFinished(ToolRun *run, QProcess::ExitStatus status)
     case ToolRun::Kind::Formats: {
         qDebug().noquote() << "-->" << CLM_TAG << "Formats request::finished";
         takeRunOutput(run);
-        run->takeStandardError(process->readAllStandardError(), true);
+        takeRunErrors(run, true);
         const bool overflowed = run->overflowed;
         if (stop == ToolRun::Stop::None && overflowed) {
             sharedData->toolError = outputLimitText();
@@ -569,7 +597,7 @@ void Clipmoor::runFinished(ToolRun *run, QProcess::ExitStatus status)
 
     case ToolRun::Kind::Video: {
         qDebug().noquote() << "-->" << CLM_TAG << "Video request::finished";
-        run->takeStandardError(process->readAllStandardError(), true);
+        takeRunErrors(run, true);
         const bool failed = normal && process->exitCode() != 0;
         if (stop == ToolRun::Stop::None && !normal)
             logCrash(CLM_TAG, process, true);
@@ -600,6 +628,11 @@ void Clipmoor::runFinished(ToolRun *run, QProcess::ExitStatus status)
 
     case ToolRun::Kind::Update: {
         qDebug().noquote() << "-->" << CLM_TAG << "updateBinary::finished";
+        // The user who cancelled it has moved on.
+        if (stop == ToolRun::Stop::User) {
+            forgetRun(run);
+            break;
+        }
         const bool succeeded = normal && process->exitCode() == 0;
         if (!normal)
             logCrash(CLM_TAG, process, false);

@@ -50,6 +50,8 @@ public:
     // Downloads the sound alone.
     void requestAudio();
     void updateBinary(bool detached);
+    // Stops the attached self-update, which then reports nothing.
+    void stopUpdate();
     void stopTool(bool silent);
     // True while a download run is under way.
     bool isDownloading() const;
@@ -68,6 +70,8 @@ signals:
     // The chosen download folder was passed over for the default one.
     void downloadFolderUnusable(const QString &chosen);
     void resultUpdateBinary(QProcess::ExitStatus);
+    // A run goes on with the system's yt-dlp, for the managed one is still being installed.
+    void systemToolUsed();
 
 private slots:
     void requestMetadataFinished();
@@ -95,6 +99,7 @@ private:
     void runNotStarted(ToolRun *run);
     void forgetRun(ToolRun *run);
     void takeRunOutput(ToolRun *run);
+    void takeRunErrors(ToolRun *run, bool final);
     QString outputLimitText() const;
 
     SessionData *sharedData;

@@ -21,6 +21,12 @@ const Failure failures[] = {
     {{"requested format is not available", "no video formats found"},
      QT_TRANSLATE_NOOP("ToolError", "Check the address, or try again later."),
      QT_TRANSLATE_NOOP("ToolError", "This video offers no formats to download")},
+    {{"cookies database"},
+     QT_TRANSLATE_NOOP("ToolError",
+                       "The browser's cookies could not be read: no profile of that browser was "
+                       "found. Start that browser once and sign in to the site, or choose another "
+                       "browser or “None” under “Use Cookies From” in the menu (right-click the "
+                       "window).")},
     {{"private video", "video is private"},
      QT_TRANSLATE_NOOP("ToolError", "This video is private: only people its owner invited can "
                                     "watch it. Choose another video.")},

@@ -24,7 +24,8 @@ public:
     ToolRun(const ToolRun &) = delete;
     ToolRun &operator=(const ToolRun &) = delete;
 
-    // Takes standard error read so far and remembers its last "ERROR:" line.
+    // Takes standard error read so far and remembers its last "ERROR:" line; a tool that
+    // ended in a Python traceback instead names its failure in the traceback's last line.
     void takeStandardError(const QByteArray &data, bool final);
     // Keeps standard output; false once it has grown past maxOutputBytes.
     bool keepStandardOutput(const QByteArray &data);
@@ -44,13 +45,16 @@ public:
     bool exited = false;                   // the process has ended, maybe not yet reported
     bool normalExit = true;
     bool overflowed = false;
-    qint64 pid = 0; // also the run's process group
+    bool systemTool = false; // the launcher went on with the yt-dlp on PATH
+    qint64 pid = 0;          // also the run's process group
     QString lastError;
     QByteArray output;
     QStringList written; // files named in "Destination" and "Merging" lines
     QString folder;      // where a download writes
 
 private:
-    QByteArray errorTail;  // an incomplete last line of standard error
+    QByteArray errorTail; // an incomplete last line of standard error
+    QString tracebackEnd; // the last line of the last traceback so far
+    bool inTraceback = false;
     QByteArray outputTail; // an incomplete last line of a download's standard output
 };

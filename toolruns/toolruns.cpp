@@ -1,5 +1,6 @@
 #include "toolruns/toolruns.h"
 
+#include <QDir>
 #include <QRegularExpression>
 
 namespace {
@@ -62,7 +63,7 @@ QStringList download(const QString &selector, const char *name, const QString &t
             QLatin1String(ffmpegOption),
             toolFolder,
             QLatin1String(pathOption),
-            outputFolder,
+            ToolRuns::downloadFolderArgument(outputFolder),
             QStringLiteral("--output"),
             QLatin1String(name),
             QStringLiteral("--windows-filenames"),
@@ -114,6 +115,25 @@ QStringList audioDownloadArguments(const QString &toolFolder, const QString &out
 {
     return download(QLatin1String(audioSelector), audioName, toolFolder, outputFolder, target,
                     cookiesBrowser);
+}
+
+bool toolTakesFolderLiterally(const QString &folder)
+{
+    // Variables ($NAME, ${NAME}, %NAME% on Windows) and "~" are expanded, the path is
+    // normalised and stripped of white space, and each part loses what Windows forbids.
+    static const QRegularExpression altered(
+        QStringLiteral("[$%~<>:\"|?*\\\\\\x00-\\x1f\\x7f]|[\\s.](/|$)|^\\s|\\s$"),
+        QRegularExpression::UseUnicodePropertiesOption);
+    static const QRegularExpression drive(QStringLiteral("^[A-Za-z]:(?=/)"));
+    QString rest = folder;
+    rest.remove(drive);
+    return QDir::isAbsolutePath(folder) && QDir::cleanPath(folder) == folder &&
+           !altered.match(rest).hasMatch();
+}
+
+QString downloadFolderArgument(const QString &folder)
+{
+    return toolTakesFolderLiterally(folder) ? folder : QStringLiteral(".");
 }
 
 QString cookiesBrowserOf(const QStringList &arguments)

@@ -321,6 +321,14 @@
         <source>Code: #0x%1</source>
         <translation>Code: #0x%1</translation>
     </message>
+    <message>
+        <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
+        <translation>Warten auf die Release-Server, die das aktuelle yt-dlp und Deno senden. Bei einer langsamen Verbindung kann das einige Minuten dauern.</translation>
+    </message>
+    <message>
+        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
+        <translation>Das aktuelle yt-dlp wird noch installiert. Deshalb wird dieses Video mit dem yt-dlp Ihres Systems abgefragt, das für die Website zu alt sein kann. Schlägt es fehl, versuchen Sie es in einigen Minuten erneut.</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -499,6 +507,10 @@
     <message>
         <source>Try again.</source>
         <translation>Versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The browser&apos;s cookies could not be read: no profile of that browser was found. Start that browser once and sign in to the site, or choose another browser or “None” under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>Die Cookies des Browsers konnten nicht gelesen werden: Es wurde kein Profil dieses Browsers gefunden. Starten Sie den Browser einmal und melden Sie sich bei der Website an, oder wählen Sie im Menü (Rechtsklick ins Fenster) unter „Cookies verwenden von“ einen anderen Browser oder „Keinem“.</translation>
     </message>
 </context>
 <context>

@@ -321,6 +321,14 @@
         <source>Code: #0x%1</source>
         <translation>Code : #0x%1</translation>
     </message>
+    <message>
+        <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
+        <translation>En attente des serveurs de publication qui envoient les versions actuelles de yt-dlp et de Deno. Avec une connexion lente, cela peut prendre quelques minutes.</translation>
+    </message>
+    <message>
+        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
+        <translation>La version actuelle de yt-dlp est encore en cours d’installation&#xa0;: cette vidéo est donc demandée au yt-dlp installé sur votre système, qui est peut-être trop ancien pour le site. En cas d’échec, réessayez dans quelques minutes.</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -499,6 +507,10 @@
     <message>
         <source>Try again.</source>
         <translation>Réessayez.</translation>
+    </message>
+    <message>
+        <source>The browser&apos;s cookies could not be read: no profile of that browser was found. Start that browser once and sign in to the site, or choose another browser or “None” under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>Les cookies du navigateur n’ont pas pu être lus&#xa0;: aucun profil de ce navigateur n’a été trouvé. Lancez ce navigateur une fois et connectez-vous au site, ou choisissez un autre navigateur ou «&#xa0;Aucun&#xa0;» sous «&#xa0;Utiliser les cookies de&#xa0;» dans le menu (clic droit dans la fenêtre).</translation>
     </message>
 </context>
 <context>

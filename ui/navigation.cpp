@@ -246,6 +246,20 @@ Navigation::Navigation(QWidget *parent)
     }
 
     connect(engine, &Clipmoor::resultUpdateBinary, this, &Navigation::whenToolUpdated);
+    // The wait for the release servers may be long: the user may give it up.
+    ui->label_Waiting->hide();
+    ui->btnCancelUpdate->hide();
+    connect(ui->btnCancelUpdate, &QPushButton::clicked, this, [this, engine] {
+        showToolUpdate(false);
+        engine->stopUpdate();
+        showPage(returnPage);
+    });
+    connect(engine, &Clipmoor::systemToolUsed, this, [this] {
+        openMessage(QMessageBox::Warning, tr("WARNING"),
+                    tr("The current yt-dlp is still being installed, so this video is asked of "
+                       "the yt-dlp installed on your system, which may be too old for the site. "
+                       "If it fails, try again in a few minutes."));
+    });
     connect(this, &Navigation::updateKestrel, engine, &Clipmoor::updateBinary);
     engine->updateBinary(true);
 }
@@ -633,13 +647,28 @@ void Navigation::whenSomethingWrong(Clipmoor::errorType code)
 void Navigation::whenToolUpdateRequested()
 {
     returnPage = ui->stackedWidget->currentWidget();
+    showToolUpdate(true);
     showPage(ui->pageEmpty);
-    QTimer::singleShot(toolUpdateDelayMs, this, [this] { emit updateKestrel(false); });
+    ui->btnCancelUpdate->setFocus(Qt::OtherFocusReason);
+    QTimer::singleShot(toolUpdateDelayMs, this, [this] {
+        if (toolUpdateShown)
+            emit updateKestrel(false);
+    });
+}
+
+void Navigation::showToolUpdate(bool shown)
+{
+    toolUpdateShown = shown;
+    ui->label_Waiting->setVisible(shown);
+    ui->btnCancelUpdate->setVisible(shown);
 }
 
 void Navigation::whenToolUpdated(QProcess::ExitStatus status)
 {
     qDebug().noquote() << "-->" << CLM_TAG << status;
+    if (!toolUpdateShown)
+        return;
+    showToolUpdate(false);
     showPage(returnPage);
     if (status == QProcess::CrashExit)
         openMessage(QMessageBox::Warning, tr("ERROR"),

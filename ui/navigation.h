@@ -76,6 +76,7 @@ private:
     void whenVideoReceived();
     void whenToolUpdateRequested();
     void whenToolUpdated(QProcess::ExitStatus status);
+    void showToolUpdate(bool shown);
     void showPage(QWidget *page);
     void showError(Clipmoor::errorType code);
     QMessageBox *openMessage(QMessageBox::Icon icon, const QString &title, const QString &text);
@@ -103,7 +104,8 @@ private:
     QHash<QWidget *, QFont> designedFonts; // the download page's, before fitting
     QPointer<QMessageBox> quitQuestion;
     bool applyingColours = false;
-    bool soundAlone = false; // the download running or done is of the sound alone
+    bool soundAlone = false;      // the download running or done is of the sound alone
+    bool toolUpdateShown = false; // the manual tool update waits on the busy page
     ThumbnailView *thumbnail;
     QPushButton *audioButton;
     SavedFile *savedFile;

@@ -323,6 +323,15 @@ void TestEngine::completion_data()
         << scriptFor(QStringLiteral("echo 'ERROR: [youtube] abc: Private video' >&2; exit 1"),
                      formatsAnswer, QString())
         << false << QStringLiteral("69 ERROR: [youtube] abc: Private video");
+    // The real yt-dlp, asked for the cookies of a browser without a profile: an old one
+    // ends in a Python traceback without an error line.
+    QTest::newRow("metadata ends in a traceback")
+        << scriptFor(QStringLiteral("HOME=/nonexistent exec /usr/bin/yt-dlp "
+                                    "--cookies-from-browser firefox \"$@\""),
+                     formatsAnswer, QString())
+        << false
+        << QStringLiteral("69 FileNotFoundError: could not find firefox cookies database in "
+                          "/nonexistent/.mozilla/firefox");
     QTest::newRow("download") << scriptFor({}, {}, QStringLiteral("exit 0")) << true
                               << QStringLiteral("video");
     QTest::newRow("download crash") << scriptFor({}, {}, crash) << true << QStringLiteral("86");
@@ -467,6 +476,14 @@ void TestEngine::userStopDuringEachRun_data()
     QTest::newRow("download, tree ignores SIGTERM")
         << scriptFor({}, {}, QStringLiteral("trap '' TERM; ") + wait) << 1 << true
         << int(Clipmoor::VideoStopped);
+    // What left the run's session and group ends too, even with its environment emptied.
+    const QString waiting = QStringLiteral("; sleep 300 & wait; exit 0");
+    QTest::newRow("download, a grandchild in a session of its own")
+        << scriptFor({}, {}, QStringLiteral("leave_session 300") + waiting) << 1 << true
+        << int(Clipmoor::VideoStopped);
+    QTest::newRow("metadata, an unmarked grandchild in a session of its own")
+        << scriptFor(QStringLiteral("leave_session 300 unmarked") + waiting, {}, {}) << 1 << false
+        << int(Clipmoor::MetadataStopped);
 }
 
 void TestEngine::userStopDuringEachRun()
@@ -666,6 +683,11 @@ void TestEngine::leftoverChildEndsWithItsRun_data()
     const QString leave = QStringLiteral("sleep 300 & echo $! > \"$here/child.$$\"; ");
     QTest::newRow("metadata") << scriptFor(leave + metadataAnswer, formatsAnswer, {}) << false;
     QTest::newRow("download") << scriptFor({}, {}, leave + QStringLiteral("exit 0")) << true;
+    QTest::newRow("download, a leftover in a session of its own")
+        << scriptFor({}, {}, QStringLiteral("leave_session 300; exit 0")) << true;
+    QTest::newRow("metadata, a leftover in a session of its own")
+        << scriptFor(QStringLiteral("leave_session 300; ") + metadataAnswer, formatsAnswer, {})
+        << false;
 }
 
 void TestEngine::leftoverChildEndsWithItsRun()
@@ -686,17 +708,22 @@ void TestEngine::leftoverChildEndsWithItsRun()
 void TestEngine::toolsEndWithTheProgram_data()
 {
     QTest::addColumn<int>("signal");
-    QTest::newRow("SIGTERM") << int(SIGTERM);
-    QTest::newRow("SIGINT") << int(SIGINT);
-    QTest::newRow("SIGHUP") << int(SIGHUP);
-    QTest::newRow("SIGKILL") << int(SIGKILL);
+    QTest::addColumn<QString>("script");
+    const QString wait = QLatin1String(waitWithChild);
+    QTest::newRow("SIGTERM") << int(SIGTERM) << wait;
+    QTest::newRow("SIGINT") << int(SIGINT) << wait;
+    QTest::newRow("SIGHUP") << int(SIGHUP) << wait;
+    QTest::newRow("SIGKILL") << int(SIGKILL) << wait;
+    QTest::newRow("SIGTERM, a grandchild in a session of its own")
+        << int(SIGTERM) << QStringLiteral("leave_session 300; sleep 300 & wait");
 }
 
 // A program running the engine is asked to end, or killed outright, during a run.
 void TestEngine::toolsEndWithTheProgram()
 {
     QFETCH(int, signal);
-    stage.setScript(scriptFor(QLatin1String(waitWithChild), {}, {}));
+    QFETCH(QString, script);
+    stage.setScript(scriptFor(script, {}, {}));
     QProcess program;
     program.start(QStringLiteral(CLIPMOOR_ENGINE_HOST), {QStringLiteral("https://youtu.be/abc")});
     const qint64 run = waitForRun(1);

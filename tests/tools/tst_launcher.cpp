@@ -5,6 +5,7 @@
 #include "engine/clipmoor.h"
 #include "tests/support/offlinesite.h"
 #include "tests/support/testmain.h"
+#include "tests/support/toolstage.h"
 #include "toolruns/toolruns.h"
 
 #include <QCryptographicHash>
@@ -25,6 +26,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <csignal>
 #include <memory>
 #include <vector>
 
@@ -619,17 +621,19 @@ void TestLauncher::cachedRunsPrintWhatPlainRunsPrint_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<QJsonValue>("duration"); // undefined: none
     QTest::addColumn<bool>("live");
+    QTest::addColumn<bool>("lingers"); // the yt-dlp leaves a child behind, holding its outputs
 
     QTest::newRow("under a minute, a bar in the title")
         << "cacheShort1"
-        << "Left | right" << QJsonValue(42) << false;
+        << "Left | right" << QJsonValue(42) << false << false;
     QTest::newRow("over an hour, non-ASCII title")
-        << "cacheLong01" << QStringLiteral("Grüße aus Köln – 東京 ♪") << QJsonValue(3723.5)
+        << "cacheLong01" << QStringLiteral("Grüße aus Köln – 東京 ♪") << QJsonValue(3723.5) << false
         << false;
-    QTest::newRow("no duration") << "cacheNoDur1"
-                                 << "Unknown length" << QJsonValue() << false;
+    QTest::newRow("no duration, a child left behind")
+        << "cacheNoDur1"
+        << "Unknown length" << QJsonValue() << false << true;
     QTest::newRow("live stream") << "cacheLive01"
-                                 << "Live now" << QJsonValue() << true;
+                                 << "Live now" << QJsonValue() << true << false;
 }
 
 void TestLauncher::cachedRunsPrintWhatPlainRunsPrint()
@@ -638,6 +642,7 @@ void TestLauncher::cachedRunsPrintWhatPlainRunsPrint()
     QFETCH(QString, title);
     QFETCH(QJsonValue, duration);
     QFETCH(bool, live);
+    QFETCH(bool, lingers);
 
     QJsonObject info = site.info();
     info.insert(QStringLiteral("id"), id);
@@ -659,8 +664,11 @@ void TestLauncher::cachedRunsPrintWhatPlainRunsPrint()
     QVERIFY(QDir().mkpath(data + QStringLiteral("/Quorvel/Clipmoor/managed")));
     QFile counted(data + QStringLiteral("/Quorvel/Clipmoor/managed/yt-dlp"));
     QVERIFY(counted.open(QIODevice::WriteOnly));
-    counted.write("#!/bin/sh\necho \"$1\" >>'" + QFile::encodeName(starts) +
-                  "'\nexec /usr/bin/python3 '" + QFile::encodeName(ytDlp) + "' \"$@\"\n");
+    const QString lingering = data + QStringLiteral("/lingering");
+    counted.write("#!/bin/sh\necho \"$1\" >>'" + QFile::encodeName(starts) + "'\n");
+    if (lingers)
+        counted.write("sleep 25 & echo $! >>'" + QFile::encodeName(lingering) + "'\n");
+    counted.write("exec /usr/bin/python3 '" + QFile::encodeName(ytDlp) + "' \"$@\"\n");
     counted.close();
     QVERIFY(counted.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
 
@@ -686,6 +694,15 @@ void TestLauncher::cachedRunsPrintWhatPlainRunsPrint()
     const Run again = runLauncher(metadata, environment);
     QCOMPARE(withoutRunTime(again.out), withoutRunTime(direct.out));
     QCOMPARE(again.exitCode, 0);
+    // The runs ended with their yt-dlp, not with what that left behind.
+    if (lingers) {
+        const QByteArrayList left = readAll(lingering).trimmed().split('\n');
+        QVERIFY(!left.isEmpty());
+        for (const QByteArray &pid : left) {
+            QVERIFY2(processRunning(pid.toLongLong()), pid.constData());
+            ::kill(pid_t(pid.toLongLong()), SIGKILL);
+        }
+    }
 
     // Only the plain listing asks the site.
     const QStringList listing = {QStringLiteral("--list-formats"), QStringLiteral("--no-warnings"),

@@ -439,30 +439,36 @@ void TestNavigation::metadataShown_data()
     QTest::addColumn<QString>("duration");
     QTest::addColumn<QString>("shownTitle");
     QTest::addColumn<QString>("shownTime");
+    QTest::addColumn<bool>("systemTool"); // the launcher went on with the system's yt-dlp
     QTest::newRow("hours") << QStringLiteral("Top 10 Songs (Live) - Artist")
                            << QStringLiteral("1:02:03")
                            << QStringLiteral("Top 10 Songs (Live) - Artist")
-                           << QStringLiteral("| 1:02:03");
+                           << QStringLiteral("| 1:02:03") << false;
     const QString german =
         QStringLiteral("M\u00fcller erkl\u00e4rt: 10 Tipps f\u00fcr 2025 \u2013 Teil 2 (4K)");
     QTest::newRow("accents, digits, dash")
-        << german << QStringLiteral("5:00") << german << QStringLiteral("| 5:00");
+        << german << QStringLiteral("5:00") << german << QStringLiteral("| 5:00") << false;
     QTest::newRow("control characters")
         << QStringLiteral("  Tab\there\u0007, bell\u001b ") << QStringLiteral("5")
-        << QStringLiteral("Tab here, bell") << QStringLiteral("| 5 sec.");
+        << QStringLiteral("Tab here, bell") << QStringLiteral("| 5 sec.") << false;
     QTest::newRow("exactly an hour")
         << QStringLiteral("Why? Because!") << QStringLiteral("1:00:00")
-        << QStringLiteral("Why? Because!") << QStringLiteral("| 1:00:00");
+        << QStringLiteral("Why? Because!") << QStringLiteral("| 1:00:00") << false;
     QTest::newRow("minutes") << QStringLiteral("A, b: c.") << QStringLiteral("2:03")
-                             << QStringLiteral("A, b: c.") << QStringLiteral("| 2:03");
+                             << QStringLiteral("A, b: c.") << QStringLiteral("| 2:03") << false;
     QTest::newRow("seconds") << QStringLiteral("x") << QStringLiteral("45") << QStringLiteral("x")
-                             << QStringLiteral("| 45 sec.");
+                             << QStringLiteral("| 45 sec.") << false;
     QTest::newRow("non-Latin title")
         << QStringLiteral("\u041f\u0440\u0438\u0432\u0435\u0442") << QStringLiteral("5")
-        << QStringLiteral("\u041f\u0440\u0438\u0432\u0435\u0442") << QStringLiteral("| 5 sec.");
+        << QStringLiteral("\u041f\u0440\u0438\u0432\u0435\u0442") << QStringLiteral("| 5 sec.")
+        << false;
     const QString longTitle = QStringLiteral("A very long title. ").repeated(12).trimmed();
     QTest::newRow("long title cut with an ellipsis")
-        << longTitle << QStringLiteral("1:02:03") << longTitle << QStringLiteral("| 1:02:03");
+        << longTitle << QStringLiteral("1:02:03") << longTitle << QStringLiteral("| 1:02:03")
+        << false;
+    QTest::newRow("the system's yt-dlp, the managed one not yet installed")
+        << QStringLiteral("x") << QStringLiteral("45") << QStringLiteral("x")
+        << QStringLiteral("| 45 sec.") << true;
 }
 
 void TestNavigation::metadataShown()
@@ -471,9 +477,21 @@ void TestNavigation::metadataShown()
     QFETCH(QString, duration);
     QFETCH(QString, shownTitle);
     QFETCH(QString, shownTime);
-    stage.setScript(answering(title, duration));
+    QFETCH(bool, systemTool);
+    // The launcher's line when the first installation took too long.
+    const QString notice = QStringLiteral(
+        "[ \"$1\" = --get-title ] && echo 'WARNING: the managed yt-dlp is still being installed "
+        "after 120 s; going on without it' >&2\n");
+    stage.setScript((systemTool ? notice : QString()) + answering(title, duration));
     enterAddress(QStringLiteral("https://www.youtube.com/watch?v=abc"));
     QTRY_COMPARE(ui->labelTime->text(), shownTime);
+    if (systemTool) {
+        QTRY_COMPARE(closer->seen.size(), 1);
+        QCOMPARE(closer->seen.at(0).title, QStringLiteral("WARNING"));
+        QVERIFY2(closer->seen.at(0).text.startsWith(
+                     QLatin1String("The current yt-dlp is still being installed")),
+                 qPrintable(closer->seen.at(0).text));
+    }
     waitForTable();
     ui->tableView->doubleClicked(ui->tableView->model()->index(0, FormatTableModel::TypeColumn));
     QTRY_VERIFY(ui->label_DL_OK->isVisible());
@@ -932,6 +950,16 @@ void TestNavigation::errorDialogs_data()
         << QStringLiteral("Installieren Sie das Programm erneut: Sein Download-Programm fehlt "
                           "oder lässt sich nicht ausführen.")
         << address;
+    // The last line of an old yt-dlp's traceback, with a browser that has no profile.
+    const QString profile = QStringLiteral(
+        "FileNotFoundError: could not find firefox cookies database in /h/.mozilla/firefox");
+    QTest::newRow("69, cookies of a browser without a profile")
+        << 69 << profile << en << titleUnread
+        << QStringLiteral("The browser's cookies could not be read: no profile of that browser "
+                          "was found. Start that browser once and sign in to the site, or choose "
+                          "another browser or “None”") +
+               menu + QStringLiteral(".")
+        << address;
 }
 
 void TestNavigation::errorDialogs()
@@ -1378,12 +1406,17 @@ void TestNavigation::toolUpdateFromMenu()
     QCOMPARE(calls().mid(1), (QStringList{QStringLiteral("manualCheck 2023 25.0826"),
                                           QStringLiteral("manualCheck 2023 25.0826")}));
 
+    // A server that drips its files: the page says what it waits for, and Cancel ends it.
     const struct {
         const char *script;
-        const char *title;
+        const char *title; // none: cancelled
         const char *text;
     } results[] = {{"exit 0", "Success", "Clipmoor was successfully updated"},
-                   {"exit 1", "ERROR", "Unable to update. Please contact support"}};
+                   {"exit 1", "ERROR", "Unable to update. Please contact support"},
+                   {"sleep 300", nullptr, nullptr}};
+    auto *waiting = window->findChild<QLabel *>(QStringLiteral("label_Waiting"));
+    auto *cancel = window->findChild<QPushButton *>(QStringLiteral("btnCancelUpdate"));
+    QVERIFY(waiting && cancel);
     int runs = attachedUpdates();
     for (const auto &result : results) {
         stage.setScript(QLatin1String(result.script));
@@ -1392,6 +1425,25 @@ void TestNavigation::toolUpdateFromMenu()
         clock.start();
         emit PluginManagerHelper::updaterPlugin().get()->updateDone();
         QCOMPARE(ui->stackedWidget->currentWidget(), ui->pageEmpty);
+        QVERIFY(waiting->isVisible() && cancel->isVisible());
+        QCOMPARE(waiting->text(),
+                 QStringLiteral("Waiting for the release servers to send the current yt-dlp and "
+                                "Deno. On a slow connection this can take some minutes."));
+        if (!result.title) {
+            QTRY_COMPARE(attachedUpdates(), runs + 1);
+            const qint64 update = stage.runs().last();
+            QVERIFY(processRunning(update));
+            window->activateWindow();
+            QTRY_VERIFY(cancel->hasFocus());
+            QTest::keyClick(cancel, Qt::Key_Space);
+            QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_Formats);
+            QTRY_VERIFY(!processRunning(update));
+            QTest::qWait(100);
+            QVERIFY(closer->seen.isEmpty());
+            QVERIFY(!waiting->isVisibleTo(window.get()));
+            ++runs;
+            continue;
+        }
         QTRY_COMPARE(closer->seen.size(), 1);
         QVERIFY(clock.elapsed() >= 333);
         QCOMPARE(closer->seen.at(0).title, QLatin1String(result.title));

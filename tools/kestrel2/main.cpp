@@ -189,9 +189,7 @@ int run(const ManagedFolder &folder, const QByteArrayList &arguments)
         const std::unique_ptr<QLockFile> lock = folder.updateLock();
         const int waitMs = limitMs("CLIPMOOR_FIRST_INSTALL_WAIT_MS", firstInstallWaitMs);
         if (!lock->tryLock(waitMs))
-            std::fprintf(stderr,
-                         "WARNING: the managed yt-dlp is still being installed after %g s; "
-                         "going on without it\n",
+            std::fprintf(stderr, "%s %g s; going on without it\n", ToolRuns::systemToolNotice,
                          waitMs / 1000.0);
     }
 
