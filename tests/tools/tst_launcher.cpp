@@ -72,7 +72,8 @@ QByteArray denoFile()
                : "deno-x86_64-unknown-linux-gnu.zip";
 }
 
-// A zip archive that holds one entry, by default an executable file.
+// A zip archive with one entry per blank-separated name, each holding content, by default
+// an executable file.
 QByteArray zipHolding(const QByteArray &name, const QByteArray &content, int mode = 0100755)
 {
     QProcess python;
@@ -80,10 +81,12 @@ QByteArray zipHolding(const QByteArray &name, const QByteArray &content, int mod
                  {QStringLiteral("-c"),
                   QStringLiteral("import io, sys, zipfile\n"
                                  "out = io.BytesIO()\n"
+                                 "content = sys.stdin.buffer.read()\n"
                                  "with zipfile.ZipFile(out, 'w') as archive:\n"
-                                 "    entry = zipfile.ZipInfo(sys.argv[1])\n"
+                                 "  for name in sys.argv[1].split(' '):\n"
+                                 "    entry = zipfile.ZipInfo(name)\n"
                                  "    entry.external_attr = int(sys.argv[2], 8) << 16\n"
-                                 "    archive.writestr(entry, sys.stdin.buffer.read())\n"
+                                 "    archive.writestr(entry, content)\n"
                                  "sys.stdout.buffer.write(out.getvalue())\n"),
                   QString::fromLatin1(name), QString::number(mode, 8)});
     python.write(content);
@@ -490,6 +493,17 @@ void TestLauncher::updateFailureKeepsTheOldBuild_data()
     QTest::newRow("an unpacked build with an entry outside its folder")
         << zip << 200 << zipHolding("../" + ytDlpFile(), "#!/bin/sh\n") << right << -1 << false
         << QByteArray() << 0;
+    // Builds that would run, were the entry taken as an unpacker might take it.
+    const QByteArray runs = "#!/bin/sh\necho 2099.01.01\n";
+    QTest::newRow("an unpacked build holding its program twice")
+        << zip << 200 << zipHolding(ytDlpFile() + ' ' + ytDlpFile(), runs) << right << -1 << false
+        << QByteArray() << 0;
+    QTest::newRow("an unpacked build under ./")
+        << zip << 200 << zipHolding("./" + ytDlpFile(), runs) << right << -1 << false
+        << QByteArray() << 0;
+    QTest::newRow("Deno archive holding ./deno")
+        << "/deno/" + denoFile() << 200 << zipHolding("./deno", "#!/bin/sh\necho deno 2.5.0\n")
+        << right << -1 << false << QByteArray() << 0;
     QTest::newRow("an unpacked build whose program is a link")
         << zip << 200 << zipHolding(ytDlpFile(), "/bin/sh", 0120777) << right << -1 << false
         << QByteArray() << 0;
