@@ -757,6 +757,17 @@ void TestLauncher::cacheDecidesWhetherTheSiteIsAsked_data()
     QTest::newRow("download, entry removed") << true << 0 << QByteArray("remove") << 1;
     QTest::newRow("download, formats without addresses") << true << 0 << QByteArray("no urls") << 1;
     QTest::newRow("download, formats not a list") << true << 0 << QByteArray("formats text") << 1;
+    // Used only for the video it was made for, from where its extraction said.
+    QTest::newRow("download, entry edited to another id")
+        << true << 0 << QByteArray("id otherVideo1") << 1;
+    QTest::newRow("download, another extractor") << true << 0 << QByteArray("extractor Other") << 1;
+    QTest::newRow("download, media on another host") << true << 0 << QByteArray("host") << 1;
+    QTest::newRow("download, addresses expire in 5 minutes")
+        << true << 0 << QByteArray("expire 300") << 1;
+    QTest::newRow("download, addresses expire in an hour")
+        << true << 0 << QByteArray("expire 3600") << 0;
+    QTest::newRow("listing, addresses expire in 5 minutes")
+        << false << 0 << QByteArray("expire 300") << 0;
 }
 
 void TestLauncher::cacheDecidesWhetherTheSiteIsAsked()
@@ -820,6 +831,26 @@ void TestLauncher::cacheDecidesWhetherTheSiteIsAsked()
     }
     if (entry == "formats text")
         info.insert(QStringLiteral("formats"), QStringLiteral("137"));
+    const QList<QByteArray> change = entry.split(' ');
+    if (change.at(0) == "id")
+        info.insert(QStringLiteral("id"), QString::fromLatin1(change.at(1)));
+    if (change.at(0) == "extractor")
+        info.insert(QStringLiteral("extractor_key"), QString::fromLatin1(change.at(1)));
+    if (change.at(0) == "host" || change.at(0) == "expire") {
+        QJsonArray formats;
+        for (const QJsonValue format : info.value(QLatin1String("formats")).toArray()) {
+            QJsonObject moved = format.toObject();
+            QString url = moved.value(QLatin1String("url")).toString();
+            if (change.at(0) == "host")
+                url.replace(QStringLiteral("//127.0.0.1:"), QStringLiteral("//127.0.0.2:"));
+            else
+                url += QStringLiteral("?expire=%1")
+                           .arg(QDateTime::currentSecsSinceEpoch() + change.at(1).toInt());
+            moved.insert(QStringLiteral("url"), url);
+            formats.append(moved);
+        }
+        info.insert(QStringLiteral("formats"), formats);
+    }
     if (entry != "keep" && entry != "remove") {
         json = entry == "truncate" ? json.left(json.size() / 2) : QJsonDocument(info).toJson();
         QVERIFY(file.resize(0) && file.seek(0) && file.write(json) == json.size());
@@ -839,7 +870,7 @@ void TestLauncher::cacheDecidesWhetherTheSiteIsAsked()
     QVERIFY2(run.exitCode == 0, run.err.constData());
     QCOMPARE(site.extractions() - before, extractions);
     // An entry the runs cannot use is dropped.
-    QCOMPARE(file.exists(), entry == "keep");
+    QCOMPARE(file.exists(), entry == "keep" || extractions == 0);
 }
 
 // Media addresses in the cache that the site no longer honours: the plain download runs.
