@@ -723,6 +723,17 @@ void TestLauncher::cachedRunsPrintWhatPlainRunsPrint()
     QCOMPARE(fromInfo.out, cachedListing.out);
     QCOMPARE(readAll(starts).count("--list-formats"), 1);
     QCOMPARE(site.extractions(id.toUtf8()), asked + 1);
+    // Nor one that names another video, though its checksum holds.
+    const QByteArray table = cachedListing.out.mid(cachedListing.out.indexOf('\n') + 1);
+    const QByteArray other = "[info] Available formats for otherVideo1:\n" + table;
+    for (const QFileInfo &stored :
+         QDir(infoCache()).entryInfoList({QStringLiteral("*.listing")}, QDir::Files)) {
+        QFile file(stored.filePath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(sha256(other) + '\n' + other);
+    }
+    QCOMPARE(runLauncher(listing, environment).out, cachedListing.out);
+    QCOMPARE(readAll(starts).count("--list-formats"), 2);
 
     // The thumbnail's address comes from the kept info as the plain run prints it, with no
     // tool started; without the info there is none, and still no extraction.
