@@ -253,11 +253,14 @@ void floodedClients(const QProcessEnvironment &base)
         launcher.setProcessEnvironment(environment);
         launcher.setProcessChannelMode(QProcess::ForwardedOutputChannel);
         launcher.start(QStringLiteral(CLIPMOOR_BIN_DIR "/kestrel2"), {QStringLiteral("--update")});
+        QElapsedTimer clock;
+        clock.start();
         launcher.waitForStarted();
         const double peak = childPeakMb(launcher, 120000);
         report(name, peak, "MB",
-               QStringLiteral("limit %1 MB; %2")
+               QStringLiteral("limit %1 MB; ended after %2 s: %3")
                    .arg(limitMb)
+                   .arg(clock.elapsed() / 1000.0, 0, 'f', 1)
                    .arg(QString::fromUtf8(launcher.readAllStandardError().trimmed().left(160))));
     };
     update(flood.server().url("/yt"), "memory: endless release file, kestrel2", 512, base);
