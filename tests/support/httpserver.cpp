@@ -56,6 +56,16 @@ void HttpServer::route(const QByteArray &path, const Response &response)
     routes.insert(path, response);
 }
 
+void HttpServer::release(const QByteArray &path)
+{
+    const auto route = routes.find(path);
+    if (route != routes.end())
+        route->held = false;
+    const QList<std::function<void()>> answers = heldAnswers.take(path);
+    for (const std::function<void()> &answer : answers)
+        answer();
+}
+
 void HttpServer::serveFile(const QByteArray &path, const QString &fileName,
                            const QByteArray &contentType, qint64 bytesPerSecond)
 {
@@ -159,7 +169,7 @@ void HttpServer::answer(Connection *connection, const QByteArray &method, const 
     else if (response.chunked)
         connection->pending = (body.isEmpty() ? QByteArray() : asChunk(body)) + "0\r\n\r\n";
 
-    QTimer::singleShot(response.delayMs, this, [this, connection, head] {
+    const auto send = [this, connection, head] {
         if (!connections.contains(connection) || !connection->socket)
             return;
         connection->socket->write(head);
@@ -170,7 +180,12 @@ void HttpServer::answer(Connection *connection, const QByteArray &method, const 
         connect(connection->socket, &QTcpSocket::bytesWritten, this,
                 [this, connection] { sendEndless(connection); });
         sendEndless(connection);
-    });
+    };
+    if (response.held) {
+        heldAnswers[path].append(send);
+        return;
+    }
+    QTimer::singleShot(response.delayMs, this, send);
 }
 
 void HttpServer::sendMore(Connection *connection)

@@ -5,7 +5,9 @@
 #include <QList>
 #include <QObject>
 #include <QTcpServer>
+
 #include <QThread>
+#include <functional>
 
 class QTcpSocket;
 
@@ -30,6 +32,7 @@ public:
         bool endless = false;      // the body again and again, at full speed, never ending
         bool chunked = false;      // in chunks (Transfer-Encoding: chunked), without a length
         QByteArray headers = {};   // more header lines, each ending in CRLF
+        bool held = false;         // answered only once release() is called for its path
     };
 
     explicit HttpServer(QObject *parent = nullptr);
@@ -41,6 +44,8 @@ public:
     QByteArray url(const QByteArray &path) const;
 
     void route(const QByteArray &path, const Response &response);
+    // Answers the held requests of the path, and those that come after.
+    void release(const QByteArray &path);
     void serveFile(const QByteArray &path, const QString &file, const QByteArray &contentType,
                    qint64 bytesPerSecond = 0);
 
@@ -65,6 +70,7 @@ private:
     QList<QByteArray> requests;
     QList<QByteArray> cookies;
     QList<Connection *> connections;
+    QHash<QByteArray, QList<std::function<void()>>> heldAnswers;
 };
 
 // An HttpServer that answers from a thread of its own, as a server elsewhere would, so

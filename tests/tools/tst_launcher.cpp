@@ -931,7 +931,7 @@ void TestLauncher::unpackedBuildOutlivesItsReplacement()
     info.insert(QStringLiteral("id"), QStringLiteral("slowRun0001"));
     site.serveInfo(info);
     HttpServer::Response slow = {200, "application/json", QJsonDocument(info).toJson()};
-    slow.delayMs = 1500;
+    slow.held = true; // until the update is done
     site.server().route("/watch/slowRun0001", slow);
     QProcess running;
     running.setProcessEnvironment(environment);
@@ -945,6 +945,7 @@ void TestLauncher::unpackedBuildOutlivesItsReplacement()
     QCOMPARE(runLauncher({QStringLiteral("--version")}, environment).out,
              QByteArray("2099.01.01\n"));
     QVERIFY(QFileInfo::exists(oldBuild));
+    site.server().release("/watch/slowRun0001");
     QTRY_COMPARE_WITH_TIMEOUT(running.state(), QProcess::NotRunning, 60000);
     QCOMPARE(running.exitCode(), 0);
     QCOMPARE(running.readAllStandardOutput(), QByteArray("Test Video Title\n3:33\n"));
