@@ -116,9 +116,9 @@ ToolRun *Clipmoor::createRun(ToolRun::Kind kind, const QStringList &arguments)
         Qt::QueuedConnection);
     connect(process, &QProcess::started, this, [run] { run->pid = run->process->processId(); });
     connect(process, &QProcess::readyReadStandardError, this,
-            [run] { run->takeStandardError(run->process->readAllStandardError(), false); });
-    if (kind == ToolRun::Kind::Metadata || kind == ToolRun::Kind::Formats ||
-        kind == ToolRun::Kind::Thumbnail) {
+            [this, run] { takeRunErrors(run, false); });
+    if (kind == ToolRun::Kind::Metadata || kind == ToolRun::Kind::Prepare ||
+        kind == ToolRun::Kind::Formats || kind == ToolRun::Kind::Thumbnail) {
         connect(process, &QProcess::readyReadStandardOutput, this,
                 [this, run] { takeRunOutput(run); });
     }
@@ -230,6 +230,15 @@ void Clipmoor::takeRunOutput(ToolRun *run)
     stopRun(run);
 }
 
+void Clipmoor::takeRunErrors(ToolRun *run, bool final)
+{
+    const bool toldBefore = run->systemTool;
+    run->takeStandardError(run->process->readAllStandardError(), final);
+    // A preparing run stays quiet; the run the user asks for tells it.
+    if (run->systemTool && !toldBefore && run->kind != ToolRun::Kind::Prepare)
+        emit systemToolUsed();
+}
+
 QString Clipmoor::outputLimitText() const
 {
     return QStringLiteral("ERROR: The tool printed more than %1 MiB; it was stopped.")
@@ -240,7 +249,7 @@ void Clipmoor::forgetRun(ToolRun *run)
 {
     // Whatever the run started and left behind ends with it.
     if (run->pid > 0)
-        Platform::endProcessGroup(run->pid);
+        Platform::endToolLeftovers(*run->process, run->pid);
     if (run->stopper) {
         disconnect(run->stopper, nullptr, this, nullptr);
         run->stopper->deleteLater();
@@ -252,6 +261,36 @@ void Clipmoor::forgetRun(ToolRun *run)
         runs.end());
 }
 
+bool Clipmoor::prepare(const QString &text)
+{
+    const std::optional<QUrl> url = Address::accept(text);
+    const Address::Target target = url ? Address::targetFor(*url) : Address::Target();
+    // Without the launcher's info cache the run would be an extraction of its own.
+    if (target.target.isEmpty() || !Platform::toolKeepsExtractedInfo()) {
+        stopPreparing();
+        return false;
+    }
+    const QStringList arguments =
+        ToolRuns::metadataArguments(target.target, cookiesBrowser(sharedData));
+    for (ToolRun *run : handles()) {
+        if (run->kind == ToolRun::Kind::Prepare && run->stop == ToolRun::Stop::None &&
+            run->process->arguments() == arguments)
+            return true;
+    }
+    stopPreparing();
+    qDebug().noquote() << "-->" << CLM_TAG << target.target;
+    startRun(createRun(ToolRun::Kind::Prepare, arguments));
+    return true;
+}
+
+void Clipmoor::stopPreparing()
+{
+    for (ToolRun *run : handles()) {
+        if (run->kind == ToolRun::Kind::Prepare)
+            stopQuietly(run);
+    }
+}
+
 void Clipmoor::requestMetadata()
 {
     VideoInfo &video = sharedData->video;
@@ -260,6 +299,7 @@ void Clipmoor::requestMetadata()
     sharedData->toolError.clear();
     const Address::Target target = Address::targetFor(video.url);
     if (target.target.isEmpty()) {
+        stopPreparing();
         // Another site's address, or one whose ID is not an ID, is never handed to the tool.
         qWarning() << "WARNING: Not a YouTube URL";
         video.toolTarget.clear();
@@ -275,9 +315,14 @@ void Clipmoor::requestMetadata()
         video.url = target.canonical;
     video.toolTarget = target.target;
 
-    ToolRun *run =
-        createRun(ToolRun::Kind::Metadata,
-                  ToolRuns::metadataArguments(video.toolTarget, cookiesBrowser(sharedData)));
+    const QStringList arguments =
+        ToolRuns::metadataArguments(video.toolTarget, cookiesBrowser(sharedData));
+    // A preparing run of this very run goes on: the launcher answers this one from it.
+    for (ToolRun *run : handles()) {
+        if (run->kind == ToolRun::Kind::Prepare && run->process->arguments() != arguments)
+            stopQuietly(run);
+    }
+    ToolRun *run = createRun(ToolRun::Kind::Metadata, arguments);
     sharedData->toolOutput.clear();
     startRun(run);
 }
@@ -333,6 +378,9 @@ void Clipmoor::startDownload(std::optional<uint> formatCode)
                                                       browser);
     ToolRun *run = createRun(ToolRun::Kind::Video, arguments);
     run->folder = video.folder;
+    // A folder the tool would take for another is its working directory, named as ".".
+    if (!ToolRuns::toolTakesFolderLiterally(video.folder))
+        run->process->setWorkingDirectory(video.folder);
     auto progress = std::make_shared<DownloadProgress>(sharedData->video.listedSizes);
     connect(run->process, &QProcess::readyReadStandardOutput, this, [this, run, progress] {
         const QByteArray data = run->process->readAllStandardOutput();
@@ -366,8 +414,7 @@ void Clipmoor::updateBinary(bool detached)
         startRun(createRun(ToolRun::Kind::Update, {QStringLiteral("--update")}));
         return;
     }
-    // While a stop is under way, an orphan would be handed to this process: the detached
-    // run waits for its end.
+    // The detached run waits for stops under way, which might otherwise meet it starting.
     if (anyStopping())
         detachedUpdateQueued = true;
     else
@@ -384,23 +431,57 @@ void Clipmoor::startDetachedUpdate()
         qWarning() << "WARNING: Cannot start" << process.program();
 }
 
+void Clipmoor::stopUpdate()
+{
+    for (ToolRun *run : handles()) {
+        if (run->kind != ToolRun::Kind::Update ||
+            (!run->queued && run->process->state() == QProcess::NotRunning))
+            continue;
+        run->stop = ToolRun::Stop::User;
+        if (run->queued) {
+            run->queued = false;
+            QMetaObject::invokeMethod(
+                this, [this, run] { dropQueuedRun(run); }, Qt::QueuedConnection);
+        } else {
+            stopRun(run);
+        }
+    }
+}
+
 // Returns at once; each stopped run reports, and a stopped download's partial files go,
 // once the run and everything it started have ended.
 void Clipmoor::stopTool(bool silent)
 {
     for (ToolRun *run : handles()) {
-        if (!run->queued && run->process->state() == QProcess::NotRunning)
-            continue;
-        if (run->stop != ToolRun::Stop::User)
+        if (run->stop != ToolRun::Stop::User && (run->queued || isRunning(run)))
             run->stop = silent ? ToolRun::Stop::Silent : ToolRun::Stop::User;
-        if (!run->queued) {
-            stopRun(run);
-            continue;
-        }
-        run->queued = false;
-        QMetaObject::invokeMethod(
-            this, [this, run] { dropQueuedRun(run); }, Qt::QueuedConnection);
+        stopQueuedOrRunning(run);
     }
+}
+
+void Clipmoor::stopQuietly(ToolRun *run)
+{
+    if (run->stop == ToolRun::Stop::None && (run->queued || isRunning(run)))
+        run->stop = ToolRun::Stop::Silent;
+    stopQueuedOrRunning(run);
+}
+
+bool Clipmoor::isRunning(const ToolRun *run) const
+{
+    return run->process->state() != QProcess::NotRunning;
+}
+
+void Clipmoor::stopQueuedOrRunning(ToolRun *run)
+{
+    if (!run->queued && !isRunning(run))
+        return;
+    if (!run->queued) {
+        stopRun(run);
+        return;
+    }
+    run->queued = false;
+    QMetaObject::invokeMethod(
+        this, [this, run] { dropQueuedRun(run); }, Qt::QueuedConnection);
 }
 
 // A run that never started ends as a stopped one reports.
@@ -409,7 +490,7 @@ void Clipmoor::dropQueuedRun(ToolRun *run)
     const ToolRun::Kind kind = run->kind;
     const bool reported = run->stop == ToolRun::Stop::User;
     forgetRun(run);
-    if (kind == ToolRun::Kind::Update)
+    if (kind == ToolRun::Kind::Update && !reported)
         emit resultUpdateBinary(QProcess::CrashExit);
     else if (reported && kind == ToolRun::Kind::Metadata)
         emit somethingWrong(MetadataStopped);
@@ -425,7 +506,7 @@ void Clipmoor::runNotStarted(ToolRun *run)
                 << run->process->program();
     const ToolRun::Kind kind = run->kind;
     forgetRun(run);
-    if (kind == ToolRun::Kind::Thumbnail)
+    if (kind == ToolRun::Kind::Thumbnail || kind == ToolRun::Kind::Prepare)
         return;
     if (kind == ToolRun::Kind::Update)
         emit resultUpdateBinary(QProcess::CrashExit);
@@ -444,7 +525,7 @@ void Clipmoor::runFinished(ToolRun *run, QProcess::ExitStatus status)
         qDebug().noquote() << "-->" << CLM_TAG
                            << "Metadata request::finished for :" << process->arguments();
         takeRunOutput(run);
-        run->takeStandardError(process->readAllStandardError(), true);
+        takeRunErrors(run, true);
         const bool overflowed = run->overflowed;
         if (stop == ToolRun::Stop::None && overflowed) {
             sharedData->toolError = outputLimitText();
@@ -466,10 +547,17 @@ void Clipmoor::runFinished(ToolRun *run, QProcess::ExitStatus status)
         break;
     }
 
+    case ToolRun::Kind::Prepare:
+        // Whatever came of it is the launcher's to keep; the user has not asked yet.
+        qDebug().noquote() << "-->" << CLM_TAG << "Prepared:" << process->arguments().last()
+                           << (stop == ToolRun::Stop::None && normal ? process->exitCode() : -1);
+        forgetRun(run);
+        break;
+
     case ToolRun::Kind::Formats: {
         qDebug().noquote() << "-->" << CLM_TAG << "Formats request::finished";
         takeRunOutput(run);
-        run->takeStandardError(process->readAllStandardError(), true);
+        takeRunErrors(run, true);
         const bool overflowed = run->overflowed;
         if (stop == ToolRun::Stop::None && overflowed) {
             sharedData->toolError = outputLimitText();
@@ -509,7 +597,7 @@ void Clipmoor::runFinished(ToolRun *run, QProcess::ExitStatus status)
 
     case ToolRun::Kind::Video: {
         qDebug().noquote() << "-->" << CLM_TAG << "Video request::finished";
-        run->takeStandardError(process->readAllStandardError(), true);
+        takeRunErrors(run, true);
         const bool failed = normal && process->exitCode() != 0;
         if (stop == ToolRun::Stop::None && !normal)
             logCrash(CLM_TAG, process, true);
@@ -540,6 +628,11 @@ void Clipmoor::runFinished(ToolRun *run, QProcess::ExitStatus status)
 
     case ToolRun::Kind::Update: {
         qDebug().noquote() << "-->" << CLM_TAG << "updateBinary::finished";
+        // The user who cancelled it has moved on.
+        if (stop == ToolRun::Stop::User) {
+            forgetRun(run);
+            break;
+        }
         const bool succeeded = normal && process->exitCode() == 0;
         if (!normal)
             logCrash(CLM_TAG, process, false);

@@ -40,11 +40,18 @@ public:
 
     bool setUrl(const QString &text);
     void requestMetadata();
+    // Starts the metadata run for an address the user has not asked for yet, so that the
+    // launcher has the video's info at hand when asked; quiet, and at most one: it takes the
+    // place of an earlier one. False when the address is none to prepare.
+    bool prepare(const QString &text);
+    void stopPreparing();
     void requestFormats();
     void requestVideo(uint formatCode);
     // Downloads the sound alone.
     void requestAudio();
     void updateBinary(bool detached);
+    // Stops the attached self-update, which then reports nothing.
+    void stopUpdate();
     void stopTool(bool silent);
     // True while a download run is under way.
     bool isDownloading() const;
@@ -63,6 +70,8 @@ signals:
     // The chosen download folder was passed over for the default one.
     void downloadFolderUnusable(const QString &chosen);
     void resultUpdateBinary(QProcess::ExitStatus);
+    // A run goes on with the system's yt-dlp, for the managed one is still being installed.
+    void systemToolUsed();
 
 private slots:
     void requestMetadataFinished();
@@ -79,6 +88,9 @@ private:
     void startQueuedRuns();
     bool anyStopping() const;
     void stopRun(ToolRun *run);
+    void stopQuietly(ToolRun *run);
+    void stopQueuedOrRunning(ToolRun *run);
+    bool isRunning(const ToolRun *run) const;
     void stopEnded(ToolRun *run, bool stopped);
     void stopBeforeExit();
     void dropQueuedRun(ToolRun *run);
@@ -87,6 +99,7 @@ private:
     void runNotStarted(ToolRun *run);
     void forgetRun(ToolRun *run);
     void takeRunOutput(ToolRun *run);
+    void takeRunErrors(ToolRun *run, bool final);
     QString outputLimitText() const;
 
     SessionData *sharedData;

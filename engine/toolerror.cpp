@@ -15,6 +15,12 @@ struct Failure {
 // video. Sign in if you've been granted access" or "Video unavailable. The uploader has
 // not made this video available in your country".
 const Failure failures[] = {
+    {{"cookies database"},
+     QT_TRANSLATE_NOOP("ToolError",
+                       "The browser's cookies could not be read: no profile of that browser was "
+                       "found. Start that browser once and sign in to the site, or choose another "
+                       "browser or “None” under “Use Cookies From” in the menu (right-click the "
+                       "window).")},
     {{"private video", "video is private"},
      QT_TRANSLATE_NOOP("ToolError", "This video is private: only people its owner invited can "
                                     "watch it. Choose another video.")},

@@ -1,8 +1,11 @@
 #include "engine/toolrun.h"
 
+#include "toolruns/toolruns.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 
 namespace {
 // A tool that writes endless text without a line break must not fill the memory.
@@ -57,10 +60,25 @@ ToolRun::~ToolRun()
 void ToolRun::takeStandardError(const QByteArray &data, bool final)
 {
     for (const QByteArray &raw : takeLines(errorTail, data, final)) {
-        const QString line = QString::fromUtf8(raw).trimmed();
-        if (line.startsWith(QLatin1String("ERROR:")))
+        const QString untrimmed = QString::fromUtf8(raw);
+        const QString line = untrimmed.trimmed();
+        if (line.startsWith(QLatin1String("ERROR:"))) {
             lastError = line;
+        } else if (line.startsWith(QLatin1String(ToolRuns::systemToolNotice))) {
+            systemTool = true;
+        } else if (line == QLatin1String("Traceback (most recent call last):")) {
+            inTraceback = true;
+        } else if (inTraceback && !line.isEmpty() && !untrimmed.at(0).isSpace()) {
+            // "SomeError: what went wrong" ends it; a chained traceback follows another line.
+            static const QRegularExpression exception(QStringLiteral("^[A-Za-z_][\\w.]*: \\S"));
+            if (exception.match(line).hasMatch()) {
+                tracebackEnd = line;
+                inTraceback = false;
+            }
+        }
     }
+    if (final && lastError.isEmpty())
+        lastError = tracebackEnd;
 }
 
 bool ToolRun::keepStandardOutput(const QByteArray &data)

@@ -12,7 +12,8 @@ class ToolStop;
 // One run of the downloader tool: its process and what the engine knows about it.
 class ToolRun {
 public:
-    enum class Kind { Metadata, Formats, Thumbnail, Video, Update };
+    // Prepare: a metadata run started before the user asked, which reports nothing.
+    enum class Kind { Metadata, Prepare, Formats, Thumbnail, Video, Update };
     enum class Stop { None, User, Silent };
 
     // Standard output kept of a metadata or format-list run; more stops the run.
@@ -23,7 +24,8 @@ public:
     ToolRun(const ToolRun &) = delete;
     ToolRun &operator=(const ToolRun &) = delete;
 
-    // Takes standard error read so far and remembers its last "ERROR:" line.
+    // Takes standard error read so far and remembers its last "ERROR:" line; a tool that
+    // ended in a Python traceback instead names its failure in the traceback's last line.
     void takeStandardError(const QByteArray &data, bool final);
     // Keeps standard output; false once it has grown past maxOutputBytes.
     bool keepStandardOutput(const QByteArray &data);
@@ -43,13 +45,16 @@ public:
     bool exited = false;                   // the process has ended, maybe not yet reported
     bool normalExit = true;
     bool overflowed = false;
-    qint64 pid = 0; // also the run's process group
+    bool systemTool = false; // the launcher went on with the yt-dlp on PATH
+    qint64 pid = 0;          // also the run's process group
     QString lastError;
     QByteArray output;
     QStringList written; // files named in "Destination" and "Merging" lines
     QString folder;      // where a download writes
 
 private:
-    QByteArray errorTail;  // an incomplete last line of standard error
+    QByteArray errorTail; // an incomplete last line of standard error
+    QString tracebackEnd; // the last line of the last traceback so far
+    bool inTraceback = false;
     QByteArray outputTail; // an incomplete last line of a download's standard output
 };

@@ -52,8 +52,9 @@ bool endWithParent(qint64 parent);
 // The warning logged when a ToolStop could not stop its processes.
 QString stopFailureText();
 
-// Ends whatever is left of a finished run's process group, without waiting.
-void endProcessGroup(qint64 pid);
+// Ends whatever a finished run prepared by prepareToolProcess() left running, in its
+// process group or not, without waiting; pid is the run's own, now ended, process.
+void endToolLeftovers(const QProcess &process, qint64 pid);
 
 // Calls quit (once per signal) when the system asks the program to end: SIGTERM,
 // SIGINT and SIGHUP where those exist. Installed once; later calls change nothing.

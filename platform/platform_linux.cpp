@@ -4,8 +4,10 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMultiHash>
 #include <QPointer>
 #include <QProcess>
 #include <QSocketNotifier>
@@ -13,15 +15,16 @@
 #include <QTemporaryFile>
 #include <QTimer>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <poll.h>
 #include <sys/prctl.h>
 #include <sys/types.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -60,36 +63,16 @@ struct SignalPipe {
 };
 
 SignalPipe terminationPipe;
-SignalPipe childPipe;
-struct sigaction previousChildAction = {};
 
 void onTerminationSignal(int)
 {
     terminationPipe.raise();
 }
 
-// Qt may have its own SIGCHLD handler (older kernels); it still runs.
-void onChildSignal(int signal, siginfo_t *info, void *context)
-{
-    childPipe.raise();
-    if (previousChildAction.sa_flags & SA_SIGINFO) {
-        if (previousChildAction.sa_sigaction)
-            previousChildAction.sa_sigaction(signal, info, context);
-    } else if (previousChildAction.sa_handler != SIG_DFL &&
-               previousChildAction.sa_handler != SIG_IGN) {
-        previousChildAction.sa_handler(signal);
-    }
-}
-
 std::function<void()> &quitFunction()
 {
     static std::function<void()> quit;
     return quit;
-}
-
-bool groupGone(pid_t group)
-{
-    return ::kill(-group, 0) == -1 && errno == ESRCH;
 }
 
 bool sameContents(const QString &one, const QString &other)
@@ -105,6 +88,141 @@ bool isLinkTo(const QString &link, const QString &target)
 {
     const QFileInfo info(link);
     return info.isSymLink() && info.symLinkTarget() == QFileInfo(target).absoluteFilePath();
+}
+
+// The environment variable that marks every process of one tool run.
+constexpr char runMarkVariable[] = "CLIPMOOR_TOOL_RUN";
+// The QProcess property that holds its run's mark.
+constexpr char runMarkProperty[] = "clipmoorToolRun";
+// How often a stop looks whether what it killed has gone.
+constexpr int stopPollMs = 10;
+// A tree that keeps growing faster than it can be frozen is killed as far as it was seen.
+constexpr int maxFreezeRounds = 200;
+
+// One process as /proc tells it; start tells it from a later process with the same ID.
+struct RunMember {
+    pid_t pid = 0;
+    pid_t parent = 0;
+    pid_t group = 0;
+    quint64 start = 0;
+    char state = '?';
+
+    static std::optional<RunMember> read(pid_t pid)
+    {
+        QFile file(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (!file.open(QIODevice::ReadOnly))
+            return std::nullopt;
+        const QByteArray stat = file.read(4096);
+        // The command name may hold blanks and parentheses; the fields follow its last ')'.
+        const qsizetype close = stat.lastIndexOf(')');
+        if (close < 0)
+            return std::nullopt;
+        const QList<QByteArray> fields = stat.mid(close + 2).split(' ');
+        // state, ppid, pgrp, ... starttime is the 22nd field of the line, the 20th here.
+        if (fields.size() < 20 || fields.at(0).isEmpty())
+            return std::nullopt;
+        RunMember member;
+        member.pid = pid;
+        member.state = fields.at(0).at(0);
+        member.parent = pid_t(fields.at(1).toInt());
+        member.group = pid_t(fields.at(2).toInt());
+        member.start = fields.at(19).toULongLong();
+        return member;
+    }
+
+    bool ended() const { return state == 'Z' || state == 'X'; }
+
+    // Still this process and not yet ended.
+    bool running() const
+    {
+        const std::optional<RunMember> now = read(pid);
+        return now && now->start == start && !now->ended();
+    }
+};
+
+bool carriesMark(pid_t pid, const QByteArray &entry)
+{
+    QFile file(QStringLiteral("/proc/%1/environ").arg(pid));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray environment = '\0' + file.readAll();
+    return environment.contains(entry);
+}
+
+// The processes of a run that have not ended, the run's own process aside: its
+// descendants while it lives, the members of its process group, and every process that
+// carries its mark, wherever it moved.
+QList<RunMember> runMembers(pid_t leader, const QByteArray &mark, bool leaderAlive)
+{
+    const QByteArray entry = '\0' + QByteArray(runMarkVariable) + '=' + mark + '\0';
+    const pid_t self = ::getpid();
+    QList<RunMember> all;
+    QMultiHash<pid_t, qsizetype> children;
+    const QStringList names = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+    for (const QString &name : names) {
+        const pid_t pid = pid_t(name.toInt());
+        if (pid <= firstProcess || pid == self || pid == leader)
+            continue;
+        if (const std::optional<RunMember> member = RunMember::read(pid)) {
+            children.insert(member->parent, all.size());
+            all.append(*member);
+        }
+    }
+    QList<bool> taken(all.size(), false);
+    QList<pid_t> parents;
+    if (leaderAlive)
+        parents.append(leader);
+    while (!parents.isEmpty()) {
+        const pid_t parent = parents.takeLast();
+        for (auto at = children.constFind(parent); at != children.cend() && at.key() == parent;
+             ++at) {
+            if (!taken.at(*at)) {
+                taken[*at] = true;
+                parents.append(all.at(*at).pid);
+            }
+        }
+    }
+    QList<RunMember> members;
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        const RunMember &member = all.at(i);
+        if (member.ended())
+            continue;
+        if (taken.at(i) || member.group == leader ||
+            (!mark.isEmpty() && carriesMark(member.pid, entry)))
+            members.append(member);
+    }
+    return members;
+}
+
+// Freezes and kills every process of the run; returns those other than its own process.
+QList<RunMember> endRun(pid_t leader, const QByteArray &mark, bool leaderAlive)
+{
+    if (leaderAlive)
+        ::kill(leader, SIGSTOP);
+    QList<RunMember> frozen;
+    for (int round = 0; round < maxFreezeRounds; ++round) {
+        bool grown = false;
+        for (const RunMember &member : runMembers(leader, mark, leaderAlive)) {
+            const bool known =
+                std::any_of(frozen.cbegin(), frozen.cend(), [&member](const RunMember &seen) {
+                    return seen.pid == member.pid && seen.start == member.start;
+                });
+            if (known)
+                continue;
+            ::kill(member.pid, SIGSTOP);
+            frozen.append(member);
+            grown = true;
+        }
+        if (!grown)
+            break;
+    }
+    for (const RunMember &member : std::as_const(frozen))
+        ::kill(member.pid, SIGKILL);
+    ::kill(-leader, SIGKILL);
+    // Before its setpgid() the process is not yet in a group of its own.
+    if (leaderAlive)
+        ::kill(leader, SIGKILL);
+    return frozen;
 }
 
 } // namespace
@@ -168,13 +286,24 @@ QStringList stagedToolNames()
     return {toolFileName(), QStringLiteral("ffmpeg")};
 }
 
-// Each tool run leads its own process group, so that stopping it also reaches what it
-// started (ffmpeg while merging, the yt-dlp behind the launcher) and nothing else.
+// Each tool run leads its own process group and collects the orphans of its tree, and
+// every process it starts carries the run's mark, so that stopping it reaches all it
+// started (ffmpeg while merging, the yt-dlp behind the launcher, whatever left its session)
+// and nothing else.
 void prepareToolProcess(QProcess &process)
 {
+    static quint64 runs = 0;
+    const QByteArray mark = QByteArray::number(::getpid()) + '.' + QByteArray::number(++runs);
+    QProcessEnvironment environment = process.processEnvironment();
+    if (environment.isEmpty())
+        environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QLatin1String(runMarkVariable), QString::fromLatin1(mark));
+    process.setProcessEnvironment(environment);
+    process.setProperty(runMarkProperty, mark);
     const pid_t parent = ::getpid();
     process.setChildProcessModifier([parent] {
         ::setpgid(0, 0);
+        ::prctl(PR_SET_CHILD_SUBREAPER, 1);
         if (!endWithParent(parent))
             ::_exit(127);
     });
@@ -202,10 +331,10 @@ QString stopFailureText()
     return QStringLiteral("Failed to stop the tool processes");
 }
 
-void endProcessGroup(qint64 pid)
+void endToolLeftovers(const QProcess &process, qint64 pid)
 {
     if (pid > 0)
-        ::kill(-pid_t(pid), SIGKILL);
+        endRun(pid_t(pid), process.property(runMarkProperty).toByteArray(), false);
 }
 
 void quitOnTerminationRequest(const std::function<void()> &quit)
@@ -295,18 +424,23 @@ bool toolKeepsExtractedInfo()
     return true;
 }
 
-// How a stop waits without holding the event loop or reading /proc. SIGKILL goes to the
-// run's process group. The run's own process is QProcess's child: only its finished()
-// says it has gone, and nothing here may reap it. While any stop is under way this
-// process is a child subreaper, so that what the run started comes to it as its parent
-// dies; SIGCHLD then wakes the stop, which reaps that group's children (never before the
-// QProcess has reaped its own, the only one in the group) until the group is empty.
+// How a stop finds and ends what a run started. The run's own process is made a child
+// subreaper, so that while it lives every orphan of its tree is handed to it rather than
+// to the first process, whatever session or group the orphan moved to; each process of the
+// run also carries the run's mark in its environment, so that what outlives the run's
+// process is still known as the run's. A stop freezes the whole tree with SIGSTOP, round
+// after round until no new member appears (a frozen process cannot fork), then kills it.
+// The run's own process is QProcess's child: only its finished() says it has gone, and
+// nothing here reaps it; the others are watched until they are gone.
 struct ToolStop::Private {
     ToolStop *owner = nullptr;
     QPointer<QProcess> process;
-    pid_t group = 0;
+    pid_t leader = 0;
+    QByteArray mark;
+    QList<RunMember> members;
     QDeadlineTimer deadline;
     QTimer timeout;
+    QTimer poll;
     bool leaderEnded = false;
     bool done = false;
     bool stopped = false;
@@ -318,67 +452,10 @@ struct ToolStop::Private {
     void report();
 };
 
-namespace {
-
-// The stops under way; while there is one, this process is a subreaper and SIGCHLD wakes
-// each of them.
-QList<ToolStop::Private *> &activeStops()
-{
-    // Never destroyed: a stop owned by another static (the engine) may end after it would be.
-    static auto *stops = new QList<ToolStop::Private *>;
-    return *stops;
-}
-
-void onChildPipe()
-{
-    childPipe.drain();
-    const QList<ToolStop::Private *> stops = activeStops();
-    for (ToolStop::Private *stop : stops) {
-        if (activeStops().contains(stop))
-            stop->check();
-    }
-}
-
-void watchChildren()
-{
-    static bool installed = false;
-    if (installed || !childPipe.open())
-        return;
-    installed = true;
-    if (QCoreApplication *app = QCoreApplication::instance()) {
-        auto *notifier = new QSocketNotifier(childPipe.ends[0], QSocketNotifier::Read, app);
-        QObject::connect(notifier, &QSocketNotifier::activated, notifier, onChildPipe);
-    }
-    struct sigaction action = {};
-    action.sa_sigaction = onChildSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_SIGINFO | SA_RESTART | SA_NOCLDSTOP;
-    ::sigaction(SIGCHLD, &action, &previousChildAction);
-}
-
-void addStop(ToolStop::Private *stop)
-{
-    watchChildren();
-    if (activeStops().isEmpty())
-        ::prctl(PR_SET_CHILD_SUBREAPER, 1);
-    activeStops().append(stop);
-}
-
-void removeStop(ToolStop::Private *stop)
-{
-    if (activeStops().removeAll(stop) > 0 && activeStops().isEmpty())
-        ::prctl(PR_SET_CHILD_SUBREAPER, 0);
-}
-
-} // namespace
-
 void ToolStop::Private::begin()
 {
-    group = pid_t(process->processId());
-    addStop(this);
-    ::kill(-group, SIGKILL);
-    // Before its setpgid() the process is not yet in a group of its own.
-    ::kill(group, SIGKILL);
+    leader = pid_t(process->processId());
+    members = endRun(leader, mark, true);
 }
 
 void ToolStop::Private::check()
@@ -388,13 +465,10 @@ void ToolStop::Private::check()
         leaderEnded = true;
     if (done || !leaderEnded)
         return;
-    // The group's ID is not given to another while the group has a member.
-    if (group <= 0 || groupGone(group))
-        return finish(true);
-    siginfo_t info = {};
-    while (::waitid(P_PGID, id_t(group), &info, WEXITED | WNOHANG) == 0 && info.si_pid != 0)
-        info = {};
-    if (groupGone(group))
+    // Killed, a member that is nobody's child any more stays a zombie until the first
+    // process reaps it: it has ended all the same.
+    members.removeIf([](const RunMember &member) { return !member.running(); });
+    if (members.isEmpty())
         finish(true);
 }
 
@@ -405,7 +479,7 @@ void ToolStop::Private::finish(bool ok)
     done = true;
     stopped = ok;
     timeout.stop();
-    removeStop(this);
+    poll.stop();
     // Never from inside a QProcess's signal: the owner may go in the slot.
     QMetaObject::invokeMethod(
         owner, [this] { report(); }, Qt::QueuedConnection);
@@ -426,10 +500,15 @@ ToolStop::ToolStop(QProcess *process, int timeoutMs, QObject *parent)
     Private &d = *inner;
     d.owner = this;
     d.process = process;
+    if (process)
+        d.mark = process->property(runMarkProperty).toByteArray();
     d.deadline.setRemainingTime(timeoutMs);
     d.timeout.setSingleShot(true);
     connect(&d.timeout, &QTimer::timeout, this, [this] { inner->finish(false); });
     d.timeout.start(timeoutMs);
+    // Killed processes that are not this one's children give no sign when they have gone.
+    connect(&d.poll, &QTimer::timeout, this, [this] { inner->check(); });
+    d.poll.start(stopPollMs);
 
     d.leaderEnded = !process || process->state() == QProcess::NotRunning;
     if (!d.leaderEnded) {
@@ -457,10 +536,7 @@ ToolStop::ToolStop(QProcess *process, int timeoutMs, QObject *parent)
     QTimer::singleShot(0, this, [this] { inner->check(); });
 }
 
-ToolStop::~ToolStop()
-{
-    removeStop(inner.get());
-}
+ToolStop::~ToolStop() = default;
 
 bool ToolStop::waitForFinished()
 {
@@ -477,11 +553,8 @@ bool ToolStop::waitForFinished()
             continue;
         }
         d.check();
-        if (d.done)
-            break;
-        pollfd wake = {childPipe.ends[0], POLLIN, 0};
-        if (::poll(&wake, 1, remainingMs) > 0)
-            childPipe.drain();
+        if (!d.done)
+            ::poll(nullptr, 0, qMin(remainingMs, stopPollMs));
     }
     d.report();
     return d.stopped;

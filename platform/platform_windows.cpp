@@ -59,7 +59,7 @@ QString stopFailureText()
 }
 
 // taskkill already ended everything the run started.
-void endProcessGroup(qint64) {}
+void endToolLeftovers(const QProcess &, qint64) {}
 
 void quitOnTerminationRequest(const std::function<void()> &) {}
 

@@ -1,5 +1,6 @@
 #include "toolruns/toolruns.h"
 
+#include <QDir>
 #include <QRegularExpression>
 
 namespace {
@@ -56,7 +57,7 @@ QStringList download(const QString &selector, const QString &toolFolder,
             QLatin1String(ffmpegOption),
             toolFolder,
             QLatin1String(pathOption),
-            outputFolder,
+            ToolRuns::downloadFolderArgument(outputFolder),
             QStringLiteral("--output"),
             // The title alone is cut, so that every name keeps the resolution and the video
             // ID: a download never replaces a file of another video.
@@ -108,6 +109,25 @@ QStringList audioDownloadArguments(const QString &toolFolder, const QString &out
                                    const QString &target, const QString &cookiesBrowser)
 {
     return download(QLatin1String(audioSelector), toolFolder, outputFolder, target, cookiesBrowser);
+}
+
+bool toolTakesFolderLiterally(const QString &folder)
+{
+    // Variables ($NAME, ${NAME}, %NAME% on Windows) and "~" are expanded, the path is
+    // normalised and stripped of white space, and each part loses what Windows forbids.
+    static const QRegularExpression altered(
+        QStringLiteral("[$%~<>:\"|?*\\\\\\x00-\\x1f\\x7f]|[\\s.](/|$)|^\\s|\\s$"),
+        QRegularExpression::UseUnicodePropertiesOption);
+    static const QRegularExpression drive(QStringLiteral("^[A-Za-z]:(?=/)"));
+    QString rest = folder;
+    rest.remove(drive);
+    return QDir::isAbsolutePath(folder) && QDir::cleanPath(folder) == folder &&
+           !altered.match(rest).hasMatch();
+}
+
+QString downloadFolderArgument(const QString &folder)
+{
+    return toolTakesFolderLiterally(folder) ? folder : QStringLiteral(".");
 }
 
 QString cookiesBrowserOf(const QStringList &arguments)

@@ -60,6 +60,10 @@
         <source>Choose Download Folder</source>
         <translation>Download-Ordner wählen</translation>
     </message>
+    <message>
+        <source>Prepare Copied Links</source>
+        <translation>Kopierte Links vorbereiten</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>
@@ -325,6 +329,14 @@
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
         <translation>Den Download-Ordner %1 gibt es nicht mehr, oder er ist nicht beschreibbar. Dieser Download wird in %2 gespeichert.</translation>
     </message>
+    <message>
+        <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
+        <translation>Warten auf die Release-Server, die das aktuelle yt-dlp und Deno senden. Bei einer langsamen Verbindung kann das einige Minuten dauern.</translation>
+    </message>
+    <message>
+        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
+        <translation>Das aktuelle yt-dlp wird noch installiert. Deshalb wird dieses Video mit dem yt-dlp Ihres Systems abgefragt, das für die Website zu alt sein kann. Schlägt es fehl, versuchen Sie es in einigen Minuten erneut.</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -427,6 +439,10 @@
     <message>
         <source>The site asks to sign in to confirm that you are not a bot. Choose a browser you are signed in with under “Use Cookies From” in the menu (right-click the window), or try again later.</source>
         <translation>Die Website verlangt eine Anmeldung als Nachweis, dass Sie kein Bot sind. Wählen Sie im Menü (Rechtsklick ins Fenster) unter „Cookies verwenden von“ einen Browser, in dem Sie angemeldet sind, oder versuchen Sie es später erneut.</translation>
+    </message>
+    <message>
+        <source>The browser&apos;s cookies could not be read: no profile of that browser was found. Start that browser once and sign in to the site, or choose another browser or “None” under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>Die Cookies des Browsers konnten nicht gelesen werden: Es wurde kein Profil dieses Browsers gefunden. Starten Sie den Browser einmal und melden Sie sich bei der Website an, oder wählen Sie im Menü (Rechtsklick ins Fenster) unter „Cookies verwenden von“ einen anderen Browser oder „Keinem“.</translation>
     </message>
 </context>
 <context>

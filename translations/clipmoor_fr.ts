@@ -60,6 +60,10 @@
         <source>Choose Download Folder</source>
         <translation>Choisir le dossier de téléchargement</translation>
     </message>
+    <message>
+        <source>Prepare Copied Links</source>
+        <translation>Préparer les liens copiés</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>
@@ -325,6 +329,14 @@
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
         <translation>Le dossier de téléchargement %1 n’existe plus ou n’est pas accessible en écriture. Ce téléchargement va dans %2.</translation>
     </message>
+    <message>
+        <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
+        <translation>En attente des serveurs de publication qui envoient les versions actuelles de yt-dlp et de Deno. Avec une connexion lente, cela peut prendre quelques minutes.</translation>
+    </message>
+    <message>
+        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
+        <translation>La version actuelle de yt-dlp est encore en cours d’installation&#xa0;: cette vidéo est donc demandée au yt-dlp installé sur votre système, qui est peut-être trop ancien pour le site. En cas d’échec, réessayez dans quelques minutes.</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -427,6 +439,10 @@
     <message>
         <source>The site asks to sign in to confirm that you are not a bot. Choose a browser you are signed in with under “Use Cookies From” in the menu (right-click the window), or try again later.</source>
         <translation>Le site demande de se connecter pour confirmer que vous n’êtes pas un robot. Choisissez sous «&#xa0;Utiliser les cookies de&#xa0;» dans le menu (clic droit dans la fenêtre) un navigateur où vous êtes connecté, ou réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>The browser&apos;s cookies could not be read: no profile of that browser was found. Start that browser once and sign in to the site, or choose another browser or “None” under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>Les cookies du navigateur n’ont pas pu être lus&#xa0;: aucun profil de ce navigateur n’a été trouvé. Lancez ce navigateur une fois et connectez-vous au site, ou choisissez un autre navigateur ou «&#xa0;Aucun&#xa0;» sous «&#xa0;Utiliser les cookies de&#xa0;» dans le menu (clic droit dans la fenêtre).</translation>
     </message>
 </context>
 <context>

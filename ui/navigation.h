@@ -74,6 +74,7 @@ private:
     void whenVideoReceived();
     void whenToolUpdateRequested();
     void whenToolUpdated(QProcess::ExitStatus status);
+    void showToolUpdate(bool shown);
     void showPage(QWidget *page);
     void showError(const QString &message, Clipmoor::errorType code);
     QMessageBox *openMessage(QMessageBox::Icon icon, const QString &title, const QString &text);
@@ -101,6 +102,7 @@ private:
     QHash<QWidget *, QFont> designedFonts; // the download page's, before fitting
     QPointer<QMessageBox> quitQuestion;
     bool applyingColours = false;
+    bool toolUpdateShown = false; // the manual tool update waits on the busy page
     ThumbnailView *thumbnail;
     QPushButton *audioButton;
     SavedFile *savedFile;

@@ -68,6 +68,8 @@ private slots:
     void userStopDuringEachRun_data();
     void userStopDuringEachRun();
     void silentStopEndsQuietly();
+    void preparingRun_data();
+    void preparingRun();
     void stopWhileIdleDoesNotSpoilNextRun();
     void downloadMakesWayForRunningTool();
     void partialFilesRemoved_data();
@@ -320,6 +322,15 @@ void TestEngine::completion_data()
         << scriptFor(QStringLiteral("echo 'ERROR: [youtube] abc: Private video' >&2; exit 1"),
                      formatsAnswer, QString())
         << false << QStringLiteral("69 ERROR: [youtube] abc: Private video");
+    // The real yt-dlp, asked for the cookies of a browser without a profile: an old one
+    // ends in a Python traceback without an error line.
+    QTest::newRow("metadata ends in a traceback")
+        << scriptFor(QStringLiteral("HOME=/nonexistent exec /usr/bin/yt-dlp "
+                                    "--cookies-from-browser firefox \"$@\""),
+                     formatsAnswer, QString())
+        << false
+        << QStringLiteral("69 FileNotFoundError: could not find firefox cookies database in "
+                          "/nonexistent/.mozilla/firefox");
     QTest::newRow("download") << scriptFor({}, {}, QStringLiteral("exit 0")) << true
                               << QStringLiteral("video");
     QTest::newRow("download crash") << scriptFor({}, {}, crash) << true << QStringLiteral("86");
@@ -464,6 +475,14 @@ void TestEngine::userStopDuringEachRun_data()
     QTest::newRow("download, tree ignores SIGTERM")
         << scriptFor({}, {}, QStringLiteral("trap '' TERM; ") + wait) << 1 << true
         << int(Clipmoor::VideoStopped);
+    // What left the run's session and group ends too, even with its environment emptied.
+    const QString waiting = QStringLiteral("; sleep 300 & wait; exit 0");
+    QTest::newRow("download, a grandchild in a session of its own")
+        << scriptFor({}, {}, QStringLiteral("leave_session 300") + waiting) << 1 << true
+        << int(Clipmoor::VideoStopped);
+    QTest::newRow("metadata, an unmarked grandchild in a session of its own")
+        << scriptFor(QStringLiteral("leave_session 300 unmarked") + waiting, {}, {}) << 1 << false
+        << int(Clipmoor::MetadataStopped);
 }
 
 void TestEngine::userStopDuringEachRun()
@@ -515,6 +534,68 @@ void TestEngine::silentStopEndsQuietly()
     QTRY_VERIFY(!processRunning(childOf(pid)));
     QTest::qWait(300);
     QCOMPARE(wrongSpy->size() + metadataSpy->size() + formatsSpy->size(), 0);
+}
+
+// A run for an address the user has not asked for yet says nothing of how it ends, and
+// makes way for another address.
+void TestEngine::preparingRun_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("then"); // "prepare", "ask", "cancel" or nothing
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("goesOn"); // the preparing run
+    QTest::addColumn<int>("runs");
+
+    const QString wait = scriptFor(QLatin1String(waitWithChild), {}, {});
+    const QString same = QStringLiteral("https://youtu.be/abc123XYZ_0");
+    const QString other = QStringLiteral("https://youtu.be/abc123XYZ_1");
+    QTest::newRow("fails: nothing said")
+        << scriptFor(QStringLiteral("echo 'ERROR: gone' >&2; exit 1"), {}, {}) << QString()
+        << QString() << false << 1;
+    QTest::newRow("the same video asked for: it goes on") << wait << "ask" << same << true << 2;
+    QTest::newRow("another video asked for: it stops") << wait << "ask" << other << false << 2;
+    QTest::newRow("another address copied: it stops") << wait << "prepare" << other << false << 2;
+    QTest::newRow("the same address copied: no second run")
+        << wait << "prepare" << QStringLiteral("https://www.youtube.com/watch?v=abc123XYZ_0")
+        << true << 1;
+    QTest::newRow("another site's address: it stops")
+        << wait << "prepare" << QStringLiteral("https://example.com/watch?v=abc123XYZ_1") << false
+        << 1;
+    QTest::newRow("stopped by the user: nothing said")
+        << wait << "cancel" << QString() << false << 1;
+}
+
+void TestEngine::preparingRun()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, then);
+    QFETCH(QString, address);
+    QFETCH(bool, goesOn);
+    QFETCH(int, runs);
+    stage.setScript(script);
+    QVERIFY(engine->prepare(QStringLiteral("https://youtu.be/abc123XYZ_0")));
+    const qint64 pid = waitForRun(1);
+    QVERIFY(pid > 0);
+    QCOMPARE(stage.arguments(pid), ToolRuns::metadataArguments(QStringLiteral("abc123XYZ_0")));
+    if (then == QLatin1String("prepare")) {
+        QCOMPARE(engine->prepare(address), !address.contains(QLatin1String("example.com")));
+    } else if (then == QLatin1String("ask")) {
+        startMetadata(address);
+    } else if (then == QLatin1String("cancel")) {
+        engine->stopTool(false);
+    }
+    if (runs > 1)
+        QVERIFY(waitForRun(runs) > 0);
+    if (goesOn) {
+        QTest::qWait(300);
+        QVERIFY(processRunning(pid));
+    } else {
+        QTRY_VERIFY(!processRunning(pid));
+        QTest::qWait(300);
+    }
+    QCOMPARE(stage.runs().size(), runs);
+    QCOMPARE(wrongSpy->size() + metadataSpy->size() + formatsSpy->size(), 0);
+    QVERIFY(sessionData()->toolError.isEmpty());
 }
 
 void TestEngine::stopWhileIdleDoesNotSpoilNextRun()
@@ -601,6 +682,11 @@ void TestEngine::leftoverChildEndsWithItsRun_data()
     const QString leave = QStringLiteral("sleep 300 & echo $! > \"$here/child.$$\"; ");
     QTest::newRow("metadata") << scriptFor(leave + metadataAnswer, formatsAnswer, {}) << false;
     QTest::newRow("download") << scriptFor({}, {}, leave + QStringLiteral("exit 0")) << true;
+    QTest::newRow("download, a leftover in a session of its own")
+        << scriptFor({}, {}, QStringLiteral("leave_session 300; exit 0")) << true;
+    QTest::newRow("metadata, a leftover in a session of its own")
+        << scriptFor(QStringLiteral("leave_session 300; ") + metadataAnswer, formatsAnswer, {})
+        << false;
 }
 
 void TestEngine::leftoverChildEndsWithItsRun()
@@ -621,17 +707,22 @@ void TestEngine::leftoverChildEndsWithItsRun()
 void TestEngine::toolsEndWithTheProgram_data()
 {
     QTest::addColumn<int>("signal");
-    QTest::newRow("SIGTERM") << int(SIGTERM);
-    QTest::newRow("SIGINT") << int(SIGINT);
-    QTest::newRow("SIGHUP") << int(SIGHUP);
-    QTest::newRow("SIGKILL") << int(SIGKILL);
+    QTest::addColumn<QString>("script");
+    const QString wait = QLatin1String(waitWithChild);
+    QTest::newRow("SIGTERM") << int(SIGTERM) << wait;
+    QTest::newRow("SIGINT") << int(SIGINT) << wait;
+    QTest::newRow("SIGHUP") << int(SIGHUP) << wait;
+    QTest::newRow("SIGKILL") << int(SIGKILL) << wait;
+    QTest::newRow("SIGTERM, a grandchild in a session of its own")
+        << int(SIGTERM) << QStringLiteral("leave_session 300; sleep 300 & wait");
 }
 
 // A program running the engine is asked to end, or killed outright, during a run.
 void TestEngine::toolsEndWithTheProgram()
 {
     QFETCH(int, signal);
-    stage.setScript(scriptFor(QLatin1String(waitWithChild), {}, {}));
+    QFETCH(QString, script);
+    stage.setScript(scriptFor(script, {}, {}));
     QProcess program;
     program.start(QStringLiteral(CLIPMOOR_ENGINE_HOST), {QStringLiteral("https://youtu.be/abc")});
     const qint64 run = waitForRun(1);

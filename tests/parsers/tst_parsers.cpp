@@ -573,6 +573,17 @@ void TestParsers::toolErrorAdvice_data()
                                            "HTTP Error 429: Too Many Requests (caused by "
                                            "<HTTPError 429: 'Too Many Requests'>)")
                          << QStringLiteral("The site turned the request away");
+    // An old yt-dlp ends in a traceback, whose last line the engine keeps; a newer one says
+    // the same in an error line.
+    QTest::newRow("no profile, old yt-dlp")
+        << QStringLiteral("FileNotFoundError: could not find firefox cookies database in "
+                          "/home/u/.mozilla/firefox")
+        << QStringLiteral("The browser's cookies could not be read: no profile of that browser "
+                          "was found.");
+    QTest::newRow("no profile") << QStringLiteral(
+                                       "ERROR: could not find chromium cookies database in "
+                                       "\"/home/u/.config/chromium\"")
+                                << QStringLiteral("The browser's cookies could not be read");
     QTest::newRow("unknown") << QStringLiteral("ERROR: Postprocessing: Conversion failed!")
                              << QString();
     QTest::newRow("empty") << QString() << QString();

@@ -56,16 +56,6 @@ void HttpServer::route(const QByteArray &path, const Response &response)
     routes.insert(path, response);
 }
 
-void HttpServer::release(const QByteArray &path)
-{
-    const auto route = routes.find(path);
-    if (route != routes.end())
-        route->held = false;
-    const QList<std::function<void()>> answers = heldAnswers.take(path);
-    for (const std::function<void()> &answer : answers)
-        answer();
-}
-
 void HttpServer::serveFile(const QByteArray &path, const QString &fileName,
                            const QByteArray &contentType, qint64 bytesPerSecond)
 {
@@ -186,6 +176,12 @@ void HttpServer::answer(Connection *connection, const QByteArray &method, const 
         return;
     }
     QTimer::singleShot(response.delayMs, this, send);
+}
+
+void HttpServer::release(const QByteArray &path)
+{
+    for (const auto &start : heldAnswers.take(path))
+        start();
 }
 
 void HttpServer::sendMore(Connection *connection)

@@ -32,7 +32,7 @@ public:
         bool endless = false;      // the body again and again, at full speed, never ending
         bool chunked = false;      // in chunks (Transfer-Encoding: chunked), without a length
         QByteArray headers = {};   // more header lines, each ending in CRLF
-        bool held = false;         // answered only once release() is called for its path
+        bool held = false;         // answered only once the test calls release() for it
     };
 
     explicit HttpServer(QObject *parent = nullptr);
@@ -44,10 +44,11 @@ public:
     QByteArray url(const QByteArray &path) const;
 
     void route(const QByteArray &path, const Response &response);
-    // Answers the held requests of the path, and those that come after.
-    void release(const QByteArray &path);
     void serveFile(const QByteArray &path, const QString &file, const QByteArray &contentType,
                    qint64 bytesPerSecond = 0);
+
+    // Answers the held requests for path that have come so far.
+    void release(const QByteArray &path);
 
     QList<QByteArray> requestedPaths() const { return requests; }
     // Connections the clients have not closed yet.

@@ -5,6 +5,7 @@
 #include "engine/clipmoor.h"
 #include "tests/support/offlinesite.h"
 #include "tests/support/testmain.h"
+#include "tests/support/toolstage.h"
 #include "toolruns/toolruns.h"
 
 #include <QCryptographicHash>
@@ -25,6 +26,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <csignal>
 #include <memory>
 #include <vector>
 
@@ -192,6 +194,8 @@ private slots:
     void updatesAtOnceFetchOnce();
     void cachedRunsPrintWhatPlainRunsPrint_data();
     void cachedRunsPrintWhatPlainRunsPrint();
+    void secondMetadataRunJoinsTheFirst_data();
+    void secondMetadataRunJoinsTheFirst();
     void cacheDecidesWhetherTheSiteIsAsked_data();
     void cacheDecidesWhetherTheSiteIsAsked();
     void refusedCachedMediaAreFetchedAgain();
@@ -631,17 +635,19 @@ void TestLauncher::cachedRunsPrintWhatPlainRunsPrint_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<QJsonValue>("duration"); // undefined: none
     QTest::addColumn<bool>("live");
+    QTest::addColumn<bool>("lingers"); // the yt-dlp leaves a child behind, holding its outputs
 
     QTest::newRow("under a minute, a bar in the title")
         << "cacheShort1"
-        << "Left | right" << QJsonValue(42) << false;
+        << "Left | right" << QJsonValue(42) << false << false;
     QTest::newRow("over an hour, non-ASCII title")
-        << "cacheLong01" << QStringLiteral("Grüße aus Köln – 東京 ♪") << QJsonValue(3723.5)
+        << "cacheLong01" << QStringLiteral("Grüße aus Köln – 東京 ♪") << QJsonValue(3723.5) << false
         << false;
-    QTest::newRow("no duration") << "cacheNoDur1"
-                                 << "Unknown length" << QJsonValue() << false;
+    QTest::newRow("no duration, a child left behind")
+        << "cacheNoDur1"
+        << "Unknown length" << QJsonValue() << false << true;
     QTest::newRow("live stream") << "cacheLive01"
-                                 << "Live now" << QJsonValue() << true;
+                                 << "Live now" << QJsonValue() << true << false;
 }
 
 void TestLauncher::cachedRunsPrintWhatPlainRunsPrint()
@@ -650,6 +656,7 @@ void TestLauncher::cachedRunsPrintWhatPlainRunsPrint()
     QFETCH(QString, title);
     QFETCH(QJsonValue, duration);
     QFETCH(bool, live);
+    QFETCH(bool, lingers);
 
     QJsonObject info = site.info();
     info.insert(QStringLiteral("id"), id);
@@ -671,8 +678,11 @@ void TestLauncher::cachedRunsPrintWhatPlainRunsPrint()
     QVERIFY(QDir().mkpath(data + QStringLiteral("/Quorvel/Clipmoor/managed")));
     QFile counted(data + QStringLiteral("/Quorvel/Clipmoor/managed/yt-dlp"));
     QVERIFY(counted.open(QIODevice::WriteOnly));
-    counted.write("#!/bin/sh\necho \"$1\" >>'" + QFile::encodeName(starts) +
-                  "'\nexec /usr/bin/python3 '" + QFile::encodeName(ytDlp) + "' \"$@\"\n");
+    const QString lingering = data + QStringLiteral("/lingering");
+    counted.write("#!/bin/sh\necho \"$1\" >>'" + QFile::encodeName(starts) + "'\n");
+    if (lingers)
+        counted.write("sleep 25 & echo $! >>'" + QFile::encodeName(lingering) + "'\n");
+    counted.write("exec /usr/bin/python3 '" + QFile::encodeName(ytDlp) + "' \"$@\"\n");
     counted.close();
     QVERIFY(counted.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
 
@@ -692,6 +702,21 @@ void TestLauncher::cachedRunsPrintWhatPlainRunsPrint()
     QCOMPARE(withoutRunTime(launched.out), withoutRunTime(direct.out));
     QCOMPARE(launched.exitCode, direct.exitCode);
     QVERIFY(direct.out.startsWith(title.toUtf8()));
+    // Asked again, the launcher answers from the kept info as the tool does; without a
+    // duration in it, only the tool knows what it would print.
+    const bool served = duration.isDouble();
+    const Run again = runLauncher(metadata, environment);
+    QCOMPARE(withoutRunTime(again.out), withoutRunTime(direct.out));
+    QCOMPARE(again.exitCode, 0);
+    // The runs ended with their yt-dlp, not with what that left behind.
+    if (lingers) {
+        const QByteArrayList left = readAll(lingering).trimmed().split('\n');
+        QVERIFY(!left.isEmpty());
+        for (const QByteArray &pid : left) {
+            QVERIFY2(processRunning(pid.toLongLong()), pid.constData());
+            ::kill(pid_t(pid.toLongLong()), SIGKILL);
+        }
+    }
 
     // Only the plain listing asks the site.
     const QStringList listing = {QStringLiteral("--list-formats"), QStringLiteral("--no-warnings"),
@@ -711,7 +736,8 @@ void TestLauncher::cachedRunsPrintWhatPlainRunsPrint()
     // One tool start made the title, the duration and the table (besides the options probe).
     QByteArrayList started = readAll(starts).split('\n');
     started.removeAll("--help");
-    QCOMPARE(started, (QByteArrayList{"--get-title", ""}));
+    const QByteArrayList expected = {"--get-title", "--get-title", ""};
+    QCOMPARE(started, expected.mid(served ? 1 : 0));
 
     // A damaged stored listing is not printed: the listing comes from the info instead.
     for (const QFileInfo &stored :
@@ -749,6 +775,41 @@ void TestLauncher::cachedRunsPrintWhatPlainRunsPrint()
     QCOMPARE(noInfo.out, QByteArray());
     QCOMPARE(readAll(starts).count("--get-thumbnail"), 0);
     QCOMPARE(site.extractions(id.toUtf8()), asked + 2);
+}
+
+// Two metadata runs of one video at once make one extraction, unless the second waits
+// longer than its limit.
+void TestLauncher::secondMetadataRunJoinsTheFirst_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QString>("waitMs"); // empty: the launcher's own limit
+    QTest::addColumn<int>("extractions");
+    QTest::newRow("joined") << "joinedRun01" << QString() << 1;
+    QTest::newRow("waited past the limit") << "joinLimit01"
+                                           << "300" << 2;
+}
+
+void TestLauncher::secondMetadataRunJoinsTheFirst()
+{
+    QFETCH(QString, id);
+    QFETCH(QString, waitMs);
+    QFETCH(int, extractions);
+    QJsonObject info = site.info();
+    info.insert(QStringLiteral("id"), id);
+    HttpServer::Response slow{200, "application/json", QJsonDocument(info).toJson()};
+    slow.delayMs = 2000;
+    site.server().route("/watch/" + id.toUtf8(), slow);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!waitMs.isEmpty())
+        environment.insert(QStringLiteral("CLIPMOOR_JOIN_WAIT_MS"), waitMs);
+    const QStringList metadata = ToolRuns::metadataArguments(id);
+    const QList<Run> runs =
+        runAtOnce({{launcherPath, metadata}, {launcherPath, metadata}}, environment);
+    for (const Run &run : runs) {
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QByteArray("Test Video Title\n3:33\n"));
+    }
+    QCOMPARE(site.extractions(id.toUtf8()), extractions);
 }
 
 void TestLauncher::cacheDecidesWhetherTheSiteIsAsked_data()
@@ -931,7 +992,7 @@ void TestLauncher::unpackedBuildOutlivesItsReplacement()
     info.insert(QStringLiteral("id"), QStringLiteral("slowRun0001"));
     site.serveInfo(info);
     HttpServer::Response slow = {200, "application/json", QJsonDocument(info).toJson()};
-    slow.held = true; // until the update is done
+    slow.held = true;
     site.server().route("/watch/slowRun0001", slow);
     QProcess running;
     running.setProcessEnvironment(environment);

@@ -18,6 +18,8 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <sys/stat.h>
+
 class TestTools : public QObject {
     Q_OBJECT
 
@@ -150,12 +152,25 @@ void TestTools::realToolDownloads_data()
     QTest::addColumn<bool>("audio");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("streams");
+    QTest::addColumn<QByteArray>("chosen"); // the chosen folder in the home; empty: none
+    QTest::addColumn<bool>("used");         // else the default folder, with a warning
+    const QStringList sound = {QStringLiteral("audio")};
+    const QString audioName = QStringLiteral("Test Video Title_audio only_abc123XYZ_0.m4a");
     QTest::newRow("video merged with its audio")
         << false << QStringLiteral("Test Video Title_320x180_abc123XYZ_0.mp4")
-        << QStringList{QStringLiteral("audio"), QStringLiteral("video")};
-    QTest::newRow("the sound alone")
-        << true << QStringLiteral("Test Video Title_audio only_abc123XYZ_0.m4a")
-        << QStringList{QStringLiteral("audio")};
+        << QStringList{QStringLiteral("audio"), QStringLiteral("video")} << QByteArray() << true;
+    QTest::newRow("the sound alone") << true << audioName << sound << QByteArray() << true;
+    // A chosen folder is used as named, whatever the tool would make of its name.
+    QTest::newRow("into a folder named $HOME")
+        << true << audioName << sound << QByteArray("$HOME") << true;
+    QTest::newRow("into ${HOME}, ~ and %(title)s")
+        << true << audioName << sound << QByteArray("${HOME}/~/%(title)s") << true;
+    QTest::newRow("into a name with a line break, a colon and a blank at its end")
+        << true << audioName << sound << QByteArray("line\nbreak: x ") << true;
+    // No file dialog offers a name that is no text; written in the settings it names
+    // another folder, which is not there.
+    QTest::newRow("a name of bytes that are no UTF-8")
+        << true << audioName << sound << QByteArray("bytes \xff\xfe") << false;
 }
 
 void TestTools::realToolDownloads()
@@ -163,14 +178,26 @@ void TestTools::realToolDownloads()
     QFETCH(bool, audio);
     QFETCH(QString, name);
     QFETCH(QStringList, streams);
+    QFETCH(QByteArray, chosen);
+    QFETCH(bool, used);
     QDir(outputDir()).removeRecursively();
     QVERIFY(QDir().mkpath(outputDir()));
+    const QByteArray folder = QFile::encodeName(home.path()) + '/' + chosen;
+    if (!chosen.isEmpty()) {
+        QVERIFY(QDir().mkpath(QFile::decodeName(folder.left(folder.lastIndexOf('/')))));
+        QVERIFY(::mkdir(folder.constData(), 0700) == 0);
+        sessionData()->settings->setValue(QLatin1String(downloadFolderKey),
+                                          QFile::decodeName(folder));
+    }
+    const QString target = chosen.isEmpty() || !used ? outputDir() : QFile::decodeName(folder);
     Clipmoor engine;
     QSignalSpy done(&engine, &Clipmoor::haveVideo);
     QSignalSpy wrong(&engine, &Clipmoor::somethingWrong);
     QSignalSpy percent(&engine, &Clipmoor::percent);
+    QSignalSpy unusable(&engine, &Clipmoor::downloadFolderUnusable);
     sessionData()->video.toolTarget = QLatin1String(OfflineSite::videoId);
     const qsizetype asked = site.server().requestedPaths().size();
+    const QStringList before = QDir(home.path()).entryList(QDir::AllEntries);
 
     if (audio)
         engine.requestAudio();
@@ -178,6 +205,7 @@ void TestTools::realToolDownloads()
         engine.requestVideo(137);
     QVERIFY(done.wait(120000));
     QCOMPARE(wrong.size(), 0);
+    QCOMPARE(unusable.size(), used ? 0 : 1);
     // Each output chunk reports only its first progress line, so which values arrive depends
     // on how the tool's output is cut; every one must still be a percentage.
     QVERIFY(!percent.isEmpty());
@@ -189,13 +217,15 @@ void TestTools::realToolDownloads()
     QVERIFY(fetched.contains("/audio.m4a"));
     QCOMPARE(fetched.contains("/video.mp4"), !audio);
 
-    const QString file = outputDir() + QLatin1Char('/') + name;
-    QVERIFY2(QFile::exists(file), qPrintable(QDir(outputDir()).entryList().join(QLatin1Char(' '))));
+    const QString file = target + QLatin1Char('/') + name;
+    QVERIFY2(QFile::exists(file), qPrintable(QDir(target).entryList().join(QLatin1Char(' '))));
     QCOMPARE(streamTypes(file), streams);
     QCOMPARE(sessionData()->video.savedFile, file);
-    // The parts that were merged are gone.
-    QCOMPARE(QDir(outputDir()).entryList(QDir::Files | QDir::Hidden),
+    // The parts that were merged are gone, and nothing was written anywhere else.
+    QCOMPARE(QDir(target).entryList(QDir::Files | QDir::Hidden),
              QStringList{QFileInfo(file).fileName()});
+    QCOMPARE(QDir(home.path()).entryList(QDir::AllEntries), before);
+    sessionData()->settings->remove(QLatin1String(downloadFolderKey));
 }
 
 // Two videos whose long titles begin alike: each keeps a file of its own, named with

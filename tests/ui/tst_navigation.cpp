@@ -244,6 +244,7 @@ void TestNavigation::init()
     sessionData()->settings->remove(QStringLiteral("Scale/Val"));
     sessionData()->settings->remove(QLatin1String(downloadFolderKey));
     sessionData()->settings->remove(QLatin1String(cookiesBrowserKey));
+    sessionData()->settings->remove(QLatin1String(prepareCopiedKey));
     sessionData()->video = VideoInfo();
     QMetaObject::invokeMethod(PluginManagerHelper::updaterPlugin().get(), "clearCalls");
     closer = std::make_unique<ModalCloser>();
@@ -426,30 +427,36 @@ void TestNavigation::metadataShown_data()
     QTest::addColumn<QString>("duration");
     QTest::addColumn<QString>("shownTitle");
     QTest::addColumn<QString>("shownTime");
+    QTest::addColumn<bool>("systemTool"); // the launcher went on with the system's yt-dlp
     QTest::newRow("hours") << QStringLiteral("Top 10 Songs (Live) - Artist")
                            << QStringLiteral("1:02:03")
                            << QStringLiteral("Top 10 Songs (Live) - Artist")
-                           << QStringLiteral("| 1:02:03");
+                           << QStringLiteral("| 1:02:03") << false;
     const QString german =
         QStringLiteral("M\u00fcller erkl\u00e4rt: 10 Tipps f\u00fcr 2025 \u2013 Teil 2 (4K)");
     QTest::newRow("accents, digits, dash")
-        << german << QStringLiteral("5:00") << german << QStringLiteral("| 5:00");
+        << german << QStringLiteral("5:00") << german << QStringLiteral("| 5:00") << false;
     QTest::newRow("control characters")
         << QStringLiteral("  Tab\there\u0007, bell\u001b ") << QStringLiteral("5")
-        << QStringLiteral("Tab here, bell") << QStringLiteral("| 5 sec.");
+        << QStringLiteral("Tab here, bell") << QStringLiteral("| 5 sec.") << false;
     QTest::newRow("exactly an hour")
         << QStringLiteral("Why? Because!") << QStringLiteral("1:00:00")
-        << QStringLiteral("Why? Because!") << QStringLiteral("| 1:00:00");
+        << QStringLiteral("Why? Because!") << QStringLiteral("| 1:00:00") << false;
     QTest::newRow("minutes") << QStringLiteral("A, b: c.") << QStringLiteral("2:03")
-                             << QStringLiteral("A, b: c.") << QStringLiteral("| 2:03");
+                             << QStringLiteral("A, b: c.") << QStringLiteral("| 2:03") << false;
     QTest::newRow("seconds") << QStringLiteral("x") << QStringLiteral("45") << QStringLiteral("x")
-                             << QStringLiteral("| 45 sec.");
+                             << QStringLiteral("| 45 sec.") << false;
     QTest::newRow("non-Latin title")
         << QStringLiteral("\u041f\u0440\u0438\u0432\u0435\u0442") << QStringLiteral("5")
-        << QStringLiteral("\u041f\u0440\u0438\u0432\u0435\u0442") << QStringLiteral("| 5 sec.");
+        << QStringLiteral("\u041f\u0440\u0438\u0432\u0435\u0442") << QStringLiteral("| 5 sec.")
+        << false;
     const QString longTitle = QStringLiteral("A very long title. ").repeated(12).trimmed();
     QTest::newRow("long title cut with an ellipsis")
-        << longTitle << QStringLiteral("1:02:03") << longTitle << QStringLiteral("| 1:02:03");
+        << longTitle << QStringLiteral("1:02:03") << longTitle << QStringLiteral("| 1:02:03")
+        << false;
+    QTest::newRow("the system's yt-dlp, the managed one not yet installed")
+        << QStringLiteral("x") << QStringLiteral("45") << QStringLiteral("x")
+        << QStringLiteral("| 45 sec.") << true;
 }
 
 void TestNavigation::metadataShown()
@@ -458,9 +465,21 @@ void TestNavigation::metadataShown()
     QFETCH(QString, duration);
     QFETCH(QString, shownTitle);
     QFETCH(QString, shownTime);
-    stage.setScript(answering(title, duration));
+    QFETCH(bool, systemTool);
+    // The launcher's line when the first installation took too long.
+    const QString notice = QStringLiteral(
+        "[ \"$1\" = --get-title ] && echo 'WARNING: the managed yt-dlp is still being installed "
+        "after 120 s; going on without it' >&2\n");
+    stage.setScript((systemTool ? notice : QString()) + answering(title, duration));
     enterAddress(QStringLiteral("https://www.youtube.com/watch?v=abc"));
     QTRY_COMPARE(ui->labelTime->text(), shownTime);
+    if (systemTool) {
+        QTRY_COMPARE(closer->seen.size(), 1);
+        QCOMPARE(closer->seen.at(0).title, QStringLiteral("WARNING"));
+        QVERIFY2(closer->seen.at(0).text.startsWith(
+                     QLatin1String("The current yt-dlp is still being installed")),
+                 qPrintable(closer->seen.at(0).text));
+    }
     waitForTable();
     ui->tableView->doubleClicked(ui->tableView->model()->index(0, FormatTableModel::TypeColumn));
     QTRY_VERIFY(ui->label_DL_OK->isVisible());
@@ -831,6 +850,17 @@ void TestNavigation::errorDialogs_data()
                menu + QStringLiteral(".</b><br><small>") + members +
                QStringLiteral("</small><hr><i>Code: #0x67")
         << QStringLiteral("page_Formats") << members;
+    // The last line of an old yt-dlp's traceback, with a browser that has no profile.
+    const QString profile = QStringLiteral(
+        "FileNotFoundError: could not find firefox cookies database in /h/.mozilla/firefox");
+    QTest::newRow("69, cookies of a browser without a profile")
+        << 69
+        << QStringLiteral("Cannot request metadata<br><b>The browser's cookies could not be read: "
+                          "no profile of that browser was found. Start that browser once and "
+                          "sign in to the site, or choose another browser or “None”") +
+               menu + QStringLiteral(".</b><br><small>") + profile +
+               QStringLiteral("</small><hr><i>Code: #0x45")
+        << download << profile;
     QTest::newRow("unknown") << 100 << QStringLiteral("indefinite<hr><i>Code: #0x64") << download
                              << line;
 }
@@ -870,7 +900,8 @@ void TestNavigation::contextMenu()
                      QStringLiteral("Manually Update Software"), QStringLiteral("Logging enabled"),
                      QStringLiteral("-"), QStringLiteral("Change Scale Size"),
                      QStringLiteral("Choose Download Folder…"), QStringLiteral("Use Cookies From"),
-                     QStringLiteral("-"), QStringLiteral("Show UUID"), QStringLiteral("About")}));
+                     QStringLiteral("Prepare Copied Links"), QStringLiteral("-"),
+                     QStringLiteral("Show UUID"), QStringLiteral("About")}));
     }
     auto *scales = qobject_cast<QMenu *>(menuEntry(QStringLiteral("Change Scale Size"))->menu());
     QStringList texts;
@@ -1258,12 +1289,17 @@ void TestNavigation::toolUpdateFromMenu()
     QCOMPARE(calls().mid(1), (QStringList{QStringLiteral("manualCheck 2023 25.0826"),
                                           QStringLiteral("manualCheck 2023 25.0826")}));
 
+    // A server that drips its files: the page says what it waits for, and Cancel ends it.
     const struct {
         const char *script;
-        const char *title;
+        const char *title; // none: cancelled
         const char *text;
     } results[] = {{"exit 0", "Success", "Clipmoor was successfully updated"},
-                   {"exit 1", "ERROR", "Unable to update. Please contact support"}};
+                   {"exit 1", "ERROR", "Unable to update. Please contact support"},
+                   {"sleep 300", nullptr, nullptr}};
+    auto *waiting = window->findChild<QLabel *>(QStringLiteral("label_Waiting"));
+    auto *cancel = window->findChild<QPushButton *>(QStringLiteral("btnCancelUpdate"));
+    QVERIFY(waiting && cancel);
     int runs = attachedUpdates();
     for (const auto &result : results) {
         stage.setScript(QLatin1String(result.script));
@@ -1272,6 +1308,25 @@ void TestNavigation::toolUpdateFromMenu()
         clock.start();
         emit PluginManagerHelper::updaterPlugin().get()->updateDone();
         QCOMPARE(ui->stackedWidget->currentWidget(), ui->pageEmpty);
+        QVERIFY(waiting->isVisible() && cancel->isVisible());
+        QCOMPARE(waiting->text(),
+                 QStringLiteral("Waiting for the release servers to send the current yt-dlp and "
+                                "Deno. On a slow connection this can take some minutes."));
+        if (!result.title) {
+            QTRY_COMPARE(attachedUpdates(), runs + 1);
+            const qint64 update = stage.runs().last();
+            QVERIFY(processRunning(update));
+            window->activateWindow();
+            QTRY_VERIFY(cancel->hasFocus());
+            QTest::keyClick(cancel, Qt::Key_Space);
+            QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_Formats);
+            QTRY_VERIFY(!processRunning(update));
+            QTest::qWait(100);
+            QVERIFY(closer->seen.isEmpty());
+            QVERIFY(!waiting->isVisibleTo(window.get()));
+            ++runs;
+            continue;
+        }
         QTRY_COMPARE(closer->seen.size(), 1);
         QVERIFY(clock.elapsed() >= 333);
         QCOMPARE(closer->seen.at(0).title, QLatin1String(result.title));
@@ -1307,26 +1362,37 @@ void TestNavigation::pluginEntriesWithoutPlugins()
 
 void TestNavigation::addressIntake_data()
 {
-    QTest::addColumn<QString>("source"); // "clipboard", "activation", "text" or "links"
+    // "clipboard", "activation", "text", "links", or "keys" for the user's typing
+    QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("offered");
-    QTest::addColumn<QString>("typed"); // already in the field
-    QTest::addColumn<QString>("field"); // afterwards, selected when it changed
+    QTest::addColumn<QString>("typed");  // already in the field
+    QTest::addColumn<QString>("field");  // afterwards, selected when it changed
+    QTest::addColumn<bool>("prepareOn"); // else turned off in the menu, then a restart
 
     const QString address = QStringLiteral("https://www.youtube.com/watch?v=abc123XYZ_0");
-    QTest::newRow("clipboard address") << "clipboard" << address << QString() << address;
+    QTest::newRow("clipboard address") << "clipboard" << address << QString() << address << true;
     QTest::newRow("clipboard with blanks")
-        << "clipboard" << QStringLiteral("  %1\n").arg(address) << QString() << address;
+        << "clipboard" << QStringLiteral("  %1\n").arg(address) << QString() << address << true;
     QTest::newRow("clipboard other text")
-        << "clipboard" << QStringLiteral("https://example.com/watch?v=x") << QString() << QString();
+        << "clipboard" << QStringLiteral("https://example.com/watch?v=x") << QString() << QString()
+        << true;
     QTest::newRow("clipboard on return to the window")
-        << "activation" << address << QString() << address;
+        << "activation" << address << QString() << address << true;
     QTest::newRow("clipboard, field not empty")
-        << "clipboard" << address << QStringLiteral("typed") << QStringLiteral("typed");
-    QTest::newRow("dropped text") << "text" << address << QStringLiteral("typed") << address;
+        << "clipboard" << address << QStringLiteral("typed") << QStringLiteral("typed") << true;
+    QTest::newRow("dropped text") << "text" << address << QStringLiteral("typed") << address
+                                  << true;
     QTest::newRow("dropped link") << "links" << QStringLiteral("https://youtu.be/abc123XYZ_0")
-                                  << QString() << QStringLiteral("https://youtu.be/abc123XYZ_0");
-    QTest::newRow("dropped other link") << "links" << QStringLiteral("https://example.com/")
-                                        << QStringLiteral("typed") << QStringLiteral("typed");
+                                  << QString() << QStringLiteral("https://youtu.be/abc123XYZ_0")
+                                  << true;
+    QTest::newRow("dropped other link")
+        << "links" << QStringLiteral("https://example.com/") << QStringLiteral("typed")
+        << QStringLiteral("typed") << true;
+    QTest::newRow("typed address") << "keys" << address << QString() << address << true;
+    QTest::newRow("clipboard address, preparing off")
+        << "clipboard" << address << QString() << address << false;
+    QTest::newRow("dropped link, preparing off")
+        << "links" << address << QString() << address << false;
 }
 
 void TestNavigation::addressIntake()
@@ -1335,10 +1401,20 @@ void TestNavigation::addressIntake()
     QFETCH(QString, offered);
     QFETCH(QString, typed);
     QFETCH(QString, field);
+    QFETCH(bool, prepareOn);
 
+    if (!prepareOn) {
+        QAction *prepare = menuEntry(QStringLiteral("Prepare Copied Links"));
+        QVERIFY(prepare->isChecked());
+        prepare->trigger();
+        createWindow();
+        QVERIFY(!menuEntry(QStringLiteral("Prepare Copied Links"))->isChecked());
+    }
     auto data = std::make_unique<QMimeData>();
     ui->editURL->setText(typed);
-    if (source == QLatin1String("clipboard")) {
+    if (source == QLatin1String("keys")) {
+        QTest::keyClicks(ui->editURL, offered);
+    } else if (source == QLatin1String("clipboard")) {
         QGuiApplication::clipboard()->setText(offered);
         // The address page shown anew, as after "Start Over".
         ui->stackedWidget->setCurrentWidget(ui->page_Formats);
@@ -1360,13 +1436,18 @@ void TestNavigation::addressIntake()
         QCOMPARE(drop(window.get(), data.get()), field != typed);
     }
     QCOMPARE(ui->editURL->text(), field);
-    QCOMPARE(ui->editURL->hasSelectedText(), field != typed && !field.isEmpty());
+    const bool taken = source != QLatin1String("keys") && field != typed && !field.isEmpty();
+    QCOMPARE(ui->editURL->hasSelectedText(), taken);
     if (ui->editURL->hasSelectedText())
         QCOMPARE(ui->editURL->selectedText(), field);
-    // Nothing was started.
-    QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_URL);
+    // A taken address is prepared by one quiet metadata run; nothing else starts or shows.
+    const int prepared = taken && prepareOn ? 1 : 0;
+    if (prepared)
+        QTRY_COMPARE(runsOf(QStringLiteral("--get-title")).size(), 1);
     QTest::qWait(100);
-    QCOMPARE(requestRuns(), 0);
+    QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_URL);
+    QCOMPARE(requestRuns(), prepared);
+    QCOMPARE(closer->seen.size(), 0);
     QGuiApplication::clipboard()->clear();
 
     // Off the address page nothing is taken.

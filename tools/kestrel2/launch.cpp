@@ -18,12 +18,16 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace {
 constexpr int helpTimeoutMs = 60000;
 constexpr int cannotExecute = 126;
+// Where the system cannot tell when a child ends, how often that is asked.
+constexpr int childPollMs = 50;
 
 QString optionsCache()
 {
@@ -221,20 +225,37 @@ int runPrintingInfo(const QString &ytDlp, const QByteArrayList &options, const Q
         ::close(readEnd);
         return cannotExecute;
     }
-    // The end of the pipe is the end of the child; an info over the limit is read and
-    // dropped, so that the child never waits on a full pipe.
+    // The child's end is the run's end, even while something it left behind still holds
+    // the pipe; an info over the limit is read and dropped, so that the child never waits
+    // on a full pipe.
     bool tooLarge = false;
     char buffer[64 * 1024];
+    ::fcntl(readEnd, F_SETFL, ::fcntl(readEnd, F_GETFL) | O_NONBLOCK);
+    const int childEnd = int(::syscall(SYS_pidfd_open, pid_t(child.processId()), 0));
+    bool ended = false;
     for (;;) {
         const ssize_t got = ::read(readEnd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
+        if (got > 0) {
+            tooLarge = tooLarge || info.size() + got > maxInfoBytes;
+            if (!tooLarge)
+                info.append(buffer, got);
             continue;
-        if (got <= 0)
+        }
+        if (got == 0)
             break;
-        tooLarge = tooLarge || info.size() + got > maxInfoBytes;
-        if (!tooLarge)
-            info.append(buffer, got);
+        if (errno == EINTR)
+            continue;
+        if (errno != EAGAIN || ended)
+            break;
+        // All the child wrote is in the pipe once it has ended: read it, then stop.
+        pollfd wake[2] = {{readEnd, POLLIN, 0}, {childEnd, POLLIN, 0}};
+        if (::poll(wake, childEnd >= 0 ? 2 : 1, childEnd >= 0 ? -1 : childPollMs) < 0 &&
+            errno != EINTR)
+            break;
+        ended = childEnd >= 0 ? (wake[1].revents & POLLIN) != 0 : child.waitForFinished(0);
     }
+    if (childEnd >= 0)
+        ::close(childEnd);
     ::close(readEnd);
     if (tooLarge)
         info.clear();

@@ -37,7 +37,8 @@ int runAndWait(const QString &ytDlp, const QByteArrayList &arguments);
 // Runs the yt-dlp as a child on the same output, with the options and target, and has it
 // print the video's info (one line of JSON) and its format table into a pipe this process
 // reads, so that no disk can fail the run. info holds what arrived, or nothing when it was more
-// than maxInfoBytes or the pipe could not be made. Ends as runAndWait does.
+// than maxInfoBytes or the pipe could not be made. Ends as runAndWait does, when the child
+// ends, even while a process it left behind still holds the pipe.
 int runPrintingInfo(const QString &ytDlp, const QByteArrayList &options, const QByteArray &target,
                     QByteArray &info, qint64 maxInfoBytes);
 
