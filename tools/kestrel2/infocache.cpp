@@ -310,7 +310,7 @@ QByteArray InfoCache::thumbnailOf(const QString &entry)
 
 QByteArray InfoCache::metadataOf(const QString &entry)
 {
-    const QJsonObject info = QJsonDocument::fromJson(readAll(entry)).object();
+    const QJsonObject info = QJsonDocument::fromJson(readAll(entry, maxEntryBytes)).object();
     const QByteArray title = info.value(QLatin1String("title")).toString().toUtf8();
     const QByteArray duration = info.value(QLatin1String("duration_string")).toString().toUtf8();
     if (title.isEmpty() || duration.isEmpty())
