@@ -201,6 +201,14 @@
         <source>cannot write: %1</source>
         <translation>Schreiben nicht möglich: %1</translation>
     </message>
+    <message>
+        <source>the body is compressed (%1), which was not asked for</source>
+        <translation>der Inhalt ist komprimiert (%1), obwohl das nicht verlangt wurde</translation>
+    </message>
+    <message>
+        <source>the answer is empty</source>
+        <translation>die Antwort ist leer</translation>
+    </message>
 </context>
 <context>
     <name>Navigation</name>

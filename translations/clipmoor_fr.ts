@@ -201,6 +201,14 @@
         <source>cannot write: %1</source>
         <translation>écriture impossible&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>the body is compressed (%1), which was not asked for</source>
+        <translation>le contenu est compressé (%1) sans que cela ait été demandé</translation>
+    </message>
+    <message>
+        <source>the answer is empty</source>
+        <translation>la réponse est vide</translation>
+    </message>
 </context>
 <context>
     <name>Navigation</name>
