@@ -90,4 +90,9 @@ ToolReleaseFiles toolReleaseFiles();
 // (the Linux launcher), so that asking it more about a video extracts nothing again.
 bool toolKeepsExtractedInfo();
 
+// False where a window cannot be shown at all (no display server named, and no Qt
+// platform chosen that needs none), so that what needs no window can be answered
+// without one.
+bool hasDisplay();
+
 } // namespace Platform

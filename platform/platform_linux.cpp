@@ -295,6 +295,20 @@ bool toolKeepsExtractedInfo()
     return true;
 }
 
+bool hasDisplay()
+{
+    // Qt tries the platforms named in order; any but X11 and Wayland (offscreen, vnc,
+    // eglfs, ...) starts without a display server.
+    const QString platforms = qEnvironmentVariable("QT_QPA_PLATFORM");
+    for (const QString &platform : platforms.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QString name = platform.section(QLatin1Char(':'), 0, 0).trimmed();
+        if (name != QLatin1String("xcb") && !name.startsWith(QLatin1String("wayland")))
+            return true;
+    }
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
 // How a stop waits without holding the event loop or reading /proc. SIGKILL goes to the
 // run's process group. The run's own process is QProcess's child: only its finished()
 // says it has gone, and nothing here may reap it. While any stop is under way this

@@ -112,6 +112,11 @@ bool toolKeepsExtractedInfo()
     return false;
 }
 
+bool hasDisplay()
+{
+    return true;
+}
+
 // taskkill ends every process of the tool's image name, the tool's own helper included.
 struct ToolStop::Private {
     ToolStop *owner = nullptr;
