@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   # build
   cmake g++ make ninja-build pkg-config clang-format libarchive-dev
+  # the manual page, written from the program's help
+  help2man
   # Qt 6 (Core, Gui, Widgets, Network, Test; Qml, Quick) and the tools
   qt6-base-dev qt6-base-dev-tools qt6-declarative-dev qt6-declarative-dev-tools libgl-dev
   # images drawn from their SVG files, sharp at any scale (library, image and icon plug-ins)
