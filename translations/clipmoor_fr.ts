@@ -446,7 +446,7 @@ Cliquez sur le bouton ci-dessous pour l’installer</translation>
         <source>An Update is Available
 Update %1 through your system&apos;s package manager</source>
         <translation>Une mise à jour est disponible
-Mettez %1 à jour avec le gestionnaire de paquets de votre système</translation>
+Mettez à jour %1 avec le gestionnaire de paquets</translation>
     </message>
 </context>
 <context>
