@@ -25,7 +25,12 @@ if git rev-parse --git-dir >/dev/null 2>&1; then
 else
     tar -c --exclude='./build*' --exclude=./.git . | tar -x -C "$src"
 fi
-(cd "$src" && dpkg-buildpackage -us -uc -b)
+(cd "$src" && dpkg-buildpackage -us -uc -b) 2>&1 | tee "$work/build.log"
+# With the distribution's flags too, the compiler has nothing to warn about.
+if grep -E '^[^ ]+:[0-9]+:[0-9]+: warning:' "$work/build.log"; then
+    echo "The package's build has compiler warnings." >&2
+    exit 1
+fi
 rm -rf "$out"
 mkdir -p "$out"
 cp "$work"/*.deb "$work"/*.changes "$work"/*.buildinfo "$out"/

@@ -30,6 +30,11 @@ packages=(
   nginx openssl
 )
 
+# From Qt 6.6 on (Debian 13) the SVG image and icon plug-ins come in a package of their own.
+if apt-cache show qt6-svg-plugins >/dev/null 2>&1; then
+  packages+=(qt6-svg-plugins)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)

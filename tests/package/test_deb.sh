@@ -40,7 +40,8 @@ for file in Clipmoor Updater.so LoggingMessages.so SysInfo.so About.so kestrel2 
     [ -z "$missing" ] || fail "$file: $missing"
 done
 # The Qt plug-ins the program loads, and what they link, are there too.
-for plugin in platforms/libqxcb.so platforms/libqoffscreen.so imageformats/libqsvg.so; do
+for plugin in platforms/libqxcb.so platforms/libqoffscreen.so imageformats/libqsvg.so \
+    iconengines/libqsvgicon.so tls/libqopensslbackend.so; do
     missing=$(in_system "$root" "ldd /usr/lib/*/qt6/plugins/$plugin | grep 'not found' || true")
     [ -z "$missing" ] || fail "$plugin: $missing"
 done
@@ -49,6 +50,14 @@ version=$(dpkg-deb -f "$deb" Version)
 [ "$(in_system "$root" "clipmoor --version")" = "Clipmoor ${version%-*}" ] || fail "--version"
 in_system "$root" "clipmoor --help" | grep -q -- '--update-as <version>' || fail "--help"
 [ -f "$root/usr/share/man/man1/clipmoor.1.gz" ] || fail "manual page"
+# A start that opens the updater's window loads the QML modules it needs; the check
+# fails at once (nothing answers on port 9), and the program is ended from outside.
+log=$(in_system "$root" "mkdir -p /tmp/home && HOME=/tmp/home XDG_RUNTIME_DIR=/tmp/home \
+    QT_QPA_PLATFORM=offscreen CLIPMOOR_UPDATE_SERVER=http://127.0.0.1:9 CLIPMOOR_TOOL_RELEASES=none \
+    CLIPMOOR_DENO_RELEASES=none timeout 20 clipmoor --update-as 1 2>&1 || true")
+grep -q 'JSON download error' <<<"$log" || fail "the updater did not check: $log"
+! grep -iE 'is not installed|cannot load|could not load|failed to load' <<<"$log" ||
+    fail "a part of Qt is missing"
 for size in 48x48 64x64 128x128 256x256; do
     [ -f "$root/usr/share/icons/hicolor/$size/apps/com.quorvel.Clipmoor.png" ] || fail "icon $size"
 done
