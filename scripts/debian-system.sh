@@ -32,7 +32,11 @@ make_system() { # suite folder [extra packages, comma-separated]
 }
 
 new_folder() { # suite
-    mktemp -d "/tmp/clipmoor-$1.XXXXXX"
+    local root
+    root=$(mktemp -d "/tmp/clipmoor-$1.XXXXXX")
+    # A system's root folder is open to all; apt's own user downloads into it.
+    chmod 755 "$root"
+    echo "$root"
 }
 
 remove_system() { # folder made by make_system
