@@ -17,6 +17,9 @@ const QString &outputDir();
 // Settings keys of the user's choices from the menu.
 inline constexpr char downloadFolderKey[] = "Download/Folder";
 inline constexpr char cookiesBrowserKey[] = "Cookies/Browser";
+// Whether an address taken from the clipboard or a drop is extracted before Enter; on unless
+// turned off.
+inline constexpr char prepareCopiedKey[] = "Address/Prepare";
 
 // Where the next download goes: the folder the user chose, when it is still a folder that
 // can be written, else outputDir(). A chosen folder passed over is put into unusable.

@@ -15,12 +15,25 @@ target_compile_definitions(clipmoor_common INTERFACE
 
 # Gives target an include folder of its own that holds only the named folder (or header)
 # of the tree, so that whatever links target reaches those headers as "folder/name.h" and
-# nothing more: an include against the direction of the libraries does not compile.
+# nothing more: an include against the direction of the libraries does not compile. The
+# folder holds one forwarding header per real one, for links need rights on Windows.
 function(clipmoor_expose_headers target path)
   set(root "${CMAKE_BINARY_DIR}/include/${target}")
-  get_filename_component(parent "${root}/${path}" DIRECTORY)
-  file(MAKE_DIRECTORY "${parent}")
-  file(CREATE_LINK "${PROJECT_SOURCE_DIR}/${path}" "${root}/${path}" SYMBOLIC)
+  # Earlier builds linked the source folder here; writing through that link would
+  # overwrite the sources.
+  if(IS_SYMLINK "${root}/${path}")
+    file(REMOVE "${root}/${path}")
+  endif()
+  if(IS_DIRECTORY "${PROJECT_SOURCE_DIR}/${path}")
+    file(GLOB_RECURSE headers CONFIGURE_DEPENDS RELATIVE "${PROJECT_SOURCE_DIR}"
+      "${PROJECT_SOURCE_DIR}/${path}/*.h")
+  else()
+    set(headers "${path}")
+  endif()
+  foreach(header IN LISTS headers)
+    file(CONFIGURE OUTPUT "${root}/${header}"
+      CONTENT "#pragma once\n#include \"${PROJECT_SOURCE_DIR}/${header}\"\n" @ONLY)
+  endforeach()
   get_target_property(type ${target} TYPE)
   if(type STREQUAL "INTERFACE_LIBRARY")
     target_include_directories(${target} INTERFACE "${root}")

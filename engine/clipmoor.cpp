@@ -117,8 +117,8 @@ ToolRun *Clipmoor::createRun(ToolRun::Kind kind, const QStringList &arguments)
     connect(process, &QProcess::started, this, [run] { run->pid = run->process->processId(); });
     connect(process, &QProcess::readyReadStandardError, this,
             [run] { run->takeStandardError(run->process->readAllStandardError(), false); });
-    if (kind == ToolRun::Kind::Metadata || kind == ToolRun::Kind::Formats ||
-        kind == ToolRun::Kind::Thumbnail) {
+    if (kind == ToolRun::Kind::Metadata || kind == ToolRun::Kind::Prepare ||
+        kind == ToolRun::Kind::Formats || kind == ToolRun::Kind::Thumbnail) {
         connect(process, &QProcess::readyReadStandardOutput, this,
                 [this, run] { takeRunOutput(run); });
     }
@@ -252,6 +252,36 @@ void Clipmoor::forgetRun(ToolRun *run)
         runs.end());
 }
 
+bool Clipmoor::prepare(const QString &text)
+{
+    const std::optional<QUrl> url = Address::accept(text);
+    const Address::Target target = url ? Address::targetFor(*url) : Address::Target();
+    // Without the launcher's info cache the run would be an extraction of its own.
+    if (target.target.isEmpty() || !Platform::toolKeepsExtractedInfo()) {
+        stopPreparing();
+        return false;
+    }
+    const QStringList arguments =
+        ToolRuns::metadataArguments(target.target, cookiesBrowser(sharedData));
+    for (ToolRun *run : handles()) {
+        if (run->kind == ToolRun::Kind::Prepare && run->stop == ToolRun::Stop::None &&
+            run->process->arguments() == arguments)
+            return true;
+    }
+    stopPreparing();
+    qDebug().noquote() << "-->" << CLM_TAG << target.target;
+    startRun(createRun(ToolRun::Kind::Prepare, arguments));
+    return true;
+}
+
+void Clipmoor::stopPreparing()
+{
+    for (ToolRun *run : handles()) {
+        if (run->kind == ToolRun::Kind::Prepare)
+            stopQuietly(run);
+    }
+}
+
 void Clipmoor::requestMetadata()
 {
     VideoInfo &video = sharedData->video;
@@ -260,6 +290,7 @@ void Clipmoor::requestMetadata()
     sharedData->toolError.clear();
     const Address::Target target = Address::targetFor(video.url);
     if (target.target.isEmpty()) {
+        stopPreparing();
         // Another site's address, or one whose ID is not an ID, is never handed to the tool.
         qWarning() << "WARNING: Not a YouTube URL";
         video.toolTarget.clear();
@@ -275,9 +306,14 @@ void Clipmoor::requestMetadata()
         video.url = target.canonical;
     video.toolTarget = target.target;
 
-    ToolRun *run =
-        createRun(ToolRun::Kind::Metadata,
-                  ToolRuns::metadataArguments(video.toolTarget, cookiesBrowser(sharedData)));
+    const QStringList arguments =
+        ToolRuns::metadataArguments(video.toolTarget, cookiesBrowser(sharedData));
+    // A preparing run of this very run goes on: the launcher answers this one from it.
+    for (ToolRun *run : handles()) {
+        if (run->kind == ToolRun::Kind::Prepare && run->process->arguments() != arguments)
+            stopQuietly(run);
+    }
+    ToolRun *run = createRun(ToolRun::Kind::Metadata, arguments);
     sharedData->toolOutput.clear();
     startRun(run);
 }
@@ -389,18 +425,35 @@ void Clipmoor::startDetachedUpdate()
 void Clipmoor::stopTool(bool silent)
 {
     for (ToolRun *run : handles()) {
-        if (!run->queued && run->process->state() == QProcess::NotRunning)
-            continue;
-        if (run->stop != ToolRun::Stop::User)
+        if (run->stop != ToolRun::Stop::User && (run->queued || isRunning(run)))
             run->stop = silent ? ToolRun::Stop::Silent : ToolRun::Stop::User;
-        if (!run->queued) {
-            stopRun(run);
-            continue;
-        }
-        run->queued = false;
-        QMetaObject::invokeMethod(
-            this, [this, run] { dropQueuedRun(run); }, Qt::QueuedConnection);
+        stopQueuedOrRunning(run);
     }
+}
+
+void Clipmoor::stopQuietly(ToolRun *run)
+{
+    if (run->stop == ToolRun::Stop::None && (run->queued || isRunning(run)))
+        run->stop = ToolRun::Stop::Silent;
+    stopQueuedOrRunning(run);
+}
+
+bool Clipmoor::isRunning(const ToolRun *run) const
+{
+    return run->process->state() != QProcess::NotRunning;
+}
+
+void Clipmoor::stopQueuedOrRunning(ToolRun *run)
+{
+    if (!run->queued && !isRunning(run))
+        return;
+    if (!run->queued) {
+        stopRun(run);
+        return;
+    }
+    run->queued = false;
+    QMetaObject::invokeMethod(
+        this, [this, run] { dropQueuedRun(run); }, Qt::QueuedConnection);
 }
 
 // A run that never started ends as a stopped one reports.
@@ -425,7 +478,7 @@ void Clipmoor::runNotStarted(ToolRun *run)
                 << run->process->program();
     const ToolRun::Kind kind = run->kind;
     forgetRun(run);
-    if (kind == ToolRun::Kind::Thumbnail)
+    if (kind == ToolRun::Kind::Thumbnail || kind == ToolRun::Kind::Prepare)
         return;
     if (kind == ToolRun::Kind::Update)
         emit resultUpdateBinary(QProcess::CrashExit);
@@ -465,6 +518,13 @@ void Clipmoor::runFinished(ToolRun *run, QProcess::ExitStatus status)
             emit somethingWrong(MetadataCrashed);
         break;
     }
+
+    case ToolRun::Kind::Prepare:
+        // Whatever came of it is the launcher's to keep; the user has not asked yet.
+        qDebug().noquote() << "-->" << CLM_TAG << "Prepared:" << process->arguments().last()
+                           << (stop == ToolRun::Stop::None && normal ? process->exitCode() : -1);
+        forgetRun(run);
+        break;
 
     case ToolRun::Kind::Formats: {
         qDebug().noquote() << "-->" << CLM_TAG << "Formats request::finished";

@@ -40,6 +40,11 @@ public:
 
     bool setUrl(const QString &text);
     void requestMetadata();
+    // Starts the metadata run for an address the user has not asked for yet, so that the
+    // launcher has the video's info at hand when asked; quiet, and at most one: it takes the
+    // place of an earlier one. False when the address is none to prepare.
+    bool prepare(const QString &text);
+    void stopPreparing();
     void requestFormats();
     void requestVideo(uint formatCode);
     // Downloads the sound alone.
@@ -79,6 +84,9 @@ private:
     void startQueuedRuns();
     bool anyStopping() const;
     void stopRun(ToolRun *run);
+    void stopQuietly(ToolRun *run);
+    void stopQueuedOrRunning(ToolRun *run);
+    bool isRunning(const ToolRun *run) const;
     void stopEnded(ToolRun *run, bool stopped);
     void stopBeforeExit();
     void dropQueuedRun(ToolRun *run);

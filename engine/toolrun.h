@@ -12,7 +12,8 @@ class ToolStop;
 // One run of the downloader tool: its process and what the engine knows about it.
 class ToolRun {
 public:
-    enum class Kind { Metadata, Formats, Thumbnail, Video, Update };
+    // Prepare: a metadata run started before the user asked, which reports nothing.
+    enum class Kind { Metadata, Prepare, Formats, Thumbnail, Video, Update };
     enum class Stop { None, User, Silent };
 
     // Standard output kept of a metadata or format-list run; more stops the run.

@@ -1,11 +1,13 @@
 #include "platform/platform.h"
 
+#include "platform/taskkill.h"
 #include "platform/toolstop.h"
 #include <QCoreApplication>
 
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 #include <QProcess>
 #include <QSaveFile>
 #include <QSysInfo>
@@ -56,7 +58,7 @@ QString stopFailureText()
     return QStringLiteral("Failed to execute taskkill command");
 }
 
-// taskkill already ends every tool process.
+// taskkill already ended everything the run started.
 void endProcessGroup(qint64) {}
 
 void quitOnTerminationRequest(const std::function<void()> &) {}
@@ -117,14 +119,40 @@ bool hasDisplay()
     return true;
 }
 
-// taskkill ends every process of the tool's image name, the tool's own helper included.
+// taskkill ends the run's own process and everything it started, and nothing else: not
+// another run, not the tool's detached self-update.
 struct ToolStop::Private {
     ToolStop *owner = nullptr;
+    QPointer<QProcess> tool;
+    qint64 pid = 0;
     QProcess taskkill;
     QDeadlineTimer deadline;
     QTimer timeout;
+    bool started = false;
+    bool treeEnded = false;
     bool done = false;
     bool stopped = false;
+
+    bool toolEnded() const { return !tool || tool->state() == QProcess::NotRunning; }
+
+    void start()
+    {
+        if (started || done)
+            return;
+        started = true;
+        if (pid <= 0) {
+            treeEnded = true;
+            check();
+            return;
+        }
+        taskkill.start(QStringLiteral("taskkill"), Taskkill::arguments(pid));
+    }
+
+    void check()
+    {
+        if (treeEnded && toolEnded())
+            finish(true);
+    }
 
     void finish(bool ok)
     {
@@ -137,26 +165,37 @@ struct ToolStop::Private {
     }
 };
 
-ToolStop::ToolStop(QProcess *, int timeoutMs, QObject *parent)
+ToolStop::ToolStop(QProcess *process, int timeoutMs, QObject *parent)
     : QObject(parent)
     , inner(std::make_unique<Private>())
 {
     Private &d = *inner;
     d.owner = this;
+    d.tool = process;
+    d.pid = process ? process->processId() : 0;
     d.deadline.setRemainingTime(timeoutMs);
     d.timeout.setSingleShot(true);
     connect(&d.timeout, &QTimer::timeout, this, [this] {
         inner->taskkill.kill();
         inner->finish(false);
     });
-    connect(&d.taskkill, &QProcess::finished, this, [this] { inner->finish(true); });
+    if (process)
+        connect(process, &QProcess::finished, this, [this] { inner->check(); });
+    connect(&d.taskkill, &QProcess::finished, this,
+            [this](int exitCode, QProcess::ExitStatus status) {
+                if (!Taskkill::treeEnded(status, exitCode))
+                    return inner->finish(false);
+                inner->treeEnded = true;
+                inner->check();
+            });
     connect(&d.taskkill, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
             inner->finish(false);
     });
     d.timeout.start(timeoutMs);
-    d.taskkill.start(QStringLiteral("taskkill"),
-                     {QStringLiteral("/IM"), toolFileName(), QStringLiteral("/F")});
+    // Started from the event loop, so that even a taskkill that cannot start reports only
+    // after the caller has connected to finished().
+    QTimer::singleShot(0, this, [this] { inner->start(); });
 }
 
 ToolStop::~ToolStop() = default;
@@ -164,7 +203,16 @@ ToolStop::~ToolStop() = default;
 bool ToolStop::waitForFinished()
 {
     Private &d = *inner;
-    if (!d.done && !d.taskkill.waitForFinished(int(qMax<qint64>(1, d.deadline.remainingTime()))))
+    d.start();
+    const auto remaining = [&d] {
+        return int(qMax<qint64>(1, d.deadline.remainingTime()));
+    };
+    if (!d.done && d.taskkill.state() != QProcess::NotRunning)
+        d.taskkill.waitForFinished(remaining());
+    if (!d.done && d.treeEnded && d.tool)
+        d.tool->waitForFinished(remaining());
+    d.check();
+    if (!d.done)
         d.finish(false);
     return d.stopped;
 }

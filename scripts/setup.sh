@@ -21,6 +21,8 @@ packages=(
   # the site's thumbnails are WebP pictures
   qt6-image-formats-plugins
   fonts-dejavu-core fontconfig
+  # glyphs for the Chinese and Japanese texts (the smallest complete CJK font)
+  fonts-wqy-microhei
   # desktop notifications in tests (a private session bus); install checks
   dbus dbus-daemon appstream desktop-file-utils
   # the shipped tools

@@ -60,6 +60,10 @@
         <source>Choose Download Folder</source>
         <translation>Download-Ordner wählen</translation>
     </message>
+    <message>
+        <source>Prepare Copied Links</source>
+        <translation>Kopierte Links vorbereiten</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>

@@ -60,6 +60,10 @@
         <source>Choose Download Folder</source>
         <translation>Choisir le dossier de téléchargement</translation>
     </message>
+    <message>
+        <source>Prepare Copied Links</source>
+        <translation>Préparer les liens copiés</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>

@@ -61,6 +61,7 @@ void AddressIntake::take(const QString &address)
     field->setText(address);
     field->selectAll();
     field->setFocus(Qt::OtherFocusReason);
+    emit taken(address);
 }
 
 bool AddressIntake::fieldShown() const

@@ -7,8 +7,8 @@ class QMimeData;
 class QWidget;
 
 // Brings an address into the address field without typing: from the clipboard when the
-// empty field is shown or its window activated, and from a link dropped onto the window. Nothing is
-// started; the address waits, selected, for Enter or the process button.
+// empty field is shown or its window activated, and from a link dropped onto the window. The
+// address waits, selected, for Enter or the process button.
 class AddressIntake : public QObject {
     Q_OBJECT
 
@@ -21,6 +21,10 @@ public:
 
     // The first accepted address that the data carries, as links or as text; empty if none.
     static QString addressIn(const QMimeData *data);
+
+signals:
+    // The field now holds an address the user did not type.
+    void taken(const QString &address);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -1,6 +1,7 @@
 #include "ui/downloadchoices.h"
 
 #include "app/setup.h"
+#include "engine/clipmoor.h"
 #include "toolruns/toolruns.h"
 
 #include <QAction>
@@ -38,6 +39,21 @@ DownloadChoices::DownloadChoices(QMenu *menu, QSettings *settings_, QWidget *win
     entries.at(chosen > 0 ? chosen : 0)->setChecked(true);
     connect(browsers, &QActionGroup::triggered, this, &DownloadChoices::whenBrowserChosen);
     menu->addMenu(cookies);
+
+    auto *prepare = new QAction(tr("Prepare Copied Links"), this);
+    prepare->setCheckable(true);
+    prepare->setChecked(prepareCopied(settings));
+    connect(prepare, &QAction::toggled, this, [this](bool on) {
+        settings->setValue(QLatin1String(prepareCopiedKey), on);
+        if (!on)
+            Clipmoor::instance().stopPreparing();
+    });
+    menu->addAction(prepare);
+}
+
+bool DownloadChoices::prepareCopied(const QSettings *settings)
+{
+    return settings->value(QLatin1String(prepareCopiedKey), true).toBool();
 }
 
 QString DownloadChoices::displayName(const QString &browser)

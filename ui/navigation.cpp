@@ -163,6 +163,10 @@ Navigation::Navigation(QWidget *parent)
     ui->btn_Back_from_Process->setSizePolicy(keepRoom);
     ui->labelNoFormats->hide();
     addressIntake = new AddressIntake(this, ui->editURL);
+    connect(addressIntake, &AddressIntake::taken, this, [this](const QString &address) {
+        if (DownloadChoices::prepareCopied(sharedData->settings))
+            Clipmoor::instance().prepare(address);
+    });
     notifier = new DesktopNotifier(this);
     ui->tableView->installEventFilter(this);
     // Shift+F10 asks the focused widget for its menu, as the Menu key does.
@@ -201,6 +205,8 @@ Navigation::Navigation(QWidget *parent)
     connect(engine, &Clipmoor::downloadFolderUnusable, this,
             &Navigation::whenDownloadFolderUnusable);
     connect(ui->editURL, &QLineEdit::returnPressed, this, &Navigation::whenCallProcess);
+    // What the user changes is no longer the address that was being prepared.
+    connect(ui->editURL, &QLineEdit::textEdited, engine, &Clipmoor::stopPreparing);
     connect(ui->pushButton_Process, &QPushButton::clicked, this, &Navigation::whenCallProcess);
     connect(ui->btnCancel, &QPushButton::clicked, engine, &Clipmoor::stopTool);
     connect(ui->stackedWidget, &QStackedWidget::currentChanged, this,
@@ -212,9 +218,10 @@ Navigation::Navigation(QWidget *parent)
     connect(engine, &Clipmoor::progressDetails, this, &Navigation::whenProgressDetails);
     connect(ui->btn_Back_from_Process, &QPushButton::clicked, this,
             [this] { showPage(returnPage); });
+    // Stopped first, so that an address the page takes from the clipboard is prepared.
     connect(ui->btn_Back_from_Formats, &QPushButton::clicked, this, [this, engine] {
-        showPage(ui->page_URL);
         engine->stopTool(true);
+        showPage(ui->page_URL);
     });
     connect(ui->btn_Back_Last, &QPushButton::clicked, this, [this] { showPage(ui->page_Formats); });
     // Starting over leaves the field empty, so that a newly copied link is offered.
@@ -873,6 +880,7 @@ void Navigation::closeEvent(QCloseEvent *event)
 {
     Clipmoor &engine = Clipmoor::instance();
     if (!engine.isDownloading()) {
+        engine.stopPreparing();
         QDialog::closeEvent(event);
         return;
     }

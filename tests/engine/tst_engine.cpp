@@ -68,6 +68,8 @@ private slots:
     void userStopDuringEachRun_data();
     void userStopDuringEachRun();
     void silentStopEndsQuietly();
+    void preparingRun_data();
+    void preparingRun();
     void stopWhileIdleDoesNotSpoilNextRun();
     void downloadMakesWayForRunningTool();
     void partialFilesRemoved_data();
@@ -515,6 +517,68 @@ void TestEngine::silentStopEndsQuietly()
     QTRY_VERIFY(!processRunning(childOf(pid)));
     QTest::qWait(300);
     QCOMPARE(wrongSpy->size() + metadataSpy->size() + formatsSpy->size(), 0);
+}
+
+// A run for an address the user has not asked for yet says nothing of how it ends, and
+// makes way for another address.
+void TestEngine::preparingRun_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("then"); // "prepare", "ask", "cancel" or nothing
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("goesOn"); // the preparing run
+    QTest::addColumn<int>("runs");
+
+    const QString wait = scriptFor(QLatin1String(waitWithChild), {}, {});
+    const QString same = QStringLiteral("https://youtu.be/abc123XYZ_0");
+    const QString other = QStringLiteral("https://youtu.be/abc123XYZ_1");
+    QTest::newRow("fails: nothing said")
+        << scriptFor(QStringLiteral("echo 'ERROR: gone' >&2; exit 1"), {}, {}) << QString()
+        << QString() << false << 1;
+    QTest::newRow("the same video asked for: it goes on") << wait << "ask" << same << true << 2;
+    QTest::newRow("another video asked for: it stops") << wait << "ask" << other << false << 2;
+    QTest::newRow("another address copied: it stops") << wait << "prepare" << other << false << 2;
+    QTest::newRow("the same address copied: no second run")
+        << wait << "prepare" << QStringLiteral("https://www.youtube.com/watch?v=abc123XYZ_0")
+        << true << 1;
+    QTest::newRow("another site's address: it stops")
+        << wait << "prepare" << QStringLiteral("https://example.com/watch?v=abc123XYZ_1") << false
+        << 1;
+    QTest::newRow("stopped by the user: nothing said")
+        << wait << "cancel" << QString() << false << 1;
+}
+
+void TestEngine::preparingRun()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, then);
+    QFETCH(QString, address);
+    QFETCH(bool, goesOn);
+    QFETCH(int, runs);
+    stage.setScript(script);
+    QVERIFY(engine->prepare(QStringLiteral("https://youtu.be/abc123XYZ_0")));
+    const qint64 pid = waitForRun(1);
+    QVERIFY(pid > 0);
+    QCOMPARE(stage.arguments(pid), ToolRuns::metadataArguments(QStringLiteral("abc123XYZ_0")));
+    if (then == QLatin1String("prepare")) {
+        QCOMPARE(engine->prepare(address), !address.contains(QLatin1String("example.com")));
+    } else if (then == QLatin1String("ask")) {
+        startMetadata(address);
+    } else if (then == QLatin1String("cancel")) {
+        engine->stopTool(false);
+    }
+    if (runs > 1)
+        QVERIFY(waitForRun(runs) > 0);
+    if (goesOn) {
+        QTest::qWait(300);
+        QVERIFY(processRunning(pid));
+    } else {
+        QTRY_VERIFY(!processRunning(pid));
+        QTest::qWait(300);
+    }
+    QCOMPARE(stage.runs().size(), runs);
+    QCOMPARE(wrongSpy->size() + metadataSpy->size() + formatsSpy->size(), 0);
+    QVERIFY(sessionData()->toolError.isEmpty());
 }
 
 void TestEngine::stopWhileIdleDoesNotSpoilNextRun()

@@ -142,9 +142,13 @@ int main(int argc, char **argv)
     check(!logLines.isEmpty() && done.match(logLines.last()).hasMatch(),
           "the last line is DONE: 0");
     check(!logLines.filter(QStringLiteral("OK: output dir")).isEmpty(), "the start-up ran");
-    const bool german = qEnvironmentVariable("LANGUAGE").startsWith(QLatin1String("de"));
-    check(cancelText == (german ? QStringLiteral("Abbrechen") : QStringLiteral("Cancel")),
-          "the window's language");
+    // The desktop's language, also where its catalogue is named by country.
+    const QString language = qEnvironmentVariable("LANGUAGE");
+    const QString cancel = language.startsWith(QLatin1String("de")) ? QStringLiteral("Abbrechen")
+                           : language.startsWith(QLatin1String("zh_CN"))
+                               ? QStringLiteral("\u53d6\u6d88")
+                               : QStringLiteral("Cancel");
+    check(cancelText == cancel, "the window's language");
     check(qtCancelText == cancelText, "Qt's own language");
 #ifdef CLIPMOOR_WAITING_UPDATER
     const QStringList calls =

@@ -1,5 +1,6 @@
 // The program as a user starts it: command line, exit codes, and what the first and
 // later starts prepare in a fresh home.
+#include "platform/taskkill.h"
 #include "tests/support/testmain.h"
 
 #include <QDir>
@@ -41,6 +42,8 @@ private slots:
     void toolsCannotBeStaged();
     void endsWhenAskedBySignal_data();
     void endsWhenAskedBySignal();
+    void windowsStopEnds_data();
+    void windowsStopEnds();
 
 private:
     QProcessEnvironment environment() const;
@@ -363,6 +366,28 @@ void TestShell::endsWhenAskedBySignal()
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
     QVERIFY2(log.contains("DONE: 0"), log.constData());
+}
+
+void TestShell::windowsStopEnds_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<bool>("ended");
+    QTest::newRow("tree ended") << int(QProcess::NormalExit) << 0 << true;
+    QTest::newRow("tool had ended") << int(QProcess::NormalExit) << 128 << true;
+    QTest::newRow("access denied") << int(QProcess::NormalExit) << 1 << false;
+    QTest::newRow("taskkill crashed") << int(QProcess::CrashExit) << 0 << false;
+}
+
+// On Windows a stop counts only when taskkill says the run's tree is gone.
+void TestShell::windowsStopEnds()
+{
+    QFETCH(int, status);
+    QFETCH(int, exitCode);
+    QFETCH(bool, ended);
+    QCOMPARE(Platform::Taskkill::treeEnded(QProcess::ExitStatus(status), exitCode), ended);
+    QCOMPARE(Platform::Taskkill::arguments(4242).mid(0, 2),
+             QStringList({QStringLiteral("/PID"), QStringLiteral("4242")}));
 }
 
 CLIPMOOR_TEST_MAIN(TestShell)

@@ -140,12 +140,22 @@ void HttpServer::answer(Connection *connection, const QByteArray &method, const 
     connection->pending = body;
     connection->bytesPerSecond = response.bytesPerSecond;
 
-    QTimer::singleShot(response.delayMs, this, [this, connection, head] {
+    const auto start = [this, connection, head] {
         if (!connections.contains(connection) || !connection->socket)
             return;
         connection->socket->write(head);
         sendMore(connection);
-    });
+    };
+    if (response.held)
+        heldAnswers[path].append(start);
+    else
+        QTimer::singleShot(response.delayMs, this, start);
+}
+
+void HttpServer::release(const QByteArray &path)
+{
+    for (const auto &start : heldAnswers.take(path))
+        start();
 }
 
 void HttpServer::sendMore(Connection *connection)

@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QTcpServer>
 
+#include <functional>
+
 class QTcpSocket;
 
 // A small HTTP/1.1 server on 127.0.0.1 for the tests: each path answers what the test
@@ -26,6 +28,7 @@ public:
         bool silent = false;       // accept the connection and never answer
         bool withLength = true;    // send Content-Length
         QByteArray location = {};  // sent as the Location header when set
+        bool held = false;         // answered only once the test calls release() for it
     };
 
     explicit HttpServer(QObject *parent = nullptr);
@@ -39,6 +42,9 @@ public:
     void route(const QByteArray &path, const Response &response);
     void serveFile(const QByteArray &path, const QString &file, const QByteArray &contentType,
                    qint64 bytesPerSecond = 0);
+
+    // Answers the held requests for path that have come so far.
+    void release(const QByteArray &path);
 
     QList<QByteArray> requestedPaths() const { return requests; }
     // Connections the clients have not closed yet.
@@ -57,6 +63,7 @@ private:
 
     QTcpServer server;
     QHash<QByteArray, Response> routes;
+    QHash<QByteArray, QList<std::function<void()>>> heldAnswers;
     QList<QByteArray> requests;
     QList<QByteArray> cookies;
     QList<Connection *> connections;

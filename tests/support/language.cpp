@@ -6,7 +6,7 @@
 #include <QLocale>
 #include <QTranslator>
 
-void speak(const QString &language)
+bool speak(const QString &language)
 {
     for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
         QCoreApplication::removeTranslator(translator);
@@ -14,6 +14,5 @@ void speak(const QString &language)
     }
     const QLocale locale(language == QLatin1String("en") ? QStringLiteral("en_US") : language);
     QLocale::setDefault(locale);
-    if (language != QLatin1String("en"))
-        Translations::install(locale);
+    return language == QLatin1String("en") || Translations::install(locale);
 }

@@ -189,6 +189,8 @@ private slots:
     void updatesAtOnceFetchOnce();
     void cachedRunsPrintWhatPlainRunsPrint_data();
     void cachedRunsPrintWhatPlainRunsPrint();
+    void secondMetadataRunJoinsTheFirst_data();
+    void secondMetadataRunJoinsTheFirst();
     void cacheDecidesWhetherTheSiteIsAsked_data();
     void cacheDecidesWhetherTheSiteIsAsked();
     void refusedCachedMediaAreFetchedAgain();
@@ -678,6 +680,12 @@ void TestLauncher::cachedRunsPrintWhatPlainRunsPrint()
     QCOMPARE(withoutRunTime(launched.out), withoutRunTime(direct.out));
     QCOMPARE(launched.exitCode, direct.exitCode);
     QVERIFY(direct.out.startsWith(title.toUtf8()));
+    // Asked again, the launcher answers from the kept info as the tool does; without a
+    // duration in it, only the tool knows what it would print.
+    const bool served = duration.isDouble();
+    const Run again = runLauncher(metadata, environment);
+    QCOMPARE(withoutRunTime(again.out), withoutRunTime(direct.out));
+    QCOMPARE(again.exitCode, 0);
 
     // Only the plain listing asks the site.
     const QStringList listing = {QStringLiteral("--list-formats"), QStringLiteral("--no-warnings"),
@@ -697,7 +705,8 @@ void TestLauncher::cachedRunsPrintWhatPlainRunsPrint()
     // One tool start made the title, the duration and the table (besides the options probe).
     QByteArrayList started = readAll(starts).split('\n');
     started.removeAll("--help");
-    QCOMPARE(started, (QByteArrayList{"--get-title", ""}));
+    const QByteArrayList expected = {"--get-title", "--get-title", ""};
+    QCOMPARE(started, expected.mid(served ? 1 : 0));
 
     // A damaged stored listing is not printed: the listing comes from the info instead.
     for (const QFileInfo &stored :
@@ -724,6 +733,41 @@ void TestLauncher::cachedRunsPrintWhatPlainRunsPrint()
     QCOMPARE(noInfo.out, QByteArray());
     QCOMPARE(readAll(starts).count("--get-thumbnail"), 0);
     QCOMPARE(site.extractions(id.toUtf8()), asked + 2);
+}
+
+// Two metadata runs of one video at once make one extraction, unless the second waits
+// longer than its limit.
+void TestLauncher::secondMetadataRunJoinsTheFirst_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QString>("waitMs"); // empty: the launcher's own limit
+    QTest::addColumn<int>("extractions");
+    QTest::newRow("joined") << "joinedRun01" << QString() << 1;
+    QTest::newRow("waited past the limit") << "joinLimit01"
+                                           << "300" << 2;
+}
+
+void TestLauncher::secondMetadataRunJoinsTheFirst()
+{
+    QFETCH(QString, id);
+    QFETCH(QString, waitMs);
+    QFETCH(int, extractions);
+    QJsonObject info = site.info();
+    info.insert(QStringLiteral("id"), id);
+    HttpServer::Response slow{200, "application/json", QJsonDocument(info).toJson()};
+    slow.delayMs = 2000;
+    site.server().route("/watch/" + id.toUtf8(), slow);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!waitMs.isEmpty())
+        environment.insert(QStringLiteral("CLIPMOOR_JOIN_WAIT_MS"), waitMs);
+    const QStringList metadata = ToolRuns::metadataArguments(id);
+    const QList<Run> runs =
+        runAtOnce({{launcherPath, metadata}, {launcherPath, metadata}}, environment);
+    for (const Run &run : runs) {
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QByteArray("Test Video Title\n3:33\n"));
+    }
+    QCOMPARE(site.extractions(id.toUtf8()), extractions);
 }
 
 void TestLauncher::cacheDecidesWhetherTheSiteIsAsked_data()
@@ -875,7 +919,7 @@ void TestLauncher::unpackedBuildOutlivesItsReplacement()
     info.insert(QStringLiteral("id"), QStringLiteral("slowRun0001"));
     site.serveInfo(info);
     HttpServer::Response slow = {200, "application/json", QJsonDocument(info).toJson()};
-    slow.delayMs = 1500;
+    slow.held = true;
     site.server().route("/watch/slowRun0001", slow);
     QProcess running;
     running.setProcessEnvironment(environment);
@@ -889,6 +933,7 @@ void TestLauncher::unpackedBuildOutlivesItsReplacement()
     QCOMPARE(runLauncher({QStringLiteral("--version")}, environment).out,
              QByteArray("2099.01.01\n"));
     QVERIFY(QFileInfo::exists(oldBuild));
+    site.server().release("/watch/slowRun0001");
     QTRY_COMPARE_WITH_TIMEOUT(running.state(), QProcess::NotRunning, 60000);
     QCOMPARE(running.exitCode(), 0);
     QCOMPARE(running.readAllStandardOutput(), QByteArray("Test Video Title\n3:33\n"));

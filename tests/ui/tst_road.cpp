@@ -10,7 +10,9 @@
 #include "tests/support/testmain.h"
 #include "ui/navigation.h"
 
+#include <QClipboard>
 #include <QDir>
+#include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -32,6 +34,8 @@ public:
 
 private slots:
     void downloadThroughTheWindow();
+    void copiedAddressIsPrepared_data();
+    void copiedAddressIsPrepared();
 
 private:
     const TestHome &home;
@@ -106,6 +110,81 @@ void TestRoad::downloadThroughTheWindow()
     // One extraction served the title, the table, the thumbnail and the download.
     QCOMPARE(site.extractions(), 1);
     QCOMPARE(site.server().requestedPaths().count(OfflineSite::thumbnailPath), 1);
+}
+
+// A link copied before the window comes back is extracted at once: Enter then shows the
+// table without a start of yt-dlp, or joins the extraction still under way.
+void TestRoad::copiedAddressIsPrepared_data()
+{
+    QTest::addColumn<bool>("waitForPreparation");
+    QTest::newRow("prepared before Enter") << true;
+    QTest::newRow("Enter while preparing") << false;
+}
+
+void TestRoad::copiedAddressIsPrepared()
+{
+    QFETCH(bool, waitForPreparation);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    OfflineSite site;
+    QVERIFY2(site.start(1), qPrintable(site.error()));
+    QVERIFY(site.stage(home.dataDir()));
+    HttpServer::Response slow{200, "application/json", QJsonDocument(site.info()).toJson()};
+    slow.delayMs = 1000;
+    site.server().route(QByteArray("/watch/") + OfflineSite::videoId, slow);
+    const QString cache = home.path() + QStringLiteral("/.cache/Quorvel/Clipmoor/info");
+    QDir(cache).removeRecursively();
+    // The managed yt-dlp notes each of its starts.
+    const QString managed = home.dataDir() + QStringLiteral("/managed/yt-dlp");
+    const QString real = home.path() + QStringLiteral("/yt-dlp-real");
+    const QString starts = home.path() + QStringLiteral("/yt-dlp-starts");
+    QVERIFY(QFile::exists(real) || QFile::rename(managed, real));
+    QFile::remove(managed);
+    QFile::remove(starts);
+    QFile wrapper(managed);
+    QVERIFY(wrapper.open(QIODevice::WriteOnly));
+    wrapper.write("#!/bin/sh\n[ \"$1\" = --help ] || echo \"$1\" >>'" + QFile::encodeName(starts) +
+                  "'\nexec /usr/bin/python3 '" + QFile::encodeName(real) + "' \"$@\"\n");
+    wrapper.close();
+    QVERIFY(wrapper.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    const auto startCount = [&] {
+        QFile log(starts);
+        return log.open(QIODevice::ReadOnly) ? log.readAll().count('\n') : 0;
+    };
+    ModalCloser closer;
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("https://youtu.be/abc123XYZ_0"));
+    Navigation window;
+    window.showMainWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const auto widget = [&window](const char *name) {
+        return window.findChild<QWidget *>(QLatin1String(name));
+    };
+    auto *field = qobject_cast<QLineEdit *>(widget("editURL"));
+    auto *table = qobject_cast<QTableView *>(widget("tableView"));
+    QCOMPARE(field->selectedText(), QStringLiteral("https://youtu.be/abc123XYZ_0"));
+    QTRY_COMPARE_WITH_TIMEOUT(startCount(), 1, 30000);
+    const auto kept = [&] {
+        return !QDir(cache).entryList({QStringLiteral("*.info.json")}, QDir::Files).isEmpty();
+    };
+    // The site takes a second to answer: Enter comes before the info when it does not wait.
+    if (waitForPreparation)
+        QTRY_VERIFY_WITH_TIMEOUT(kept(), 30000);
+    else
+        QVERIFY(!kept());
+    // Nothing of it shows.
+    QCOMPARE(qobject_cast<QStackedWidget *>(widget("stackedWidget"))->currentWidget(),
+             widget("page_URL"));
+
+    QTest::keyClick(field, Qt::Key_Return);
+    QTRY_VERIFY_WITH_TIMEOUT(table->model() && table->model()->rowCount() == 1, 60000);
+    QCOMPARE(qobject_cast<QLabel *>(widget("labelTitle"))->text(),
+             QStringLiteral("Test Video Title"));
+    QCOMPARE(qobject_cast<QLabel *>(widget("labelTime"))->text(), QStringLiteral("| 3:33"));
+    QTRY_VERIFY_WITH_TIMEOUT(widget("labelThumbnail")->isVisible(), 60000);
+    QCOMPARE(site.extractions(), 1);
+    QCOMPARE(startCount(), 1);
+    QVERIFY(closer.seen.isEmpty());
+    QGuiApplication::clipboard()->clear();
 }
 
 CLIPMOOR_TEST_MAIN(TestRoad)

@@ -12,6 +12,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLockFile>
 #include <QStandardPaths>
 
 #include <cstring>
@@ -19,6 +20,7 @@
 namespace {
 constexpr char entrySuffix[] = ".info.json";
 constexpr char listingSuffix[] = ".listing";
+constexpr char lockSuffix[] = ".lock";
 // What yt-dlp writes for a field it has no value for.
 constexpr char noValue[] = "NA";
 // Without these yt-dlp stops with a traceback or finds no format when it loads the info
@@ -197,4 +199,23 @@ QByteArray InfoCache::thumbnailOf(const QString &entry)
     const QJsonValue address =
         QJsonDocument::fromJson(readAll(entry)).object().value(QLatin1String("thumbnail"));
     return address.toString().toUtf8();
+}
+
+QByteArray InfoCache::metadataOf(const QString &entry)
+{
+    const QJsonObject info = QJsonDocument::fromJson(readAll(entry)).object();
+    const QByteArray title = info.value(QLatin1String("title")).toString().toUtf8();
+    const QByteArray duration = info.value(QLatin1String("duration_string")).toString().toUtf8();
+    if (title.isEmpty() || duration.isEmpty())
+        return QByteArray();
+    return title + '\n' + duration + '\n';
+}
+
+std::unique_ptr<QLockFile> InfoCache::extractionLock(const QByteArray &target) const
+{
+    QString path = entry(target);
+    path.chop(int(std::strlen(entrySuffix)));
+    auto lock = std::make_unique<QLockFile>(path + QLatin1String(lockSuffix));
+    lock->setStaleLockTime(0);
+    return lock;
 }

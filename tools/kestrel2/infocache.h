@@ -3,6 +3,10 @@
 #include <QByteArray>
 #include <QString>
 
+#include <memory>
+
+class QLockFile;
+
 // The info of a video as one extraction found it, kept for a while per target and per
 // yt-dlp build, so that listing the formats and downloading need no second extraction.
 // The cache never makes a run fail: an entry it cannot use is dropped, and one it
@@ -33,6 +37,12 @@ public:
     bool store(const QByteArray &target, const QByteArray &printed) const;
     // The address of the thumbnail in a fresh entry's info; empty when it names none.
     static QByteArray thumbnailOf(const QString &entry);
+    // What the metadata run prints (title, then duration), from a fresh entry's info; empty
+    // when the info lacks either, for then only the tool knows what it would print.
+    static QByteArray metadataOf(const QString &entry);
+    // The lock held while the target is extracted, so that a second run waits for that
+    // extraction instead of making its own. Only a dead holder makes it stale.
+    std::unique_ptr<QLockFile> extractionLock(const QByteArray &target) const;
 
 private:
     QString entry(const QByteArray &target) const;

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -22,6 +23,8 @@ constexpr int notFound = 127;
 constexpr int firstInstallWaitMs = 2 * 60 * 1000;
 // An update ends within its deadline; one that waits for it needs a little more.
 constexpr int otherUpdateGraceMs = 30 * 1000;
+// How long a metadata run waits for another run's extraction of the same video.
+constexpr int joinWaitMs = 2 * 60 * 1000;
 
 int error(const QString &text, int code)
 {
@@ -92,6 +95,18 @@ void writeOut(const QByteArray &data)
     std::fflush(stdout);
 }
 
+// Prints the metadata from a fresh entry, as the tool would.
+bool serveMetadata(const InfoCache &cache, const QByteArray &target, int &exitCode)
+{
+    const QString entry = cache.fresh(target, InfoCache::listingMaxAgeS);
+    const QByteArray printed = entry.isEmpty() ? QByteArray() : InfoCache::metadataOf(entry);
+    if (printed.isEmpty())
+        return false;
+    writeOut(printed);
+    exitCode = 0;
+    return true;
+}
+
 // Serves the run through the info cache when it can; returns false to run it plainly.
 bool runCached(ToolRuns::Kind kind, const ManagedFolder &folder, const QString &ytDlp,
                const QString &deno, const QByteArrayList &adapted, int &exitCode)
@@ -110,6 +125,16 @@ bool runCached(ToolRuns::Kind kind, const ManagedFolder &folder, const QString &
         // What runs now may lack the Deno an update is installing: not kept.
         if (updateRunning(folder))
             return false;
+        if (serveMetadata(cache, target, exitCode))
+            return true;
+        // A second run for a video being extracted waits for that extraction; past the
+        // limit, or when it failed, this run extracts on its own.
+        const std::unique_ptr<QLockFile> lock = cache.extractionLock(target);
+        if (!lock->tryLock(0)) {
+            const bool joined = lock->tryLock(limitMs("CLIPMOOR_JOIN_WAIT_MS", joinWaitMs));
+            if (joined && serveMetadata(cache, target, exitCode))
+                return true;
+        }
         // The same extraction also yields the format table, so that the listing run that
         // follows starts no tool at all.
         QByteArray info;

@@ -1,0 +1,649 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>About</name>
+    <message>
+        <source>About %1</source>
+        <translation>Informazioni su %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versione %1</translation>
+    </message>
+    <message>
+        <source>, built %1</source>
+        <translation>, compilata il %1</translation>
+    </message>
+    <message>
+        <source>Machine identifier: %1</source>
+        <translation>Identificativo del computer: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifier</name>
+    <message>
+        <source>Video Successfully Downloaded</source>
+        <translation>Video scaricato</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>Download non riuscito</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Apri cartella</translation>
+    </message>
+</context>
+<context>
+    <name>DoNotShowWindowAgain</name>
+    <message>
+        <source>Do Not Show This Update Window Again for 2 Weeks</source>
+        <translation>Non mostrare più questa finestra per 2 settimane</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadChoices</name>
+    <message>
+        <source>Choose Download Folder…</source>
+        <translation>Scegli la cartella dei download…</translation>
+    </message>
+    <message>
+        <source>Use Cookies From</source>
+        <translation>Usa i cookie di</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>Choose Download Folder</source>
+        <translation>Scegli la cartella dei download</translation>
+    </message>
+</context>
+<context>
+    <name>FormatTableModel</name>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Risoluzione</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>Video with audio, %1</source>
+        <translation>Video con audio, %1</translation>
+    </message>
+    <message>
+        <source>Download %1</source>
+        <translation>Scarica %1</translation>
+    </message>
+    <message>
+        <source>The size of the video stream; the audio adds to it</source>
+        <translation>La dimensione del flusso video; l’audio si aggiunge</translation>
+    </message>
+</context>
+<context>
+    <name>HttpGet</name>
+    <message>
+        <source>cannot fetch %1: %2</source>
+        <translation>impossibile recuperare %1: %2</translation>
+    </message>
+    <message>
+        <source>no data for %1 s</source>
+        <translation>nessun dato da %1 s</translation>
+    </message>
+    <message>
+        <source>not done within %1 s</source>
+        <translation>non completato entro %1 s</translation>
+    </message>
+    <message>
+        <source>only https is allowed</source>
+        <translation>è consentito solo https</translation>
+    </message>
+    <message>
+        <source>HTTP status %1 without a new address</source>
+        <translation>stato HTTP %1 senza un nuovo indirizzo</translation>
+    </message>
+    <message>
+        <source>too many redirects</source>
+        <translation>troppi reindirizzamenti</translation>
+    </message>
+    <message>
+        <source>refused the redirect to %1</source>
+        <translation>reindirizzamento verso %1 rifiutato</translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation>più di %1 byte</translation>
+    </message>
+    <message>
+        <source>HTTP status %1</source>
+        <translation>stato HTTP %1</translation>
+    </message>
+    <message>
+        <source>cannot write: %1</source>
+        <translation>impossibile scrivere: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Navigation</name>
+    <message>
+        <source>Clipmoor</source>
+        <translation>Clipmoor</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Video Address</source>
+        <translation>Indirizzo del video</translation>
+    </message>
+    <message>
+        <source>Back to the Address</source>
+        <translation>Torna all’indirizzo</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>titolo</translation>
+    </message>
+    <message>
+        <source>00:00:00</source>
+        <translation>00:00:00</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formati</translation>
+    </message>
+    <message>
+        <source>Back to the Formats</source>
+        <translation>Torna ai formati</translation>
+    </message>
+    <message>
+        <source>Downloading: </source>
+        <translation>Download in corso: </translation>
+    </message>
+    <message>
+        <source>Video Successfully Downloaded</source>
+        <translation>Video scaricato</translation>
+    </message>
+    <message>
+        <source>Start Over</source>
+        <translation>Ricomincia</translation>
+    </message>
+    <message>
+        <source>Open Folder with File</source>
+        <translation>Apri cartella</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>A simple downloader for single YouTube videos.</source>
+        <translation>Un programma semplice per scaricare singoli video di YouTube.</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>AVVISO</translation>
+    </message>
+    <message>
+        <source>WARNING: You must provide at least some valid YouTube URL to proceed</source>
+        <translation>AVVISO: inserisci un indirizzo YouTube valido per continuare</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titolo</translation>
+    </message>
+    <message>
+        <source>| %1 sec.</source>
+        <translation>| %1 s</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERRORE</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;ERROR:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code: #0x%2&lt;/i&gt;</source>
+        <translation>&lt;h3&gt;ERRORE:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Codice: #0x%2&lt;/i&gt;</translation>
+    </message>
+    <message>
+        <source>Cannot request metadata</source>
+        <translation>Impossibile ottenere le informazioni sul video</translation>
+    </message>
+    <message>
+        <source>crash exit on metadata request</source>
+        <translation>arresto anomalo durante la richiesta delle informazioni sul video</translation>
+    </message>
+    <message>
+        <source>crash exit on formats request</source>
+        <translation>arresto anomalo durante la richiesta dei formati</translation>
+    </message>
+    <message>
+        <source>crash exit at downloading process</source>
+        <translation>arresto anomalo durante il download</translation>
+    </message>
+    <message>
+        <source>format count error</source>
+        <translation>errore nel numero dei formati</translation>
+    </message>
+    <message>
+        <source>the downloader could not be started</source>
+        <translation>impossibile avviare lo strumento di download</translation>
+    </message>
+    <message>
+        <source>download failed</source>
+        <translation>download non riuscito</translation>
+    </message>
+    <message>
+        <source>indefinite</source>
+        <translation>indeterminato</translation>
+    </message>
+    <message>
+        <source>Unable to update. Please contact support</source>
+        <translation>Impossibile aggiornare. Contatta l’assistenza</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Operazione riuscita</translation>
+    </message>
+    <message>
+        <source>Clipmoor was successfully updated</source>
+        <translation>Clipmoor è stato aggiornato</translation>
+    </message>
+    <message>
+        <source>Manually Update Software</source>
+        <translation>Aggiorna manualmente</translation>
+    </message>
+    <message>
+        <source>Logging enabled</source>
+        <translation>Registrazione attivata</translation>
+    </message>
+    <message>
+        <source>Change Scale Size</source>
+        <translation>Cambia scala</translation>
+    </message>
+    <message>
+        <source>Show UUID</source>
+        <translation>Mostra UUID</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1 version: %2</source>
+        <translation>Versione di %1: %2</translation>
+    </message>
+    <message>
+        <source>Show the formats of the video at this address</source>
+        <translation>Mostra i formati del video a questo indirizzo</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>Elabora</translation>
+    </message>
+    <message>
+        <source>formats request failed</source>
+        <translation>richiesta dei formati non riuscita</translation>
+    </message>
+    <message>
+        <source>A download is running. Stop it and quit?</source>
+        <translation>È in corso un download. Interromperlo e uscire?</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download. Check the address, or try again later.</source>
+        <translation>Questo video non offre formati da scaricare. Controlla l’indirizzo o riprova più tardi.</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Solo audio</translation>
+    </message>
+    <message>
+        <source>Save the sound alone</source>
+        <translation>Salva solo l’audio</translation>
+    </message>
+    <message>
+        <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
+        <translation>La cartella dei download %1 non esiste più o non è scrivibile. Questo download va in %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Progress</name>
+    <message>
+        <source>Merging video and audio…</source>
+        <translation>Unione di video e audio…</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 di %2</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>mancano %1</translation>
+    </message>
+    <message>
+        <source>Downloading...</source>
+        <translation>Download in corso…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>SavedFile</name>
+    <message>
+        <source>Open File</source>
+        <translation>Apri file</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+</context>
+<context>
+    <name>SysInfo</name>
+    <message>
+        <source>Machine identifier</source>
+        <translation>Identificativo del computer</translation>
+    </message>
+    <message>
+        <source>The identifier of this computer:
+
+%1</source>
+        <translation>L’identificativo di questo computer:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+</context>
+<context>
+    <name>ThumbnailView</name>
+    <message>
+        <source>Thumbnail</source>
+        <translation>Miniatura</translation>
+    </message>
+</context>
+<context>
+    <name>ToolError</name>
+    <message>
+        <source>This video is private: only people its owner invited can watch it. Choose another video.</source>
+        <translation>Questo video è privato: possono guardarlo solo le persone invitate dal proprietario. Scegli un altro video.</translation>
+    </message>
+    <message>
+        <source>This video is not available in your country.</source>
+        <translation>Questo video non è disponibile nel tuo Paese.</translation>
+    </message>
+    <message>
+        <source>This live stream or premiere has not started yet. Try again once it has begun.</source>
+        <translation>Questa diretta o prima visione non è ancora iniziata. Riprova quando sarà cominciata.</translation>
+    </message>
+    <message>
+        <source>This video has been removed or is not available. Check the address.</source>
+        <translation>Questo video è stato rimosso o non è disponibile. Controlla l’indirizzo.</translation>
+    </message>
+    <message>
+        <source>The site could not be reached. Check the internet connection and try again.</source>
+        <translation>Impossibile raggiungere il sito. Controlla la connessione a Internet e riprova.</translation>
+    </message>
+    <message>
+        <source>The site turned the request away for now. Try again later.</source>
+        <translation>Per ora il sito ha respinto la richiesta. Riprova più tardi.</translation>
+    </message>
+    <message>
+        <source>This video is for the channel&apos;s paying members only. If you are one, sign in to the site in your browser and choose that browser under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>Questo video è riservato ai membri paganti del canale. Se lo sei, accedi al sito nel tuo browser e scegli quel browser in «Usa i cookie di» nel menu (clic destro sulla finestra).</translation>
+    </message>
+    <message>
+        <source>This video has an age limit and is shown only to signed-in adults. Sign in to the site in your browser and choose that browser under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>Questo video ha un limite di età ed è visibile solo agli adulti che hanno eseguito l’accesso. Accedi al sito nel tuo browser e scegli quel browser in «Usa i cookie di» nel menu (clic destro sulla finestra).</translation>
+    </message>
+    <message>
+        <source>The site asks to sign in to confirm that you are not a bot. Choose a browser you are signed in with under “Use Cookies From” in the menu (right-click the window), or try again later.</source>
+        <translation>Il sito chiede di accedere per confermare che non sei un bot. Scegli in «Usa i cookie di» nel menu (clic destro sulla finestra) un browser in cui hai eseguito l’accesso, oppure riprova più tardi.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateNOT</name>
+    <message>
+        <source>No Updates are Available
+You Have the Current Version</source>
+        <translation>Nessun aggiornamento disponibile
+Hai la versione più recente</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateYES</name>
+    <message>
+        <source>An Update is Available
+Click the button below to process the update</source>
+        <translation>È disponibile un aggiornamento
+Fai clic sul pulsante qui sotto per installarlo</translation>
+    </message>
+    <message>
+        <source>UPDATE</source>
+        <translation>AGGIORNA</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>Network error</source>
+        <translation>Errore di rete</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>Download non riuscito</translation>
+    </message>
+    <message>
+        <source>Server error</source>
+        <translation>Errore del server</translation>
+    </message>
+    <message>
+        <source>Server returned HTML instead of file</source>
+        <translation>Il server ha restituito HTML invece del file</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1 for writing: %2</source>
+        <translation>Impossibile aprire il file %1 in scrittura: %2</translation>
+    </message>
+    <message>
+        <source>HTTP status: %1
+%2</source>
+        <translation>Stato HTTP: %1
+%2</translation>
+    </message>
+    <message>
+        <source>The downloaded installer %1 does not match its published SHA-256 checksum</source>
+        <translation>Il programma di installazione scaricato %1 non corrisponde al suo checksum SHA-256 pubblicato</translation>
+    </message>
+    <message>
+        <source>%1. 
+
+URL: %2</source>
+        <translation>%1. 
+
+Indirizzo: %2</translation>
+    </message>
+    <message>
+        <source>The update server did not answer within %1 seconds</source>
+        <translation>Il server degli aggiornamenti non ha risposto entro %1 secondi</translation>
+    </message>
+    <message>
+        <source>The manifest is larger than %1 bytes</source>
+        <translation>Le informazioni sull’aggiornamento superano %1 byte</translation>
+    </message>
+    <message>
+        <source>JSON parse error</source>
+        <translation>Errore di lettura dei dati JSON</translation>
+    </message>
+    <message>
+        <source>JSON download error</source>
+        <translation>Errore di download dei dati JSON</translation>
+    </message>
+    <message>
+        <source>Installer error</source>
+        <translation>Errore del programma di installazione</translation>
+    </message>
+    <message>
+        <source>Output dir error</source>
+        <translation>Errore nella cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>File error</source>
+        <translation>Errore di file</translation>
+    </message>
+    <message>
+        <source>The installer address %1 is not an http or https address</source>
+        <translation>L’indirizzo del programma di installazione %1 non è un indirizzo http o https</translation>
+    </message>
+    <message>
+        <source>Cannot create output directory: %1</source>
+        <translation>Impossibile creare la cartella di destinazione: %1</translation>
+    </message>
+    <message>
+        <source>The installer address %1 names no file to save</source>
+        <translation>L’indirizzo del programma di installazione %1 non indica alcun file da salvare</translation>
+    </message>
+    <message>
+        <source>The installer %1 does not match its published SHA-256 checksum</source>
+        <translation>Il programma di installazione %1 non corrisponde al suo checksum SHA-256 pubblicato</translation>
+    </message>
+    <message>
+        <source>We are attempting to download and process the update but something is blocking this on your machine.
+
+Please close this window and check for any antivirus/malware programs that might be running and temporarily disable them. Then try running the update again.</source>
+        <translation>Stiamo cercando di scaricare e installare l’aggiornamento, ma qualcosa sul tuo computer lo impedisce.
+
+Chiudi questa finestra, controlla se sono in esecuzione programmi antivirus o antimalware e disattivali temporaneamente. Poi riprova l’aggiornamento.</translation>
+    </message>
+    <message>
+        <source>UPD. ERROR: %1</source>
+        <translation>ERRORE AGG.: %1</translation>
+    </message>
+    <message>
+        <source>Installer already downloaded</source>
+        <translation>Programma di installazione già scaricato</translation>
+    </message>
+    <message>
+        <source>The installer file already exists:
+%1
+
+Do you want to run the existing installer, or download it again?</source>
+        <translation>Il file di installazione esiste già:
+%1
+
+Vuoi eseguire il programma di installazione esistente o scaricarlo di nuovo?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Run Installer</source>
+        <translation>Avvia installazione</translation>
+    </message>
+    <message>
+        <source>Download Again</source>
+        <translation>Scarica di nuovo</translation>
+    </message>
+    <message>
+        <source>The update has been downloaded</source>
+        <translation>L’aggiornamento è stato scaricato</translation>
+    </message>
+    <message>
+        <source>The update has been downloaded to your Downloads folder:
+%1
+
+The %2 will now close and the installer will guide you through the update process</source>
+        <translation>L’aggiornamento è stato scaricato nella cartella Download:
+%1
+
+%2 ora si chiuderà e il programma di installazione ti guiderà nell’aggiornamento</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Avanti</translation>
+    </message>
+    <message>
+        <source>Launch Installer Myself</source>
+        <translation>Avvierò io l’installazione</translation>
+    </message>
+    <message>
+        <source>Download cancelled</source>
+        <translation>Download annullato</translation>
+    </message>
+    <message>
+        <source>The download was cancelled by the user.</source>
+        <translation>Il download è stato annullato dall’utente.</translation>
+    </message>
+    <message>
+        <source>%1 Updater</source>
+        <translation>Aggiornamento di %1</translation>
+    </message>
+    <message>
+        <source>We are attempting to download and process the update but something went wrong on the way.
+
+Please close this window, check the internet connection and the free space in your Downloads folder, then try running the update again.</source>
+        <translation>Stiamo cercando di scaricare e installare l’aggiornamento, ma qualcosa è andato storto.
+
+Chiudi questa finestra, controlla la connessione a Internet e lo spazio libero nella cartella Download, poi riprova l’aggiornamento.</translation>
+    </message>
+    <message>
+        <source>We strongly suggest that you
+temporarily disable your antivirus
+program before proceeding with
+the update</source>
+        <translation>Ti consigliamo vivamente di
+disattivare temporaneamente
+l’antivirus prima di procedere
+con l’aggiornamento</translation>
+    </message>
+    <message>
+        <source>The program closes when the
+update starts: let a running
+download finish before
+proceeding</source>
+        <translation>Il programma si chiude quando
+l’aggiornamento inizia: lascia
+prima finire un download
+in corso</translation>
+    </message>
+</context>
+<context>
+    <name>UpdaterHeader</name>
+    <message>
+        <source>(curr. version: %1)</source>
+        <translation>(versione attuale: %1)</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>update this app as some version</source>
+        <translation>aggiorna questa applicazione come una data versione</translation>
+    </message>
+    <message>
+        <source>show UID</source>
+        <translation>mostra UID</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,649 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL">
+<context>
+    <name>About</name>
+    <message>
+        <source>About %1</source>
+        <translation>Over %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versie %1</translation>
+    </message>
+    <message>
+        <source>, built %1</source>
+        <translation>, gebouwd op %1</translation>
+    </message>
+    <message>
+        <source>Machine identifier: %1</source>
+        <translation>Computer-ID: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifier</name>
+    <message>
+        <source>Video Successfully Downloaded</source>
+        <translation>Video gedownload</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>Downloaden mislukt</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Map openen</translation>
+    </message>
+</context>
+<context>
+    <name>DoNotShowWindowAgain</name>
+    <message>
+        <source>Do Not Show This Update Window Again for 2 Weeks</source>
+        <translation>Dit venster 2 weken niet meer tonen</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadChoices</name>
+    <message>
+        <source>Choose Download Folder…</source>
+        <translation>Downloadmap kiezen…</translation>
+    </message>
+    <message>
+        <source>Use Cookies From</source>
+        <translation>Cookies gebruiken van</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>Choose Download Folder</source>
+        <translation>Downloadmap kiezen</translation>
+    </message>
+</context>
+<context>
+    <name>FormatTableModel</name>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolutie</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Grootte</translation>
+    </message>
+    <message>
+        <source>Video with audio, %1</source>
+        <translation>Video met geluid, %1</translation>
+    </message>
+    <message>
+        <source>Download %1</source>
+        <translation>%1 downloaden</translation>
+    </message>
+    <message>
+        <source>The size of the video stream; the audio adds to it</source>
+        <translation>De grootte van de videostream; het geluid komt erbij</translation>
+    </message>
+</context>
+<context>
+    <name>HttpGet</name>
+    <message>
+        <source>cannot fetch %1: %2</source>
+        <translation>kan %1 niet ophalen: %2</translation>
+    </message>
+    <message>
+        <source>no data for %1 s</source>
+        <translation>al %1 s geen gegevens</translation>
+    </message>
+    <message>
+        <source>not done within %1 s</source>
+        <translation>niet klaar binnen %1 s</translation>
+    </message>
+    <message>
+        <source>only https is allowed</source>
+        <translation>alleen https is toegestaan</translation>
+    </message>
+    <message>
+        <source>HTTP status %1 without a new address</source>
+        <translation>HTTP-status %1 zonder nieuw adres</translation>
+    </message>
+    <message>
+        <source>too many redirects</source>
+        <translation>te veel doorverwijzingen</translation>
+    </message>
+    <message>
+        <source>refused the redirect to %1</source>
+        <translation>doorverwijzing naar %1 geweigerd</translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation>groter dan %1 bytes</translation>
+    </message>
+    <message>
+        <source>HTTP status %1</source>
+        <translation>HTTP-status %1</translation>
+    </message>
+    <message>
+        <source>cannot write: %1</source>
+        <translation>kan niet schrijven: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Navigation</name>
+    <message>
+        <source>Clipmoor</source>
+        <translation>Clipmoor</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Video Address</source>
+        <translation>Videoadres</translation>
+    </message>
+    <message>
+        <source>Back to the Address</source>
+        <translation>Terug naar het adres</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>titel</translation>
+    </message>
+    <message>
+        <source>00:00:00</source>
+        <translation>00:00:00</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formaten</translation>
+    </message>
+    <message>
+        <source>Back to the Formats</source>
+        <translation>Terug naar de formaten</translation>
+    </message>
+    <message>
+        <source>Downloading: </source>
+        <translation>Bezig met downloaden: </translation>
+    </message>
+    <message>
+        <source>Video Successfully Downloaded</source>
+        <translation>Video gedownload</translation>
+    </message>
+    <message>
+        <source>Start Over</source>
+        <translation>Opnieuw</translation>
+    </message>
+    <message>
+        <source>Open Folder with File</source>
+        <translation>Map openen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>A simple downloader for single YouTube videos.</source>
+        <translation>Een eenvoudig programma om losse YouTube-video’s te downloaden.</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>WAARSCHUWING</translation>
+    </message>
+    <message>
+        <source>WARNING: You must provide at least some valid YouTube URL to proceed</source>
+        <translation>WAARSCHUWING: voer een geldig YouTube-adres in om verder te gaan</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>| %1 sec.</source>
+        <translation>| %1 s</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>FOUT</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;ERROR:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code: #0x%2&lt;/i&gt;</source>
+        <translation>&lt;h3&gt;FOUT:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code: #0x%2&lt;/i&gt;</translation>
+    </message>
+    <message>
+        <source>Cannot request metadata</source>
+        <translation>Kan de gegevens van de video niet opvragen</translation>
+    </message>
+    <message>
+        <source>crash exit on metadata request</source>
+        <translation>vastgelopen bij het opvragen van de gegevens van de video</translation>
+    </message>
+    <message>
+        <source>crash exit on formats request</source>
+        <translation>vastgelopen bij het opvragen van de formaten</translation>
+    </message>
+    <message>
+        <source>crash exit at downloading process</source>
+        <translation>vastgelopen tijdens het downloaden</translation>
+    </message>
+    <message>
+        <source>format count error</source>
+        <translation>fout in het aantal formaten</translation>
+    </message>
+    <message>
+        <source>the downloader could not be started</source>
+        <translation>het downloadprogramma kon niet worden gestart</translation>
+    </message>
+    <message>
+        <source>download failed</source>
+        <translation>downloaden mislukt</translation>
+    </message>
+    <message>
+        <source>indefinite</source>
+        <translation>onbepaald</translation>
+    </message>
+    <message>
+        <source>Unable to update. Please contact support</source>
+        <translation>Bijwerken niet mogelijk. Neem contact op met de ondersteuning</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Gelukt</translation>
+    </message>
+    <message>
+        <source>Clipmoor was successfully updated</source>
+        <translation>Clipmoor is bijgewerkt</translation>
+    </message>
+    <message>
+        <source>Manually Update Software</source>
+        <translation>Handmatig bijwerken</translation>
+    </message>
+    <message>
+        <source>Logging enabled</source>
+        <translation>Logboek ingeschakeld</translation>
+    </message>
+    <message>
+        <source>Change Scale Size</source>
+        <translation>Schaal wijzigen</translation>
+    </message>
+    <message>
+        <source>Show UUID</source>
+        <translation>UUID tonen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Over</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1 version: %2</source>
+        <translation>%1-versie: %2</translation>
+    </message>
+    <message>
+        <source>Show the formats of the video at this address</source>
+        <translation>De formaten van de video op dit adres tonen</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>Verwerken</translation>
+    </message>
+    <message>
+        <source>formats request failed</source>
+        <translation>opvragen van de formaten mislukt</translation>
+    </message>
+    <message>
+        <source>A download is running. Stop it and quit?</source>
+        <translation>Er loopt een download. Stoppen en afsluiten?</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download. Check the address, or try again later.</source>
+        <translation>Deze video biedt geen formaten om te downloaden. Controleer het adres of probeer het later opnieuw.</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Alleen audio</translation>
+    </message>
+    <message>
+        <source>Save the sound alone</source>
+        <translation>Alleen het geluid opslaan</translation>
+    </message>
+    <message>
+        <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
+        <translation>De downloadmap %1 bestaat niet meer of is niet beschrijfbaar. Deze download gaat naar %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Progress</name>
+    <message>
+        <source>Merging video and audio…</source>
+        <translation>Video en geluid samenvoegen…</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 van %2</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>nog %1</translation>
+    </message>
+    <message>
+        <source>Downloading...</source>
+        <translation>Bezig met downloaden…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+</context>
+<context>
+    <name>SavedFile</name>
+    <message>
+        <source>Open File</source>
+        <translation>Bestand openen</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+</context>
+<context>
+    <name>SysInfo</name>
+    <message>
+        <source>Machine identifier</source>
+        <translation>Computer-ID</translation>
+    </message>
+    <message>
+        <source>The identifier of this computer:
+
+%1</source>
+        <translation>De ID van deze computer:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiëren</translation>
+    </message>
+</context>
+<context>
+    <name>ThumbnailView</name>
+    <message>
+        <source>Thumbnail</source>
+        <translation>Miniatuur</translation>
+    </message>
+</context>
+<context>
+    <name>ToolError</name>
+    <message>
+        <source>This video is private: only people its owner invited can watch it. Choose another video.</source>
+        <translation>Deze video is privé: alleen mensen die de eigenaar heeft uitgenodigd, kunnen hem bekijken. Kies een andere video.</translation>
+    </message>
+    <message>
+        <source>This video is not available in your country.</source>
+        <translation>Deze video is niet beschikbaar in uw land.</translation>
+    </message>
+    <message>
+        <source>This live stream or premiere has not started yet. Try again once it has begun.</source>
+        <translation>Deze livestream of première is nog niet begonnen. Probeer het opnieuw zodra hij is begonnen.</translation>
+    </message>
+    <message>
+        <source>This video has been removed or is not available. Check the address.</source>
+        <translation>Deze video is verwijderd of niet beschikbaar. Controleer het adres.</translation>
+    </message>
+    <message>
+        <source>The site could not be reached. Check the internet connection and try again.</source>
+        <translation>De site is niet bereikbaar. Controleer de internetverbinding en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>The site turned the request away for now. Try again later.</source>
+        <translation>De site weigert het verzoek voorlopig. Probeer het later opnieuw.</translation>
+    </message>
+    <message>
+        <source>This video is for the channel&apos;s paying members only. If you are one, sign in to the site in your browser and choose that browser under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>Deze video is alleen voor betalende leden van het kanaal. Bent u lid, meld u dan in uw browser aan bij de site en kies die browser onder ‘Cookies gebruiken van’ in het menu (klik met de rechtermuisknop in het venster).</translation>
+    </message>
+    <message>
+        <source>This video has an age limit and is shown only to signed-in adults. Sign in to the site in your browser and choose that browser under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>Deze video heeft een leeftijdsgrens en wordt alleen getoond aan aangemelde volwassenen. Meld u in uw browser aan bij de site en kies die browser onder ‘Cookies gebruiken van’ in het menu (klik met de rechtermuisknop in het venster).</translation>
+    </message>
+    <message>
+        <source>The site asks to sign in to confirm that you are not a bot. Choose a browser you are signed in with under “Use Cookies From” in the menu (right-click the window), or try again later.</source>
+        <translation>De site vraagt u zich aan te melden om te bevestigen dat u geen bot bent. Kies onder ‘Cookies gebruiken van’ in het menu (klik met de rechtermuisknop in het venster) een browser waarin u bent aangemeld, of probeer het later opnieuw.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateNOT</name>
+    <message>
+        <source>No Updates are Available
+You Have the Current Version</source>
+        <translation>Geen updates beschikbaar
+U hebt de nieuwste versie</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateYES</name>
+    <message>
+        <source>An Update is Available
+Click the button below to process the update</source>
+        <translation>Er is een update beschikbaar
+Klik op de knop hieronder om hem te installeren</translation>
+    </message>
+    <message>
+        <source>UPDATE</source>
+        <translation>BIJWERKEN</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>Network error</source>
+        <translation>Netwerkfout</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>Downloaden mislukt</translation>
+    </message>
+    <message>
+        <source>Server error</source>
+        <translation>Serverfout</translation>
+    </message>
+    <message>
+        <source>Server returned HTML instead of file</source>
+        <translation>De server gaf HTML in plaats van het bestand</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1 for writing: %2</source>
+        <translation>Kan het bestand %1 niet openen om te schrijven: %2</translation>
+    </message>
+    <message>
+        <source>HTTP status: %1
+%2</source>
+        <translation>HTTP-status: %1
+%2</translation>
+    </message>
+    <message>
+        <source>The downloaded installer %1 does not match its published SHA-256 checksum</source>
+        <translation>Het gedownloade installatieprogramma %1 komt niet overeen met de gepubliceerde SHA-256-controlesom</translation>
+    </message>
+    <message>
+        <source>%1. 
+
+URL: %2</source>
+        <translation>%1. 
+
+Adres: %2</translation>
+    </message>
+    <message>
+        <source>The update server did not answer within %1 seconds</source>
+        <translation>De updateserver heeft niet binnen %1 seconden geantwoord</translation>
+    </message>
+    <message>
+        <source>The manifest is larger than %1 bytes</source>
+        <translation>De update-informatie is groter dan %1 bytes</translation>
+    </message>
+    <message>
+        <source>JSON parse error</source>
+        <translation>Fout bij het lezen van de JSON-gegevens</translation>
+    </message>
+    <message>
+        <source>JSON download error</source>
+        <translation>Fout bij het downloaden van de JSON-gegevens</translation>
+    </message>
+    <message>
+        <source>Installer error</source>
+        <translation>Fout in het installatieprogramma</translation>
+    </message>
+    <message>
+        <source>Output dir error</source>
+        <translation>Fout in de doelmap</translation>
+    </message>
+    <message>
+        <source>File error</source>
+        <translation>Bestandsfout</translation>
+    </message>
+    <message>
+        <source>The installer address %1 is not an http or https address</source>
+        <translation>Het adres van het installatieprogramma %1 is geen http- of https-adres</translation>
+    </message>
+    <message>
+        <source>Cannot create output directory: %1</source>
+        <translation>Kan de doelmap niet maken: %1</translation>
+    </message>
+    <message>
+        <source>The installer address %1 names no file to save</source>
+        <translation>Het adres van het installatieprogramma %1 noemt geen bestand om op te slaan</translation>
+    </message>
+    <message>
+        <source>The installer %1 does not match its published SHA-256 checksum</source>
+        <translation>Het installatieprogramma %1 komt niet overeen met de gepubliceerde SHA-256-controlesom</translation>
+    </message>
+    <message>
+        <source>We are attempting to download and process the update but something is blocking this on your machine.
+
+Please close this window and check for any antivirus/malware programs that might be running and temporarily disable them. Then try running the update again.</source>
+        <translation>We proberen de update te downloaden en te installeren, maar iets op uw computer blokkeert dit.
+
+Sluit dit venster, controleer of er antivirus- of antimalwareprogramma’s actief zijn en schakel ze tijdelijk uit. Probeer de update daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>UPD. ERROR: %1</source>
+        <translation>UPDATEFOUT: %1</translation>
+    </message>
+    <message>
+        <source>Installer already downloaded</source>
+        <translation>Installatieprogramma al gedownload</translation>
+    </message>
+    <message>
+        <source>The installer file already exists:
+%1
+
+Do you want to run the existing installer, or download it again?</source>
+        <translation>Het installatiebestand bestaat al:
+%1
+
+Wilt u het bestaande installatieprogramma uitvoeren of het opnieuw downloaden?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Run Installer</source>
+        <translation>Installatie starten</translation>
+    </message>
+    <message>
+        <source>Download Again</source>
+        <translation>Opnieuw downloaden</translation>
+    </message>
+    <message>
+        <source>The update has been downloaded</source>
+        <translation>De update is gedownload</translation>
+    </message>
+    <message>
+        <source>The update has been downloaded to your Downloads folder:
+%1
+
+The %2 will now close and the installer will guide you through the update process</source>
+        <translation>De update is gedownload naar uw map Downloads:
+%1
+
+%2 wordt nu afgesloten en het installatieprogramma leidt u door de update</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Volgende</translation>
+    </message>
+    <message>
+        <source>Launch Installer Myself</source>
+        <translation>Installatie zelf starten</translation>
+    </message>
+    <message>
+        <source>Download cancelled</source>
+        <translation>Download geannuleerd</translation>
+    </message>
+    <message>
+        <source>The download was cancelled by the user.</source>
+        <translation>De download is door de gebruiker geannuleerd.</translation>
+    </message>
+    <message>
+        <source>%1 Updater</source>
+        <translation>%1 bijwerken</translation>
+    </message>
+    <message>
+        <source>We are attempting to download and process the update but something went wrong on the way.
+
+Please close this window, check the internet connection and the free space in your Downloads folder, then try running the update again.</source>
+        <translation>We proberen de update te downloaden en te installeren, maar onderweg is er iets misgegaan.
+
+Sluit dit venster, controleer de internetverbinding en de vrije ruimte in uw map Downloads en probeer de update daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>We strongly suggest that you
+temporarily disable your antivirus
+program before proceeding with
+the update</source>
+        <translation>We raden u sterk aan uw
+antivirusprogramma tijdelijk
+uit te schakelen voordat u
+met de update verdergaat</translation>
+    </message>
+    <message>
+        <source>The program closes when the
+update starts: let a running
+download finish before
+proceeding</source>
+        <translation>Het programma sluit af als de
+update begint: laat een lopende
+download eerst afronden
+voordat u verdergaat</translation>
+    </message>
+</context>
+<context>
+    <name>UpdaterHeader</name>
+    <message>
+        <source>(curr. version: %1)</source>
+        <translation>(huidige versie: %1)</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>update this app as some version</source>
+        <translation>deze toepassing bijwerken als een bepaalde versie</translation>
+    </message>
+    <message>
+        <source>show UID</source>
+        <translation>UID tonen</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,649 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>About</name>
+    <message>
+        <source>About %1</source>
+        <translation>О программе %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Версия %1</translation>
+    </message>
+    <message>
+        <source>, built %1</source>
+        <translation>, сборка от %1</translation>
+    </message>
+    <message>
+        <source>Machine identifier: %1</source>
+        <translation>Идентификатор компьютера: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifier</name>
+    <message>
+        <source>Video Successfully Downloaded</source>
+        <translation>Видео скачано</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>Не удалось скачать</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Открыть папку</translation>
+    </message>
+</context>
+<context>
+    <name>DoNotShowWindowAgain</name>
+    <message>
+        <source>Do Not Show This Update Window Again for 2 Weeks</source>
+        <translation>Не показывать это окно 2 недели</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadChoices</name>
+    <message>
+        <source>Choose Download Folder…</source>
+        <translation>Выбрать папку для скачивания…</translation>
+    </message>
+    <message>
+        <source>Use Cookies From</source>
+        <translation>Брать cookie из</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Choose Download Folder</source>
+        <translation>Выбрать папку для скачивания</translation>
+    </message>
+</context>
+<context>
+    <name>FormatTableModel</name>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Разрешение</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Размер</translation>
+    </message>
+    <message>
+        <source>Video with audio, %1</source>
+        <translation>Видео со звуком, %1</translation>
+    </message>
+    <message>
+        <source>Download %1</source>
+        <translation>Скачать %1</translation>
+    </message>
+    <message>
+        <source>The size of the video stream; the audio adds to it</source>
+        <translation>Размер видеопотока; к нему добавляется звук</translation>
+    </message>
+</context>
+<context>
+    <name>HttpGet</name>
+    <message>
+        <source>cannot fetch %1: %2</source>
+        <translation>не удаётся получить %1: %2</translation>
+    </message>
+    <message>
+        <source>no data for %1 s</source>
+        <translation>нет данных уже %1 с</translation>
+    </message>
+    <message>
+        <source>not done within %1 s</source>
+        <translation>не завершено за %1 с</translation>
+    </message>
+    <message>
+        <source>only https is allowed</source>
+        <translation>разрешён только https</translation>
+    </message>
+    <message>
+        <source>HTTP status %1 without a new address</source>
+        <translation>HTTP-статус %1 без нового адреса</translation>
+    </message>
+    <message>
+        <source>too many redirects</source>
+        <translation>слишком много перенаправлений</translation>
+    </message>
+    <message>
+        <source>refused the redirect to %1</source>
+        <translation>перенаправление на %1 отклонено</translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation>больше %1 байт</translation>
+    </message>
+    <message>
+        <source>HTTP status %1</source>
+        <translation>HTTP-статус %1</translation>
+    </message>
+    <message>
+        <source>cannot write: %1</source>
+        <translation>не удаётся записать: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Navigation</name>
+    <message>
+        <source>Clipmoor</source>
+        <translation>Clipmoor</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Video Address</source>
+        <translation>Адрес видео</translation>
+    </message>
+    <message>
+        <source>Back to the Address</source>
+        <translation>Назад к адресу</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>название</translation>
+    </message>
+    <message>
+        <source>00:00:00</source>
+        <translation>00:00:00</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Форматы</translation>
+    </message>
+    <message>
+        <source>Back to the Formats</source>
+        <translation>Назад к форматам</translation>
+    </message>
+    <message>
+        <source>Downloading: </source>
+        <translation>Скачивание: </translation>
+    </message>
+    <message>
+        <source>Video Successfully Downloaded</source>
+        <translation>Видео скачано</translation>
+    </message>
+    <message>
+        <source>Start Over</source>
+        <translation>Начать заново</translation>
+    </message>
+    <message>
+        <source>Open Folder with File</source>
+        <translation>Открыть папку</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>A simple downloader for single YouTube videos.</source>
+        <translation>Простая программа для скачивания отдельных видео с YouTube.</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>ПРЕДУПРЕЖДЕНИЕ</translation>
+    </message>
+    <message>
+        <source>WARNING: You must provide at least some valid YouTube URL to proceed</source>
+        <translation>ПРЕДУПРЕЖДЕНИЕ: чтобы продолжить, введите правильный адрес видео на YouTube</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>| %1 sec.</source>
+        <translation>| %1 с</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ОШИБКА</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;ERROR:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code: #0x%2&lt;/i&gt;</source>
+        <translation>&lt;h3&gt;ОШИБКА:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Код: #0x%2&lt;/i&gt;</translation>
+    </message>
+    <message>
+        <source>Cannot request metadata</source>
+        <translation>Не удалось получить сведения о видео</translation>
+    </message>
+    <message>
+        <source>crash exit on metadata request</source>
+        <translation>аварийное завершение при получении сведений о видео</translation>
+    </message>
+    <message>
+        <source>crash exit on formats request</source>
+        <translation>аварийное завершение при получении форматов</translation>
+    </message>
+    <message>
+        <source>crash exit at downloading process</source>
+        <translation>аварийное завершение при скачивании</translation>
+    </message>
+    <message>
+        <source>format count error</source>
+        <translation>ошибка в числе форматов</translation>
+    </message>
+    <message>
+        <source>the downloader could not be started</source>
+        <translation>не удалось запустить программу скачивания</translation>
+    </message>
+    <message>
+        <source>download failed</source>
+        <translation>не удалось скачать</translation>
+    </message>
+    <message>
+        <source>indefinite</source>
+        <translation>не определено</translation>
+    </message>
+    <message>
+        <source>Unable to update. Please contact support</source>
+        <translation>Не удаётся обновить. Обратитесь в службу поддержки</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Clipmoor was successfully updated</source>
+        <translation>Clipmoor обновлён</translation>
+    </message>
+    <message>
+        <source>Manually Update Software</source>
+        <translation>Обновить вручную</translation>
+    </message>
+    <message>
+        <source>Logging enabled</source>
+        <translation>Журнал включён</translation>
+    </message>
+    <message>
+        <source>Change Scale Size</source>
+        <translation>Изменить масштаб</translation>
+    </message>
+    <message>
+        <source>Show UUID</source>
+        <translation>Показать UUID</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%1 version: %2</source>
+        <translation>Версия %1: %2</translation>
+    </message>
+    <message>
+        <source>Show the formats of the video at this address</source>
+        <translation>Показать форматы видео по этому адресу</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>Обработать</translation>
+    </message>
+    <message>
+        <source>formats request failed</source>
+        <translation>не удалось получить форматы</translation>
+    </message>
+    <message>
+        <source>A download is running. Stop it and quit?</source>
+        <translation>Идёт скачивание. Остановить его и выйти?</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download. Check the address, or try again later.</source>
+        <translation>Для этого видео нет форматов для скачивания. Проверьте адрес или повторите попытку позже.</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Только звук</translation>
+    </message>
+    <message>
+        <source>Save the sound alone</source>
+        <translation>Сохранить только звук</translation>
+    </message>
+    <message>
+        <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
+        <translation>Папки для скачивания %1 больше нет или в неё нельзя записывать. Это видео будет сохранено в %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Progress</name>
+    <message>
+        <source>Merging video and audio…</source>
+        <translation>Объединение видео и звука…</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 из %2</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>осталось %1</translation>
+    </message>
+    <message>
+        <source>Downloading...</source>
+        <translation>Скачивание…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>SavedFile</name>
+    <message>
+        <source>Open File</source>
+        <translation>Открыть файл</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+</context>
+<context>
+    <name>SysInfo</name>
+    <message>
+        <source>Machine identifier</source>
+        <translation>Идентификатор компьютера</translation>
+    </message>
+    <message>
+        <source>The identifier of this computer:
+
+%1</source>
+        <translation>Идентификатор этого компьютера:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+</context>
+<context>
+    <name>ThumbnailView</name>
+    <message>
+        <source>Thumbnail</source>
+        <translation>Миниатюра</translation>
+    </message>
+</context>
+<context>
+    <name>ToolError</name>
+    <message>
+        <source>This video is private: only people its owner invited can watch it. Choose another video.</source>
+        <translation>Это видео закрытое: смотреть его могут только те, кого пригласил владелец. Выберите другое видео.</translation>
+    </message>
+    <message>
+        <source>This video is not available in your country.</source>
+        <translation>Это видео недоступно в вашей стране.</translation>
+    </message>
+    <message>
+        <source>This live stream or premiere has not started yet. Try again once it has begun.</source>
+        <translation>Эта трансляция или премьера ещё не началась. Повторите попытку, когда она начнётся.</translation>
+    </message>
+    <message>
+        <source>This video has been removed or is not available. Check the address.</source>
+        <translation>Это видео удалено или недоступно. Проверьте адрес.</translation>
+    </message>
+    <message>
+        <source>The site could not be reached. Check the internet connection and try again.</source>
+        <translation>Не удалось связаться с сайтом. Проверьте подключение к интернету и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>The site turned the request away for now. Try again later.</source>
+        <translation>Сайт пока отклоняет запрос. Повторите попытку позже.</translation>
+    </message>
+    <message>
+        <source>This video is for the channel&apos;s paying members only. If you are one, sign in to the site in your browser and choose that browser under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>Это видео доступно только платным подписчикам канала. Если вы подписчик, войдите на сайт в браузере и выберите этот браузер в пункте «Брать cookie из» в меню (щелчок правой кнопкой по окну).</translation>
+    </message>
+    <message>
+        <source>This video has an age limit and is shown only to signed-in adults. Sign in to the site in your browser and choose that browser under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>У этого видео есть возрастное ограничение, и оно показывается только вошедшим в аккаунт взрослым. Войдите на сайт в браузере и выберите этот браузер в пункте «Брать cookie из» в меню (щелчок правой кнопкой по окну).</translation>
+    </message>
+    <message>
+        <source>The site asks to sign in to confirm that you are not a bot. Choose a browser you are signed in with under “Use Cookies From” in the menu (right-click the window), or try again later.</source>
+        <translation>Сайт просит войти в аккаунт, чтобы убедиться, что вы не бот. Выберите в пункте «Брать cookie из» в меню (щелчок правой кнопкой по окну) браузер, в котором вы вошли, или повторите попытку позже.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateNOT</name>
+    <message>
+        <source>No Updates are Available
+You Have the Current Version</source>
+        <translation>Обновлений нет
+У вас последняя версия</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateYES</name>
+    <message>
+        <source>An Update is Available
+Click the button below to process the update</source>
+        <translation>Доступно обновление
+Нажмите кнопку ниже, чтобы установить его</translation>
+    </message>
+    <message>
+        <source>UPDATE</source>
+        <translation>ОБНОВИТЬ</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>Network error</source>
+        <translation>Ошибка сети</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>Не удалось скачать</translation>
+    </message>
+    <message>
+        <source>Server error</source>
+        <translation>Ошибка сервера</translation>
+    </message>
+    <message>
+        <source>Server returned HTML instead of file</source>
+        <translation>Сервер вернул HTML вместо файла</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1 for writing: %2</source>
+        <translation>Не удаётся открыть файл %1 для записи: %2</translation>
+    </message>
+    <message>
+        <source>HTTP status: %1
+%2</source>
+        <translation>HTTP-статус: %1
+%2</translation>
+    </message>
+    <message>
+        <source>The downloaded installer %1 does not match its published SHA-256 checksum</source>
+        <translation>Скачанный установщик %1 не совпадает с опубликованной контрольной суммой SHA-256</translation>
+    </message>
+    <message>
+        <source>%1. 
+
+URL: %2</source>
+        <translation>%1. 
+
+Адрес: %2</translation>
+    </message>
+    <message>
+        <source>The update server did not answer within %1 seconds</source>
+        <translation>Сервер обновлений не ответил за %1 с</translation>
+    </message>
+    <message>
+        <source>The manifest is larger than %1 bytes</source>
+        <translation>Сведения об обновлении больше %1 байт</translation>
+    </message>
+    <message>
+        <source>JSON parse error</source>
+        <translation>Ошибка чтения данных JSON</translation>
+    </message>
+    <message>
+        <source>JSON download error</source>
+        <translation>Ошибка скачивания данных JSON</translation>
+    </message>
+    <message>
+        <source>Installer error</source>
+        <translation>Ошибка установщика</translation>
+    </message>
+    <message>
+        <source>Output dir error</source>
+        <translation>Ошибка папки назначения</translation>
+    </message>
+    <message>
+        <source>File error</source>
+        <translation>Ошибка файла</translation>
+    </message>
+    <message>
+        <source>The installer address %1 is not an http or https address</source>
+        <translation>Адрес установщика %1 не является адресом http или https</translation>
+    </message>
+    <message>
+        <source>Cannot create output directory: %1</source>
+        <translation>Не удаётся создать папку назначения: %1</translation>
+    </message>
+    <message>
+        <source>The installer address %1 names no file to save</source>
+        <translation>В адресе установщика %1 не указан файл для сохранения</translation>
+    </message>
+    <message>
+        <source>The installer %1 does not match its published SHA-256 checksum</source>
+        <translation>Установщик %1 не совпадает с опубликованной контрольной суммой SHA-256</translation>
+    </message>
+    <message>
+        <source>We are attempting to download and process the update but something is blocking this on your machine.
+
+Please close this window and check for any antivirus/malware programs that might be running and temporarily disable them. Then try running the update again.</source>
+        <translation>Мы пытаемся скачать и установить обновление, но что-то на вашем компьютере этому мешает.
+
+Закройте это окно, проверьте, не запущены ли антивирусные программы или средства защиты от вредоносных программ, и временно отключите их. Затем повторите обновление.</translation>
+    </message>
+    <message>
+        <source>UPD. ERROR: %1</source>
+        <translation>ОШИБКА ОБН.: %1</translation>
+    </message>
+    <message>
+        <source>Installer already downloaded</source>
+        <translation>Установщик уже скачан</translation>
+    </message>
+    <message>
+        <source>The installer file already exists:
+%1
+
+Do you want to run the existing installer, or download it again?</source>
+        <translation>Файл установщика уже существует:
+%1
+
+Запустить имеющийся установщик или скачать его заново?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Run Installer</source>
+        <translation>Запустить установщик</translation>
+    </message>
+    <message>
+        <source>Download Again</source>
+        <translation>Скачать заново</translation>
+    </message>
+    <message>
+        <source>The update has been downloaded</source>
+        <translation>Обновление скачано</translation>
+    </message>
+    <message>
+        <source>The update has been downloaded to your Downloads folder:
+%1
+
+The %2 will now close and the installer will guide you through the update process</source>
+        <translation>Обновление скачано в папку «Загрузки»:
+%1
+
+%2 сейчас закроется, и установщик проведёт вас через обновление</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Далее</translation>
+    </message>
+    <message>
+        <source>Launch Installer Myself</source>
+        <translation>Запущу установщик сам</translation>
+    </message>
+    <message>
+        <source>Download cancelled</source>
+        <translation>Скачивание отменено</translation>
+    </message>
+    <message>
+        <source>The download was cancelled by the user.</source>
+        <translation>Скачивание отменено пользователем.</translation>
+    </message>
+    <message>
+        <source>%1 Updater</source>
+        <translation>Обновление %1</translation>
+    </message>
+    <message>
+        <source>We are attempting to download and process the update but something went wrong on the way.
+
+Please close this window, check the internet connection and the free space in your Downloads folder, then try running the update again.</source>
+        <translation>Мы пытаемся скачать и установить обновление, но что-то пошло не так.
+
+Закройте это окно, проверьте подключение к интернету и свободное место в папке «Загрузки» и повторите обновление.</translation>
+    </message>
+    <message>
+        <source>We strongly suggest that you
+temporarily disable your antivirus
+program before proceeding with
+the update</source>
+        <translation>Настоятельно рекомендуем
+временно отключить антивирус
+перед тем, как продолжить
+обновление</translation>
+    </message>
+    <message>
+        <source>The program closes when the
+update starts: let a running
+download finish before
+proceeding</source>
+        <translation>Программа закроется, когда
+начнётся обновление: дайте
+идущему скачиванию
+завершиться</translation>
+    </message>
+</context>
+<context>
+    <name>UpdaterHeader</name>
+    <message>
+        <source>(curr. version: %1)</source>
+        <translation>(текущая версия: %1)</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>update this app as some version</source>
+        <translation>обновить это приложение как указанную версию</translation>
+    </message>
+    <message>
+        <source>show UID</source>
+        <translation>показать UID</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,649 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr_TR">
+<context>
+    <name>About</name>
+    <message>
+        <source>About %1</source>
+        <translation>%1 hakkında</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Sürüm %1</translation>
+    </message>
+    <message>
+        <source>, built %1</source>
+        <translation>, derleme tarihi %1</translation>
+    </message>
+    <message>
+        <source>Machine identifier: %1</source>
+        <translation>Bilgisayar kimliği: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifier</name>
+    <message>
+        <source>Video Successfully Downloaded</source>
+        <translation>Video indirildi</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>İndirme başarısız</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Klasörü aç</translation>
+    </message>
+</context>
+<context>
+    <name>DoNotShowWindowAgain</name>
+    <message>
+        <source>Do Not Show This Update Window Again for 2 Weeks</source>
+        <translation>Bu pencereyi 2 hafta boyunca gösterme</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadChoices</name>
+    <message>
+        <source>Choose Download Folder…</source>
+        <translation>İndirme klasörünü seç…</translation>
+    </message>
+    <message>
+        <source>Use Cookies From</source>
+        <translation>Çerezlerin kaynağı</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Yok</translation>
+    </message>
+    <message>
+        <source>Choose Download Folder</source>
+        <translation>İndirme klasörünü seç</translation>
+    </message>
+</context>
+<context>
+    <name>FormatTableModel</name>
+    <message>
+        <source>Type</source>
+        <translation>Tür</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Çözünürlük</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Boyut</translation>
+    </message>
+    <message>
+        <source>Video with audio, %1</source>
+        <translation>Sesli video, %1</translation>
+    </message>
+    <message>
+        <source>Download %1</source>
+        <translation>%1 indir</translation>
+    </message>
+    <message>
+        <source>The size of the video stream; the audio adds to it</source>
+        <translation>Video akışının boyutu; ses buna eklenir</translation>
+    </message>
+</context>
+<context>
+    <name>HttpGet</name>
+    <message>
+        <source>cannot fetch %1: %2</source>
+        <translation>%1 alınamıyor: %2</translation>
+    </message>
+    <message>
+        <source>no data for %1 s</source>
+        <translation>%1 sn&apos;dir veri yok</translation>
+    </message>
+    <message>
+        <source>not done within %1 s</source>
+        <translation>%1 sn içinde bitmedi</translation>
+    </message>
+    <message>
+        <source>only https is allowed</source>
+        <translation>yalnızca https&apos;e izin verilir</translation>
+    </message>
+    <message>
+        <source>HTTP status %1 without a new address</source>
+        <translation>yeni adres içermeyen HTTP durumu %1</translation>
+    </message>
+    <message>
+        <source>too many redirects</source>
+        <translation>çok fazla yönlendirme</translation>
+    </message>
+    <message>
+        <source>refused the redirect to %1</source>
+        <translation>%1 adresine yönlendirme reddedildi</translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation>%1 bayttan büyük</translation>
+    </message>
+    <message>
+        <source>HTTP status %1</source>
+        <translation>HTTP durumu %1</translation>
+    </message>
+    <message>
+        <source>cannot write: %1</source>
+        <translation>yazılamıyor: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Navigation</name>
+    <message>
+        <source>Clipmoor</source>
+        <translation>Clipmoor</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Geri</translation>
+    </message>
+    <message>
+        <source>Video Address</source>
+        <translation>Video adresi</translation>
+    </message>
+    <message>
+        <source>Back to the Address</source>
+        <translation>Adrese geri dön</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>başlık</translation>
+    </message>
+    <message>
+        <source>00:00:00</source>
+        <translation>00:00:00</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Biçimler</translation>
+    </message>
+    <message>
+        <source>Back to the Formats</source>
+        <translation>Biçimlere geri dön</translation>
+    </message>
+    <message>
+        <source>Downloading: </source>
+        <translation>İndiriliyor: </translation>
+    </message>
+    <message>
+        <source>Video Successfully Downloaded</source>
+        <translation>Video indirildi</translation>
+    </message>
+    <message>
+        <source>Start Over</source>
+        <translation>Baştan başla</translation>
+    </message>
+    <message>
+        <source>Open Folder with File</source>
+        <translation>Klasörü aç</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>A simple downloader for single YouTube videos.</source>
+        <translation>Tek tek YouTube videoları indirmek için basit bir program.</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>UYARI</translation>
+    </message>
+    <message>
+        <source>WARNING: You must provide at least some valid YouTube URL to proceed</source>
+        <translation>UYARI: Devam etmek için geçerli bir YouTube adresi girin</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Başlık</translation>
+    </message>
+    <message>
+        <source>| %1 sec.</source>
+        <translation>| %1 sn</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>HATA</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;ERROR:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code: #0x%2&lt;/i&gt;</source>
+        <translation>&lt;h3&gt;HATA:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Kod: #0x%2&lt;/i&gt;</translation>
+    </message>
+    <message>
+        <source>Cannot request metadata</source>
+        <translation>Videonun bilgileri alınamadı</translation>
+    </message>
+    <message>
+        <source>crash exit on metadata request</source>
+        <translation>video bilgileri alınırken çöktü</translation>
+    </message>
+    <message>
+        <source>crash exit on formats request</source>
+        <translation>biçimler alınırken çöktü</translation>
+    </message>
+    <message>
+        <source>crash exit at downloading process</source>
+        <translation>indirme sırasında çöktü</translation>
+    </message>
+    <message>
+        <source>format count error</source>
+        <translation>biçim sayısı hatası</translation>
+    </message>
+    <message>
+        <source>the downloader could not be started</source>
+        <translation>indirme aracı başlatılamadı</translation>
+    </message>
+    <message>
+        <source>download failed</source>
+        <translation>indirme başarısız</translation>
+    </message>
+    <message>
+        <source>indefinite</source>
+        <translation>belirsiz</translation>
+    </message>
+    <message>
+        <source>Unable to update. Please contact support</source>
+        <translation>Güncellenemiyor. Lütfen destek ekibiyle iletişime geçin</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Başarılı</translation>
+    </message>
+    <message>
+        <source>Clipmoor was successfully updated</source>
+        <translation>Clipmoor başarıyla güncellendi</translation>
+    </message>
+    <message>
+        <source>Manually Update Software</source>
+        <translation>Elle güncelle</translation>
+    </message>
+    <message>
+        <source>Logging enabled</source>
+        <translation>Günlük kaydı açık</translation>
+    </message>
+    <message>
+        <source>Change Scale Size</source>
+        <translation>Ölçeği değiştir</translation>
+    </message>
+    <message>
+        <source>Show UUID</source>
+        <translation>UUID&apos;yi göster</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Hakkında</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%%1</translation>
+    </message>
+    <message>
+        <source>%1 version: %2</source>
+        <translation>%1 sürümü: %2</translation>
+    </message>
+    <message>
+        <source>Show the formats of the video at this address</source>
+        <translation>Bu adresteki videonun biçimlerini göster</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>İşle</translation>
+    </message>
+    <message>
+        <source>formats request failed</source>
+        <translation>biçimler alınamadı</translation>
+    </message>
+    <message>
+        <source>A download is running. Stop it and quit?</source>
+        <translation>Bir indirme sürüyor. Durdurulup çıkılsın mı?</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download. Check the address, or try again later.</source>
+        <translation>Bu video indirilecek bir biçim sunmuyor. Adresi kontrol edin veya daha sonra yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Yalnızca ses</translation>
+    </message>
+    <message>
+        <source>Save the sound alone</source>
+        <translation>Yalnızca sesi kaydet</translation>
+    </message>
+    <message>
+        <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
+        <translation>%1 indirme klasörü artık yok veya yazılamıyor. Bu indirme %2 klasörüne kaydedilecek.</translation>
+    </message>
+</context>
+<context>
+    <name>Progress</name>
+    <message>
+        <source>Merging video and audio…</source>
+        <translation>Video ve ses birleştiriliyor…</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>%1 kaldı</translation>
+    </message>
+    <message>
+        <source>Downloading...</source>
+        <translation>İndiriliyor…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+</context>
+<context>
+    <name>SavedFile</name>
+    <message>
+        <source>Open File</source>
+        <translation>Dosyayı aç</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+</context>
+<context>
+    <name>SysInfo</name>
+    <message>
+        <source>Machine identifier</source>
+        <translation>Bilgisayar kimliği</translation>
+    </message>
+    <message>
+        <source>The identifier of this computer:
+
+%1</source>
+        <translation>Bu bilgisayarın kimliği:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopyala</translation>
+    </message>
+</context>
+<context>
+    <name>ThumbnailView</name>
+    <message>
+        <source>Thumbnail</source>
+        <translation>Küçük resim</translation>
+    </message>
+</context>
+<context>
+    <name>ToolError</name>
+    <message>
+        <source>This video is private: only people its owner invited can watch it. Choose another video.</source>
+        <translation>Bu video gizli: yalnızca sahibinin davet ettiği kişiler izleyebilir. Başka bir video seçin.</translation>
+    </message>
+    <message>
+        <source>This video is not available in your country.</source>
+        <translation>Bu video ülkenizde kullanılamıyor.</translation>
+    </message>
+    <message>
+        <source>This live stream or premiere has not started yet. Try again once it has begun.</source>
+        <translation>Bu canlı yayın veya ilk gösterim henüz başlamadı. Başladığında yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>This video has been removed or is not available. Check the address.</source>
+        <translation>Bu video kaldırılmış veya kullanılamıyor. Adresi kontrol edin.</translation>
+    </message>
+    <message>
+        <source>The site could not be reached. Check the internet connection and try again.</source>
+        <translation>Siteye ulaşılamadı. İnternet bağlantısını kontrol edip yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>The site turned the request away for now. Try again later.</source>
+        <translation>Site isteği şimdilik geri çevirdi. Daha sonra yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>This video is for the channel&apos;s paying members only. If you are one, sign in to the site in your browser and choose that browser under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>Bu video yalnızca kanalın ücretli üyeleri içindir. Üyeyseniz tarayıcınızda siteye giriş yapın ve menüde (pencereye sağ tıklayın) “Çerezlerin kaynağı” altından o tarayıcıyı seçin.</translation>
+    </message>
+    <message>
+        <source>This video has an age limit and is shown only to signed-in adults. Sign in to the site in your browser and choose that browser under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>Bu videoda yaş sınırı var ve yalnızca giriş yapmış yetişkinlere gösteriliyor. Tarayıcınızda siteye giriş yapın ve menüde (pencereye sağ tıklayın) “Çerezlerin kaynağı” altından o tarayıcıyı seçin.</translation>
+    </message>
+    <message>
+        <source>The site asks to sign in to confirm that you are not a bot. Choose a browser you are signed in with under “Use Cookies From” in the menu (right-click the window), or try again later.</source>
+        <translation>Site, bot olmadığınızı doğrulamak için giriş yapmanızı istiyor. Menüde (pencereye sağ tıklayın) “Çerezlerin kaynağı” altından giriş yaptığınız bir tarayıcıyı seçin veya daha sonra yeniden deneyin.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateNOT</name>
+    <message>
+        <source>No Updates are Available
+You Have the Current Version</source>
+        <translation>Güncelleme yok
+Güncel sürümü kullanıyorsunuz</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateYES</name>
+    <message>
+        <source>An Update is Available
+Click the button below to process the update</source>
+        <translation>Bir güncelleme var
+Yüklemek için aşağıdaki düğmeye tıklayın</translation>
+    </message>
+    <message>
+        <source>UPDATE</source>
+        <translation>GÜNCELLE</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>Network error</source>
+        <translation>Ağ hatası</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>İndirme başarısız</translation>
+    </message>
+    <message>
+        <source>Server error</source>
+        <translation>Sunucu hatası</translation>
+    </message>
+    <message>
+        <source>Server returned HTML instead of file</source>
+        <translation>Sunucu dosya yerine HTML döndürdü</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1 for writing: %2</source>
+        <translation>%1 dosyası yazmak için açılamıyor: %2</translation>
+    </message>
+    <message>
+        <source>HTTP status: %1
+%2</source>
+        <translation>HTTP durumu: %1
+%2</translation>
+    </message>
+    <message>
+        <source>The downloaded installer %1 does not match its published SHA-256 checksum</source>
+        <translation>İndirilen %1 yükleyicisi yayımlanan SHA-256 sağlama toplamıyla eşleşmiyor</translation>
+    </message>
+    <message>
+        <source>%1. 
+
+URL: %2</source>
+        <translation>%1. 
+
+Adres: %2</translation>
+    </message>
+    <message>
+        <source>The update server did not answer within %1 seconds</source>
+        <translation>Güncelleme sunucusu %1 saniye içinde yanıt vermedi</translation>
+    </message>
+    <message>
+        <source>The manifest is larger than %1 bytes</source>
+        <translation>Güncelleme bilgileri %1 bayttan büyük</translation>
+    </message>
+    <message>
+        <source>JSON parse error</source>
+        <translation>JSON verileri okunurken hata</translation>
+    </message>
+    <message>
+        <source>JSON download error</source>
+        <translation>JSON verileri indirilirken hata</translation>
+    </message>
+    <message>
+        <source>Installer error</source>
+        <translation>Yükleyici hatası</translation>
+    </message>
+    <message>
+        <source>Output dir error</source>
+        <translation>Hedef klasör hatası</translation>
+    </message>
+    <message>
+        <source>File error</source>
+        <translation>Dosya hatası</translation>
+    </message>
+    <message>
+        <source>The installer address %1 is not an http or https address</source>
+        <translation>%1 yükleyici adresi bir http veya https adresi değil</translation>
+    </message>
+    <message>
+        <source>Cannot create output directory: %1</source>
+        <translation>Hedef klasör oluşturulamıyor: %1</translation>
+    </message>
+    <message>
+        <source>The installer address %1 names no file to save</source>
+        <translation>%1 yükleyici adresi kaydedilecek bir dosya belirtmiyor</translation>
+    </message>
+    <message>
+        <source>The installer %1 does not match its published SHA-256 checksum</source>
+        <translation>%1 yükleyicisi yayımlanan SHA-256 sağlama toplamıyla eşleşmiyor</translation>
+    </message>
+    <message>
+        <source>We are attempting to download and process the update but something is blocking this on your machine.
+
+Please close this window and check for any antivirus/malware programs that might be running and temporarily disable them. Then try running the update again.</source>
+        <translation>Güncellemeyi indirip yüklemeye çalışıyoruz ancak bilgisayarınızdaki bir şey buna engel oluyor.
+
+Lütfen bu pencereyi kapatın, çalışan bir virüsten koruma veya kötü amaçlı yazılımdan koruma programı olup olmadığını kontrol edin ve geçici olarak devre dışı bırakın. Ardından güncellemeyi yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>UPD. ERROR: %1</source>
+        <translation>GÜNC. HATASI: %1</translation>
+    </message>
+    <message>
+        <source>Installer already downloaded</source>
+        <translation>Yükleyici zaten indirilmiş</translation>
+    </message>
+    <message>
+        <source>The installer file already exists:
+%1
+
+Do you want to run the existing installer, or download it again?</source>
+        <translation>Yükleyici dosyası zaten var:
+%1
+
+Mevcut yükleyiciyi çalıştırmak mı yoksa yeniden indirmek mi istersiniz?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Run Installer</source>
+        <translation>Yükleyiciyi çalıştır</translation>
+    </message>
+    <message>
+        <source>Download Again</source>
+        <translation>Yeniden indir</translation>
+    </message>
+    <message>
+        <source>The update has been downloaded</source>
+        <translation>Güncelleme indirildi</translation>
+    </message>
+    <message>
+        <source>The update has been downloaded to your Downloads folder:
+%1
+
+The %2 will now close and the installer will guide you through the update process</source>
+        <translation>Güncelleme İndirilenler klasörünüze indirildi:
+%1
+
+%2 şimdi kapanacak ve yükleyici güncelleme boyunca size yol gösterecek</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>İleri</translation>
+    </message>
+    <message>
+        <source>Launch Installer Myself</source>
+        <translation>Yükleyiciyi kendim başlatacağım</translation>
+    </message>
+    <message>
+        <source>Download cancelled</source>
+        <translation>İndirme iptal edildi</translation>
+    </message>
+    <message>
+        <source>The download was cancelled by the user.</source>
+        <translation>İndirme kullanıcı tarafından iptal edildi.</translation>
+    </message>
+    <message>
+        <source>%1 Updater</source>
+        <translation>%1 Güncelleyici</translation>
+    </message>
+    <message>
+        <source>We are attempting to download and process the update but something went wrong on the way.
+
+Please close this window, check the internet connection and the free space in your Downloads folder, then try running the update again.</source>
+        <translation>Güncellemeyi indirip yüklemeye çalışıyoruz ancak bu sırada bir sorun oluştu.
+
+Lütfen bu pencereyi kapatın, internet bağlantısını ve İndirilenler klasörünüzdeki boş alanı kontrol edin, ardından güncellemeyi yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>We strongly suggest that you
+temporarily disable your antivirus
+program before proceeding with
+the update</source>
+        <translation>Güncellemeye devam etmeden
+önce virüsten koruma
+programınızı geçici olarak
+kapatmanızı önemle öneririz</translation>
+    </message>
+    <message>
+        <source>The program closes when the
+update starts: let a running
+download finish before
+proceeding</source>
+        <translation>Güncelleme başladığında
+program kapanır: devam
+etmeden önce süren bir
+indirmenin bitmesini bekleyin</translation>
+    </message>
+</context>
+<context>
+    <name>UpdaterHeader</name>
+    <message>
+        <source>(curr. version: %1)</source>
+        <translation>(geçerli sürüm: %1)</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>update this app as some version</source>
+        <translation>bu uygulamayı belirli bir sürüm olarak güncelle</translation>
+    </message>
+    <message>
+        <source>show UID</source>
+        <translation>UID&apos;yi göster</translation>
+    </message>
+</context>
+</TS>

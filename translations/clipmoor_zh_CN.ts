@@ -1,0 +1,647 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>About</name>
+    <message>
+        <source>About %1</source>
+        <translation>关于 %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>版本 %1</translation>
+    </message>
+    <message>
+        <source>, built %1</source>
+        <translation>，构建于 %1</translation>
+    </message>
+    <message>
+        <source>Machine identifier: %1</source>
+        <translation>计算机标识：%1</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifier</name>
+    <message>
+        <source>Video Successfully Downloaded</source>
+        <translation>视频已下载</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>下载失败</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>打开文件夹</translation>
+    </message>
+</context>
+<context>
+    <name>DoNotShowWindowAgain</name>
+    <message>
+        <source>Do Not Show This Update Window Again for 2 Weeks</source>
+        <translation>2 周内不再显示此更新窗口</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadChoices</name>
+    <message>
+        <source>Choose Download Folder…</source>
+        <translation>选择下载文件夹…</translation>
+    </message>
+    <message>
+        <source>Use Cookies From</source>
+        <translation>Cookie 来源</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Choose Download Folder</source>
+        <translation>选择下载文件夹</translation>
+    </message>
+</context>
+<context>
+    <name>FormatTableModel</name>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>分辨率</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>Video with audio, %1</source>
+        <translation>带音频的视频，%1</translation>
+    </message>
+    <message>
+        <source>Download %1</source>
+        <translation>下载 %1</translation>
+    </message>
+    <message>
+        <source>The size of the video stream; the audio adds to it</source>
+        <translation>视频流的大小；音频另计</translation>
+    </message>
+</context>
+<context>
+    <name>HttpGet</name>
+    <message>
+        <source>cannot fetch %1: %2</source>
+        <translation>无法获取 %1：%2</translation>
+    </message>
+    <message>
+        <source>no data for %1 s</source>
+        <translation>已有 %1 秒没有数据</translation>
+    </message>
+    <message>
+        <source>not done within %1 s</source>
+        <translation>%1 秒内未完成</translation>
+    </message>
+    <message>
+        <source>only https is allowed</source>
+        <translation>只允许 https</translation>
+    </message>
+    <message>
+        <source>HTTP status %1 without a new address</source>
+        <translation>HTTP 状态 %1，但没有新地址</translation>
+    </message>
+    <message>
+        <source>too many redirects</source>
+        <translation>重定向次数过多</translation>
+    </message>
+    <message>
+        <source>refused the redirect to %1</source>
+        <translation>已拒绝重定向到 %1</translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation>超过 %1 字节</translation>
+    </message>
+    <message>
+        <source>HTTP status %1</source>
+        <translation>HTTP 状态 %1</translation>
+    </message>
+    <message>
+        <source>cannot write: %1</source>
+        <translation>无法写入：%1</translation>
+    </message>
+</context>
+<context>
+    <name>Navigation</name>
+    <message>
+        <source>Clipmoor</source>
+        <translation>Clipmoor</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Video Address</source>
+        <translation>视频地址</translation>
+    </message>
+    <message>
+        <source>Back to the Address</source>
+        <translation>返回地址</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>标题</translation>
+    </message>
+    <message>
+        <source>00:00:00</source>
+        <translation>00:00:00</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>Back to the Formats</source>
+        <translation>返回格式</translation>
+    </message>
+    <message>
+        <source>Downloading: </source>
+        <translation>正在下载：</translation>
+    </message>
+    <message>
+        <source>Video Successfully Downloaded</source>
+        <translation>视频已下载</translation>
+    </message>
+    <message>
+        <source>Start Over</source>
+        <translation>重新开始</translation>
+    </message>
+    <message>
+        <source>Open Folder with File</source>
+        <translation>打开文件夹</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>A simple downloader for single YouTube videos.</source>
+        <translation>一个逐个下载 YouTube 视频的简单程序。</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>WARNING: You must provide at least some valid YouTube URL to proceed</source>
+        <translation>警告：请输入有效的 YouTube 地址以继续</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>标题</translation>
+    </message>
+    <message>
+        <source>| %1 sec.</source>
+        <translation>| %1 秒</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;ERROR:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code: #0x%2&lt;/i&gt;</source>
+        <translation>&lt;h3&gt;错误：&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;代码：#0x%2&lt;/i&gt;</translation>
+    </message>
+    <message>
+        <source>Cannot request metadata</source>
+        <translation>无法获取视频信息</translation>
+    </message>
+    <message>
+        <source>crash exit on metadata request</source>
+        <translation>获取视频信息时异常退出</translation>
+    </message>
+    <message>
+        <source>crash exit on formats request</source>
+        <translation>获取格式时异常退出</translation>
+    </message>
+    <message>
+        <source>crash exit at downloading process</source>
+        <translation>下载时异常退出</translation>
+    </message>
+    <message>
+        <source>format count error</source>
+        <translation>格式数量错误</translation>
+    </message>
+    <message>
+        <source>the downloader could not be started</source>
+        <translation>无法启动下载工具</translation>
+    </message>
+    <message>
+        <source>download failed</source>
+        <translation>下载失败</translation>
+    </message>
+    <message>
+        <source>indefinite</source>
+        <translation>不确定</translation>
+    </message>
+    <message>
+        <source>Unable to update. Please contact support</source>
+        <translation>无法更新。请联系技术支持</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>Clipmoor was successfully updated</source>
+        <translation>Clipmoor 已成功更新</translation>
+    </message>
+    <message>
+        <source>Manually Update Software</source>
+        <translation>手动更新</translation>
+    </message>
+    <message>
+        <source>Logging enabled</source>
+        <translation>已启用日志记录</translation>
+    </message>
+    <message>
+        <source>Change Scale Size</source>
+        <translation>更改缩放比例</translation>
+    </message>
+    <message>
+        <source>Show UUID</source>
+        <translation>显示 UUID</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1 version: %2</source>
+        <translation>%1 版本：%2</translation>
+    </message>
+    <message>
+        <source>Show the formats of the video at this address</source>
+        <translation>显示此地址视频的格式</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>处理</translation>
+    </message>
+    <message>
+        <source>formats request failed</source>
+        <translation>获取格式失败</translation>
+    </message>
+    <message>
+        <source>A download is running. Stop it and quit?</source>
+        <translation>正在下载。要停止下载并退出吗？</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download. Check the address, or try again later.</source>
+        <translation>此视频没有可下载的格式。请检查地址，或稍后重试。</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>仅音频</translation>
+    </message>
+    <message>
+        <source>Save the sound alone</source>
+        <translation>仅保存音频</translation>
+    </message>
+    <message>
+        <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
+        <translation>下载文件夹 %1 已不存在或无法写入。此次下载将保存到 %2。</translation>
+    </message>
+</context>
+<context>
+    <name>Progress</name>
+    <message>
+        <source>Merging video and audio…</source>
+        <translation>正在合并视频和音频…</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>剩余 %1</translation>
+    </message>
+    <message>
+        <source>Downloading...</source>
+        <translation>正在下载…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>SavedFile</name>
+    <message>
+        <source>Open File</source>
+        <translation>打开文件</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+</context>
+<context>
+    <name>SysInfo</name>
+    <message>
+        <source>Machine identifier</source>
+        <translation>计算机标识</translation>
+    </message>
+    <message>
+        <source>The identifier of this computer:
+
+%1</source>
+        <translation>此计算机的标识：
+
+%1</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+</context>
+<context>
+    <name>ThumbnailView</name>
+    <message>
+        <source>Thumbnail</source>
+        <translation>缩略图</translation>
+    </message>
+</context>
+<context>
+    <name>ToolError</name>
+    <message>
+        <source>This video is private: only people its owner invited can watch it. Choose another video.</source>
+        <translation>此视频为私享视频：只有所有者邀请的人才能观看。请选择其他视频。</translation>
+    </message>
+    <message>
+        <source>This video is not available in your country.</source>
+        <translation>此视频在您所在的国家/地区不可用。</translation>
+    </message>
+    <message>
+        <source>This live stream or premiere has not started yet. Try again once it has begun.</source>
+        <translation>此直播或首映尚未开始。请在开始后重试。</translation>
+    </message>
+    <message>
+        <source>This video has been removed or is not available. Check the address.</source>
+        <translation>此视频已被删除或不可用。请检查地址。</translation>
+    </message>
+    <message>
+        <source>The site could not be reached. Check the internet connection and try again.</source>
+        <translation>无法连接到该网站。请检查网络连接后重试。</translation>
+    </message>
+    <message>
+        <source>The site turned the request away for now. Try again later.</source>
+        <translation>该网站暂时拒绝了请求。请稍后重试。</translation>
+    </message>
+    <message>
+        <source>This video is for the channel&apos;s paying members only. If you are one, sign in to the site in your browser and choose that browser under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>此视频仅供频道的付费会员观看。如果您是会员，请在浏览器中登录该网站，然后在菜单（右键单击窗口）的“Cookie 来源”中选择该浏览器。</translation>
+    </message>
+    <message>
+        <source>This video has an age limit and is shown only to signed-in adults. Sign in to the site in your browser and choose that browser under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>此视频有年龄限制，仅向已登录的成年人显示。请在浏览器中登录该网站，然后在菜单（右键单击窗口）的“Cookie 来源”中选择该浏览器。</translation>
+    </message>
+    <message>
+        <source>The site asks to sign in to confirm that you are not a bot. Choose a browser you are signed in with under “Use Cookies From” in the menu (right-click the window), or try again later.</source>
+        <translation>该网站要求登录以确认您不是机器人。请在菜单（右键单击窗口）的“Cookie 来源”中选择一个已登录的浏览器，或稍后重试。</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateNOT</name>
+    <message>
+        <source>No Updates are Available
+You Have the Current Version</source>
+        <translation>没有可用的更新
+您使用的是最新版本</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateYES</name>
+    <message>
+        <source>An Update is Available
+Click the button below to process the update</source>
+        <translation>有可用的更新
+请点击下方按钮进行更新</translation>
+    </message>
+    <message>
+        <source>UPDATE</source>
+        <translation>更新</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>Network error</source>
+        <translation>网络错误</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>下载失败</translation>
+    </message>
+    <message>
+        <source>Server error</source>
+        <translation>服务器错误</translation>
+    </message>
+    <message>
+        <source>Server returned HTML instead of file</source>
+        <translation>服务器返回了 HTML 而不是文件</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1 for writing: %2</source>
+        <translation>无法打开文件 %1 进行写入：%2</translation>
+    </message>
+    <message>
+        <source>HTTP status: %1
+%2</source>
+        <translation>HTTP 状态：%1
+%2</translation>
+    </message>
+    <message>
+        <source>The downloaded installer %1 does not match its published SHA-256 checksum</source>
+        <translation>下载的安装程序 %1 与其公布的 SHA-256 校验和不符</translation>
+    </message>
+    <message>
+        <source>%1. 
+
+URL: %2</source>
+        <translation>%1。
+
+地址：%2</translation>
+    </message>
+    <message>
+        <source>The update server did not answer within %1 seconds</source>
+        <translation>更新服务器未在 %1 秒内响应</translation>
+    </message>
+    <message>
+        <source>The manifest is larger than %1 bytes</source>
+        <translation>更新信息超过 %1 字节</translation>
+    </message>
+    <message>
+        <source>JSON parse error</source>
+        <translation>JSON 数据读取错误</translation>
+    </message>
+    <message>
+        <source>JSON download error</source>
+        <translation>JSON 数据下载错误</translation>
+    </message>
+    <message>
+        <source>Installer error</source>
+        <translation>安装程序错误</translation>
+    </message>
+    <message>
+        <source>Output dir error</source>
+        <translation>目标文件夹错误</translation>
+    </message>
+    <message>
+        <source>File error</source>
+        <translation>文件错误</translation>
+    </message>
+    <message>
+        <source>The installer address %1 is not an http or https address</source>
+        <translation>安装程序地址 %1 不是 http 或 https 地址</translation>
+    </message>
+    <message>
+        <source>Cannot create output directory: %1</source>
+        <translation>无法创建目标文件夹：%1</translation>
+    </message>
+    <message>
+        <source>The installer address %1 names no file to save</source>
+        <translation>安装程序地址 %1 未指明要保存的文件</translation>
+    </message>
+    <message>
+        <source>The installer %1 does not match its published SHA-256 checksum</source>
+        <translation>安装程序 %1 与其公布的 SHA-256 校验和不符</translation>
+    </message>
+    <message>
+        <source>We are attempting to download and process the update but something is blocking this on your machine.
+
+Please close this window and check for any antivirus/malware programs that might be running and temporarily disable them. Then try running the update again.</source>
+        <translation>我们正在尝试下载并安装更新，但您计算机上的某些程序阻止了此操作。
+
+请关闭此窗口，检查是否有正在运行的杀毒或反恶意软件程序，并暂时禁用它们。然后再次尝试更新。</translation>
+    </message>
+    <message>
+        <source>UPD. ERROR: %1</source>
+        <translation>更新错误：%1</translation>
+    </message>
+    <message>
+        <source>Installer already downloaded</source>
+        <translation>安装程序已下载</translation>
+    </message>
+    <message>
+        <source>The installer file already exists:
+%1
+
+Do you want to run the existing installer, or download it again?</source>
+        <translation>安装程序文件已存在：
+%1
+
+要运行现有的安装程序，还是重新下载？</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Run Installer</source>
+        <translation>运行安装程序</translation>
+    </message>
+    <message>
+        <source>Download Again</source>
+        <translation>重新下载</translation>
+    </message>
+    <message>
+        <source>The update has been downloaded</source>
+        <translation>更新已下载</translation>
+    </message>
+    <message>
+        <source>The update has been downloaded to your Downloads folder:
+%1
+
+The %2 will now close and the installer will guide you through the update process</source>
+        <translation>更新已下载到您的“下载”文件夹：
+%1
+
+%2 现在将关闭，安装程序将引导您完成更新</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>下一步</translation>
+    </message>
+    <message>
+        <source>Launch Installer Myself</source>
+        <translation>我自己启动安装程序</translation>
+    </message>
+    <message>
+        <source>Download cancelled</source>
+        <translation>下载已取消</translation>
+    </message>
+    <message>
+        <source>The download was cancelled by the user.</source>
+        <translation>用户已取消下载。</translation>
+    </message>
+    <message>
+        <source>%1 Updater</source>
+        <translation>%1 更新程序</translation>
+    </message>
+    <message>
+        <source>We are attempting to download and process the update but something went wrong on the way.
+
+Please close this window, check the internet connection and the free space in your Downloads folder, then try running the update again.</source>
+        <translation>我们正在尝试下载并安装更新，但过程中出了问题。
+
+请关闭此窗口，检查网络连接和“下载”文件夹中的可用空间，然后再次尝试更新。</translation>
+    </message>
+    <message>
+        <source>We strongly suggest that you
+temporarily disable your antivirus
+program before proceeding with
+the update</source>
+        <translation>我们强烈建议您在
+继续更新之前
+暂时禁用杀毒软件</translation>
+    </message>
+    <message>
+        <source>The program closes when the
+update starts: let a running
+download finish before
+proceeding</source>
+        <translation>更新开始时程序会关闭：
+请等正在进行的下载
+完成后再继续</translation>
+    </message>
+</context>
+<context>
+    <name>UpdaterHeader</name>
+    <message>
+        <source>(curr. version: %1)</source>
+        <translation>（当前版本：%1）</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>update this app as some version</source>
+        <translation>将此应用按指定版本更新</translation>
+    </message>
+    <message>
+        <source>show UID</source>
+        <translation>显示 UID</translation>
+    </message>
+</context>
+</TS>
