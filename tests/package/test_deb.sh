@@ -15,7 +15,7 @@ lintian --pedantic --fail-on error,warning "$changes" || fail "lintian"
 
 deb=$(ls "$(dirname "$changes")"/clipmoor_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
-for p in libqt6widgets6 libqt6quickcontrols2-6 qml6-module-qtquick-controls qt6-qpa-plugins ffmpeg; do
+for p in libqt6widgets6 libqt6quickcontrols2-6 qml6-module-qtquick-controls qt6-svg-plugins ffmpeg; do
     [[ "$depends" == *"$p"* ]] || fail "package does not depend on $p"
 done
 # The launcher fetches its own current yt-dlp; Debian's serves where fetching is turned
