@@ -716,6 +716,12 @@ Klicken Sie auf die Schaltfläche unten, um sie auszuführen</translation>
         <source>UPDATE</source>
         <translation>AKTUALISIEREN</translation>
     </message>
+    <message>
+        <source>An Update is Available
+Update %1 through your system&apos;s package manager</source>
+        <translation>Eine Aktualisierung ist verfügbar
+Aktualisieren Sie %1 über die Paketverwaltung Ihres Systems</translation>
+    </message>
 </context>
 <context>
     <name>Updater</name>

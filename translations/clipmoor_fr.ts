@@ -716,6 +716,12 @@ Cliquez sur le bouton ci-dessous pour l’installer</translation>
         <source>UPDATE</source>
         <translation>METTRE À JOUR</translation>
     </message>
+    <message>
+        <source>An Update is Available
+Update %1 through your system&apos;s package manager</source>
+        <translation>Une mise à jour est disponible
+Mettez à jour %1 avec le gestionnaire de paquets</translation>
+    </message>
 </context>
 <context>
     <name>Updater</name>
