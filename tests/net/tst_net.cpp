@@ -37,6 +37,14 @@ private:
     const QByteArray payload = QByteArray(3000, 'x') + "end";
 };
 
+#if defined(__SANITIZE_ADDRESS__)
+// AddressSanitizer keeps freed memory aside to catch its later use: what is resident then
+// says nothing of what the client keeps.
+constexpr bool memoryIsMeasured = false;
+#else
+constexpr bool memoryIsMeasured = true;
+#endif
+
 namespace {
 HttpServer::Response redirect(const QByteArray &location)
 {
@@ -190,9 +198,12 @@ void TestNet::fetches()
     const HttpGet::Result result = HttpGet::fetch(manager, QUrl::fromEncoded(front.url(path)),
                                                   toFile ? &sink : nullptr, limits);
     const qint64 peak = residentKiB(true);
-    QVERIFY2(peak - before < roomKiB,
-             qPrintable(QStringLiteral("peak %1 KiB over %2 KiB").arg(peak - before).arg(before)));
-    if (!result.ok())
+    if (memoryIsMeasured) {
+        QVERIFY2(
+            peak - before < roomKiB,
+            qPrintable(QStringLiteral("peak %1 KiB over %2 KiB").arg(peak - before).arg(before)));
+    }
+    if (!result.ok() && memoryIsMeasured)
         QTRY_VERIFY2(residentKiB() - before < 32 * 1024,
                      qPrintable(QString::number(residentKiB())));
     QCOMPARE(int(result.failure), failure);
