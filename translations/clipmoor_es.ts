@@ -60,6 +60,26 @@
         <source>Choose Download Folder</source>
         <translation>Elegir carpeta de descargas</translation>
     </message>
+    <message>
+        <source>Prepare Copied Links</source>
+        <translation>Preparar enlaces copiados</translation>
+    </message>
+    <message>
+        <source>yt-dlp Channel</source>
+        <translation>Canal de yt-dlp</translation>
+    </message>
+    <message>
+        <source>Stable</source>
+        <translation>Estable</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>Nightly</source>
+        <translation>Nightly</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>
@@ -317,6 +337,18 @@
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
         <translation>La carpeta de descargas %1 ya no existe o no se puede escribir en ella. Esta descarga se guarda en %2.</translation>
     </message>
+    <message>
+        <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
+        <translation>Esperando a que los servidores de publicación envíen las versiones actuales de yt-dlp y Deno. Con una conexión lenta, esto puede tardar unos minutos.</translation>
+    </message>
+    <message>
+        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
+        <translation>La versión actual de yt-dlp aún se está instalando, así que este vídeo se solicita al yt-dlp instalado en su sistema, que puede ser demasiado antiguo para el sitio. Si falla, inténtelo de nuevo dentro de unos minutos.</translation>
+    </message>
+    <message>
+        <source>Try Again with %1 Cookies</source>
+        <translation>Reintentar con las cookies de %1</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -419,6 +451,66 @@
     <message>
         <source>The site asks to sign in to confirm that you are not a bot. Choose a browser you are signed in with under “Use Cookies From” in the menu (right-click the window), or try again later.</source>
         <translation>El sitio pide iniciar sesión para confirmar que no es un bot. Elija en «Usar cookies de» en el menú (clic derecho en la ventana) un navegador en el que haya iniciado sesión, o inténtelo más tarde.</translation>
+    </message>
+    <message>
+        <source>The browser&apos;s cookies could not be read: no profile of that browser was found. Start that browser once and sign in to the site, or choose another browser or “None” under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>No se pudieron leer las cookies del navegador: no se encontró ningún perfil de ese navegador. Abra ese navegador una vez e inicie sesión en el sitio, o elija otro navegador o «Ninguno» en «Usar cookies de» en el menú (clic derecho en la ventana).</translation>
+    </message>
+    <message>
+        <source>The site no longer offers the chosen format. Go back and choose another one.</source>
+        <translation>El sitio ya no ofrece el formato elegido. Vuelva atrás y elija otro.</translation>
+    </message>
+    <message>
+        <source>A part of the video could not be fetched from the site. Try again later.</source>
+        <translation>No se pudo obtener del sitio una parte del vídeo. Inténtelo más tarde.</translation>
+    </message>
+    <message>
+        <source>The site has changed in a way this yt-dlp cannot follow yet. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>El sitio ha cambiado de una forma que este yt-dlp aún no puede seguir. Inténtelo de nuevo dentro de uno o dos días, o elija «Nightly» en «Canal de yt-dlp» en el menú.</translation>
+    </message>
+    <message>
+        <source>The site offered no format of this video that yt-dlp can read. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>El sitio no ofreció ningún formato de este vídeo que yt-dlp pueda leer. Inténtelo de nuevo dentro de uno o dos días, o elija «Nightly» en «Canal de yt-dlp» en el menú.</translation>
+    </message>
+    <message>
+        <source>The site turned the request away for now. Try again later, or choose cookies from a signed-in browser.</source>
+        <translation>El sitio ha rechazado la petición por ahora. Inténtelo más tarde o elija las cookies de un navegador en el que haya iniciado sesión.</translation>
+    </message>
+    <message>
+        <source>yt-dlp&apos;s nightly build %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>Se ha instalado la versión nightly %1 de yt-dlp y se ha vuelto a intentar la descarga; el sitio la sigue rechazando.</translation>
+    </message>
+    <message>
+        <source>yt-dlp %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>Se ha instalado yt-dlp %1 y se ha vuelto a intentar la descarga; el sitio la sigue rechazando.</translation>
+    </message>
+    <message>
+        <source>Clipmoor found no newer yt-dlp than the one it has.</source>
+        <translation>Clipmoor no ha encontrado ningún yt-dlp más reciente que el que tiene.</translation>
+    </message>
+    <message>
+        <source>Clipmoor asked the site for the video again; the site still refuses it.</source>
+        <translation>Clipmoor ha vuelto a pedir el vídeo al sitio; el sitio lo sigue rechazando.</translation>
+    </message>
+    <message>
+        <source>The site did not accept the sign-in of %1, whose cookies were used: it may have expired. Sign in to the site in %1 again, then try again.</source>
+        <translation>El sitio no aceptó la sesión de %1, cuyas cookies se usaron: puede que haya caducado. Vuelva a iniciar sesión en el sitio en %1 y después inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The site refused the stored link; asking again…</source>
+        <translation>El sitio ha rechazado el enlace guardado; volviendo a pedirlo…</translation>
+    </message>
+    <message>
+        <source>Looking for a newer yt-dlp…</source>
+        <translation>Buscando un yt-dlp más reciente…</translation>
+    </message>
+    <message>
+        <source>Updating yt-dlp to %1…</source>
+        <translation>Actualizando yt-dlp a %1…</translation>
+    </message>
+    <message>
+        <source>Trying yt-dlp&apos;s nightly build…</source>
+        <translation>Probando la versión nightly de yt-dlp…</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,26 @@
         <source>Choose Download Folder</source>
         <translation>Scegli la cartella dei download</translation>
     </message>
+    <message>
+        <source>Prepare Copied Links</source>
+        <translation>Prepara i link copiati</translation>
+    </message>
+    <message>
+        <source>yt-dlp Channel</source>
+        <translation>Canale di yt-dlp</translation>
+    </message>
+    <message>
+        <source>Stable</source>
+        <translation>Stabile</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatico</translation>
+    </message>
+    <message>
+        <source>Nightly</source>
+        <translation>Nightly</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>
@@ -317,6 +337,18 @@
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
         <translation>La cartella dei download %1 non esiste più o non è scrivibile. Questo download va in %2.</translation>
     </message>
+    <message>
+        <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
+        <translation>In attesa che i server di rilascio inviino le versioni attuali di yt-dlp e Deno. Con una connessione lenta possono servire alcuni minuti.</translation>
+    </message>
+    <message>
+        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
+        <translation>La versione attuale di yt-dlp è ancora in fase di installazione, quindi questo video viene richiesto allo yt-dlp installato nel tuo sistema, che potrebbe essere troppo vecchio per il sito. Se non riesce, riprova tra qualche minuto.</translation>
+    </message>
+    <message>
+        <source>Try Again with %1 Cookies</source>
+        <translation>Riprova con i cookie di %1</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -419,6 +451,66 @@
     <message>
         <source>The site asks to sign in to confirm that you are not a bot. Choose a browser you are signed in with under “Use Cookies From” in the menu (right-click the window), or try again later.</source>
         <translation>Il sito chiede di accedere per confermare che non sei un bot. Scegli in «Usa i cookie di» nel menu (clic destro sulla finestra) un browser in cui hai eseguito l’accesso, oppure riprova più tardi.</translation>
+    </message>
+    <message>
+        <source>The browser&apos;s cookies could not be read: no profile of that browser was found. Start that browser once and sign in to the site, or choose another browser or “None” under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>Impossibile leggere i cookie del browser: non è stato trovato alcun profilo di quel browser. Avvia quel browser una volta e accedi al sito, oppure scegli un altro browser o «Nessuno» in «Usa i cookie di» nel menu (clic destro sulla finestra).</translation>
+    </message>
+    <message>
+        <source>The site no longer offers the chosen format. Go back and choose another one.</source>
+        <translation>Il sito non offre più il formato scelto. Torna indietro e scegline un altro.</translation>
+    </message>
+    <message>
+        <source>A part of the video could not be fetched from the site. Try again later.</source>
+        <translation>Impossibile recuperare dal sito una parte del video. Riprova più tardi.</translation>
+    </message>
+    <message>
+        <source>The site has changed in a way this yt-dlp cannot follow yet. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>Il sito è cambiato in un modo che questo yt-dlp non sa ancora seguire. Riprova tra un giorno o due, oppure scegli «Nightly» in «Canale di yt-dlp» nel menu.</translation>
+    </message>
+    <message>
+        <source>The site offered no format of this video that yt-dlp can read. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>Il sito non ha offerto alcun formato di questo video che yt-dlp sappia leggere. Riprova tra un giorno o due, oppure scegli «Nightly» in «Canale di yt-dlp» nel menu.</translation>
+    </message>
+    <message>
+        <source>The site turned the request away for now. Try again later, or choose cookies from a signed-in browser.</source>
+        <translation>Per ora il sito ha respinto la richiesta. Riprova più tardi, oppure scegli i cookie di un browser in cui hai eseguito l’accesso.</translation>
+    </message>
+    <message>
+        <source>yt-dlp&apos;s nightly build %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>È stata installata la versione nightly %1 di yt-dlp e il download è stato ritentato; il sito lo rifiuta ancora.</translation>
+    </message>
+    <message>
+        <source>yt-dlp %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>È stato installato yt-dlp %1 e il download è stato ritentato; il sito lo rifiuta ancora.</translation>
+    </message>
+    <message>
+        <source>Clipmoor found no newer yt-dlp than the one it has.</source>
+        <translation>Clipmoor non ha trovato uno yt-dlp più recente di quello che ha.</translation>
+    </message>
+    <message>
+        <source>Clipmoor asked the site for the video again; the site still refuses it.</source>
+        <translation>Clipmoor ha richiesto di nuovo il video al sito; il sito lo rifiuta ancora.</translation>
+    </message>
+    <message>
+        <source>The site did not accept the sign-in of %1, whose cookies were used: it may have expired. Sign in to the site in %1 again, then try again.</source>
+        <translation>Il sito non ha accettato l’accesso di %1, di cui sono stati usati i cookie: potrebbe essere scaduto. Accedi di nuovo al sito in %1, poi riprova.</translation>
+    </message>
+    <message>
+        <source>The site refused the stored link; asking again…</source>
+        <translation>Il sito ha rifiutato il link salvato; nuova richiesta in corso…</translation>
+    </message>
+    <message>
+        <source>Looking for a newer yt-dlp…</source>
+        <translation>Ricerca di uno yt-dlp più recente…</translation>
+    </message>
+    <message>
+        <source>Updating yt-dlp to %1…</source>
+        <translation>Aggiornamento di yt-dlp a %1…</translation>
+    </message>
+    <message>
+        <source>Trying yt-dlp&apos;s nightly build…</source>
+        <translation>Tentativo con la versione nightly di yt-dlp…</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,26 @@
         <source>Choose Download Folder</source>
         <translation>ダウンロード先フォルダーを選択</translation>
     </message>
+    <message>
+        <source>Prepare Copied Links</source>
+        <translation>コピーしたリンクを準備</translation>
+    </message>
+    <message>
+        <source>yt-dlp Channel</source>
+        <translation>yt-dlp のチャネル</translation>
+    </message>
+    <message>
+        <source>Stable</source>
+        <translation>安定版</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>Nightly</source>
+        <translation>Nightly</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>
@@ -317,6 +337,18 @@
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
         <translation>ダウンロード先フォルダー %1 が存在しないか、書き込めません。このダウンロードは %2 に保存されます。</translation>
     </message>
+    <message>
+        <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
+        <translation>リリース サーバーから最新の yt-dlp と Deno が届くのを待っています。接続が遅い場合は数分かかることがあります。</translation>
+    </message>
+    <message>
+        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
+        <translation>最新の yt-dlp をまだインストール中のため、この動画はお使いのシステムにインストールされている yt-dlp で取得します。この yt-dlp はサイトに対応するには古い可能性があります。失敗した場合は、数分後にもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Try Again with %1 Cookies</source>
+        <translation>%1 の Cookie で再試行</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -419,6 +451,66 @@
     <message>
         <source>The site asks to sign in to confirm that you are not a bot. Choose a browser you are signed in with under “Use Cookies From” in the menu (right-click the window), or try again later.</source>
         <translation>ボットでないことを確認するため、サイトがログインを求めています。メニュー (ウィンドウを右クリック) の「Cookie の取得元」でログイン済みのブラウザーを選ぶか、後でもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>The browser&apos;s cookies could not be read: no profile of that browser was found. Start that browser once and sign in to the site, or choose another browser or “None” under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>ブラウザーの Cookie を読み取れませんでした。そのブラウザーのプロファイルが見つかりません。そのブラウザーを一度起動してサイトにログインするか、メニュー (ウィンドウを右クリック) の「Cookie の取得元」で別のブラウザーか「なし」を選んでください。</translation>
+    </message>
+    <message>
+        <source>The site no longer offers the chosen format. Go back and choose another one.</source>
+        <translation>サイトは選んだ形式を提供しなくなりました。戻って別の形式を選んでください。</translation>
+    </message>
+    <message>
+        <source>A part of the video could not be fetched from the site. Try again later.</source>
+        <translation>動画の一部をサイトから取得できませんでした。後でもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>The site has changed in a way this yt-dlp cannot follow yet. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>サイトが変更され、この yt-dlp はまだ対応できていません。1～2 日後にもう一度お試しいただくか、メニューの「yt-dlp のチャネル」で「Nightly」を選んでください。</translation>
+    </message>
+    <message>
+        <source>The site offered no format of this video that yt-dlp can read. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>サイトから、yt-dlp が読み取れるこの動画の形式が提供されませんでした。1～2 日後にもう一度お試しいただくか、メニューの「yt-dlp のチャネル」で「Nightly」を選んでください。</translation>
+    </message>
+    <message>
+        <source>The site turned the request away for now. Try again later, or choose cookies from a signed-in browser.</source>
+        <translation>サイトが現在リクエストを受け付けていません。後でもう一度お試しいただくか、ログイン済みのブラウザーの Cookie を選んでください。</translation>
+    </message>
+    <message>
+        <source>yt-dlp&apos;s nightly build %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>yt-dlp の Nightly ビルド %1 をインストールしてダウンロードを再試行しましたが、サイトは引き続き拒否しています。</translation>
+    </message>
+    <message>
+        <source>yt-dlp %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>yt-dlp %1 をインストールしてダウンロードを再試行しましたが、サイトは引き続き拒否しています。</translation>
+    </message>
+    <message>
+        <source>Clipmoor found no newer yt-dlp than the one it has.</source>
+        <translation>Clipmoor は、現在のものより新しい yt-dlp を見つけられませんでした。</translation>
+    </message>
+    <message>
+        <source>Clipmoor asked the site for the video again; the site still refuses it.</source>
+        <translation>Clipmoor はサイトに動画を再度要求しましたが、サイトは引き続き拒否しています。</translation>
+    </message>
+    <message>
+        <source>The site did not accept the sign-in of %1, whose cookies were used: it may have expired. Sign in to the site in %1 again, then try again.</source>
+        <translation>Cookie を使用した %1 のログインをサイトが受け付けませんでした。ログインの有効期限が切れている可能性があります。%1 でサイトにもう一度ログインしてから、再度お試しください。</translation>
+    </message>
+    <message>
+        <source>The site refused the stored link; asking again…</source>
+        <translation>サイトが保存済みのリンクを拒否しました。再度要求しています…</translation>
+    </message>
+    <message>
+        <source>Looking for a newer yt-dlp…</source>
+        <translation>新しい yt-dlp を探しています…</translation>
+    </message>
+    <message>
+        <source>Updating yt-dlp to %1…</source>
+        <translation>yt-dlp を %1 にアップデートしています…</translation>
+    </message>
+    <message>
+        <source>Trying yt-dlp&apos;s nightly build…</source>
+        <translation>yt-dlp の Nightly ビルドを試しています…</translation>
     </message>
 </context>
 <context>

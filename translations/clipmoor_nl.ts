@@ -60,6 +60,26 @@
         <source>Choose Download Folder</source>
         <translation>Downloadmap kiezen</translation>
     </message>
+    <message>
+        <source>Prepare Copied Links</source>
+        <translation>Gekopieerde links voorbereiden</translation>
+    </message>
+    <message>
+        <source>yt-dlp Channel</source>
+        <translation>yt-dlp-kanaal</translation>
+    </message>
+    <message>
+        <source>Stable</source>
+        <translation>Stabiel</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Nightly</source>
+        <translation>Nightly</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>
@@ -317,6 +337,18 @@
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
         <translation>De downloadmap %1 bestaat niet meer of is niet beschrijfbaar. Deze download gaat naar %2.</translation>
     </message>
+    <message>
+        <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
+        <translation>Wachten tot de releaseservers de huidige yt-dlp en Deno sturen. Bij een trage verbinding kan dit enkele minuten duren.</translation>
+    </message>
+    <message>
+        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
+        <translation>De huidige yt-dlp wordt nog geïnstalleerd, dus deze video wordt opgevraagd via de yt-dlp op uw systeem, die mogelijk te oud is voor de site. Mislukt het, probeer het dan over een paar minuten opnieuw.</translation>
+    </message>
+    <message>
+        <source>Try Again with %1 Cookies</source>
+        <translation>Opnieuw proberen met cookies van %1</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -419,6 +451,66 @@
     <message>
         <source>The site asks to sign in to confirm that you are not a bot. Choose a browser you are signed in with under “Use Cookies From” in the menu (right-click the window), or try again later.</source>
         <translation>De site vraagt u zich aan te melden om te bevestigen dat u geen bot bent. Kies onder ‘Cookies gebruiken van’ in het menu (klik met de rechtermuisknop in het venster) een browser waarin u bent aangemeld, of probeer het later opnieuw.</translation>
+    </message>
+    <message>
+        <source>The browser&apos;s cookies could not be read: no profile of that browser was found. Start that browser once and sign in to the site, or choose another browser or “None” under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>De cookies van de browser konden niet worden gelezen: er is geen profiel van die browser gevonden. Start die browser één keer en meld u aan bij de site, of kies een andere browser of ‘Geen’ onder ‘Cookies gebruiken van’ in het menu (klik met de rechtermuisknop in het venster).</translation>
+    </message>
+    <message>
+        <source>The site no longer offers the chosen format. Go back and choose another one.</source>
+        <translation>De site biedt het gekozen formaat niet meer aan. Ga terug en kies een ander.</translation>
+    </message>
+    <message>
+        <source>A part of the video could not be fetched from the site. Try again later.</source>
+        <translation>Een deel van de video kon niet van de site worden opgehaald. Probeer het later opnieuw.</translation>
+    </message>
+    <message>
+        <source>The site has changed in a way this yt-dlp cannot follow yet. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>De site is veranderd op een manier die deze yt-dlp nog niet kan volgen. Probeer het over een dag of twee opnieuw, of kies ‘Nightly’ onder ‘yt-dlp-kanaal’ in het menu.</translation>
+    </message>
+    <message>
+        <source>The site offered no format of this video that yt-dlp can read. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>De site bood geen formaat van deze video aan dat yt-dlp kan lezen. Probeer het over een dag of twee opnieuw, of kies ‘Nightly’ onder ‘yt-dlp-kanaal’ in het menu.</translation>
+    </message>
+    <message>
+        <source>The site turned the request away for now. Try again later, or choose cookies from a signed-in browser.</source>
+        <translation>De site weigert het verzoek voorlopig. Probeer het later opnieuw, of kies de cookies van een browser waarin u bent aangemeld.</translation>
+    </message>
+    <message>
+        <source>yt-dlp&apos;s nightly build %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>De nightly-versie %1 van yt-dlp is geïnstalleerd en de download is opnieuw geprobeerd; de site weigert hem nog steeds.</translation>
+    </message>
+    <message>
+        <source>yt-dlp %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>yt-dlp %1 is geïnstalleerd en de download is opnieuw geprobeerd; de site weigert hem nog steeds.</translation>
+    </message>
+    <message>
+        <source>Clipmoor found no newer yt-dlp than the one it has.</source>
+        <translation>Clipmoor heeft geen nieuwere yt-dlp gevonden dan de huidige.</translation>
+    </message>
+    <message>
+        <source>Clipmoor asked the site for the video again; the site still refuses it.</source>
+        <translation>Clipmoor heeft de site opnieuw om de video gevraagd; de site weigert hem nog steeds.</translation>
+    </message>
+    <message>
+        <source>The site did not accept the sign-in of %1, whose cookies were used: it may have expired. Sign in to the site in %1 again, then try again.</source>
+        <translation>De site heeft de aanmelding van %1, waarvan de cookies zijn gebruikt, niet geaccepteerd: die is misschien verlopen. Meld u in %1 opnieuw aan bij de site en probeer het dan opnieuw.</translation>
+    </message>
+    <message>
+        <source>The site refused the stored link; asking again…</source>
+        <translation>De site heeft de opgeslagen link geweigerd; opnieuw vragen…</translation>
+    </message>
+    <message>
+        <source>Looking for a newer yt-dlp…</source>
+        <translation>Zoeken naar een nieuwere yt-dlp…</translation>
+    </message>
+    <message>
+        <source>Updating yt-dlp to %1…</source>
+        <translation>yt-dlp bijwerken naar %1…</translation>
+    </message>
+    <message>
+        <source>Trying yt-dlp&apos;s nightly build…</source>
+        <translation>De nightly-versie van yt-dlp proberen…</translation>
     </message>
 </context>
 <context>

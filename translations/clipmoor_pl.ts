@@ -60,6 +60,26 @@
         <source>Choose Download Folder</source>
         <translation>Wybierz folder pobierania</translation>
     </message>
+    <message>
+        <source>Prepare Copied Links</source>
+        <translation>Przygotowuj skopiowane linki</translation>
+    </message>
+    <message>
+        <source>yt-dlp Channel</source>
+        <translation>Kanał yt-dlp</translation>
+    </message>
+    <message>
+        <source>Stable</source>
+        <translation>Stabilny</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatyczny</translation>
+    </message>
+    <message>
+        <source>Nightly</source>
+        <translation>Nightly</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>
@@ -317,6 +337,18 @@
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
         <translation>Folder pobierania %1 już nie istnieje lub nie można w nim zapisywać. To pobieranie trafi do %2.</translation>
     </message>
+    <message>
+        <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
+        <translation>Oczekiwanie, aż serwery wydań prześlą aktualne wersje yt-dlp i Deno. Przy wolnym połączeniu może to potrwać kilka minut.</translation>
+    </message>
+    <message>
+        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
+        <translation>Aktualna wersja yt-dlp jest jeszcze instalowana, więc o ten film pyta yt-dlp zainstalowany w Twoim systemie, który może być zbyt stary dla tej witryny. Jeśli się nie uda, spróbuj ponownie za kilka minut.</translation>
+    </message>
+    <message>
+        <source>Try Again with %1 Cookies</source>
+        <translation>Spróbuj ponownie z plikami cookie z %1</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -419,6 +451,66 @@
     <message>
         <source>The site asks to sign in to confirm that you are not a bot. Choose a browser you are signed in with under “Use Cookies From” in the menu (right-click the window), or try again later.</source>
         <translation>Witryna prosi o zalogowanie, aby potwierdzić, że nie jesteś botem. Wybierz w pozycji „Użyj plików cookie z” w menu (kliknij okno prawym przyciskiem) przeglądarkę, w której jesteś zalogowany, lub spróbuj ponownie później.</translation>
+    </message>
+    <message>
+        <source>The browser&apos;s cookies could not be read: no profile of that browser was found. Start that browser once and sign in to the site, or choose another browser or “None” under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>Nie udało się odczytać plików cookie przeglądarki: nie znaleziono żadnego profilu tej przeglądarki. Uruchom tę przeglądarkę raz i zaloguj się w witrynie albo wybierz inną przeglądarkę lub „Brak” w pozycji „Użyj plików cookie z” w menu (kliknij okno prawym przyciskiem).</translation>
+    </message>
+    <message>
+        <source>The site no longer offers the chosen format. Go back and choose another one.</source>
+        <translation>Witryna nie oferuje już wybranego formatu. Wróć i wybierz inny.</translation>
+    </message>
+    <message>
+        <source>A part of the video could not be fetched from the site. Try again later.</source>
+        <translation>Nie udało się pobrać z witryny części filmu. Spróbuj ponownie później.</translation>
+    </message>
+    <message>
+        <source>The site has changed in a way this yt-dlp cannot follow yet. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>Witryna zmieniła się w sposób, za którym ten yt-dlp jeszcze nie nadąża. Spróbuj ponownie za dzień lub dwa albo wybierz „Nightly” w pozycji „Kanał yt-dlp” w menu.</translation>
+    </message>
+    <message>
+        <source>The site offered no format of this video that yt-dlp can read. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>Witryna nie udostępniła żadnego formatu tego filmu, który yt-dlp potrafi odczytać. Spróbuj ponownie za dzień lub dwa albo wybierz „Nightly” w pozycji „Kanał yt-dlp” w menu.</translation>
+    </message>
+    <message>
+        <source>The site turned the request away for now. Try again later, or choose cookies from a signed-in browser.</source>
+        <translation>Witryna na razie odrzuca żądanie. Spróbuj ponownie później lub wybierz pliki cookie przeglądarki, w której jesteś zalogowany.</translation>
+    </message>
+    <message>
+        <source>yt-dlp&apos;s nightly build %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>Zainstalowano wersję nightly %1 yt-dlp i ponowiono pobieranie; witryna nadal je odrzuca.</translation>
+    </message>
+    <message>
+        <source>yt-dlp %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>Zainstalowano yt-dlp %1 i ponowiono pobieranie; witryna nadal je odrzuca.</translation>
+    </message>
+    <message>
+        <source>Clipmoor found no newer yt-dlp than the one it has.</source>
+        <translation>Clipmoor nie znalazł nowszego yt-dlp niż ten, który ma.</translation>
+    </message>
+    <message>
+        <source>Clipmoor asked the site for the video again; the site still refuses it.</source>
+        <translation>Clipmoor ponownie poprosił witrynę o film; witryna nadal go odrzuca.</translation>
+    </message>
+    <message>
+        <source>The site did not accept the sign-in of %1, whose cookies were used: it may have expired. Sign in to the site in %1 again, then try again.</source>
+        <translation>Witryna nie zaakceptowała zalogowania w %1, którego pliki cookie zostały użyte: mogło ono wygasnąć. Zaloguj się ponownie w witrynie w %1, a potem spróbuj jeszcze raz.</translation>
+    </message>
+    <message>
+        <source>The site refused the stored link; asking again…</source>
+        <translation>Witryna odrzuciła zapisany link; ponowne zapytanie…</translation>
+    </message>
+    <message>
+        <source>Looking for a newer yt-dlp…</source>
+        <translation>Szukanie nowszego yt-dlp…</translation>
+    </message>
+    <message>
+        <source>Updating yt-dlp to %1…</source>
+        <translation>Aktualizowanie yt-dlp do %1…</translation>
+    </message>
+    <message>
+        <source>Trying yt-dlp&apos;s nightly build…</source>
+        <translation>Próba z wersją nightly yt-dlp…</translation>
     </message>
 </context>
 <context>

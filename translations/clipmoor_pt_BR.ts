@@ -60,6 +60,26 @@
         <source>Choose Download Folder</source>
         <translation>Escolher pasta de downloads</translation>
     </message>
+    <message>
+        <source>Prepare Copied Links</source>
+        <translation>Preparar links copiados</translation>
+    </message>
+    <message>
+        <source>yt-dlp Channel</source>
+        <translation>Canal do yt-dlp</translation>
+    </message>
+    <message>
+        <source>Stable</source>
+        <translation>Estável</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>Nightly</source>
+        <translation>Nightly</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>
@@ -317,6 +337,18 @@
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
         <translation>A pasta de downloads %1 não existe mais ou não permite gravação. Este download vai para %2.</translation>
     </message>
+    <message>
+        <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
+        <translation>Aguardando os servidores de publicação enviarem as versões atuais do yt-dlp e do Deno. Em uma conexão lenta, isso pode levar alguns minutos.</translation>
+    </message>
+    <message>
+        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
+        <translation>A versão atual do yt-dlp ainda está sendo instalada, então este vídeo é solicitado ao yt-dlp instalado no seu sistema, que pode ser antigo demais para o site. Se falhar, tente novamente em alguns minutos.</translation>
+    </message>
+    <message>
+        <source>Try Again with %1 Cookies</source>
+        <translation>Tentar novamente com os cookies de %1</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -419,6 +451,66 @@
     <message>
         <source>The site asks to sign in to confirm that you are not a bot. Choose a browser you are signed in with under “Use Cookies From” in the menu (right-click the window), or try again later.</source>
         <translation>O site pede que você entre para confirmar que não é um robô. Escolha em “Usar cookies de” no menu (clique com o botão direito na janela) um navegador em que você esteja conectado, ou tente novamente mais tarde.</translation>
+    </message>
+    <message>
+        <source>The browser&apos;s cookies could not be read: no profile of that browser was found. Start that browser once and sign in to the site, or choose another browser or “None” under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>Não foi possível ler os cookies do navegador: nenhum perfil desse navegador foi encontrado. Abra esse navegador uma vez e entre no site, ou escolha outro navegador ou “Nenhum” em “Usar cookies de” no menu (clique com o botão direito na janela).</translation>
+    </message>
+    <message>
+        <source>The site no longer offers the chosen format. Go back and choose another one.</source>
+        <translation>O site não oferece mais o formato escolhido. Volte e escolha outro.</translation>
+    </message>
+    <message>
+        <source>A part of the video could not be fetched from the site. Try again later.</source>
+        <translation>Não foi possível obter do site uma parte do vídeo. Tente novamente mais tarde.</translation>
+    </message>
+    <message>
+        <source>The site has changed in a way this yt-dlp cannot follow yet. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>O site mudou de um jeito que este yt-dlp ainda não consegue acompanhar. Tente novamente daqui a um ou dois dias, ou escolha “Nightly” em “Canal do yt-dlp” no menu.</translation>
+    </message>
+    <message>
+        <source>The site offered no format of this video that yt-dlp can read. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>O site não ofereceu nenhum formato deste vídeo que o yt-dlp consiga ler. Tente novamente daqui a um ou dois dias, ou escolha “Nightly” em “Canal do yt-dlp” no menu.</translation>
+    </message>
+    <message>
+        <source>The site turned the request away for now. Try again later, or choose cookies from a signed-in browser.</source>
+        <translation>O site recusou a solicitação por enquanto. Tente novamente mais tarde ou escolha os cookies de um navegador em que você esteja conectado.</translation>
+    </message>
+    <message>
+        <source>yt-dlp&apos;s nightly build %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>A versão nightly %1 do yt-dlp foi instalada e o download foi tentado novamente; o site continua recusando.</translation>
+    </message>
+    <message>
+        <source>yt-dlp %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>O yt-dlp %1 foi instalado e o download foi tentado novamente; o site continua recusando.</translation>
+    </message>
+    <message>
+        <source>Clipmoor found no newer yt-dlp than the one it has.</source>
+        <translation>O Clipmoor não encontrou um yt-dlp mais recente que o que já tem.</translation>
+    </message>
+    <message>
+        <source>Clipmoor asked the site for the video again; the site still refuses it.</source>
+        <translation>O Clipmoor pediu o vídeo ao site novamente; o site continua recusando.</translation>
+    </message>
+    <message>
+        <source>The site did not accept the sign-in of %1, whose cookies were used: it may have expired. Sign in to the site in %1 again, then try again.</source>
+        <translation>O site não aceitou a sessão de %1, cujos cookies foram usados: ela pode ter expirado. Entre no site novamente em %1 e depois tente de novo.</translation>
+    </message>
+    <message>
+        <source>The site refused the stored link; asking again…</source>
+        <translation>O site recusou o link salvo; pedindo novamente…</translation>
+    </message>
+    <message>
+        <source>Looking for a newer yt-dlp…</source>
+        <translation>Procurando um yt-dlp mais recente…</translation>
+    </message>
+    <message>
+        <source>Updating yt-dlp to %1…</source>
+        <translation>Atualizando o yt-dlp para %1…</translation>
+    </message>
+    <message>
+        <source>Trying yt-dlp&apos;s nightly build…</source>
+        <translation>Tentando a versão nightly do yt-dlp…</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,26 @@
         <source>Choose Download Folder</source>
         <translation>Выбрать папку для скачивания</translation>
     </message>
+    <message>
+        <source>Prepare Copied Links</source>
+        <translation>Подготавливать скопированные ссылки</translation>
+    </message>
+    <message>
+        <source>yt-dlp Channel</source>
+        <translation>Канал yt-dlp</translation>
+    </message>
+    <message>
+        <source>Stable</source>
+        <translation>Стабильный</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Автоматический</translation>
+    </message>
+    <message>
+        <source>Nightly</source>
+        <translation>Nightly</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>
@@ -317,6 +337,18 @@
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
         <translation>Папки для скачивания %1 больше нет или в неё нельзя записывать. Это видео будет сохранено в %2.</translation>
     </message>
+    <message>
+        <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
+        <translation>Ожидание, пока серверы выпусков пришлют актуальные версии yt-dlp и Deno. При медленном подключении это может занять несколько минут.</translation>
+    </message>
+    <message>
+        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
+        <translation>Актуальная версия yt-dlp ещё устанавливается, поэтому это видео запрашивается через yt-dlp, установленный в вашей системе, — он может оказаться слишком старым для сайта. Если не получится, повторите попытку через несколько минут.</translation>
+    </message>
+    <message>
+        <source>Try Again with %1 Cookies</source>
+        <translation>Повторить с cookie из %1</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -419,6 +451,66 @@
     <message>
         <source>The site asks to sign in to confirm that you are not a bot. Choose a browser you are signed in with under “Use Cookies From” in the menu (right-click the window), or try again later.</source>
         <translation>Сайт просит войти в аккаунт, чтобы убедиться, что вы не бот. Выберите в пункте «Брать cookie из» в меню (щелчок правой кнопкой по окну) браузер, в котором вы вошли, или повторите попытку позже.</translation>
+    </message>
+    <message>
+        <source>The browser&apos;s cookies could not be read: no profile of that browser was found. Start that browser once and sign in to the site, or choose another browser or “None” under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>Не удалось прочитать cookie браузера: профиль этого браузера не найден. Запустите этот браузер один раз и войдите на сайт или выберите другой браузер либо «Нет» в пункте «Брать cookie из» в меню (щелчок правой кнопкой по окну).</translation>
+    </message>
+    <message>
+        <source>The site no longer offers the chosen format. Go back and choose another one.</source>
+        <translation>Сайт больше не предлагает выбранный формат. Вернитесь назад и выберите другой.</translation>
+    </message>
+    <message>
+        <source>A part of the video could not be fetched from the site. Try again later.</source>
+        <translation>Не удалось получить с сайта часть видео. Повторите попытку позже.</translation>
+    </message>
+    <message>
+        <source>The site has changed in a way this yt-dlp cannot follow yet. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>Сайт изменился так, что этот yt-dlp пока не может с ним работать. Повторите попытку через день-другой или выберите «Nightly» в пункте «Канал yt-dlp» в меню.</translation>
+    </message>
+    <message>
+        <source>The site offered no format of this video that yt-dlp can read. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>Сайт не предложил ни одного формата этого видео, который может прочитать yt-dlp. Повторите попытку через день-другой или выберите «Nightly» в пункте «Канал yt-dlp» в меню.</translation>
+    </message>
+    <message>
+        <source>The site turned the request away for now. Try again later, or choose cookies from a signed-in browser.</source>
+        <translation>Сайт пока отклоняет запрос. Повторите попытку позже или выберите cookie браузера, в котором вы вошли в аккаунт.</translation>
+    </message>
+    <message>
+        <source>yt-dlp&apos;s nightly build %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>Установлена nightly-сборка yt-dlp %1, скачивание повторено; сайт по-прежнему его отклоняет.</translation>
+    </message>
+    <message>
+        <source>yt-dlp %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>Установлен yt-dlp %1, скачивание повторено; сайт по-прежнему его отклоняет.</translation>
+    </message>
+    <message>
+        <source>Clipmoor found no newer yt-dlp than the one it has.</source>
+        <translation>Clipmoor не нашёл версии yt-dlp новее той, что у него есть.</translation>
+    </message>
+    <message>
+        <source>Clipmoor asked the site for the video again; the site still refuses it.</source>
+        <translation>Clipmoor повторно запросил видео у сайта; сайт по-прежнему его отклоняет.</translation>
+    </message>
+    <message>
+        <source>The site did not accept the sign-in of %1, whose cookies were used: it may have expired. Sign in to the site in %1 again, then try again.</source>
+        <translation>Сайт не принял вход в аккаунт в %1, cookie которого использовались: возможно, срок его действия истёк. Снова войдите на сайт в %1, затем повторите попытку.</translation>
+    </message>
+    <message>
+        <source>The site refused the stored link; asking again…</source>
+        <translation>Сайт отклонил сохранённую ссылку; повторный запрос…</translation>
+    </message>
+    <message>
+        <source>Looking for a newer yt-dlp…</source>
+        <translation>Поиск более новой версии yt-dlp…</translation>
+    </message>
+    <message>
+        <source>Updating yt-dlp to %1…</source>
+        <translation>Обновление yt-dlp до %1…</translation>
+    </message>
+    <message>
+        <source>Trying yt-dlp&apos;s nightly build…</source>
+        <translation>Попытка с nightly-сборкой yt-dlp…</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,26 @@
         <source>Choose Download Folder</source>
         <translation>İndirme klasörünü seç</translation>
     </message>
+    <message>
+        <source>Prepare Copied Links</source>
+        <translation>Kopyalanan bağlantıları hazırla</translation>
+    </message>
+    <message>
+        <source>yt-dlp Channel</source>
+        <translation>yt-dlp kanalı</translation>
+    </message>
+    <message>
+        <source>Stable</source>
+        <translation>Kararlı</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Otomatik</translation>
+    </message>
+    <message>
+        <source>Nightly</source>
+        <translation>Nightly</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>
@@ -317,6 +337,18 @@
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
         <translation>%1 indirme klasörü artık yok veya yazılamıyor. Bu indirme %2 klasörüne kaydedilecek.</translation>
     </message>
+    <message>
+        <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
+        <translation>Sürüm sunucularının güncel yt-dlp ve Deno&apos;yu göndermesi bekleniyor. Yavaş bir bağlantıda bu birkaç dakika sürebilir.</translation>
+    </message>
+    <message>
+        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
+        <translation>Güncel yt-dlp hâlâ yükleniyor; bu nedenle bu video, sisteminizde yüklü olan ve site için fazla eski olabilecek yt-dlp ile isteniyor. Başarısız olursa birkaç dakika sonra yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>Try Again with %1 Cookies</source>
+        <translation>%1 çerezleriyle yeniden dene</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -419,6 +451,66 @@
     <message>
         <source>The site asks to sign in to confirm that you are not a bot. Choose a browser you are signed in with under “Use Cookies From” in the menu (right-click the window), or try again later.</source>
         <translation>Site, bot olmadığınızı doğrulamak için giriş yapmanızı istiyor. Menüde (pencereye sağ tıklayın) “Çerezlerin kaynağı” altından giriş yaptığınız bir tarayıcıyı seçin veya daha sonra yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>The browser&apos;s cookies could not be read: no profile of that browser was found. Start that browser once and sign in to the site, or choose another browser or “None” under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>Tarayıcının çerezleri okunamadı: o tarayıcıya ait bir profil bulunamadı. O tarayıcıyı bir kez başlatıp siteye giriş yapın ya da menüde (pencereye sağ tıklayın) “Çerezlerin kaynağı” altından başka bir tarayıcı veya “Yok” seçin.</translation>
+    </message>
+    <message>
+        <source>The site no longer offers the chosen format. Go back and choose another one.</source>
+        <translation>Site seçilen biçimi artık sunmuyor. Geri dönüp başka bir biçim seçin.</translation>
+    </message>
+    <message>
+        <source>A part of the video could not be fetched from the site. Try again later.</source>
+        <translation>Videonun bir bölümü siteden alınamadı. Daha sonra yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>The site has changed in a way this yt-dlp cannot follow yet. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>Site, bu yt-dlp&apos;nin henüz izleyemediği bir şekilde değişti. Bir iki gün sonra yeniden deneyin veya menüde “yt-dlp kanalı” altından “Nightly” seçin.</translation>
+    </message>
+    <message>
+        <source>The site offered no format of this video that yt-dlp can read. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>Site bu videonun yt-dlp&apos;nin okuyabileceği hiçbir biçimini sunmadı. Bir iki gün sonra yeniden deneyin veya menüde “yt-dlp kanalı” altından “Nightly” seçin.</translation>
+    </message>
+    <message>
+        <source>The site turned the request away for now. Try again later, or choose cookies from a signed-in browser.</source>
+        <translation>Site isteği şimdilik geri çevirdi. Daha sonra yeniden deneyin veya giriş yaptığınız bir tarayıcının çerezlerini seçin.</translation>
+    </message>
+    <message>
+        <source>yt-dlp&apos;s nightly build %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>yt-dlp&apos;nin nightly sürümü %1 yüklendi ve indirme yeniden denendi; site hâlâ reddediyor.</translation>
+    </message>
+    <message>
+        <source>yt-dlp %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>yt-dlp %1 yüklendi ve indirme yeniden denendi; site hâlâ reddediyor.</translation>
+    </message>
+    <message>
+        <source>Clipmoor found no newer yt-dlp than the one it has.</source>
+        <translation>Clipmoor, elindekinden daha yeni bir yt-dlp bulamadı.</translation>
+    </message>
+    <message>
+        <source>Clipmoor asked the site for the video again; the site still refuses it.</source>
+        <translation>Clipmoor videoyu siteden yeniden istedi; site hâlâ reddediyor.</translation>
+    </message>
+    <message>
+        <source>The site did not accept the sign-in of %1, whose cookies were used: it may have expired. Sign in to the site in %1 again, then try again.</source>
+        <translation>Site, çerezleri kullanılan %1 tarayıcısındaki oturumu kabul etmedi: oturumun süresi dolmuş olabilir. %1 tarayıcısında siteye yeniden giriş yapın, ardından tekrar deneyin.</translation>
+    </message>
+    <message>
+        <source>The site refused the stored link; asking again…</source>
+        <translation>Site kayıtlı bağlantıyı reddetti; yeniden isteniyor…</translation>
+    </message>
+    <message>
+        <source>Looking for a newer yt-dlp…</source>
+        <translation>Daha yeni bir yt-dlp aranıyor…</translation>
+    </message>
+    <message>
+        <source>Updating yt-dlp to %1…</source>
+        <translation>yt-dlp %1 sürümüne güncelleniyor…</translation>
+    </message>
+    <message>
+        <source>Trying yt-dlp&apos;s nightly build…</source>
+        <translation>yt-dlp&apos;nin nightly sürümü deneniyor…</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,26 @@
         <source>Choose Download Folder</source>
         <translation>Вибрати теку для завантажень</translation>
     </message>
+    <message>
+        <source>Prepare Copied Links</source>
+        <translation>Готувати скопійовані посилання</translation>
+    </message>
+    <message>
+        <source>yt-dlp Channel</source>
+        <translation>Канал yt-dlp</translation>
+    </message>
+    <message>
+        <source>Stable</source>
+        <translation>Стабільний</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Автоматичний</translation>
+    </message>
+    <message>
+        <source>Nightly</source>
+        <translation>Nightly</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>
@@ -317,6 +337,18 @@
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
         <translation>Теки для завантажень %1 більше немає або в неї не можна записувати. Це завантаження буде збережено в %2.</translation>
     </message>
+    <message>
+        <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
+        <translation>Очікування, поки сервери випусків надішлють актуальні версії yt-dlp і Deno. За повільного підключення це може тривати кілька хвилин.</translation>
+    </message>
+    <message>
+        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
+        <translation>Актуальна версія yt-dlp ще встановлюється, тому це відео запитується через yt-dlp, встановлений у вашій системі, — він може бути надто старим для сайту. Якщо не вдасться, спробуйте знову за кілька хвилин.</translation>
+    </message>
+    <message>
+        <source>Try Again with %1 Cookies</source>
+        <translation>Повторити з cookie з %1</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -419,6 +451,66 @@
     <message>
         <source>The site asks to sign in to confirm that you are not a bot. Choose a browser you are signed in with under “Use Cookies From” in the menu (right-click the window), or try again later.</source>
         <translation>Сайт просить увійти, щоб підтвердити, що ви не бот. Виберіть у пункті «Брати cookie з» у меню (клацніть правою кнопкою у вікні) браузер, у якому ви ввійшли, або спробуйте пізніше.</translation>
+    </message>
+    <message>
+        <source>The browser&apos;s cookies could not be read: no profile of that browser was found. Start that browser once and sign in to the site, or choose another browser or “None” under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>Не вдалося прочитати cookie браузера: профіль цього браузера не знайдено. Запустіть цей браузер один раз і ввійдіть на сайт або виберіть інший браузер чи «Немає» у пункті «Брати cookie з» у меню (клацніть правою кнопкою у вікні).</translation>
+    </message>
+    <message>
+        <source>The site no longer offers the chosen format. Go back and choose another one.</source>
+        <translation>Сайт більше не пропонує вибраний формат. Поверніться назад і виберіть інший.</translation>
+    </message>
+    <message>
+        <source>A part of the video could not be fetched from the site. Try again later.</source>
+        <translation>Не вдалося отримати із сайту частину відео. Спробуйте пізніше.</translation>
+    </message>
+    <message>
+        <source>The site has changed in a way this yt-dlp cannot follow yet. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>Сайт змінився так, що цей yt-dlp поки не може з ним працювати. Спробуйте знову за день-два або виберіть «Nightly» у пункті «Канал yt-dlp» у меню.</translation>
+    </message>
+    <message>
+        <source>The site offered no format of this video that yt-dlp can read. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>Сайт не запропонував жодного формату цього відео, який може прочитати yt-dlp. Спробуйте знову за день-два або виберіть «Nightly» у пункті «Канал yt-dlp» у меню.</translation>
+    </message>
+    <message>
+        <source>The site turned the request away for now. Try again later, or choose cookies from a signed-in browser.</source>
+        <translation>Сайт поки що відхиляє запит. Спробуйте пізніше або виберіть cookie браузера, у якому ви ввійшли.</translation>
+    </message>
+    <message>
+        <source>yt-dlp&apos;s nightly build %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>Встановлено nightly-збірку yt-dlp %1, завантаження повторено; сайт і далі його відхиляє.</translation>
+    </message>
+    <message>
+        <source>yt-dlp %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>Встановлено yt-dlp %1, завантаження повторено; сайт і далі його відхиляє.</translation>
+    </message>
+    <message>
+        <source>Clipmoor found no newer yt-dlp than the one it has.</source>
+        <translation>Clipmoor не знайшов версії yt-dlp, новішої за ту, що в нього є.</translation>
+    </message>
+    <message>
+        <source>Clipmoor asked the site for the video again; the site still refuses it.</source>
+        <translation>Clipmoor повторно запросив відео із сайту; сайт і далі його відхиляє.</translation>
+    </message>
+    <message>
+        <source>The site did not accept the sign-in of %1, whose cookies were used: it may have expired. Sign in to the site in %1 again, then try again.</source>
+        <translation>Сайт не прийняв вхід в обліковий запис у %1, cookie якого використано: можливо, термін його дії минув. Знову ввійдіть на сайт у %1, а потім спробуйте ще раз.</translation>
+    </message>
+    <message>
+        <source>The site refused the stored link; asking again…</source>
+        <translation>Сайт відхилив збережене посилання; повторний запит…</translation>
+    </message>
+    <message>
+        <source>Looking for a newer yt-dlp…</source>
+        <translation>Пошук новішої версії yt-dlp…</translation>
+    </message>
+    <message>
+        <source>Updating yt-dlp to %1…</source>
+        <translation>Оновлення yt-dlp до %1…</translation>
+    </message>
+    <message>
+        <source>Trying yt-dlp&apos;s nightly build…</source>
+        <translation>Спроба з nightly-збіркою yt-dlp…</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,26 @@
         <source>Choose Download Folder</source>
         <translation>选择下载文件夹</translation>
     </message>
+    <message>
+        <source>Prepare Copied Links</source>
+        <translation>准备已复制的链接</translation>
+    </message>
+    <message>
+        <source>yt-dlp Channel</source>
+        <translation>yt-dlp 更新渠道</translation>
+    </message>
+    <message>
+        <source>Stable</source>
+        <translation>稳定版</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Nightly</source>
+        <translation>Nightly</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>
@@ -317,6 +337,18 @@
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
         <translation>下载文件夹 %1 已不存在或无法写入。此次下载将保存到 %2。</translation>
     </message>
+    <message>
+        <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
+        <translation>正在等待发布服务器发送最新的 yt-dlp 和 Deno。网络连接较慢时，这可能需要几分钟。</translation>
+    </message>
+    <message>
+        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
+        <translation>最新的 yt-dlp 仍在安装中，因此将使用您系统上安装的 yt-dlp 获取此视频，它对该网站来说可能过旧。如果失败，请几分钟后重试。</translation>
+    </message>
+    <message>
+        <source>Try Again with %1 Cookies</source>
+        <translation>使用 %1 的 Cookie 重试</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -419,6 +451,66 @@
     <message>
         <source>The site asks to sign in to confirm that you are not a bot. Choose a browser you are signed in with under “Use Cookies From” in the menu (right-click the window), or try again later.</source>
         <translation>该网站要求登录以确认您不是机器人。请在菜单（右键单击窗口）的“Cookie 来源”中选择一个已登录的浏览器，或稍后重试。</translation>
+    </message>
+    <message>
+        <source>The browser&apos;s cookies could not be read: no profile of that browser was found. Start that browser once and sign in to the site, or choose another browser or “None” under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>无法读取浏览器的 Cookie：未找到该浏览器的配置文件。请启动该浏览器一次并登录该网站，或在菜单（右键单击窗口）的“Cookie 来源”中选择其他浏览器或“无”。</translation>
+    </message>
+    <message>
+        <source>The site no longer offers the chosen format. Go back and choose another one.</source>
+        <translation>该网站已不再提供所选格式。请返回并选择其他格式。</translation>
+    </message>
+    <message>
+        <source>A part of the video could not be fetched from the site. Try again later.</source>
+        <translation>无法从该网站获取视频的部分内容。请稍后重试。</translation>
+    </message>
+    <message>
+        <source>The site has changed in a way this yt-dlp cannot follow yet. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>该网站已发生变化，此 yt-dlp 暂时还无法适应。请一两天后重试，或在菜单的“yt-dlp 更新渠道”中选择“Nightly”。</translation>
+    </message>
+    <message>
+        <source>The site offered no format of this video that yt-dlp can read. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>该网站未提供此视频的任何 yt-dlp 可读取的格式。请一两天后重试，或在菜单的“yt-dlp 更新渠道”中选择“Nightly”。</translation>
+    </message>
+    <message>
+        <source>The site turned the request away for now. Try again later, or choose cookies from a signed-in browser.</source>
+        <translation>该网站暂时拒绝了请求。请稍后重试，或选择一个已登录浏览器的 Cookie。</translation>
+    </message>
+    <message>
+        <source>yt-dlp&apos;s nightly build %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>已安装 yt-dlp 的 Nightly 版本 %1 并重试下载；网站仍然拒绝。</translation>
+    </message>
+    <message>
+        <source>yt-dlp %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>已安装 yt-dlp %1 并重试下载；网站仍然拒绝。</translation>
+    </message>
+    <message>
+        <source>Clipmoor found no newer yt-dlp than the one it has.</source>
+        <translation>Clipmoor 未找到比现有版本更新的 yt-dlp。</translation>
+    </message>
+    <message>
+        <source>Clipmoor asked the site for the video again; the site still refuses it.</source>
+        <translation>Clipmoor 已再次向该网站请求该视频；网站仍然拒绝。</translation>
+    </message>
+    <message>
+        <source>The site did not accept the sign-in of %1, whose cookies were used: it may have expired. Sign in to the site in %1 again, then try again.</source>
+        <translation>该网站未接受 %1 中的登录（已使用其 Cookie）：登录可能已过期。请在 %1 中重新登录该网站，然后重试。</translation>
+    </message>
+    <message>
+        <source>The site refused the stored link; asking again…</source>
+        <translation>该网站拒绝了已保存的链接；正在重新请求…</translation>
+    </message>
+    <message>
+        <source>Looking for a newer yt-dlp…</source>
+        <translation>正在查找更新版本的 yt-dlp…</translation>
+    </message>
+    <message>
+        <source>Updating yt-dlp to %1…</source>
+        <translation>正在将 yt-dlp 更新到 %1…</translation>
+    </message>
+    <message>
+        <source>Trying yt-dlp&apos;s nightly build…</source>
+        <translation>正在尝试 yt-dlp 的 Nightly 版本…</translation>
     </message>
 </context>
 <context>
