@@ -17,6 +17,8 @@ const QString &outputDir();
 // Settings keys of the user's choices from the menu.
 inline constexpr char downloadFolderKey[] = "Download/Folder";
 inline constexpr char cookiesBrowserKey[] = "Cookies/Browser";
+inline constexpr char embedKey[] = "Download/Embed";
+inline constexpr char subtitlesKey[] = "Download/Subtitles";
 // Whether an address taken from the clipboard or a drop is extracted before Enter; on unless
 // turned off.
 inline constexpr char prepareCopiedKey[] = "Address/Prepare";

@@ -8,6 +8,19 @@
 #include <QTime>
 #include <QUrl>
 
+#include <optional>
+#include <utility>
+
+// A language the video's subtitles or automatic captions come in.
+struct SubtitleLanguage {
+    QString code; // as the site names it
+    bool automatic = false;
+    bool operator==(const SubtitleLanguage &other) const
+    {
+        return code == other.code && automatic == other.automatic;
+    }
+};
+
 // The video the user is working on.
 struct VideoInfo {
     uint formatCode = 0;
@@ -22,4 +35,6 @@ struct VideoInfo {
     QUrl thumbnail;                  // as the tool's extraction named it; empty when unknown
     QString folder;                  // where the last download went
     QString savedFile; // the file the last finished download wrote; empty when unknown
+    QList<SubtitleLanguage> subtitles;       // offered, as the extraction found them
+    std::optional<std::pair<int, int>> part; // start and end seconds of the part to download
 };

@@ -42,6 +42,26 @@ QString cookiesBrowser(const SessionData *session)
     return ToolRuns::cookieBrowsers().contains(stored) ? stored : QString();
 }
 
+// The user's choices for a download: the menu's from the settings, the format page's from
+// the video.
+ToolRuns::DownloadChoice downloadChoice(const SessionData *session, bool mp3)
+{
+    ToolRuns::DownloadChoice choice;
+    const VideoInfo &video = session->video;
+    choice.embed = session->settings->value(QLatin1String(embedKey), false).toBool();
+    const QString language = session->settings->value(QLatin1String(subtitlesKey)).toString();
+    for (const SubtitleLanguage &offered : video.subtitles) {
+        if (offered.code == language) {
+            choice.subtitles = offered.code;
+            choice.automaticSubtitles = offered.automatic;
+        }
+    }
+    if (video.part)
+        choice.part = ToolRuns::Section{video.part->first, video.part->second};
+    choice.mp3 = mp3;
+    return choice;
+}
+
 // The first line the tool printed, when it is an address.
 QUrl thumbnailAddress(const QByteArray &output)
 {
@@ -118,7 +138,8 @@ ToolRun *Clipmoor::createRun(ToolRun::Kind kind, const QStringList &arguments)
     connect(process, &QProcess::readyReadStandardError, this,
             [this, run] { takeRunErrors(run, false); });
     if (kind == ToolRun::Kind::Metadata || kind == ToolRun::Kind::Prepare ||
-        kind == ToolRun::Kind::Formats || kind == ToolRun::Kind::Thumbnail) {
+        kind == ToolRun::Kind::Formats || kind == ToolRun::Kind::Thumbnail ||
+        kind == ToolRun::Kind::Subtitles) {
         connect(process, &QProcess::readyReadStandardOutput, this,
                 [this, run] { takeRunOutput(run); });
     }
@@ -306,6 +327,9 @@ void Clipmoor::requestMetadata()
 
     sharedData->toolError.clear();
     lastSteps.clear();
+    // The languages and the part chosen belong to the video before.
+    video.subtitles.clear();
+    video.part.reset();
     const Address::Target target = Address::targetFor(video.url);
     if (target.target.isEmpty()) {
         stopPreparing();
@@ -359,19 +383,33 @@ void Clipmoor::requestThumbnail()
         ToolRuns::thumbnailArguments(sharedData->video.toolTarget, cookiesBrowser(sharedData))));
 }
 
+void Clipmoor::requestSubtitles()
+{
+    sharedData->video.subtitles.clear();
+    startRun(createRun(
+        ToolRun::Kind::Subtitles,
+        ToolRuns::subtitlesArguments(sharedData->video.toolTarget, cookiesBrowser(sharedData))));
+}
+
 void Clipmoor::requestVideo(uint formatCode)
 {
     qDebug().noquote() << "-->" << CLM_TAG << "ID:" << formatCode;
-    startDownload(formatCode);
+    startDownload(formatCode, false);
 }
 
 void Clipmoor::requestAudio()
 {
     qDebug().noquote() << "-->" << CLM_TAG;
-    startDownload(std::nullopt);
+    startDownload(std::nullopt, false);
 }
 
-void Clipmoor::startDownload(std::optional<uint> formatCode)
+void Clipmoor::requestMp3()
+{
+    qDebug().noquote() << "-->" << CLM_TAG;
+    startDownload(std::nullopt, true);
+}
+
+void Clipmoor::startDownload(std::optional<uint> formatCode, bool mp3)
 {
     VideoInfo &video = sharedData->video;
     video.formatCode = formatCode.value_or(0);
@@ -382,11 +420,12 @@ void Clipmoor::startDownload(std::optional<uint> formatCode)
     video.folder = downloadFolder(&unusable);
 
     const QString browser = cookiesBrowser(sharedData);
+    const ToolRuns::DownloadChoice choice = downloadChoice(sharedData, mp3);
     const QStringList arguments =
         formatCode ? ToolRuns::downloadArguments(*formatCode, toolFolder(), video.folder,
-                                                 video.toolTarget, browser)
+                                                 video.toolTarget, browser, choice)
                    : ToolRuns::audioDownloadArguments(toolFolder(), video.folder, video.toolTarget,
-                                                      browser);
+                                                      browser, choice);
     ToolRun *run = createRun(ToolRun::Kind::Video, arguments);
     run->folder = video.folder;
     // A folder the tool would take for another is its working directory, named as ".".
@@ -517,7 +556,8 @@ void Clipmoor::runNotStarted(ToolRun *run)
                 << run->process->program();
     const ToolRun::Kind kind = run->kind;
     forgetRun(run);
-    if (kind == ToolRun::Kind::Thumbnail || kind == ToolRun::Kind::Prepare)
+    if (kind == ToolRun::Kind::Thumbnail || kind == ToolRun::Kind::Prepare ||
+        kind == ToolRun::Kind::Subtitles)
         return;
     if (kind == ToolRun::Kind::Update)
         emit resultUpdateBinary(QProcess::CrashExit);
@@ -605,6 +645,23 @@ void Clipmoor::runFinished(ToolRun *run, QProcess::ExitStatus status)
             sharedData->video.thumbnail = address;
             emit haveThumbnail();
         }
+        // One run at a time asks the info kept from the extraction.
+        if (stop == ToolRun::Stop::None &&
+            process->arguments().last() == sharedData->video.toolTarget)
+            requestSubtitles();
+        break;
+    }
+
+    case ToolRun::Kind::Subtitles: {
+        takeRunOutput(run);
+        const bool answered = stop == ToolRun::Stop::None && normal && !run->overflowed &&
+                              process->exitCode() == 0 &&
+                              process->arguments().last() == sharedData->video.toolTarget;
+        if (answered)
+            sharedData->video.subtitles = parseSubtitleLanguages(run->output);
+        forgetRun(run);
+        if (answered)
+            emit haveSubtitles();
         break;
     }
 

@@ -49,6 +49,8 @@ public:
     void requestVideo(uint formatCode);
     // Downloads the sound alone.
     void requestAudio();
+    // Downloads the sound alone, converted to MP3.
+    void requestMp3();
     void updateBinary(bool detached);
     // Stops the attached self-update, which then reports nothing.
     void stopUpdate();
@@ -69,6 +71,8 @@ signals:
     void somethingWrong(Clipmoor::errorType);
     // The address of the video's thumbnail is in video.thumbnail.
     void haveThumbnail();
+    // video.subtitles holds the languages on offer, maybe none.
+    void haveSubtitles();
     // The chosen download folder was passed over for the default one.
     void downloadFolderUnusable(const QString &chosen);
     void resultUpdateBinary(QProcess::ExitStatus);
@@ -84,7 +88,8 @@ private slots:
 private:
     // A new run, owned by the engine until forgetRun().
     void requestThumbnail();
-    void startDownload(std::optional<uint> formatCode);
+    void requestSubtitles();
+    void startDownload(std::optional<uint> formatCode, bool mp3);
     ToolRun *createRun(ToolRun::Kind kind, const QStringList &arguments);
     QList<ToolRun *> handles() const;
     bool owns(const ToolRun *run) const;

@@ -100,12 +100,15 @@ void ToolRun::takeDownloadOutput(const QByteArray &data)
 {
     static const QLatin1String destination("[download] Destination: ");
     static const QLatin1String merging("[Merger] Merging formats into ");
+    static const QLatin1String converted("[ExtractAudio] Destination: ");
     for (const QByteArray &raw : takeLines(outputTail, data, false)) {
         const QString line = QString::fromUtf8(raw);
         if (line.startsWith(destination))
             written.append(quotedOrPlain(line.mid(destination.size())));
         else if (line.startsWith(merging))
             written.append(quotedOrPlain(line.mid(merging.size())));
+        else if (line.startsWith(converted))
+            written.append(quotedOrPlain(line.mid(converted.size())));
     }
 }
 

@@ -16,7 +16,7 @@ class ToolStop;
 class ToolRun {
 public:
     // Prepare: a metadata run started before the user asked, which reports nothing.
-    enum class Kind { Metadata, Prepare, Formats, Thumbnail, Video, Update };
+    enum class Kind { Metadata, Prepare, Formats, Thumbnail, Subtitles, Video, Update };
     enum class Stop { None, User, Silent };
 
     // Standard output kept of a metadata or format-list run; more stops the run.

@@ -16,6 +16,8 @@ packages=(
   qt6-qpa-plugins qml6-module-qtqml qml6-module-qtqml-workerscript
   qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtquick-templates
   qml6-module-qtquick-controls qml6-module-qtquick-layouts
+  # language names in every language (subtitles)
+  libicu-dev
   # the site's thumbnails are WebP pictures
   qt6-image-formats-plugins
   fonts-dejavu-core fontconfig
@@ -25,6 +27,8 @@ packages=(
   dbus dbus-daemon appstream desktop-file-utils
   # the shipped tools
   yt-dlp ffmpeg python3
+  # yt-dlp puts the cover into mp4 and m4a files with it
+  python3-mutagen
   # the rehearsed release hosts in tests: nginx (built with ssl and http_v2 in Debian 12)
   # and openssl for their certificates; the package's own service on port 80 goes unused
   nginx openssl

@@ -1,6 +1,7 @@
 #include "toolruns/toolruns.h"
 
 #include <QDir>
+#include <QJsonDocument>
 #include <QRegularExpression>
 
 namespace {
@@ -9,6 +10,15 @@ constexpr char ffmpegOption[] = "--ffmpeg-location";
 constexpr char pathOption[] = "--path";
 constexpr char cookiesOption[] = "--cookies-from-browser";
 constexpr char audioSelector[] = "bestaudio[ext=m4a]/bestaudio";
+constexpr char embedOption[] = "--embed-metadata";
+constexpr char subLangsOption[] = "--sub-langs";
+constexpr char autoSubsOption[] = "--write-auto-subs";
+constexpr char sectionsOption[] = "--download-sections";
+constexpr char extractAudioOption[] = "--extract-audio";
+constexpr char subtitlesField[] = "%(subtitles)j";
+constexpr char captionsField[] = "%(automatic_captions)j";
+// What yt-dlp prints for a field it has no value for.
+constexpr char noValue[] = "NA";
 
 QString formatSelector(uint formatCode)
 {
@@ -31,12 +41,44 @@ QStringList forVideo(QStringList options, const QString &target, const QString &
     return options;
 }
 
+// The options of the choices, in one order, after the plain download's.
+QStringList choiceOptions(const ToolRuns::DownloadChoice &choice, bool audio)
+{
+    QStringList options;
+    if (choice.embed) {
+        options << QLatin1String(embedOption) << QStringLiteral("--embed-chapters")
+                << QStringLiteral("--embed-thumbnail");
+    }
+    if (!audio && !choice.subtitles.isEmpty()) {
+        // Kept as an .srt beside the video only when it cannot go into the file.
+        if (choice.automaticSubtitles)
+            options << QLatin1String(autoSubsOption);
+        options << QLatin1String(subLangsOption) << choice.subtitles
+                << QStringLiteral("--convert-subs") << QStringLiteral("srt")
+                << QStringLiteral("--embed-subs");
+    }
+    if (choice.part) {
+        options << QLatin1String(sectionsOption)
+                << QStringLiteral("*%1-%2").arg(choice.part->startS).arg(choice.part->endS);
+    }
+    if (audio && choice.mp3) {
+        options << QLatin1String(extractAudioOption) << QStringLiteral("--audio-format")
+                << QStringLiteral("mp3");
+    }
+    return options;
+}
+
 QStringList download(const QString &selector, const QString &toolFolder,
                      const QString &outputFolder, const QString &target,
-                     const QString &cookiesBrowser)
+                     const QString &cookiesBrowser, const ToolRuns::DownloadChoice &choice,
+                     bool audio)
 {
+    // A part is named by its times, so that it never replaces the whole video's file.
+    const QString name = choice.part ? QStringLiteral("%(title).55B_%(resolution)s_%(id)s_"
+                                                      "%(section_start)d-%(section_end)d.%(ext)s")
+                                     : QStringLiteral("%(title).55B_%(resolution)s_%(id)s.%(ext)s");
     return forVideo(
-        {
+        QStringList{
             QStringLiteral("--no-warnings"),
             QStringLiteral("--no-playlist"),
             QStringLiteral("--force-overwrites"),
@@ -61,10 +103,32 @@ QStringList download(const QString &selector, const QString &toolFolder,
             QStringLiteral("--output"),
             // The title alone is cut, so that every name keeps the resolution and the video
             // ID: a download never replaces a file of another video.
-            QStringLiteral("%(title).55B_%(resolution)s_%(id)s.%(ext)s"),
+            name,
             QStringLiteral("--windows-filenames"),
-        },
+        } + choiceOptions(choice, audio),
         target, cookiesBrowser);
+}
+
+ToolRuns::DownloadChoice choiceOf(const QStringList &arguments)
+{
+    ToolRuns::DownloadChoice choice;
+    choice.embed = arguments.contains(QLatin1String(embedOption));
+    choice.subtitles = valueOf(arguments, subLangsOption);
+    choice.automaticSubtitles = arguments.contains(QLatin1String(autoSubsOption));
+    static const QRegularExpression section(QStringLiteral("^\\*(\\d{1,6})-(\\d{1,6})$"));
+    const QRegularExpressionMatch times = section.match(valueOf(arguments, sectionsOption));
+    if (times.hasMatch())
+        choice.part = ToolRuns::Section{times.captured(1).toInt(), times.captured(2).toInt()};
+    choice.mp3 = arguments.contains(QLatin1String(extractAudioOption));
+    return choice;
+}
+
+QByteArray fieldLine(const QJsonObject &info, const char *key)
+{
+    const QJsonValue value = info.value(QLatin1String(key));
+    if (!value.isObject())
+        return QByteArray(noValue) + '\n';
+    return QJsonDocument(value.toObject()).toJson(QJsonDocument::Compact) + '\n';
 }
 } // namespace
 
@@ -120,17 +184,33 @@ QStringList thumbnailArguments(const QString &target, const QString &cookiesBrow
                     cookiesBrowser);
 }
 
+QStringList subtitlesArguments(const QString &target, const QString &cookiesBrowser)
+{
+    return forVideo({QStringLiteral("--print"), QLatin1String(subtitlesField),
+                     QStringLiteral("--print"), QLatin1String(captionsField),
+                     QStringLiteral("--no-warnings")},
+                    target, cookiesBrowser);
+}
+
+QByteArray subtitlesOutput(const QJsonObject &info)
+{
+    return fieldLine(info, "subtitles") + fieldLine(info, "automatic_captions");
+}
+
 QStringList downloadArguments(uint formatCode, const QString &toolFolder,
                               const QString &outputFolder, const QString &target,
-                              const QString &cookiesBrowser)
+                              const QString &cookiesBrowser, const DownloadChoice &choice)
 {
-    return download(formatSelector(formatCode), toolFolder, outputFolder, target, cookiesBrowser);
+    return download(formatSelector(formatCode), toolFolder, outputFolder, target, cookiesBrowser,
+                    choice, false);
 }
 
 QStringList audioDownloadArguments(const QString &toolFolder, const QString &outputFolder,
-                                   const QString &target, const QString &cookiesBrowser)
+                                   const QString &target, const QString &cookiesBrowser,
+                                   const DownloadChoice &choice)
 {
-    return download(QLatin1String(audioSelector), toolFolder, outputFolder, target, cookiesBrowser);
+    return download(QLatin1String(audioSelector), toolFolder, outputFolder, target, cookiesBrowser,
+                    choice, true);
 }
 
 bool toolTakesFolderLiterally(const QString &folder)
@@ -171,17 +251,21 @@ Kind classify(const QStringList &arguments)
         return Kind::Listing;
     if (arguments == thumbnailArguments(target, browser))
         return Kind::Thumbnail;
+    if (arguments == subtitlesArguments(target, browser))
+        return Kind::Subtitles;
     // A download is rebuilt from the values it was given and must come out the same.
     const QString selector = valueOf(arguments, formatOption);
     const QString tools = valueOf(arguments, ffmpegOption);
     const QString folder = valueOf(arguments, pathOption);
+    const DownloadChoice choice = choiceOf(arguments);
     if (selector == QLatin1String(audioSelector))
-        return arguments == audioDownloadArguments(tools, folder, target, browser) ? Kind::Download
-                                                                                   : Kind::Other;
+        return arguments == audioDownloadArguments(tools, folder, target, browser, choice)
+                   ? Kind::Download
+                   : Kind::Other;
     static const QRegularExpression code(QStringLiteral("^(\\d+)\\+"));
     const QRegularExpressionMatch format = code.match(selector);
-    if (format.hasMatch() &&
-        arguments == downloadArguments(format.captured(1).toUInt(), tools, folder, target, browser))
+    if (format.hasMatch() && arguments == downloadArguments(format.captured(1).toUInt(), tools,
+                                                            folder, target, browser, choice))
         return Kind::Download;
     return Kind::Other;
 }

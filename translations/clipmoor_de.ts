@@ -80,6 +80,45 @@
         <source>Prepare Copied Links</source>
         <translation>Kopierte Links vorbereiten</translation>
     </message>
+    <message>
+        <source>Embed Title, Chapters and Cover</source>
+        <translation>Titel, Kapitel und Titelbild einbetten</translation>
+    </message>
+</context>
+<context>
+    <name>FormatChoices</name>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Untertitel:</translation>
+    </message>
+    <message>
+        <source>Download Part…</source>
+        <translation>Ausschnitt…</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Untertitel</translation>
+    </message>
+    <message>
+        <source>Subtitles to put into the video</source>
+        <translation>Untertitel, die ins Video kommen</translation>
+    </message>
+    <message>
+        <source>Download only a part of the video</source>
+        <translation>Nur einen Ausschnitt des Videos herunterladen</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>%1 (automatic)</source>
+        <translation>%1 (automatisch)</translation>
+    </message>
+    <message>
+        <source>Part to download</source>
+        <translation>Herunterzuladender Ausschnitt</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>
@@ -348,6 +387,65 @@
     <message>
         <source>Try Again with %1 Cookies</source>
         <translation>Mit Cookies von %1 erneut versuchen</translation>
+    </message>
+    <message>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <source>Save the sound alone as MP3</source>
+        <translation>Nur den Ton als MP3 speichern</translation>
+    </message>
+    <message>
+        <source>Audio as MP3</source>
+        <translation>Audio als MP3</translation>
+    </message>
+</context>
+<context>
+    <name>PartDialog</name>
+    <message>
+        <source>Type the start as m:ss or h:mm:ss, for example 1:05.</source>
+        <translation>Geben Sie den Anfang als m:ss oder h:mm:ss ein, zum Beispiel 1:05.</translation>
+    </message>
+    <message>
+        <source>Type the end as m:ss or h:mm:ss, for example 2:30.</source>
+        <translation>Geben Sie das Ende als m:ss oder h:mm:ss ein, zum Beispiel 2:30.</translation>
+    </message>
+    <message>
+        <source>The end must come after the start.</source>
+        <translation>Das Ende muss nach dem Anfang liegen.</translation>
+    </message>
+    <message>
+        <source>The video is only %1 long.</source>
+        <translation>Das Video ist nur %1 lang.</translation>
+    </message>
+    <message>
+        <source>Download Part</source>
+        <translation>Ausschnitt herunterladen</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Anfang</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation>&amp;Anfang:</translation>
+    </message>
+    <message>
+        <source>&amp;End:</source>
+        <translation>&amp;Ende:</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Video</source>
+        <translation>&amp;Ganzes Video</translation>
+    </message>
+    <message>
+        <source>Which part of the video to download, as m:ss or h:mm:ss:</source>
+        <translation>Welcher Ausschnitt des Videos heruntergeladen wird, als m:ss oder h:mm:ss:</translation>
     </message>
 </context>
 <context>

@@ -80,6 +80,45 @@
         <source>Prepare Copied Links</source>
         <translation>Préparer les liens copiés</translation>
     </message>
+    <message>
+        <source>Embed Title, Chapters and Cover</source>
+        <translation>Intégrer le titre, les chapitres et la vignette</translation>
+    </message>
+</context>
+<context>
+    <name>FormatChoices</name>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Sous-titres :</translation>
+    </message>
+    <message>
+        <source>Download Part…</source>
+        <translation>Extrait…</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Sous-titres</translation>
+    </message>
+    <message>
+        <source>Subtitles to put into the video</source>
+        <translation>Sous-titres à intégrer à la vidéo</translation>
+    </message>
+    <message>
+        <source>Download only a part of the video</source>
+        <translation>Ne télécharger qu’un extrait de la vidéo</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>%1 (automatic)</source>
+        <translation>%1 (automatiques)</translation>
+    </message>
+    <message>
+        <source>Part to download</source>
+        <translation>Extrait à télécharger</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>
@@ -348,6 +387,65 @@
     <message>
         <source>Try Again with %1 Cookies</source>
         <translation>Réessayer avec les cookies de %1</translation>
+    </message>
+    <message>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <source>Save the sound alone as MP3</source>
+        <translation>Enregistrer le son seul en MP3</translation>
+    </message>
+    <message>
+        <source>Audio as MP3</source>
+        <translation>Audio en MP3</translation>
+    </message>
+</context>
+<context>
+    <name>PartDialog</name>
+    <message>
+        <source>Type the start as m:ss or h:mm:ss, for example 1:05.</source>
+        <translation>Saisissez le début sous la forme m:ss ou h:mm:ss, par exemple 1:05.</translation>
+    </message>
+    <message>
+        <source>Type the end as m:ss or h:mm:ss, for example 2:30.</source>
+        <translation>Saisissez la fin sous la forme m:ss ou h:mm:ss, par exemple 2:30.</translation>
+    </message>
+    <message>
+        <source>The end must come after the start.</source>
+        <translation>La fin doit venir après le début.</translation>
+    </message>
+    <message>
+        <source>The video is only %1 long.</source>
+        <translation>La vidéo ne dure que %1.</translation>
+    </message>
+    <message>
+        <source>Download Part</source>
+        <translation>Télécharger un extrait</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation>&amp;Début :</translation>
+    </message>
+    <message>
+        <source>&amp;End:</source>
+        <translation>&amp;Fin :</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Video</source>
+        <translation>Vidéo &amp;entière</translation>
+    </message>
+    <message>
+        <source>Which part of the video to download, as m:ss or h:mm:ss:</source>
+        <translation>Extrait de la vidéo à télécharger, sous la forme m:ss ou h:mm:ss :</translation>
     </message>
 </context>
 <context>

@@ -42,6 +42,18 @@ DownloadChoices::DownloadChoices(QMenu *menu, QSettings *settings_, QWidget *win
     menu->addMenu(cookies);
     addChannels(menu);
 
+    auto *embed = new QAction(tr("Embed Title, Chapters and Cover"), this);
+    embed->setCheckable(true);
+    embed->setChecked(settings->value(QLatin1String(embedKey), false).toBool());
+    connect(embed, &QAction::toggled, this, [this](bool on) {
+        qDebug().noquote() << "Embed title, chapters and cover:" << on;
+        if (on)
+            settings->setValue(QLatin1String(embedKey), true);
+        else
+            settings->remove(QLatin1String(embedKey));
+    });
+    menu->addAction(embed);
+
     auto *prepare = new QAction(tr("Prepare Copied Links"), this);
     prepare->setCheckable(true);
     prepare->setChecked(prepareCopied(settings));

@@ -9,8 +9,10 @@ class QSettings;
 class QWidget;
 
 // The menu's choices about where and how downloads run: the download folder, the
-// browser whose cookies the tool may read, which yt-dlp builds the launcher runs, and
-// whether copied links are prepared. All are stored in the settings and read at each run.
+// The menu's choices about where and how downloads run: the download folder, the
+// browser whose cookies the tool may read, which yt-dlp builds the launcher runs, whether
+// files carry their title, chapters and cover, and whether copied links are prepared. All
+// are stored in the settings and read at each run.
 class DownloadChoices : public QObject {
     Q_OBJECT
 

@@ -13,6 +13,7 @@
 #include "ui/desktopnotifier.h"
 #include "ui/downloadchoices.h"
 #include "ui/elidedtitle.h"
+#include "ui/formatchoices.h"
 #include "ui/imagebutton.h"
 #include "ui/savedfile.h"
 #include "ui/thumbnailview.h"
@@ -209,10 +210,14 @@ Navigation::Navigation(QWidget *parent)
     connect(this, &Navigation::requestVideo, engine, &Clipmoor::requestVideo);
     connect(this, &Navigation::requestMetadata, engine, &Clipmoor::requestMetadata);
     connect(this, &Navigation::requestAudio, engine, &Clipmoor::requestAudio);
+    connect(this, &Navigation::requestMp3, engine, &Clipmoor::requestMp3);
+    connect(engine, &Clipmoor::haveSubtitles, formatChoices, &FormatChoices::subtitlesKnown);
     connect(engine, &Clipmoor::haveThumbnail, this,
             [this] { thumbnail->fetch(sharedData->video.thumbnail); });
     connect(thumbnail, &ThumbnailView::shown, this, &Navigation::fitTableRows);
-    connect(audioButton, &QPushButton::clicked, this, &Navigation::chooseAudio);
+    connect(formatChoices, &FormatChoices::changed, this, &Navigation::fitTableRows);
+    connect(audioButton, &QPushButton::clicked, this, [this] { chooseAudio(false); });
+    connect(mp3Button, &QPushButton::clicked, this, [this] { chooseAudio(true); });
     connect(engine, &Clipmoor::downloadFolderUnusable, this,
             &Navigation::whenDownloadFolderUnusable);
     connect(ui->editURL, &QLineEdit::returnPressed, this, &Navigation::whenCallProcess);
@@ -299,9 +304,17 @@ void Navigation::addDownloadChoiceWidgets()
     audioButton->setToolTip(tr("Save the sound alone"));
     audioButton->setAutoDefault(false);
     audioButton->hide();
+    mp3Button = new QPushButton(QIcon(QStringLiteral(":/img/sign_download")), tr("MP3"));
+    mp3Button->setObjectName(QStringLiteral("btnMp3"));
+    mp3Button->setToolTip(tr("Save the sound alone as MP3"));
+    mp3Button->setAccessibleName(tr("Audio as MP3"));
+    mp3Button->setAutoDefault(false);
+    mp3Button->hide();
     auto *audioRow = new QHBoxLayout;
+    formatChoices = new FormatChoices(ui->verticalLayout_4, audioRow, sharedData, this);
     audioRow->addStretch();
     audioRow->addWidget(audioButton);
+    audioRow->addWidget(mp3Button);
     ui->verticalLayout_4->addLayout(audioRow);
 
     savedFile =
@@ -377,6 +390,8 @@ void Navigation::whenCallProcess()
     formatsTitle->setText(tr("Title"));
     thumbnail->reset();
     audioButton->hide();
+    mp3Button->hide();
+    formatChoices->reset();
     ui->progressBar->show();
     showPage(ui->page_Formats);
     ui->btn_Back_from_Formats->setFocus(Qt::OtherFocusReason);
@@ -432,12 +447,14 @@ void Navigation::whenFormatsReceived()
     styleTable();
 
     audioButton->setVisible(sharedData->video.audioOnly);
-    fitTableRows();
+    mp3Button->setVisible(sharedData->video.audioOnly);
 
     // A listing with nothing but audio or nothing at all offers nothing to choose.
     const bool offered = std::any_of(
         sharedData->video.viewOrder.cbegin(), sharedData->video.viewOrder.cend(),
         [this](uint code) { return !sharedData->video.formats.value(code).resolution.isEmpty(); });
+    formatChoices->formatsShown(offered);
+    fitTableRows();
     table->setVisible(offered);
     ui->labelNoFormats->setVisible(!offered);
 
@@ -510,11 +527,14 @@ void Navigation::chooseFormat(const QModelIndex &index)
     emit requestVideo(code);
 }
 
-void Navigation::chooseAudio()
+void Navigation::chooseAudio(bool mp3)
 {
     showDownloadStart();
-    qDebug().noquote() << "Requesting the sound alone";
-    emit requestAudio();
+    qDebug().noquote() << "Requesting the sound alone" << (mp3 ? "as MP3" : "");
+    if (mp3)
+        emit requestMp3();
+    else
+        emit requestAudio();
 }
 
 void Navigation::showDownloadStart()

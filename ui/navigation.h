@@ -10,6 +10,7 @@
 #include <QProcess>
 
 class ElidedTitle;
+class FormatChoices;
 class AddressIntake;
 class DesktopNotifier;
 class DownloadChoices;
@@ -45,6 +46,7 @@ signals:
     void requestVideo(uint);
     void requestMetadata();
     void requestAudio();
+    void requestMp3();
 
 public slots:
     void whenStackedPageChanged(int index);
@@ -68,7 +70,7 @@ private:
     void chooseFormat(const QModelIndex &index);
     QModelIndex enterChoice() const;
     void openMenuAtFocus();
-    void chooseAudio();
+    void chooseAudio(bool mp3);
     void showDownloadStart();
     void fitTableRows();
     void whenDownloadFolderUnusable(const QString &chosen);
@@ -110,6 +112,8 @@ private:
     bool toolUpdateShown = false; // the manual tool update waits on the busy page
     ThumbnailView *thumbnail;
     QPushButton *audioButton;
+    QPushButton *mp3Button;
+    FormatChoices *formatChoices;
     SavedFile *savedFile;
     DownloadChoices *downloadChoices;
     QLabel *stepLabel; // what the launcher tries while the busy bar runs

@@ -113,7 +113,8 @@ void TestEngine::init()
         stage.file(QStringLiteral("listing.txt"))));
     sessionData()->video = VideoInfo();
     sessionData()->toolError.clear();
-    sessionData()->settings->remove(QLatin1String(cookiesBrowserKey));
+    for (const char *key : {cookiesBrowserKey, embedKey, subtitlesKey})
+        sessionData()->settings->remove(QLatin1String(key));
 
     engine = std::make_unique<Clipmoor>();
     metadataSpy = std::make_unique<QSignalSpy>(engine.get(), &Clipmoor::haveMetadata);
@@ -169,13 +170,45 @@ void TestEngine::requestsCarryTheirArguments_data()
     QTest::addColumn<QString>("stored");  // the browser in the settings
     QTest::addColumn<QString>("browser"); // the browser the runs name
     QTest::addColumn<bool>("audio");      // the sound alone, else format 137
-    QTest::newRow("no choice made") << QString() << QString() << false;
-    QTest::newRow("cookies from Firefox") << "firefox"
-                                          << "firefox" << false;
-    QTest::newRow("sound alone") << QString() << QString() << true;
-    QTest::newRow("sound alone, cookies from Vivaldi") << "vivaldi"
-                                                       << "vivaldi" << true;
-    QTest::newRow("a browser not offered") << "netscape" << QString() << false;
+    QTest::addColumn<bool>("mp3");
+    QTest::addColumn<bool>("embed");
+    QTest::addColumn<QString>("subtitles"); // the language stored
+    QTest::addColumn<bool>("part");         // from 1:05 to 2:10
+    QTest::addColumn<QStringList>("extra"); // the options the choices add
+    const QStringList none;
+    const QStringList embed = {"--embed-metadata", "--embed-chapters", "--embed-thumbnail"};
+    const QStringList part = {"--download-sections", "*65-130"};
+    QTest::newRow("no choice made")
+        << QString() << QString() << false << false << false << QString() << false << none;
+    QTest::newRow("cookies from Firefox")
+        << "firefox"
+        << "firefox" << false << false << false << QString() << false << none;
+    QTest::newRow("sound alone") << QString() << QString() << true << false << false << QString()
+                                 << false << none;
+    QTest::newRow("sound alone, cookies from Vivaldi")
+        << "vivaldi"
+        << "vivaldi" << true << false << false << QString() << false << none;
+    QTest::newRow("a browser not offered")
+        << "netscape" << QString() << false << false << false << QString() << false << none;
+    QTest::newRow("title, chapters and cover")
+        << QString() << QString() << false << false << true << QString() << false << embed;
+    QTest::newRow("German subtitles")
+        << QString() << QString() << false << false << false << "de" << false
+        << QStringList{"--sub-langs", "de", "--convert-subs", "srt", "--embed-subs"};
+    QTest::newRow("automatic English captions, cookies from Firefox")
+        << "firefox"
+        << "firefox" << false << false << false << "en" << false
+        << QStringList{"--write-auto-subs", "--sub-langs", "en",
+                       "--convert-subs",    "srt",         "--embed-subs"};
+    QTest::newRow("subtitles the video lacks")
+        << QString() << QString() << false << false << false << "ja" << false << none;
+    QTest::newRow("no subtitles for the sound alone")
+        << QString() << QString() << true << false << false << "de" << false << none;
+    QTest::newRow("a part") << QString() << QString() << false << false << false << QString()
+                            << true << part;
+    QTest::newRow("a part of the sound as MP3, embedded")
+        << QString() << QString() << true << true << true << QString() << true
+        << embed + part + QStringList{"--extract-audio", "--audio-format", "mp3"};
 }
 
 void TestEngine::requestsCarryTheirArguments()
@@ -183,14 +216,27 @@ void TestEngine::requestsCarryTheirArguments()
     QFETCH(QString, stored);
     QFETCH(QString, browser);
     QFETCH(bool, audio);
+    QFETCH(bool, mp3);
+    QFETCH(bool, embed);
+    QFETCH(QString, subtitles);
+    QFETCH(bool, part);
+    QFETCH(QStringList, extra);
     sessionData()->settings->setValue(QLatin1String(cookiesBrowserKey), stored);
+    sessionData()->settings->setValue(QLatin1String(embedKey), embed);
+    sessionData()->settings->setValue(QLatin1String(subtitlesKey), subtitles);
+    // Chat replays, names that are no language and captions repeating a language are left out.
     stage.setScript(
         scriptFor(metadataAnswer, formatsAnswer, QStringLiteral("exit 0")) +
-        QStringLiteral("if [ \"$1\" = --get-thumbnail ]; then echo https://i.example/t.jpg; fi\n"));
+        QStringLiteral("if [ \"$1\" = --get-thumbnail ]; then echo https://i.example/t.jpg; fi\n"
+                       "if [ \"$1\" = --print ]; then\n"
+                       "echo '{\"de\":[{\"ext\":\"vtt\"}],\"live_chat\":[{}],\"-x\":[{}]}'\n"
+                       "echo '{\"de\":[{}],\"en\":[{}],\"fr\":[]}'; fi\n"));
     startMetadata(QStringLiteral("https://www.youtube.com/watch?v=abc123XYZ_0&ab_channel=Chan"));
     QVERIFY(formatsSpy->wait(10000));
     QSignalSpy thumbnailSpy(engine.get(), &Clipmoor::haveThumbnail);
+    QSignalSpy subtitlesSpy(engine.get(), &Clipmoor::haveSubtitles);
     QVERIFY(thumbnailSpy.wait(10000));
+    QVERIFY(subtitlesSpy.wait(10000));
     QCOMPARE(metadataSpy->size(), 1);
     QCOMPARE(wrongSpy->size(), 0);
 
@@ -201,6 +247,8 @@ void TestEngine::requestsCarryTheirArguments()
     QCOMPARE(video.duration, QTime(1, 2, 3));
     QCOMPARE(video.viewOrder, (QList<uint>{18, 137}));
     QCOMPARE(video.thumbnail, QUrl(QStringLiteral("https://i.example/t.jpg")));
+    QCOMPARE(video.subtitles, (QList<SubtitleLanguage>{{QStringLiteral("de"), false},
+                                                       {QStringLiteral("en"), true}}));
 
     // Every run for the video names the browser just before the target, when one is chosen.
     const QStringList cookies =
@@ -208,7 +256,7 @@ void TestEngine::requestsCarryTheirArguments()
                           : QStringList{QStringLiteral("--cookies-from-browser"), browser};
     const QString target = QStringLiteral("abc123XYZ_0");
     const QList<qint64> runs = stage.runs();
-    QCOMPARE(runs.size(), 3);
+    QCOMPARE(runs.size(), 4);
     QCOMPARE(stage.arguments(runs.at(0)),
              (QStringList{QStringLiteral("--get-title"), QStringLiteral("--get-duration"),
                           QStringLiteral("--no-warnings")} +
@@ -219,13 +267,23 @@ void TestEngine::requestsCarryTheirArguments()
     QCOMPARE(stage.arguments(runs.at(2)),
              (QStringList{QStringLiteral("--get-thumbnail"), QStringLiteral("--no-warnings")} +
               cookies + QStringList{target}));
+    QCOMPARE(stage.arguments(runs.at(3)),
+             (QStringList{QStringLiteral("--print"), QStringLiteral("%(subtitles)j"),
+                          QStringLiteral("--print"), QStringLiteral("%(automatic_captions)j"),
+                          QStringLiteral("--no-warnings")} +
+              cookies + QStringList{target}));
     QCOMPARE(stage.workingDirectory(runs.at(0)), home.dataDir());
     // The launcher recognises each run the engine starts, so its cache serves them.
     QCOMPARE(ToolRuns::classify(stage.arguments(runs.at(0))), ToolRuns::Kind::Metadata);
     QCOMPARE(ToolRuns::classify(stage.arguments(runs.at(1))), ToolRuns::Kind::Listing);
     QCOMPARE(ToolRuns::classify(stage.arguments(runs.at(2))), ToolRuns::Kind::Thumbnail);
+    QCOMPARE(ToolRuns::classify(stage.arguments(runs.at(3))), ToolRuns::Kind::Subtitles);
 
-    if (audio)
+    if (part)
+        sessionData()->video.part = std::make_pair(65, 130);
+    if (mp3)
+        engine->requestMp3();
+    else if (audio)
         engine->requestAudio();
     else
         engine->requestVideo(137);
@@ -257,12 +315,21 @@ void TestEngine::requestsCarryTheirArguments()
             QStringLiteral("--path"),
             home.downloadsDir() + QStringLiteral("/CLM"),
             QStringLiteral("--output"),
-            QStringLiteral("%(title).55B_%(resolution)s_%(id)s.%(ext)s"),
+            // A part is named by its times.
+            part ? QStringLiteral("%(title).55B_%(resolution)s_%(id)s_%(section_start)d-%(section_"
+                                  "end)d.%(ext)s")
+                 : QStringLiteral("%(title).55B_%(resolution)s_%(id)s.%(ext)s"),
             QStringLiteral("--windows-filenames"),
         } +
-        cookies + QStringList{target};
-    QCOMPARE(stage.arguments(waitForRun(4)), expected);
+        extra + cookies + QStringList{target};
+    QCOMPARE(stage.arguments(waitForRun(5)), expected);
     QCOMPARE(ToolRuns::classify(expected), ToolRuns::Kind::Download);
+    // A choice's options come whole, or the run is no download of ours.
+    if (!extra.isEmpty()) {
+        QStringList partial = expected;
+        partial.removeAt(partial.lastIndexOf(extra.last()));
+        QCOMPARE(ToolRuns::classify(partial), ToolRuns::Kind::Other);
+    }
     QCOMPARE(ToolRuns::classify(QStringList(expected).replaceInStrings(
                  QStringLiteral("--force-overwrites"), QStringLiteral("--no-overwrites"))),
              ToolRuns::Kind::Other);

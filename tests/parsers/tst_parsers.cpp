@@ -577,8 +577,13 @@ void TestParsers::toolErrorAdvice_data()
     // An old yt-dlp ends in a traceback, whose last line the engine keeps; a newer one says
     // the same in an error line.
     QTest::newRow("no profile, old yt-dlp")
-        << QStringLiteral("FileNotFoundError: could not find firefox cookies database in "
-                          "/home/u/.mozilla/firefox")
+        << QStringLiteral("Traceback (most recent call last):\n"
+                          "  File \"/usr/lib/python3/dist-packages/yt_dlp/cookies.py\", line 119, "
+                          "in _extract_firefox_cookies\n"
+                          "    raise FileNotFoundError(f'could not find firefox cookies database "
+                          "in {search_root}')\n"
+                          "FileNotFoundError: could not find firefox cookies database in "
+                          "/home/u/.mozilla/firefox\n")
         << QStringLiteral("The browser's cookies could not be read: no profile of that browser "
                           "was found.");
     QTest::newRow("no profile") << QStringLiteral(

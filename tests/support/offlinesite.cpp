@@ -53,6 +53,9 @@ bool OfflineSite::start(int seconds, qint64 bytesPerSecond)
     png.open(QIODevice::WriteOnly);
     thumbnail.save(&png, "PNG");
     http.route(thumbnailPath, {200, "image/png", png.data()});
+    const QByteArray cue = "WEBVTT\n\n00:00:00.000 --> 00:00:01.500\nHallo\n";
+    http.route(subtitlesPath, {200, "text/vtt", cue});
+    http.route(captionsPath, {200, "text/vtt", QByteArray(cue).replace("Hallo", "Hello")});
     if (!http.listen()) {
         failure = QStringLiteral("cannot listen on 127.0.0.1");
         return false;
@@ -82,6 +85,27 @@ QJsonObject OfflineSite::info(const QByteArray &mediaPath) const
         {QStringLiteral("title"), QLatin1String(title)},
         {QStringLiteral("duration"), durationSeconds},
         {QStringLiteral("thumbnail"), QString::fromLatin1(http.url(thumbnailPath))},
+        {QStringLiteral("subtitles"),
+         QJsonObject{{QStringLiteral("de"),
+                      QJsonArray{QJsonObject{
+                          {QStringLiteral("ext"), QStringLiteral("vtt")},
+                          {QStringLiteral("url"), QString::fromLatin1(http.url(subtitlesPath))}}}},
+                     {QStringLiteral("live_chat"),
+                      QJsonArray{QJsonObject{
+                          {QStringLiteral("ext"), QStringLiteral("json")},
+                          {QStringLiteral("url"), QString::fromLatin1(http.url("/chat"))}}}}}},
+        {QStringLiteral("automatic_captions"),
+         QJsonObject{{QStringLiteral("en"),
+                      QJsonArray{QJsonObject{
+                          {QStringLiteral("ext"), QStringLiteral("vtt")},
+                          {QStringLiteral("url"), QString::fromLatin1(http.url(captionsPath))}}}}}},
+        {QStringLiteral("chapters"),
+         QJsonArray{QJsonObject{{QStringLiteral("start_time"), 0},
+                                {QStringLiteral("end_time"), 1},
+                                {QStringLiteral("title"), QLatin1String(firstChapter)}},
+                    QJsonObject{{QStringLiteral("start_time"), 1},
+                                {QStringLiteral("end_time"), 2}, // the media's length
+                                {QStringLiteral("title"), QStringLiteral("Rest")}}}},
         {QStringLiteral("extractor"), QStringLiteral("generic")},
         {QStringLiteral("extractor_key"), QStringLiteral("Generic")},
         {QStringLiteral("formats"), QJsonArray{format("140", http.url(mediaPath + "/audio.m4a"),
@@ -150,16 +174,35 @@ QString testRelease(const char *name)
     return QStringLiteral(CLIPMOOR_TEST_RELEASES_DIR "/") + QLatin1String(name);
 }
 
-QStringList streamTypes(const QString &file)
+QJsonObject probeMedia(const QString &file)
 {
     QProcess probe;
     probe.start(QStringLiteral("ffprobe"),
-                {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
-                 QStringLiteral("stream=codec_type"), QStringLiteral("-of"),
-                 QStringLiteral("csv=p=0"), file});
+                {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_streams"),
+                 QStringLiteral("-show_chapters"), QStringLiteral("-show_format"),
+                 QStringLiteral("-of"), QStringLiteral("json"), file});
     probe.waitForFinished(30000);
-    QStringList streams = QString::fromUtf8(probe.readAllStandardOutput())
-                              .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return QJsonDocument::fromJson(probe.readAllStandardOutput()).object();
+}
+
+QStringList streamTypes(const QString &file)
+{
+    QStringList streams;
+    for (const QJsonValue &value : probeMedia(file).value(QLatin1String("streams")).toArray()) {
+        const QJsonObject stream = value.toObject();
+        QString type = stream.value(QLatin1String("codec_type")).toString();
+        if (stream.value(QLatin1String("disposition"))
+                .toObject()
+                .value(QLatin1String("attached_pic"))
+                .toInt() == 1)
+            type = QStringLiteral("picture");
+        else if (type == QLatin1String("subtitle"))
+            type += QLatin1Char(':') + stream.value(QLatin1String("tags"))
+                                           .toObject()
+                                           .value(QLatin1String("language"))
+                                           .toString();
+        streams.append(type);
+    }
     streams.sort();
     return streams;
 }

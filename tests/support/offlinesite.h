@@ -16,7 +16,10 @@
 // "deno-twice.zip" holds that "deno" twice, "deno-link.zip" a link named "deno" first.
 QString testRelease(const char *name);
 
-// The kinds of the streams in a media file ("audio", "video"), sorted, as ffprobe sees them.
+// What ffprobe tells of a media file: its "streams", "chapters" and "format", as JSON.
+QJsonObject probeMedia(const QString &file);
+// The kinds of the streams in a media file ("audio", "video"), sorted, as ffprobe sees
+// them; an attached picture counts as "picture", a subtitle as "subtitle:" and its language.
 QStringList streamTypes(const QString &file);
 
 class OfflineSite {
@@ -25,6 +28,10 @@ public:
     static constexpr char title[] = "Test Video Title";
     static constexpr int durationSeconds = 213;
     static constexpr char thumbnailPath[] = "/thumbnail.png";
+    // Subtitles in German, automatic captions in English, and two chapters.
+    static constexpr char subtitlesPath[] = "/subtitles.de.vtt";
+    static constexpr char captionsPath[] = "/captions.en.vtt";
+    static constexpr char firstChapter[] = "Opening";
 
     // Makes the media (seconds long) and starts the server; false on failure.
     bool start(int seconds = 2, qint64 bytesPerSecond = 0);

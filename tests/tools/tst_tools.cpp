@@ -11,6 +11,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QProcess>
 #include <QSettings>
@@ -82,7 +83,9 @@ void TestTools::initTestCase()
 
 void TestTools::init()
 {
-    sessionData()->settings->remove(QLatin1String(cookiesBrowserKey));
+    for (const char *key : {cookiesBrowserKey, embedKey, subtitlesKey})
+        sessionData()->settings->remove(QLatin1String(key));
+    sessionData()->video.part.reset();
 }
 
 QString TestTools::cacheFolder()
@@ -111,11 +114,13 @@ void TestTools::realToolMetadataAndFormats()
     Clipmoor engine;
     QSignalSpy formats(&engine, &Clipmoor::haveFormats);
     QSignalSpy thumbnail(&engine, &Clipmoor::haveThumbnail);
+    QSignalSpy subtitles(&engine, &Clipmoor::haveSubtitles);
     QSignalSpy wrong(&engine, &Clipmoor::somethingWrong);
     QVERIFY(engine.setUrl(QStringLiteral("https://www.youtube.com/watch?v=abc123XYZ_0")));
     engine.requestMetadata();
     QVERIFY(formats.wait(60000));
     QVERIFY(thumbnail.wait(60000));
+    QVERIFY(subtitles.wait(60000));
     QCOMPARE(wrong.size(), 0);
 
     const VideoInfo &video = sessionData()->video;
@@ -126,7 +131,10 @@ void TestTools::realToolMetadataAndFormats()
     QVERIFY(video.audioOnly);
     QCOMPARE(video.formats.value(137).resolution, QStringLiteral("320x180"));
     QVERIFY(video.formats.value(137).size.endsWith(QLatin1String("KiB")));
-    // One extraction told the title, the table and the thumbnail.
+    // The site's own subtitles, then its captions; no chat replay.
+    QCOMPARE(video.subtitles, (QList<SubtitleLanguage>{{QStringLiteral("de"), false},
+                                                       {QStringLiteral("en"), true}}));
+    // One extraction told the title, the table, the thumbnail and the subtitles.
     QCOMPARE(video.thumbnail,
              QUrl(QString::fromLatin1(site.server().url(OfflineSite::thumbnailPath))));
     QCOMPARE(site.extractions(), extractions + 1);
@@ -149,35 +157,82 @@ void TestTools::realToolMetadataAndFormats()
 
 void TestTools::realToolDownloads_data()
 {
-    QTest::addColumn<bool>("audio");
+    QTest::addColumn<QString>("what"); // "video", "audio" or "mp3"
+    QTest::addColumn<bool>("embed");
+    QTest::addColumn<QString>("subtitles"); // the language chosen
+    QTest::addColumn<int>("partEnd");       // the part from 0:00 to it, when above 0
     QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("streams");
+    QTest::addColumn<QString>("codec");     // of the sound
     QTest::addColumn<QByteArray>("chosen"); // the chosen folder in the home; empty: none
     QTest::addColumn<bool>("used");         // else the default folder, with a warning
-    const QStringList sound = {QStringLiteral("audio")};
+    const QString video = QStringLiteral("Test Video Title_320x180_abc123XYZ_0.mp4");
     const QString audioName = QStringLiteral("Test Video Title_audio only_abc123XYZ_0.m4a");
+    const QString audio = QStringLiteral("audio");
+    const QStringList sound = {audio};
+    const QString picture = QStringLiteral("picture");
+    // mp4 and m4a keep their chapters in a data stream too.
+    const QString aac = QStringLiteral("aac");
     QTest::newRow("video merged with its audio")
-        << false << QStringLiteral("Test Video Title_320x180_abc123XYZ_0.mp4")
-        << QStringList{QStringLiteral("audio"), QStringLiteral("video")} << QByteArray() << true;
-    QTest::newRow("the sound alone") << true << audioName << sound << QByteArray() << true;
+        << "video" << false << QString() << 0 << video
+        << QStringList{audio, QStringLiteral("video")} << aac << QByteArray() << true;
+    QTest::newRow("the sound alone")
+        << "audio" << false << QString() << 0 << audioName << sound << aac << QByteArray() << true;
+    QTest::newRow("video with title, chapters and cover")
+        << "video" << true << QString() << 0 << video
+        << QStringList{audio, QStringLiteral("data"), picture, QStringLiteral("video")} << aac
+        << QByteArray() << true;
+    QTest::newRow("sound with title, chapters and cover")
+        << "audio" << true << QString() << 0 << audioName
+        << QStringList{audio, QStringLiteral("data"), picture} << aac << QByteArray() << true;
+    QTest::newRow("video with German subtitles")
+        << "video" << false << QStringLiteral("de") << 0 << video
+        << QStringList{audio, QStringLiteral("subtitle:deu"), QStringLiteral("video")} << aac
+        << QByteArray() << true;
+    QTest::newRow("video with automatic English captions")
+        << "video" << false << QStringLiteral("en") << 0 << video
+        << QStringList{audio, QStringLiteral("subtitle:eng"), QStringLiteral("video")} << aac
+        << QByteArray() << true;
+    QTest::newRow("the first second of the video")
+        << "video" << false << QString() << 1
+        << QStringLiteral("Test Video Title_320x180_abc123XYZ_0_0-1.mp4")
+        << QStringList{audio, QStringLiteral("video")} << aac << QByteArray() << true;
+    QTest::newRow("the sound as MP3")
+        << "mp3" << false << QString() << 0
+        << QStringLiteral("Test Video Title_audio only_abc123XYZ_0.mp3") << sound
+        << QStringLiteral("mp3") << QByteArray() << true;
     // A chosen folder is used as named, whatever the tool would make of its name.
-    QTest::newRow("into a folder named $HOME")
-        << true << audioName << sound << QByteArray("$HOME") << true;
+    QTest::newRow("into a folder named $HOME") << "audio" << false << QString() << 0 << audioName
+                                               << sound << aac << QByteArray("$HOME") << true;
     QTest::newRow("into ${HOME}, ~ and %(title)s")
-        << true << audioName << sound << QByteArray("${HOME}/~/%(title)s") << true;
+        << "audio" << false << QString() << 0 << audioName << sound << aac
+        << QByteArray("${HOME}/~/%(title)s") << true;
     QTest::newRow("into a name with a line break, a colon and a blank at its end")
-        << true << audioName << sound << QByteArray("line\nbreak: x ") << true;
+        << "audio" << false << QString() << 0 << audioName << sound << aac
+        << QByteArray("line\nbreak: x ") << true;
     // No file dialog offers a name that is no text; written in the settings it names
     // another folder, which is not there.
     QTest::newRow("a name of bytes that are no UTF-8")
-        << true << audioName << sound << QByteArray("bytes \xff\xfe") << false;
+        << "audio" << false << QString() << 0 << audioName << sound << aac
+        << QByteArray("bytes \xff\xfe") << false;
 }
 
 void TestTools::realToolDownloads()
 {
-    QFETCH(bool, audio);
+    QFETCH(QString, what);
+    QFETCH(bool, embed);
+    QFETCH(QString, subtitles);
+    QFETCH(int, partEnd);
     QFETCH(QString, name);
     QFETCH(QStringList, streams);
+    QFETCH(QString, codec);
+    const bool audio = what != QLatin1String("video");
+    sessionData()->settings->setValue(QLatin1String(embedKey), embed);
+    sessionData()->settings->setValue(QLatin1String(subtitlesKey), subtitles);
+    sessionData()->video.subtitles = {{QStringLiteral("de"), false}, {QStringLiteral("en"), true}};
+    sessionData()->video.part.reset();
+    if (partEnd > 0)
+        sessionData()->video.part = std::make_pair(0, partEnd);
     QFETCH(QByteArray, chosen);
     QFETCH(bool, used);
     QDir(outputDir()).removeRecursively();
@@ -199,7 +254,9 @@ void TestTools::realToolDownloads()
     const qsizetype asked = site.server().requestedPaths().size();
     const QStringList before = QDir(home.path()).entryList(QDir::AllEntries);
 
-    if (audio)
+    if (what == QLatin1String("mp3"))
+        engine.requestMp3();
+    else if (audio)
         engine.requestAudio();
     else
         engine.requestVideo(137);
@@ -219,7 +276,25 @@ void TestTools::realToolDownloads()
 
     const QString file = target + QLatin1Char('/') + name;
     QVERIFY2(QFile::exists(file), qPrintable(QDir(target).entryList().join(QLatin1Char(' '))));
-    QCOMPARE(streamTypes(file), streams);
+    QCOMPARE(streamTypes(file).join(QLatin1Char(' ')), streams.join(QLatin1Char(' ')));
+    const QJsonObject probed = probeMedia(file);
+    for (const QJsonValue &stream : probed.value(QLatin1String("streams")).toArray()) {
+        if (stream[QLatin1String("codec_type")] == QLatin1String("audio"))
+            QCOMPARE(stream[QLatin1String("codec_name")].toString(), codec);
+    }
+    const QJsonObject format = probed.value(QLatin1String("format")).toObject();
+    QCOMPARE(format[QLatin1String("tags")][QLatin1String("title")].toString(),
+             embed ? QLatin1String(OfflineSite::title) : QString());
+    const QJsonArray chapters = probed.value(QLatin1String("chapters")).toArray();
+    QCOMPARE(chapters.size(), embed ? 2 : 0);
+    if (embed) {
+        QCOMPARE(chapters.at(0)[QLatin1String("tags")][QLatin1String("title")].toString(),
+                 QLatin1String(OfflineSite::firstChapter));
+    }
+    // The media is two seconds long: half a second apart tells a one-second part from it.
+    const double seconds = format[QLatin1String("duration")].toString().toDouble();
+    QVERIFY2(qAbs(seconds - (partEnd > 0 ? partEnd : 2)) < 0.5,
+             qPrintable(QString::number(seconds)));
     QCOMPARE(sessionData()->video.savedFile, file);
     // The parts that were merged are gone, and nothing was written anywhere else.
     QCOMPARE(QDir(target).entryList(QDir::Files | QDir::Hidden),

@@ -13,12 +13,15 @@
 #include "tests/support/testmain.h"
 #include "tests/support/toolstage.h"
 #include "toolruns/toolfailure.h"
+#include "ui/formatchoices.h"
 #include "ui/imagebutton.h"
 #include "ui/navigation.h"
+#include "ui/partdialog.h"
 
 #include <QAbstractButton>
 #include <QBuffer>
 #include <QClipboard>
+#include <QComboBox>
 #include <QCommandLineParser>
 #include <QContextMenuEvent>
 #include <QDBusConnection>
@@ -61,6 +64,7 @@ QString answering(const QString &title, const QString &duration,
                           "--get-title) printf '%s\\n%s\\n' '%1' '%2' ;;\n"
                           "--list-formats) cat \"$here/listing.txt\" ;;\n"
                           "--get-thumbnail) cat \"$here/thumbnail.txt\" ;;\n"
+                          "--print) cat \"$here/subtitles.txt\" ;;\n"
                           "--no-warnings) %3 ;;\n"
                           "--update) exit 0 ;;\n"
                           "esac\n")
@@ -204,6 +208,10 @@ private slots:
     void downloadFolderChoice_data();
     void downloadFolderChoice();
     void cookiesChoice();
+    void partCheck_data();
+    void partCheck();
+    void formatPageChoices_data();
+    void formatPageChoices();
     void thumbnail_data();
     void thumbnail();
     void recoveryShownThenCookiesOffered();
@@ -243,10 +251,11 @@ void TestNavigation::init()
     listing.close();
     stage.setScript(answering(QStringLiteral("Some Title"), QStringLiteral("3:33")));
     QFile::remove(stage.file(QStringLiteral("thumbnail.txt")));
+    QFile::remove(stage.file(QStringLiteral("subtitles.txt")));
     sessionData()->settings->remove(QStringLiteral("Scale/Val"));
-    sessionData()->settings->remove(QLatin1String(downloadFolderKey));
-    sessionData()->settings->remove(QLatin1String(cookiesBrowserKey));
-    sessionData()->settings->remove(QLatin1String(prepareCopiedKey));
+    for (const char *key :
+         {downloadFolderKey, cookiesBrowserKey, prepareCopiedKey, embedKey, subtitlesKey})
+        sessionData()->settings->remove(QLatin1String(key));
     sessionData()->video = VideoInfo();
     QMetaObject::invokeMethod(PluginManagerHelper::updaterPlugin().get(), "clearCalls");
     closer = std::make_unique<ModalCloser>();
@@ -664,9 +673,9 @@ void TestNavigation::namesAndFocusOrder()
         }
         return names;
     };
-    QCOMPARE(walk(ui->btn_Back_from_Formats, 2),
+    QCOMPARE(walk(ui->btn_Back_from_Formats, 3),
              (QStringList{QStringLiteral("btn_Back_from_Formats"), QStringLiteral("tableView"),
-                          QStringLiteral("btn_Back_from_Formats")}));
+                          QStringLiteral("btnPart"), QStringLiteral("btn_Back_from_Formats")}));
     // Tabbing into the table makes its first row the chosen one.
     QCOMPARE(ui->tableView->currentIndex().row(), 0);
     QVERIFY(ui->tableView->selectionModel()->isRowSelected(0, {}));
@@ -898,12 +907,14 @@ void TestNavigation::contextMenu()
         QTest::mouseClick(ui->stackedWidget, Qt::RightButton, {}, QPoint(3, 3));
         QTRY_COMPARE(closer->seen.size(), 1);
         QCOMPARE(closer->seen.at(0).entries,
-                 (QStringList{
-                     QStringLiteral("Manually Update Software"), QStringLiteral("Logging enabled"),
-                     QStringLiteral("-"), QStringLiteral("Change Scale Size"),
-                     QStringLiteral("Choose Download Folder…"), QStringLiteral("Use Cookies From"),
-                     QStringLiteral("yt-dlp Channel"), QStringLiteral("Prepare Copied Links"),
-                     QStringLiteral("-"), QStringLiteral("Show UUID"), QStringLiteral("About")}));
+                 (QStringList{QStringLiteral("Manually Update Software"),
+                              QStringLiteral("Logging enabled"), QStringLiteral("-"),
+                              QStringLiteral("Change Scale Size"),
+                              QStringLiteral("Choose Download Folder…"),
+                              QStringLiteral("Use Cookies From"), QStringLiteral("yt-dlp Channel"),
+                              QStringLiteral("Embed Title, Chapters and Cover"),
+                              QStringLiteral("Prepare Copied Links"), QStringLiteral("-"),
+                              QStringLiteral("Show UUID"), QStringLiteral("About")}));
     }
     auto *scales = qobject_cast<QMenu *>(menuEntry(QStringLiteral("Change Scale Size"))->menu());
     QStringList texts;
@@ -1072,9 +1083,20 @@ void TestNavigation::everyTextFits()
         ui->page_URL->layout()->activate();
         check(ui->page_URL, scale + QStringLiteral(" address"));
         ui->stackedWidget->setCurrentWidget(ui->page_Formats);
-        window->findChild<QWidget *>(QStringLiteral("btnAudioOnly"))->show();
+        for (const char *name :
+             {"btnAudioOnly", "btnMp3", "labelSubtitles", "comboSubtitles", "btnPart", "labelPart"})
+            window->findChild<QWidget *>(QLatin1String(name))->show();
+        auto *subtitles = window->findChild<QComboBox *>(QStringLiteral("comboSubtitles"));
+        subtitles->clear();
+        subtitles->addItem(QCoreApplication::translate("FormatChoices", "%1 (automatic)")
+                               .arg(FormatChoices::languageName(QStringLiteral("pt-BR"), {})));
+        window->findChild<QLabel *>(QStringLiteral("labelPart"))
+            ->setText(QStringLiteral("10:00:00 – 10:59:59"));
         for (const bool offered : {true, false}) {
             window->findChild<QLabel *>(QStringLiteral("labelNoFormats"))->setVisible(!offered);
+            // Without a video there are no subtitles to choose.
+            window->findChild<QWidget *>(QStringLiteral("labelSubtitles"))->setVisible(offered);
+            subtitles->setVisible(offered);
             ui->page_Formats->layout()->activate();
             check(ui->page_Formats, scale + QStringLiteral(" formats"));
         }
@@ -1640,12 +1662,196 @@ void TestNavigation::cookiesChoice()
                                       QStringLiteral("firefox"), QStringLiteral("abc")};
     QCOMPARE(stage.arguments(runsOf(QStringLiteral("--get-title")).last()), withCookies);
 
-    QTest::mouseClick(ui->btn_Back_from_Formats, Qt::LeftButton);
+    // Embedding is off until chosen, and stays chosen.
+    QAction *embed = menuEntry(QStringLiteral("Embed Title, Chapters and Cover"));
+    QVERIFY(embed->isCheckable() && !embed->isChecked());
+    embed->trigger();
+    QCOMPARE(sessionData()->settings->value(QLatin1String(embedKey)).toBool(), true);
+    createWindow();
+    QVERIFY(menuEntry(QStringLiteral("Embed Title, Chapters and Cover"))->isChecked());
+    menuEntry(QStringLiteral("Embed Title, Chapters and Cover"))->trigger();
+    QVERIFY(!sessionData()->settings->contains(QLatin1String(embedKey)));
+
     menuEntry(QStringLiteral("None"))->trigger();
     QVERIFY(!sessionData()->settings->contains(QLatin1String(cookiesBrowserKey)));
     enterAddress(QStringLiteral("https://youtu.be/abc"));
     waitForTable();
     QCOMPARE(stage.arguments(runsOf(QStringLiteral("--get-title")).last()), plain);
+}
+
+void TestNavigation::partCheck_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("end");
+    QTest::addColumn<int>("duration"); // 0: unknown
+    QTest::addColumn<int>("from");     // -1: no part
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QString>("problem");
+    const QString startForm =
+        QStringLiteral("Type the start as m:ss or h:mm:ss, for example 1:05.");
+    const QString endForm = QStringLiteral("Type the end as m:ss or h:mm:ss, for example 2:30.");
+    QTest::newRow("m:ss") << "1:05"
+                          << " 2:10 " << 213 << 65 << 130 << QString();
+    QTest::newRow("h:mm:ss") << "0:00:10"
+                             << "1:00:00" << 7200 << 10 << 3600 << QString();
+    QTest::newRow("no start: from the beginning")
+        << QString() << "0:30" << 213 << 0 << 30 << QString();
+    QTest::newRow("no end: to the end") << "1:00" << QString() << 213 << 60 << 213 << QString();
+    QTest::newRow("all of it is no part") << "0:00"
+                                          << "3:33" << 213 << -1 << -1 << QString();
+    QTest::newRow("unknown length, any end") << "0:10"
+                                             << "99:00" << 0 << 10 << 5940 << QString();
+    QTest::newRow("letters") << "1:5x"
+                             << "2:00" << 213 << -1 << -1 << startForm;
+    QTest::newRow("sixty seconds") << "1:60"
+                                   << "2:00" << 213 << -1 << -1 << startForm;
+    QTest::newRow("sixty minutes") << "0:00"
+                                   << "1:60:00" << 7200 << -1 << -1 << endForm;
+    QTest::newRow("unknown length, no end") << "0:10" << QString() << 0 << -1 << -1 << endForm;
+    QTest::newRow("end before start")
+        << "2:00"
+        << "1:00" << 213 << -1 << -1 << QStringLiteral("The end must come after the start.");
+    QTest::newRow("past the end") << "1:00"
+                                  << "3:34" << 213 << -1 << -1
+                                  << QStringLiteral("The video is only 3:33 long.");
+    QTest::newRow("past the end of an hour-long video")
+        << "1:00"
+        << "2:00:00" << 3723 << -1 << -1 << QStringLiteral("The video is only 1:02:03 long.");
+}
+
+void TestNavigation::partCheck()
+{
+    QFETCH(QString, start);
+    QFETCH(QString, end);
+    QFETCH(int, duration);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QString, problem);
+    const PartDialog::Check checked = PartDialog::check(start, end, duration);
+    QCOMPARE(checked.problem, problem);
+    QCOMPARE(checked.part.has_value(), from >= 0);
+    if (checked.part)
+        QCOMPARE(*checked.part, std::make_pair(from, to));
+}
+
+void TestNavigation::formatPageChoices_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("offered"); // the user's own language first, then by name
+    QTest::addColumn<QString>("part");        // the chosen part's name for a screen reader
+    QTest::newRow("English") << "en"
+                             << QStringList{"None", "English", "French", "German",
+                                            "Japanese (automatic)"}
+                             << "Part to download";
+    QTest::newRow("German") << "de"
+                            << QStringList{"Keine", "Deutsch", "Englisch", "Französisch",
+                                           "Japanisch (automatisch)"}
+                            << "Herunterzuladender Ausschnitt";
+    QTest::newRow("French") << "fr"
+                            << QStringList{"Aucun", "Français", "Allemand", "Anglais",
+                                           "Japonais (automatiques)"}
+                            << "Extrait à télécharger";
+}
+
+// The subtitles, the part and MP3, chosen with the keyboard, reach the downloads.
+void TestNavigation::formatPageChoices()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, offered);
+    QFETCH(QString, part);
+    QFile subtitles(stage.file(QStringLiteral("subtitles.txt")));
+    QVERIFY(subtitles.open(QIODevice::WriteOnly));
+    subtitles.write("{\"fr\":[{}],\"de\":[{}],\"en\":[{}]}\n{\"ja\":[{}],\"de\":[{}]}\n");
+    subtitles.close();
+    QFile listing(stage.file(QStringLiteral("listing.txt")));
+    QVERIFY(listing.open(QIODevice::Append));
+    listing.write("140 m4a audio only | 3.00MiB audio only\n");
+    listing.close();
+    speak(language);
+    createWindow();
+    enterAddress(QStringLiteral("https://youtu.be/abc"));
+    waitForTable();
+    auto *combo = window->findChild<QComboBox *>(QStringLiteral("comboSubtitles"));
+    QTRY_VERIFY(combo->isVisible());
+    QStringList shown;
+    for (int i = 0; i < combo->count(); ++i)
+        shown.append(combo->itemText(i));
+    QCOMPARE(shown, offered);
+    QCOMPARE(combo->currentIndex(), 0);
+    combo->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(combo, Qt::Key_Down);
+    QCOMPARE(sessionData()->settings->value(QLatin1String(subtitlesKey)).toString(), language);
+
+    // The part dialog tells what is wrong and stays until the times make sense.
+    auto *partButton = window->findChild<QPushButton *>(QStringLiteral("btnPart"));
+    auto *mp3 = window->findChild<QPushButton *>(QStringLiteral("btnMp3"));
+    for (QWidget *control : {static_cast<QWidget *>(combo), static_cast<QWidget *>(partButton),
+                             static_cast<QWidget *>(mp3)})
+        QVERIFY2(!control->accessibleName().isEmpty() || !control->toolTip().isEmpty(),
+                 qPrintable(control->objectName()));
+    QStringList problems;
+    closer->onDialog = [&problems](QDialog *dialog) {
+        auto *start = dialog->findChild<QLineEdit *>(QStringLiteral("editPartStart"));
+        auto *end = dialog->findChild<QLineEdit *>(QStringLiteral("editPartEnd"));
+        auto *problem = dialog->findChild<QLabel *>(QStringLiteral("labelPartProblem"));
+        if (!start || !end || !problem)
+            return;
+        for (const QString &typed : {QStringLiteral("3:00"), QStringLiteral("2:10")}) {
+            start->clear();
+            end->clear();
+            QTest::keyClicks(start, QStringLiteral("1:05"));
+            QTest::keyClicks(end, typed);
+            QTest::keyClick(end, Qt::Key_Return);
+            if (problem->isVisible())
+                problems.append(problem->text());
+        }
+    };
+    sessionData()->video.duration = QTime(0, 2, 30);
+    partButton->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(partButton, Qt::Key_Space);
+    QTRY_COMPARE(closer->seen.size(), 1);
+    closer->onDialog = nullptr;
+    QCOMPARE(problems.size(), 1);
+    QVERIFY(problems.at(0).contains(QStringLiteral("2:30")));
+    auto *partLabel = window->findChild<QLabel *>(QStringLiteral("labelPart"));
+    QTRY_VERIFY(partLabel->isVisible());
+    QCOMPARE(partLabel->text(), QStringLiteral("1:05 – 2:10"));
+    QCOMPARE(partLabel->accessibleName(), part);
+
+    const QString download = QStringLiteral("--no-warnings");
+    window->activateWindow();
+    QTRY_VERIFY(window->isActiveWindow());
+    ui->btn_Back_from_Formats->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(ui->btn_Back_from_Formats, Qt::Key_Tab);
+    QTest::keyClick(ui->tableView, Qt::Key_Return);
+    QTRY_COMPARE(runsOf(download).size(), 1);
+    const QStringList video = stage.arguments(runsOf(download).last());
+    QVERIFY(
+        video.join(QLatin1Char(' '))
+            .contains(
+                QStringLiteral(
+                    "--sub-langs %1 --convert-subs srt --embed-subs --download-sections *65-130")
+                    .arg(language)));
+    QTRY_VERIFY(ui->btn_Back_Last->isVisible());
+    QTest::mouseClick(ui->btn_Back_Last, Qt::LeftButton);
+    mp3->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(mp3, Qt::Key_Space);
+    QTRY_COMPARE(runsOf(download).size(), 2);
+    const QStringList sound = stage.arguments(runsOf(download).last());
+    QVERIFY(sound.join(QLatin1Char(' '))
+                .contains(QStringLiteral(
+                    "--download-sections *65-130 --extract-audio --audio-format mp3")));
+    QVERIFY(!sound.contains(QStringLiteral("--sub-langs")));
+
+    // A new video starts whole and shows the subtitles it offers.
+    QTRY_VERIFY(ui->btnStartOver->isVisible());
+    QTest::mouseClick(ui->btnStartOver, Qt::LeftButton);
+    QVERIFY(QFile::remove(subtitles.fileName()));
+    enterAddress(QStringLiteral("https://youtu.be/def"));
+    waitForTable();
+    QVERIFY(!partLabel->isVisible() && !combo->isVisible());
+    QVERIFY(!sessionData()->video.part);
+    speak(QStringLiteral("en"));
 }
 
 void TestNavigation::thumbnail_data()

@@ -196,9 +196,12 @@ bool InfoCache::store(const QByteArray &target, const QByteArray &printed) const
 
 QByteArray InfoCache::thumbnailOf(const QString &entry)
 {
-    const QJsonValue address =
-        QJsonDocument::fromJson(readAll(entry)).object().value(QLatin1String("thumbnail"));
-    return address.toString().toUtf8();
+    return infoOf(entry).value(QLatin1String("thumbnail")).toString().toUtf8();
+}
+
+QJsonObject InfoCache::infoOf(const QString &entry)
+{
+    return QJsonDocument::fromJson(readAll(entry)).object();
 }
 
 QByteArray InfoCache::metadataOf(const QString &entry)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QJsonObject>
 #include <QString>
 
 #include <memory>
@@ -37,6 +38,8 @@ public:
     bool store(const QByteArray &target, const QByteArray &printed) const;
     // The address of the thumbnail in a fresh entry's info; empty when it names none.
     static QByteArray thumbnailOf(const QString &entry);
+    // A fresh entry's info.
+    static QJsonObject infoOf(const QString &entry);
     // What the metadata run prints (title, then duration), from a fresh entry's info; empty
     // when the info lacks either, for then only the tool knows what it would print.
     static QByteArray metadataOf(const QString &entry);

@@ -216,6 +216,14 @@ bool runCached(ToolRuns::Kind kind, const ManagedFolder &folder, const QString &
         outcome.exitCode = address.isEmpty() ? failed : 0;
         return true;
     }
+    case ToolRuns::Kind::Subtitles: {
+        const QString entry = cache.fresh(target, InfoCache::listingMaxAgeS);
+        if (entry.isEmpty())
+            return false;
+        writeOut(ToolRuns::subtitlesOutput(InfoCache::infoOf(entry)));
+        outcome = Launch::Outcome();
+        return true;
+    }
     case ToolRuns::Kind::Download: {
         const QString entry = cache.fresh(target, InfoCache::downloadMaxAgeS);
         if (entry.isEmpty())
@@ -260,7 +268,7 @@ public:
             const Launch::Outcome outcome = attempt(nightly);
             // A run that was stopped, crashed or never started is not tried again.
             if (outcome.ok() || !outcome.started || !outcome.normalExit ||
-                kind == ToolRuns::Kind::Thumbnail)
+                kind == ToolRuns::Kind::Thumbnail || kind == ToolRuns::Kind::Subtitles)
                 return Launch::endAs(outcome);
             const ToolFailure::Class failure = ToolFailure::classify(outcome.lastError);
             const bool fromStoredInfo = !usedEntry.isEmpty();
@@ -342,8 +350,9 @@ private:
             known.contains(Launch::loadInfoJson) &&
             runCached(kind, folder, ytDlp, deno, adapted, outcome, usedEntry))
             return outcome;
-        // A thumbnail comes from the info already extracted, never from asking the site again.
-        if (kind == ToolRuns::Kind::Thumbnail) {
+        // A thumbnail and the subtitles on offer come from the info already extracted, never
+        // from asking the site again.
+        if (kind == ToolRuns::Kind::Thumbnail || kind == ToolRuns::Kind::Subtitles) {
             outcome.exitCode = failed;
             return outcome;
         }
