@@ -80,6 +80,45 @@
         <source>Nightly</source>
         <translation>Nightly</translation>
     </message>
+    <message>
+        <source>Embed Title, Chapters and Cover</source>
+        <translation>Incrustar título, capítulos y portada</translation>
+    </message>
+</context>
+<context>
+    <name>FormatChoices</name>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Subtítulos:</translation>
+    </message>
+    <message>
+        <source>Download Part…</source>
+        <translation>Fragmento…</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Subtítulos</translation>
+    </message>
+    <message>
+        <source>Subtitles to put into the video</source>
+        <translation>Subtítulos que incluir en el vídeo</translation>
+    </message>
+    <message>
+        <source>Part to download</source>
+        <translation>Fragmento que descargar</translation>
+    </message>
+    <message>
+        <source>Download only a part of the video</source>
+        <translation>Descargar solo un fragmento del vídeo</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>%1 (automatic)</source>
+        <translation>%1 (automáticos)</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>
@@ -348,6 +387,65 @@
     <message>
         <source>Try Again with %1 Cookies</source>
         <translation>Reintentar con las cookies de %1</translation>
+    </message>
+    <message>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <source>Save the sound alone as MP3</source>
+        <translation>Guardar solo el sonido en MP3</translation>
+    </message>
+    <message>
+        <source>Audio as MP3</source>
+        <translation>Audio en MP3</translation>
+    </message>
+</context>
+<context>
+    <name>PartDialog</name>
+    <message>
+        <source>Type the start as m:ss or h:mm:ss, for example 1:05.</source>
+        <translation>Escriba el inicio como m:ss o h:mm:ss, por ejemplo 1:05.</translation>
+    </message>
+    <message>
+        <source>Type the end as m:ss or h:mm:ss, for example 2:30.</source>
+        <translation>Escriba el final como m:ss o h:mm:ss, por ejemplo 2:30.</translation>
+    </message>
+    <message>
+        <source>The end must come after the start.</source>
+        <translation>El final debe ser posterior al inicio.</translation>
+    </message>
+    <message>
+        <source>The video is only %1 long.</source>
+        <translation>El vídeo solo dura %1.</translation>
+    </message>
+    <message>
+        <source>Download Part</source>
+        <translation>Descargar un fragmento</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Final</translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation>&amp;Inicio:</translation>
+    </message>
+    <message>
+        <source>&amp;End:</source>
+        <translation>&amp;Final:</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Video</source>
+        <translation>&amp;Vídeo completo</translation>
+    </message>
+    <message>
+        <source>Which part of the video to download, as m:ss or h:mm:ss:</source>
+        <translation>Fragmento del vídeo que descargar, como m:ss o h:mm:ss:</translation>
     </message>
 </context>
 <context>

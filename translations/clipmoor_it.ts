@@ -80,6 +80,45 @@
         <source>Nightly</source>
         <translation>Nightly</translation>
     </message>
+    <message>
+        <source>Embed Title, Chapters and Cover</source>
+        <translation>Incorpora titolo, capitoli e copertina</translation>
+    </message>
+</context>
+<context>
+    <name>FormatChoices</name>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Sottotitoli:</translation>
+    </message>
+    <message>
+        <source>Download Part…</source>
+        <translation>Estratto…</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Sottotitoli</translation>
+    </message>
+    <message>
+        <source>Subtitles to put into the video</source>
+        <translation>Sottotitoli da inserire nel video</translation>
+    </message>
+    <message>
+        <source>Part to download</source>
+        <translation>Estratto da scaricare</translation>
+    </message>
+    <message>
+        <source>Download only a part of the video</source>
+        <translation>Scarica solo un estratto del video</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>%1 (automatic)</source>
+        <translation>%1 (automatici)</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>
@@ -348,6 +387,65 @@
     <message>
         <source>Try Again with %1 Cookies</source>
         <translation>Riprova con i cookie di %1</translation>
+    </message>
+    <message>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <source>Save the sound alone as MP3</source>
+        <translation>Salva solo l’audio in MP3</translation>
+    </message>
+    <message>
+        <source>Audio as MP3</source>
+        <translation>Audio in MP3</translation>
+    </message>
+</context>
+<context>
+    <name>PartDialog</name>
+    <message>
+        <source>Type the start as m:ss or h:mm:ss, for example 1:05.</source>
+        <translation>Scrivi l’inizio come m:ss o h:mm:ss, per esempio 1:05.</translation>
+    </message>
+    <message>
+        <source>Type the end as m:ss or h:mm:ss, for example 2:30.</source>
+        <translation>Scrivi la fine come m:ss o h:mm:ss, per esempio 2:30.</translation>
+    </message>
+    <message>
+        <source>The end must come after the start.</source>
+        <translation>La fine deve venire dopo l’inizio.</translation>
+    </message>
+    <message>
+        <source>The video is only %1 long.</source>
+        <translation>Il video dura solo %1.</translation>
+    </message>
+    <message>
+        <source>Download Part</source>
+        <translation>Scarica un estratto</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation>&amp;Inizio:</translation>
+    </message>
+    <message>
+        <source>&amp;End:</source>
+        <translation>&amp;Fine:</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Video</source>
+        <translation>&amp;Video intero</translation>
+    </message>
+    <message>
+        <source>Which part of the video to download, as m:ss or h:mm:ss:</source>
+        <translation>Estratto del video da scaricare, come m:ss o h:mm:ss:</translation>
     </message>
 </context>
 <context>

@@ -80,6 +80,45 @@
         <source>Nightly</source>
         <translation>Nightly</translation>
     </message>
+    <message>
+        <source>Embed Title, Chapters and Cover</source>
+        <translation>タイトル、チャプター、カバー画像を埋め込む</translation>
+    </message>
+</context>
+<context>
+    <name>FormatChoices</name>
+    <message>
+        <source>Subtitles:</source>
+        <translation>字幕:</translation>
+    </message>
+    <message>
+        <source>Download Part…</source>
+        <translation>区間…</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <source>Subtitles to put into the video</source>
+        <translation>動画に入れる字幕</translation>
+    </message>
+    <message>
+        <source>Part to download</source>
+        <translation>ダウンロードする区間</translation>
+    </message>
+    <message>
+        <source>Download only a part of the video</source>
+        <translation>動画の一部の区間だけをダウンロード</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>%1 (automatic)</source>
+        <translation>%1 (自動生成)</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>
@@ -348,6 +387,65 @@
     <message>
         <source>Try Again with %1 Cookies</source>
         <translation>%1 の Cookie で再試行</translation>
+    </message>
+    <message>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <source>Save the sound alone as MP3</source>
+        <translation>音声だけを MP3 で保存</translation>
+    </message>
+    <message>
+        <source>Audio as MP3</source>
+        <translation>MP3 の音声</translation>
+    </message>
+</context>
+<context>
+    <name>PartDialog</name>
+    <message>
+        <source>Type the start as m:ss or h:mm:ss, for example 1:05.</source>
+        <translation>開始位置を m:ss または h:mm:ss の形式で入力してください (例: 1:05)。</translation>
+    </message>
+    <message>
+        <source>Type the end as m:ss or h:mm:ss, for example 2:30.</source>
+        <translation>終了位置を m:ss または h:mm:ss の形式で入力してください (例: 2:30)。</translation>
+    </message>
+    <message>
+        <source>The end must come after the start.</source>
+        <translation>終了位置は開始位置より後にしてください。</translation>
+    </message>
+    <message>
+        <source>The video is only %1 long.</source>
+        <translation>動画の長さは %1 しかありません。</translation>
+    </message>
+    <message>
+        <source>Download Part</source>
+        <translation>区間をダウンロード</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation>開始(&amp;S):</translation>
+    </message>
+    <message>
+        <source>&amp;End:</source>
+        <translation>終了(&amp;E):</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Video</source>
+        <translation>動画全体(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Which part of the video to download, as m:ss or h:mm:ss:</source>
+        <translation>ダウンロードする動画の区間 (m:ss または h:mm:ss の形式):</translation>
     </message>
 </context>
 <context>

@@ -80,6 +80,45 @@
         <source>Nightly</source>
         <translation>Nightly</translation>
     </message>
+    <message>
+        <source>Embed Title, Chapters and Cover</source>
+        <translation>Titel, hoofdstukken en omslag insluiten</translation>
+    </message>
+</context>
+<context>
+    <name>FormatChoices</name>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Ondertitels:</translation>
+    </message>
+    <message>
+        <source>Download Part…</source>
+        <translation>Fragment…</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Ondertitels</translation>
+    </message>
+    <message>
+        <source>Subtitles to put into the video</source>
+        <translation>Ondertitels die in de video komen</translation>
+    </message>
+    <message>
+        <source>Part to download</source>
+        <translation>Te downloaden fragment</translation>
+    </message>
+    <message>
+        <source>Download only a part of the video</source>
+        <translation>Alleen een fragment van de video downloaden</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>%1 (automatic)</source>
+        <translation>%1 (automatisch)</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>
@@ -348,6 +387,65 @@
     <message>
         <source>Try Again with %1 Cookies</source>
         <translation>Opnieuw proberen met cookies van %1</translation>
+    </message>
+    <message>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <source>Save the sound alone as MP3</source>
+        <translation>Alleen het geluid opslaan als MP3</translation>
+    </message>
+    <message>
+        <source>Audio as MP3</source>
+        <translation>Audio als MP3</translation>
+    </message>
+</context>
+<context>
+    <name>PartDialog</name>
+    <message>
+        <source>Type the start as m:ss or h:mm:ss, for example 1:05.</source>
+        <translation>Typ het begin als m:ss of h:mm:ss, bijvoorbeeld 1:05.</translation>
+    </message>
+    <message>
+        <source>Type the end as m:ss or h:mm:ss, for example 2:30.</source>
+        <translation>Typ het einde als m:ss of h:mm:ss, bijvoorbeeld 2:30.</translation>
+    </message>
+    <message>
+        <source>The end must come after the start.</source>
+        <translation>Het einde moet na het begin liggen.</translation>
+    </message>
+    <message>
+        <source>The video is only %1 long.</source>
+        <translation>De video duurt maar %1.</translation>
+    </message>
+    <message>
+        <source>Download Part</source>
+        <translation>Fragment downloaden</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Begin</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Einde</translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation>&amp;Begin:</translation>
+    </message>
+    <message>
+        <source>&amp;End:</source>
+        <translation>&amp;Einde:</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Video</source>
+        <translation>&amp;Hele video</translation>
+    </message>
+    <message>
+        <source>Which part of the video to download, as m:ss or h:mm:ss:</source>
+        <translation>Welk fragment van de video u wilt downloaden, als m:ss of h:mm:ss:</translation>
     </message>
 </context>
 <context>

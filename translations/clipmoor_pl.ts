@@ -80,6 +80,45 @@
         <source>Nightly</source>
         <translation>Nightly</translation>
     </message>
+    <message>
+        <source>Embed Title, Chapters and Cover</source>
+        <translation>Osadzaj tytuł, rozdziały i okładkę</translation>
+    </message>
+</context>
+<context>
+    <name>FormatChoices</name>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Napisy:</translation>
+    </message>
+    <message>
+        <source>Download Part…</source>
+        <translation>Fragment…</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Napisy</translation>
+    </message>
+    <message>
+        <source>Subtitles to put into the video</source>
+        <translation>Napisy do umieszczenia w filmie</translation>
+    </message>
+    <message>
+        <source>Part to download</source>
+        <translation>Fragment do pobrania</translation>
+    </message>
+    <message>
+        <source>Download only a part of the video</source>
+        <translation>Pobierz tylko fragment filmu</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>%1 (automatic)</source>
+        <translation>%1 (automatyczne)</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>
@@ -348,6 +387,65 @@
     <message>
         <source>Try Again with %1 Cookies</source>
         <translation>Spróbuj ponownie z plikami cookie z %1</translation>
+    </message>
+    <message>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <source>Save the sound alone as MP3</source>
+        <translation>Zapisz sam dźwięk jako MP3</translation>
+    </message>
+    <message>
+        <source>Audio as MP3</source>
+        <translation>Dźwięk jako MP3</translation>
+    </message>
+</context>
+<context>
+    <name>PartDialog</name>
+    <message>
+        <source>Type the start as m:ss or h:mm:ss, for example 1:05.</source>
+        <translation>Wpisz początek jako m:ss lub h:mm:ss, na przykład 1:05.</translation>
+    </message>
+    <message>
+        <source>Type the end as m:ss or h:mm:ss, for example 2:30.</source>
+        <translation>Wpisz koniec jako m:ss lub h:mm:ss, na przykład 2:30.</translation>
+    </message>
+    <message>
+        <source>The end must come after the start.</source>
+        <translation>Koniec musi być po początku.</translation>
+    </message>
+    <message>
+        <source>The video is only %1 long.</source>
+        <translation>Film trwa tylko %1.</translation>
+    </message>
+    <message>
+        <source>Download Part</source>
+        <translation>Pobierz fragment</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Początek</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Koniec</translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation>&amp;Początek:</translation>
+    </message>
+    <message>
+        <source>&amp;End:</source>
+        <translation>&amp;Koniec:</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Video</source>
+        <translation>&amp;Cały film</translation>
+    </message>
+    <message>
+        <source>Which part of the video to download, as m:ss or h:mm:ss:</source>
+        <translation>Fragment filmu do pobrania, jako m:ss lub h:mm:ss:</translation>
     </message>
 </context>
 <context>

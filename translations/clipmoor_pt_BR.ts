@@ -80,6 +80,45 @@
         <source>Nightly</source>
         <translation>Nightly</translation>
     </message>
+    <message>
+        <source>Embed Title, Chapters and Cover</source>
+        <translation>Incorporar título, capítulos e capa</translation>
+    </message>
+</context>
+<context>
+    <name>FormatChoices</name>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Legendas:</translation>
+    </message>
+    <message>
+        <source>Download Part…</source>
+        <translation>Trecho…</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Legendas</translation>
+    </message>
+    <message>
+        <source>Subtitles to put into the video</source>
+        <translation>Legendas a incluir no vídeo</translation>
+    </message>
+    <message>
+        <source>Part to download</source>
+        <translation>Trecho a baixar</translation>
+    </message>
+    <message>
+        <source>Download only a part of the video</source>
+        <translation>Baixar só um trecho do vídeo</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhuma</translation>
+    </message>
+    <message>
+        <source>%1 (automatic)</source>
+        <translation>%1 (automáticas)</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>
@@ -348,6 +387,65 @@
     <message>
         <source>Try Again with %1 Cookies</source>
         <translation>Tentar novamente com os cookies de %1</translation>
+    </message>
+    <message>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <source>Save the sound alone as MP3</source>
+        <translation>Salvar só o áudio em MP3</translation>
+    </message>
+    <message>
+        <source>Audio as MP3</source>
+        <translation>Áudio em MP3</translation>
+    </message>
+</context>
+<context>
+    <name>PartDialog</name>
+    <message>
+        <source>Type the start as m:ss or h:mm:ss, for example 1:05.</source>
+        <translation>Digite o início como m:ss ou h:mm:ss, por exemplo 1:05.</translation>
+    </message>
+    <message>
+        <source>Type the end as m:ss or h:mm:ss, for example 2:30.</source>
+        <translation>Digite o fim como m:ss ou h:mm:ss, por exemplo 2:30.</translation>
+    </message>
+    <message>
+        <source>The end must come after the start.</source>
+        <translation>O fim deve vir depois do início.</translation>
+    </message>
+    <message>
+        <source>The video is only %1 long.</source>
+        <translation>O vídeo dura só %1.</translation>
+    </message>
+    <message>
+        <source>Download Part</source>
+        <translation>Baixar um trecho</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fim</translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation>&amp;Início:</translation>
+    </message>
+    <message>
+        <source>&amp;End:</source>
+        <translation>&amp;Fim:</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Video</source>
+        <translation>&amp;Vídeo inteiro</translation>
+    </message>
+    <message>
+        <source>Which part of the video to download, as m:ss or h:mm:ss:</source>
+        <translation>Trecho do vídeo a baixar, como m:ss ou h:mm:ss:</translation>
     </message>
 </context>
 <context>

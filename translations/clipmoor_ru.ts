@@ -80,6 +80,45 @@
         <source>Nightly</source>
         <translation>Nightly</translation>
     </message>
+    <message>
+        <source>Embed Title, Chapters and Cover</source>
+        <translation>Встраивать название, главы и обложку</translation>
+    </message>
+</context>
+<context>
+    <name>FormatChoices</name>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Субтитры:</translation>
+    </message>
+    <message>
+        <source>Download Part…</source>
+        <translation>Фрагмент…</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Субтитры</translation>
+    </message>
+    <message>
+        <source>Subtitles to put into the video</source>
+        <translation>Субтитры для встраивания в видео</translation>
+    </message>
+    <message>
+        <source>Part to download</source>
+        <translation>Фрагмент для скачивания</translation>
+    </message>
+    <message>
+        <source>Download only a part of the video</source>
+        <translation>Скачать только фрагмент видео</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>%1 (automatic)</source>
+        <translation>%1 (автоматические)</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>
@@ -348,6 +387,65 @@
     <message>
         <source>Try Again with %1 Cookies</source>
         <translation>Повторить с cookie из %1</translation>
+    </message>
+    <message>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <source>Save the sound alone as MP3</source>
+        <translation>Сохранить только звук в MP3</translation>
+    </message>
+    <message>
+        <source>Audio as MP3</source>
+        <translation>Звук в MP3</translation>
+    </message>
+</context>
+<context>
+    <name>PartDialog</name>
+    <message>
+        <source>Type the start as m:ss or h:mm:ss, for example 1:05.</source>
+        <translation>Введите начало в виде m:ss или h:mm:ss, например 1:05.</translation>
+    </message>
+    <message>
+        <source>Type the end as m:ss or h:mm:ss, for example 2:30.</source>
+        <translation>Введите конец в виде m:ss или h:mm:ss, например 2:30.</translation>
+    </message>
+    <message>
+        <source>The end must come after the start.</source>
+        <translation>Конец должен быть позже начала.</translation>
+    </message>
+    <message>
+        <source>The video is only %1 long.</source>
+        <translation>Видео длится всего %1.</translation>
+    </message>
+    <message>
+        <source>Download Part</source>
+        <translation>Скачать фрагмент</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Начало</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Конец</translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation>&amp;Начало:</translation>
+    </message>
+    <message>
+        <source>&amp;End:</source>
+        <translation>&amp;Конец:</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Video</source>
+        <translation>&amp;Всё видео</translation>
+    </message>
+    <message>
+        <source>Which part of the video to download, as m:ss or h:mm:ss:</source>
+        <translation>Какой фрагмент видео скачать, в виде m:ss или h:mm:ss:</translation>
     </message>
 </context>
 <context>

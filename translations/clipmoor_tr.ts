@@ -80,6 +80,45 @@
         <source>Nightly</source>
         <translation>Nightly</translation>
     </message>
+    <message>
+        <source>Embed Title, Chapters and Cover</source>
+        <translation>Başlığı, bölümleri ve kapağı göm</translation>
+    </message>
+</context>
+<context>
+    <name>FormatChoices</name>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Altyazı:</translation>
+    </message>
+    <message>
+        <source>Download Part…</source>
+        <translation>Kesit…</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Altyazı</translation>
+    </message>
+    <message>
+        <source>Subtitles to put into the video</source>
+        <translation>Videoya eklenecek altyazı</translation>
+    </message>
+    <message>
+        <source>Part to download</source>
+        <translation>İndirilecek kesit</translation>
+    </message>
+    <message>
+        <source>Download only a part of the video</source>
+        <translation>Videonun yalnızca bir kesitini indir</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Yok</translation>
+    </message>
+    <message>
+        <source>%1 (automatic)</source>
+        <translation>%1 (otomatik)</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>
@@ -348,6 +387,65 @@
     <message>
         <source>Try Again with %1 Cookies</source>
         <translation>%1 çerezleriyle yeniden dene</translation>
+    </message>
+    <message>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <source>Save the sound alone as MP3</source>
+        <translation>Yalnızca sesi MP3 olarak kaydet</translation>
+    </message>
+    <message>
+        <source>Audio as MP3</source>
+        <translation>MP3 olarak ses</translation>
+    </message>
+</context>
+<context>
+    <name>PartDialog</name>
+    <message>
+        <source>Type the start as m:ss or h:mm:ss, for example 1:05.</source>
+        <translation>Başlangıcı m:ss veya h:mm:ss biçiminde yazın, örneğin 1:05.</translation>
+    </message>
+    <message>
+        <source>Type the end as m:ss or h:mm:ss, for example 2:30.</source>
+        <translation>Bitişi m:ss veya h:mm:ss biçiminde yazın, örneğin 2:30.</translation>
+    </message>
+    <message>
+        <source>The end must come after the start.</source>
+        <translation>Bitiş, başlangıçtan sonra olmalıdır.</translation>
+    </message>
+    <message>
+        <source>The video is only %1 long.</source>
+        <translation>Video yalnızca %1 uzunluğunda.</translation>
+    </message>
+    <message>
+        <source>Download Part</source>
+        <translation>Kesit indir</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Başlangıç</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Bitiş</translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation>&amp;Başlangıç:</translation>
+    </message>
+    <message>
+        <source>&amp;End:</source>
+        <translation>Bi&amp;tiş:</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Video</source>
+        <translation>&amp;Tüm video</translation>
+    </message>
+    <message>
+        <source>Which part of the video to download, as m:ss or h:mm:ss:</source>
+        <translation>Videonun indirilecek kesiti, m:ss veya h:mm:ss biçiminde:</translation>
     </message>
 </context>
 <context>

@@ -80,6 +80,45 @@
         <source>Nightly</source>
         <translation>Nightly</translation>
     </message>
+    <message>
+        <source>Embed Title, Chapters and Cover</source>
+        <translation>Вбудовувати назву, розділи й обкладинку</translation>
+    </message>
+</context>
+<context>
+    <name>FormatChoices</name>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Субтитри:</translation>
+    </message>
+    <message>
+        <source>Download Part…</source>
+        <translation>Фрагмент…</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Субтитри</translation>
+    </message>
+    <message>
+        <source>Subtitles to put into the video</source>
+        <translation>Субтитри для вбудовування у відео</translation>
+    </message>
+    <message>
+        <source>Part to download</source>
+        <translation>Фрагмент для завантаження</translation>
+    </message>
+    <message>
+        <source>Download only a part of the video</source>
+        <translation>Завантажити лише фрагмент відео</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Немає</translation>
+    </message>
+    <message>
+        <source>%1 (automatic)</source>
+        <translation>%1 (автоматичні)</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>
@@ -348,6 +387,65 @@
     <message>
         <source>Try Again with %1 Cookies</source>
         <translation>Повторити з cookie з %1</translation>
+    </message>
+    <message>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <source>Save the sound alone as MP3</source>
+        <translation>Зберегти лише звук у MP3</translation>
+    </message>
+    <message>
+        <source>Audio as MP3</source>
+        <translation>Звук у MP3</translation>
+    </message>
+</context>
+<context>
+    <name>PartDialog</name>
+    <message>
+        <source>Type the start as m:ss or h:mm:ss, for example 1:05.</source>
+        <translation>Введіть початок у вигляді m:ss або h:mm:ss, наприклад 1:05.</translation>
+    </message>
+    <message>
+        <source>Type the end as m:ss or h:mm:ss, for example 2:30.</source>
+        <translation>Введіть кінець у вигляді m:ss або h:mm:ss, наприклад 2:30.</translation>
+    </message>
+    <message>
+        <source>The end must come after the start.</source>
+        <translation>Кінець має бути пізніше за початок.</translation>
+    </message>
+    <message>
+        <source>The video is only %1 long.</source>
+        <translation>Відео триває лише %1.</translation>
+    </message>
+    <message>
+        <source>Download Part</source>
+        <translation>Завантажити фрагмент</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Початок</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Кінець</translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation>&amp;Початок:</translation>
+    </message>
+    <message>
+        <source>&amp;End:</source>
+        <translation>&amp;Кінець:</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Video</source>
+        <translation>&amp;Усе відео</translation>
+    </message>
+    <message>
+        <source>Which part of the video to download, as m:ss or h:mm:ss:</source>
+        <translation>Який фрагмент відео завантажити, у вигляді m:ss або h:mm:ss:</translation>
     </message>
 </context>
 <context>

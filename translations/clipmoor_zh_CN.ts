@@ -80,6 +80,45 @@
         <source>Nightly</source>
         <translation>Nightly</translation>
     </message>
+    <message>
+        <source>Embed Title, Chapters and Cover</source>
+        <translation>嵌入标题、章节和封面</translation>
+    </message>
+</context>
+<context>
+    <name>FormatChoices</name>
+    <message>
+        <source>Subtitles:</source>
+        <translation>字幕：</translation>
+    </message>
+    <message>
+        <source>Download Part…</source>
+        <translation>片段…</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <source>Subtitles to put into the video</source>
+        <translation>要嵌入视频的字幕</translation>
+    </message>
+    <message>
+        <source>Part to download</source>
+        <translation>要下载的片段</translation>
+    </message>
+    <message>
+        <source>Download only a part of the video</source>
+        <translation>仅下载视频的一个片段</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>%1 (automatic)</source>
+        <translation>%1（自动生成）</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>
@@ -348,6 +387,65 @@
     <message>
         <source>Try Again with %1 Cookies</source>
         <translation>使用 %1 的 Cookie 重试</translation>
+    </message>
+    <message>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <source>Save the sound alone as MP3</source>
+        <translation>仅将音频保存为 MP3</translation>
+    </message>
+    <message>
+        <source>Audio as MP3</source>
+        <translation>MP3 音频</translation>
+    </message>
+</context>
+<context>
+    <name>PartDialog</name>
+    <message>
+        <source>Type the start as m:ss or h:mm:ss, for example 1:05.</source>
+        <translation>请按 m:ss 或 h:mm:ss 格式输入开始时间，例如 1:05。</translation>
+    </message>
+    <message>
+        <source>Type the end as m:ss or h:mm:ss, for example 2:30.</source>
+        <translation>请按 m:ss 或 h:mm:ss 格式输入结束时间，例如 2:30。</translation>
+    </message>
+    <message>
+        <source>The end must come after the start.</source>
+        <translation>结束时间必须晚于开始时间。</translation>
+    </message>
+    <message>
+        <source>The video is only %1 long.</source>
+        <translation>该视频时长仅为 %1。</translation>
+    </message>
+    <message>
+        <source>Download Part</source>
+        <translation>下载片段</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>结束</translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation>开始(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>&amp;End:</source>
+        <translation>结束(&amp;E)：</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Video</source>
+        <translation>整个视频(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Which part of the video to download, as m:ss or h:mm:ss:</source>
+        <translation>要下载的视频片段，格式为 m:ss 或 h:mm:ss：</translation>
     </message>
 </context>
 <context>
