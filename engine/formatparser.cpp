@@ -1,5 +1,6 @@
 #include "engine/formatparser.h"
 
+#include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
@@ -22,12 +23,109 @@ constexpr uint classicCombinedCodes[] = {18, 24};
 
 struct FormatCandidate {
     Tier tier = Other;
-    uint code = 0;
-    QString extension;
-    QString resolution;
-    QString size;
+    FormatRecord record;
     int line = 0;
 };
+
+// Where the columns of the table's first part begin, from its heading line; -1 when the
+// heading has none.
+struct Columns {
+    qsizetype fps = -1;
+    qsizetype hdr = -1;
+    qsizetype channels = -1;
+    qsizetype end = -1; // the first column separator
+};
+
+bool isSeparator(QChar c)
+{
+    return c == QLatin1Char('|') || c == QChar(0x2502);
+}
+
+qsizetype firstSeparator(QStringView line, qsizetype from = 0)
+{
+    for (qsizetype i = from; i < line.size(); ++i) {
+        if (isSeparator(line.at(i)))
+            return i;
+    }
+    return -1;
+}
+
+// The heading of the table that "--list-formats" prints ("ID EXT RESOLUTION FPS HDR CH |").
+std::optional<Columns> headingColumns(const QString &line)
+{
+    const QStringView text(line);
+    if (!text.trimmed().startsWith(QLatin1String("ID ")) || !text.contains(QLatin1String("EXT")))
+        return std::nullopt;
+    Columns columns;
+    columns.end = firstSeparator(text);
+    if (columns.end < 0)
+        return std::nullopt;
+    const auto start = [&text, &columns](QLatin1String name) -> qsizetype {
+        for (qsizetype at = text.indexOf(name); at >= 0 && at < columns.end;
+             at = text.indexOf(name, at + 1)) {
+            const bool alone =
+                (at == 0 || text.at(at - 1).isSpace()) &&
+                (at + name.size() >= text.size() || text.at(at + name.size()).isSpace());
+            if (alone)
+                return at;
+        }
+        return -1;
+    };
+    columns.fps = start(QLatin1String("FPS"));
+    columns.hdr = start(QLatin1String("HDR"));
+    columns.channels = start(QLatin1String("CH"));
+    return columns;
+}
+
+// The cell of a line below the heading between one column's start and the next one's.
+QString cellAt(const QString &line, qsizetype begin, std::initializer_list<qsizetype> ends)
+{
+    if (begin < 0)
+        return {};
+    qsizetype end = line.size();
+    for (qsizetype candidate : ends) {
+        if (candidate > begin)
+            end = std::min(end, candidate);
+    }
+    return line.mid(begin, end - begin).trimmed();
+}
+
+QList<QStringView> leadingTokens(QStringView text, int count);
+
+// Codec, frame rate and dynamic range as the line names them, in the table's layout or
+// the older one that lists them in a note ("avc1.42001E@ 600k, 25fps").
+void readTraits(const QString &line, const std::optional<Columns> &columns, FormatRecord &record)
+{
+    const qsizetype first = firstSeparator(line);
+    const qsizetype second = first < 0 ? -1 : firstSeparator(line, first + 1);
+    if (second >= 0) {
+        const QList<QStringView> codec = leadingTokens(QStringView(line).mid(second + 1), 1);
+        if (!codec.isEmpty() && codec.first() != QLatin1String("unknown"))
+            record.videoCodec = codec.first().toString();
+        if (columns && first == columns->end) {
+            record.frameRate = cellAt(line, columns->fps, {columns->hdr, columns->channels, first});
+            const QString hdr = cellAt(line, columns->hdr, {columns->channels, first});
+            if (!hdr.isEmpty())
+                record.dynamicRange = hdr.at(0).isDigit() ? QStringLiteral("HDR") + hdr : hdr;
+        } else {
+            // Without its heading, a number after the resolution is the frame rate.
+            const QList<QStringView> tokens = leadingTokens(QStringView(line).left(first), 4);
+            bool number = false;
+            if (tokens.size() == 4 && tokens.at(3).toUInt(&number) > 0 && number)
+                record.frameRate = tokens.at(3).toString();
+        }
+    } else {
+        static const QRegularExpression fps(QStringLiteral("\\b(\\d+)fps\\b"));
+        static const QRegularExpression codec(
+            QStringLiteral("\\b((?:avc|hev|hvc|vp0?[89]|av0)[\\w.]*)"));
+        record.frameRate = fps.match(line).captured(1);
+        record.videoCodec = codec.match(line).captured(1);
+    }
+    // The note after the codecs says "HDR" where the table has no column for it.
+    static const QRegularExpression hdrNote(QStringLiteral("\\bHDR\\b"));
+    if (record.dynamicRange.isEmpty() && second >= 0 && hdrNote.match(line, second).hasMatch())
+        record.dynamicRange = QStringLiteral("HDR");
+}
 
 bool isAsciiDigit(QChar c)
 {
@@ -110,7 +208,8 @@ Tier tierOf(const QString &line, uint code, const QString &extension)
     return Other;
 }
 
-std::optional<FormatCandidate> candidateFrom(const QString &line, int position)
+std::optional<FormatCandidate> candidateFrom(const QString &line, int position,
+                                             const std::optional<Columns> &columns)
 {
     if (line.contains(QLatin1String("audio only")))
         return std::nullopt;
@@ -119,7 +218,8 @@ std::optional<FormatCandidate> candidateFrom(const QString &line, int position)
         return std::nullopt;
 
     FormatCandidate candidate;
-    candidate.code = *code;
+    FormatRecord &record = candidate.record;
+    record.code = *code;
     candidate.line = position;
 
     qsizetype cut = line.indexOf(QLatin1Char('|'));
@@ -127,13 +227,14 @@ std::optional<FormatCandidate> candidateFrom(const QString &line, int position)
         cut = line.size();
     const QList<QStringView> tokens = leadingTokens(QStringView(line).left(cut), 4);
     if (tokens.size() > 1)
-        candidate.extension = tokens.at(1).toString();
+        record.container = tokens.at(1).toString();
     if (tokens.size() > 2)
-        candidate.resolution = tokens.at(2).toString();
+        record.resolution = tokens.at(2).toString();
 
-    candidate.size = firstSizeText(line);
+    record.size = firstSizeText(line);
+    readTraits(line, columns, record);
 
-    candidate.tier = tierOf(line, candidate.code, candidate.extension);
+    candidate.tier = tierOf(line, record.code, record.container);
     return candidate;
 }
 
@@ -146,8 +247,11 @@ FormatList parseFormatList(const QString &output)
     FormatList result;
     QList<FormatCandidate> candidates;
     bool audioOnly = false;
+    std::optional<Columns> columns;
     for (int i = 0; i < lines.size(); ++i) {
-        if (std::optional<FormatCandidate> candidate = candidateFrom(lines.at(i), i))
+        if (std::optional<Columns> heading = headingColumns(lines.at(i)))
+            columns = heading;
+        if (std::optional<FormatCandidate> candidate = candidateFrom(lines.at(i), i, columns))
             candidates.append(*candidate);
         if (const std::optional<uint> code = leadingCode(lines.at(i))) {
             if (!result.sizes.contains(*code)) {
@@ -167,10 +271,10 @@ FormatList parseFormatList(const QString &output)
     QSet<uint> seen;
     QList<FormatRecord> ordered;
     for (const FormatCandidate &candidate : std::as_const(candidates)) {
-        if (seen.contains(candidate.code))
+        if (seen.contains(candidate.record.code))
             continue;
-        seen.insert(candidate.code);
-        ordered.append({candidate.code, candidate.size, candidate.resolution});
+        seen.insert(candidate.record.code);
+        ordered.append(candidate.record);
     }
 
     // Nothing but audio: offer the first numbered line, whatever it is.

@@ -87,13 +87,22 @@ QVariant FormatTableModel::data(const QModelIndex &index, int role) const
             return downloadIcon.pixmap(downloadIconSize, QIcon::Normal, QIcon::Off);
         return {};
     case Qt::ToolTipRole:
-    case Qt::AccessibleTextRole:
-        // The icon-only cells say in words what they are.
+    case Qt::AccessibleTextRole: {
+        // Rows of one resolution differ in what the listing says beside it; the icon-only
+        // cells say in words what they are.
+        const QString traits = formatTraits(*record);
+        const QString shown =
+            traits.isEmpty() ? record->resolution : tr("%1, %2").arg(record->resolution, traits);
         if (column == TypeColumn)
-            return tr("Video with audio, %1").arg(record->resolution);
+            return tr("Video with audio, %1").arg(shown);
         if (column == DownloadColumn)
-            return tr("Download %1").arg(record->resolution);
+            return tr("Download %1").arg(shown);
+        if (column == SizeColumn && role == Qt::AccessibleTextRole && !record->size.isEmpty())
+            return tr("%1, %2").arg(record->size, shown);
+        if (column == ResolutionColumn || column == SizeColumn)
+            return shown;
         return {};
+    }
     case Qt::DisplayRole:
         if (column == CodeColumn)
             return record->code;
@@ -119,4 +128,31 @@ double sizeToMiB(const QString &size)
     if (text.isUnit("KiB"))
         return text.value * 0.0009765625;
     return text.value;
+}
+
+QString formatTraits(const FormatRecord &record)
+{
+    // The codec families by the names people know them by.
+    static const std::pair<const char *, const char *> families[] = {
+        {"avc", "H.264"}, {"hev", "H.265"}, {"hvc", "H.265"}, {"vp09", "VP9"},
+        {"vp9", "VP9"},   {"vp08", "VP8"},  {"vp8", "VP8"},   {"av01", "AV1"}};
+    QString codec;
+    for (const auto &[prefix, name] : families) {
+        if (record.videoCodec.startsWith(QLatin1String(prefix), Qt::CaseInsensitive)) {
+            codec = QLatin1String(name);
+            break;
+        }
+    }
+    if (codec.isEmpty())
+        codec = record.videoCodec.section(QLatin1Char('.'), 0, 0);
+    QStringList traits;
+    if (!record.container.isEmpty())
+        traits.append(record.container.toUpper());
+    if (!codec.isEmpty())
+        traits.append(codec);
+    if (!record.frameRate.isEmpty())
+        traits.append(FormatTableModel::tr("%1 fps").arg(record.frameRate));
+    if (!record.dynamicRange.isEmpty())
+        traits.append(record.dynamicRange);
+    return traits.join(FormatTableModel::tr(", "));
 }

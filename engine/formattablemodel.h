@@ -42,3 +42,7 @@ private:
 
 // A size text such as "1.5GiB" in MiB; 0 when it cannot be read.
 double sizeToMiB(const QString &size);
+
+// What tells a format apart from others of its resolution, as in "MP4, H.264, 30 fps, HDR10";
+// empty when the listing named nothing of it.
+QString formatTraits(const FormatRecord &record);

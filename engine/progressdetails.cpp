@@ -109,14 +109,16 @@ ProgressLine readProgressLine(const QString &line)
     return {percent(text), details(text)};
 }
 
+QString describeSize(double bytes)
+{
+    return QLocale().formattedDataSize(qint64(bytes), sizePrecision, QLocale::DataSizeIecFormat);
+}
+
 QString describeProgress(const ProgressDetails &details)
 {
     if (details.merging)
         return QCoreApplication::translate("Progress", "Merging video and audio…");
-    const QLocale locale;
-    const auto size = [&locale](double value) {
-        return locale.formattedDataSize(qint64(value), sizePrecision, QLocale::DataSizeIecFormat);
-    };
+    const auto size = describeSize;
     QStringList parts;
     if (details.downloaded && details.total)
         parts << QCoreApplication::translate("Progress", "%1 of %2")

@@ -29,3 +29,6 @@ ProgressLine readProgressLine(const QString &line);
 // The reading as one line for the user, such as "12.4 MiB of 86.0 MiB · 3.1 MiB/s ·
 // 0:24 left"; values the tool did not know are left out.
 QString describeProgress(const ProgressDetails &details);
+
+// A size in bytes as the download's reading shows it, such as "39.4 KiB".
+QString describeSize(double bytes);

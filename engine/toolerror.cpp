@@ -1,5 +1,7 @@
 #include "engine/toolerror.h"
 
+#include "engine/clipmoor.h"
+
 #include <QCoreApplication>
 
 namespace {
@@ -126,6 +128,56 @@ QString triedText(const QList<ToolFailure::Note> &tried)
     return QString();
 }
 
+// What each failure the engine reports says first: what failed, and what to do next.
+struct CodeText {
+    int code;
+    const char *headline;
+    const char *advice;
+};
+
+const CodeText codeTexts[] = {
+    {Clipmoor::MetadataTooFewLines,
+     QT_TRANSLATE_NOOP("ToolError", "The video's title and length could not be read"),
+     QT_TRANSLATE_NOOP("ToolError",
+                       "Check the address and the internet connection, then try again.")},
+    {Clipmoor::MetadataBadDuration,
+     QT_TRANSLATE_NOOP("ToolError", "The video's length could not be read"),
+     QT_TRANSLATE_NOOP("ToolError", "Try again. If it happens again, update the downloader "
+                                    "with “Manually Update Software” in the menu.")},
+    {Clipmoor::MetadataCrashed,
+     QT_TRANSLATE_NOOP("ToolError", "The downloader stopped while reading the video's title"),
+     QT_TRANSLATE_NOOP("ToolError", "Try again. If it happens again, update the downloader "
+                                    "with “Manually Update Software” in the menu.")},
+    {Clipmoor::FormatsCrashed,
+     QT_TRANSLATE_NOOP("ToolError", "The downloader stopped while listing the formats"),
+     QT_TRANSLATE_NOOP("ToolError", "Try again. If it happens again, update the downloader "
+                                    "with “Manually Update Software” in the menu.")},
+    {Clipmoor::VideoCrashed,
+     QT_TRANSLATE_NOOP("ToolError", "The downloader stopped during the download"),
+     QT_TRANSLATE_NOOP("ToolError", "Choose the format again to start the download anew.")},
+    {Clipmoor::FormatCount,
+     QT_TRANSLATE_NOOP("ToolError", "The video's list of formats could not be read"),
+     QT_TRANSLATE_NOOP("ToolError", "Try again. If it happens again, update the downloader "
+                                    "with “Manually Update Software” in the menu.")},
+    {Clipmoor::ToolNotStarted,
+     QT_TRANSLATE_NOOP("ToolError", "The downloader could not be started"),
+     QT_TRANSLATE_NOOP("ToolError", "Install the program again: its downloader is missing or "
+                                    "cannot be run.")},
+    {Clipmoor::VideoFailed, QT_TRANSLATE_NOOP("ToolError", "The download failed"),
+     QT_TRANSLATE_NOOP("ToolError", "Try again, or choose another format.")},
+    {Clipmoor::FormatsFailed,
+     QT_TRANSLATE_NOOP("ToolError", "The video's list of formats could not be fetched"),
+     QT_TRANSLATE_NOOP("ToolError", "Check the internet connection, then try again.")},
+};
+
+// Where the tool's line names what failed better than the run's code does.
+const char *headlineFor(Class failure)
+{
+    if (failure == Class::NoFormats)
+        return QT_TRANSLATE_NOOP("ToolError", "This video offers no formats to download");
+    return nullptr;
+}
+
 } // namespace
 
 QString toolErrorAdvice(const QString &errorLine)
@@ -167,4 +219,22 @@ QString toolStepText(const ToolFailure::Note &note)
         break;
     }
     return QString();
+}
+
+FailureText failureText(int code, const QString &errorLine, const QList<ToolFailure::Note> &tried,
+                        const QString &cookiesBrowser)
+{
+    FailureText text{tr(QT_TRANSLATE_NOOP("ToolError", "Something went wrong")),
+                     tr(QT_TRANSLATE_NOOP("ToolError", "Try again."))};
+    for (const CodeText &known : codeTexts) {
+        if (known.code == code)
+            text = {tr(known.headline), tr(known.advice)};
+    }
+    // The tool's own reason, where it is one people commonly meet, says more.
+    const QString advice = toolErrorAdvice(errorLine, tried, cookiesBrowser);
+    if (!advice.isEmpty())
+        text.advice = advice;
+    if (const char *headline = headlineFor(ToolFailure::classify(errorLine)))
+        text.headline = tr(headline);
+    return text;
 }

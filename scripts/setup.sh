@@ -25,6 +25,9 @@ packages=(
   fonts-wqy-microhei
   # desktop notifications in tests (a private session bus); install checks
   dbus dbus-daemon appstream desktop-file-utils
+  # the road walked as a screen reader hears it: a virtual display, the accessibility bus
+  # and a listener on it
+  xvfb xauth at-spi2-core python3-pyatspi
   # the shipped tools
   yt-dlp ffmpeg python3
   # yt-dlp puts the cover into mp4 and m4a files with it

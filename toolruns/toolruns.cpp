@@ -73,10 +73,15 @@ QStringList download(const QString &selector, const QString &toolFolder,
                      const QString &cookiesBrowser, const ToolRuns::DownloadChoice &choice,
                      bool audio)
 {
-    // A part is named by its times, so that it never replaces the whole video's file.
-    const QString name = choice.part ? QStringLiteral("%(title).55B_%(resolution)s_%(id)s_"
-                                                      "%(section_start)d-%(section_end)d.%(ext)s")
-                                     : QStringLiteral("%(title).55B_%(resolution)s_%(id)s.%(ext)s");
+    // The title alone is cut, so that every name keeps the resolution (or "audio": the
+    // tool's resolution of the sound alone, "audio only", would put a blank in the name) and
+    // the video ID: a download never replaces a file of another video. A part is named by
+    // its times, so that it never replaces the whole video's file.
+    const QString name =
+        (audio ? QStringLiteral("%(title).55B_audio_%(id)s")
+               : QStringLiteral("%(title).55B_%(resolution)s_%(id)s")) +
+        (choice.part ? QStringLiteral("_%(section_start)d-%(section_end)d") : QString()) +
+        QStringLiteral(".%(ext)s");
     return forVideo(
         QStringList{
             QStringLiteral("--no-warnings"),
@@ -101,8 +106,6 @@ QStringList download(const QString &selector, const QString &toolFolder,
             QLatin1String(pathOption),
             ToolRuns::downloadFolderArgument(outputFolder),
             QStringLiteral("--output"),
-            // The title alone is cut, so that every name keeps the resolution and the video
-            // ID: a download never replaces a file of another video.
             name,
             QStringLiteral("--windows-filenames"),
         } + choiceOptions(choice, audio),

@@ -146,6 +146,18 @@
         <source>The size of the video stream; the audio adds to it</source>
         <translation>Die Größe des Videostroms; der Ton kommt noch hinzu</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 fps</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>HttpGet</name>
@@ -269,42 +281,6 @@
         <translation>FEHLER</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;ERROR:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code: #0x%2&lt;/i&gt;</source>
-        <translation>&lt;h3&gt;FEHLER:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code: #0x%2&lt;/i&gt;</translation>
-    </message>
-    <message>
-        <source>Cannot request metadata</source>
-        <translation>Die Angaben zum Video konnten nicht abgefragt werden</translation>
-    </message>
-    <message>
-        <source>crash exit on metadata request</source>
-        <translation>Absturz beim Abfragen der Angaben zum Video</translation>
-    </message>
-    <message>
-        <source>crash exit on formats request</source>
-        <translation>Absturz beim Abfragen der Formate</translation>
-    </message>
-    <message>
-        <source>crash exit at downloading process</source>
-        <translation>Absturz beim Herunterladen</translation>
-    </message>
-    <message>
-        <source>format count error</source>
-        <translation>Fehler bei der Anzahl der Formate</translation>
-    </message>
-    <message>
-        <source>the downloader could not be started</source>
-        <translation>Das Download-Werkzeug konnte nicht gestartet werden</translation>
-    </message>
-    <message>
-        <source>download failed</source>
-        <translation>Herunterladen fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>indefinite</source>
-        <translation>unbestimmt</translation>
-    </message>
-    <message>
         <source>Unable to update. Please contact support</source>
         <translation>Aktualisierung nicht möglich. Bitte wenden Sie sich an den Support</translation>
     </message>
@@ -353,10 +329,6 @@
         <translation>Verarbeiten</translation>
     </message>
     <message>
-        <source>formats request failed</source>
-        <translation>Abfrage der Formate fehlgeschlagen</translation>
-    </message>
-    <message>
         <source>A download is running. Stop it and quit?</source>
         <translation>Ein Download läuft. Abbrechen und beenden?</translation>
     </message>
@@ -375,6 +347,34 @@
     <message>
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
         <translation>Den Download-Ordner %1 gibt es nicht mehr, oder er ist nicht beschreibbar. Dieser Download wird in %2 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Paste a YouTube video address</source>
+        <translation>YouTube-Videoadresse einfügen</translation>
+    </message>
+    <message>
+        <source>The address of the YouTube video to download, then press Enter</source>
+        <translation>Die Adresse des YouTube-Videos, das heruntergeladen werden soll, dann die Eingabetaste drücken</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Fortschritt des Downloads</translation>
+    </message>
+    <message>
+        <source>Reading the video&apos;s formats</source>
+        <translation>Formate des Videos werden gelesen</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Beschäftigt</translation>
+    </message>
+    <message>
+        <source>Sound Successfully Saved</source>
+        <translation>Ton gespeichert</translation>
+    </message>
+    <message>
+        <source>Code: #0x%1</source>
+        <translation>Code: #0x%1</translation>
     </message>
     <message>
         <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
@@ -549,6 +549,82 @@
     <message>
         <source>The site asks to sign in to confirm that you are not a bot. Choose a browser you are signed in with under “Use Cookies From” in the menu (right-click the window), or try again later.</source>
         <translation>Die Website verlangt eine Anmeldung als Nachweis, dass Sie kein Bot sind. Wählen Sie im Menü (Rechtsklick ins Fenster) unter „Cookies verwenden von“ einen Browser, in dem Sie angemeldet sind, oder versuchen Sie es später erneut.</translation>
+    </message>
+    <message>
+        <source>Check the address, or try again later.</source>
+        <translation>Prüfen Sie die Adresse oder versuchen Sie es später erneut.</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download</source>
+        <translation>Dieses Video bietet keine Formate zum Herunterladen an</translation>
+    </message>
+    <message>
+        <source>The video&apos;s title and length could not be read</source>
+        <translation>Titel und Länge des Videos konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Check the address and the internet connection, then try again.</source>
+        <translation>Prüfen Sie die Adresse und die Internetverbindung und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s length could not be read</source>
+        <translation>Die Länge des Videos konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Try again. If it happens again, update the downloader with “Manually Update Software” in the menu.</source>
+        <translation>Versuchen Sie es erneut. Geschieht es wieder, aktualisieren Sie das Download-Programm mit „Software manuell aktualisieren“ im Menü.</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while reading the video&apos;s title</source>
+        <translation>Das Download-Programm brach beim Lesen des Videotitels ab</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while listing the formats</source>
+        <translation>Das Download-Programm brach beim Auflisten der Formate ab</translation>
+    </message>
+    <message>
+        <source>The downloader stopped during the download</source>
+        <translation>Das Download-Programm brach während des Downloads ab</translation>
+    </message>
+    <message>
+        <source>Choose the format again to start the download anew.</source>
+        <translation>Wählen Sie das Format erneut, um den Download neu zu beginnen.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be read</source>
+        <translation>Die Formatliste des Videos konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The downloader could not be started</source>
+        <translation>Das Download-Programm konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>Install the program again: its downloader is missing or cannot be run.</source>
+        <translation>Installieren Sie das Programm erneut: Sein Download-Programm fehlt oder lässt sich nicht ausführen.</translation>
+    </message>
+    <message>
+        <source>The download failed</source>
+        <translation>Der Download ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Try again, or choose another format.</source>
+        <translation>Versuchen Sie es erneut oder wählen Sie ein anderes Format.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be fetched</source>
+        <translation>Die Formatliste des Videos konnte nicht abgerufen werden</translation>
+    </message>
+    <message>
+        <source>Check the internet connection, then try again.</source>
+        <translation>Prüfen Sie die Internetverbindung und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>Something went wrong</source>
+        <translation>Etwas ist schiefgegangen</translation>
+    </message>
+    <message>
+        <source>Try again.</source>
+        <translation>Versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>The browser&apos;s cookies could not be read: no profile of that browser was found. Start that browser once and sign in to the site, or choose another browser or “None” under “Use Cookies From” in the menu (right-click the window).</source>

@@ -146,6 +146,18 @@
         <source>The size of the video stream; the audio adds to it</source>
         <translation>La taille du flux vidéo&#xa0;; le son s’y ajoute</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 i/s</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>HttpGet</name>
@@ -269,42 +281,6 @@
         <translation>ERREUR</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;ERROR:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code: #0x%2&lt;/i&gt;</source>
-        <translation>&lt;h3&gt;ERREUR&#xa0;:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code&#xa0;: #0x%2&lt;/i&gt;</translation>
-    </message>
-    <message>
-        <source>Cannot request metadata</source>
-        <translation>Impossible d’obtenir les informations de la vidéo</translation>
-    </message>
-    <message>
-        <source>crash exit on metadata request</source>
-        <translation>arrêt brutal pendant la demande des informations de la vidéo</translation>
-    </message>
-    <message>
-        <source>crash exit on formats request</source>
-        <translation>arrêt brutal pendant la demande des formats</translation>
-    </message>
-    <message>
-        <source>crash exit at downloading process</source>
-        <translation>arrêt brutal pendant le téléchargement</translation>
-    </message>
-    <message>
-        <source>format count error</source>
-        <translation>erreur dans le nombre de formats</translation>
-    </message>
-    <message>
-        <source>the downloader could not be started</source>
-        <translation>l’outil de téléchargement n’a pas pu être lancé</translation>
-    </message>
-    <message>
-        <source>download failed</source>
-        <translation>échec du téléchargement</translation>
-    </message>
-    <message>
-        <source>indefinite</source>
-        <translation>indéterminé</translation>
-    </message>
-    <message>
         <source>Unable to update. Please contact support</source>
         <translation>Mise à jour impossible. Veuillez contacter l’assistance</translation>
     </message>
@@ -353,10 +329,6 @@
         <translation>Traiter</translation>
     </message>
     <message>
-        <source>formats request failed</source>
-        <translation>échec de la demande des formats</translation>
-    </message>
-    <message>
         <source>A download is running. Stop it and quit?</source>
         <translation>Un téléchargement est en cours. L’arrêter et quitter&#xa0;?</translation>
     </message>
@@ -375,6 +347,34 @@
     <message>
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
         <translation>Le dossier de téléchargement %1 n’existe plus ou n’est pas accessible en écriture. Ce téléchargement va dans %2.</translation>
+    </message>
+    <message>
+        <source>Paste a YouTube video address</source>
+        <translation>Collez l’adresse d’une vidéo YouTube</translation>
+    </message>
+    <message>
+        <source>The address of the YouTube video to download, then press Enter</source>
+        <translation>L’adresse de la vidéo YouTube à télécharger, puis appuyez sur Entrée</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Progression du téléchargement</translation>
+    </message>
+    <message>
+        <source>Reading the video&apos;s formats</source>
+        <translation>Lecture des formats de la vidéo</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Occupé</translation>
+    </message>
+    <message>
+        <source>Sound Successfully Saved</source>
+        <translation>Son enregistré</translation>
+    </message>
+    <message>
+        <source>Code: #0x%1</source>
+        <translation>Code : #0x%1</translation>
     </message>
     <message>
         <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
@@ -549,6 +549,82 @@
     <message>
         <source>The site asks to sign in to confirm that you are not a bot. Choose a browser you are signed in with under “Use Cookies From” in the menu (right-click the window), or try again later.</source>
         <translation>Le site demande de se connecter pour confirmer que vous n’êtes pas un robot. Choisissez sous «&#xa0;Utiliser les cookies de&#xa0;» dans le menu (clic droit dans la fenêtre) un navigateur où vous êtes connecté, ou réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>Check the address, or try again later.</source>
+        <translation>Vérifiez l’adresse ou réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download</source>
+        <translation>Cette vidéo ne propose aucun format à télécharger</translation>
+    </message>
+    <message>
+        <source>The video&apos;s title and length could not be read</source>
+        <translation>Impossible de lire le titre et la durée de la vidéo</translation>
+    </message>
+    <message>
+        <source>Check the address and the internet connection, then try again.</source>
+        <translation>Vérifiez l’adresse et la connexion Internet, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s length could not be read</source>
+        <translation>Impossible de lire la durée de la vidéo</translation>
+    </message>
+    <message>
+        <source>Try again. If it happens again, update the downloader with “Manually Update Software” in the menu.</source>
+        <translation>Réessayez. Si cela se reproduit, mettez à jour l’outil de téléchargement avec « Mettre à jour manuellement » dans le menu.</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while reading the video&apos;s title</source>
+        <translation>L’outil de téléchargement s’est arrêté en lisant le titre de la vidéo</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while listing the formats</source>
+        <translation>L’outil de téléchargement s’est arrêté en listant les formats</translation>
+    </message>
+    <message>
+        <source>The downloader stopped during the download</source>
+        <translation>L’outil de téléchargement s’est arrêté pendant le téléchargement</translation>
+    </message>
+    <message>
+        <source>Choose the format again to start the download anew.</source>
+        <translation>Choisissez à nouveau le format pour recommencer le téléchargement.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be read</source>
+        <translation>Impossible de lire la liste des formats de la vidéo</translation>
+    </message>
+    <message>
+        <source>The downloader could not be started</source>
+        <translation>Impossible de démarrer l’outil de téléchargement</translation>
+    </message>
+    <message>
+        <source>Install the program again: its downloader is missing or cannot be run.</source>
+        <translation>Réinstallez le programme : son outil de téléchargement manque ou ne peut pas être lancé.</translation>
+    </message>
+    <message>
+        <source>The download failed</source>
+        <translation>Le téléchargement a échoué</translation>
+    </message>
+    <message>
+        <source>Try again, or choose another format.</source>
+        <translation>Réessayez ou choisissez un autre format.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be fetched</source>
+        <translation>Impossible d’obtenir la liste des formats de la vidéo</translation>
+    </message>
+    <message>
+        <source>Check the internet connection, then try again.</source>
+        <translation>Vérifiez la connexion Internet, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Something went wrong</source>
+        <translation>Une erreur s’est produite</translation>
+    </message>
+    <message>
+        <source>Try again.</source>
+        <translation>Réessayez.</translation>
     </message>
     <message>
         <source>The browser&apos;s cookies could not be read: no profile of that browser was found. Start that browser once and sign in to the site, or choose another browser or “None” under “Use Cookies From” in the menu (right-click the window).</source>

@@ -18,8 +18,7 @@ DownloadChoices::DownloadChoices(QMenu *menu, QSettings *settings_, QWidget *win
     , browsers(new QActionGroup(this))
     , channels(new QActionGroup(this))
 {
-    // The entries belong to this object, not to a menu: the window takes an entry whose
-    // parent is a submenu for a scale.
+    // The entries belong to this object, which outlives any menu they are shown in.
     auto *folder = new QAction(tr("Choose Download Folder…"), this);
     connect(folder, &QAction::triggered, this, &DownloadChoices::chooseFolder);
     menu->addAction(folder);

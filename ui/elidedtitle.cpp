@@ -20,6 +20,8 @@ void ElidedTitle::setText(const QString &title)
 {
     full = title;
     label->setToolTip(title);
+    // A screen reader reads the whole title, not what fits.
+    label->setAccessibleName(title);
     elide();
 }
 

@@ -19,6 +19,7 @@
 #include "ui/thumbnailview.h"
 #include "ui_navigation.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCommandLineParser>
@@ -27,6 +28,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QHeaderView>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -150,6 +152,8 @@ Navigation::Navigation(QWidget *parent)
 {
     initImages();
     ui->setupUi(this);
+    // Docks and task bars show it beside the window's name.
+    setWindowIcon(QIcon(QStringLiteral(":/img/clipmoor.png")));
     ui->btn_Back_from_Process->setImage(QStringLiteral(":/img/btn_back_big.svg"),
                                         DesignSize::backCaption);
     ui->pushButton_Process->setImage(QStringLiteral(":/img/btn_process.svg"),
@@ -174,6 +178,12 @@ Navigation::Navigation(QWidget *parent)
     stepLabel->hide();
     if (auto *column = qobject_cast<QBoxLayout *>(ui->page_Formats->layout()))
         column->insertWidget(column->indexOf(ui->progressBar) + 1, stepLabel);
+    ui->editURL->setPlaceholderText(tr("Paste a YouTube video address"));
+    ui->editURL->setAccessibleDescription(
+        tr("The address of the YouTube video to download, then press Enter"));
+    ui->progressBarDL->setAccessibleName(tr("Download progress"));
+    ui->progressBar->setAccessibleName(tr("Reading the video's formats"));
+    ui->progressBar_2->setAccessibleName(tr("Busy"));
     addressIntake = new AddressIntake(this, ui->editURL);
     connect(addressIntake, &AddressIntake::taken, this, [this](const QString &address) {
         if (DownloadChoices::prepareCopied(sharedData->settings))
@@ -181,6 +191,7 @@ Navigation::Navigation(QWidget *parent)
     });
     notifier = new DesktopNotifier(this);
     ui->tableView->installEventFilter(this);
+    ui->editURL->installEventFilter(this);
     // Shift+F10 asks the focused widget for its menu, as the Menu key does.
     auto *menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
     connect(menuKey, &QShortcut::activated, this, [this] {
@@ -191,10 +202,7 @@ Navigation::Navigation(QWidget *parent)
         QContextMenuEvent ask(QContextMenuEvent::Keyboard, at, focus->mapToGlobal(at));
         QApplication::sendEvent(focus, &ask);
     });
-    // The form cannot carry the in-between weights for this Qt's form compiler.
-    QFont startOver = ui->btnStartOver->font();
-    startOver.setWeight(QFont::DemiBold);
-    ui->btnStartOver->setFont(startOver);
+    // The form cannot carry the in-between weight for this Qt's form compiler.
     QFont openFolder = ui->btnOpenFolder->font();
     openFolder.setWeight(QFont::Medium);
     ui->btnOpenFolder->setFont(openFolder);
@@ -503,11 +511,15 @@ void Navigation::fitTableRows()
     QTableView *table = ui->tableView;
     if (!table->model())
         return;
+    const int rows = table->model()->rowCount();
+    // The cells of a hidden page's table would still be reported as showing.
+    const bool current = ui->stackedWidget->currentWidget() == ui->page_Formats;
+    for (int row = 0; row < rows; ++row)
+        table->setRowHidden(row, !current);
+    if (!current)
+        return;
     ui->horizontalLayout_7->activate();
     ui->page_Formats->layout()->activate();
-    const int rows = table->model()->rowCount();
-    for (int row = 0; row < rows; ++row)
-        table->setRowHidden(row, false);
     if (rows > 0 && table->rowHeight(0) > 0) {
         const int shown = visibleRowCount(table->viewport()->height(), table->rowHeight(0));
         for (int row = shown; row < rows; ++row)
@@ -521,6 +533,7 @@ void Navigation::chooseFormat(const QModelIndex &index)
         qCritical() << "!!! ERROR: index invalid:" << index;
         return;
     }
+    soundAlone = false;
     showDownloadStart();
     const uint code = index.sibling(index.row(), 1).data().toUInt();
     qDebug().noquote() << QStringLiteral("Requesting video with FormatID: %1").arg(code);
@@ -529,6 +542,7 @@ void Navigation::chooseFormat(const QModelIndex &index)
 
 void Navigation::chooseAudio(bool mp3)
 {
+    soundAlone = true;
     showDownloadStart();
     qDebug().noquote() << "Requesting the sound alone" << (mp3 ? "as MP3" : "");
     if (mp3)
@@ -582,11 +596,20 @@ void Navigation::whenVideoReceived()
     ui->label_DL_Details->hide();
     ui->label_TitleDownload->hide();
     ui->label_DL->hide();
+    ui->label_DL_OK->setText(soundAlone ? tr("Sound Successfully Saved")
+                                        : tr("Video Successfully Downloaded"));
     ui->label_DL_OK->show();
     ui->btnStartOver->show();
     ui->btn_Back_Last->show();
     ui->btnOpenFolder->show();
     savedFile->show(sharedData->video.savedFile);
+    fitDownloadTexts();
+    // A screen reader speaks what the focus lands on: the end, and where to go from there.
+    QPushButton *next =
+        savedFile->openButton->isVisibleTo(this) ? savedFile->openButton : ui->btnOpenFolder;
+    for (QPushButton *button : {savedFile->openButton, ui->btnOpenFolder})
+        button->setAccessibleDescription(ui->label_DL_OK->text());
+    next->setFocus(Qt::OtherFocusReason);
 }
 
 // Over the window and modal to it, answered without an event loop of its own; the box
@@ -600,31 +623,24 @@ QMessageBox *Navigation::openMessage(QMessageBox::Icon icon, const QString &titl
     return box;
 }
 
-void Navigation::showError(const QString &message, Clipmoor::errorType code)
+// The plain line and its next step first, the code after them, and the tool's own words,
+// in English, behind "Show Details…".
+void Navigation::showError(Clipmoor::errorType code)
 {
+    const QString &toolLine = sharedData->toolError;
+    const FailureText text =
+        failureText(code, toolLine, Clipmoor::instance().recoverySteps(),
+                    sharedData->settings->value(QLatin1String(cookiesBrowserKey)).toString());
     QMessageBox *box = openMessage(QMessageBox::Critical, tr("ERROR"), QString());
     box->setTextFormat(Qt::RichText);
-    box->setText(tr("<h3>ERROR:</h3>%1<hr><i>Code: #0x%2</i>")
-                     .arg(message, QString::number(uint(code), 16)));
+    box->setText(QStringLiteral("<h3>%1</h3><p>%2</p><p><small>%3</small></p>")
+                     .arg(text.headline.toHtmlEscaped(), text.advice.toHtmlEscaped(),
+                          tr("Code: #0x%1").arg(QString::number(uint(code), 16))));
+    if (!toolLine.isEmpty())
+        box->setDetailedText(toolLine);
     if (code == Clipmoor::MetadataTooFewLines || code == Clipmoor::FormatsFailed ||
         code == Clipmoor::VideoFailed)
         offerCookies(box, code);
-}
-
-// The tool's own last error line is often the only explanation; for the failures people
-// commonly meet, a line in plain words with what to do comes first.
-QString Navigation::withToolError(const QString &message) const
-{
-    const QString &line = sharedData->toolError;
-    if (line.isEmpty())
-        return message;
-    const QString advice =
-        toolErrorAdvice(line, Clipmoor::instance().recoverySteps(),
-                        sharedData->settings->value(QLatin1String(cookiesBrowserKey)).toString());
-    if (advice.isEmpty())
-        return message + QStringLiteral("<br>") + line.toHtmlEscaped();
-    return message + QStringLiteral("<br><b>%1</b><br><small>%2</small>")
-                         .arg(advice.toHtmlEscaped(), line.toHtmlEscaped());
 }
 
 // Shown where the user is, while the busy bar or the progress goes on.
@@ -692,46 +708,33 @@ void Navigation::whenSomethingWrong(Clipmoor::errorType code)
         (code == Clipmoor::ToolNotStarted && downloading))
         notifier->downloadFailed(sharedData->video.title);
     switch (code) {
-    case Clipmoor::MetadataTooFewLines:
-    case Clipmoor::MetadataBadDuration:
-        showError(withToolError(tr("Cannot request metadata")), code);
-        break;
     case Clipmoor::MetadataStopped:
     case Clipmoor::FormatsStopped:
         showPage(ui->page_URL);
-        break;
-    case Clipmoor::MetadataCrashed:
-        showError(tr("crash exit on metadata request"), code);
-        break;
-    case Clipmoor::FormatsCrashed:
-        showError(tr("crash exit on formats request"), code);
-        break;
+        return;
     case Clipmoor::VideoStopped:
         showPage(ui->page_Formats);
+        return;
+    case Clipmoor::MetadataTooFewLines:
+    case Clipmoor::MetadataBadDuration:
+    case Clipmoor::MetadataCrashed:
+    case Clipmoor::ToolNotStarted:
+        // Nothing is known of the video: back to its address, to mend it or try again.
+        whenProcessButtonClicked();
+        break;
+    case Clipmoor::FormatsCrashed:
+    case Clipmoor::FormatCount:
+    case Clipmoor::FormatsFailed:
+        // The title and length stay; there is no table to offer.
+        ui->tableView->hide();
         break;
     case Clipmoor::VideoCrashed:
-        // Nothing on the download page works after a crash: back to the formats.
-        showError(tr("crash exit at downloading process"), code);
-        showPage(ui->page_Formats);
-        break;
-    case Clipmoor::FormatCount:
-        showError(tr("format count error"), code);
-        break;
-    case Clipmoor::ToolNotStarted:
-        showError(tr("the downloader could not be started"), code);
-        showPage(ui->page_URL);
-        break;
     case Clipmoor::VideoFailed:
-        showError(withToolError(tr("download failed")), code);
+        // Nothing on the download page works after a failure: back to the formats.
         showPage(ui->page_Formats);
-        break;
-    case Clipmoor::FormatsFailed:
-        showError(withToolError(tr("formats request failed")), code);
-        break;
-    default:
-        showError(tr("indefinite"), code);
         break;
     }
+    showError(code);
 }
 
 void Navigation::whenToolUpdateRequested()
@@ -786,13 +789,27 @@ void Navigation::activateMenuActions()
     showUidAction = menu->addAction(tr("Show UUID"));
     aboutAction = menu->addAction(tr("About"));
 
+    // The scale entries are a group of their own: no other entry can ever set the scale.
+    scaleEntries = new QActionGroup(scales);
     for (uint value : scaleValues) {
         QAction *entry = scales->addAction(tr("%1%").arg(value));
         entry->setData(value);
         entry->setCheckable(true);
         entry->setChecked(value == scale);
+        scaleEntries->addAction(entry);
     }
+    connect(scaleEntries, &QActionGroup::triggered, this, &Navigation::whenScaleChosen);
     connect(menu, &QMenu::triggered, this, &Navigation::whenMenuTriggered);
+}
+
+void Navigation::whenScaleChosen(QAction *entry)
+{
+    const uint value = entry->data().toUInt();
+    if (value == 0 || value == scale)
+        return;
+    scale = value;
+    sharedData->settings->setValue(QStringLiteral("Scale/Val"), scale);
+    whenStackedPageChanged(ui->stackedWidget->currentIndex());
 }
 
 void Navigation::whenMenuTriggered(QAction *action)
@@ -829,16 +846,6 @@ void Navigation::whenMenuTriggered(QAction *action)
                     &Navigation::whenToolUpdateRequested);
         }
         updater.get()->manualCheck(Identity::versionNumber, QLatin1String(Identity::buildDate));
-    } else if (QMenu *scales = qobject_cast<QMenu *>(action->parent())) {
-        for (QAction *entry : scales->actions())
-            entry->setChecked(false);
-        action->setChecked(true);
-        const uint value = action->data().toUInt();
-        if (value != scale) {
-            scale = value;
-            sharedData->settings->setValue(QStringLiteral("Scale/Val"), scale);
-            whenStackedPageChanged(ui->stackedWidget->currentIndex());
-        }
     }
 }
 
@@ -867,7 +874,18 @@ void Navigation::openMenuAtFocus()
         at = ui->tableView->viewport()->mapTo(
             focus, ui->tableView->visualRect(ui->tableView->currentIndex()).center());
     }
-    menu->exec(focus->mapToGlobal(at));
+    if (focus != ui->editURL) {
+        menu->exec(focus->mapToGlobal(at));
+        return;
+    }
+    // The address field is the only control of its page: its edit entries come first, then
+    // the program's, so that the keyboard reaches both.
+    QMenu *both = ui->editURL->createStandardContextMenu();
+    both->addSeparator();
+    both->addActions(menu->actions());
+    connect(both, &QMenu::triggered, this, &Navigation::whenMenuTriggered);
+    connect(both, &QMenu::aboutToHide, both, &QObject::deleteLater);
+    both->popup(focus->mapToGlobal(at));
 }
 
 void Navigation::contextMenuEvent(QContextMenuEvent *event)
@@ -901,6 +919,11 @@ bool Navigation::eventFilter(QObject *watched, QEvent *event)
                 model->index(0, FormatTableModel::ResolutionColumn),
                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         }
+    }
+    if (watched == ui->editURL && event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent *>(event)->reason() == QContextMenuEvent::Keyboard) {
+        openMenuAtFocus();
+        return true;
     }
     if (watched == ui->stackedWidget && event->type() == QEvent::MouseButtonPress) {
         auto *press = static_cast<QMouseEvent *>(event);
@@ -942,6 +965,7 @@ void Navigation::whenStackedPageChanged(int index)
         setFixedSize(target);
     if (page == ui->page_Download)
         fitDownloadTexts();
+    fitTableRows();
 }
 
 // Fonts and languages are wider on some systems than the design's sizes assume: the
@@ -958,23 +982,34 @@ void Navigation::fitDownloadTexts()
     fitLabel(ui->label_DL_OK, designedFonts.value(ui->label_DL_OK));
     fitLabel(ui->label_DL_Details, designedFonts.value(ui->label_DL_Details));
 
-    // "Start Over" and "Open Folder with File" share a row, with room around them.
+    // The finished page's three buttons share one font and one size; "Start Over" and
+    // "Open Folder with File" share a row, with room around them.
     QPushButton *start = ui->btnStartOver;
     QPushButton *open = ui->btnOpenFolder;
-    QFont startFont = designedFonts.value(start);
-    QFont openFont = designedFonts.value(open);
+    const QList<QPushButton *> buttons{start, open, savedFile->openButton};
+    QFont font = designedFonts.value(open);
     const int gaps = ui->horizontalLayout_13->spacing() * 4;
+    QSize size;
     for (;;) {
-        start->setFont(startFont);
-        open->setFont(openFont);
-        // The design's least width must not squeeze the button below its text.
-        start->setMinimumWidth(std::max(DesignSize::startOverWidth, start->sizeHint().width()));
-        const int wanted = start->minimumWidth() + open->sizeHint().width() + gaps;
-        if (wanted <= room || startFont.pointSizeF() <= 1 || openFont.pointSizeF() <= 1)
+        size = QSize(DesignSize::startOverWidth, 0);
+        for (QPushButton *button : buttons) {
+            button->setFont(font);
+            button->setMinimumSize(0, 0);
+            button->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+            size = size.expandedTo(button->sizeHint());
+        }
+        // Nor should the page's lines run into each other at the smaller scales, though
+        // the buttons stay readable.
+        QLayout *page = ui->page_Download->layout();
+        page->invalidate();
+        const bool tall = page->minimumSize().height() > height() &&
+                          font.pointSizeF() > designedFonts.value(open).pointSizeF() - 2;
+        if ((2 * size.width() + gaps <= room && !tall) || font.pointSizeF() <= 1)
             break;
-        startFont.setPointSizeF(startFont.pointSizeF() - 0.5);
-        openFont.setPointSizeF(openFont.pointSizeF() - 0.5);
+        font.setPointSizeF(font.pointSizeF() - 0.5);
     }
+    for (QPushButton *button : buttons)
+        button->setFixedSize(size);
 }
 
 void Navigation::keyPressEvent(QKeyEvent *event)
@@ -992,6 +1027,21 @@ void Navigation::keyPressEvent(QKeyEvent *event)
     }
     // The window is the whole program: Escape must not end it.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    // The dialog's own Enter handling clicks the default button of any child, and so would
+    // close a box this very key press has just opened: only the window's own buttons count.
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (enter && modifiers == Qt::NoModifier) {
+        const QList<QPushButton *> buttons = findChildren<QPushButton *>();
+        for (QPushButton *button : buttons) {
+            if (button->window() == this && button->isDefault() && button->isVisible()) {
+                if (button->isEnabled())
+                    button->click();
+                break;
+            }
+        }
         event->accept();
         return;
     }

@@ -19,6 +19,7 @@ class QPushButton;
 class SavedFile;
 class ThumbnailView;
 class QAction;
+class QActionGroup;
 class QCommandLineParser;
 class QMenu;
 class QMessageBox;
@@ -66,6 +67,7 @@ protected:
 private:
     void activateMenuActions();
     void whenMenuTriggered(QAction *action);
+    void whenScaleChosen(QAction *entry);
     void whenMetadataReceived();
     void chooseFormat(const QModelIndex &index);
     QModelIndex enterChoice() const;
@@ -83,9 +85,8 @@ private:
     void offerCookies(QMessageBox *box, Clipmoor::errorType code);
     void retryWithCookies(const QString &browser, Clipmoor::errorType code);
     void showPage(QWidget *page);
-    void showError(const QString &message, Clipmoor::errorType code);
+    void showError(Clipmoor::errorType code);
     QMessageBox *openMessage(QMessageBox::Icon icon, const QString &title, const QString &text);
-    QString withToolError(const QString &message) const;
     void fitDownloadTexts();
     void addDownloadChoiceWidgets();
     void openOutputFolder();
@@ -101,6 +102,7 @@ private:
     QAction *loggingAction = nullptr;
     QAction *showUidAction = nullptr;
     QAction *aboutAction = nullptr;
+    QActionGroup *scaleEntries = nullptr;
     AddressIntake *addressIntake;
     DesktopNotifier *notifier;
     uint scale = 100;
@@ -109,6 +111,7 @@ private:
     QHash<QWidget *, QFont> designedFonts; // the download page's, before fitting
     QPointer<QMessageBox> quitQuestion;
     bool applyingColours = false;
+    bool soundAlone = false;      // the download running or done is of the sound alone
     bool toolUpdateShown = false; // the manual tool update waits on the busy page
     ThumbnailView *thumbnail;
     QPushButton *audioButton;

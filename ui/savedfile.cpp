@@ -1,12 +1,12 @@
 #include "ui/savedfile.h"
 
+#include "engine/progressdetails.h"
 #include "ui/elidedtitle.h"
 
 #include <QBoxLayout>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QUrl>
 
@@ -39,7 +39,8 @@ void SavedFile::show(const QString &path)
     }
     file = info.absoluteFilePath();
     // The size first, so that a long name is what gets cut.
-    name->setText(tr("%1 · %2").arg(QLocale().formattedDataSize(info.size()), info.fileName()));
+    // In the same precision as the download's reading above it.
+    name->setText(tr("%1 · %2").arg(describeSize(double(info.size())), info.fileName()));
     label->show();
     openButton->show();
 }

@@ -315,10 +315,11 @@ void TestEngine::requestsCarryTheirArguments()
             QStringLiteral("--path"),
             home.downloadsDir() + QStringLiteral("/CLM"),
             QStringLiteral("--output"),
-            // A part is named by its times.
-            part ? QStringLiteral("%(title).55B_%(resolution)s_%(id)s_%(section_start)d-%(section_"
-                                  "end)d.%(ext)s")
-                 : QStringLiteral("%(title).55B_%(resolution)s_%(id)s.%(ext)s"),
+            // The sound alone is named "audio"; a part by its times.
+            (audio ? QStringLiteral("%(title).55B_audio_%(id)s")
+                   : QStringLiteral("%(title).55B_%(resolution)s_%(id)s")) +
+                (part ? QStringLiteral("_%(section_start)d-%(section_end)d") : QString()) +
+                QStringLiteral(".%(ext)s"),
             QStringLiteral("--windows-filenames"),
         } +
         extra + cookies + QStringList{target};

@@ -11,6 +11,8 @@
 #include "tests/support/testdata.h"
 #include "tests/support/testmain.h"
 
+#include <algorithm>
+
 #include <QAbstractItemModelTester>
 #include <QPixmap>
 #include <QTest>
@@ -30,11 +32,16 @@ Records recordsInViewOrder(const FormatList &list)
     return records;
 }
 
-QString describe(const Records &records)
+// With traits, also what tells rows of one resolution apart.
+QString describe(const Records &records, bool traits = false)
 {
     QStringList parts;
-    for (const FormatRecord &r : records)
+    for (const FormatRecord &r : records) {
         parts.append(QStringLiteral("%1/%2/%3").arg(r.code).arg(r.resolution, r.size));
+        if (traits)
+            parts.last() += QStringLiteral("/%1/%2/%3/%4")
+                                .arg(r.container, r.videoCodec, r.frameRate, r.dynamicRange);
+    }
     return parts.join(QLatin1Char(' '));
 }
 
@@ -162,6 +169,35 @@ void TestParsers::formatList_data()
                    {104, QStringLiteral("4.00MiB"), QStringLiteral("40x40")},
                    {103, QStringLiteral("3.00MiB"), QStringLiteral("30x30")},
                    {102, QStringLiteral("2.00MiB"), QStringLiteral("20x20")}};
+    // Rows that tell apart what the resolution alone does not.
+    const auto traits = [](uint code, const char *size, const char *resolution,
+                           const char *container, const char *codec, const char *fps,
+                           const char *hdr = "") {
+        return FormatRecord{code,
+                            QLatin1String(size),
+                            QLatin1String(resolution),
+                            QLatin1String(container),
+                            QLatin1String(codec),
+                            QLatin1String(fps),
+                            QLatin1String(hdr)};
+    };
+    QTest::newRow("traits: containers, codecs, frame rates, HDR")
+        << testData(QStringLiteral("listings/15-local-ytdlp-2023.03.04-codecs-fps-hdr.txt"))
+        << Records{traits(699, "76.29MiB", "1920x1080", "mp4", "av01.0.09M.10", "60", "HDR10"),
+                   traits(299, "66.76MiB", "1920x1080", "mp4", "avc1.64002a", "60"),
+                   traits(303, "47.68MiB", "1920x1080", "webm", "vp9", "60"),
+                   traits(137, "40.05MiB", "1920x1080", "mp4", "avc1.640028", "30"),
+                   traits(248, "28.61MiB", "1920x1080", "webm", "vp9", "30"),
+                   traits(136, "19.07MiB", "1280x720", "mp4", "avc1.4d401f", "30"),
+                   traits(247, "15.26MiB", "1280x720", "webm", "vp9", "30")};
+    QTest::newRow("traits: box-drawing table without its heading")
+        << QStringLiteral("247     webm  1280x720    30    │  164.10MiB  708k https │ vp9     "
+                          "       708k video only          720p, TV, webm_dash\n")
+        << Records{traits(247, "164.10MiB", "1280x720", "webm", "vp9", "30")};
+    QTest::newRow("traits: older layout, in the note")
+        << QStringLiteral("137          mp4        1920x1080   1080p, avc1.640028@2000k, 25fps, "
+                          "video only, 1.34MiB\n")
+        << Records{traits(137, "1.34MiB", "1920x1080", "mp4", "avc1.640028", "25")};
     QTest::newRow("an error message gives nothing")
         << QStringLiteral("ERROR: [youtube] abc: Video unavailable\n") << Records{};
     QTest::newRow("empty output") << QString() << Records{};
@@ -172,7 +208,9 @@ void TestParsers::formatList()
     QFETCH(QString, output);
     QFETCH(Records, expected);
     const FormatList list = parseFormatList(output);
-    QCOMPARE(describe(recordsInViewOrder(list)), describe(expected));
+    const bool traits = std::any_of(expected.cbegin(), expected.cend(),
+                                    [](const FormatRecord &r) { return !r.container.isEmpty(); });
+    QCOMPARE(describe(recordsInViewOrder(list), traits), describe(expected, traits));
     QCOMPARE(list.formats.size(), list.viewOrder.size());
 }
 

@@ -167,7 +167,7 @@ void TestTools::realToolDownloads_data()
     QTest::addColumn<QByteArray>("chosen"); // the chosen folder in the home; empty: none
     QTest::addColumn<bool>("used");         // else the default folder, with a warning
     const QString video = QStringLiteral("Test Video Title_320x180_abc123XYZ_0.mp4");
-    const QString audioName = QStringLiteral("Test Video Title_audio only_abc123XYZ_0.m4a");
+    const QString audioName = QStringLiteral("Test Video Title_audio_abc123XYZ_0.m4a");
     const QString audio = QStringLiteral("audio");
     const QStringList sound = {audio};
     const QString picture = QStringLiteral("picture");
@@ -197,10 +197,9 @@ void TestTools::realToolDownloads_data()
         << "video" << false << QString() << 1
         << QStringLiteral("Test Video Title_320x180_abc123XYZ_0_0-1.mp4")
         << QStringList{audio, QStringLiteral("video")} << aac << QByteArray() << true;
-    QTest::newRow("the sound as MP3")
-        << "mp3" << false << QString() << 0
-        << QStringLiteral("Test Video Title_audio only_abc123XYZ_0.mp3") << sound
-        << QStringLiteral("mp3") << QByteArray() << true;
+    QTest::newRow("the sound as MP3") << "mp3" << false << QString() << 0
+                                      << QStringLiteral("Test Video Title_audio_abc123XYZ_0.mp3")
+                                      << sound << QStringLiteral("mp3") << QByteArray() << true;
     // A chosen folder is used as named, whatever the tool would make of its name.
     QTest::newRow("into a folder named $HOME") << "audio" << false << QString() << 0 << audioName
                                                << sound << aac << QByteArray("$HOME") << true;

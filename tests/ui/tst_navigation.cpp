@@ -10,6 +10,7 @@
 #include "tests/support/language.h"
 #include "tests/support/modalcloser.h"
 #include "tests/support/notificationservice.h"
+#include "tests/support/testdata.h"
 #include "tests/support/testmain.h"
 #include "tests/support/toolstage.h"
 #include "toolruns/toolfailure.h"
@@ -19,6 +20,7 @@
 #include "ui/partdialog.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QBuffer>
 #include <QClipboard>
 #include <QComboBox>
@@ -46,6 +48,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -402,16 +405,25 @@ void TestNavigation::rejectedAddressWarns()
          {QString(), QStringLiteral("https://example.com/watch?v=x"),
           QStringLiteral("https://youtu.be/"),
           QStringLiteral("https://www.youtube.com/watch?v=http://127.0.0.1:8000/page.html"),
-          QStringLiteral("https://youtu.be/ytsearch:some words")}) {
-        closer->seen.clear();
-        enterAddress(text);
-        QTRY_COMPARE(closer->seen.size(), 1);
-        QCOMPARE(closer->seen.at(0).title, QStringLiteral("WARNING"));
-        QCOMPARE(
-            closer->seen.at(0).text,
-            QStringLiteral("WARNING: You must provide at least some valid YouTube URL to proceed"));
-        QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_URL);
-        QCOMPARE(ui->editURL->text(), text);
+          QStringLiteral("https://youtu.be/ytsearch:some words"), QStringLiteral("hello there")}) {
+        // Enter must not close the box its own press opened, as the window's default button
+        // handling would.
+        for (const bool byKey : {false, true}) {
+            closer->seen.clear();
+            if (byKey) {
+                ui->editURL->setText(text);
+                QTest::keyClick(ui->editURL, Qt::Key_Return);
+            } else {
+                enterAddress(text);
+            }
+            QTRY_COMPARE(closer->seen.size(), 1);
+            QCOMPARE(closer->seen.at(0).title, QStringLiteral("WARNING"));
+            QCOMPARE(closer->seen.at(0).text,
+                     QStringLiteral(
+                         "WARNING: You must provide at least some valid YouTube URL to proceed"));
+            QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_URL);
+            QCOMPARE(ui->editURL->text(), text);
+        }
     }
     QTest::qWait(200);
     QCOMPARE(requestRuns(), 0);
@@ -500,6 +512,8 @@ void TestNavigation::metadataShown()
     // duration beside it is never covered.
     for (QLabel *label : {ui->labelTitle, ui->label_TitleDownload}) {
         QCOMPARE(label->toolTip(), shownTitle);
+        // A screen reader reads it whole.
+        QCOMPARE(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name), shownTitle);
         const QString text = label->text();
         QVERIFY2(text == shownTitle ||
                      (text.endsWith(QChar(0x2026)) && shownTitle.startsWith(text.chopped(1))),
@@ -654,14 +668,63 @@ void TestNavigation::namesAndFocusOrder()
         QVERIFY2(!button->accessibleName().isEmpty() && !button->toolTip().isEmpty(),
                  qPrintable(button->objectName()));
     }
+    // The field says what to paste; the bars say what they measure.
+    QCOMPARE(ui->editURL->placeholderText(), QStringLiteral("Paste a YouTube video address"));
+    QVERIFY(!ui->editURL->accessibleDescription().isEmpty());
+    QCOMPARE(ui->progressBarDL->accessibleName(), QStringLiteral("Download progress"));
+    QVERIFY(!window->windowIcon().isNull());
+
+    // Rows of one resolution tell their container, codec, frame rate and HDR apart, from a
+    // real listing, in their tooltips and in what a screen reader reads of their cells.
+    QFile listing(stage.file(QStringLiteral("listing.txt")));
+    QVERIFY(listing.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    listing.write(
+        testData(QStringLiteral("listings/15-local-ytdlp-2023.03.04-codecs-fps-hdr.txt")).toUtf8());
+    listing.close();
     enterAddress(QStringLiteral("https://youtu.be/abc"));
     waitForTable();
-    const QModelIndex type = ui->tableView->model()->index(0, FormatTableModel::TypeColumn);
-    const QModelIndex download = ui->tableView->model()->index(0, FormatTableModel::DownloadColumn);
-    QCOMPARE(type.data(Qt::AccessibleTextRole).toString(),
-             QStringLiteral("Video with audio, 400x200"));
-    QCOMPARE(download.data(Qt::AccessibleTextRole).toString(), QStringLiteral("Download 400x200"));
-    QCOMPARE(download.data(Qt::ToolTipRole), download.data(Qt::AccessibleTextRole));
+    const QAbstractItemModel *model = ui->tableView->model();
+    const auto said = [model](int row, int column, int role = Qt::AccessibleTextRole) {
+        return model->index(row, column).data(role).toString();
+    };
+    QCOMPARE(said(0, FormatTableModel::TypeColumn),
+             QStringLiteral("Video with audio, 1920x1080, MP4, AV1, 60 fps, HDR10"));
+    QCOMPARE(said(0, FormatTableModel::DownloadColumn),
+             QStringLiteral("Download 1920x1080, MP4, AV1, 60 fps, HDR10"));
+    QCOMPARE(said(2, FormatTableModel::SizeColumn),
+             QStringLiteral("47.68MiB, 1920x1080, WEBM, VP9, 60 fps"));
+    QCOMPARE(said(3, FormatTableModel::ResolutionColumn, Qt::ToolTipRole),
+             QStringLiteral("1920x1080, MP4, H.264, 30 fps"));
+    QStringList downloads;
+    for (int row = 0; row < model->rowCount(); ++row)
+        downloads.append(said(row, FormatTableModel::DownloadColumn));
+    downloads.removeDuplicates();
+    QCOMPARE(downloads.size(), model->rowCount());
+    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(ui->tableView);
+    QCOMPARE(table->tableInterface()
+                 ->cellAt(0, FormatTableModel::DownloadColumn)
+                 ->text(QAccessible::Name),
+             said(0, FormatTableModel::DownloadColumn));
+    // The format page's cells are not reported as showing behind another page.
+    const auto cellsShowing = [table] {
+        int showing = 0;
+        for (int i = 0; i < table->childCount(); ++i) {
+            QAccessibleInterface *child = table->child(i);
+            showing += child && child->role() == QAccessible::Cell && !child->state().invisible;
+        }
+        return showing;
+    };
+    QVERIFY(cellsShowing() > 0);
+    ui->stackedWidget->setCurrentWidget(ui->page_Download);
+    QCOMPARE(cellsShowing(), 0);
+    ui->stackedWidget->setCurrentWidget(ui->page_Formats);
+    QVERIFY(cellsShowing() > 0);
+    QTest::mouseClick(ui->btn_Back_from_Formats, Qt::LeftButton);
+    QVERIFY(listing.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    listing.write(elevenFormats());
+    listing.close();
+    enterAddress(QStringLiteral("https://youtu.be/abc"));
+    waitForTable();
 
     // Tab walks each page from top to bottom.
     const auto walk = [](QWidget *from, int steps) {
@@ -692,7 +755,7 @@ void TestNavigation::namesAndFocusOrder()
 void TestNavigation::downloadPageFlow()
 {
     // The sound alone, offered when the listing has it, takes the same road as a video.
-    const QString saved = outputDir() + QStringLiteral("/Clip_audio only_abc.m4a");
+    const QString saved = outputDir() + QStringLiteral("/Clip_audio_abc.m4a");
     QFile listing(stage.file(QStringLiteral("listing.txt")));
     QVERIFY(listing.open(QIODevice::Append));
     listing.write("140 m4a audio only | 3.00MiB audio only\n");
@@ -727,14 +790,19 @@ void TestNavigation::downloadPageFlow()
     // At 100 the tool still merges: the bar turns busy.
     QTRY_COMPARE(ui->progressBarDL->maximum(), 0);
     QTRY_VERIFY(ui->label_DL_OK->isVisible());
-    QCOMPARE(ui->label_DL_OK->text(), QStringLiteral("Video Successfully Downloaded"));
+    QCOMPARE(ui->label_DL_OK->text(), QStringLiteral("Sound Successfully Saved"));
     QVERIFY(ui->btnStartOver->isVisible() && ui->btnOpenFolder->isVisible() &&
             ui->btn_Back_Last->isVisible());
+    // The three buttons in one font and one size.
+    for (QPushButton *button : {ui->btnOpenFolder, openFile}) {
+        QCOMPARE(button->font(), ui->btnStartOver->font());
+        QCOMPARE(button->size(), ui->btnStartOver->size());
+    }
     QVERIFY(!ui->btnCancel->isVisible() && !ui->progressBarDL->isVisible() &&
             !ui->label_DL->isVisible() && !ui->label_DL_Details->isVisible());
     // The saved file, named with its size, opens with the desktop's application.
     QVERIFY(savedLine->isVisible() && openFile->isVisible());
-    QCOMPARE(savedLine->text(), QStringLiteral("2.00 KiB · Clip_audio only_abc.m4a"));
+    QCOMPARE(savedLine->text(), QStringLiteral("2.0 KiB · Clip_audio_abc.m4a"));
     QCOMPARE(openFile->text(), QStringLiteral("Open File"));
     FolderOpener opener;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &opener, "open");
@@ -792,96 +860,129 @@ void TestNavigation::backFromFormatsStopsQuietly()
 void TestNavigation::errorDialogs_data()
 {
     QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("message"); // empty: no dialog
-    QTest::addColumn<QString>("page");    // shown afterwards, from the download page
     QTest::addColumn<QString>("toolError");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("headline"); // empty: no dialog
+    QTest::addColumn<QString>("advice");   // what to do, in plain words
+    QTest::addColumn<QString>("page");     // shown afterwards, from the download page
 
+    const QString en = QStringLiteral("en");
     const QString download = QStringLiteral("page_Download");
-    const QString toolLine = QStringLiteral("<br>ERROR: a &lt;b&gt; &amp; c");
+    const QString address = QStringLiteral("page_URL");
+    const QString formats = QStringLiteral("page_Formats");
     const QString line = QStringLiteral("ERROR: a <b> & c");
-    QTest::newRow("69 with the tool's line") << 69
-                                             << QStringLiteral("Cannot request metadata") +
-                                                    toolLine + QStringLiteral("<hr><i>Code: #0x45")
-                                             << download << line;
-    QTest::newRow("70 with the tool's line") << 70
-                                             << QStringLiteral("Cannot request metadata") +
-                                                    toolLine + QStringLiteral("<hr><i>Code: #0x46")
-                                             << download << line;
-    QTest::newRow("71") << 71 << QString() << QStringLiteral("page_URL") << line;
-    QTest::newRow("72") << 72 << QStringLiteral("crash exit on metadata request<hr><i>Code: #0x48")
-                        << download << line;
-    QTest::newRow("73") << 73 << QString() << QStringLiteral("page_URL") << line;
-    QTest::newRow("74") << 74 << QStringLiteral("crash exit on formats request<hr><i>Code: #0x4a")
-                        << download << line;
-    QTest::newRow("85") << 85 << QString() << QStringLiteral("page_Formats") << line;
+    const QString update = QStringLiteral("Try again. If it happens again, update the downloader "
+                                          "with “Manually Update Software” in the menu.");
+    const QString titleUnread = QStringLiteral("The video's title and length could not be read");
+    QTest::newRow("69") << 69 << line << en << titleUnread
+                        << QStringLiteral(
+                               "Check the address and the internet connection, then try again.")
+                        << address;
+    QTest::newRow("70") << 70 << line << en
+                        << QStringLiteral("The video's length could not be read") << update
+                        << address;
+    QTest::newRow("71") << 71 << line << en << QString() << QString() << address;
+    QTest::newRow("72") << 72 << QString() << en
+                        << QStringLiteral("The downloader stopped while reading the video's title")
+                        << update << address;
+    QTest::newRow("73") << 73 << line << en << QString() << QString() << address;
+    QTest::newRow("74") << 74 << QString() << en
+                        << QStringLiteral("The downloader stopped while listing the formats")
+                        << update << download;
+    QTest::newRow("85") << 85 << line << en << QString() << QString() << formats;
     QTest::newRow("86 returns to the formats")
-        << 86 << QStringLiteral("crash exit at downloading process<hr><i>Code: #0x56")
-        << QStringLiteral("page_Formats") << line;
-    QTest::newRow("101") << 101 << QStringLiteral("format count error<hr><i>Code: #0x65")
-                         << download << line;
+        << 86 << QString() << en << QStringLiteral("The downloader stopped during the download")
+        << QStringLiteral("Choose the format again to start the download anew.") << formats;
+    QTest::newRow("101") << 101 << QString() << en
+                         << QStringLiteral("The video's list of formats could not be read")
+                         << update << download;
     QTest::newRow("102 returns to the address")
-        << 102 << QStringLiteral("the downloader could not be started<hr><i>Code: #0x66")
-        << QStringLiteral("page_URL") << line;
-    QTest::newRow("103 with the tool's line")
-        << 103
-        << QStringLiteral("download failed") + toolLine + QStringLiteral("<hr><i>Code: #0x67")
-        << QStringLiteral("page_Formats") << line;
-    QTest::newRow("104 with the tool's line") << 104
-                                              << QStringLiteral("formats request failed") +
-                                                     toolLine + QStringLiteral("<hr><i>Code: #0x68")
-                                              << download << line;
-    // A failure people commonly meet is told in plain words too, above the tool's line.
+        << 102 << QString() << en << QStringLiteral("The downloader could not be started")
+        << QStringLiteral("Install the program again: its downloader is missing or cannot be run.")
+        << address;
+    QTest::newRow("103") << 103 << line << en << QStringLiteral("The download failed")
+                         << QStringLiteral("Try again, or choose another format.") << formats;
+    QTest::newRow("104") << 104 << line << en
+                         << QStringLiteral("The video's list of formats could not be fetched")
+                         << QStringLiteral("Check the internet connection, then try again.")
+                         << download;
+    QTest::newRow("unknown") << 100 << line << en << QStringLiteral("Something went wrong")
+                             << QStringLiteral("Try again.") << download;
+    // A failure people commonly meet is told in plain words, the tool's line kept behind.
+    const QString privateVideo = QStringLiteral("ERROR: [youtube] abc123XYZ_0: Private video. "
+                                                "Sign in if you've been granted access to this "
+                                                "video");
     QTest::newRow("103, private video")
-        << 103
-        << QStringLiteral("download failed<br><b>This video is private: only people its owner "
-                          "invited can watch it. Choose another video.</b><br><small>ERROR: "
-                          "[youtube] abc123XYZ_0: Private video. Sign in if you've been "
-                          "granted access to this video</small><hr><i>Code: #0x67")
-        << QStringLiteral("page_Formats")
-        << QStringLiteral("ERROR: [youtube] abc123XYZ_0: Private video. Sign in if you've been "
-                          "granted access to this video");
+        << 103 << privateVideo << en << QStringLiteral("The download failed")
+        << QStringLiteral("This video is private: only people its owner invited can watch it. "
+                          "Choose another video.")
+        << formats;
     // Those the user's signed-in browser can get past say where to choose it.
     const QString menu =
         QStringLiteral(" under “Use Cookies From” in the menu (right-click the window)");
     const QString bot = QStringLiteral("ERROR: [youtube] abc: Sign in to confirm you’re not a bot");
     QTest::newRow("69, a bot check")
-        << 69
-        << QStringLiteral("Cannot request metadata<br><b>The site asks to sign in to confirm that "
-                          "you are not a bot. Choose a browser you are signed in with") +
-               menu + QStringLiteral(", or try again later.</b><br><small>") + bot +
-               QStringLiteral("</small><hr><i>Code: #0x45")
-        << download << bot;
+        << 69 << bot << en << titleUnread
+        << QStringLiteral("The site asks to sign in to confirm that you are not a bot. Choose a "
+                          "browser you are signed in with") +
+               menu + QStringLiteral(", or try again later.")
+        << address;
     const QString members = QStringLiteral(
         "ERROR: [youtube] abc: Join this channel to get access to members-only content");
     QTest::newRow("103, members only")
-        << 103
-        << QStringLiteral("download failed<br><b>This video is for the channel's paying members "
-                          "only. If you are one, sign in to the site in your browser and choose "
-                          "that browser") +
-               menu + QStringLiteral(".</b><br><small>") + members +
-               QStringLiteral("</small><hr><i>Code: #0x67")
-        << QStringLiteral("page_Formats") << members;
+        << 103 << members << en << QStringLiteral("The download failed")
+        << QStringLiteral("This video is for the channel's paying members only. If you are one, "
+                          "sign in to the site in your browser and choose that browser") +
+               menu + QStringLiteral(".")
+        << formats;
+    // A video without formats fails when its title is asked for: the headline says why.
+    const QString noFormats =
+        QStringLiteral("ERROR: [youtube] abc123XYZ_0: Requested format is not available. Use "
+                       "--list-formats for a list of available formats");
+    QTest::newRow("69, no formats")
+        << 69 << noFormats << en << QStringLiteral("This video offers no formats to download")
+        << QStringLiteral("Check the address, or try again later.") << address;
+    // The user's language first; the tool's English line stays behind the details.
+    QTest::newRow("69, German")
+        << 69 << line << QStringLiteral("de")
+        << QStringLiteral("Titel und Länge des Videos konnten nicht gelesen werden")
+        << QStringLiteral("Prüfen Sie die Adresse und die Internetverbindung und versuchen Sie "
+                          "es dann erneut.")
+        << address;
+    QTest::newRow("103, private video, French")
+        << 103 << privateVideo << QStringLiteral("fr")
+        << QStringLiteral("Le téléchargement a échoué")
+        << QStringLiteral("Cette vidéo est privée\u00a0: seules les personnes invitées par son "
+                          "propriétaire peuvent la voir. Choisissez une autre vidéo.")
+        << formats;
+    QTest::newRow("102, German")
+        << 102 << QString() << QStringLiteral("de")
+        << QStringLiteral("Das Download-Programm konnte nicht gestartet werden")
+        << QStringLiteral("Installieren Sie das Programm erneut: Sein Download-Programm fehlt "
+                          "oder lässt sich nicht ausführen.")
+        << address;
     // The last line of an old yt-dlp's traceback, with a browser that has no profile.
     const QString profile = QStringLiteral(
         "FileNotFoundError: could not find firefox cookies database in /h/.mozilla/firefox");
     QTest::newRow("69, cookies of a browser without a profile")
-        << 69
-        << QStringLiteral("Cannot request metadata<br><b>The browser's cookies could not be read: "
-                          "no profile of that browser was found. Start that browser once and "
-                          "sign in to the site, or choose another browser or “None”") +
-               menu + QStringLiteral(".</b><br><small>") + profile +
-               QStringLiteral("</small><hr><i>Code: #0x45")
-        << download << profile;
-    QTest::newRow("unknown") << 100 << QStringLiteral("indefinite<hr><i>Code: #0x64") << download
-                             << line;
+        << 69 << profile << en << titleUnread
+        << QStringLiteral("The browser's cookies could not be read: no profile of that browser "
+                          "was found. Start that browser once and sign in to the site, or choose "
+                          "another browser or “None”") +
+               menu + QStringLiteral(".")
+        << address;
 }
 
 void TestNavigation::errorDialogs()
 {
     QFETCH(int, code);
-    QFETCH(QString, message);
-    QFETCH(QString, page);
     QFETCH(QString, toolError);
+    QFETCH(QString, language);
+    QFETCH(QString, headline);
+    QFETCH(QString, advice);
+    QFETCH(QString, page);
+    speak(language);
+    const auto english = qScopeGuard([] { speak(QStringLiteral("en")); });
     sessionData()->toolError = toolError;
     ui->stackedWidget->setCurrentWidget(ui->page_Download);
     ui->progressBar->show();
@@ -889,14 +990,19 @@ void TestNavigation::errorDialogs()
     emit Clipmoor::instance().somethingWrong(Clipmoor::errorType(code));
     QVERIFY(!ui->progressBar->isVisibleTo(ui->page_Formats));
     QCOMPARE(ui->stackedWidget->currentWidget()->objectName(), page);
-    if (message.isEmpty()) {
+    if (headline.isEmpty()) {
         QCOMPARE(closer->seen.size(), 0);
         return;
     }
     QTRY_COMPARE(closer->seen.size(), 1);
-    QCOMPARE(closer->seen.at(0).title, QStringLiteral("ERROR"));
+    QCOMPARE(closer->seen.at(0).title, QCoreApplication::translate("Navigation", "ERROR"));
+    const QString codeText =
+        QCoreApplication::translate("Navigation", "Code: #0x%1").arg(QString::number(code, 16));
+    QVERIFY(codeText.contains(QString::number(code, 16)));
     QCOMPARE(closer->seen.at(0).text,
-             QStringLiteral("<h3>ERROR:</h3>") + message + QStringLiteral("</i>"));
+             QStringLiteral("<h3>%1</h3><p>%2</p><p><small>%3</small></p>")
+                 .arg(headline.toHtmlEscaped(), advice.toHtmlEscaped(), codeText));
+    QCOMPARE(closer->seen.at(0).details, toolError);
 }
 
 void TestNavigation::contextMenu()
@@ -943,9 +1049,13 @@ void TestNavigation::contextMenu()
             else
                 QTest::keyClick(focus, Qt::Key_F10, Qt::ShiftModifier);
             QTRY_COMPARE(closer->seen.size(), 1);
-            const bool own = focus == ui->editURL;
-            QCOMPARE(closer->seen.at(0).entries.contains(QStringLiteral("About")), !own);
-            if (!own)
+            // In the address field, the only control of its page, the field's edit entries
+            // come first and the program's follow.
+            const QStringList entries = closer->seen.at(0).entries;
+            QVERIFY2(entries.contains(QStringLiteral("About")), qPrintable(entries.join(u'|')));
+            QCOMPARE(entries.value(0).startsWith(QLatin1String("&Undo")), focus == ui->editURL);
+            // The field's menu goes once closed.
+            if (focus != ui->editURL)
                 QCOMPARE(qobject_cast<QWidget *>(closer->seen.at(0).object)->pos(),
                          focus->mapToGlobal(at));
         }
@@ -1133,6 +1243,13 @@ void TestNavigation::scaleChoiceIsStored()
     for (QAction *entry :
          qobject_cast<QMenu *>(menuEntry(QStringLiteral("125%"))->parent())->actions())
         QCOMPARE(entry->isChecked(), entry->text() == QLatin1String("125%"));
+
+    // Another entry of the menu never reaches the scale.
+    auto *menu = qobject_cast<QMenu *>(menuEntry(QStringLiteral("About"))->parent());
+    menu->addAction(QStringLiteral("Probe"))->trigger();
+    QCOMPARE(window->size(), QSize(480, 320));
+    QCOMPARE(sessionData()->settings->value(QStringLiteral("Scale/Val")).toUInt(), 125u);
+    QVERIFY(menuEntry(QStringLiteral("125%"))->isChecked());
 
     // The next start takes the stored scale.
     createWindow();

@@ -1,7 +1,9 @@
-// The whole road through the real window with the real yt-dlp and ffmpeg, offline:
-// paste an address, read title and duration, choose the format, watch the progress,
-// read the sizes, speed and time left under it, and find the merged file in the output
-// folder; the video's thumbnail shows beside its title.
+// The whole road through the real window with the real yt-dlp and ffmpeg, offline, by
+// keyboard alone: take the copied address, read title and duration, Tab to the format, watch
+// the progress, read the sizes, speed and time left under it, find the merged file in
+// the output folder and open it; the video's thumbnail shows beside its title. Where the
+// window speaks AT-SPI (under tests/tools/with-screen-reader.sh), a listener hears the
+// road as a screen reader would.
 #include "app/setup.h"
 #include "engine/clipmoor.h"
 #include "engine/formattablemodel.h"
@@ -11,6 +13,7 @@
 #include "ui/navigation.h"
 
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QDir>
 #include <QJsonDocument>
 #include <QLabel>
@@ -19,9 +22,28 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
+#include <QSet>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QTest>
+
+#include <algorithm>
+
+namespace {
+
+// Stands in for the desktop's application for the file: records what it was asked to open.
+class FileOpener : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl &url) { opened.append(url); }
+};
+
+} // namespace
 
 class TestRoad : public QObject {
     Q_OBJECT
@@ -50,9 +72,38 @@ void TestRoad::downloadThroughTheWindow()
     QVERIFY(site.stage(home.dataDir()));
     ModalCloser closer;
 
+    // A screen reader listens from the start, where the window speaks AT-SPI.
+    QProcess reader;
+    const bool speaks = QGuiApplication::platformName() == QLatin1String("xcb") &&
+                        qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON");
+    if (speaks) {
+        reader.start(QStringLiteral("/usr/bin/python3"),
+                     {QStringLiteral(CLIPMOOR_TEST_TOOLS_DIR "/screenreader.py")});
+        QVERIFY(reader.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(reader.canReadLine(), 20000);
+        QCOMPARE(reader.readLine().trimmed(), QByteArray("ready"));
+    }
+    const auto stopReader = qScopeGuard([&reader] {
+        reader.terminate();
+        if (!reader.waitForFinished(5000))
+            reader.kill();
+        reader.waitForFinished();
+    });
+
+    QGuiApplication::clipboard()->setText(
+        QStringLiteral("https://www.youtube.com/watch?v=abc123XYZ_0"));
     Navigation window;
     window.showMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    // Keys go where the keyboard's focus is, as the user's do; a screen reader that
+    // listens sees each first, so that they arrive a moment later.
+    const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget *focus = QApplication::focusWidget();
+        QVERIFY(focus);
+        QTest::keyClick(focus, key, modifiers);
+    };
     const auto widget = [&window](const char *name) {
         return window.findChild<QWidget *>(QLatin1String(name));
     };
@@ -60,9 +111,11 @@ void TestRoad::downloadThroughTheWindow()
     auto *table = qobject_cast<QTableView *>(widget("tableView"));
     auto *bar = qobject_cast<QProgressBar *>(widget("progressBarDL"));
 
-    QTest::keyClicks(widget("editURL"),
-                     QStringLiteral("https://www.youtube.com/watch?v=abc123XYZ_0"));
-    QTest::keyClick(widget("editURL"), Qt::Key_Return);
+    // The address copied in the browser is in the field when the window comes up.
+    QTRY_VERIFY(widget("editURL")->hasFocus());
+    QCOMPARE(qobject_cast<QLineEdit *>(widget("editURL"))->text(),
+             QStringLiteral("https://www.youtube.com/watch?v=abc123XYZ_0"));
+    press(Qt::Key_Return);
     QTRY_COMPARE_WITH_TIMEOUT(qobject_cast<QLabel *>(widget("labelTime"))->text(),
                               QStringLiteral("| 3:33"), 60000);
     QCOMPARE(qobject_cast<QLabel *>(widget("labelTitle"))->text(),
@@ -90,10 +143,18 @@ void TestRoad::downloadThroughTheWindow()
                 if (details->text() != readings.last() || !details->isVisible())
                     readings.last().prepend(QStringLiteral("NOT SHOWN: "));
             });
-    const QModelIndex download = table->model()->index(0, FormatTableModel::DownloadColumn);
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(download).center());
-    QCOMPARE(pages->currentWidget(), widget("page_Download"));
+    press(Qt::Key_Tab);
+    QTRY_COMPARE(QApplication::focusWidget(), table);
+    press(Qt::Key_Return);
+    QTRY_COMPARE(pages->currentWidget(), widget("page_Download"));
     QTRY_VERIFY_WITH_TIMEOUT(widget("label_DL_OK")->isVisible(), 120000);
+    // The end is where the focus lands, and the file opens from there.
+    QCOMPARE(QApplication::focusWidget(), widget("btnOpenFile"));
+    FileOpener opener;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &opener, "open");
+    press(Qt::Key_Space);
+    QTRY_COMPARE(opener.opened.size(), 1);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     QVERIFY(closer.seen.isEmpty());
     QVERIFY2(highest > 50, qPrintable(QString::number(highest)));
     const QString all = readings.join(QLatin1Char('\n'));
@@ -106,10 +167,44 @@ void TestRoad::downloadThroughTheWindow()
 
     const QString file = outputDir() + QStringLiteral("/Test Video Title_320x180_abc123XYZ_0.mp4");
     QVERIFY2(QFile::exists(file), qPrintable(QDir(outputDir()).entryList().join(QLatin1Char(' '))));
+    QCOMPARE(opener.opened.value(0), QUrl::fromLocalFile(file));
     QCOMPARE(streamTypes(file), (QStringList{QStringLiteral("audio"), QStringLiteral("video")}));
     // One extraction served the title, the table, the thumbnail and the download.
     QCOMPARE(site.extractions(), 1);
     QCOMPARE(site.server().requestedPaths().count(OfflineSite::thumbnailPath), 1);
+
+    if (!speaks)
+        QSKIP("The window speaks no AT-SPI here: the screen reader's part needs "
+              "tests/tools/with-screen-reader.sh (Xvfb, at-spi2-core, python3-pyatspi)");
+    // What the screen reader heard, each line "kind|role|name|description|value", up to
+    // the focus landing at the end.
+    QString spoken;
+    QTRY_VERIFY2_WITH_TIMEOUT(
+        (spoken += QString::fromUtf8(reader.readAll())).contains(QLatin1String("|Open File|")),
+        qPrintable(spoken), 20000);
+    const QStringList heard = spoken.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const auto any = [&heard](const QString &start, const QString &part = QString()) {
+        return std::any_of(heard.cbegin(), heard.cend(), [&](const QString &line) {
+            return line.startsWith(start) && line.contains(part);
+        });
+    };
+    // The field says what it is and what to paste there.
+    QVERIFY2(any(QStringLiteral("focus|"), QStringLiteral("|Video Address|The address of")),
+             qPrintable(spoken));
+    // The format by its resolution, container and codec.
+    QVERIFY2(any(QStringLiteral("focus|"), QStringLiteral("320x180, MP4")), qPrintable(spoken));
+    // The progress as the bar moves.
+    QSet<QString> barValues;
+    for (const QString &line : heard) {
+        if (line.startsWith(QLatin1String("value|")) &&
+            line.section(QLatin1Char('|'), 2, 2) == QLatin1String("Download progress"))
+            barValues.insert(line.section(QLatin1Char('|'), 4, 4));
+    }
+    QVERIFY2(barValues.size() >= 2, qPrintable(spoken));
+    // The end, where the focus lands.
+    QVERIFY2(
+        any(QStringLiteral("focus|"), QStringLiteral("|Open File|Video Successfully Downloaded")),
+        qPrintable(spoken));
 }
 
 // A link copied before the window comes back is extracted at once: Enter then shows the
