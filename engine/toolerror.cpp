@@ -224,8 +224,8 @@ QString toolStepText(const ToolFailure::Note &note)
 FailureText failureText(int code, const QString &errorLine, const QList<ToolFailure::Note> &tried,
                         const QString &cookiesBrowser)
 {
-    FailureText text{tr(QT_TRANSLATE_NOOP("ToolError", "Something went wrong")),
-                     tr(QT_TRANSLATE_NOOP("ToolError", "Try again."))};
+    FailureText text{QCoreApplication::translate("ToolError", "Something went wrong"),
+                     QCoreApplication::translate("ToolError", "Try again.")};
     for (const CodeText &known : codeTexts) {
         if (known.code == code)
             text = {tr(known.headline), tr(known.advice)};
