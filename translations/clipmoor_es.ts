@@ -146,6 +146,18 @@
         <source>The size of the video stream; the audio adds to it</source>
         <translation>El tamaño del flujo de vídeo; el sonido se suma aparte</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 fps</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>HttpGet</name>
@@ -269,42 +281,6 @@
         <translation>ERROR</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;ERROR:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code: #0x%2&lt;/i&gt;</source>
-        <translation>&lt;h3&gt;ERROR:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Código: #0x%2&lt;/i&gt;</translation>
-    </message>
-    <message>
-        <source>Cannot request metadata</source>
-        <translation>No se pudieron obtener los datos del vídeo</translation>
-    </message>
-    <message>
-        <source>crash exit on metadata request</source>
-        <translation>cierre inesperado al obtener los datos del vídeo</translation>
-    </message>
-    <message>
-        <source>crash exit on formats request</source>
-        <translation>cierre inesperado al obtener los formatos</translation>
-    </message>
-    <message>
-        <source>crash exit at downloading process</source>
-        <translation>cierre inesperado durante la descarga</translation>
-    </message>
-    <message>
-        <source>format count error</source>
-        <translation>error en el número de formatos</translation>
-    </message>
-    <message>
-        <source>the downloader could not be started</source>
-        <translation>no se pudo iniciar la herramienta de descarga</translation>
-    </message>
-    <message>
-        <source>download failed</source>
-        <translation>error en la descarga</translation>
-    </message>
-    <message>
-        <source>indefinite</source>
-        <translation>indeterminado</translation>
-    </message>
-    <message>
         <source>Unable to update. Please contact support</source>
         <translation>No se puede actualizar. Póngase en contacto con el soporte técnico</translation>
     </message>
@@ -353,10 +329,6 @@
         <translation>Procesar</translation>
     </message>
     <message>
-        <source>formats request failed</source>
-        <translation>error al obtener los formatos</translation>
-    </message>
-    <message>
         <source>A download is running. Stop it and quit?</source>
         <translation>Hay una descarga en curso. ¿Detenerla y salir?</translation>
     </message>
@@ -399,6 +371,34 @@
     <message>
         <source>Audio as MP3</source>
         <translation>Audio en MP3</translation>
+    </message>
+    <message>
+        <source>Paste a YouTube video address</source>
+        <translation>Pegue la dirección de un vídeo de YouTube</translation>
+    </message>
+    <message>
+        <source>The address of the YouTube video to download, then press Enter</source>
+        <translation>La dirección del vídeo de YouTube que descargar; después pulse Intro</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Progreso de la descarga</translation>
+    </message>
+    <message>
+        <source>Reading the video&apos;s formats</source>
+        <translation>Leyendo los formatos del vídeo</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Ocupado</translation>
+    </message>
+    <message>
+        <source>Sound Successfully Saved</source>
+        <translation>Sonido guardado</translation>
+    </message>
+    <message>
+        <source>Code: #0x%1</source>
+        <translation>Código: #0x%1</translation>
     </message>
 </context>
 <context>
@@ -609,6 +609,78 @@
     <message>
         <source>Trying yt-dlp&apos;s nightly build…</source>
         <translation>Probando la versión nightly de yt-dlp…</translation>
+    </message>
+    <message>
+        <source>The video&apos;s title and length could not be read</source>
+        <translation>No se pudieron leer el título y la duración del vídeo</translation>
+    </message>
+    <message>
+        <source>Check the address and the internet connection, then try again.</source>
+        <translation>Compruebe la dirección y la conexión a internet e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s length could not be read</source>
+        <translation>No se pudo leer la duración del vídeo</translation>
+    </message>
+    <message>
+        <source>Try again. If it happens again, update the downloader with “Manually Update Software” in the menu.</source>
+        <translation>Inténtelo de nuevo. Si vuelve a ocurrir, actualice la herramienta de descarga con «Actualizar manualmente» en el menú.</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while reading the video&apos;s title</source>
+        <translation>La herramienta de descarga se detuvo al leer el título del vídeo</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while listing the formats</source>
+        <translation>La herramienta de descarga se detuvo al enumerar los formatos</translation>
+    </message>
+    <message>
+        <source>The downloader stopped during the download</source>
+        <translation>La herramienta de descarga se detuvo durante la descarga</translation>
+    </message>
+    <message>
+        <source>Choose the format again to start the download anew.</source>
+        <translation>Vuelva a elegir el formato para empezar la descarga de nuevo.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be read</source>
+        <translation>No se pudo leer la lista de formatos del vídeo</translation>
+    </message>
+    <message>
+        <source>The downloader could not be started</source>
+        <translation>No se pudo iniciar la herramienta de descarga</translation>
+    </message>
+    <message>
+        <source>Install the program again: its downloader is missing or cannot be run.</source>
+        <translation>Vuelva a instalar el programa: falta su herramienta de descarga o no se puede ejecutar.</translation>
+    </message>
+    <message>
+        <source>The download failed</source>
+        <translation>La descarga ha fallado</translation>
+    </message>
+    <message>
+        <source>Try again, or choose another format.</source>
+        <translation>Inténtelo de nuevo o elija otro formato.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be fetched</source>
+        <translation>No se pudo obtener la lista de formatos del vídeo</translation>
+    </message>
+    <message>
+        <source>Check the internet connection, then try again.</source>
+        <translation>Compruebe la conexión a internet e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download</source>
+        <translation>Este vídeo no ofrece formatos para descargar</translation>
+    </message>
+    <message>
+        <source>Something went wrong</source>
+        <translation>Algo ha salido mal</translation>
+    </message>
+    <message>
+        <source>Try again.</source>
+        <translation>Inténtelo de nuevo.</translation>
     </message>
 </context>
 <context>

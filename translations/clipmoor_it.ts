@@ -146,6 +146,18 @@
         <source>The size of the video stream; the audio adds to it</source>
         <translation>La dimensione del flusso video; l’audio si aggiunge</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 fps</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>HttpGet</name>
@@ -269,42 +281,6 @@
         <translation>ERRORE</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;ERROR:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code: #0x%2&lt;/i&gt;</source>
-        <translation>&lt;h3&gt;ERRORE:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Codice: #0x%2&lt;/i&gt;</translation>
-    </message>
-    <message>
-        <source>Cannot request metadata</source>
-        <translation>Impossibile ottenere le informazioni sul video</translation>
-    </message>
-    <message>
-        <source>crash exit on metadata request</source>
-        <translation>arresto anomalo durante la richiesta delle informazioni sul video</translation>
-    </message>
-    <message>
-        <source>crash exit on formats request</source>
-        <translation>arresto anomalo durante la richiesta dei formati</translation>
-    </message>
-    <message>
-        <source>crash exit at downloading process</source>
-        <translation>arresto anomalo durante il download</translation>
-    </message>
-    <message>
-        <source>format count error</source>
-        <translation>errore nel numero dei formati</translation>
-    </message>
-    <message>
-        <source>the downloader could not be started</source>
-        <translation>impossibile avviare lo strumento di download</translation>
-    </message>
-    <message>
-        <source>download failed</source>
-        <translation>download non riuscito</translation>
-    </message>
-    <message>
-        <source>indefinite</source>
-        <translation>indeterminato</translation>
-    </message>
-    <message>
         <source>Unable to update. Please contact support</source>
         <translation>Impossibile aggiornare. Contatta l’assistenza</translation>
     </message>
@@ -353,10 +329,6 @@
         <translation>Elabora</translation>
     </message>
     <message>
-        <source>formats request failed</source>
-        <translation>richiesta dei formati non riuscita</translation>
-    </message>
-    <message>
         <source>A download is running. Stop it and quit?</source>
         <translation>È in corso un download. Interromperlo e uscire?</translation>
     </message>
@@ -399,6 +371,34 @@
     <message>
         <source>Audio as MP3</source>
         <translation>Audio in MP3</translation>
+    </message>
+    <message>
+        <source>Paste a YouTube video address</source>
+        <translation>Incolla l’indirizzo di un video di YouTube</translation>
+    </message>
+    <message>
+        <source>The address of the YouTube video to download, then press Enter</source>
+        <translation>L’indirizzo del video di YouTube da scaricare, poi premi Invio</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Avanzamento del download</translation>
+    </message>
+    <message>
+        <source>Reading the video&apos;s formats</source>
+        <translation>Lettura dei formati del video</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Occupato</translation>
+    </message>
+    <message>
+        <source>Sound Successfully Saved</source>
+        <translation>Audio salvato</translation>
+    </message>
+    <message>
+        <source>Code: #0x%1</source>
+        <translation>Codice: #0x%1</translation>
     </message>
 </context>
 <context>
@@ -609,6 +609,78 @@
     <message>
         <source>Trying yt-dlp&apos;s nightly build…</source>
         <translation>Tentativo con la versione nightly di yt-dlp…</translation>
+    </message>
+    <message>
+        <source>The video&apos;s title and length could not be read</source>
+        <translation>Impossibile leggere il titolo e la durata del video</translation>
+    </message>
+    <message>
+        <source>Check the address and the internet connection, then try again.</source>
+        <translation>Controlla l’indirizzo e la connessione a Internet, poi riprova.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s length could not be read</source>
+        <translation>Impossibile leggere la durata del video</translation>
+    </message>
+    <message>
+        <source>Try again. If it happens again, update the downloader with “Manually Update Software” in the menu.</source>
+        <translation>Riprova. Se succede di nuovo, aggiorna lo strumento di download con «Aggiorna manualmente» nel menu.</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while reading the video&apos;s title</source>
+        <translation>Lo strumento di download si è interrotto durante la lettura del titolo del video</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while listing the formats</source>
+        <translation>Lo strumento di download si è interrotto durante l’elenco dei formati</translation>
+    </message>
+    <message>
+        <source>The downloader stopped during the download</source>
+        <translation>Lo strumento di download si è interrotto durante il download</translation>
+    </message>
+    <message>
+        <source>Choose the format again to start the download anew.</source>
+        <translation>Scegli di nuovo il formato per ricominciare il download.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be read</source>
+        <translation>Impossibile leggere l’elenco dei formati del video</translation>
+    </message>
+    <message>
+        <source>The downloader could not be started</source>
+        <translation>Impossibile avviare lo strumento di download</translation>
+    </message>
+    <message>
+        <source>Install the program again: its downloader is missing or cannot be run.</source>
+        <translation>Installa di nuovo il programma: il suo strumento di download manca o non può essere eseguito.</translation>
+    </message>
+    <message>
+        <source>The download failed</source>
+        <translation>Il download non è riuscito</translation>
+    </message>
+    <message>
+        <source>Try again, or choose another format.</source>
+        <translation>Riprova oppure scegli un altro formato.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be fetched</source>
+        <translation>Impossibile ottenere l’elenco dei formati del video</translation>
+    </message>
+    <message>
+        <source>Check the internet connection, then try again.</source>
+        <translation>Controlla la connessione a Internet, poi riprova.</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download</source>
+        <translation>Questo video non offre formati da scaricare</translation>
+    </message>
+    <message>
+        <source>Something went wrong</source>
+        <translation>Qualcosa è andato storto</translation>
+    </message>
+    <message>
+        <source>Try again.</source>
+        <translation>Riprova.</translation>
     </message>
 </context>
 <context>

@@ -146,6 +146,18 @@
         <source>The size of the video stream; the audio adds to it</source>
         <translation>動画ストリームのサイズです。音声の分がこれに加わります</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 fps</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>HttpGet</name>
@@ -269,42 +281,6 @@
         <translation>エラー</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;ERROR:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code: #0x%2&lt;/i&gt;</source>
-        <translation>&lt;h3&gt;エラー:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;コード: #0x%2&lt;/i&gt;</translation>
-    </message>
-    <message>
-        <source>Cannot request metadata</source>
-        <translation>動画の情報を取得できませんでした</translation>
-    </message>
-    <message>
-        <source>crash exit on metadata request</source>
-        <translation>動画の情報の取得中に異常終了しました</translation>
-    </message>
-    <message>
-        <source>crash exit on formats request</source>
-        <translation>形式の取得中に異常終了しました</translation>
-    </message>
-    <message>
-        <source>crash exit at downloading process</source>
-        <translation>ダウンロード中に異常終了しました</translation>
-    </message>
-    <message>
-        <source>format count error</source>
-        <translation>形式の数のエラー</translation>
-    </message>
-    <message>
-        <source>the downloader could not be started</source>
-        <translation>ダウンロード ツールを起動できませんでした</translation>
-    </message>
-    <message>
-        <source>download failed</source>
-        <translation>ダウンロードに失敗しました</translation>
-    </message>
-    <message>
-        <source>indefinite</source>
-        <translation>不明</translation>
-    </message>
-    <message>
         <source>Unable to update. Please contact support</source>
         <translation>アップデートできません。サポートにお問い合わせください</translation>
     </message>
@@ -353,10 +329,6 @@
         <translation>処理</translation>
     </message>
     <message>
-        <source>formats request failed</source>
-        <translation>形式の取得に失敗しました</translation>
-    </message>
-    <message>
         <source>A download is running. Stop it and quit?</source>
         <translation>ダウンロード中です。中止して終了しますか?</translation>
     </message>
@@ -399,6 +371,34 @@
     <message>
         <source>Audio as MP3</source>
         <translation>MP3 の音声</translation>
+    </message>
+    <message>
+        <source>Paste a YouTube video address</source>
+        <translation>YouTube の動画のアドレスを貼り付けてください</translation>
+    </message>
+    <message>
+        <source>The address of the YouTube video to download, then press Enter</source>
+        <translation>ダウンロードする YouTube の動画のアドレスを入力し、Enter キーを押してください</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>ダウンロードの進行状況</translation>
+    </message>
+    <message>
+        <source>Reading the video&apos;s formats</source>
+        <translation>動画の形式を読み取っています</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>処理中</translation>
+    </message>
+    <message>
+        <source>Sound Successfully Saved</source>
+        <translation>音声を保存しました</translation>
+    </message>
+    <message>
+        <source>Code: #0x%1</source>
+        <translation>コード: #0x%1</translation>
     </message>
 </context>
 <context>
@@ -609,6 +609,78 @@
     <message>
         <source>Trying yt-dlp&apos;s nightly build…</source>
         <translation>yt-dlp の Nightly ビルドを試しています…</translation>
+    </message>
+    <message>
+        <source>The video&apos;s title and length could not be read</source>
+        <translation>動画のタイトルと長さを読み取れませんでした</translation>
+    </message>
+    <message>
+        <source>Check the address and the internet connection, then try again.</source>
+        <translation>アドレスとインターネット接続を確認して、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>The video&apos;s length could not be read</source>
+        <translation>動画の長さを読み取れませんでした</translation>
+    </message>
+    <message>
+        <source>Try again. If it happens again, update the downloader with “Manually Update Software” in the menu.</source>
+        <translation>もう一度お試しください。再び起きる場合は、メニューの「手動でアップデート」でダウンロード ツールをアップデートしてください。</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while reading the video&apos;s title</source>
+        <translation>ダウンロード ツールが動画のタイトルの読み取り中に停止しました</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while listing the formats</source>
+        <translation>ダウンロード ツールが形式の一覧の作成中に停止しました</translation>
+    </message>
+    <message>
+        <source>The downloader stopped during the download</source>
+        <translation>ダウンロード ツールがダウンロード中に停止しました</translation>
+    </message>
+    <message>
+        <source>Choose the format again to start the download anew.</source>
+        <translation>もう一度形式を選んで、ダウンロードをやり直してください。</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be read</source>
+        <translation>動画の形式の一覧を読み取れませんでした</translation>
+    </message>
+    <message>
+        <source>The downloader could not be started</source>
+        <translation>ダウンロード ツールを起動できませんでした</translation>
+    </message>
+    <message>
+        <source>Install the program again: its downloader is missing or cannot be run.</source>
+        <translation>プログラムをインストールし直してください。ダウンロード ツールが見つからないか、実行できません。</translation>
+    </message>
+    <message>
+        <source>The download failed</source>
+        <translation>ダウンロードに失敗しました</translation>
+    </message>
+    <message>
+        <source>Try again, or choose another format.</source>
+        <translation>もう一度お試しいただくか、別の形式を選んでください。</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be fetched</source>
+        <translation>動画の形式の一覧を取得できませんでした</translation>
+    </message>
+    <message>
+        <source>Check the internet connection, then try again.</source>
+        <translation>インターネット接続を確認して、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download</source>
+        <translation>この動画にはダウンロードできる形式がありません</translation>
+    </message>
+    <message>
+        <source>Something went wrong</source>
+        <translation>問題が発生しました</translation>
+    </message>
+    <message>
+        <source>Try again.</source>
+        <translation>もう一度お試しください。</translation>
     </message>
 </context>
 <context>

@@ -146,6 +146,18 @@
         <source>The size of the video stream; the audio adds to it</source>
         <translation>De grootte van de videostream; het geluid komt erbij</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 fps</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>HttpGet</name>
@@ -269,42 +281,6 @@
         <translation>FOUT</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;ERROR:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code: #0x%2&lt;/i&gt;</source>
-        <translation>&lt;h3&gt;FOUT:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code: #0x%2&lt;/i&gt;</translation>
-    </message>
-    <message>
-        <source>Cannot request metadata</source>
-        <translation>Kan de gegevens van de video niet opvragen</translation>
-    </message>
-    <message>
-        <source>crash exit on metadata request</source>
-        <translation>vastgelopen bij het opvragen van de gegevens van de video</translation>
-    </message>
-    <message>
-        <source>crash exit on formats request</source>
-        <translation>vastgelopen bij het opvragen van de formaten</translation>
-    </message>
-    <message>
-        <source>crash exit at downloading process</source>
-        <translation>vastgelopen tijdens het downloaden</translation>
-    </message>
-    <message>
-        <source>format count error</source>
-        <translation>fout in het aantal formaten</translation>
-    </message>
-    <message>
-        <source>the downloader could not be started</source>
-        <translation>het downloadprogramma kon niet worden gestart</translation>
-    </message>
-    <message>
-        <source>download failed</source>
-        <translation>downloaden mislukt</translation>
-    </message>
-    <message>
-        <source>indefinite</source>
-        <translation>onbepaald</translation>
-    </message>
-    <message>
         <source>Unable to update. Please contact support</source>
         <translation>Bijwerken niet mogelijk. Neem contact op met de ondersteuning</translation>
     </message>
@@ -353,10 +329,6 @@
         <translation>Verwerken</translation>
     </message>
     <message>
-        <source>formats request failed</source>
-        <translation>opvragen van de formaten mislukt</translation>
-    </message>
-    <message>
         <source>A download is running. Stop it and quit?</source>
         <translation>Er loopt een download. Stoppen en afsluiten?</translation>
     </message>
@@ -399,6 +371,34 @@
     <message>
         <source>Audio as MP3</source>
         <translation>Audio als MP3</translation>
+    </message>
+    <message>
+        <source>Paste a YouTube video address</source>
+        <translation>Plak het adres van een YouTube-video</translation>
+    </message>
+    <message>
+        <source>The address of the YouTube video to download, then press Enter</source>
+        <translation>Het adres van de YouTube-video om te downloaden, druk daarna op Enter</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Voortgang van de download</translation>
+    </message>
+    <message>
+        <source>Reading the video&apos;s formats</source>
+        <translation>Formaten van de video lezen</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Bezig</translation>
+    </message>
+    <message>
+        <source>Sound Successfully Saved</source>
+        <translation>Geluid opgeslagen</translation>
+    </message>
+    <message>
+        <source>Code: #0x%1</source>
+        <translation>Code: #0x%1</translation>
     </message>
 </context>
 <context>
@@ -609,6 +609,78 @@
     <message>
         <source>Trying yt-dlp&apos;s nightly build…</source>
         <translation>De nightly-versie van yt-dlp proberen…</translation>
+    </message>
+    <message>
+        <source>The video&apos;s title and length could not be read</source>
+        <translation>De titel en lengte van de video konden niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>Check the address and the internet connection, then try again.</source>
+        <translation>Controleer het adres en de internetverbinding en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s length could not be read</source>
+        <translation>De lengte van de video kon niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>Try again. If it happens again, update the downloader with “Manually Update Software” in the menu.</source>
+        <translation>Probeer het opnieuw. Gebeurt het weer, werk het downloadprogramma dan bij met ‘Handmatig bijwerken’ in het menu.</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while reading the video&apos;s title</source>
+        <translation>Het downloadprogramma stopte tijdens het lezen van de titel van de video</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while listing the formats</source>
+        <translation>Het downloadprogramma stopte tijdens het opsommen van de formaten</translation>
+    </message>
+    <message>
+        <source>The downloader stopped during the download</source>
+        <translation>Het downloadprogramma stopte tijdens de download</translation>
+    </message>
+    <message>
+        <source>Choose the format again to start the download anew.</source>
+        <translation>Kies het formaat opnieuw om de download opnieuw te beginnen.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be read</source>
+        <translation>De lijst met formaten van de video kon niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>The downloader could not be started</source>
+        <translation>Het downloadprogramma kon niet worden gestart</translation>
+    </message>
+    <message>
+        <source>Install the program again: its downloader is missing or cannot be run.</source>
+        <translation>Installeer het programma opnieuw: het downloadprogramma ervan ontbreekt of kan niet worden uitgevoerd.</translation>
+    </message>
+    <message>
+        <source>The download failed</source>
+        <translation>De download is mislukt</translation>
+    </message>
+    <message>
+        <source>Try again, or choose another format.</source>
+        <translation>Probeer het opnieuw of kies een ander formaat.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be fetched</source>
+        <translation>De lijst met formaten van de video kon niet worden opgehaald</translation>
+    </message>
+    <message>
+        <source>Check the internet connection, then try again.</source>
+        <translation>Controleer de internetverbinding en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download</source>
+        <translation>Deze video biedt geen formaten om te downloaden</translation>
+    </message>
+    <message>
+        <source>Something went wrong</source>
+        <translation>Er is iets misgegaan</translation>
+    </message>
+    <message>
+        <source>Try again.</source>
+        <translation>Probeer het opnieuw.</translation>
     </message>
 </context>
 <context>

@@ -146,6 +146,18 @@
         <source>The size of the video stream; the audio adds to it</source>
         <translation>Rozmiar strumienia wideo; dźwięk dochodzi do tego</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 kl./s</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>HttpGet</name>
@@ -269,42 +281,6 @@
         <translation>BŁĄD</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;ERROR:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code: #0x%2&lt;/i&gt;</source>
-        <translation>&lt;h3&gt;BŁĄD:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Kod: #0x%2&lt;/i&gt;</translation>
-    </message>
-    <message>
-        <source>Cannot request metadata</source>
-        <translation>Nie udało się odczytać informacji o filmie</translation>
-    </message>
-    <message>
-        <source>crash exit on metadata request</source>
-        <translation>awaria podczas odczytu informacji o filmie</translation>
-    </message>
-    <message>
-        <source>crash exit on formats request</source>
-        <translation>awaria podczas odczytu formatów</translation>
-    </message>
-    <message>
-        <source>crash exit at downloading process</source>
-        <translation>awaria podczas pobierania filmu</translation>
-    </message>
-    <message>
-        <source>format count error</source>
-        <translation>błąd liczby formatów</translation>
-    </message>
-    <message>
-        <source>the downloader could not be started</source>
-        <translation>nie udało się uruchomić narzędzia do pobierania</translation>
-    </message>
-    <message>
-        <source>download failed</source>
-        <translation>pobieranie nie powiodło się</translation>
-    </message>
-    <message>
-        <source>indefinite</source>
-        <translation>nieokreślony</translation>
-    </message>
-    <message>
         <source>Unable to update. Please contact support</source>
         <translation>Nie można zaktualizować. Skontaktuj się z pomocą techniczną</translation>
     </message>
@@ -353,10 +329,6 @@
         <translation>Przetwórz</translation>
     </message>
     <message>
-        <source>formats request failed</source>
-        <translation>nie udało się odczytać formatów</translation>
-    </message>
-    <message>
         <source>A download is running. Stop it and quit?</source>
         <translation>Trwa pobieranie. Przerwać je i zakończyć?</translation>
     </message>
@@ -399,6 +371,34 @@
     <message>
         <source>Audio as MP3</source>
         <translation>Dźwięk jako MP3</translation>
+    </message>
+    <message>
+        <source>Paste a YouTube video address</source>
+        <translation>Wklej adres filmu z YouTube</translation>
+    </message>
+    <message>
+        <source>The address of the YouTube video to download, then press Enter</source>
+        <translation>Adres filmu z YouTube do pobrania, potem naciśnij Enter</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Postęp pobierania</translation>
+    </message>
+    <message>
+        <source>Reading the video&apos;s formats</source>
+        <translation>Odczytywanie formatów filmu</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Zajęty</translation>
+    </message>
+    <message>
+        <source>Sound Successfully Saved</source>
+        <translation>Dźwięk zapisany</translation>
+    </message>
+    <message>
+        <source>Code: #0x%1</source>
+        <translation>Kod: #0x%1</translation>
     </message>
 </context>
 <context>
@@ -609,6 +609,78 @@
     <message>
         <source>Trying yt-dlp&apos;s nightly build…</source>
         <translation>Próba z wersją nightly yt-dlp…</translation>
+    </message>
+    <message>
+        <source>The video&apos;s title and length could not be read</source>
+        <translation>Nie udało się odczytać tytułu i długości filmu</translation>
+    </message>
+    <message>
+        <source>Check the address and the internet connection, then try again.</source>
+        <translation>Sprawdź adres i połączenie z internetem, a potem spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s length could not be read</source>
+        <translation>Nie udało się odczytać długości filmu</translation>
+    </message>
+    <message>
+        <source>Try again. If it happens again, update the downloader with “Manually Update Software” in the menu.</source>
+        <translation>Spróbuj ponownie. Jeśli to się powtórzy, zaktualizuj narzędzie do pobierania poleceniem „Zaktualizuj ręcznie” w menu.</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while reading the video&apos;s title</source>
+        <translation>Narzędzie do pobierania przerwało pracę podczas odczytu tytułu filmu</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while listing the formats</source>
+        <translation>Narzędzie do pobierania przerwało pracę podczas wyliczania formatów</translation>
+    </message>
+    <message>
+        <source>The downloader stopped during the download</source>
+        <translation>Narzędzie do pobierania przerwało pracę w trakcie pobierania</translation>
+    </message>
+    <message>
+        <source>Choose the format again to start the download anew.</source>
+        <translation>Wybierz format ponownie, aby zacząć pobieranie od nowa.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be read</source>
+        <translation>Nie udało się odczytać listy formatów filmu</translation>
+    </message>
+    <message>
+        <source>The downloader could not be started</source>
+        <translation>Nie udało się uruchomić narzędzia do pobierania</translation>
+    </message>
+    <message>
+        <source>Install the program again: its downloader is missing or cannot be run.</source>
+        <translation>Zainstaluj program ponownie: brakuje jego narzędzia do pobierania lub nie można go uruchomić.</translation>
+    </message>
+    <message>
+        <source>The download failed</source>
+        <translation>Pobieranie nie powiodło się</translation>
+    </message>
+    <message>
+        <source>Try again, or choose another format.</source>
+        <translation>Spróbuj ponownie lub wybierz inny format.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be fetched</source>
+        <translation>Nie udało się pobrać listy formatów filmu</translation>
+    </message>
+    <message>
+        <source>Check the internet connection, then try again.</source>
+        <translation>Sprawdź połączenie z internetem, a potem spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download</source>
+        <translation>Ten film nie oferuje formatów do pobrania</translation>
+    </message>
+    <message>
+        <source>Something went wrong</source>
+        <translation>Coś poszło nie tak</translation>
+    </message>
+    <message>
+        <source>Try again.</source>
+        <translation>Spróbuj ponownie.</translation>
     </message>
 </context>
 <context>

@@ -146,6 +146,18 @@
         <source>The size of the video stream; the audio adds to it</source>
         <translation>O tamanho do fluxo de vídeo; o áudio é somado a ele</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 fps</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>HttpGet</name>
@@ -269,42 +281,6 @@
         <translation>ERRO</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;ERROR:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code: #0x%2&lt;/i&gt;</source>
-        <translation>&lt;h3&gt;ERRO:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Código: #0x%2&lt;/i&gt;</translation>
-    </message>
-    <message>
-        <source>Cannot request metadata</source>
-        <translation>Não foi possível obter as informações do vídeo</translation>
-    </message>
-    <message>
-        <source>crash exit on metadata request</source>
-        <translation>encerramento inesperado ao obter as informações do vídeo</translation>
-    </message>
-    <message>
-        <source>crash exit on formats request</source>
-        <translation>encerramento inesperado ao obter os formatos</translation>
-    </message>
-    <message>
-        <source>crash exit at downloading process</source>
-        <translation>encerramento inesperado durante o download</translation>
-    </message>
-    <message>
-        <source>format count error</source>
-        <translation>erro na quantidade de formatos</translation>
-    </message>
-    <message>
-        <source>the downloader could not be started</source>
-        <translation>não foi possível iniciar a ferramenta de download</translation>
-    </message>
-    <message>
-        <source>download failed</source>
-        <translation>falha no download</translation>
-    </message>
-    <message>
-        <source>indefinite</source>
-        <translation>indeterminado</translation>
-    </message>
-    <message>
         <source>Unable to update. Please contact support</source>
         <translation>Não foi possível atualizar. Entre em contato com o suporte</translation>
     </message>
@@ -353,10 +329,6 @@
         <translation>Processar</translation>
     </message>
     <message>
-        <source>formats request failed</source>
-        <translation>falha ao obter os formatos</translation>
-    </message>
-    <message>
         <source>A download is running. Stop it and quit?</source>
         <translation>Há um download em andamento. Interromper e sair?</translation>
     </message>
@@ -399,6 +371,34 @@
     <message>
         <source>Audio as MP3</source>
         <translation>Áudio em MP3</translation>
+    </message>
+    <message>
+        <source>Paste a YouTube video address</source>
+        <translation>Cole o endereço de um vídeo do YouTube</translation>
+    </message>
+    <message>
+        <source>The address of the YouTube video to download, then press Enter</source>
+        <translation>O endereço do vídeo do YouTube a baixar; depois pressione Enter</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Progresso do download</translation>
+    </message>
+    <message>
+        <source>Reading the video&apos;s formats</source>
+        <translation>Lendo os formatos do vídeo</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Ocupado</translation>
+    </message>
+    <message>
+        <source>Sound Successfully Saved</source>
+        <translation>Áudio salvo</translation>
+    </message>
+    <message>
+        <source>Code: #0x%1</source>
+        <translation>Código: #0x%1</translation>
     </message>
 </context>
 <context>
@@ -609,6 +609,78 @@
     <message>
         <source>Trying yt-dlp&apos;s nightly build…</source>
         <translation>Tentando a versão nightly do yt-dlp…</translation>
+    </message>
+    <message>
+        <source>The video&apos;s title and length could not be read</source>
+        <translation>Não foi possível ler o título e a duração do vídeo</translation>
+    </message>
+    <message>
+        <source>Check the address and the internet connection, then try again.</source>
+        <translation>Verifique o endereço e a conexão com a internet e tente novamente.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s length could not be read</source>
+        <translation>Não foi possível ler a duração do vídeo</translation>
+    </message>
+    <message>
+        <source>Try again. If it happens again, update the downloader with “Manually Update Software” in the menu.</source>
+        <translation>Tente novamente. Se acontecer de novo, atualize a ferramenta de download com “Atualizar manualmente” no menu.</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while reading the video&apos;s title</source>
+        <translation>A ferramenta de download parou ao ler o título do vídeo</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while listing the formats</source>
+        <translation>A ferramenta de download parou ao listar os formatos</translation>
+    </message>
+    <message>
+        <source>The downloader stopped during the download</source>
+        <translation>A ferramenta de download parou durante o download</translation>
+    </message>
+    <message>
+        <source>Choose the format again to start the download anew.</source>
+        <translation>Escolha o formato novamente para recomeçar o download.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be read</source>
+        <translation>Não foi possível ler a lista de formatos do vídeo</translation>
+    </message>
+    <message>
+        <source>The downloader could not be started</source>
+        <translation>Não foi possível iniciar a ferramenta de download</translation>
+    </message>
+    <message>
+        <source>Install the program again: its downloader is missing or cannot be run.</source>
+        <translation>Instale o programa novamente: a ferramenta de download dele está faltando ou não pode ser executada.</translation>
+    </message>
+    <message>
+        <source>The download failed</source>
+        <translation>O download falhou</translation>
+    </message>
+    <message>
+        <source>Try again, or choose another format.</source>
+        <translation>Tente novamente ou escolha outro formato.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be fetched</source>
+        <translation>Não foi possível obter a lista de formatos do vídeo</translation>
+    </message>
+    <message>
+        <source>Check the internet connection, then try again.</source>
+        <translation>Verifique a conexão com a internet e tente novamente.</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download</source>
+        <translation>Este vídeo não oferece formatos para baixar</translation>
+    </message>
+    <message>
+        <source>Something went wrong</source>
+        <translation>Algo deu errado</translation>
+    </message>
+    <message>
+        <source>Try again.</source>
+        <translation>Tente novamente.</translation>
     </message>
 </context>
 <context>

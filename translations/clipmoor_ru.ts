@@ -146,6 +146,18 @@
         <source>The size of the video stream; the audio adds to it</source>
         <translation>Размер видеопотока; к нему добавляется звук</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 кадр/с</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>HttpGet</name>
@@ -269,42 +281,6 @@
         <translation>ОШИБКА</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;ERROR:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code: #0x%2&lt;/i&gt;</source>
-        <translation>&lt;h3&gt;ОШИБКА:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Код: #0x%2&lt;/i&gt;</translation>
-    </message>
-    <message>
-        <source>Cannot request metadata</source>
-        <translation>Не удалось получить сведения о видео</translation>
-    </message>
-    <message>
-        <source>crash exit on metadata request</source>
-        <translation>аварийное завершение при получении сведений о видео</translation>
-    </message>
-    <message>
-        <source>crash exit on formats request</source>
-        <translation>аварийное завершение при получении форматов</translation>
-    </message>
-    <message>
-        <source>crash exit at downloading process</source>
-        <translation>аварийное завершение при скачивании</translation>
-    </message>
-    <message>
-        <source>format count error</source>
-        <translation>ошибка в числе форматов</translation>
-    </message>
-    <message>
-        <source>the downloader could not be started</source>
-        <translation>не удалось запустить программу скачивания</translation>
-    </message>
-    <message>
-        <source>download failed</source>
-        <translation>не удалось скачать</translation>
-    </message>
-    <message>
-        <source>indefinite</source>
-        <translation>не определено</translation>
-    </message>
-    <message>
         <source>Unable to update. Please contact support</source>
         <translation>Не удаётся обновить. Обратитесь в службу поддержки</translation>
     </message>
@@ -353,10 +329,6 @@
         <translation>Обработать</translation>
     </message>
     <message>
-        <source>formats request failed</source>
-        <translation>не удалось получить форматы</translation>
-    </message>
-    <message>
         <source>A download is running. Stop it and quit?</source>
         <translation>Идёт скачивание. Остановить его и выйти?</translation>
     </message>
@@ -399,6 +371,34 @@
     <message>
         <source>Audio as MP3</source>
         <translation>Звук в MP3</translation>
+    </message>
+    <message>
+        <source>Paste a YouTube video address</source>
+        <translation>Вставьте адрес видео на YouTube</translation>
+    </message>
+    <message>
+        <source>The address of the YouTube video to download, then press Enter</source>
+        <translation>Адрес видео на YouTube для скачивания, затем нажмите Enter</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Ход скачивания</translation>
+    </message>
+    <message>
+        <source>Reading the video&apos;s formats</source>
+        <translation>Чтение форматов видео</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Занято</translation>
+    </message>
+    <message>
+        <source>Sound Successfully Saved</source>
+        <translation>Звук сохранён</translation>
+    </message>
+    <message>
+        <source>Code: #0x%1</source>
+        <translation>Код: #0x%1</translation>
     </message>
 </context>
 <context>
@@ -609,6 +609,78 @@
     <message>
         <source>Trying yt-dlp&apos;s nightly build…</source>
         <translation>Попытка с nightly-сборкой yt-dlp…</translation>
+    </message>
+    <message>
+        <source>The video&apos;s title and length could not be read</source>
+        <translation>Не удалось прочитать название и длительность видео</translation>
+    </message>
+    <message>
+        <source>Check the address and the internet connection, then try again.</source>
+        <translation>Проверьте адрес и подключение к интернету и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s length could not be read</source>
+        <translation>Не удалось прочитать длительность видео</translation>
+    </message>
+    <message>
+        <source>Try again. If it happens again, update the downloader with “Manually Update Software” in the menu.</source>
+        <translation>Повторите попытку. Если это повторится, обновите программу скачивания командой «Обновить вручную» в меню.</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while reading the video&apos;s title</source>
+        <translation>Программа скачивания остановилась при чтении названия видео</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while listing the formats</source>
+        <translation>Программа скачивания остановилась при получении списка форматов</translation>
+    </message>
+    <message>
+        <source>The downloader stopped during the download</source>
+        <translation>Программа скачивания остановилась во время скачивания</translation>
+    </message>
+    <message>
+        <source>Choose the format again to start the download anew.</source>
+        <translation>Снова выберите формат, чтобы начать скачивание заново.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be read</source>
+        <translation>Не удалось прочитать список форматов видео</translation>
+    </message>
+    <message>
+        <source>The downloader could not be started</source>
+        <translation>Не удалось запустить программу скачивания</translation>
+    </message>
+    <message>
+        <source>Install the program again: its downloader is missing or cannot be run.</source>
+        <translation>Установите программу заново: её программа скачивания отсутствует или не запускается.</translation>
+    </message>
+    <message>
+        <source>The download failed</source>
+        <translation>Не удалось скачать</translation>
+    </message>
+    <message>
+        <source>Try again, or choose another format.</source>
+        <translation>Повторите попытку или выберите другой формат.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be fetched</source>
+        <translation>Не удалось получить список форматов видео</translation>
+    </message>
+    <message>
+        <source>Check the internet connection, then try again.</source>
+        <translation>Проверьте подключение к интернету и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download</source>
+        <translation>Для этого видео нет форматов для скачивания</translation>
+    </message>
+    <message>
+        <source>Something went wrong</source>
+        <translation>Что-то пошло не так</translation>
+    </message>
+    <message>
+        <source>Try again.</source>
+        <translation>Повторите попытку.</translation>
     </message>
 </context>
 <context>

@@ -146,6 +146,18 @@
         <source>The size of the video stream; the audio adds to it</source>
         <translation>Video akışının boyutu; ses buna eklenir</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 fps</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>HttpGet</name>
@@ -269,42 +281,6 @@
         <translation>HATA</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;ERROR:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code: #0x%2&lt;/i&gt;</source>
-        <translation>&lt;h3&gt;HATA:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Kod: #0x%2&lt;/i&gt;</translation>
-    </message>
-    <message>
-        <source>Cannot request metadata</source>
-        <translation>Videonun bilgileri alınamadı</translation>
-    </message>
-    <message>
-        <source>crash exit on metadata request</source>
-        <translation>video bilgileri alınırken çöktü</translation>
-    </message>
-    <message>
-        <source>crash exit on formats request</source>
-        <translation>biçimler alınırken çöktü</translation>
-    </message>
-    <message>
-        <source>crash exit at downloading process</source>
-        <translation>indirme sırasında çöktü</translation>
-    </message>
-    <message>
-        <source>format count error</source>
-        <translation>biçim sayısı hatası</translation>
-    </message>
-    <message>
-        <source>the downloader could not be started</source>
-        <translation>indirme aracı başlatılamadı</translation>
-    </message>
-    <message>
-        <source>download failed</source>
-        <translation>indirme başarısız</translation>
-    </message>
-    <message>
-        <source>indefinite</source>
-        <translation>belirsiz</translation>
-    </message>
-    <message>
         <source>Unable to update. Please contact support</source>
         <translation>Güncellenemiyor. Lütfen destek ekibiyle iletişime geçin</translation>
     </message>
@@ -353,10 +329,6 @@
         <translation>İşle</translation>
     </message>
     <message>
-        <source>formats request failed</source>
-        <translation>biçimler alınamadı</translation>
-    </message>
-    <message>
         <source>A download is running. Stop it and quit?</source>
         <translation>Bir indirme sürüyor. Durdurulup çıkılsın mı?</translation>
     </message>
@@ -399,6 +371,34 @@
     <message>
         <source>Audio as MP3</source>
         <translation>MP3 olarak ses</translation>
+    </message>
+    <message>
+        <source>Paste a YouTube video address</source>
+        <translation>Bir YouTube video adresi yapıştırın</translation>
+    </message>
+    <message>
+        <source>The address of the YouTube video to download, then press Enter</source>
+        <translation>İndirilecek YouTube videosunun adresi, ardından Enter tuşuna basın</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>İndirme ilerlemesi</translation>
+    </message>
+    <message>
+        <source>Reading the video&apos;s formats</source>
+        <translation>Videonun biçimleri okunuyor</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Meşgul</translation>
+    </message>
+    <message>
+        <source>Sound Successfully Saved</source>
+        <translation>Ses kaydedildi</translation>
+    </message>
+    <message>
+        <source>Code: #0x%1</source>
+        <translation>Kod: #0x%1</translation>
     </message>
 </context>
 <context>
@@ -609,6 +609,78 @@
     <message>
         <source>Trying yt-dlp&apos;s nightly build…</source>
         <translation>yt-dlp&apos;nin nightly sürümü deneniyor…</translation>
+    </message>
+    <message>
+        <source>The video&apos;s title and length could not be read</source>
+        <translation>Videonun başlığı ve süresi okunamadı</translation>
+    </message>
+    <message>
+        <source>Check the address and the internet connection, then try again.</source>
+        <translation>Adresi ve internet bağlantısını kontrol edip yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s length could not be read</source>
+        <translation>Videonun süresi okunamadı</translation>
+    </message>
+    <message>
+        <source>Try again. If it happens again, update the downloader with “Manually Update Software” in the menu.</source>
+        <translation>Yeniden deneyin. Tekrar olursa menüdeki “Elle güncelle” ile indirme aracını güncelleyin.</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while reading the video&apos;s title</source>
+        <translation>İndirme aracı videonun başlığını okurken durdu</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while listing the formats</source>
+        <translation>İndirme aracı biçimleri listelerken durdu</translation>
+    </message>
+    <message>
+        <source>The downloader stopped during the download</source>
+        <translation>İndirme aracı indirme sırasında durdu</translation>
+    </message>
+    <message>
+        <source>Choose the format again to start the download anew.</source>
+        <translation>İndirmeyi baştan başlatmak için biçimi yeniden seçin.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be read</source>
+        <translation>Videonun biçim listesi okunamadı</translation>
+    </message>
+    <message>
+        <source>The downloader could not be started</source>
+        <translation>İndirme aracı başlatılamadı</translation>
+    </message>
+    <message>
+        <source>Install the program again: its downloader is missing or cannot be run.</source>
+        <translation>Programı yeniden yükleyin: indirme aracı eksik veya çalıştırılamıyor.</translation>
+    </message>
+    <message>
+        <source>The download failed</source>
+        <translation>İndirme başarısız oldu</translation>
+    </message>
+    <message>
+        <source>Try again, or choose another format.</source>
+        <translation>Yeniden deneyin veya başka bir biçim seçin.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be fetched</source>
+        <translation>Videonun biçim listesi alınamadı</translation>
+    </message>
+    <message>
+        <source>Check the internet connection, then try again.</source>
+        <translation>İnternet bağlantısını kontrol edip yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download</source>
+        <translation>Bu video indirilecek bir biçim sunmuyor</translation>
+    </message>
+    <message>
+        <source>Something went wrong</source>
+        <translation>Bir şeyler ters gitti</translation>
+    </message>
+    <message>
+        <source>Try again.</source>
+        <translation>Yeniden deneyin.</translation>
     </message>
 </context>
 <context>

@@ -146,6 +146,18 @@
         <source>The size of the video stream; the audio adds to it</source>
         <translation>Розмір відеопотоку; до нього додається звук</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 кадр/с</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>HttpGet</name>
@@ -269,42 +281,6 @@
         <translation>ПОМИЛКА</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;ERROR:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code: #0x%2&lt;/i&gt;</source>
-        <translation>&lt;h3&gt;ПОМИЛКА:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Код: #0x%2&lt;/i&gt;</translation>
-    </message>
-    <message>
-        <source>Cannot request metadata</source>
-        <translation>Не вдалося отримати відомості про відео</translation>
-    </message>
-    <message>
-        <source>crash exit on metadata request</source>
-        <translation>аварійне завершення під час отримання відомостей про відео</translation>
-    </message>
-    <message>
-        <source>crash exit on formats request</source>
-        <translation>аварійне завершення під час отримання форматів</translation>
-    </message>
-    <message>
-        <source>crash exit at downloading process</source>
-        <translation>аварійне завершення під час завантаження</translation>
-    </message>
-    <message>
-        <source>format count error</source>
-        <translation>помилка в кількості форматів</translation>
-    </message>
-    <message>
-        <source>the downloader could not be started</source>
-        <translation>не вдалося запустити програму завантаження</translation>
-    </message>
-    <message>
-        <source>download failed</source>
-        <translation>не вдалося завантажити</translation>
-    </message>
-    <message>
-        <source>indefinite</source>
-        <translation>не визначено</translation>
-    </message>
-    <message>
         <source>Unable to update. Please contact support</source>
         <translation>Не вдається оновити. Зверніться до служби підтримки</translation>
     </message>
@@ -353,10 +329,6 @@
         <translation>Обробити</translation>
     </message>
     <message>
-        <source>formats request failed</source>
-        <translation>не вдалося отримати формати</translation>
-    </message>
-    <message>
         <source>A download is running. Stop it and quit?</source>
         <translation>Триває завантаження. Зупинити його й вийти?</translation>
     </message>
@@ -399,6 +371,34 @@
     <message>
         <source>Audio as MP3</source>
         <translation>Звук у MP3</translation>
+    </message>
+    <message>
+        <source>Paste a YouTube video address</source>
+        <translation>Вставте адресу відео на YouTube</translation>
+    </message>
+    <message>
+        <source>The address of the YouTube video to download, then press Enter</source>
+        <translation>Адреса відео на YouTube для завантаження, потім натисніть Enter</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Хід завантаження</translation>
+    </message>
+    <message>
+        <source>Reading the video&apos;s formats</source>
+        <translation>Читання форматів відео</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Зайнято</translation>
+    </message>
+    <message>
+        <source>Sound Successfully Saved</source>
+        <translation>Звук збережено</translation>
+    </message>
+    <message>
+        <source>Code: #0x%1</source>
+        <translation>Код: #0x%1</translation>
     </message>
 </context>
 <context>
@@ -609,6 +609,78 @@
     <message>
         <source>Trying yt-dlp&apos;s nightly build…</source>
         <translation>Спроба з nightly-збіркою yt-dlp…</translation>
+    </message>
+    <message>
+        <source>The video&apos;s title and length could not be read</source>
+        <translation>Не вдалося прочитати назву й тривалість відео</translation>
+    </message>
+    <message>
+        <source>Check the address and the internet connection, then try again.</source>
+        <translation>Перевірте адресу й підключення до інтернету та спробуйте знову.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s length could not be read</source>
+        <translation>Не вдалося прочитати тривалість відео</translation>
+    </message>
+    <message>
+        <source>Try again. If it happens again, update the downloader with “Manually Update Software” in the menu.</source>
+        <translation>Спробуйте знову. Якщо це повториться, оновіть програму завантаження командою «Оновити вручну» в меню.</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while reading the video&apos;s title</source>
+        <translation>Програма завантаження зупинилася під час читання назви відео</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while listing the formats</source>
+        <translation>Програма завантаження зупинилася під час отримання списку форматів</translation>
+    </message>
+    <message>
+        <source>The downloader stopped during the download</source>
+        <translation>Програма завантаження зупинилася під час завантаження</translation>
+    </message>
+    <message>
+        <source>Choose the format again to start the download anew.</source>
+        <translation>Знову виберіть формат, щоб почати завантаження заново.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be read</source>
+        <translation>Не вдалося прочитати список форматів відео</translation>
+    </message>
+    <message>
+        <source>The downloader could not be started</source>
+        <translation>Не вдалося запустити програму завантаження</translation>
+    </message>
+    <message>
+        <source>Install the program again: its downloader is missing or cannot be run.</source>
+        <translation>Встановіть програму знову: її програма завантаження відсутня або не запускається.</translation>
+    </message>
+    <message>
+        <source>The download failed</source>
+        <translation>Не вдалося завантажити</translation>
+    </message>
+    <message>
+        <source>Try again, or choose another format.</source>
+        <translation>Спробуйте знову або виберіть інший формат.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be fetched</source>
+        <translation>Не вдалося отримати список форматів відео</translation>
+    </message>
+    <message>
+        <source>Check the internet connection, then try again.</source>
+        <translation>Перевірте підключення до інтернету й спробуйте знову.</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download</source>
+        <translation>Для цього відео немає форматів для завантаження</translation>
+    </message>
+    <message>
+        <source>Something went wrong</source>
+        <translation>Щось пішло не так</translation>
+    </message>
+    <message>
+        <source>Try again.</source>
+        <translation>Спробуйте знову.</translation>
     </message>
 </context>
 <context>

@@ -146,6 +146,18 @@
         <source>The size of the video stream; the audio adds to it</source>
         <translation>视频流的大小；音频另计</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 fps</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>HttpGet</name>
@@ -269,42 +281,6 @@
         <translation>错误</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;ERROR:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code: #0x%2&lt;/i&gt;</source>
-        <translation>&lt;h3&gt;错误：&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;代码：#0x%2&lt;/i&gt;</translation>
-    </message>
-    <message>
-        <source>Cannot request metadata</source>
-        <translation>无法获取视频信息</translation>
-    </message>
-    <message>
-        <source>crash exit on metadata request</source>
-        <translation>获取视频信息时异常退出</translation>
-    </message>
-    <message>
-        <source>crash exit on formats request</source>
-        <translation>获取格式时异常退出</translation>
-    </message>
-    <message>
-        <source>crash exit at downloading process</source>
-        <translation>下载时异常退出</translation>
-    </message>
-    <message>
-        <source>format count error</source>
-        <translation>格式数量错误</translation>
-    </message>
-    <message>
-        <source>the downloader could not be started</source>
-        <translation>无法启动下载工具</translation>
-    </message>
-    <message>
-        <source>download failed</source>
-        <translation>下载失败</translation>
-    </message>
-    <message>
-        <source>indefinite</source>
-        <translation>不确定</translation>
-    </message>
-    <message>
         <source>Unable to update. Please contact support</source>
         <translation>无法更新。请联系技术支持</translation>
     </message>
@@ -353,10 +329,6 @@
         <translation>处理</translation>
     </message>
     <message>
-        <source>formats request failed</source>
-        <translation>获取格式失败</translation>
-    </message>
-    <message>
         <source>A download is running. Stop it and quit?</source>
         <translation>正在下载。要停止下载并退出吗？</translation>
     </message>
@@ -399,6 +371,34 @@
     <message>
         <source>Audio as MP3</source>
         <translation>MP3 音频</translation>
+    </message>
+    <message>
+        <source>Paste a YouTube video address</source>
+        <translation>粘贴 YouTube 视频地址</translation>
+    </message>
+    <message>
+        <source>The address of the YouTube video to download, then press Enter</source>
+        <translation>要下载的 YouTube 视频地址，然后按 Enter 键</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>下载进度</translation>
+    </message>
+    <message>
+        <source>Reading the video&apos;s formats</source>
+        <translation>正在读取视频的格式</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>忙碌中</translation>
+    </message>
+    <message>
+        <source>Sound Successfully Saved</source>
+        <translation>音频已保存</translation>
+    </message>
+    <message>
+        <source>Code: #0x%1</source>
+        <translation>代码：#0x%1</translation>
     </message>
 </context>
 <context>
@@ -609,6 +609,78 @@
     <message>
         <source>Trying yt-dlp&apos;s nightly build…</source>
         <translation>正在尝试 yt-dlp 的 Nightly 版本…</translation>
+    </message>
+    <message>
+        <source>The video&apos;s title and length could not be read</source>
+        <translation>无法读取视频的标题和时长</translation>
+    </message>
+    <message>
+        <source>Check the address and the internet connection, then try again.</source>
+        <translation>请检查地址和网络连接，然后重试。</translation>
+    </message>
+    <message>
+        <source>The video&apos;s length could not be read</source>
+        <translation>无法读取视频的时长</translation>
+    </message>
+    <message>
+        <source>Try again. If it happens again, update the downloader with “Manually Update Software” in the menu.</source>
+        <translation>请重试。如果再次出现，请通过菜单中的“手动更新”更新下载工具。</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while reading the video&apos;s title</source>
+        <translation>下载工具在读取视频标题时停止了</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while listing the formats</source>
+        <translation>下载工具在列出格式时停止了</translation>
+    </message>
+    <message>
+        <source>The downloader stopped during the download</source>
+        <translation>下载工具在下载过程中停止了</translation>
+    </message>
+    <message>
+        <source>Choose the format again to start the download anew.</source>
+        <translation>请重新选择格式以重新开始下载。</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be read</source>
+        <translation>无法读取视频的格式列表</translation>
+    </message>
+    <message>
+        <source>The downloader could not be started</source>
+        <translation>无法启动下载工具</translation>
+    </message>
+    <message>
+        <source>Install the program again: its downloader is missing or cannot be run.</source>
+        <translation>请重新安装本程序：其下载工具缺失或无法运行。</translation>
+    </message>
+    <message>
+        <source>The download failed</source>
+        <translation>下载失败</translation>
+    </message>
+    <message>
+        <source>Try again, or choose another format.</source>
+        <translation>请重试，或选择其他格式。</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be fetched</source>
+        <translation>无法获取视频的格式列表</translation>
+    </message>
+    <message>
+        <source>Check the internet connection, then try again.</source>
+        <translation>请检查网络连接，然后重试。</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download</source>
+        <translation>此视频没有可下载的格式</translation>
+    </message>
+    <message>
+        <source>Something went wrong</source>
+        <translation>出现问题</translation>
+    </message>
+    <message>
+        <source>Try again.</source>
+        <translation>请重试。</translation>
     </message>
 </context>
 <context>
