@@ -8,6 +8,7 @@
 #include "engine/formatparser.h"
 #include "engine/formattablemodel.h"
 #include "net/httpget.h"
+#include "platform/platform.h"
 #include "tests/support/offlinesite.h"
 #include "tests/support/releasehosts.h"
 #include "tests/support/testmain.h"
@@ -15,6 +16,7 @@
 #include "toolruns/toolfailure.h"
 #include "toolruns/toolruns.h"
 #include "ui/navigation.h"
+#include "updater/installerdownload.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -331,6 +333,114 @@ private:
     QTimer timer;
 };
 
+// A child's peak resident size (MB) while it runs, polled from /proc until it ends.
+double childPeakMb(QProcess &process, int timeoutMs)
+{
+    const QRegularExpression hwm(QStringLiteral("VmHWM:\\s+(\\d+)"));
+    QFile status(QStringLiteral("/proc/%1/status").arg(process.processId()));
+    double peakKb = 0;
+    QElapsedTimer clock;
+    clock.start();
+    while (!process.waitForFinished(5) && clock.elapsed() < timeoutMs) {
+        if (status.isOpen() || status.open(QIODevice::ReadOnly)) {
+            status.seek(0);
+            peakKb = std::max(
+                peakKb, hwm.match(QString::fromLatin1(status.readAll())).captured(1).toDouble());
+        }
+    }
+    process.kill();
+    process.waitForFinished();
+    return peakKb / 1024;
+}
+
+// Servers that send without end at loopback speed, against the three clients that fetch
+// with a limit: kestrel2's update (a release file, 512 MiB; its sums, 1 MiB, chunked) and
+// the updater's installer download (1 GiB), each with its peak memory.
+void floodedClients(const QProcessEnvironment &base)
+{
+    ThreadedHttpServer flood;
+    const QString ytDlp = Platform::toolReleaseFiles().ytDlp;
+    HttpServer::Response endless{200, "application/octet-stream", QByteArray(64 * 1024, 'z')};
+    endless.endless = true;
+    flood.server().route("/yt/" + ytDlp.toUtf8(), endless);
+    flood.server().route("/installer.run", endless);
+    flood.server().route("/yt/SHA2-256SUMS",
+                         {200, "text/plain", QByteArray(64, 'a') + "  " + ytDlp.toUtf8() + '\n'});
+    HttpServer::Response chunked = endless;
+    chunked.chunked = true;
+    chunked.body = QByteArray(64 * 1024, '0');
+    flood.server().route("/sums/SHA2-256SUMS", chunked);
+    if (!flood.listen()) {
+        std::printf("flooded clients: no server\n");
+        return;
+    }
+    QTemporaryDir homes;
+    const auto update = [&](const QByteArray &releases, const char *name, double limitMb,
+                            QProcessEnvironment environment) {
+        environment.insert(QStringLiteral("CLIPMOOR_TOOL_RELEASES"), QString::fromUtf8(releases));
+        environment.insert(QStringLiteral("CLIPMOOR_DENO_RELEASES"), QStringLiteral("none"));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), homes.filePath(QLatin1String(name)));
+        QProcess launcher;
+        launcher.setProcessEnvironment(environment);
+        launcher.setProcessChannelMode(QProcess::ForwardedOutputChannel);
+        launcher.start(QStringLiteral(CLIPMOOR_BIN_DIR "/kestrel2"), {QStringLiteral("--update")});
+        QElapsedTimer clock;
+        clock.start();
+        launcher.waitForStarted();
+        const double peak = childPeakMb(launcher, 120000);
+        report(name, peak, "MB",
+               QStringLiteral("limit %1 MB; ended after %2 s: %3")
+                   .arg(limitMb)
+                   .arg(clock.elapsed() / 1000.0, 0, 'f', 1)
+                   .arg(QString::fromUtf8(launcher.readAllStandardError().trimmed().left(160))));
+    };
+    update(flood.server().url("/yt"), "memory: endless release file, kestrel2", 512, base);
+    update(flood.server().url("/sums"), "memory: endless chunked sums, kestrel2", 1, base);
+
+    // A release file just under the limit from the TLS and HTTP/2 host, all of it at full
+    // speed (it comes over HTTP/1.1).
+    {
+        ReleaseHosts hosts;
+        QTemporaryDir dir;
+        QFile huge(dir.filePath(QStringLiteral("huge")));
+        if (hosts.start(ReleaseHosts::Transport::Https) && huge.open(QIODevice::WriteOnly) &&
+            huge.resize(qint64(500) << 20) &&
+            hosts.publish(QStringLiteral("yt-dlp/yt-dlp"), QStringLiteral("2099.01.01"),
+                          QStringLiteral("SHA2-256SUMS"),
+                          QByteArray(64, 'a') + "  " + ytDlp.toUtf8() + '\n') &&
+            hosts.publishFile(QStringLiteral("yt-dlp/yt-dlp"), QStringLiteral("2099.01.01"), ytDlp,
+                              huge.fileName())) {
+            QProcessEnvironment environment = base;
+            environment.insert(QStringLiteral("CLIPMOOR_EXTRA_CA"), hosts.caFile());
+            update(hosts.releaseBase(QStringLiteral("yt-dlp/yt-dlp")).toUtf8(),
+                   "memory: 500 MiB release file, TLS host", 512, environment);
+        } else {
+            std::printf("memory over HTTP/2: no release hosts: %s\n", qPrintable(hosts.error()));
+        }
+    }
+
+    // Without its progress lines.
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    const double before = residentKiB() / 1024.0;
+    resetPeakMemory();
+    double after = 0;
+    {
+        InstallerDownload download;
+        QSignalSpy failed(&download, &InstallerDownload::failed);
+        QString error;
+        download.start(QUrl::fromEncoded(flood.server().url("/installer.run")),
+                       homes.filePath(QStringLiteral("installer.run")), QString(), error);
+        (void)failed.wait(120000);
+        QTest::qWait(200); // the reply's own deletion
+        after = residentKiB() / 1024.0;
+    }
+    qInstallMessageHandler(previous);
+    report("memory: endless installer, peak over start", residentKiB(true) / 1024.0 - before, "MB",
+           QStringLiteral("limit 1024 MB; %1 MB more than at its start once refused")
+               .arg(after - before, 0, 'f', 1));
+}
+
 QString listing(int lines)
 {
     QString text = QStringLiteral(
@@ -355,7 +465,8 @@ int main(int argc, char **argv)
     QApplication::setOrganizationName(QStringLiteral("Quorvel"));
     qputenv("QT_QUICK_BACKEND", "software");
     QApplication app(argc, argv);
-    const int repeats = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 11;
+    const bool memoryOnly = argc > 1 && qstrcmp(argv[1], "memory") == 0;
+    const int repeats = argc > 1 && !memoryOnly ? QString::fromLocal8Bit(argv[1]).toInt() : 11;
 
     QDir().mkpath(home.path() + QStringLiteral("/bin"));
     QFile::copy(QStringLiteral(CLIPMOOR_TEST_TOOLS_DIR "/fake-yt-dlp.sh"),
@@ -364,6 +475,10 @@ int main(int argc, char **argv)
     QProcessEnvironment realTool = environment;
     realTool.insert(QStringLiteral("PATH"),
                     QProcessEnvironment::systemEnvironment().value(QStringLiteral("PATH")));
+
+    floodedClients(environment);
+    if (memoryOnly)
+        return 0;
 
     // Start-up of the whole process against the downloader's own.
     QList<double> ours, tool;

@@ -42,6 +42,10 @@ function(clipmoor_expose_headers target path)
   endif()
 endfunction()
 
+# A distribution's package: the updater tells of a newer version but leaves installing it
+# to the package manager, and never fetches an installer.
+option(CLIPMOOR_DISTRIBUTION_PACKAGE "Build for a distribution's package (updates through its package manager)" OFF)
+
 # AddressSanitizer and UndefinedBehaviorSanitizer for everything the project builds.
 option(CLIPMOOR_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 if(CLIPMOOR_SANITIZE)

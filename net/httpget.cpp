@@ -15,6 +15,12 @@
 namespace {
 // Enough of an error page to show what the server said.
 constexpr qsizetype headBytes = 512;
+// What the reply may hold unread: the server waits while it is full, so that a flood
+// never fills memory faster than it is read.
+constexpr qint64 readBufferBytes = 256 * 1024;
+// The largest body asked for over HTTP/2, whose reading no buffer bounds: what comes
+// in while the last of it is read stays small.
+constexpr qint64 http2MaxBytes = 4 * 1024 * 1024;
 constexpr int httpOkFirst = 200;
 constexpr int httpOkLast = 299;
 constexpr double msPerSecond = 1000.0;
@@ -141,9 +147,16 @@ void HttpGet::request(const QUrl &url)
     request.setHeader(QNetworkRequest::UserAgentHeader,
                       QStringLiteral("%1/%2").arg(QLatin1String(Identity::name),
                                                   QLatin1String(Identity::version)));
+    // A body as it is stored: no decompression, whose failures say nothing and whose
+    // output no limit on the wire bounds.
+    request.setRawHeader("Accept-Encoding", "identity");
+    // Qt's HTTP/2 reads on whatever the reply holds unread, so a large body comes over
+    // HTTP/1.1, whose reading waits for the buffer to empty.
+    request.setAttribute(QNetworkRequest::Http2AllowedAttribute, limits.maxBytes <= http2MaxBytes);
     if (url.scheme() == QLatin1String("https"))
         request.setSslConfiguration(tlsConfiguration());
     reply = manager->get(request);
+    reply->setReadBufferSize(readBufferBytes);
     connect(reply, &QNetworkReply::metaDataChanged, this, &HttpGet::onHeaders);
     connect(reply, &QIODevice::readyRead, this, &HttpGet::onData);
     connect(reply, &QNetworkReply::finished, this, &HttpGet::onFinished);
@@ -182,8 +195,16 @@ void HttpGet::onHeaders()
         request(target);
         return;
     }
+    if (!isSuccess(outcome.status))
+        return;
+    const QByteArray encoding = reply->rawHeader("Content-Encoding").trimmed().toLower();
+    if (!encoding.isEmpty() && encoding != "identity") {
+        finish(Failure::Refused, tr("the body is compressed (%1), which was not asked for")
+                                     .arg(QString::fromLatin1(encoding)));
+        return;
+    }
     const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-    if (isSuccess(outcome.status) && length.isValid()) {
+    if (length.isValid()) {
         total = length.toLongLong();
         if (total > limits.maxBytes)
             finish(Failure::TooLarge, tr("larger than %1 bytes").arg(limits.maxBytes));
@@ -235,6 +256,12 @@ void HttpGet::onFinished()
         finish(Failure::Network, reply->errorString());
         return;
     }
+    // A chunk size that is no number ends a chunked body as if it were the last; no file
+    // of ours is empty.
+    if (outcome.bytes == 0) {
+        finish(Failure::Network, tr("the answer is empty"));
+        return;
+    }
     auto *file = qobject_cast<QFileDevice *>(sink);
     if (file && !file->flush()) {
         finish(Failure::WriteFailed, tr("cannot write: %1").arg(file->errorString()));
@@ -255,6 +282,8 @@ void HttpGet::finish(Failure failure, const QString &reason)
     outcome.reason = reason;
     if (failure == Failure::None)
         outcome.sha256 = hash.result().toHex();
+    else
+        outcome.body = QByteArray(); // given back at once, not kept with the result
     emit finished(outcome);
 }
 

@@ -95,4 +95,9 @@ bool toolKeepsExtractedInfo();
 // machine, in the same order: the ones whose cookies the tool can read.
 QStringList browsersWithProfiles(const QStringList &browsers);
 
+// False where a window cannot be shown at all (no display server named, and no Qt
+// platform chosen that needs none), so that what needs no window can be answered
+// without one.
+bool hasDisplay();
+
 } // namespace Platform

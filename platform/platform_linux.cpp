@@ -478,6 +478,20 @@ QStringList browsersWithProfiles(const QStringList &browsers)
     return found;
 }
 
+bool hasDisplay()
+{
+    // Qt tries the platforms named in order; any but X11 and Wayland (offscreen, vnc,
+    // eglfs, ...) starts without a display server.
+    const QString platforms = qEnvironmentVariable("QT_QPA_PLATFORM");
+    for (const QString &platform : platforms.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QString name = platform.section(QLatin1Char(':'), 0, 0).trimmed();
+        if (name != QLatin1String("xcb") && !name.startsWith(QLatin1String("wayland")))
+            return true;
+    }
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
 // How a stop finds and ends what a run started. The run's own process is made a child
 // subreaper, so that while it lives every orphan of its tree is handed to it rather than
 // to the first process, whatever session or group the orphan moved to; each process of the

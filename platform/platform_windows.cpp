@@ -120,6 +120,11 @@ QStringList browsersWithProfiles(const QStringList &)
     return {};
 }
 
+bool hasDisplay()
+{
+    return true;
+}
+
 // taskkill ends the run's own process and everything it started, and nothing else: not
 // another run, not the tool's detached self-update.
 struct ToolStop::Private {

@@ -17,11 +17,58 @@
 using PluginManagerHelper::loggingPlugin;
 using PluginManagerHelper::sysInfoPlugin;
 
+namespace {
+
+// The program's own options, described in the user's language once the catalogues are in.
+struct Options {
+    QCommandLineOption updateAs{
+        QStringLiteral("update-as"),
+        QCoreApplication::translate("main", "update this app as some version"),
+        QStringLiteral("version"), QString()};
+    QCommandLineOption uid{QStringLiteral("uid"), QCoreApplication::translate("main", "show UID")};
+};
+
+void addOptions(QCommandLineParser &parser, const Options &options)
+{
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(options.updateAs);
+    parser.addOption(options.uid);
+}
+
+// Creating the window's application aborts where there is no display. The help, the
+// version and a malformed command line need none, so they are answered (and the process
+// ends) here; anything else is left to the window's start.
+void answerWithoutDisplay(int &argc, char **argv)
+{
+    if (Platform::hasDisplay())
+        return;
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    {
+        QCommandLineParser parser;
+        addOptions(parser, Options());
+        if (parser.parse(arguments) && !parser.isSet(QStringLiteral("help")) &&
+            !parser.isSet(QStringLiteral("help-all")) && !parser.isSet(QStringLiteral("version")))
+            return;
+    }
+    QCoreApplication app(argc, argv);
+    Translations::install();
+    QCommandLineParser parser;
+    const Options options;
+    addOptions(parser, options);
+    parser.process(app);
+}
+
+} // namespace
+
 int qMain(int argc, char **argv)
 {
     QApplication::setApplicationName(QLatin1String(Identity::name));
     QApplication::setOrganizationName(QLatin1String(Identity::organization));
     QApplication::setApplicationVersion(QLatin1String(Identity::version));
+    answerWithoutDisplay(argc, argv);
     QApplication app(argc, argv);
     // The desktop matches the window to the menu entry and icon by this name.
     QGuiApplication::setDesktopFileName(QLatin1String(Identity::applicationId));
@@ -43,16 +90,8 @@ int qMain(int argc, char **argv)
     QCommandLineParser parser;
     auto window = std::make_unique<Navigation>();
     window->parser = &parser;
-    const QCommandLineOption updateAs(
-        QStringLiteral("update-as"),
-        QCoreApplication::translate("main", "update this app as some version"),
-        QStringLiteral("version"), QString());
-    const QCommandLineOption uid(QStringLiteral("uid"),
-                                 QCoreApplication::translate("main", "show UID"));
-    window->parser->addHelpOption();
-    window->parser->addVersionOption();
-    window->parser->addOption(updateAs);
-    window->parser->addOption(uid);
+    const Options options;
+    addOptions(*window->parser, options);
     window->parser->process(app);
 
     window->setWindowTitle(QStringLiteral("%1 %2").arg(QLatin1String(Identity::name),

@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   # build
   cmake g++ make ninja-build pkg-config clang-format libarchive-dev
+  # the manual page, written from the program's help
+  help2man
   # Qt 6 (Core, Gui, Widgets, Network, Test; Qml, Quick) and the tools
   qt6-base-dev qt6-base-dev-tools qt6-declarative-dev qt6-declarative-dev-tools libgl-dev
   # images drawn from their SVG files, sharp at any scale (library, image and icon plug-ins)
@@ -36,6 +38,11 @@ packages=(
   # and openssl for their certificates; the package's own service on port 80 goes unused
   nginx openssl
 )
+
+# From Qt 6.6 on (Debian 13) the SVG image and icon plug-ins come in a package of their own.
+if apt-cache show qt6-svg-plugins >/dev/null 2>&1; then
+  packages+=(qt6-svg-plugins)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -201,6 +201,14 @@
         <source>cannot write: %1</source>
         <translation>Schreiben nicht möglich: %1</translation>
     </message>
+    <message>
+        <source>the body is compressed (%1), which was not asked for</source>
+        <translation>der Inhalt ist komprimiert (%1), obwohl das nicht verlangt wurde</translation>
+    </message>
+    <message>
+        <source>the answer is empty</source>
+        <translation>die Antwort ist leer</translation>
+    </message>
 </context>
 <context>
     <name>Navigation</name>
@@ -703,6 +711,12 @@ Klicken Sie auf die Schaltfläche unten, um sie auszuführen</translation>
     <message>
         <source>UPDATE</source>
         <translation>AKTUALISIEREN</translation>
+    </message>
+    <message>
+        <source>An Update is Available
+Update %1 through your system&apos;s package manager</source>
+        <translation>Eine Aktualisierung ist verfügbar
+Aktualisieren Sie %1 über die Paketverwaltung Ihres Systems</translation>
     </message>
 </context>
 <context>

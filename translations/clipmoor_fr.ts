@@ -201,6 +201,14 @@
         <source>cannot write: %1</source>
         <translation>écriture impossible&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>the body is compressed (%1), which was not asked for</source>
+        <translation>le contenu est compressé (%1) sans que cela ait été demandé</translation>
+    </message>
+    <message>
+        <source>the answer is empty</source>
+        <translation>la réponse est vide</translation>
+    </message>
 </context>
 <context>
     <name>Navigation</name>
@@ -703,6 +711,12 @@ Cliquez sur le bouton ci-dessous pour l’installer</translation>
     <message>
         <source>UPDATE</source>
         <translation>METTRE À JOUR</translation>
+    </message>
+    <message>
+        <source>An Update is Available
+Update %1 through your system&apos;s package manager</source>
+        <translation>Une mise à jour est disponible
+Mettez à jour %1 avec le gestionnaire de paquets</translation>
     </message>
 </context>
 <context>

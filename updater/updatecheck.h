@@ -10,9 +10,10 @@
 
 class AddressLookup;
 
-// What an offer asks of the user: a web page to open, or an installer to download.
+// What an offer asks of the user: a web page to open, an installer to download, or an
+// update through the system's package manager.
 struct UpdateOffer {
-    enum Kind { None = 0, WebPage = 1, Installer = 2 };
+    enum Kind { None = 0, WebPage = 1, Installer = 2, PackageManager = 3 };
     Kind kind = None;
     QUrl url;
     QString sha256; // of the installer; empty when the manifest gives none

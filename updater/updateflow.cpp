@@ -72,6 +72,13 @@ UpdateFlow::UpdateFlow(QObject *parent)
     connect(installer, &InstallerDownload::failed, this,
             [this](const QString &title, const QString &text) { reportFailure(title, text); });
     connect(installer, &InstallerDownload::finished, this, &UpdateFlow::onDownloaded);
+    setUpdatesByPackageManager(UpdaterConfig::distributionPackage());
+}
+
+void UpdateFlow::setUpdatesByPackageManager(bool byPackageManager)
+{
+    packaged = byPackageManager;
+    controller->setPackageManaged(byPackageManager);
 }
 
 UpdateFlow::~UpdateFlow()
@@ -139,8 +146,12 @@ void UpdateFlow::dropCheck()
 
 void UpdateFlow::onCheckFinished(UpdaterState::State result, CheckKind kind)
 {
-    if (result == UpdaterState::UpdateYes)
+    if (result == UpdaterState::UpdateYes) {
         offer = check->offer();
+        // The package manager brings the new version; no page or installer of ours.
+        if (packaged)
+            offer = UpdateOffer{UpdateOffer::PackageManager, QUrl(), QString()};
+    }
     dropCheck();
     if (result == UpdaterState::UpdateYes && kind != CheckKind::Manual)
         controller->show(UpdaterState::UpdateYes);
@@ -161,6 +172,10 @@ void UpdateFlow::onUpdateClicked()
 {
     UPD_INFO("void Updater::userUpdateClicked()")
         << int(offer.kind) << "what:" << offer.url.toString();
+    if (offer.kind == UpdateOffer::PackageManager) {
+        closeWindow(true);
+        return;
+    }
     if (offer.kind == UpdateOffer::WebPage) {
         QDesktopServices::openUrl(offer.url);
         closeWindow(false);

@@ -30,6 +30,9 @@ public:
     ~UpdateFlow() override;
 
     void setTiming(const Timing &timing_) { timing = timing_; }
+    // Set in a distribution's package (see UpdaterConfig): an offer then only tells of the
+    // new version, and nothing is downloaded or started.
+    void setUpdatesByPackageManager(bool byPackageManager);
 
     void startupCheck(uint localVersion, const QString &tag);
     void silentCheck(uint localVersion, const QString &tag);
@@ -81,4 +84,5 @@ private:
     bool silent = false;            // failures are logged only
     QPointer<QMessageBox> errorBox; // while it is open, a second failure is logged only
     bool progressDeterminate = false;
+    bool packaged = false;
 };

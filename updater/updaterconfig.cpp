@@ -34,4 +34,9 @@ QStringList addressLookupUrls()
             QStringLiteral("https://%1").arg(QStringLiteral("www.quorvel.com/ip.php"))};
 }
 
+bool distributionPackage()
+{
+    return CLIPMOOR_DISTRIBUTION_PACKAGE;
+}
+
 } // namespace UpdaterConfig

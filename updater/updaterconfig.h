@@ -12,4 +12,7 @@ namespace UpdaterConfig {
 QUrl manifestUrl();
 QStringList addressLookupUrls();
 
+// True when built for a distribution's package, whose package manager installs updates.
+bool distributionPackage();
+
 } // namespace UpdaterConfig

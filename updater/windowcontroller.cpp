@@ -61,6 +61,14 @@ QString WindowController::offerWarning() const
     return QCoreApplication::translate("Updater", UpdaterPlatform::offerWarning());
 }
 
+void WindowController::setPackageManaged(bool managed)
+{
+    if (managed == byPackageManager)
+        return;
+    byPackageManager = managed;
+    emit packageManagedChanged();
+}
+
 void WindowController::show(UpdaterState::State view)
 {
     UPD_INFO("showGUI");

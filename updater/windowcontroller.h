@@ -24,6 +24,8 @@ class WindowController : public QObject {
     Q_PROPERTY(QString appName READ appName CONSTANT)
     Q_PROPERTY(QString appVersion READ appVersion CONSTANT)
     Q_PROPERTY(QString offerWarning READ offerWarning CONSTANT)
+    // An offer then says to update through the package manager, and has no update button.
+    Q_PROPERTY(bool packageManaged READ packageManaged NOTIFY packageManagedChanged)
 
 public:
     explicit WindowController(UpdateSchedule *schedule, QObject *parent = nullptr);
@@ -36,6 +38,8 @@ public:
     QString appName() const;
     QString appVersion() const;
     QString offerWarning() const;
+    bool packageManaged() const { return byPackageManager; }
+    void setPackageManaged(bool managed);
 
     // Builds the scene when there is none, shows the given view, raises the window.
     void show(UpdaterState::State view);
@@ -51,6 +55,7 @@ public:
 signals:
     void updateStateChanged();
     void skipUpdateChanged();
+    void packageManagedChanged();
     void ideterminateProgressBar(bool indeterminate); // spelled as the window expects
     void downloadProgressChanged(uint percent);
     void updateClicked();
@@ -60,6 +65,7 @@ signals:
 private:
     UpdateSchedule *schedule;
     UpdaterState::State state = UpdaterState::Indefinite;
+    bool byPackageManager = false;
     QPointer<QQmlApplicationEngine> engine;
     QPointer<QQuickWindow> quickWindow;
 };

@@ -8,6 +8,7 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QNetworkAccessManager>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -21,6 +22,7 @@ public:
 
 private slots:
     void initTestCase();
+    void init();
     void fetches_data();
     void fetches();
     void hopRules_data();
@@ -30,6 +32,7 @@ private slots:
 private:
     HttpServer front;
     HttpServer other; // a second host, as a release's files are served from
+    ThreadedHttpServer fast;
     QNetworkAccessManager manager;
     const QByteArray payload = QByteArray(3000, 'x') + "end";
 };
@@ -71,9 +74,31 @@ void TestNet::initTestCase()
     HttpServer::Response endless{200, "application/octet-stream", QByteArray(200000, 'y')};
     endless.withLength = false;
     front.route("/unannounced", endless);
+    // At loopback speed, without end: the client's limit alone ends it.
+    HttpServer::Response flood{200, "application/octet-stream", QByteArray(64 * 1024, 'z')};
+    flood.endless = true;
+    fast.server().route("/endless", flood);
+    flood.chunked = true;
+    fast.server().route("/endless-chunked", flood);
+    QVERIFY(fast.listen());
+    front.route("/endless", redirect(fast.server().url("/endless")));
+    front.route("/endless-chunked", redirect(fast.server().url("/endless-chunked")));
+    HttpServer::Response badChunk{200, "text/plain", "zz\r\n" + payload + "\r\n0\r\n\r\n"};
+    badChunk.withLength = false;
+    badChunk.headers = "Transfer-Encoding: chunked\r\n";
+    front.route("/bad-chunk", badChunk);
+    HttpServer::Response packed{200, "application/octet-stream", "\x1f\x8b\x08\x00garbage"};
+    packed.headers = "Content-Encoding: gzip\r\n";
+    front.route("/packed", packed);
     HttpServer::Response cut{200, "application/octet-stream", payload};
     cut.cutAfter = 100;
     front.route("/cut", cut);
+}
+
+// Nothing of a request, however it ends, reaches standard error.
+void TestNet::init()
+{
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
 }
 
 void TestNet::fetches_data()
@@ -118,6 +143,17 @@ void TestNet::fetches_data()
     row("unannounced body over the limit")
         << QByteArray("/unannounced") << QString() << int(Failure::TooLarge)
         << front.url("/unannounced") << QStringLiteral("larger than 100000 bytes");
+    row("endless body at full speed, into a file")
+        << QByteArray("/endless") << QStringLiteral("/dev/null") << int(Failure::TooLarge)
+        << fast.server().url("/endless") << QStringLiteral("larger than 268435456 bytes");
+    row("endless chunked body") << QByteArray("/endless-chunked") << QString()
+                                << int(Failure::TooLarge) << fast.server().url("/endless-chunked")
+                                << QStringLiteral("larger than 1048576 bytes");
+    row("bad chunk size") << QByteArray("/bad-chunk") << QString() << int(Failure::Network)
+                          << front.url("/bad-chunk") << QStringLiteral("the answer is empty");
+    row("compressed without being asked")
+        << QByteArray("/packed") << QString() << int(Failure::Refused) << front.url("/packed")
+        << QStringLiteral("the body is compressed (gzip), which was not asked for");
     row("connection cut") << QByteArray("/cut") << QString() << int(Failure::Network)
                           << front.url("/cut") << QString();
     row("full disk") << QByteArray("/one") << QStringLiteral("/dev/full")
@@ -137,14 +173,28 @@ void TestNet::fetches()
     limits.maxBytes = sinkFile == QLatin1String("limit") ? 1000 : 100000;
     limits.stallMs = 300;
     limits.deadlineMs = 1000;
+    if (path.startsWith("/endless")) { // as a release file and as a sums file are bounded
+        limits.maxBytes = sinkFile.isEmpty() ? 1024 * 1024 : 256 * 1024 * 1024;
+        limits.deadlineMs = 60000;
+    }
     QTemporaryDir dir;
     QFile sink(sinkFile.startsWith(QLatin1Char('/')) ? sinkFile : dir.filePath("out"));
-    const bool toFile = sinkFile == QLatin1String("file") || sink.fileName() == "/dev/full";
+    const bool toFile = sinkFile == QLatin1String("file") || sink.fileName().startsWith("/dev/");
     if (toFile)
         QVERIFY(sink.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
 
+    // Memory stays near what the request itself keeps, and is given back when it ends.
+    const qint64 roomKiB = 32 * 1024 + (toFile ? 0 : 3 * limits.maxBytes / 1024);
+    const qint64 before = residentKiB();
+    resetPeakMemory();
     const HttpGet::Result result = HttpGet::fetch(manager, QUrl::fromEncoded(front.url(path)),
                                                   toFile ? &sink : nullptr, limits);
+    const qint64 peak = residentKiB(true);
+    QVERIFY2(peak - before < roomKiB,
+             qPrintable(QStringLiteral("peak %1 KiB over %2 KiB").arg(peak - before).arg(before)));
+    if (!result.ok())
+        QTRY_VERIFY2(residentKiB() - before < 32 * 1024,
+                     qPrintable(QString::number(residentKiB())));
     QCOMPARE(int(result.failure), failure);
     QCOMPARE(result.url.toEncoded(), finalUrl);
     if (!reason.isEmpty())

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the program under a prefix and builds its Debian package, then starts both
-# installed copies and checks what the package declares and holds.
+# Installs the program under a prefix, starts the installed copy and checks what it
+# holds. The Debian package itself is checked by test_deb.sh.
 set -euo pipefail
 build=$1
 work=$(mktemp -d)
@@ -28,7 +28,11 @@ check_installed "$work/prefix/lib/clipmoor"
 [ "$("$work/prefix/bin/clipmoor" --version)" = "Clipmoor 2.0.023" ] || fail "the command on PATH"
 id=com.quorvel.Clipmoor
 share="$work/prefix/share"
-[ -f "$share/icons/hicolor/256x256/apps/$id.png" ] || fail "icon"
+for size in 48x48 64x64 128x128 256x256; do
+    [ -f "$share/icons/hicolor/$size/apps/$id.png" ] || fail "icon $size"
+done
+# The manual page is written from the help, as where there is no display.
+grep -qF 'update\-as' "$share/man/man1/clipmoor.1" || fail "manual page"
 [ -f "$share/icons/hicolor/scalable/apps/$id.svg" ] || fail "scalable icon"
 desktop-file-validate "$share/applications/$id.desktop" || fail "desktop entry"
 appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" || fail "metainfo"
@@ -40,26 +44,4 @@ grep -q "^Icon=$id\$" "$share/applications/$id.desktop" || fail "icon name"
 # The installed program stages its tools from its own folder.
 [ -x "$HOME/.local/share/Quorvel/Clipmoor/kestrel2" ] || fail "tools not staged"
 
-(cd "$work" && cpack --config "$build/CPackConfig.cmake" -B "$work/pkg" >/dev/null)
-deb=$(ls "$work"/pkg/clipmoor_*.deb)
-depends=$(dpkg-deb -f "$deb" Depends)
-for p in libqt6widgets6 libqt6quickcontrols2-6 qml6-module-qtquick-controls libarchive13 ffmpeg; do
-    [[ "$depends" == *"$p"* ]] || fail "package does not depend on $p"
-done
-[[ "$depends" != *yt-dlp* ]] || fail "package depends on yt-dlp"
-recommends=$(dpkg-deb -f "$deb" Recommends)
-for p in yt-dlp qt6-image-formats-plugins; do
-    [[ "$recommends" == *"$p"* ]] || fail "package does not recommend $p"
-done
-contents=$(dpkg-deb -c "$deb")
-[[ "$contents" == *./usr/share/applications/$id.desktop* ]] || fail "desktop entry not packaged"
-[[ "$contents" == *./usr/share/metainfo/$id.metainfo.xml* ]] || fail "metainfo not packaged"
-[[ "$contents" == *./usr/bin/clipmoor* ]] || fail "command not packaged"
-dpkg-deb -x "$deb" "$work/root"
-check_installed "$work/root/usr/lib/clipmoor"
-# Every declared dependency exists in Debian 12's archive (one look at the package names).
-known=$(apt-cache pkgnames)
-for p in $(echo "$depends" | tr ',' '\n' | sed 's/(.*//' | tr -d ' '); do
-    grep -qFx "$p" <<<"$known" || fail "no Debian package $p"
-done
 echo PASSED

@@ -111,6 +111,11 @@ int main(int argc, char **argv)
         QTest::qWait(400);
         ok &= save(quick->grabWindow(), view.name);
     }
+    // The offer as a distribution's package shows it.
+    updater.setUpdatesByPackageManager(true);
+    updater.window()->setUpdateState(UpdaterState::UpdateYes);
+    QTest::qWait(400);
+    ok &= save(quick->grabWindow(), "updater-offer-package");
     updater.releaseGui();
     return ok ? 0 : 1;
 }

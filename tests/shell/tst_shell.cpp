@@ -47,7 +47,7 @@ private slots:
 
 private:
     QProcessEnvironment environment() const;
-    Run start(const QStringList &arguments);
+    Run start(const QStringList &arguments, bool display = true);
     QString dataDir() const
     {
         return home->path() + QStringLiteral("/.local/share/Quorvel/Clipmoor");
@@ -89,10 +89,17 @@ QProcessEnvironment TestShell::environment() const
     return environment;
 }
 
-Run TestShell::start(const QStringList &arguments)
+Run TestShell::start(const QStringList &arguments, bool display)
 {
     QProcess program;
-    program.setProcessEnvironment(environment());
+    QProcessEnvironment env = environment();
+    if (!display) {
+        // As on a server or in a package build: X11 asked for, but none there.
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    }
+    program.setProcessEnvironment(env);
     program.start(QStringLiteral(CLIPMOOR_BIN_DIR "/Clipmoor"), arguments);
     Run run;
     if (!program.waitForFinished(30000)) {
@@ -112,26 +119,37 @@ void TestShell::commandLine_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("out");   // a line of standard output
     QTest::addColumn<QString>("error"); // a line of standard error
+    QTest::addColumn<bool>("display");
 
     QTest::newRow("version") << QStringList{QStringLiteral("--version")} << 0
-                             << QStringLiteral("Clipmoor 2.0.023") << QString();
+                             << QStringLiteral("Clipmoor 2.0.023") << QString() << true;
     QTest::newRow("short version") << QStringList{QStringLiteral("-v")} << 0
-                                   << QStringLiteral("Clipmoor 2.0.023") << QString();
+                                   << QStringLiteral("Clipmoor 2.0.023") << QString() << true;
     QTest::newRow("help") << QStringList{QStringLiteral("--help")} << 0
                           << QStringLiteral(
                                  "  --update-as <version>  update this app as some version")
-                          << QString();
+                          << QString() << true;
     QTest::newRow("help names uid")
         << QStringList{QStringLiteral("-h")} << 0
-        << QStringLiteral("  --uid                  show UID") << QString();
+        << QStringLiteral("  --uid                  show UID") << QString() << true;
     QTest::newRow("update-as with an empty value shows the help")
         << QStringList{QStringLiteral("--update-as=")} << 0
-        << QStringLiteral("  --uid                  show UID") << QString();
+        << QStringLiteral("  --uid                  show UID") << QString() << true;
     QTest::newRow("unknown option") << QStringList{QStringLiteral("--bogus")} << 1 << QString()
-                                    << QStringLiteral("Clipmoor: Unknown option 'bogus'.");
+                                    << QStringLiteral("Clipmoor: Unknown option 'bogus'.") << true;
     QTest::newRow("update-as without value")
         << QStringList{QStringLiteral("--update-as")} << 1 << QString()
-        << QStringLiteral("Clipmoor: Missing value after '--update-as'.");
+        << QStringLiteral("Clipmoor: Missing value after '--update-as'.") << true;
+    QTest::newRow("version without a display")
+        << QStringList{QStringLiteral("--version")} << 0 << QStringLiteral("Clipmoor 2.0.023")
+        << QString() << false;
+    QTest::newRow("help without a display")
+        << QStringList{QStringLiteral("--help")} << 0
+        << QStringLiteral("  --update-as <version>  update this app as some version") << QString()
+        << false;
+    QTest::newRow("unknown option without a display")
+        << QStringList{QStringLiteral("--bogus")} << 1 << QString()
+        << QStringLiteral("Clipmoor: Unknown option 'bogus'.") << false;
 }
 
 void TestShell::commandLine()
@@ -140,7 +158,8 @@ void TestShell::commandLine()
     QFETCH(int, exitCode);
     QFETCH(QString, out);
     QFETCH(QString, error);
-    const Run run = start(arguments);
+    QFETCH(bool, display);
+    const Run run = start(arguments, display);
     QCOMPARE(run.exitCode, exitCode);
     if (!out.isEmpty())
         QVERIFY2(run.out.split(QLatin1Char('\n')).contains(out), qPrintable(run.out));

@@ -5,6 +5,16 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+namespace {
+// What an endless body keeps queued in the socket; the client's reading sets the pace.
+constexpr qint64 endlessQueueBytes = 256 * 1024;
+
+QByteArray asChunk(const QByteArray &data)
+{
+    return QByteArray::number(data.size(), 16) + "\r\n" + data + "\r\n";
+}
+} // namespace
+
 struct HttpServer::Connection {
     QPointer<QTcpSocket> socket;
     QByteArray head;
@@ -12,12 +22,14 @@ struct HttpServer::Connection {
     qint64 bytesPerSecond = 0;
     bool cutAtEnd = false;
     bool hangAtEnd = false;
+    QByteArray endlessPiece; // sent again whenever the socket has room
     QTimer *pacer = nullptr;
 };
 
 HttpServer::HttpServer(QObject *parent)
     : QObject(parent)
 {
+    server.setParent(this); // so that it moves along to another thread
     connect(&server, &QTcpServer::newConnection, this, &HttpServer::onNewConnection);
 }
 
@@ -124,8 +136,11 @@ void HttpServer::answer(Connection *connection, const QByteArray &method, const 
 
     QByteArray head = "HTTP/1.1 " + QByteArray::number(status) + " Answer\r\n";
     head += "Content-Type: " + response.contentType + "\r\n";
-    if (response.withLength)
+    if (response.chunked)
+        head += "Transfer-Encoding: chunked\r\n";
+    else if (response.withLength && !response.endless)
         head += "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
+    head += response.headers;
     if (!response.location.isEmpty())
         head += "Location: " + response.location + "\r\n";
     head += extra + "Connection: close\r\n\r\n";
@@ -139,17 +154,28 @@ void HttpServer::answer(Connection *connection, const QByteArray &method, const 
     }
     connection->pending = body;
     connection->bytesPerSecond = response.bytesPerSecond;
+    if (response.endless)
+        connection->endlessPiece = response.chunked ? asChunk(body) : body;
+    else if (response.chunked)
+        connection->pending = (body.isEmpty() ? QByteArray() : asChunk(body)) + "0\r\n\r\n";
 
-    const auto start = [this, connection, head] {
+    const auto send = [this, connection, head] {
         if (!connections.contains(connection) || !connection->socket)
             return;
         connection->socket->write(head);
-        sendMore(connection);
+        if (connection->endlessPiece.isEmpty()) {
+            sendMore(connection);
+            return;
+        }
+        connect(connection->socket, &QTcpSocket::bytesWritten, this,
+                [this, connection] { sendEndless(connection); });
+        sendEndless(connection);
     };
-    if (response.held)
-        heldAnswers[path].append(start);
-    else
-        QTimer::singleShot(response.delayMs, this, start);
+    if (response.held) {
+        heldAnswers[path].append(send);
+        return;
+    }
+    QTimer::singleShot(response.delayMs, this, send);
 }
 
 void HttpServer::release(const QByteArray &path)
@@ -192,6 +218,14 @@ void HttpServer::sendMore(Connection *connection)
         socket->disconnectFromHost();
 }
 
+void HttpServer::sendEndless(Connection *connection)
+{
+    QTcpSocket *socket = connection->socket;
+    while (socket && socket->state() == QAbstractSocket::ConnectedState &&
+           socket->bytesToWrite() < endlessQueueBytes)
+        socket->write(connection->endlessPiece);
+}
+
 void HttpServer::drop(Connection *connection)
 {
     if (!connections.removeOne(connection))
@@ -205,4 +239,27 @@ void HttpServer::drop(Connection *connection)
         connection->socket->deleteLater();
     }
     delete connection;
+}
+
+ThreadedHttpServer::ThreadedHttpServer()
+    : served(new HttpServer)
+{
+    served->moveToThread(&thread);
+    thread.start();
+}
+
+ThreadedHttpServer::~ThreadedHttpServer()
+{
+    QMetaObject::invokeMethod(
+        served, [this] { delete served; }, Qt::BlockingQueuedConnection);
+    thread.quit();
+    thread.wait();
+}
+
+bool ThreadedHttpServer::listen()
+{
+    bool listening = false;
+    QMetaObject::invokeMethod(
+        served, [this, &listening] { listening = served->listen(); }, Qt::BlockingQueuedConnection);
+    return listening;
 }

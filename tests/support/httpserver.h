@@ -6,13 +6,14 @@
 #include <QObject>
 #include <QTcpServer>
 
+#include <QThread>
 #include <functional>
 
 class QTcpSocket;
 
 // A small HTTP/1.1 server on 127.0.0.1 for the tests: each path answers what the test
-// asked for (status, type, body, a delay, a limited rate, a cut in the middle, or
-// nothing at all).
+// asked for (status, type, body, a delay, a limited rate, a cut in the middle, a body
+// without end, or nothing at all).
 class HttpServer : public QObject {
     Q_OBJECT
 
@@ -28,6 +29,9 @@ public:
         bool silent = false;       // accept the connection and never answer
         bool withLength = true;    // send Content-Length
         QByteArray location = {};  // sent as the Location header when set
+        bool endless = false;      // the body again and again, at full speed, never ending
+        bool chunked = false;      // in chunks (Transfer-Encoding: chunked), without a length
+        QByteArray headers = {};   // more header lines, each ending in CRLF
         bool held = false;         // answered only once the test calls release() for it
     };
 
@@ -59,12 +63,28 @@ private:
     void answer(Connection *connection, const QByteArray &method, const QByteArray &path,
                 const QByteArray &range);
     void sendMore(Connection *connection);
+    void sendEndless(Connection *connection);
     void drop(Connection *connection);
 
     QTcpServer server;
     QHash<QByteArray, Response> routes;
-    QHash<QByteArray, QList<std::function<void()>>> heldAnswers;
     QList<QByteArray> requests;
     QList<QByteArray> cookies;
     QList<Connection *> connections;
+    QHash<QByteArray, QList<std::function<void()>>> heldAnswers;
+};
+
+// An HttpServer that answers from a thread of its own, as a server elsewhere would, so
+// that a client in this process meets it at loopback speed. Its routes are set before
+// listen() and not touched after.
+class ThreadedHttpServer {
+public:
+    ThreadedHttpServer();
+    ~ThreadedHttpServer();
+    HttpServer &server() { return *served; }
+    bool listen();
+
+private:
+    QThread thread;
+    HttpServer *served;
 };

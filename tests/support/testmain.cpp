@@ -1,6 +1,7 @@
 #include "tests/support/testmain.h"
 
 #include <QDir>
+#include <QRegularExpression>
 
 TestHome::TestHome()
 {
@@ -27,4 +28,21 @@ QString TestHome::dataDir() const
 QString TestHome::downloadsDir() const
 {
     return dir.path() + QStringLiteral("/Downloads");
+}
+
+qint64 residentKiB(bool peak)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    const QRegularExpression field(peak ? QStringLiteral("VmHWM:\\s+(\\d+)")
+                                        : QStringLiteral("VmRSS:\\s+(\\d+)"));
+    return field.match(QString::fromLatin1(status.readAll())).captured(1).toLongLong();
+}
+
+void resetPeakMemory()
+{
+    QFile refs(QStringLiteral("/proc/self/clear_refs"));
+    if (refs.open(QIODevice::WriteOnly))
+        refs.write("5");
 }

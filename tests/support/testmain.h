@@ -17,6 +17,11 @@ private:
     QTemporaryDir dir;
 };
 
+// This process's resident memory in KiB: now, or (peak) its highest since the last
+// resetPeakMemory(). Read from /proc; 0 where there is none.
+qint64 residentKiB(bool peak = false);
+void resetPeakMemory();
+
 #define CLIPMOOR_TEST_MAIN(TestClass)                                                              \
     int main(int argc, char **argv)                                                                \
     {                                                                                              \

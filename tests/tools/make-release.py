@@ -78,4 +78,6 @@ def deno(out, version, flaw=None):
             archive.writestr(entry, f"#!/bin/sh\necho 'deno {version}'\n")
 
 
-{"yt-dlp": ytdlp, "unpacked": unpacked, "deno": deno}[sys.argv[1]](*sys.argv[2:])
+# Guarded: compileall's workers may start by importing this file again (Python 3.13).
+if __name__ == "__main__":
+    {"yt-dlp": ytdlp, "unpacked": unpacked, "deno": deno}[sys.argv[1]](*sys.argv[2:])

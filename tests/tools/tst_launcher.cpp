@@ -78,7 +78,8 @@ QByteArray denoFile()
                : "deno-x86_64-unknown-linux-gnu.zip";
 }
 
-// A zip archive that holds one entry, by default an executable file.
+// A zip archive with one entry per blank-separated name, each holding content, by default
+// an executable file.
 QByteArray zipHolding(const QByteArray &name, const QByteArray &content, int mode = 0100755)
 {
     QProcess python;
@@ -86,10 +87,12 @@ QByteArray zipHolding(const QByteArray &name, const QByteArray &content, int mod
                  {QStringLiteral("-c"),
                   QStringLiteral("import io, sys, zipfile\n"
                                  "out = io.BytesIO()\n"
+                                 "content = sys.stdin.buffer.read()\n"
                                  "with zipfile.ZipFile(out, 'w') as archive:\n"
-                                 "    entry = zipfile.ZipInfo(sys.argv[1])\n"
+                                 "  for name in sys.argv[1].split(' '):\n"
+                                 "    entry = zipfile.ZipInfo(name)\n"
                                  "    entry.external_attr = int(sys.argv[2], 8) << 16\n"
-                                 "    archive.writestr(entry, sys.stdin.buffer.read())\n"
+                                 "    archive.writestr(entry, content)\n"
                                  "sys.stdout.buffer.write(out.getvalue())\n"),
                   QString::fromLatin1(name), QString::number(mode, 8)});
     python.write(content);
@@ -503,6 +506,17 @@ void TestLauncher::updateFailureKeepsTheOldBuild_data()
     QTest::newRow("an unpacked build with an entry outside its folder")
         << zip << 200 << zipHolding("../" + ytDlpFile(), "#!/bin/sh\n") << right << -1 << false
         << QByteArray() << 0;
+    // Builds that would run, were the entry taken as an unpacker might take it.
+    const QByteArray runs = "#!/bin/sh\necho 2099.01.01\n";
+    QTest::newRow("an unpacked build holding its program twice")
+        << zip << 200 << zipHolding(ytDlpFile() + ' ' + ytDlpFile(), runs) << right << -1 << false
+        << QByteArray() << 0;
+    QTest::newRow("an unpacked build under ./")
+        << zip << 200 << zipHolding("./" + ytDlpFile(), runs) << right << -1 << false
+        << QByteArray() << 0;
+    QTest::newRow("Deno archive holding ./deno")
+        << "/deno/" + denoFile() << 200 << zipHolding("./deno", "#!/bin/sh\necho deno 2.5.0\n")
+        << right << -1 << false << QByteArray() << 0;
     QTest::newRow("an unpacked build whose program is a link")
         << zip << 200 << zipHolding(ytDlpFile(), "/bin/sh", 0120777) << right << -1 << false
         << QByteArray() << 0;
@@ -744,6 +758,17 @@ void TestLauncher::cachedRunsPrintWhatPlainRunsPrint()
     QCOMPARE(fromInfo.out, cachedListing.out);
     QCOMPARE(readAll(starts).count("--list-formats"), 1);
     QCOMPARE(site.extractions(id.toUtf8()), asked + 1);
+    // Nor one that names another video, though its checksum holds.
+    const QByteArray table = cachedListing.out.mid(cachedListing.out.indexOf('\n') + 1);
+    const QByteArray other = "[info] Available formats for otherVideo1:\n" + table;
+    for (const QFileInfo &stored :
+         QDir(infoCache()).entryInfoList({QStringLiteral("*.listing")}, QDir::Files)) {
+        QFile file(stored.filePath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(sha256(other) + '\n' + other);
+    }
+    QCOMPARE(runLauncher(listing, environment).out, cachedListing.out);
+    QCOMPARE(readAll(starts).count("--list-formats"), 2);
 
     // The thumbnail's address comes from the kept info as the plain run prints it, with no
     // tool started; without the info there is none, and still no extraction.
@@ -813,6 +838,17 @@ void TestLauncher::cacheDecidesWhetherTheSiteIsAsked_data()
     QTest::newRow("download, entry removed") << true << 0 << QByteArray("remove") << 1;
     QTest::newRow("download, formats without addresses") << true << 0 << QByteArray("no urls") << 1;
     QTest::newRow("download, formats not a list") << true << 0 << QByteArray("formats text") << 1;
+    // Used only for the video it was made for, from where its extraction said.
+    QTest::newRow("download, entry edited to another id")
+        << true << 0 << QByteArray("id otherVideo1") << 1;
+    QTest::newRow("download, another extractor") << true << 0 << QByteArray("extractor Other") << 1;
+    QTest::newRow("download, media on another host") << true << 0 << QByteArray("host") << 1;
+    QTest::newRow("download, addresses expire in 5 minutes")
+        << true << 0 << QByteArray("expire 300") << 1;
+    QTest::newRow("download, addresses expire in an hour")
+        << true << 0 << QByteArray("expire 3600") << 0;
+    QTest::newRow("listing, addresses expire in 5 minutes")
+        << false << 0 << QByteArray("expire 300") << 0;
 }
 
 void TestLauncher::cacheDecidesWhetherTheSiteIsAsked()
@@ -876,6 +912,26 @@ void TestLauncher::cacheDecidesWhetherTheSiteIsAsked()
     }
     if (entry == "formats text")
         info.insert(QStringLiteral("formats"), QStringLiteral("137"));
+    const QList<QByteArray> change = entry.split(' ');
+    if (change.at(0) == "id")
+        info.insert(QStringLiteral("id"), QString::fromLatin1(change.at(1)));
+    if (change.at(0) == "extractor")
+        info.insert(QStringLiteral("extractor_key"), QString::fromLatin1(change.at(1)));
+    if (change.at(0) == "host" || change.at(0) == "expire") {
+        QJsonArray formats;
+        for (const QJsonValue format : info.value(QLatin1String("formats")).toArray()) {
+            QJsonObject moved = format.toObject();
+            QString url = moved.value(QLatin1String("url")).toString();
+            if (change.at(0) == "host")
+                url.replace(QStringLiteral("//127.0.0.1:"), QStringLiteral("//127.0.0.2:"));
+            else
+                url += QStringLiteral("?expire=%1")
+                           .arg(QDateTime::currentSecsSinceEpoch() + change.at(1).toInt());
+            moved.insert(QStringLiteral("url"), url);
+            formats.append(moved);
+        }
+        info.insert(QStringLiteral("formats"), formats);
+    }
     if (entry != "keep" && entry != "remove") {
         json = entry == "truncate" ? json.left(json.size() / 2) : QJsonDocument(info).toJson();
         QVERIFY(file.resize(0) && file.seek(0) && file.write(json) == json.size());
@@ -895,7 +951,7 @@ void TestLauncher::cacheDecidesWhetherTheSiteIsAsked()
     QVERIFY2(run.exitCode == 0, run.err.constData());
     QCOMPARE(site.extractions() - before, extractions);
     // An entry the runs cannot use is dropped.
-    QCOMPARE(file.exists(), entry == "keep");
+    QCOMPARE(file.exists(), entry == "keep" || extractions == 0);
 }
 
 // Media addresses in the cache that the site no longer honours: the plain download runs,

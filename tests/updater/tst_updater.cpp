@@ -124,6 +124,8 @@ private slots:
     void refusedInstallerAddresses();
     void reentryGuard();
     void oldVersionOpensWebPage();
+    void packageManagerUpdates_data();
+    void packageManagerUpdates();
     void windowViews();
     void skipBoxInWindow();
 
@@ -1057,6 +1059,57 @@ void TestUpdater::oldVersionOpensWebPage()
     QCOMPARE(urls.opened, QList<QUrl>{QUrl(QStringLiteral("https://example.invalid/old-release"))});
     QVERIFY(!flow->window()->isVisible());
     QVERIFY(!server->requestedPaths().contains("/files/CLM.exe"));
+}
+
+void TestUpdater::packageManagerUpdates_data()
+{
+    QTest::addColumn<uint>("localVersion");
+    QTest::addColumn<bool>("manual");
+    QTest::newRow("installer offer, manual check") << 2023u << true;
+    QTest::newRow("web page offer, manual check") << 2000u << true;
+    QTest::newRow("installer offer, start-up check") << 2023u << false;
+}
+
+// Built for a distribution's package: the offer tells of the new version and points to
+// the package manager; nothing is fetched, opened or started.
+void TestUpdater::packageManagerUpdates()
+{
+    QFETCH(uint, localVersion);
+    QFETCH(bool, manual);
+    flow->setUpdatesByPackageManager(true);
+    serveManifest(manifest("{\"all\":true}", 2024, server->url("/files/CLM.exe"), 2020));
+    QSignalSpy finished(flow.get(), &UpdateFlow::checkFinished);
+    QSignalSpy done(flow.get(), &UpdateFlow::updateDone);
+    if (manual)
+        flow->manualCheck(localVersion, QStringLiteral("2.0.023"));
+    else
+        flow->startupCheck(localVersion, QStringLiteral("25.0826"));
+    QVERIFY(finished.wait());
+    QCOMPARE(finished.at(0).at(0).value<State>(), UpdaterState::UpdateYes);
+    QCOMPARE(flow->window()->updateState(), UpdaterState::UpdateYes);
+    QQuickWindow *window = updaterWindow();
+    QVERIFY(window && window->isVisible());
+    const auto item = [window](const char *name) {
+        return window->findChild<QQuickItem *>(QLatin1String(name));
+    };
+    QTRY_VERIFY(item("offerView")->isVisible());
+    QVERIFY(!item("updateRow")->isVisible());
+    QStringList texts;
+    for (QQuickItem *child : item("offerView")->findChildren<QQuickItem *>()) {
+        if (child->isVisible())
+            texts.append(child->property("text").toString());
+    }
+    QVERIFY2(texts.contains(QStringLiteral("An Update is Available\nUpdate Clipmoor through "
+                                           "your system's package manager")),
+             qPrintable(texts.join(QLatin1Char('|'))));
+
+    flow->window()->userUpdateClicked();
+    QTRY_VERIFY(!window->isVisible());
+    QCOMPARE(done.size(), 1);
+    QCOMPARE(server->requestedPaths(), QList<QByteArray>{manifestPath});
+    QVERIFY(urls.opened.isEmpty());
+    QVERIFY(closer->seen.isEmpty());
+    QVERIFY(QDir(downloads()).isEmpty());
 }
 
 void TestUpdater::windowViews()

@@ -14,8 +14,13 @@
 #include <QJsonObject>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <QUrl>
+#include <QUrlQuery>
 
+#include <algorithm>
+#include <cctype>
 #include <cstring>
+#include <optional>
 
 namespace {
 constexpr char entrySuffix[] = ".info.json";
@@ -27,6 +32,14 @@ constexpr char noValue[] = "NA";
 // (--load-info-json); yt-dlp's own extraction always sets them.
 constexpr const char *requiredTexts[] = {"id", "extractor", "extractor_key", "webpage_url"};
 constexpr const char *requiredFormatTexts[] = {"format_id", "url"};
+// What the extraction found, kept in the entry: the run that uses it checks against it.
+constexpr char sealKey[] = "clipmoor_extraction";
+constexpr const char *sealedTexts[] = {"id", "webpage_url", "extractor_key"};
+constexpr char sealHosts[] = "hosts";
+constexpr char sealTarget[] = "target";
+// Where a format names its media.
+constexpr const char *formatAddresses[] = {"url", "manifest_url", "fragment_base_url"};
+constexpr char listingHeading[] = "[info] Available formats for ";
 
 // True when the info is one video's, with what yt-dlp reads from a loaded info for a
 // listing or a download.
@@ -56,15 +69,91 @@ bool usable(const QByteArray &info)
     return true;
 }
 
+// The target is a video's ID or its address; an ID must be the info's own.
+bool isId(const QByteArray &target)
+{
+    return !target.isEmpty() && std::all_of(target.begin(), target.end(), [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_';
+    });
+}
+
+// Every address a format's media may be fetched from, fragments included.
+QList<QUrl> mediaAddresses(const QJsonObject &info)
+{
+    QList<QUrl> addresses;
+    for (const QJsonValue &value : info.value(QLatin1String("formats")).toArray()) {
+        const QJsonObject format = value.toObject();
+        for (const char *key : formatAddresses) {
+            const QString address = format.value(QLatin1String(key)).toString();
+            if (!address.isEmpty())
+                addresses.append(QUrl(address));
+        }
+        for (const QJsonValue &fragment : format.value(QLatin1String("fragments")).toArray()) {
+            const QUrl address(fragment.toObject().value(QLatin1String("url")).toString());
+            if (!address.isRelative())
+                addresses.append(address);
+        }
+    }
+    return addresses;
+}
+
+QJsonArray hostsOf(const QJsonObject &info)
+{
+    QStringList hosts;
+    for (const QUrl &address : mediaAddresses(info))
+        hosts.append(address.host().toLower());
+    hosts.sort();
+    hosts.removeDuplicates();
+    return QJsonArray::fromStringList(hosts);
+}
+
+QJsonObject sealOf(const QJsonObject &info, const QByteArray &target)
+{
+    QJsonObject seal;
+    for (const char *key : sealedTexts)
+        seal.insert(QLatin1String(key), info.value(QLatin1String(key)));
+    seal.insert(QLatin1String(sealHosts), hostsOf(info));
+    seal.insert(QLatin1String(sealTarget), QString::fromUtf8(target));
+    return seal;
+}
+
+// True when the info is still what the extraction for the target found.
+bool trusted(const QJsonObject &info, const QByteArray &target)
+{
+    const QJsonObject seal = info.value(QLatin1String(sealKey)).toObject();
+    if (isId(target) && info.value(QLatin1String("id")).toString().toUtf8() != target)
+        return false;
+    return !seal.isEmpty() && sealOf(info, target) == seal;
+}
+
+// The earliest time a media address says it expires (its "expire" item, Unix time);
+// none when no address says.
+std::optional<qint64> earliestExpiry(const QJsonObject &info)
+{
+    std::optional<qint64> earliest;
+    for (const QUrl &address : mediaAddresses(info)) {
+        bool ok = false;
+        const qint64 expire =
+            QUrlQuery(address).queryItemValue(QStringLiteral("expire")).toLongLong(&ok);
+        if (ok && (!earliest || expire < *earliest))
+            earliest = expire;
+    }
+    return earliest;
+}
+
 QByteArray sha256(const QByteArray &data)
 {
     return QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex();
 }
 
-QByteArray readAll(const QString &path)
+// At most maxBytes of the file; empty when it is larger or cannot be read.
+QByteArray readAll(const QString &path, qint64 maxBytes)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (!file.open(QIODevice::ReadOnly) || file.size() > maxBytes)
+        return QByteArray();
+    const QByteArray data = file.read(maxBytes + 1);
+    return data.size() > maxBytes ? QByteArray() : data;
 }
 
 // The tool puts the cookies it sent into the info (a "cookies" field, or a "Cookie" among
@@ -121,7 +210,7 @@ QString InfoCache::entry(const QByteArray &target) const
     return folder + QLatin1Char('/') + QString::fromLatin1(key) + QLatin1String(entrySuffix);
 }
 
-QString InfoCache::fresh(const QByteArray &target, int maxAgeS) const
+QString InfoCache::fresh(const QByteArray &target, int maxAgeS, Use use) const
 {
     const QString path = entry(target);
     const QFileInfo info(path);
@@ -135,8 +224,12 @@ QString InfoCache::fresh(const QByteArray &target, int maxAgeS) const
     const qint64 age = info.lastModified().secsTo(QDateTime::currentDateTime());
     if (age < 0 || age > maxAgeS)
         return QString();
-    QFile file(path);
-    if (info.size() > maxEntryBytes || !file.open(QIODevice::ReadOnly) || !usable(file.readAll())) {
+    const QByteArray data = readAll(path, maxEntryBytes);
+    const QJsonObject object = QJsonDocument::fromJson(data).object();
+    const std::optional<qint64> expiry = earliestExpiry(object);
+    const bool expiring = use == Use::Download && expiry &&
+                          *expiry - QDateTime::currentSecsSinceEpoch() < expiryMarginS;
+    if (!usable(data) || !trusted(object, target) || expiring) {
         QFile::remove(path);
         return QString();
     }
@@ -156,11 +249,18 @@ QByteArray InfoCache::freshListing(const QByteArray &target, int maxAgeS) const
     const QString listing = path.isEmpty() ? QString() : listingOf(path);
     if (listing.isEmpty() || QFileInfo(listing).isSymLink())
         return QByteArray();
-    // Its checksum first, so that a damaged listing is never printed.
-    const QByteArray stored = readAll(listing);
+    // Its checksum first, so that a damaged listing is never printed, and the heading
+    // names the video it belongs to.
+    const QByteArray stored = readAll(listing, maxListingBytes);
     const qsizetype end = stored.indexOf('\n');
     const QByteArray text = stored.mid(end + 1);
-    if (end < 0 || stored.left(end) != sha256(text))
+    const QByteArray id = QJsonDocument::fromJson(readAll(path, maxEntryBytes))
+                              .object()
+                              .value(QLatin1String("id"))
+                              .toString()
+                              .toUtf8();
+    if (end < 0 || stored.left(end) != sha256(text) ||
+        !text.startsWith(listingHeading + id + ":\n"))
         return QByteArray();
     return text;
 }
@@ -176,19 +276,25 @@ bool InfoCache::store(const QByteArray &target, const QByteArray &printed) const
     // The info is one line of JSON; the format table follows it.
     const qsizetype end = printed.indexOf('\n');
     QByteArray info = printed.left(end);
-    if (withCookies && usable(info)) {
-        info = QJsonDocument(withoutCookies(QJsonDocument::fromJson(info).object()).toObject())
-                   .toJson(QJsonDocument::Compact);
-    }
+    if (!usable(info))
+        return false;
+    QJsonObject object = QJsonDocument::fromJson(info).object();
+    const QByteArray id = object.value(QLatin1String("id")).toString().toUtf8();
+    // An extraction that answered for another video is no entry for this target.
+    if (isId(target) && id != target)
+        return false;
+    if (withCookies)
+        object = withoutCookies(object).toObject();
+    object.insert(QLatin1String(sealKey), sealOf(object, target));
+    info = QJsonDocument(object).toJson(QJsonDocument::Compact);
     const QByteArray formats = end < 0 ? QByteArray() : printed.mid(end + 1);
-    if (!usable(info) || !Platform::replaceFile(entry(target), info).isEmpty())
+    if (info.size() > maxEntryBytes || !Platform::replaceFile(entry(target), info).isEmpty())
         return false;
     // As the listing run prints it: yt-dlp's heading, then the table.
     const QString listing = listingOf(entry(target));
-    const QByteArray id =
-        QJsonDocument::fromJson(info).object().value(QLatin1String("id")).toString().toUtf8();
-    const QByteArray text = "[info] Available formats for " + id + ":\n" + formats;
+    const QByteArray text = listingHeading + id + ":\n" + formats;
     if (formats.trimmed().isEmpty() || formats.trimmed() == noValue ||
+        text.size() > maxListingBytes ||
         !Platform::replaceFile(listing, sha256(text) + '\n' + text).isEmpty())
         QFile::remove(listing);
     return true;
@@ -201,12 +307,12 @@ QByteArray InfoCache::thumbnailOf(const QString &entry)
 
 QJsonObject InfoCache::infoOf(const QString &entry)
 {
-    return QJsonDocument::fromJson(readAll(entry)).object();
+    return QJsonDocument::fromJson(readAll(entry, maxEntryBytes)).object();
 }
 
 QByteArray InfoCache::metadataOf(const QString &entry)
 {
-    const QJsonObject info = QJsonDocument::fromJson(readAll(entry)).object();
+    const QJsonObject info = QJsonDocument::fromJson(readAll(entry, maxEntryBytes)).object();
     const QByteArray title = info.value(QLatin1String("title")).toString().toUtf8();
     const QByteArray duration = info.value(QLatin1String("duration_string")).toString().toUtf8();
     if (title.isEmpty() || duration.isEmpty())

@@ -19,6 +19,10 @@ public:
     static constexpr int downloadMaxAgeS = 30 * 60;
     static constexpr int keptS = 24 * 60 * 60;
     static constexpr qint64 maxEntryBytes = 64 * 1024 * 1024;
+    static constexpr qint64 maxListingBytes = 1024 * 1024;
+    // Media addresses that expire sooner than this are no use for a download.
+    static constexpr int expiryMarginS = 10 * 60;
+    enum class Use { Listing, Download };
 
     // cookiesBrowser: the browser the tool read cookies from; empty for none.
     InfoCache(const QByteArray &buildKey, const QString &cookiesBrowser);
@@ -26,9 +30,11 @@ public:
     // Creates the folder, readable only by the user, in place of a link at its name;
     // false when it cannot be used.
     bool prepare() const;
-    // The entry for the target when it is at most maxAgeS old and holds what a listing
-    // and a download need; an entry that does not is removed. Else empty.
-    QString fresh(const QByteArray &target, int maxAgeS) const;
+    // The entry for the target when it is at most maxAgeS old, holds what a listing and a
+    // download need, and is still the video's own as its extraction found it (the same id,
+    // page, extractor and media hosts); for a download, its media addresses must not
+    // expire within the margin. An entry that fails is removed. Else empty.
+    QString fresh(const QByteArray &target, int maxAgeS, Use use = Use::Listing) const;
     // What the listing run prints for the target, when its entry is fresh and the
     // extraction that made it also wrote the format table; else empty.
     QByteArray freshListing(const QByteArray &target, int maxAgeS) const;

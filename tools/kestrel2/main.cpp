@@ -225,7 +225,8 @@ bool runCached(ToolRuns::Kind kind, const ManagedFolder &folder, const QString &
         return true;
     }
     case ToolRuns::Kind::Download: {
-        const QString entry = cache.fresh(target, InfoCache::downloadMaxAgeS);
+        const QString entry =
+            cache.fresh(target, InfoCache::downloadMaxAgeS, InfoCache::Use::Download);
         if (entry.isEmpty())
             return false;
         usedEntry = entry;

@@ -1,8 +1,8 @@
 #include "tools/kestrel2/unpack.h"
 
-#include <QDir>
 #include <QFile>
 #include <QIODevice>
+#include <QSet>
 
 #include <archive.h>
 #include <archive_entry.h>
@@ -21,6 +21,47 @@ QString archiveError(archive *reader)
     const char *text = archive_error_string(reader);
     return text ? QString::fromLocal8Bit(text) : QStringLiteral("damaged archive");
 }
+
+// A relative path of plain names: no empty, "." or ".." part.
+bool isPlain(const QString &path)
+{
+    if (path.isEmpty() || path.startsWith(QLatin1Char('/')))
+        return false;
+    const QStringList parts = path.split(QLatin1Char('/'));
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const QString &part = parts.at(i);
+        const bool trailingSlash = i > 0 && i == parts.size() - 1 && part.isEmpty();
+        if (!trailingSlash &&
+            (part.isEmpty() || part == QLatin1String(".") || part == QLatin1String("..")))
+            return false;
+    }
+    return true;
+}
+
+// The rule both unpackers follow for every entry, whichever they unpack: its path is
+// plain ("./deno" is not), and no other entry names it, so that no unpacker's choice
+// between two decides what is installed. The entry's path on success, else empty with
+// the reason in problem.
+QString checkedPath(archive_entry *entry, QSet<QString> &seen, QString &problem)
+{
+    const char *name = archive_entry_pathname(entry);
+    QString path = name ? QString::fromUtf8(name) : QString();
+    if (!isPlain(path)) {
+        problem = path.split(QLatin1Char('/')).contains(QLatin1String("..")) ||
+                          path.startsWith(QLatin1Char('/'))
+                      ? QStringLiteral("the entry %1 leaves the folder").arg(path)
+                      : QStringLiteral("the entry %1 is not a plain path").arg(path);
+        return QString();
+    }
+    if (path.endsWith(QLatin1Char('/')))
+        path.chop(1);
+    if (seen.contains(path)) {
+        problem = QStringLiteral("the archive holds more than one %1").arg(path);
+        return QString();
+    }
+    seen.insert(path);
+    return path;
+}
 } // namespace
 
 QString unpackEntry(const QString &archivePath, const QString &entryPath, QIODevice &out,
@@ -35,14 +76,16 @@ QString unpackEntry(const QString &archivePath, const QString &entryPath, QIODev
     // Every entry is looked at: an archive that names the file twice, or as anything but
     // a plain file, is refused rather than trusting whichever one an unpacker would pick.
     bool found = false;
+    QSet<QString> seen;
+    QString problem;
     archive_entry *entry = nullptr;
     int status = ARCHIVE_OK;
     while ((status = archive_read_next_header(reader.get(), &entry)) == ARCHIVE_OK) {
-        const char *name = archive_entry_pathname(entry);
-        if (!name || QDir::cleanPath(QString::fromUtf8(name)) != entryPath)
+        const QString path = checkedPath(entry, seen, problem);
+        if (path.isEmpty())
+            return problem;
+        if (path != entryPath)
             continue;
-        if (found)
-            return QStringLiteral("the archive holds more than one %1").arg(entryPath);
         found = true;
         if (archive_entry_filetype(entry) != AE_IFREG || archive_entry_hardlink(entry))
             return QStringLiteral("%1 in the archive is not a regular file").arg(entryPath);
@@ -65,22 +108,6 @@ QString unpackEntry(const QString &archivePath, const QString &entryPath, QIODev
 }
 
 namespace {
-// A relative path of plain names: no empty, "." or ".." part.
-bool staysInside(const QString &path)
-{
-    if (path.isEmpty() || path.startsWith(QLatin1Char('/')))
-        return false;
-    const QStringList parts = path.split(QLatin1Char('/'));
-    for (qsizetype i = 0; i < parts.size(); ++i) {
-        const QString &part = parts.at(i);
-        const bool trailingSlash = i == parts.size() - 1 && part.isEmpty();
-        if (!trailingSlash &&
-            (part.isEmpty() || part == QLatin1String(".") || part == QLatin1String("..")))
-            return false;
-    }
-    return true;
-}
-
 struct WriterDeleter {
     void operator()(archive *writer) const { archive_write_free(writer); }
 };
@@ -99,20 +126,20 @@ QString unpackFolder(const QString &archivePath, const QString &folder, qint64 m
                                                      ARCHIVE_EXTRACT_SECURE_NODOTDOT);
 
     // Each entry's own path was checked to be relative; the folder's is absolute.
-    // Each entry's own path was checked to be relative; the folder's is absolute.
     const QByteArray base = QFile::encodeName(folder) + '/';
     qint64 written = 0;
+    QSet<QString> seen;
+    QString problem;
     archive_entry *entry = nullptr;
     int status = ARCHIVE_OK;
     while ((status = archive_read_next_header(reader.get(), &entry)) == ARCHIVE_OK) {
-        const char *name = archive_entry_pathname(entry);
-        const QString path = name ? QString::fromUtf8(name) : QString();
+        const QString path = checkedPath(entry, seen, problem);
         const auto type = archive_entry_filetype(entry);
-        if (!staysInside(path))
-            return QStringLiteral("the entry %1 leaves the folder").arg(path);
+        if (path.isEmpty())
+            return problem;
         if (type != AE_IFREG && type != AE_IFDIR)
             return QStringLiteral("the entry %1 is neither a file nor a folder").arg(path);
-        archive_entry_set_pathname(entry, (base + name).constData());
+        archive_entry_set_pathname(entry, (base + archive_entry_pathname(entry)).constData());
         archive_entry_set_perm(entry,
                                type == AE_IFDIR ? 0700 : (archive_entry_perm(entry) & 0700) | 0600);
         if (archive_write_header(writer.get(), entry) != ARCHIVE_OK)

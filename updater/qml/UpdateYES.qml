@@ -18,7 +18,10 @@ Rectangle {
         spacing: 6
 
         CustomRow {
-            text: qsTr("An Update is Available\nClick the button below to process the update")
+            text: view.controller.packageManaged
+                  ? qsTr("An Update is Available\nUpdate %1 through your system's package manager")
+                    .arg(view.controller.appName)
+                  : qsTr("An Update is Available\nClick the button below to process the update")
             font.pixelSize: 17
             font.italic: false
             color: "green"
@@ -27,9 +30,12 @@ Rectangle {
             minimumPixelSize: 10
         }
         Warning {
+            visible: !view.controller.packageManaged
             text: view.controller.offerWarning
         }
         RowLayout {
+            objectName: "updateRow"
+            visible: !view.controller.packageManaged
             Layout.alignment: Qt.AlignHCenter
             Image {
                 id: updateButton
