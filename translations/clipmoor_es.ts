@@ -201,6 +201,14 @@
         <source>cannot write: %1</source>
         <translation>no se puede escribir: %1</translation>
     </message>
+    <message>
+        <source>the body is compressed (%1), which was not asked for</source>
+        <translation>el contenido está comprimido (%1) sin haberlo pedido</translation>
+    </message>
+    <message>
+        <source>the answer is empty</source>
+        <translation>la respuesta está vacía</translation>
+    </message>
 </context>
 <context>
     <name>Navigation</name>
@@ -703,6 +711,12 @@ Haga clic en el botón de abajo para instalarla</translation>
     <message>
         <source>UPDATE</source>
         <translation>ACTUALIZAR</translation>
+    </message>
+    <message>
+        <source>An Update is Available
+Update %1 through your system&apos;s package manager</source>
+        <translation>Hay una actualización disponible
+Actualice %1 con el gestor de paquetes del sistema</translation>
     </message>
 </context>
 <context>

@@ -201,6 +201,14 @@
         <source>cannot write: %1</source>
         <translation>impossibile scrivere: %1</translation>
     </message>
+    <message>
+        <source>the body is compressed (%1), which was not asked for</source>
+        <translation>il contenuto è compresso (%1) senza che sia stato richiesto</translation>
+    </message>
+    <message>
+        <source>the answer is empty</source>
+        <translation>la risposta è vuota</translation>
+    </message>
 </context>
 <context>
     <name>Navigation</name>
@@ -703,6 +711,12 @@ Fai clic sul pulsante qui sotto per installarlo</translation>
     <message>
         <source>UPDATE</source>
         <translation>AGGIORNA</translation>
+    </message>
+    <message>
+        <source>An Update is Available
+Update %1 through your system&apos;s package manager</source>
+        <translation>È disponibile un aggiornamento
+Aggiorna %1 con il gestore dei pacchetti del sistema</translation>
     </message>
 </context>
 <context>

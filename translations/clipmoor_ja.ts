@@ -201,6 +201,14 @@
         <source>cannot write: %1</source>
         <translation>書き込めません: %1</translation>
     </message>
+    <message>
+        <source>the body is compressed (%1), which was not asked for</source>
+        <translation>要求していないのに内容が圧縮されています (%1)</translation>
+    </message>
+    <message>
+        <source>the answer is empty</source>
+        <translation>応答が空です</translation>
+    </message>
 </context>
 <context>
     <name>Navigation</name>
@@ -703,6 +711,12 @@ Click the button below to process the update</source>
     <message>
         <source>UPDATE</source>
         <translation>アップデート</translation>
+    </message>
+    <message>
+        <source>An Update is Available
+Update %1 through your system&apos;s package manager</source>
+        <translation>アップデートがあります
+システムのパッケージ マネージャーで %1 をアップデートしてください</translation>
     </message>
 </context>
 <context>

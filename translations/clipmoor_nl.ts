@@ -201,6 +201,14 @@
         <source>cannot write: %1</source>
         <translation>kan niet schrijven: %1</translation>
     </message>
+    <message>
+        <source>the body is compressed (%1), which was not asked for</source>
+        <translation>de inhoud is gecomprimeerd (%1), terwijl daar niet om is gevraagd</translation>
+    </message>
+    <message>
+        <source>the answer is empty</source>
+        <translation>het antwoord is leeg</translation>
+    </message>
 </context>
 <context>
     <name>Navigation</name>
@@ -703,6 +711,12 @@ Klik op de knop hieronder om hem te installeren</translation>
     <message>
         <source>UPDATE</source>
         <translation>BIJWERKEN</translation>
+    </message>
+    <message>
+        <source>An Update is Available
+Update %1 through your system&apos;s package manager</source>
+        <translation>Er is een update beschikbaar
+Werk %1 bij via de pakketbeheerder van het systeem</translation>
     </message>
 </context>
 <context>

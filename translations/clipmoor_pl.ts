@@ -201,6 +201,14 @@
         <source>cannot write: %1</source>
         <translation>nie można zapisać: %1</translation>
     </message>
+    <message>
+        <source>the body is compressed (%1), which was not asked for</source>
+        <translation>treść jest skompresowana (%1), choć nie o to proszono</translation>
+    </message>
+    <message>
+        <source>the answer is empty</source>
+        <translation>odpowiedź jest pusta</translation>
+    </message>
 </context>
 <context>
     <name>Navigation</name>
@@ -703,6 +711,12 @@ Kliknij przycisk poniżej, aby ją zainstalować</translation>
     <message>
         <source>UPDATE</source>
         <translation>AKTUALIZUJ</translation>
+    </message>
+    <message>
+        <source>An Update is Available
+Update %1 through your system&apos;s package manager</source>
+        <translation>Dostępna jest aktualizacja
+Zaktualizuj %1 menedżerem pakietów systemu</translation>
     </message>
 </context>
 <context>

@@ -201,6 +201,14 @@
         <source>cannot write: %1</source>
         <translation>não é possível gravar: %1</translation>
     </message>
+    <message>
+        <source>the body is compressed (%1), which was not asked for</source>
+        <translation>o conteúdo está compactado (%1) sem ter sido pedido</translation>
+    </message>
+    <message>
+        <source>the answer is empty</source>
+        <translation>a resposta está vazia</translation>
+    </message>
 </context>
 <context>
     <name>Navigation</name>
@@ -703,6 +711,12 @@ Clique no botão abaixo para instalá-la</translation>
     <message>
         <source>UPDATE</source>
         <translation>ATUALIZAR</translation>
+    </message>
+    <message>
+        <source>An Update is Available
+Update %1 through your system&apos;s package manager</source>
+        <translation>Há uma atualização disponível
+Atualize o %1 pelo gerenciador de pacotes do sistema</translation>
     </message>
 </context>
 <context>

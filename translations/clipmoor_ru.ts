@@ -201,6 +201,14 @@
         <source>cannot write: %1</source>
         <translation>не удаётся записать: %1</translation>
     </message>
+    <message>
+        <source>the body is compressed (%1), which was not asked for</source>
+        <translation>содержимое сжато (%1), хотя это не запрашивалось</translation>
+    </message>
+    <message>
+        <source>the answer is empty</source>
+        <translation>ответ пуст</translation>
+    </message>
 </context>
 <context>
     <name>Navigation</name>
@@ -703,6 +711,12 @@ Click the button below to process the update</source>
     <message>
         <source>UPDATE</source>
         <translation>ОБНОВИТЬ</translation>
+    </message>
+    <message>
+        <source>An Update is Available
+Update %1 through your system&apos;s package manager</source>
+        <translation>Доступно обновление
+Обновите %1 через менеджер пакетов системы</translation>
     </message>
 </context>
 <context>

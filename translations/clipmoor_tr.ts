@@ -201,6 +201,14 @@
         <source>cannot write: %1</source>
         <translation>yazılamıyor: %1</translation>
     </message>
+    <message>
+        <source>the body is compressed (%1), which was not asked for</source>
+        <translation>içerik istenmediği hâlde sıkıştırılmış (%1)</translation>
+    </message>
+    <message>
+        <source>the answer is empty</source>
+        <translation>yanıt boş</translation>
+    </message>
 </context>
 <context>
     <name>Navigation</name>
@@ -703,6 +711,12 @@ Yüklemek için aşağıdaki düğmeye tıklayın</translation>
     <message>
         <source>UPDATE</source>
         <translation>GÜNCELLE</translation>
+    </message>
+    <message>
+        <source>An Update is Available
+Update %1 through your system&apos;s package manager</source>
+        <translation>Bir güncelleme var
+%1 uygulamasını sistemin paket yöneticisiyle güncelleyin</translation>
     </message>
 </context>
 <context>

@@ -201,6 +201,14 @@
         <source>cannot write: %1</source>
         <translation>не вдається записати: %1</translation>
     </message>
+    <message>
+        <source>the body is compressed (%1), which was not asked for</source>
+        <translation>вміст стиснуто (%1), хоча цього не запитували</translation>
+    </message>
+    <message>
+        <source>the answer is empty</source>
+        <translation>відповідь порожня</translation>
+    </message>
 </context>
 <context>
     <name>Navigation</name>
@@ -703,6 +711,12 @@ Click the button below to process the update</source>
     <message>
         <source>UPDATE</source>
         <translation>ОНОВИТИ</translation>
+    </message>
+    <message>
+        <source>An Update is Available
+Update %1 through your system&apos;s package manager</source>
+        <translation>Доступне оновлення
+Оновіть %1 через менеджер пакунків системи</translation>
     </message>
 </context>
 <context>

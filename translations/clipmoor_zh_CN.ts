@@ -201,6 +201,14 @@
         <source>cannot write: %1</source>
         <translation>无法写入：%1</translation>
     </message>
+    <message>
+        <source>the body is compressed (%1), which was not asked for</source>
+        <translation>内容被压缩（%1），但并未请求压缩</translation>
+    </message>
+    <message>
+        <source>the answer is empty</source>
+        <translation>响应为空</translation>
+    </message>
 </context>
 <context>
     <name>Navigation</name>
@@ -703,6 +711,12 @@ Click the button below to process the update</source>
     <message>
         <source>UPDATE</source>
         <translation>更新</translation>
+    </message>
+    <message>
+        <source>An Update is Available
+Update %1 through your system&apos;s package manager</source>
+        <translation>有可用的更新
+请通过系统的软件包管理器更新 %1</translation>
     </message>
 </context>
 <context>
