@@ -170,14 +170,6 @@ const CodeText codeTexts[] = {
      QT_TRANSLATE_NOOP("ToolError", "Check the internet connection, then try again.")},
 };
 
-// Where the tool's line names what failed better than the run's code does.
-const char *headlineFor(Class failure)
-{
-    if (failure == Class::NoFormats)
-        return QT_TRANSLATE_NOOP("ToolError", "This video offers no formats to download");
-    return nullptr;
-}
-
 } // namespace
 
 QString toolErrorAdvice(const QString &errorLine)
@@ -234,7 +226,17 @@ FailureText failureText(int code, const QString &errorLine, const QList<ToolFail
     const QString advice = toolErrorAdvice(errorLine, tried, cookiesBrowser);
     if (!advice.isEmpty())
         text.advice = advice;
-    if (const char *headline = headlineFor(ToolFailure::classify(errorLine)))
-        text.headline = tr(headline);
+    const Class failure = ToolFailure::classify(errorLine);
+    // Before any format was chosen, "the requested format" is every format.
+    const bool beforeChoice = failure == Class::FormatGone && code != Clipmoor::VideoFailed;
+    if (failure == Class::NoFormats || beforeChoice)
+        text.headline =
+            tr(QT_TRANSLATE_NOOP("ToolError", "This video offers no formats to download"));
+    if (beforeChoice) {
+        const QString done = triedText(tried);
+        const QString next =
+            tr(QT_TRANSLATE_NOOP("ToolError", "Check the address, or try again later."));
+        text.advice = done.isEmpty() ? next : done + QLatin1Char(' ') + next;
+    }
     return text;
 }
