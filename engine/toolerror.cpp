@@ -231,11 +231,11 @@ FailureText failureText(int code, const QString &errorLine, const QList<ToolFail
     const bool beforeChoice = failure == Class::FormatGone && code != Clipmoor::VideoFailed;
     if (failure == Class::NoFormats || beforeChoice)
         text.headline =
-            tr(QT_TRANSLATE_NOOP("ToolError", "This video offers no formats to download"));
+            QCoreApplication::translate("ToolError", "This video offers no formats to download");
     if (beforeChoice) {
         const QString done = triedText(tried);
         const QString next =
-            tr(QT_TRANSLATE_NOOP("ToolError", "Check the address, or try again later."));
+            QCoreApplication::translate("ToolError", "Check the address, or try again later.");
         text.advice = done.isEmpty() ? next : done + QLatin1Char(' ') + next;
     }
     return text;

@@ -690,6 +690,10 @@
         <source>Trying yt-dlp&apos;s nightly build…</source>
         <translation>Nightly-Build von yt-dlp wird versucht …</translation>
     </message>
+    <message>
+        <source>Check the address, or try again later.</source>
+        <translation>Prüfen Sie die Adresse oder versuchen Sie es später erneut.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateNOT</name>

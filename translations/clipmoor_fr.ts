@@ -690,6 +690,10 @@
         <source>Trying yt-dlp&apos;s nightly build…</source>
         <translation>Essai de la version nightly de yt-dlp…</translation>
     </message>
+    <message>
+        <source>Check the address, or try again later.</source>
+        <translation>Vérifiez l’adresse ou réessayez plus tard.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateNOT</name>
