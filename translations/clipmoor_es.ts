@@ -690,6 +690,10 @@
         <source>Try again.</source>
         <translation>Inténtelo de nuevo.</translation>
     </message>
+    <message>
+        <source>Check the address, or try again later.</source>
+        <translation>Compruebe la dirección o inténtelo más tarde.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateNOT</name>

@@ -690,6 +690,10 @@
         <source>Try again.</source>
         <translation>Riprova.</translation>
     </message>
+    <message>
+        <source>Check the address, or try again later.</source>
+        <translation>Controlla l’indirizzo o riprova più tardi.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateNOT</name>

@@ -690,6 +690,10 @@
         <source>Try again.</source>
         <translation>もう一度お試しください。</translation>
     </message>
+    <message>
+        <source>Check the address, or try again later.</source>
+        <translation>アドレスを確認するか、後でもう一度お試しください。</translation>
+    </message>
 </context>
 <context>
     <name>UpdateNOT</name>

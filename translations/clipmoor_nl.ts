@@ -690,6 +690,10 @@
         <source>Try again.</source>
         <translation>Probeer het opnieuw.</translation>
     </message>
+    <message>
+        <source>Check the address, or try again later.</source>
+        <translation>Controleer het adres of probeer het later opnieuw.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateNOT</name>

@@ -690,6 +690,10 @@
         <source>Try again.</source>
         <translation>Spróbuj ponownie.</translation>
     </message>
+    <message>
+        <source>Check the address, or try again later.</source>
+        <translation>Sprawdź adres lub spróbuj ponownie później.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateNOT</name>

@@ -690,6 +690,10 @@
         <source>Try again.</source>
         <translation>Tente novamente.</translation>
     </message>
+    <message>
+        <source>Check the address, or try again later.</source>
+        <translation>Verifique o endereço ou tente novamente mais tarde.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateNOT</name>

@@ -690,6 +690,10 @@
         <source>Try again.</source>
         <translation>Повторите попытку.</translation>
     </message>
+    <message>
+        <source>Check the address, or try again later.</source>
+        <translation>Проверьте адрес или повторите попытку позже.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateNOT</name>

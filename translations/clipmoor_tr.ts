@@ -690,6 +690,10 @@
         <source>Try again.</source>
         <translation>Yeniden deneyin.</translation>
     </message>
+    <message>
+        <source>Check the address, or try again later.</source>
+        <translation>Adresi kontrol edin veya daha sonra yeniden deneyin.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateNOT</name>

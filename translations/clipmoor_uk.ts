@@ -690,6 +690,10 @@
         <source>Try again.</source>
         <translation>Спробуйте знову.</translation>
     </message>
+    <message>
+        <source>Check the address, or try again later.</source>
+        <translation>Перевірте адресу або спробуйте пізніше.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateNOT</name>

@@ -690,6 +690,10 @@
         <source>Try again.</source>
         <translation>请重试。</translation>
     </message>
+    <message>
+        <source>Check the address, or try again later.</source>
+        <translation>请检查地址，或稍后重试。</translation>
+    </message>
 </context>
 <context>
     <name>UpdateNOT</name>
