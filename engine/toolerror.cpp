@@ -216,8 +216,8 @@ QString toolStepText(const ToolFailure::Note &note)
 FailureText failureText(int code, const QString &errorLine, const QList<ToolFailure::Note> &tried,
                         const QString &cookiesBrowser)
 {
-    FailureText text{tr(QT_TRANSLATE_NOOP("ToolError", "Something went wrong")),
-                     tr(QT_TRANSLATE_NOOP("ToolError", "Try again."))};
+    FailureText text{QCoreApplication::translate("ToolError", "Something went wrong"),
+                     QCoreApplication::translate("ToolError", "Try again.")};
     for (const CodeText &known : codeTexts) {
         if (known.code == code)
             text = {tr(known.headline), tr(known.advice)};
@@ -231,11 +231,11 @@ FailureText failureText(int code, const QString &errorLine, const QList<ToolFail
     const bool beforeChoice = failure == Class::FormatGone && code != Clipmoor::VideoFailed;
     if (failure == Class::NoFormats || beforeChoice)
         text.headline =
-            tr(QT_TRANSLATE_NOOP("ToolError", "This video offers no formats to download"));
+            QCoreApplication::translate("ToolError", "This video offers no formats to download");
     if (beforeChoice) {
         const QString done = triedText(tried);
         const QString next =
-            tr(QT_TRANSLATE_NOOP("ToolError", "Check the address, or try again later."));
+            QCoreApplication::translate("ToolError", "Check the address, or try again later.");
         text.advice = done.isEmpty() ? next : done + QLatin1Char(' ') + next;
     }
     return text;

@@ -559,10 +559,6 @@
         <translation>Die Website verlangt eine Anmeldung als Nachweis, dass Sie kein Bot sind. Wählen Sie im Menü (Rechtsklick ins Fenster) unter „Cookies verwenden von“ einen Browser, in dem Sie angemeldet sind, oder versuchen Sie es später erneut.</translation>
     </message>
     <message>
-        <source>Check the address, or try again later.</source>
-        <translation>Prüfen Sie die Adresse oder versuchen Sie es später erneut.</translation>
-    </message>
-    <message>
         <source>This video offers no formats to download</source>
         <translation>Dieses Video bietet keine Formate zum Herunterladen an</translation>
     </message>
@@ -693,6 +689,10 @@
     <message>
         <source>Trying yt-dlp&apos;s nightly build…</source>
         <translation>Nightly-Build von yt-dlp wird versucht …</translation>
+    </message>
+    <message>
+        <source>Check the address, or try again later.</source>
+        <translation>Prüfen Sie die Adresse oder versuchen Sie es später erneut.</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,65 @@
         <source>Choose Download Folder</source>
         <translation>Elegir carpeta de descargas</translation>
     </message>
+    <message>
+        <source>Prepare Copied Links</source>
+        <translation>Preparar enlaces copiados</translation>
+    </message>
+    <message>
+        <source>yt-dlp Channel</source>
+        <translation>Canal de yt-dlp</translation>
+    </message>
+    <message>
+        <source>Stable</source>
+        <translation>Estable</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>Nightly</source>
+        <translation>Nightly</translation>
+    </message>
+    <message>
+        <source>Embed Title, Chapters and Cover</source>
+        <translation>Incrustar título, capítulos y portada</translation>
+    </message>
+</context>
+<context>
+    <name>FormatChoices</name>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Subtítulos:</translation>
+    </message>
+    <message>
+        <source>Download Part…</source>
+        <translation>Fragmento…</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Subtítulos</translation>
+    </message>
+    <message>
+        <source>Subtitles to put into the video</source>
+        <translation>Subtítulos que incluir en el vídeo</translation>
+    </message>
+    <message>
+        <source>Part to download</source>
+        <translation>Fragmento que descargar</translation>
+    </message>
+    <message>
+        <source>Download only a part of the video</source>
+        <translation>Descargar solo un fragmento del vídeo</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>%1 (automatic)</source>
+        <translation>%1 (automáticos)</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>
@@ -86,6 +145,18 @@
     <message>
         <source>The size of the video stream; the audio adds to it</source>
         <translation>El tamaño del flujo de vídeo; el sonido se suma aparte</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 fps</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -129,6 +200,14 @@
     <message>
         <source>cannot write: %1</source>
         <translation>no se puede escribir: %1</translation>
+    </message>
+    <message>
+        <source>the body is compressed (%1), which was not asked for</source>
+        <translation>el contenido está comprimido (%1) sin haberlo pedido</translation>
+    </message>
+    <message>
+        <source>the answer is empty</source>
+        <translation>la respuesta está vacía</translation>
     </message>
 </context>
 <context>
@@ -210,42 +289,6 @@
         <translation>ERROR</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;ERROR:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code: #0x%2&lt;/i&gt;</source>
-        <translation>&lt;h3&gt;ERROR:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Código: #0x%2&lt;/i&gt;</translation>
-    </message>
-    <message>
-        <source>Cannot request metadata</source>
-        <translation>No se pudieron obtener los datos del vídeo</translation>
-    </message>
-    <message>
-        <source>crash exit on metadata request</source>
-        <translation>cierre inesperado al obtener los datos del vídeo</translation>
-    </message>
-    <message>
-        <source>crash exit on formats request</source>
-        <translation>cierre inesperado al obtener los formatos</translation>
-    </message>
-    <message>
-        <source>crash exit at downloading process</source>
-        <translation>cierre inesperado durante la descarga</translation>
-    </message>
-    <message>
-        <source>format count error</source>
-        <translation>error en el número de formatos</translation>
-    </message>
-    <message>
-        <source>the downloader could not be started</source>
-        <translation>no se pudo iniciar la herramienta de descarga</translation>
-    </message>
-    <message>
-        <source>download failed</source>
-        <translation>error en la descarga</translation>
-    </message>
-    <message>
-        <source>indefinite</source>
-        <translation>indeterminado</translation>
-    </message>
-    <message>
         <source>Unable to update. Please contact support</source>
         <translation>No se puede actualizar. Póngase en contacto con el soporte técnico</translation>
     </message>
@@ -294,10 +337,6 @@
         <translation>Procesar</translation>
     </message>
     <message>
-        <source>formats request failed</source>
-        <translation>error al obtener los formatos</translation>
-    </message>
-    <message>
         <source>A download is running. Stop it and quit?</source>
         <translation>Hay una descarga en curso. ¿Detenerla y salir?</translation>
     </message>
@@ -316,6 +355,105 @@
     <message>
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
         <translation>La carpeta de descargas %1 ya no existe o no se puede escribir en ella. Esta descarga se guarda en %2.</translation>
+    </message>
+    <message>
+        <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
+        <translation>Esperando a que los servidores de publicación envíen las versiones actuales de yt-dlp y Deno. Con una conexión lenta, esto puede tardar unos minutos.</translation>
+    </message>
+    <message>
+        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
+        <translation>La versión actual de yt-dlp aún se está instalando, así que este vídeo se solicita al yt-dlp instalado en su sistema, que puede ser demasiado antiguo para el sitio. Si falla, inténtelo de nuevo dentro de unos minutos.</translation>
+    </message>
+    <message>
+        <source>Try Again with %1 Cookies</source>
+        <translation>Reintentar con las cookies de %1</translation>
+    </message>
+    <message>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <source>Save the sound alone as MP3</source>
+        <translation>Guardar solo el sonido en MP3</translation>
+    </message>
+    <message>
+        <source>Audio as MP3</source>
+        <translation>Audio en MP3</translation>
+    </message>
+    <message>
+        <source>Paste a YouTube video address</source>
+        <translation>Pegue la dirección de un vídeo de YouTube</translation>
+    </message>
+    <message>
+        <source>The address of the YouTube video to download, then press Enter</source>
+        <translation>La dirección del vídeo de YouTube que descargar; después pulse Intro</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Progreso de la descarga</translation>
+    </message>
+    <message>
+        <source>Reading the video&apos;s formats</source>
+        <translation>Leyendo los formatos del vídeo</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Ocupado</translation>
+    </message>
+    <message>
+        <source>Sound Successfully Saved</source>
+        <translation>Sonido guardado</translation>
+    </message>
+    <message>
+        <source>Code: #0x%1</source>
+        <translation>Código: #0x%1</translation>
+    </message>
+</context>
+<context>
+    <name>PartDialog</name>
+    <message>
+        <source>Type the start as m:ss or h:mm:ss, for example 1:05.</source>
+        <translation>Escriba el inicio como m:ss o h:mm:ss, por ejemplo 1:05.</translation>
+    </message>
+    <message>
+        <source>Type the end as m:ss or h:mm:ss, for example 2:30.</source>
+        <translation>Escriba el final como m:ss o h:mm:ss, por ejemplo 2:30.</translation>
+    </message>
+    <message>
+        <source>The end must come after the start.</source>
+        <translation>El final debe ser posterior al inicio.</translation>
+    </message>
+    <message>
+        <source>The video is only %1 long.</source>
+        <translation>El vídeo solo dura %1.</translation>
+    </message>
+    <message>
+        <source>Download Part</source>
+        <translation>Descargar un fragmento</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Final</translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation>&amp;Inicio:</translation>
+    </message>
+    <message>
+        <source>&amp;End:</source>
+        <translation>&amp;Final:</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Video</source>
+        <translation>&amp;Vídeo completo</translation>
+    </message>
+    <message>
+        <source>Which part of the video to download, as m:ss or h:mm:ss:</source>
+        <translation>Fragmento del vídeo que descargar, como m:ss o h:mm:ss:</translation>
     </message>
 </context>
 <context>
@@ -420,6 +558,142 @@
         <source>The site asks to sign in to confirm that you are not a bot. Choose a browser you are signed in with under “Use Cookies From” in the menu (right-click the window), or try again later.</source>
         <translation>El sitio pide iniciar sesión para confirmar que no es un bot. Elija en «Usar cookies de» en el menú (clic derecho en la ventana) un navegador en el que haya iniciado sesión, o inténtelo más tarde.</translation>
     </message>
+    <message>
+        <source>The browser&apos;s cookies could not be read: no profile of that browser was found. Start that browser once and sign in to the site, or choose another browser or “None” under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>No se pudieron leer las cookies del navegador: no se encontró ningún perfil de ese navegador. Abra ese navegador una vez e inicie sesión en el sitio, o elija otro navegador o «Ninguno» en «Usar cookies de» en el menú (clic derecho en la ventana).</translation>
+    </message>
+    <message>
+        <source>The site no longer offers the chosen format. Go back and choose another one.</source>
+        <translation>El sitio ya no ofrece el formato elegido. Vuelva atrás y elija otro.</translation>
+    </message>
+    <message>
+        <source>A part of the video could not be fetched from the site. Try again later.</source>
+        <translation>No se pudo obtener del sitio una parte del vídeo. Inténtelo más tarde.</translation>
+    </message>
+    <message>
+        <source>The site has changed in a way this yt-dlp cannot follow yet. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>El sitio ha cambiado de una forma que este yt-dlp aún no puede seguir. Inténtelo de nuevo dentro de uno o dos días, o elija «Nightly» en «Canal de yt-dlp» en el menú.</translation>
+    </message>
+    <message>
+        <source>The site offered no format of this video that yt-dlp can read. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>El sitio no ofreció ningún formato de este vídeo que yt-dlp pueda leer. Inténtelo de nuevo dentro de uno o dos días, o elija «Nightly» en «Canal de yt-dlp» en el menú.</translation>
+    </message>
+    <message>
+        <source>The site turned the request away for now. Try again later, or choose cookies from a signed-in browser.</source>
+        <translation>El sitio ha rechazado la petición por ahora. Inténtelo más tarde o elija las cookies de un navegador en el que haya iniciado sesión.</translation>
+    </message>
+    <message>
+        <source>yt-dlp&apos;s nightly build %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>Se ha instalado la versión nightly %1 de yt-dlp y se ha vuelto a intentar la descarga; el sitio la sigue rechazando.</translation>
+    </message>
+    <message>
+        <source>yt-dlp %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>Se ha instalado yt-dlp %1 y se ha vuelto a intentar la descarga; el sitio la sigue rechazando.</translation>
+    </message>
+    <message>
+        <source>Clipmoor found no newer yt-dlp than the one it has.</source>
+        <translation>Clipmoor no ha encontrado ningún yt-dlp más reciente que el que tiene.</translation>
+    </message>
+    <message>
+        <source>Clipmoor asked the site for the video again; the site still refuses it.</source>
+        <translation>Clipmoor ha vuelto a pedir el vídeo al sitio; el sitio lo sigue rechazando.</translation>
+    </message>
+    <message>
+        <source>The site did not accept the sign-in of %1, whose cookies were used: it may have expired. Sign in to the site in %1 again, then try again.</source>
+        <translation>El sitio no aceptó la sesión de %1, cuyas cookies se usaron: puede que haya caducado. Vuelva a iniciar sesión en el sitio en %1 y después inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The site refused the stored link; asking again…</source>
+        <translation>El sitio ha rechazado el enlace guardado; volviendo a pedirlo…</translation>
+    </message>
+    <message>
+        <source>Looking for a newer yt-dlp…</source>
+        <translation>Buscando un yt-dlp más reciente…</translation>
+    </message>
+    <message>
+        <source>Updating yt-dlp to %1…</source>
+        <translation>Actualizando yt-dlp a %1…</translation>
+    </message>
+    <message>
+        <source>Trying yt-dlp&apos;s nightly build…</source>
+        <translation>Probando la versión nightly de yt-dlp…</translation>
+    </message>
+    <message>
+        <source>The video&apos;s title and length could not be read</source>
+        <translation>No se pudieron leer el título y la duración del vídeo</translation>
+    </message>
+    <message>
+        <source>Check the address and the internet connection, then try again.</source>
+        <translation>Compruebe la dirección y la conexión a internet e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s length could not be read</source>
+        <translation>No se pudo leer la duración del vídeo</translation>
+    </message>
+    <message>
+        <source>Try again. If it happens again, update the downloader with “Manually Update Software” in the menu.</source>
+        <translation>Inténtelo de nuevo. Si vuelve a ocurrir, actualice la herramienta de descarga con «Actualizar manualmente» en el menú.</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while reading the video&apos;s title</source>
+        <translation>La herramienta de descarga se detuvo al leer el título del vídeo</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while listing the formats</source>
+        <translation>La herramienta de descarga se detuvo al enumerar los formatos</translation>
+    </message>
+    <message>
+        <source>The downloader stopped during the download</source>
+        <translation>La herramienta de descarga se detuvo durante la descarga</translation>
+    </message>
+    <message>
+        <source>Choose the format again to start the download anew.</source>
+        <translation>Vuelva a elegir el formato para empezar la descarga de nuevo.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be read</source>
+        <translation>No se pudo leer la lista de formatos del vídeo</translation>
+    </message>
+    <message>
+        <source>The downloader could not be started</source>
+        <translation>No se pudo iniciar la herramienta de descarga</translation>
+    </message>
+    <message>
+        <source>Install the program again: its downloader is missing or cannot be run.</source>
+        <translation>Vuelva a instalar el programa: falta su herramienta de descarga o no se puede ejecutar.</translation>
+    </message>
+    <message>
+        <source>The download failed</source>
+        <translation>La descarga ha fallado</translation>
+    </message>
+    <message>
+        <source>Try again, or choose another format.</source>
+        <translation>Inténtelo de nuevo o elija otro formato.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be fetched</source>
+        <translation>No se pudo obtener la lista de formatos del vídeo</translation>
+    </message>
+    <message>
+        <source>Check the internet connection, then try again.</source>
+        <translation>Compruebe la conexión a internet e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download</source>
+        <translation>Este vídeo no ofrece formatos para descargar</translation>
+    </message>
+    <message>
+        <source>Something went wrong</source>
+        <translation>Algo ha salido mal</translation>
+    </message>
+    <message>
+        <source>Try again.</source>
+        <translation>Inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Check the address, or try again later.</source>
+        <translation>Compruebe la dirección o inténtelo más tarde.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateNOT</name>
@@ -441,6 +715,12 @@ Haga clic en el botón de abajo para instalarla</translation>
     <message>
         <source>UPDATE</source>
         <translation>ACTUALIZAR</translation>
+    </message>
+    <message>
+        <source>An Update is Available
+Update %1 through your system&apos;s package manager</source>
+        <translation>Hay una actualización disponible
+Actualice %1 con el gestor de paquetes del sistema</translation>
     </message>
 </context>
 <context>

@@ -382,7 +382,7 @@
     </message>
     <message>
         <source>Code: #0x%1</source>
-        <translation>Code : #0x%1</translation>
+        <translation>Code&#xa0;: #0x%1</translation>
     </message>
     <message>
         <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
@@ -559,10 +559,6 @@
         <translation>Le site demande de se connecter pour confirmer que vous n’êtes pas un robot. Choisissez sous «&#xa0;Utiliser les cookies de&#xa0;» dans le menu (clic droit dans la fenêtre) un navigateur où vous êtes connecté, ou réessayez plus tard.</translation>
     </message>
     <message>
-        <source>Check the address, or try again later.</source>
-        <translation>Vérifiez l’adresse ou réessayez plus tard.</translation>
-    </message>
-    <message>
         <source>This video offers no formats to download</source>
         <translation>Cette vidéo ne propose aucun format à télécharger</translation>
     </message>
@@ -580,7 +576,7 @@
     </message>
     <message>
         <source>Try again. If it happens again, update the downloader with “Manually Update Software” in the menu.</source>
-        <translation>Réessayez. Si cela se reproduit, mettez à jour l’outil de téléchargement avec « Mettre à jour manuellement » dans le menu.</translation>
+        <translation>Réessayez. Si cela se reproduit, mettez à jour l’outil de téléchargement avec «&#xa0;Mettre à jour manuellement&#xa0;» dans le menu.</translation>
     </message>
     <message>
         <source>The downloader stopped while reading the video&apos;s title</source>
@@ -608,7 +604,7 @@
     </message>
     <message>
         <source>Install the program again: its downloader is missing or cannot be run.</source>
-        <translation>Réinstallez le programme : son outil de téléchargement manque ou ne peut pas être lancé.</translation>
+        <translation>Réinstallez le programme&#xa0;: son outil de téléchargement manque ou ne peut pas être lancé.</translation>
     </message>
     <message>
         <source>The download failed</source>
@@ -693,6 +689,10 @@
     <message>
         <source>Trying yt-dlp&apos;s nightly build…</source>
         <translation>Essai de la version nightly de yt-dlp…</translation>
+    </message>
+    <message>
+        <source>Check the address, or try again later.</source>
+        <translation>Vérifiez l’adresse ou réessayez plus tard.</translation>
     </message>
 </context>
 <context>

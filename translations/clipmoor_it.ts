@@ -60,6 +60,65 @@
         <source>Choose Download Folder</source>
         <translation>Scegli la cartella dei download</translation>
     </message>
+    <message>
+        <source>Prepare Copied Links</source>
+        <translation>Prepara i link copiati</translation>
+    </message>
+    <message>
+        <source>yt-dlp Channel</source>
+        <translation>Canale di yt-dlp</translation>
+    </message>
+    <message>
+        <source>Stable</source>
+        <translation>Stabile</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatico</translation>
+    </message>
+    <message>
+        <source>Nightly</source>
+        <translation>Nightly</translation>
+    </message>
+    <message>
+        <source>Embed Title, Chapters and Cover</source>
+        <translation>Incorpora titolo, capitoli e copertina</translation>
+    </message>
+</context>
+<context>
+    <name>FormatChoices</name>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Sottotitoli:</translation>
+    </message>
+    <message>
+        <source>Download Part…</source>
+        <translation>Estratto…</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Sottotitoli</translation>
+    </message>
+    <message>
+        <source>Subtitles to put into the video</source>
+        <translation>Sottotitoli da inserire nel video</translation>
+    </message>
+    <message>
+        <source>Part to download</source>
+        <translation>Estratto da scaricare</translation>
+    </message>
+    <message>
+        <source>Download only a part of the video</source>
+        <translation>Scarica solo un estratto del video</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>%1 (automatic)</source>
+        <translation>%1 (automatici)</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>
@@ -86,6 +145,18 @@
     <message>
         <source>The size of the video stream; the audio adds to it</source>
         <translation>La dimensione del flusso video; l’audio si aggiunge</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 fps</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -129,6 +200,14 @@
     <message>
         <source>cannot write: %1</source>
         <translation>impossibile scrivere: %1</translation>
+    </message>
+    <message>
+        <source>the body is compressed (%1), which was not asked for</source>
+        <translation>il contenuto è compresso (%1) senza che sia stato richiesto</translation>
+    </message>
+    <message>
+        <source>the answer is empty</source>
+        <translation>la risposta è vuota</translation>
     </message>
 </context>
 <context>
@@ -210,42 +289,6 @@
         <translation>ERRORE</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;ERROR:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code: #0x%2&lt;/i&gt;</source>
-        <translation>&lt;h3&gt;ERRORE:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Codice: #0x%2&lt;/i&gt;</translation>
-    </message>
-    <message>
-        <source>Cannot request metadata</source>
-        <translation>Impossibile ottenere le informazioni sul video</translation>
-    </message>
-    <message>
-        <source>crash exit on metadata request</source>
-        <translation>arresto anomalo durante la richiesta delle informazioni sul video</translation>
-    </message>
-    <message>
-        <source>crash exit on formats request</source>
-        <translation>arresto anomalo durante la richiesta dei formati</translation>
-    </message>
-    <message>
-        <source>crash exit at downloading process</source>
-        <translation>arresto anomalo durante il download</translation>
-    </message>
-    <message>
-        <source>format count error</source>
-        <translation>errore nel numero dei formati</translation>
-    </message>
-    <message>
-        <source>the downloader could not be started</source>
-        <translation>impossibile avviare lo strumento di download</translation>
-    </message>
-    <message>
-        <source>download failed</source>
-        <translation>download non riuscito</translation>
-    </message>
-    <message>
-        <source>indefinite</source>
-        <translation>indeterminato</translation>
-    </message>
-    <message>
         <source>Unable to update. Please contact support</source>
         <translation>Impossibile aggiornare. Contatta l’assistenza</translation>
     </message>
@@ -294,10 +337,6 @@
         <translation>Elabora</translation>
     </message>
     <message>
-        <source>formats request failed</source>
-        <translation>richiesta dei formati non riuscita</translation>
-    </message>
-    <message>
         <source>A download is running. Stop it and quit?</source>
         <translation>È in corso un download. Interromperlo e uscire?</translation>
     </message>
@@ -316,6 +355,105 @@
     <message>
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
         <translation>La cartella dei download %1 non esiste più o non è scrivibile. Questo download va in %2.</translation>
+    </message>
+    <message>
+        <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
+        <translation>In attesa che i server di rilascio inviino le versioni attuali di yt-dlp e Deno. Con una connessione lenta possono servire alcuni minuti.</translation>
+    </message>
+    <message>
+        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
+        <translation>La versione attuale di yt-dlp è ancora in fase di installazione, quindi questo video viene richiesto allo yt-dlp installato nel tuo sistema, che potrebbe essere troppo vecchio per il sito. Se non riesce, riprova tra qualche minuto.</translation>
+    </message>
+    <message>
+        <source>Try Again with %1 Cookies</source>
+        <translation>Riprova con i cookie di %1</translation>
+    </message>
+    <message>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <source>Save the sound alone as MP3</source>
+        <translation>Salva solo l’audio in MP3</translation>
+    </message>
+    <message>
+        <source>Audio as MP3</source>
+        <translation>Audio in MP3</translation>
+    </message>
+    <message>
+        <source>Paste a YouTube video address</source>
+        <translation>Incolla l’indirizzo di un video di YouTube</translation>
+    </message>
+    <message>
+        <source>The address of the YouTube video to download, then press Enter</source>
+        <translation>L’indirizzo del video di YouTube da scaricare, poi premi Invio</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Avanzamento del download</translation>
+    </message>
+    <message>
+        <source>Reading the video&apos;s formats</source>
+        <translation>Lettura dei formati del video</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Occupato</translation>
+    </message>
+    <message>
+        <source>Sound Successfully Saved</source>
+        <translation>Audio salvato</translation>
+    </message>
+    <message>
+        <source>Code: #0x%1</source>
+        <translation>Codice: #0x%1</translation>
+    </message>
+</context>
+<context>
+    <name>PartDialog</name>
+    <message>
+        <source>Type the start as m:ss or h:mm:ss, for example 1:05.</source>
+        <translation>Scrivi l’inizio come m:ss o h:mm:ss, per esempio 1:05.</translation>
+    </message>
+    <message>
+        <source>Type the end as m:ss or h:mm:ss, for example 2:30.</source>
+        <translation>Scrivi la fine come m:ss o h:mm:ss, per esempio 2:30.</translation>
+    </message>
+    <message>
+        <source>The end must come after the start.</source>
+        <translation>La fine deve venire dopo l’inizio.</translation>
+    </message>
+    <message>
+        <source>The video is only %1 long.</source>
+        <translation>Il video dura solo %1.</translation>
+    </message>
+    <message>
+        <source>Download Part</source>
+        <translation>Scarica un estratto</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation>&amp;Inizio:</translation>
+    </message>
+    <message>
+        <source>&amp;End:</source>
+        <translation>&amp;Fine:</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Video</source>
+        <translation>&amp;Video intero</translation>
+    </message>
+    <message>
+        <source>Which part of the video to download, as m:ss or h:mm:ss:</source>
+        <translation>Estratto del video da scaricare, come m:ss o h:mm:ss:</translation>
     </message>
 </context>
 <context>
@@ -420,6 +558,142 @@
         <source>The site asks to sign in to confirm that you are not a bot. Choose a browser you are signed in with under “Use Cookies From” in the menu (right-click the window), or try again later.</source>
         <translation>Il sito chiede di accedere per confermare che non sei un bot. Scegli in «Usa i cookie di» nel menu (clic destro sulla finestra) un browser in cui hai eseguito l’accesso, oppure riprova più tardi.</translation>
     </message>
+    <message>
+        <source>The browser&apos;s cookies could not be read: no profile of that browser was found. Start that browser once and sign in to the site, or choose another browser or “None” under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>Impossibile leggere i cookie del browser: non è stato trovato alcun profilo di quel browser. Avvia quel browser una volta e accedi al sito, oppure scegli un altro browser o «Nessuno» in «Usa i cookie di» nel menu (clic destro sulla finestra).</translation>
+    </message>
+    <message>
+        <source>The site no longer offers the chosen format. Go back and choose another one.</source>
+        <translation>Il sito non offre più il formato scelto. Torna indietro e scegline un altro.</translation>
+    </message>
+    <message>
+        <source>A part of the video could not be fetched from the site. Try again later.</source>
+        <translation>Impossibile recuperare dal sito una parte del video. Riprova più tardi.</translation>
+    </message>
+    <message>
+        <source>The site has changed in a way this yt-dlp cannot follow yet. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>Il sito è cambiato in un modo che questo yt-dlp non sa ancora seguire. Riprova tra un giorno o due, oppure scegli «Nightly» in «Canale di yt-dlp» nel menu.</translation>
+    </message>
+    <message>
+        <source>The site offered no format of this video that yt-dlp can read. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>Il sito non ha offerto alcun formato di questo video che yt-dlp sappia leggere. Riprova tra un giorno o due, oppure scegli «Nightly» in «Canale di yt-dlp» nel menu.</translation>
+    </message>
+    <message>
+        <source>The site turned the request away for now. Try again later, or choose cookies from a signed-in browser.</source>
+        <translation>Per ora il sito ha respinto la richiesta. Riprova più tardi, oppure scegli i cookie di un browser in cui hai eseguito l’accesso.</translation>
+    </message>
+    <message>
+        <source>yt-dlp&apos;s nightly build %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>È stata installata la versione nightly %1 di yt-dlp e il download è stato ritentato; il sito lo rifiuta ancora.</translation>
+    </message>
+    <message>
+        <source>yt-dlp %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>È stato installato yt-dlp %1 e il download è stato ritentato; il sito lo rifiuta ancora.</translation>
+    </message>
+    <message>
+        <source>Clipmoor found no newer yt-dlp than the one it has.</source>
+        <translation>Clipmoor non ha trovato uno yt-dlp più recente di quello che ha.</translation>
+    </message>
+    <message>
+        <source>Clipmoor asked the site for the video again; the site still refuses it.</source>
+        <translation>Clipmoor ha richiesto di nuovo il video al sito; il sito lo rifiuta ancora.</translation>
+    </message>
+    <message>
+        <source>The site did not accept the sign-in of %1, whose cookies were used: it may have expired. Sign in to the site in %1 again, then try again.</source>
+        <translation>Il sito non ha accettato l’accesso di %1, di cui sono stati usati i cookie: potrebbe essere scaduto. Accedi di nuovo al sito in %1, poi riprova.</translation>
+    </message>
+    <message>
+        <source>The site refused the stored link; asking again…</source>
+        <translation>Il sito ha rifiutato il link salvato; nuova richiesta in corso…</translation>
+    </message>
+    <message>
+        <source>Looking for a newer yt-dlp…</source>
+        <translation>Ricerca di uno yt-dlp più recente…</translation>
+    </message>
+    <message>
+        <source>Updating yt-dlp to %1…</source>
+        <translation>Aggiornamento di yt-dlp a %1…</translation>
+    </message>
+    <message>
+        <source>Trying yt-dlp&apos;s nightly build…</source>
+        <translation>Tentativo con la versione nightly di yt-dlp…</translation>
+    </message>
+    <message>
+        <source>The video&apos;s title and length could not be read</source>
+        <translation>Impossibile leggere il titolo e la durata del video</translation>
+    </message>
+    <message>
+        <source>Check the address and the internet connection, then try again.</source>
+        <translation>Controlla l’indirizzo e la connessione a Internet, poi riprova.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s length could not be read</source>
+        <translation>Impossibile leggere la durata del video</translation>
+    </message>
+    <message>
+        <source>Try again. If it happens again, update the downloader with “Manually Update Software” in the menu.</source>
+        <translation>Riprova. Se succede di nuovo, aggiorna lo strumento di download con «Aggiorna manualmente» nel menu.</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while reading the video&apos;s title</source>
+        <translation>Lo strumento di download si è interrotto durante la lettura del titolo del video</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while listing the formats</source>
+        <translation>Lo strumento di download si è interrotto durante l’elenco dei formati</translation>
+    </message>
+    <message>
+        <source>The downloader stopped during the download</source>
+        <translation>Lo strumento di download si è interrotto durante il download</translation>
+    </message>
+    <message>
+        <source>Choose the format again to start the download anew.</source>
+        <translation>Scegli di nuovo il formato per ricominciare il download.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be read</source>
+        <translation>Impossibile leggere l’elenco dei formati del video</translation>
+    </message>
+    <message>
+        <source>The downloader could not be started</source>
+        <translation>Impossibile avviare lo strumento di download</translation>
+    </message>
+    <message>
+        <source>Install the program again: its downloader is missing or cannot be run.</source>
+        <translation>Installa di nuovo il programma: il suo strumento di download manca o non può essere eseguito.</translation>
+    </message>
+    <message>
+        <source>The download failed</source>
+        <translation>Il download non è riuscito</translation>
+    </message>
+    <message>
+        <source>Try again, or choose another format.</source>
+        <translation>Riprova oppure scegli un altro formato.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be fetched</source>
+        <translation>Impossibile ottenere l’elenco dei formati del video</translation>
+    </message>
+    <message>
+        <source>Check the internet connection, then try again.</source>
+        <translation>Controlla la connessione a Internet, poi riprova.</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download</source>
+        <translation>Questo video non offre formati da scaricare</translation>
+    </message>
+    <message>
+        <source>Something went wrong</source>
+        <translation>Qualcosa è andato storto</translation>
+    </message>
+    <message>
+        <source>Try again.</source>
+        <translation>Riprova.</translation>
+    </message>
+    <message>
+        <source>Check the address, or try again later.</source>
+        <translation>Controlla l’indirizzo o riprova più tardi.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateNOT</name>
@@ -441,6 +715,12 @@ Fai clic sul pulsante qui sotto per installarlo</translation>
     <message>
         <source>UPDATE</source>
         <translation>AGGIORNA</translation>
+    </message>
+    <message>
+        <source>An Update is Available
+Update %1 through your system&apos;s package manager</source>
+        <translation>È disponibile un aggiornamento
+Aggiorna %1 con il gestore dei pacchetti del sistema</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,65 @@
         <source>Choose Download Folder</source>
         <translation>ダウンロード先フォルダーを選択</translation>
     </message>
+    <message>
+        <source>Prepare Copied Links</source>
+        <translation>コピーしたリンクを準備</translation>
+    </message>
+    <message>
+        <source>yt-dlp Channel</source>
+        <translation>yt-dlp のチャネル</translation>
+    </message>
+    <message>
+        <source>Stable</source>
+        <translation>安定版</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>Nightly</source>
+        <translation>Nightly</translation>
+    </message>
+    <message>
+        <source>Embed Title, Chapters and Cover</source>
+        <translation>タイトル、チャプター、カバー画像を埋め込む</translation>
+    </message>
+</context>
+<context>
+    <name>FormatChoices</name>
+    <message>
+        <source>Subtitles:</source>
+        <translation>字幕:</translation>
+    </message>
+    <message>
+        <source>Download Part…</source>
+        <translation>区間…</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <source>Subtitles to put into the video</source>
+        <translation>動画に入れる字幕</translation>
+    </message>
+    <message>
+        <source>Part to download</source>
+        <translation>ダウンロードする区間</translation>
+    </message>
+    <message>
+        <source>Download only a part of the video</source>
+        <translation>動画の一部の区間だけをダウンロード</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>%1 (automatic)</source>
+        <translation>%1 (自動生成)</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>
@@ -86,6 +145,18 @@
     <message>
         <source>The size of the video stream; the audio adds to it</source>
         <translation>動画ストリームのサイズです。音声の分がこれに加わります</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 fps</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -129,6 +200,14 @@
     <message>
         <source>cannot write: %1</source>
         <translation>書き込めません: %1</translation>
+    </message>
+    <message>
+        <source>the body is compressed (%1), which was not asked for</source>
+        <translation>要求していないのに内容が圧縮されています (%1)</translation>
+    </message>
+    <message>
+        <source>the answer is empty</source>
+        <translation>応答が空です</translation>
     </message>
 </context>
 <context>
@@ -210,42 +289,6 @@
         <translation>エラー</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;ERROR:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code: #0x%2&lt;/i&gt;</source>
-        <translation>&lt;h3&gt;エラー:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;コード: #0x%2&lt;/i&gt;</translation>
-    </message>
-    <message>
-        <source>Cannot request metadata</source>
-        <translation>動画の情報を取得できませんでした</translation>
-    </message>
-    <message>
-        <source>crash exit on metadata request</source>
-        <translation>動画の情報の取得中に異常終了しました</translation>
-    </message>
-    <message>
-        <source>crash exit on formats request</source>
-        <translation>形式の取得中に異常終了しました</translation>
-    </message>
-    <message>
-        <source>crash exit at downloading process</source>
-        <translation>ダウンロード中に異常終了しました</translation>
-    </message>
-    <message>
-        <source>format count error</source>
-        <translation>形式の数のエラー</translation>
-    </message>
-    <message>
-        <source>the downloader could not be started</source>
-        <translation>ダウンロード ツールを起動できませんでした</translation>
-    </message>
-    <message>
-        <source>download failed</source>
-        <translation>ダウンロードに失敗しました</translation>
-    </message>
-    <message>
-        <source>indefinite</source>
-        <translation>不明</translation>
-    </message>
-    <message>
         <source>Unable to update. Please contact support</source>
         <translation>アップデートできません。サポートにお問い合わせください</translation>
     </message>
@@ -294,10 +337,6 @@
         <translation>処理</translation>
     </message>
     <message>
-        <source>formats request failed</source>
-        <translation>形式の取得に失敗しました</translation>
-    </message>
-    <message>
         <source>A download is running. Stop it and quit?</source>
         <translation>ダウンロード中です。中止して終了しますか?</translation>
     </message>
@@ -316,6 +355,105 @@
     <message>
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
         <translation>ダウンロード先フォルダー %1 が存在しないか、書き込めません。このダウンロードは %2 に保存されます。</translation>
+    </message>
+    <message>
+        <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
+        <translation>リリース サーバーから最新の yt-dlp と Deno が届くのを待っています。接続が遅い場合は数分かかることがあります。</translation>
+    </message>
+    <message>
+        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
+        <translation>最新の yt-dlp をまだインストール中のため、この動画はお使いのシステムにインストールされている yt-dlp で取得します。この yt-dlp はサイトに対応するには古い可能性があります。失敗した場合は、数分後にもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Try Again with %1 Cookies</source>
+        <translation>%1 の Cookie で再試行</translation>
+    </message>
+    <message>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <source>Save the sound alone as MP3</source>
+        <translation>音声だけを MP3 で保存</translation>
+    </message>
+    <message>
+        <source>Audio as MP3</source>
+        <translation>MP3 の音声</translation>
+    </message>
+    <message>
+        <source>Paste a YouTube video address</source>
+        <translation>YouTube の動画のアドレスを貼り付けてください</translation>
+    </message>
+    <message>
+        <source>The address of the YouTube video to download, then press Enter</source>
+        <translation>ダウンロードする YouTube の動画のアドレスを入力し、Enter キーを押してください</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>ダウンロードの進行状況</translation>
+    </message>
+    <message>
+        <source>Reading the video&apos;s formats</source>
+        <translation>動画の形式を読み取っています</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>処理中</translation>
+    </message>
+    <message>
+        <source>Sound Successfully Saved</source>
+        <translation>音声を保存しました</translation>
+    </message>
+    <message>
+        <source>Code: #0x%1</source>
+        <translation>コード: #0x%1</translation>
+    </message>
+</context>
+<context>
+    <name>PartDialog</name>
+    <message>
+        <source>Type the start as m:ss or h:mm:ss, for example 1:05.</source>
+        <translation>開始位置を m:ss または h:mm:ss の形式で入力してください (例: 1:05)。</translation>
+    </message>
+    <message>
+        <source>Type the end as m:ss or h:mm:ss, for example 2:30.</source>
+        <translation>終了位置を m:ss または h:mm:ss の形式で入力してください (例: 2:30)。</translation>
+    </message>
+    <message>
+        <source>The end must come after the start.</source>
+        <translation>終了位置は開始位置より後にしてください。</translation>
+    </message>
+    <message>
+        <source>The video is only %1 long.</source>
+        <translation>動画の長さは %1 しかありません。</translation>
+    </message>
+    <message>
+        <source>Download Part</source>
+        <translation>区間をダウンロード</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation>開始(&amp;S):</translation>
+    </message>
+    <message>
+        <source>&amp;End:</source>
+        <translation>終了(&amp;E):</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Video</source>
+        <translation>動画全体(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Which part of the video to download, as m:ss or h:mm:ss:</source>
+        <translation>ダウンロードする動画の区間 (m:ss または h:mm:ss の形式):</translation>
     </message>
 </context>
 <context>
@@ -420,6 +558,142 @@
         <source>The site asks to sign in to confirm that you are not a bot. Choose a browser you are signed in with under “Use Cookies From” in the menu (right-click the window), or try again later.</source>
         <translation>ボットでないことを確認するため、サイトがログインを求めています。メニュー (ウィンドウを右クリック) の「Cookie の取得元」でログイン済みのブラウザーを選ぶか、後でもう一度お試しください。</translation>
     </message>
+    <message>
+        <source>The browser&apos;s cookies could not be read: no profile of that browser was found. Start that browser once and sign in to the site, or choose another browser or “None” under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>ブラウザーの Cookie を読み取れませんでした。そのブラウザーのプロファイルが見つかりません。そのブラウザーを一度起動してサイトにログインするか、メニュー (ウィンドウを右クリック) の「Cookie の取得元」で別のブラウザーか「なし」を選んでください。</translation>
+    </message>
+    <message>
+        <source>The site no longer offers the chosen format. Go back and choose another one.</source>
+        <translation>サイトは選んだ形式を提供しなくなりました。戻って別の形式を選んでください。</translation>
+    </message>
+    <message>
+        <source>A part of the video could not be fetched from the site. Try again later.</source>
+        <translation>動画の一部をサイトから取得できませんでした。後でもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>The site has changed in a way this yt-dlp cannot follow yet. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>サイトが変更され、この yt-dlp はまだ対応できていません。1～2 日後にもう一度お試しいただくか、メニューの「yt-dlp のチャネル」で「Nightly」を選んでください。</translation>
+    </message>
+    <message>
+        <source>The site offered no format of this video that yt-dlp can read. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>サイトから、yt-dlp が読み取れるこの動画の形式が提供されませんでした。1～2 日後にもう一度お試しいただくか、メニューの「yt-dlp のチャネル」で「Nightly」を選んでください。</translation>
+    </message>
+    <message>
+        <source>The site turned the request away for now. Try again later, or choose cookies from a signed-in browser.</source>
+        <translation>サイトが現在リクエストを受け付けていません。後でもう一度お試しいただくか、ログイン済みのブラウザーの Cookie を選んでください。</translation>
+    </message>
+    <message>
+        <source>yt-dlp&apos;s nightly build %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>yt-dlp の Nightly ビルド %1 をインストールしてダウンロードを再試行しましたが、サイトは引き続き拒否しています。</translation>
+    </message>
+    <message>
+        <source>yt-dlp %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>yt-dlp %1 をインストールしてダウンロードを再試行しましたが、サイトは引き続き拒否しています。</translation>
+    </message>
+    <message>
+        <source>Clipmoor found no newer yt-dlp than the one it has.</source>
+        <translation>Clipmoor は、現在のものより新しい yt-dlp を見つけられませんでした。</translation>
+    </message>
+    <message>
+        <source>Clipmoor asked the site for the video again; the site still refuses it.</source>
+        <translation>Clipmoor はサイトに動画を再度要求しましたが、サイトは引き続き拒否しています。</translation>
+    </message>
+    <message>
+        <source>The site did not accept the sign-in of %1, whose cookies were used: it may have expired. Sign in to the site in %1 again, then try again.</source>
+        <translation>Cookie を使用した %1 のログインをサイトが受け付けませんでした。ログインの有効期限が切れている可能性があります。%1 でサイトにもう一度ログインしてから、再度お試しください。</translation>
+    </message>
+    <message>
+        <source>The site refused the stored link; asking again…</source>
+        <translation>サイトが保存済みのリンクを拒否しました。再度要求しています…</translation>
+    </message>
+    <message>
+        <source>Looking for a newer yt-dlp…</source>
+        <translation>新しい yt-dlp を探しています…</translation>
+    </message>
+    <message>
+        <source>Updating yt-dlp to %1…</source>
+        <translation>yt-dlp を %1 にアップデートしています…</translation>
+    </message>
+    <message>
+        <source>Trying yt-dlp&apos;s nightly build…</source>
+        <translation>yt-dlp の Nightly ビルドを試しています…</translation>
+    </message>
+    <message>
+        <source>The video&apos;s title and length could not be read</source>
+        <translation>動画のタイトルと長さを読み取れませんでした</translation>
+    </message>
+    <message>
+        <source>Check the address and the internet connection, then try again.</source>
+        <translation>アドレスとインターネット接続を確認して、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>The video&apos;s length could not be read</source>
+        <translation>動画の長さを読み取れませんでした</translation>
+    </message>
+    <message>
+        <source>Try again. If it happens again, update the downloader with “Manually Update Software” in the menu.</source>
+        <translation>もう一度お試しください。再び起きる場合は、メニューの「手動でアップデート」でダウンロード ツールをアップデートしてください。</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while reading the video&apos;s title</source>
+        <translation>ダウンロード ツールが動画のタイトルの読み取り中に停止しました</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while listing the formats</source>
+        <translation>ダウンロード ツールが形式の一覧の作成中に停止しました</translation>
+    </message>
+    <message>
+        <source>The downloader stopped during the download</source>
+        <translation>ダウンロード ツールがダウンロード中に停止しました</translation>
+    </message>
+    <message>
+        <source>Choose the format again to start the download anew.</source>
+        <translation>もう一度形式を選んで、ダウンロードをやり直してください。</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be read</source>
+        <translation>動画の形式の一覧を読み取れませんでした</translation>
+    </message>
+    <message>
+        <source>The downloader could not be started</source>
+        <translation>ダウンロード ツールを起動できませんでした</translation>
+    </message>
+    <message>
+        <source>Install the program again: its downloader is missing or cannot be run.</source>
+        <translation>プログラムをインストールし直してください。ダウンロード ツールが見つからないか、実行できません。</translation>
+    </message>
+    <message>
+        <source>The download failed</source>
+        <translation>ダウンロードに失敗しました</translation>
+    </message>
+    <message>
+        <source>Try again, or choose another format.</source>
+        <translation>もう一度お試しいただくか、別の形式を選んでください。</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be fetched</source>
+        <translation>動画の形式の一覧を取得できませんでした</translation>
+    </message>
+    <message>
+        <source>Check the internet connection, then try again.</source>
+        <translation>インターネット接続を確認して、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download</source>
+        <translation>この動画にはダウンロードできる形式がありません</translation>
+    </message>
+    <message>
+        <source>Something went wrong</source>
+        <translation>問題が発生しました</translation>
+    </message>
+    <message>
+        <source>Try again.</source>
+        <translation>もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Check the address, or try again later.</source>
+        <translation>アドレスを確認するか、後でもう一度お試しください。</translation>
+    </message>
 </context>
 <context>
     <name>UpdateNOT</name>
@@ -441,6 +715,12 @@ Click the button below to process the update</source>
     <message>
         <source>UPDATE</source>
         <translation>アップデート</translation>
+    </message>
+    <message>
+        <source>An Update is Available
+Update %1 through your system&apos;s package manager</source>
+        <translation>アップデートがあります
+システムのパッケージ マネージャーで %1 をアップデートしてください</translation>
     </message>
 </context>
 <context>

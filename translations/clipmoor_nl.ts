@@ -60,6 +60,65 @@
         <source>Choose Download Folder</source>
         <translation>Downloadmap kiezen</translation>
     </message>
+    <message>
+        <source>Prepare Copied Links</source>
+        <translation>Gekopieerde links voorbereiden</translation>
+    </message>
+    <message>
+        <source>yt-dlp Channel</source>
+        <translation>yt-dlp-kanaal</translation>
+    </message>
+    <message>
+        <source>Stable</source>
+        <translation>Stabiel</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Nightly</source>
+        <translation>Nightly</translation>
+    </message>
+    <message>
+        <source>Embed Title, Chapters and Cover</source>
+        <translation>Titel, hoofdstukken en omslag insluiten</translation>
+    </message>
+</context>
+<context>
+    <name>FormatChoices</name>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Ondertitels:</translation>
+    </message>
+    <message>
+        <source>Download Part…</source>
+        <translation>Fragment…</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Ondertitels</translation>
+    </message>
+    <message>
+        <source>Subtitles to put into the video</source>
+        <translation>Ondertitels die in de video komen</translation>
+    </message>
+    <message>
+        <source>Part to download</source>
+        <translation>Te downloaden fragment</translation>
+    </message>
+    <message>
+        <source>Download only a part of the video</source>
+        <translation>Alleen een fragment van de video downloaden</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>%1 (automatic)</source>
+        <translation>%1 (automatisch)</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>
@@ -86,6 +145,18 @@
     <message>
         <source>The size of the video stream; the audio adds to it</source>
         <translation>De grootte van de videostream; het geluid komt erbij</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 fps</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -129,6 +200,14 @@
     <message>
         <source>cannot write: %1</source>
         <translation>kan niet schrijven: %1</translation>
+    </message>
+    <message>
+        <source>the body is compressed (%1), which was not asked for</source>
+        <translation>de inhoud is gecomprimeerd (%1), terwijl daar niet om is gevraagd</translation>
+    </message>
+    <message>
+        <source>the answer is empty</source>
+        <translation>het antwoord is leeg</translation>
     </message>
 </context>
 <context>
@@ -210,42 +289,6 @@
         <translation>FOUT</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;ERROR:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code: #0x%2&lt;/i&gt;</source>
-        <translation>&lt;h3&gt;FOUT:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code: #0x%2&lt;/i&gt;</translation>
-    </message>
-    <message>
-        <source>Cannot request metadata</source>
-        <translation>Kan de gegevens van de video niet opvragen</translation>
-    </message>
-    <message>
-        <source>crash exit on metadata request</source>
-        <translation>vastgelopen bij het opvragen van de gegevens van de video</translation>
-    </message>
-    <message>
-        <source>crash exit on formats request</source>
-        <translation>vastgelopen bij het opvragen van de formaten</translation>
-    </message>
-    <message>
-        <source>crash exit at downloading process</source>
-        <translation>vastgelopen tijdens het downloaden</translation>
-    </message>
-    <message>
-        <source>format count error</source>
-        <translation>fout in het aantal formaten</translation>
-    </message>
-    <message>
-        <source>the downloader could not be started</source>
-        <translation>het downloadprogramma kon niet worden gestart</translation>
-    </message>
-    <message>
-        <source>download failed</source>
-        <translation>downloaden mislukt</translation>
-    </message>
-    <message>
-        <source>indefinite</source>
-        <translation>onbepaald</translation>
-    </message>
-    <message>
         <source>Unable to update. Please contact support</source>
         <translation>Bijwerken niet mogelijk. Neem contact op met de ondersteuning</translation>
     </message>
@@ -294,10 +337,6 @@
         <translation>Verwerken</translation>
     </message>
     <message>
-        <source>formats request failed</source>
-        <translation>opvragen van de formaten mislukt</translation>
-    </message>
-    <message>
         <source>A download is running. Stop it and quit?</source>
         <translation>Er loopt een download. Stoppen en afsluiten?</translation>
     </message>
@@ -316,6 +355,105 @@
     <message>
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
         <translation>De downloadmap %1 bestaat niet meer of is niet beschrijfbaar. Deze download gaat naar %2.</translation>
+    </message>
+    <message>
+        <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
+        <translation>Wachten tot de releaseservers de huidige yt-dlp en Deno sturen. Bij een trage verbinding kan dit enkele minuten duren.</translation>
+    </message>
+    <message>
+        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
+        <translation>De huidige yt-dlp wordt nog geïnstalleerd, dus deze video wordt opgevraagd via de yt-dlp op uw systeem, die mogelijk te oud is voor de site. Mislukt het, probeer het dan over een paar minuten opnieuw.</translation>
+    </message>
+    <message>
+        <source>Try Again with %1 Cookies</source>
+        <translation>Opnieuw proberen met cookies van %1</translation>
+    </message>
+    <message>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <source>Save the sound alone as MP3</source>
+        <translation>Alleen het geluid opslaan als MP3</translation>
+    </message>
+    <message>
+        <source>Audio as MP3</source>
+        <translation>Audio als MP3</translation>
+    </message>
+    <message>
+        <source>Paste a YouTube video address</source>
+        <translation>Plak het adres van een YouTube-video</translation>
+    </message>
+    <message>
+        <source>The address of the YouTube video to download, then press Enter</source>
+        <translation>Het adres van de YouTube-video om te downloaden, druk daarna op Enter</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Voortgang van de download</translation>
+    </message>
+    <message>
+        <source>Reading the video&apos;s formats</source>
+        <translation>Formaten van de video lezen</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Bezig</translation>
+    </message>
+    <message>
+        <source>Sound Successfully Saved</source>
+        <translation>Geluid opgeslagen</translation>
+    </message>
+    <message>
+        <source>Code: #0x%1</source>
+        <translation>Code: #0x%1</translation>
+    </message>
+</context>
+<context>
+    <name>PartDialog</name>
+    <message>
+        <source>Type the start as m:ss or h:mm:ss, for example 1:05.</source>
+        <translation>Typ het begin als m:ss of h:mm:ss, bijvoorbeeld 1:05.</translation>
+    </message>
+    <message>
+        <source>Type the end as m:ss or h:mm:ss, for example 2:30.</source>
+        <translation>Typ het einde als m:ss of h:mm:ss, bijvoorbeeld 2:30.</translation>
+    </message>
+    <message>
+        <source>The end must come after the start.</source>
+        <translation>Het einde moet na het begin liggen.</translation>
+    </message>
+    <message>
+        <source>The video is only %1 long.</source>
+        <translation>De video duurt maar %1.</translation>
+    </message>
+    <message>
+        <source>Download Part</source>
+        <translation>Fragment downloaden</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Begin</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Einde</translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation>&amp;Begin:</translation>
+    </message>
+    <message>
+        <source>&amp;End:</source>
+        <translation>&amp;Einde:</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Video</source>
+        <translation>&amp;Hele video</translation>
+    </message>
+    <message>
+        <source>Which part of the video to download, as m:ss or h:mm:ss:</source>
+        <translation>Welk fragment van de video u wilt downloaden, als m:ss of h:mm:ss:</translation>
     </message>
 </context>
 <context>
@@ -420,6 +558,142 @@
         <source>The site asks to sign in to confirm that you are not a bot. Choose a browser you are signed in with under “Use Cookies From” in the menu (right-click the window), or try again later.</source>
         <translation>De site vraagt u zich aan te melden om te bevestigen dat u geen bot bent. Kies onder ‘Cookies gebruiken van’ in het menu (klik met de rechtermuisknop in het venster) een browser waarin u bent aangemeld, of probeer het later opnieuw.</translation>
     </message>
+    <message>
+        <source>The browser&apos;s cookies could not be read: no profile of that browser was found. Start that browser once and sign in to the site, or choose another browser or “None” under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>De cookies van de browser konden niet worden gelezen: er is geen profiel van die browser gevonden. Start die browser één keer en meld u aan bij de site, of kies een andere browser of ‘Geen’ onder ‘Cookies gebruiken van’ in het menu (klik met de rechtermuisknop in het venster).</translation>
+    </message>
+    <message>
+        <source>The site no longer offers the chosen format. Go back and choose another one.</source>
+        <translation>De site biedt het gekozen formaat niet meer aan. Ga terug en kies een ander.</translation>
+    </message>
+    <message>
+        <source>A part of the video could not be fetched from the site. Try again later.</source>
+        <translation>Een deel van de video kon niet van de site worden opgehaald. Probeer het later opnieuw.</translation>
+    </message>
+    <message>
+        <source>The site has changed in a way this yt-dlp cannot follow yet. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>De site is veranderd op een manier die deze yt-dlp nog niet kan volgen. Probeer het over een dag of twee opnieuw, of kies ‘Nightly’ onder ‘yt-dlp-kanaal’ in het menu.</translation>
+    </message>
+    <message>
+        <source>The site offered no format of this video that yt-dlp can read. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>De site bood geen formaat van deze video aan dat yt-dlp kan lezen. Probeer het over een dag of twee opnieuw, of kies ‘Nightly’ onder ‘yt-dlp-kanaal’ in het menu.</translation>
+    </message>
+    <message>
+        <source>The site turned the request away for now. Try again later, or choose cookies from a signed-in browser.</source>
+        <translation>De site weigert het verzoek voorlopig. Probeer het later opnieuw, of kies de cookies van een browser waarin u bent aangemeld.</translation>
+    </message>
+    <message>
+        <source>yt-dlp&apos;s nightly build %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>De nightly-versie %1 van yt-dlp is geïnstalleerd en de download is opnieuw geprobeerd; de site weigert hem nog steeds.</translation>
+    </message>
+    <message>
+        <source>yt-dlp %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>yt-dlp %1 is geïnstalleerd en de download is opnieuw geprobeerd; de site weigert hem nog steeds.</translation>
+    </message>
+    <message>
+        <source>Clipmoor found no newer yt-dlp than the one it has.</source>
+        <translation>Clipmoor heeft geen nieuwere yt-dlp gevonden dan de huidige.</translation>
+    </message>
+    <message>
+        <source>Clipmoor asked the site for the video again; the site still refuses it.</source>
+        <translation>Clipmoor heeft de site opnieuw om de video gevraagd; de site weigert hem nog steeds.</translation>
+    </message>
+    <message>
+        <source>The site did not accept the sign-in of %1, whose cookies were used: it may have expired. Sign in to the site in %1 again, then try again.</source>
+        <translation>De site heeft de aanmelding van %1, waarvan de cookies zijn gebruikt, niet geaccepteerd: die is misschien verlopen. Meld u in %1 opnieuw aan bij de site en probeer het dan opnieuw.</translation>
+    </message>
+    <message>
+        <source>The site refused the stored link; asking again…</source>
+        <translation>De site heeft de opgeslagen link geweigerd; opnieuw vragen…</translation>
+    </message>
+    <message>
+        <source>Looking for a newer yt-dlp…</source>
+        <translation>Zoeken naar een nieuwere yt-dlp…</translation>
+    </message>
+    <message>
+        <source>Updating yt-dlp to %1…</source>
+        <translation>yt-dlp bijwerken naar %1…</translation>
+    </message>
+    <message>
+        <source>Trying yt-dlp&apos;s nightly build…</source>
+        <translation>De nightly-versie van yt-dlp proberen…</translation>
+    </message>
+    <message>
+        <source>The video&apos;s title and length could not be read</source>
+        <translation>De titel en lengte van de video konden niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>Check the address and the internet connection, then try again.</source>
+        <translation>Controleer het adres en de internetverbinding en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s length could not be read</source>
+        <translation>De lengte van de video kon niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>Try again. If it happens again, update the downloader with “Manually Update Software” in the menu.</source>
+        <translation>Probeer het opnieuw. Gebeurt het weer, werk het downloadprogramma dan bij met ‘Handmatig bijwerken’ in het menu.</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while reading the video&apos;s title</source>
+        <translation>Het downloadprogramma stopte tijdens het lezen van de titel van de video</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while listing the formats</source>
+        <translation>Het downloadprogramma stopte tijdens het opsommen van de formaten</translation>
+    </message>
+    <message>
+        <source>The downloader stopped during the download</source>
+        <translation>Het downloadprogramma stopte tijdens de download</translation>
+    </message>
+    <message>
+        <source>Choose the format again to start the download anew.</source>
+        <translation>Kies het formaat opnieuw om de download opnieuw te beginnen.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be read</source>
+        <translation>De lijst met formaten van de video kon niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>The downloader could not be started</source>
+        <translation>Het downloadprogramma kon niet worden gestart</translation>
+    </message>
+    <message>
+        <source>Install the program again: its downloader is missing or cannot be run.</source>
+        <translation>Installeer het programma opnieuw: het downloadprogramma ervan ontbreekt of kan niet worden uitgevoerd.</translation>
+    </message>
+    <message>
+        <source>The download failed</source>
+        <translation>De download is mislukt</translation>
+    </message>
+    <message>
+        <source>Try again, or choose another format.</source>
+        <translation>Probeer het opnieuw of kies een ander formaat.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be fetched</source>
+        <translation>De lijst met formaten van de video kon niet worden opgehaald</translation>
+    </message>
+    <message>
+        <source>Check the internet connection, then try again.</source>
+        <translation>Controleer de internetverbinding en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download</source>
+        <translation>Deze video biedt geen formaten om te downloaden</translation>
+    </message>
+    <message>
+        <source>Something went wrong</source>
+        <translation>Er is iets misgegaan</translation>
+    </message>
+    <message>
+        <source>Try again.</source>
+        <translation>Probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>Check the address, or try again later.</source>
+        <translation>Controleer het adres of probeer het later opnieuw.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateNOT</name>
@@ -441,6 +715,12 @@ Klik op de knop hieronder om hem te installeren</translation>
     <message>
         <source>UPDATE</source>
         <translation>BIJWERKEN</translation>
+    </message>
+    <message>
+        <source>An Update is Available
+Update %1 through your system&apos;s package manager</source>
+        <translation>Er is een update beschikbaar
+Werk %1 bij via de pakketbeheerder van het systeem</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,65 @@
         <source>Choose Download Folder</source>
         <translation>Wybierz folder pobierania</translation>
     </message>
+    <message>
+        <source>Prepare Copied Links</source>
+        <translation>Przygotowuj skopiowane linki</translation>
+    </message>
+    <message>
+        <source>yt-dlp Channel</source>
+        <translation>Kanał yt-dlp</translation>
+    </message>
+    <message>
+        <source>Stable</source>
+        <translation>Stabilny</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatyczny</translation>
+    </message>
+    <message>
+        <source>Nightly</source>
+        <translation>Nightly</translation>
+    </message>
+    <message>
+        <source>Embed Title, Chapters and Cover</source>
+        <translation>Osadzaj tytuł, rozdziały i okładkę</translation>
+    </message>
+</context>
+<context>
+    <name>FormatChoices</name>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Napisy:</translation>
+    </message>
+    <message>
+        <source>Download Part…</source>
+        <translation>Fragment…</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Napisy</translation>
+    </message>
+    <message>
+        <source>Subtitles to put into the video</source>
+        <translation>Napisy do umieszczenia w filmie</translation>
+    </message>
+    <message>
+        <source>Part to download</source>
+        <translation>Fragment do pobrania</translation>
+    </message>
+    <message>
+        <source>Download only a part of the video</source>
+        <translation>Pobierz tylko fragment filmu</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>%1 (automatic)</source>
+        <translation>%1 (automatyczne)</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>
@@ -86,6 +145,18 @@
     <message>
         <source>The size of the video stream; the audio adds to it</source>
         <translation>Rozmiar strumienia wideo; dźwięk dochodzi do tego</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 kl./s</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -129,6 +200,14 @@
     <message>
         <source>cannot write: %1</source>
         <translation>nie można zapisać: %1</translation>
+    </message>
+    <message>
+        <source>the body is compressed (%1), which was not asked for</source>
+        <translation>treść jest skompresowana (%1), choć nie o to proszono</translation>
+    </message>
+    <message>
+        <source>the answer is empty</source>
+        <translation>odpowiedź jest pusta</translation>
     </message>
 </context>
 <context>
@@ -210,42 +289,6 @@
         <translation>BŁĄD</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;ERROR:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code: #0x%2&lt;/i&gt;</source>
-        <translation>&lt;h3&gt;BŁĄD:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Kod: #0x%2&lt;/i&gt;</translation>
-    </message>
-    <message>
-        <source>Cannot request metadata</source>
-        <translation>Nie udało się odczytać informacji o filmie</translation>
-    </message>
-    <message>
-        <source>crash exit on metadata request</source>
-        <translation>awaria podczas odczytu informacji o filmie</translation>
-    </message>
-    <message>
-        <source>crash exit on formats request</source>
-        <translation>awaria podczas odczytu formatów</translation>
-    </message>
-    <message>
-        <source>crash exit at downloading process</source>
-        <translation>awaria podczas pobierania filmu</translation>
-    </message>
-    <message>
-        <source>format count error</source>
-        <translation>błąd liczby formatów</translation>
-    </message>
-    <message>
-        <source>the downloader could not be started</source>
-        <translation>nie udało się uruchomić narzędzia do pobierania</translation>
-    </message>
-    <message>
-        <source>download failed</source>
-        <translation>pobieranie nie powiodło się</translation>
-    </message>
-    <message>
-        <source>indefinite</source>
-        <translation>nieokreślony</translation>
-    </message>
-    <message>
         <source>Unable to update. Please contact support</source>
         <translation>Nie można zaktualizować. Skontaktuj się z pomocą techniczną</translation>
     </message>
@@ -294,10 +337,6 @@
         <translation>Przetwórz</translation>
     </message>
     <message>
-        <source>formats request failed</source>
-        <translation>nie udało się odczytać formatów</translation>
-    </message>
-    <message>
         <source>A download is running. Stop it and quit?</source>
         <translation>Trwa pobieranie. Przerwać je i zakończyć?</translation>
     </message>
@@ -316,6 +355,105 @@
     <message>
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
         <translation>Folder pobierania %1 już nie istnieje lub nie można w nim zapisywać. To pobieranie trafi do %2.</translation>
+    </message>
+    <message>
+        <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
+        <translation>Oczekiwanie, aż serwery wydań prześlą aktualne wersje yt-dlp i Deno. Przy wolnym połączeniu może to potrwać kilka minut.</translation>
+    </message>
+    <message>
+        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
+        <translation>Aktualna wersja yt-dlp jest jeszcze instalowana, więc o ten film pyta yt-dlp zainstalowany w Twoim systemie, który może być zbyt stary dla tej witryny. Jeśli się nie uda, spróbuj ponownie za kilka minut.</translation>
+    </message>
+    <message>
+        <source>Try Again with %1 Cookies</source>
+        <translation>Spróbuj ponownie z plikami cookie z %1</translation>
+    </message>
+    <message>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <source>Save the sound alone as MP3</source>
+        <translation>Zapisz sam dźwięk jako MP3</translation>
+    </message>
+    <message>
+        <source>Audio as MP3</source>
+        <translation>Dźwięk jako MP3</translation>
+    </message>
+    <message>
+        <source>Paste a YouTube video address</source>
+        <translation>Wklej adres filmu z YouTube</translation>
+    </message>
+    <message>
+        <source>The address of the YouTube video to download, then press Enter</source>
+        <translation>Adres filmu z YouTube do pobrania, potem naciśnij Enter</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Postęp pobierania</translation>
+    </message>
+    <message>
+        <source>Reading the video&apos;s formats</source>
+        <translation>Odczytywanie formatów filmu</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Zajęty</translation>
+    </message>
+    <message>
+        <source>Sound Successfully Saved</source>
+        <translation>Dźwięk zapisany</translation>
+    </message>
+    <message>
+        <source>Code: #0x%1</source>
+        <translation>Kod: #0x%1</translation>
+    </message>
+</context>
+<context>
+    <name>PartDialog</name>
+    <message>
+        <source>Type the start as m:ss or h:mm:ss, for example 1:05.</source>
+        <translation>Wpisz początek jako m:ss lub h:mm:ss, na przykład 1:05.</translation>
+    </message>
+    <message>
+        <source>Type the end as m:ss or h:mm:ss, for example 2:30.</source>
+        <translation>Wpisz koniec jako m:ss lub h:mm:ss, na przykład 2:30.</translation>
+    </message>
+    <message>
+        <source>The end must come after the start.</source>
+        <translation>Koniec musi być po początku.</translation>
+    </message>
+    <message>
+        <source>The video is only %1 long.</source>
+        <translation>Film trwa tylko %1.</translation>
+    </message>
+    <message>
+        <source>Download Part</source>
+        <translation>Pobierz fragment</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Początek</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Koniec</translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation>&amp;Początek:</translation>
+    </message>
+    <message>
+        <source>&amp;End:</source>
+        <translation>&amp;Koniec:</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Video</source>
+        <translation>&amp;Cały film</translation>
+    </message>
+    <message>
+        <source>Which part of the video to download, as m:ss or h:mm:ss:</source>
+        <translation>Fragment filmu do pobrania, jako m:ss lub h:mm:ss:</translation>
     </message>
 </context>
 <context>
@@ -420,6 +558,142 @@
         <source>The site asks to sign in to confirm that you are not a bot. Choose a browser you are signed in with under “Use Cookies From” in the menu (right-click the window), or try again later.</source>
         <translation>Witryna prosi o zalogowanie, aby potwierdzić, że nie jesteś botem. Wybierz w pozycji „Użyj plików cookie z” w menu (kliknij okno prawym przyciskiem) przeglądarkę, w której jesteś zalogowany, lub spróbuj ponownie później.</translation>
     </message>
+    <message>
+        <source>The browser&apos;s cookies could not be read: no profile of that browser was found. Start that browser once and sign in to the site, or choose another browser or “None” under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>Nie udało się odczytać plików cookie przeglądarki: nie znaleziono żadnego profilu tej przeglądarki. Uruchom tę przeglądarkę raz i zaloguj się w witrynie albo wybierz inną przeglądarkę lub „Brak” w pozycji „Użyj plików cookie z” w menu (kliknij okno prawym przyciskiem).</translation>
+    </message>
+    <message>
+        <source>The site no longer offers the chosen format. Go back and choose another one.</source>
+        <translation>Witryna nie oferuje już wybranego formatu. Wróć i wybierz inny.</translation>
+    </message>
+    <message>
+        <source>A part of the video could not be fetched from the site. Try again later.</source>
+        <translation>Nie udało się pobrać z witryny części filmu. Spróbuj ponownie później.</translation>
+    </message>
+    <message>
+        <source>The site has changed in a way this yt-dlp cannot follow yet. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>Witryna zmieniła się w sposób, za którym ten yt-dlp jeszcze nie nadąża. Spróbuj ponownie za dzień lub dwa albo wybierz „Nightly” w pozycji „Kanał yt-dlp” w menu.</translation>
+    </message>
+    <message>
+        <source>The site offered no format of this video that yt-dlp can read. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>Witryna nie udostępniła żadnego formatu tego filmu, który yt-dlp potrafi odczytać. Spróbuj ponownie za dzień lub dwa albo wybierz „Nightly” w pozycji „Kanał yt-dlp” w menu.</translation>
+    </message>
+    <message>
+        <source>The site turned the request away for now. Try again later, or choose cookies from a signed-in browser.</source>
+        <translation>Witryna na razie odrzuca żądanie. Spróbuj ponownie później lub wybierz pliki cookie przeglądarki, w której jesteś zalogowany.</translation>
+    </message>
+    <message>
+        <source>yt-dlp&apos;s nightly build %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>Zainstalowano wersję nightly %1 yt-dlp i ponowiono pobieranie; witryna nadal je odrzuca.</translation>
+    </message>
+    <message>
+        <source>yt-dlp %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>Zainstalowano yt-dlp %1 i ponowiono pobieranie; witryna nadal je odrzuca.</translation>
+    </message>
+    <message>
+        <source>Clipmoor found no newer yt-dlp than the one it has.</source>
+        <translation>Clipmoor nie znalazł nowszego yt-dlp niż ten, który ma.</translation>
+    </message>
+    <message>
+        <source>Clipmoor asked the site for the video again; the site still refuses it.</source>
+        <translation>Clipmoor ponownie poprosił witrynę o film; witryna nadal go odrzuca.</translation>
+    </message>
+    <message>
+        <source>The site did not accept the sign-in of %1, whose cookies were used: it may have expired. Sign in to the site in %1 again, then try again.</source>
+        <translation>Witryna nie zaakceptowała zalogowania w %1, którego pliki cookie zostały użyte: mogło ono wygasnąć. Zaloguj się ponownie w witrynie w %1, a potem spróbuj jeszcze raz.</translation>
+    </message>
+    <message>
+        <source>The site refused the stored link; asking again…</source>
+        <translation>Witryna odrzuciła zapisany link; ponowne zapytanie…</translation>
+    </message>
+    <message>
+        <source>Looking for a newer yt-dlp…</source>
+        <translation>Szukanie nowszego yt-dlp…</translation>
+    </message>
+    <message>
+        <source>Updating yt-dlp to %1…</source>
+        <translation>Aktualizowanie yt-dlp do %1…</translation>
+    </message>
+    <message>
+        <source>Trying yt-dlp&apos;s nightly build…</source>
+        <translation>Próba z wersją nightly yt-dlp…</translation>
+    </message>
+    <message>
+        <source>The video&apos;s title and length could not be read</source>
+        <translation>Nie udało się odczytać tytułu i długości filmu</translation>
+    </message>
+    <message>
+        <source>Check the address and the internet connection, then try again.</source>
+        <translation>Sprawdź adres i połączenie z internetem, a potem spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s length could not be read</source>
+        <translation>Nie udało się odczytać długości filmu</translation>
+    </message>
+    <message>
+        <source>Try again. If it happens again, update the downloader with “Manually Update Software” in the menu.</source>
+        <translation>Spróbuj ponownie. Jeśli to się powtórzy, zaktualizuj narzędzie do pobierania poleceniem „Zaktualizuj ręcznie” w menu.</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while reading the video&apos;s title</source>
+        <translation>Narzędzie do pobierania przerwało pracę podczas odczytu tytułu filmu</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while listing the formats</source>
+        <translation>Narzędzie do pobierania przerwało pracę podczas wyliczania formatów</translation>
+    </message>
+    <message>
+        <source>The downloader stopped during the download</source>
+        <translation>Narzędzie do pobierania przerwało pracę w trakcie pobierania</translation>
+    </message>
+    <message>
+        <source>Choose the format again to start the download anew.</source>
+        <translation>Wybierz format ponownie, aby zacząć pobieranie od nowa.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be read</source>
+        <translation>Nie udało się odczytać listy formatów filmu</translation>
+    </message>
+    <message>
+        <source>The downloader could not be started</source>
+        <translation>Nie udało się uruchomić narzędzia do pobierania</translation>
+    </message>
+    <message>
+        <source>Install the program again: its downloader is missing or cannot be run.</source>
+        <translation>Zainstaluj program ponownie: brakuje jego narzędzia do pobierania lub nie można go uruchomić.</translation>
+    </message>
+    <message>
+        <source>The download failed</source>
+        <translation>Pobieranie nie powiodło się</translation>
+    </message>
+    <message>
+        <source>Try again, or choose another format.</source>
+        <translation>Spróbuj ponownie lub wybierz inny format.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be fetched</source>
+        <translation>Nie udało się pobrać listy formatów filmu</translation>
+    </message>
+    <message>
+        <source>Check the internet connection, then try again.</source>
+        <translation>Sprawdź połączenie z internetem, a potem spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download</source>
+        <translation>Ten film nie oferuje formatów do pobrania</translation>
+    </message>
+    <message>
+        <source>Something went wrong</source>
+        <translation>Coś poszło nie tak</translation>
+    </message>
+    <message>
+        <source>Try again.</source>
+        <translation>Spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>Check the address, or try again later.</source>
+        <translation>Sprawdź adres lub spróbuj ponownie później.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateNOT</name>
@@ -441,6 +715,12 @@ Kliknij przycisk poniżej, aby ją zainstalować</translation>
     <message>
         <source>UPDATE</source>
         <translation>AKTUALIZUJ</translation>
+    </message>
+    <message>
+        <source>An Update is Available
+Update %1 through your system&apos;s package manager</source>
+        <translation>Dostępna jest aktualizacja
+Zaktualizuj %1 menedżerem pakietów systemu</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,65 @@
         <source>Choose Download Folder</source>
         <translation>Escolher pasta de downloads</translation>
     </message>
+    <message>
+        <source>Prepare Copied Links</source>
+        <translation>Preparar links copiados</translation>
+    </message>
+    <message>
+        <source>yt-dlp Channel</source>
+        <translation>Canal do yt-dlp</translation>
+    </message>
+    <message>
+        <source>Stable</source>
+        <translation>Estável</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>Nightly</source>
+        <translation>Nightly</translation>
+    </message>
+    <message>
+        <source>Embed Title, Chapters and Cover</source>
+        <translation>Incorporar título, capítulos e capa</translation>
+    </message>
+</context>
+<context>
+    <name>FormatChoices</name>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Legendas:</translation>
+    </message>
+    <message>
+        <source>Download Part…</source>
+        <translation>Trecho…</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Legendas</translation>
+    </message>
+    <message>
+        <source>Subtitles to put into the video</source>
+        <translation>Legendas a incluir no vídeo</translation>
+    </message>
+    <message>
+        <source>Part to download</source>
+        <translation>Trecho a baixar</translation>
+    </message>
+    <message>
+        <source>Download only a part of the video</source>
+        <translation>Baixar só um trecho do vídeo</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhuma</translation>
+    </message>
+    <message>
+        <source>%1 (automatic)</source>
+        <translation>%1 (automáticas)</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>
@@ -86,6 +145,18 @@
     <message>
         <source>The size of the video stream; the audio adds to it</source>
         <translation>O tamanho do fluxo de vídeo; o áudio é somado a ele</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 fps</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -129,6 +200,14 @@
     <message>
         <source>cannot write: %1</source>
         <translation>não é possível gravar: %1</translation>
+    </message>
+    <message>
+        <source>the body is compressed (%1), which was not asked for</source>
+        <translation>o conteúdo está compactado (%1) sem ter sido pedido</translation>
+    </message>
+    <message>
+        <source>the answer is empty</source>
+        <translation>a resposta está vazia</translation>
     </message>
 </context>
 <context>
@@ -210,42 +289,6 @@
         <translation>ERRO</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;ERROR:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code: #0x%2&lt;/i&gt;</source>
-        <translation>&lt;h3&gt;ERRO:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Código: #0x%2&lt;/i&gt;</translation>
-    </message>
-    <message>
-        <source>Cannot request metadata</source>
-        <translation>Não foi possível obter as informações do vídeo</translation>
-    </message>
-    <message>
-        <source>crash exit on metadata request</source>
-        <translation>encerramento inesperado ao obter as informações do vídeo</translation>
-    </message>
-    <message>
-        <source>crash exit on formats request</source>
-        <translation>encerramento inesperado ao obter os formatos</translation>
-    </message>
-    <message>
-        <source>crash exit at downloading process</source>
-        <translation>encerramento inesperado durante o download</translation>
-    </message>
-    <message>
-        <source>format count error</source>
-        <translation>erro na quantidade de formatos</translation>
-    </message>
-    <message>
-        <source>the downloader could not be started</source>
-        <translation>não foi possível iniciar a ferramenta de download</translation>
-    </message>
-    <message>
-        <source>download failed</source>
-        <translation>falha no download</translation>
-    </message>
-    <message>
-        <source>indefinite</source>
-        <translation>indeterminado</translation>
-    </message>
-    <message>
         <source>Unable to update. Please contact support</source>
         <translation>Não foi possível atualizar. Entre em contato com o suporte</translation>
     </message>
@@ -294,10 +337,6 @@
         <translation>Processar</translation>
     </message>
     <message>
-        <source>formats request failed</source>
-        <translation>falha ao obter os formatos</translation>
-    </message>
-    <message>
         <source>A download is running. Stop it and quit?</source>
         <translation>Há um download em andamento. Interromper e sair?</translation>
     </message>
@@ -316,6 +355,105 @@
     <message>
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
         <translation>A pasta de downloads %1 não existe mais ou não permite gravação. Este download vai para %2.</translation>
+    </message>
+    <message>
+        <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
+        <translation>Aguardando os servidores de publicação enviarem as versões atuais do yt-dlp e do Deno. Em uma conexão lenta, isso pode levar alguns minutos.</translation>
+    </message>
+    <message>
+        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
+        <translation>A versão atual do yt-dlp ainda está sendo instalada, então este vídeo é solicitado ao yt-dlp instalado no seu sistema, que pode ser antigo demais para o site. Se falhar, tente novamente em alguns minutos.</translation>
+    </message>
+    <message>
+        <source>Try Again with %1 Cookies</source>
+        <translation>Tentar novamente com os cookies de %1</translation>
+    </message>
+    <message>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <source>Save the sound alone as MP3</source>
+        <translation>Salvar só o áudio em MP3</translation>
+    </message>
+    <message>
+        <source>Audio as MP3</source>
+        <translation>Áudio em MP3</translation>
+    </message>
+    <message>
+        <source>Paste a YouTube video address</source>
+        <translation>Cole o endereço de um vídeo do YouTube</translation>
+    </message>
+    <message>
+        <source>The address of the YouTube video to download, then press Enter</source>
+        <translation>O endereço do vídeo do YouTube a baixar; depois pressione Enter</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Progresso do download</translation>
+    </message>
+    <message>
+        <source>Reading the video&apos;s formats</source>
+        <translation>Lendo os formatos do vídeo</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Ocupado</translation>
+    </message>
+    <message>
+        <source>Sound Successfully Saved</source>
+        <translation>Áudio salvo</translation>
+    </message>
+    <message>
+        <source>Code: #0x%1</source>
+        <translation>Código: #0x%1</translation>
+    </message>
+</context>
+<context>
+    <name>PartDialog</name>
+    <message>
+        <source>Type the start as m:ss or h:mm:ss, for example 1:05.</source>
+        <translation>Digite o início como m:ss ou h:mm:ss, por exemplo 1:05.</translation>
+    </message>
+    <message>
+        <source>Type the end as m:ss or h:mm:ss, for example 2:30.</source>
+        <translation>Digite o fim como m:ss ou h:mm:ss, por exemplo 2:30.</translation>
+    </message>
+    <message>
+        <source>The end must come after the start.</source>
+        <translation>O fim deve vir depois do início.</translation>
+    </message>
+    <message>
+        <source>The video is only %1 long.</source>
+        <translation>O vídeo dura só %1.</translation>
+    </message>
+    <message>
+        <source>Download Part</source>
+        <translation>Baixar um trecho</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fim</translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation>&amp;Início:</translation>
+    </message>
+    <message>
+        <source>&amp;End:</source>
+        <translation>&amp;Fim:</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Video</source>
+        <translation>&amp;Vídeo inteiro</translation>
+    </message>
+    <message>
+        <source>Which part of the video to download, as m:ss or h:mm:ss:</source>
+        <translation>Trecho do vídeo a baixar, como m:ss ou h:mm:ss:</translation>
     </message>
 </context>
 <context>
@@ -420,6 +558,142 @@
         <source>The site asks to sign in to confirm that you are not a bot. Choose a browser you are signed in with under “Use Cookies From” in the menu (right-click the window), or try again later.</source>
         <translation>O site pede que você entre para confirmar que não é um robô. Escolha em “Usar cookies de” no menu (clique com o botão direito na janela) um navegador em que você esteja conectado, ou tente novamente mais tarde.</translation>
     </message>
+    <message>
+        <source>The browser&apos;s cookies could not be read: no profile of that browser was found. Start that browser once and sign in to the site, or choose another browser or “None” under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>Não foi possível ler os cookies do navegador: nenhum perfil desse navegador foi encontrado. Abra esse navegador uma vez e entre no site, ou escolha outro navegador ou “Nenhum” em “Usar cookies de” no menu (clique com o botão direito na janela).</translation>
+    </message>
+    <message>
+        <source>The site no longer offers the chosen format. Go back and choose another one.</source>
+        <translation>O site não oferece mais o formato escolhido. Volte e escolha outro.</translation>
+    </message>
+    <message>
+        <source>A part of the video could not be fetched from the site. Try again later.</source>
+        <translation>Não foi possível obter do site uma parte do vídeo. Tente novamente mais tarde.</translation>
+    </message>
+    <message>
+        <source>The site has changed in a way this yt-dlp cannot follow yet. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>O site mudou de um jeito que este yt-dlp ainda não consegue acompanhar. Tente novamente daqui a um ou dois dias, ou escolha “Nightly” em “Canal do yt-dlp” no menu.</translation>
+    </message>
+    <message>
+        <source>The site offered no format of this video that yt-dlp can read. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>O site não ofereceu nenhum formato deste vídeo que o yt-dlp consiga ler. Tente novamente daqui a um ou dois dias, ou escolha “Nightly” em “Canal do yt-dlp” no menu.</translation>
+    </message>
+    <message>
+        <source>The site turned the request away for now. Try again later, or choose cookies from a signed-in browser.</source>
+        <translation>O site recusou a solicitação por enquanto. Tente novamente mais tarde ou escolha os cookies de um navegador em que você esteja conectado.</translation>
+    </message>
+    <message>
+        <source>yt-dlp&apos;s nightly build %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>A versão nightly %1 do yt-dlp foi instalada e o download foi tentado novamente; o site continua recusando.</translation>
+    </message>
+    <message>
+        <source>yt-dlp %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>O yt-dlp %1 foi instalado e o download foi tentado novamente; o site continua recusando.</translation>
+    </message>
+    <message>
+        <source>Clipmoor found no newer yt-dlp than the one it has.</source>
+        <translation>O Clipmoor não encontrou um yt-dlp mais recente que o que já tem.</translation>
+    </message>
+    <message>
+        <source>Clipmoor asked the site for the video again; the site still refuses it.</source>
+        <translation>O Clipmoor pediu o vídeo ao site novamente; o site continua recusando.</translation>
+    </message>
+    <message>
+        <source>The site did not accept the sign-in of %1, whose cookies were used: it may have expired. Sign in to the site in %1 again, then try again.</source>
+        <translation>O site não aceitou a sessão de %1, cujos cookies foram usados: ela pode ter expirado. Entre no site novamente em %1 e depois tente de novo.</translation>
+    </message>
+    <message>
+        <source>The site refused the stored link; asking again…</source>
+        <translation>O site recusou o link salvo; pedindo novamente…</translation>
+    </message>
+    <message>
+        <source>Looking for a newer yt-dlp…</source>
+        <translation>Procurando um yt-dlp mais recente…</translation>
+    </message>
+    <message>
+        <source>Updating yt-dlp to %1…</source>
+        <translation>Atualizando o yt-dlp para %1…</translation>
+    </message>
+    <message>
+        <source>Trying yt-dlp&apos;s nightly build…</source>
+        <translation>Tentando a versão nightly do yt-dlp…</translation>
+    </message>
+    <message>
+        <source>The video&apos;s title and length could not be read</source>
+        <translation>Não foi possível ler o título e a duração do vídeo</translation>
+    </message>
+    <message>
+        <source>Check the address and the internet connection, then try again.</source>
+        <translation>Verifique o endereço e a conexão com a internet e tente novamente.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s length could not be read</source>
+        <translation>Não foi possível ler a duração do vídeo</translation>
+    </message>
+    <message>
+        <source>Try again. If it happens again, update the downloader with “Manually Update Software” in the menu.</source>
+        <translation>Tente novamente. Se acontecer de novo, atualize a ferramenta de download com “Atualizar manualmente” no menu.</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while reading the video&apos;s title</source>
+        <translation>A ferramenta de download parou ao ler o título do vídeo</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while listing the formats</source>
+        <translation>A ferramenta de download parou ao listar os formatos</translation>
+    </message>
+    <message>
+        <source>The downloader stopped during the download</source>
+        <translation>A ferramenta de download parou durante o download</translation>
+    </message>
+    <message>
+        <source>Choose the format again to start the download anew.</source>
+        <translation>Escolha o formato novamente para recomeçar o download.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be read</source>
+        <translation>Não foi possível ler a lista de formatos do vídeo</translation>
+    </message>
+    <message>
+        <source>The downloader could not be started</source>
+        <translation>Não foi possível iniciar a ferramenta de download</translation>
+    </message>
+    <message>
+        <source>Install the program again: its downloader is missing or cannot be run.</source>
+        <translation>Instale o programa novamente: a ferramenta de download dele está faltando ou não pode ser executada.</translation>
+    </message>
+    <message>
+        <source>The download failed</source>
+        <translation>O download falhou</translation>
+    </message>
+    <message>
+        <source>Try again, or choose another format.</source>
+        <translation>Tente novamente ou escolha outro formato.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be fetched</source>
+        <translation>Não foi possível obter a lista de formatos do vídeo</translation>
+    </message>
+    <message>
+        <source>Check the internet connection, then try again.</source>
+        <translation>Verifique a conexão com a internet e tente novamente.</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download</source>
+        <translation>Este vídeo não oferece formatos para baixar</translation>
+    </message>
+    <message>
+        <source>Something went wrong</source>
+        <translation>Algo deu errado</translation>
+    </message>
+    <message>
+        <source>Try again.</source>
+        <translation>Tente novamente.</translation>
+    </message>
+    <message>
+        <source>Check the address, or try again later.</source>
+        <translation>Verifique o endereço ou tente novamente mais tarde.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateNOT</name>
@@ -441,6 +715,12 @@ Clique no botão abaixo para instalá-la</translation>
     <message>
         <source>UPDATE</source>
         <translation>ATUALIZAR</translation>
+    </message>
+    <message>
+        <source>An Update is Available
+Update %1 through your system&apos;s package manager</source>
+        <translation>Há uma atualização disponível
+Atualize o %1 pelo gerenciador de pacotes do sistema</translation>
     </message>
 </context>
 <context>

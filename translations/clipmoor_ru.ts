@@ -60,6 +60,65 @@
         <source>Choose Download Folder</source>
         <translation>Выбрать папку для скачивания</translation>
     </message>
+    <message>
+        <source>Prepare Copied Links</source>
+        <translation>Подготавливать скопированные ссылки</translation>
+    </message>
+    <message>
+        <source>yt-dlp Channel</source>
+        <translation>Канал yt-dlp</translation>
+    </message>
+    <message>
+        <source>Stable</source>
+        <translation>Стабильный</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Автоматический</translation>
+    </message>
+    <message>
+        <source>Nightly</source>
+        <translation>Nightly</translation>
+    </message>
+    <message>
+        <source>Embed Title, Chapters and Cover</source>
+        <translation>Встраивать название, главы и обложку</translation>
+    </message>
+</context>
+<context>
+    <name>FormatChoices</name>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Субтитры:</translation>
+    </message>
+    <message>
+        <source>Download Part…</source>
+        <translation>Фрагмент…</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Субтитры</translation>
+    </message>
+    <message>
+        <source>Subtitles to put into the video</source>
+        <translation>Субтитры для встраивания в видео</translation>
+    </message>
+    <message>
+        <source>Part to download</source>
+        <translation>Фрагмент для скачивания</translation>
+    </message>
+    <message>
+        <source>Download only a part of the video</source>
+        <translation>Скачать только фрагмент видео</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>%1 (automatic)</source>
+        <translation>%1 (автоматические)</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>
@@ -86,6 +145,18 @@
     <message>
         <source>The size of the video stream; the audio adds to it</source>
         <translation>Размер видеопотока; к нему добавляется звук</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 кадр/с</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -129,6 +200,14 @@
     <message>
         <source>cannot write: %1</source>
         <translation>не удаётся записать: %1</translation>
+    </message>
+    <message>
+        <source>the body is compressed (%1), which was not asked for</source>
+        <translation>содержимое сжато (%1), хотя это не запрашивалось</translation>
+    </message>
+    <message>
+        <source>the answer is empty</source>
+        <translation>ответ пуст</translation>
     </message>
 </context>
 <context>
@@ -210,42 +289,6 @@
         <translation>ОШИБКА</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;ERROR:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code: #0x%2&lt;/i&gt;</source>
-        <translation>&lt;h3&gt;ОШИБКА:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Код: #0x%2&lt;/i&gt;</translation>
-    </message>
-    <message>
-        <source>Cannot request metadata</source>
-        <translation>Не удалось получить сведения о видео</translation>
-    </message>
-    <message>
-        <source>crash exit on metadata request</source>
-        <translation>аварийное завершение при получении сведений о видео</translation>
-    </message>
-    <message>
-        <source>crash exit on formats request</source>
-        <translation>аварийное завершение при получении форматов</translation>
-    </message>
-    <message>
-        <source>crash exit at downloading process</source>
-        <translation>аварийное завершение при скачивании</translation>
-    </message>
-    <message>
-        <source>format count error</source>
-        <translation>ошибка в числе форматов</translation>
-    </message>
-    <message>
-        <source>the downloader could not be started</source>
-        <translation>не удалось запустить программу скачивания</translation>
-    </message>
-    <message>
-        <source>download failed</source>
-        <translation>не удалось скачать</translation>
-    </message>
-    <message>
-        <source>indefinite</source>
-        <translation>не определено</translation>
-    </message>
-    <message>
         <source>Unable to update. Please contact support</source>
         <translation>Не удаётся обновить. Обратитесь в службу поддержки</translation>
     </message>
@@ -294,10 +337,6 @@
         <translation>Обработать</translation>
     </message>
     <message>
-        <source>formats request failed</source>
-        <translation>не удалось получить форматы</translation>
-    </message>
-    <message>
         <source>A download is running. Stop it and quit?</source>
         <translation>Идёт скачивание. Остановить его и выйти?</translation>
     </message>
@@ -316,6 +355,105 @@
     <message>
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
         <translation>Папки для скачивания %1 больше нет или в неё нельзя записывать. Это видео будет сохранено в %2.</translation>
+    </message>
+    <message>
+        <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
+        <translation>Ожидание, пока серверы выпусков пришлют актуальные версии yt-dlp и Deno. При медленном подключении это может занять несколько минут.</translation>
+    </message>
+    <message>
+        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
+        <translation>Актуальная версия yt-dlp ещё устанавливается, поэтому это видео запрашивается через yt-dlp, установленный в вашей системе, — он может оказаться слишком старым для сайта. Если не получится, повторите попытку через несколько минут.</translation>
+    </message>
+    <message>
+        <source>Try Again with %1 Cookies</source>
+        <translation>Повторить с cookie из %1</translation>
+    </message>
+    <message>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <source>Save the sound alone as MP3</source>
+        <translation>Сохранить только звук в MP3</translation>
+    </message>
+    <message>
+        <source>Audio as MP3</source>
+        <translation>Звук в MP3</translation>
+    </message>
+    <message>
+        <source>Paste a YouTube video address</source>
+        <translation>Вставьте адрес видео на YouTube</translation>
+    </message>
+    <message>
+        <source>The address of the YouTube video to download, then press Enter</source>
+        <translation>Адрес видео на YouTube для скачивания, затем нажмите Enter</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Ход скачивания</translation>
+    </message>
+    <message>
+        <source>Reading the video&apos;s formats</source>
+        <translation>Чтение форматов видео</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Занято</translation>
+    </message>
+    <message>
+        <source>Sound Successfully Saved</source>
+        <translation>Звук сохранён</translation>
+    </message>
+    <message>
+        <source>Code: #0x%1</source>
+        <translation>Код: #0x%1</translation>
+    </message>
+</context>
+<context>
+    <name>PartDialog</name>
+    <message>
+        <source>Type the start as m:ss or h:mm:ss, for example 1:05.</source>
+        <translation>Введите начало в виде m:ss или h:mm:ss, например 1:05.</translation>
+    </message>
+    <message>
+        <source>Type the end as m:ss or h:mm:ss, for example 2:30.</source>
+        <translation>Введите конец в виде m:ss или h:mm:ss, например 2:30.</translation>
+    </message>
+    <message>
+        <source>The end must come after the start.</source>
+        <translation>Конец должен быть позже начала.</translation>
+    </message>
+    <message>
+        <source>The video is only %1 long.</source>
+        <translation>Видео длится всего %1.</translation>
+    </message>
+    <message>
+        <source>Download Part</source>
+        <translation>Скачать фрагмент</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Начало</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Конец</translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation>&amp;Начало:</translation>
+    </message>
+    <message>
+        <source>&amp;End:</source>
+        <translation>&amp;Конец:</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Video</source>
+        <translation>&amp;Всё видео</translation>
+    </message>
+    <message>
+        <source>Which part of the video to download, as m:ss or h:mm:ss:</source>
+        <translation>Какой фрагмент видео скачать, в виде m:ss или h:mm:ss:</translation>
     </message>
 </context>
 <context>
@@ -420,6 +558,142 @@
         <source>The site asks to sign in to confirm that you are not a bot. Choose a browser you are signed in with under “Use Cookies From” in the menu (right-click the window), or try again later.</source>
         <translation>Сайт просит войти в аккаунт, чтобы убедиться, что вы не бот. Выберите в пункте «Брать cookie из» в меню (щелчок правой кнопкой по окну) браузер, в котором вы вошли, или повторите попытку позже.</translation>
     </message>
+    <message>
+        <source>The browser&apos;s cookies could not be read: no profile of that browser was found. Start that browser once and sign in to the site, or choose another browser or “None” under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>Не удалось прочитать cookie браузера: профиль этого браузера не найден. Запустите этот браузер один раз и войдите на сайт или выберите другой браузер либо «Нет» в пункте «Брать cookie из» в меню (щелчок правой кнопкой по окну).</translation>
+    </message>
+    <message>
+        <source>The site no longer offers the chosen format. Go back and choose another one.</source>
+        <translation>Сайт больше не предлагает выбранный формат. Вернитесь назад и выберите другой.</translation>
+    </message>
+    <message>
+        <source>A part of the video could not be fetched from the site. Try again later.</source>
+        <translation>Не удалось получить с сайта часть видео. Повторите попытку позже.</translation>
+    </message>
+    <message>
+        <source>The site has changed in a way this yt-dlp cannot follow yet. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>Сайт изменился так, что этот yt-dlp пока не может с ним работать. Повторите попытку через день-другой или выберите «Nightly» в пункте «Канал yt-dlp» в меню.</translation>
+    </message>
+    <message>
+        <source>The site offered no format of this video that yt-dlp can read. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>Сайт не предложил ни одного формата этого видео, который может прочитать yt-dlp. Повторите попытку через день-другой или выберите «Nightly» в пункте «Канал yt-dlp» в меню.</translation>
+    </message>
+    <message>
+        <source>The site turned the request away for now. Try again later, or choose cookies from a signed-in browser.</source>
+        <translation>Сайт пока отклоняет запрос. Повторите попытку позже или выберите cookie браузера, в котором вы вошли в аккаунт.</translation>
+    </message>
+    <message>
+        <source>yt-dlp&apos;s nightly build %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>Установлена nightly-сборка yt-dlp %1, скачивание повторено; сайт по-прежнему его отклоняет.</translation>
+    </message>
+    <message>
+        <source>yt-dlp %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>Установлен yt-dlp %1, скачивание повторено; сайт по-прежнему его отклоняет.</translation>
+    </message>
+    <message>
+        <source>Clipmoor found no newer yt-dlp than the one it has.</source>
+        <translation>Clipmoor не нашёл версии yt-dlp новее той, что у него есть.</translation>
+    </message>
+    <message>
+        <source>Clipmoor asked the site for the video again; the site still refuses it.</source>
+        <translation>Clipmoor повторно запросил видео у сайта; сайт по-прежнему его отклоняет.</translation>
+    </message>
+    <message>
+        <source>The site did not accept the sign-in of %1, whose cookies were used: it may have expired. Sign in to the site in %1 again, then try again.</source>
+        <translation>Сайт не принял вход в аккаунт в %1, cookie которого использовались: возможно, срок его действия истёк. Снова войдите на сайт в %1, затем повторите попытку.</translation>
+    </message>
+    <message>
+        <source>The site refused the stored link; asking again…</source>
+        <translation>Сайт отклонил сохранённую ссылку; повторный запрос…</translation>
+    </message>
+    <message>
+        <source>Looking for a newer yt-dlp…</source>
+        <translation>Поиск более новой версии yt-dlp…</translation>
+    </message>
+    <message>
+        <source>Updating yt-dlp to %1…</source>
+        <translation>Обновление yt-dlp до %1…</translation>
+    </message>
+    <message>
+        <source>Trying yt-dlp&apos;s nightly build…</source>
+        <translation>Попытка с nightly-сборкой yt-dlp…</translation>
+    </message>
+    <message>
+        <source>The video&apos;s title and length could not be read</source>
+        <translation>Не удалось прочитать название и длительность видео</translation>
+    </message>
+    <message>
+        <source>Check the address and the internet connection, then try again.</source>
+        <translation>Проверьте адрес и подключение к интернету и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s length could not be read</source>
+        <translation>Не удалось прочитать длительность видео</translation>
+    </message>
+    <message>
+        <source>Try again. If it happens again, update the downloader with “Manually Update Software” in the menu.</source>
+        <translation>Повторите попытку. Если это повторится, обновите программу скачивания командой «Обновить вручную» в меню.</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while reading the video&apos;s title</source>
+        <translation>Программа скачивания остановилась при чтении названия видео</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while listing the formats</source>
+        <translation>Программа скачивания остановилась при получении списка форматов</translation>
+    </message>
+    <message>
+        <source>The downloader stopped during the download</source>
+        <translation>Программа скачивания остановилась во время скачивания</translation>
+    </message>
+    <message>
+        <source>Choose the format again to start the download anew.</source>
+        <translation>Снова выберите формат, чтобы начать скачивание заново.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be read</source>
+        <translation>Не удалось прочитать список форматов видео</translation>
+    </message>
+    <message>
+        <source>The downloader could not be started</source>
+        <translation>Не удалось запустить программу скачивания</translation>
+    </message>
+    <message>
+        <source>Install the program again: its downloader is missing or cannot be run.</source>
+        <translation>Установите программу заново: её программа скачивания отсутствует или не запускается.</translation>
+    </message>
+    <message>
+        <source>The download failed</source>
+        <translation>Не удалось скачать</translation>
+    </message>
+    <message>
+        <source>Try again, or choose another format.</source>
+        <translation>Повторите попытку или выберите другой формат.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be fetched</source>
+        <translation>Не удалось получить список форматов видео</translation>
+    </message>
+    <message>
+        <source>Check the internet connection, then try again.</source>
+        <translation>Проверьте подключение к интернету и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download</source>
+        <translation>Для этого видео нет форматов для скачивания</translation>
+    </message>
+    <message>
+        <source>Something went wrong</source>
+        <translation>Что-то пошло не так</translation>
+    </message>
+    <message>
+        <source>Try again.</source>
+        <translation>Повторите попытку.</translation>
+    </message>
+    <message>
+        <source>Check the address, or try again later.</source>
+        <translation>Проверьте адрес или повторите попытку позже.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateNOT</name>
@@ -441,6 +715,12 @@ Click the button below to process the update</source>
     <message>
         <source>UPDATE</source>
         <translation>ОБНОВИТЬ</translation>
+    </message>
+    <message>
+        <source>An Update is Available
+Update %1 through your system&apos;s package manager</source>
+        <translation>Доступно обновление
+Обновите %1 через менеджер пакетов системы</translation>
     </message>
 </context>
 <context>

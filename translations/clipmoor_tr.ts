@@ -60,6 +60,65 @@
         <source>Choose Download Folder</source>
         <translation>İndirme klasörünü seç</translation>
     </message>
+    <message>
+        <source>Prepare Copied Links</source>
+        <translation>Kopyalanan bağlantıları hazırla</translation>
+    </message>
+    <message>
+        <source>yt-dlp Channel</source>
+        <translation>yt-dlp kanalı</translation>
+    </message>
+    <message>
+        <source>Stable</source>
+        <translation>Kararlı</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Otomatik</translation>
+    </message>
+    <message>
+        <source>Nightly</source>
+        <translation>Nightly</translation>
+    </message>
+    <message>
+        <source>Embed Title, Chapters and Cover</source>
+        <translation>Başlığı, bölümleri ve kapağı göm</translation>
+    </message>
+</context>
+<context>
+    <name>FormatChoices</name>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Altyazı:</translation>
+    </message>
+    <message>
+        <source>Download Part…</source>
+        <translation>Kesit…</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Altyazı</translation>
+    </message>
+    <message>
+        <source>Subtitles to put into the video</source>
+        <translation>Videoya eklenecek altyazı</translation>
+    </message>
+    <message>
+        <source>Part to download</source>
+        <translation>İndirilecek kesit</translation>
+    </message>
+    <message>
+        <source>Download only a part of the video</source>
+        <translation>Videonun yalnızca bir kesitini indir</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Yok</translation>
+    </message>
+    <message>
+        <source>%1 (automatic)</source>
+        <translation>%1 (otomatik)</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>
@@ -86,6 +145,18 @@
     <message>
         <source>The size of the video stream; the audio adds to it</source>
         <translation>Video akışının boyutu; ses buna eklenir</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 fps</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -129,6 +200,14 @@
     <message>
         <source>cannot write: %1</source>
         <translation>yazılamıyor: %1</translation>
+    </message>
+    <message>
+        <source>the body is compressed (%1), which was not asked for</source>
+        <translation>içerik istenmediği hâlde sıkıştırılmış (%1)</translation>
+    </message>
+    <message>
+        <source>the answer is empty</source>
+        <translation>yanıt boş</translation>
     </message>
 </context>
 <context>
@@ -210,42 +289,6 @@
         <translation>HATA</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;ERROR:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code: #0x%2&lt;/i&gt;</source>
-        <translation>&lt;h3&gt;HATA:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Kod: #0x%2&lt;/i&gt;</translation>
-    </message>
-    <message>
-        <source>Cannot request metadata</source>
-        <translation>Videonun bilgileri alınamadı</translation>
-    </message>
-    <message>
-        <source>crash exit on metadata request</source>
-        <translation>video bilgileri alınırken çöktü</translation>
-    </message>
-    <message>
-        <source>crash exit on formats request</source>
-        <translation>biçimler alınırken çöktü</translation>
-    </message>
-    <message>
-        <source>crash exit at downloading process</source>
-        <translation>indirme sırasında çöktü</translation>
-    </message>
-    <message>
-        <source>format count error</source>
-        <translation>biçim sayısı hatası</translation>
-    </message>
-    <message>
-        <source>the downloader could not be started</source>
-        <translation>indirme aracı başlatılamadı</translation>
-    </message>
-    <message>
-        <source>download failed</source>
-        <translation>indirme başarısız</translation>
-    </message>
-    <message>
-        <source>indefinite</source>
-        <translation>belirsiz</translation>
-    </message>
-    <message>
         <source>Unable to update. Please contact support</source>
         <translation>Güncellenemiyor. Lütfen destek ekibiyle iletişime geçin</translation>
     </message>
@@ -294,10 +337,6 @@
         <translation>İşle</translation>
     </message>
     <message>
-        <source>formats request failed</source>
-        <translation>biçimler alınamadı</translation>
-    </message>
-    <message>
         <source>A download is running. Stop it and quit?</source>
         <translation>Bir indirme sürüyor. Durdurulup çıkılsın mı?</translation>
     </message>
@@ -316,6 +355,105 @@
     <message>
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
         <translation>%1 indirme klasörü artık yok veya yazılamıyor. Bu indirme %2 klasörüne kaydedilecek.</translation>
+    </message>
+    <message>
+        <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
+        <translation>Sürüm sunucularının güncel yt-dlp ve Deno&apos;yu göndermesi bekleniyor. Yavaş bir bağlantıda bu birkaç dakika sürebilir.</translation>
+    </message>
+    <message>
+        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
+        <translation>Güncel yt-dlp hâlâ yükleniyor; bu nedenle bu video, sisteminizde yüklü olan ve site için fazla eski olabilecek yt-dlp ile isteniyor. Başarısız olursa birkaç dakika sonra yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>Try Again with %1 Cookies</source>
+        <translation>%1 çerezleriyle yeniden dene</translation>
+    </message>
+    <message>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <source>Save the sound alone as MP3</source>
+        <translation>Yalnızca sesi MP3 olarak kaydet</translation>
+    </message>
+    <message>
+        <source>Audio as MP3</source>
+        <translation>MP3 olarak ses</translation>
+    </message>
+    <message>
+        <source>Paste a YouTube video address</source>
+        <translation>Bir YouTube video adresi yapıştırın</translation>
+    </message>
+    <message>
+        <source>The address of the YouTube video to download, then press Enter</source>
+        <translation>İndirilecek YouTube videosunun adresi, ardından Enter tuşuna basın</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>İndirme ilerlemesi</translation>
+    </message>
+    <message>
+        <source>Reading the video&apos;s formats</source>
+        <translation>Videonun biçimleri okunuyor</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Meşgul</translation>
+    </message>
+    <message>
+        <source>Sound Successfully Saved</source>
+        <translation>Ses kaydedildi</translation>
+    </message>
+    <message>
+        <source>Code: #0x%1</source>
+        <translation>Kod: #0x%1</translation>
+    </message>
+</context>
+<context>
+    <name>PartDialog</name>
+    <message>
+        <source>Type the start as m:ss or h:mm:ss, for example 1:05.</source>
+        <translation>Başlangıcı m:ss veya h:mm:ss biçiminde yazın, örneğin 1:05.</translation>
+    </message>
+    <message>
+        <source>Type the end as m:ss or h:mm:ss, for example 2:30.</source>
+        <translation>Bitişi m:ss veya h:mm:ss biçiminde yazın, örneğin 2:30.</translation>
+    </message>
+    <message>
+        <source>The end must come after the start.</source>
+        <translation>Bitiş, başlangıçtan sonra olmalıdır.</translation>
+    </message>
+    <message>
+        <source>The video is only %1 long.</source>
+        <translation>Video yalnızca %1 uzunluğunda.</translation>
+    </message>
+    <message>
+        <source>Download Part</source>
+        <translation>Kesit indir</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Başlangıç</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Bitiş</translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation>&amp;Başlangıç:</translation>
+    </message>
+    <message>
+        <source>&amp;End:</source>
+        <translation>Bi&amp;tiş:</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Video</source>
+        <translation>&amp;Tüm video</translation>
+    </message>
+    <message>
+        <source>Which part of the video to download, as m:ss or h:mm:ss:</source>
+        <translation>Videonun indirilecek kesiti, m:ss veya h:mm:ss biçiminde:</translation>
     </message>
 </context>
 <context>
@@ -420,6 +558,142 @@
         <source>The site asks to sign in to confirm that you are not a bot. Choose a browser you are signed in with under “Use Cookies From” in the menu (right-click the window), or try again later.</source>
         <translation>Site, bot olmadığınızı doğrulamak için giriş yapmanızı istiyor. Menüde (pencereye sağ tıklayın) “Çerezlerin kaynağı” altından giriş yaptığınız bir tarayıcıyı seçin veya daha sonra yeniden deneyin.</translation>
     </message>
+    <message>
+        <source>The browser&apos;s cookies could not be read: no profile of that browser was found. Start that browser once and sign in to the site, or choose another browser or “None” under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>Tarayıcının çerezleri okunamadı: o tarayıcıya ait bir profil bulunamadı. O tarayıcıyı bir kez başlatıp siteye giriş yapın ya da menüde (pencereye sağ tıklayın) “Çerezlerin kaynağı” altından başka bir tarayıcı veya “Yok” seçin.</translation>
+    </message>
+    <message>
+        <source>The site no longer offers the chosen format. Go back and choose another one.</source>
+        <translation>Site seçilen biçimi artık sunmuyor. Geri dönüp başka bir biçim seçin.</translation>
+    </message>
+    <message>
+        <source>A part of the video could not be fetched from the site. Try again later.</source>
+        <translation>Videonun bir bölümü siteden alınamadı. Daha sonra yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>The site has changed in a way this yt-dlp cannot follow yet. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>Site, bu yt-dlp&apos;nin henüz izleyemediği bir şekilde değişti. Bir iki gün sonra yeniden deneyin veya menüde “yt-dlp kanalı” altından “Nightly” seçin.</translation>
+    </message>
+    <message>
+        <source>The site offered no format of this video that yt-dlp can read. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>Site bu videonun yt-dlp&apos;nin okuyabileceği hiçbir biçimini sunmadı. Bir iki gün sonra yeniden deneyin veya menüde “yt-dlp kanalı” altından “Nightly” seçin.</translation>
+    </message>
+    <message>
+        <source>The site turned the request away for now. Try again later, or choose cookies from a signed-in browser.</source>
+        <translation>Site isteği şimdilik geri çevirdi. Daha sonra yeniden deneyin veya giriş yaptığınız bir tarayıcının çerezlerini seçin.</translation>
+    </message>
+    <message>
+        <source>yt-dlp&apos;s nightly build %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>yt-dlp&apos;nin nightly sürümü %1 yüklendi ve indirme yeniden denendi; site hâlâ reddediyor.</translation>
+    </message>
+    <message>
+        <source>yt-dlp %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>yt-dlp %1 yüklendi ve indirme yeniden denendi; site hâlâ reddediyor.</translation>
+    </message>
+    <message>
+        <source>Clipmoor found no newer yt-dlp than the one it has.</source>
+        <translation>Clipmoor, elindekinden daha yeni bir yt-dlp bulamadı.</translation>
+    </message>
+    <message>
+        <source>Clipmoor asked the site for the video again; the site still refuses it.</source>
+        <translation>Clipmoor videoyu siteden yeniden istedi; site hâlâ reddediyor.</translation>
+    </message>
+    <message>
+        <source>The site did not accept the sign-in of %1, whose cookies were used: it may have expired. Sign in to the site in %1 again, then try again.</source>
+        <translation>Site, çerezleri kullanılan %1 tarayıcısındaki oturumu kabul etmedi: oturumun süresi dolmuş olabilir. %1 tarayıcısında siteye yeniden giriş yapın, ardından tekrar deneyin.</translation>
+    </message>
+    <message>
+        <source>The site refused the stored link; asking again…</source>
+        <translation>Site kayıtlı bağlantıyı reddetti; yeniden isteniyor…</translation>
+    </message>
+    <message>
+        <source>Looking for a newer yt-dlp…</source>
+        <translation>Daha yeni bir yt-dlp aranıyor…</translation>
+    </message>
+    <message>
+        <source>Updating yt-dlp to %1…</source>
+        <translation>yt-dlp %1 sürümüne güncelleniyor…</translation>
+    </message>
+    <message>
+        <source>Trying yt-dlp&apos;s nightly build…</source>
+        <translation>yt-dlp&apos;nin nightly sürümü deneniyor…</translation>
+    </message>
+    <message>
+        <source>The video&apos;s title and length could not be read</source>
+        <translation>Videonun başlığı ve süresi okunamadı</translation>
+    </message>
+    <message>
+        <source>Check the address and the internet connection, then try again.</source>
+        <translation>Adresi ve internet bağlantısını kontrol edip yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s length could not be read</source>
+        <translation>Videonun süresi okunamadı</translation>
+    </message>
+    <message>
+        <source>Try again. If it happens again, update the downloader with “Manually Update Software” in the menu.</source>
+        <translation>Yeniden deneyin. Tekrar olursa menüdeki “Elle güncelle” ile indirme aracını güncelleyin.</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while reading the video&apos;s title</source>
+        <translation>İndirme aracı videonun başlığını okurken durdu</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while listing the formats</source>
+        <translation>İndirme aracı biçimleri listelerken durdu</translation>
+    </message>
+    <message>
+        <source>The downloader stopped during the download</source>
+        <translation>İndirme aracı indirme sırasında durdu</translation>
+    </message>
+    <message>
+        <source>Choose the format again to start the download anew.</source>
+        <translation>İndirmeyi baştan başlatmak için biçimi yeniden seçin.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be read</source>
+        <translation>Videonun biçim listesi okunamadı</translation>
+    </message>
+    <message>
+        <source>The downloader could not be started</source>
+        <translation>İndirme aracı başlatılamadı</translation>
+    </message>
+    <message>
+        <source>Install the program again: its downloader is missing or cannot be run.</source>
+        <translation>Programı yeniden yükleyin: indirme aracı eksik veya çalıştırılamıyor.</translation>
+    </message>
+    <message>
+        <source>The download failed</source>
+        <translation>İndirme başarısız oldu</translation>
+    </message>
+    <message>
+        <source>Try again, or choose another format.</source>
+        <translation>Yeniden deneyin veya başka bir biçim seçin.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be fetched</source>
+        <translation>Videonun biçim listesi alınamadı</translation>
+    </message>
+    <message>
+        <source>Check the internet connection, then try again.</source>
+        <translation>İnternet bağlantısını kontrol edip yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download</source>
+        <translation>Bu video indirilecek bir biçim sunmuyor</translation>
+    </message>
+    <message>
+        <source>Something went wrong</source>
+        <translation>Bir şeyler ters gitti</translation>
+    </message>
+    <message>
+        <source>Try again.</source>
+        <translation>Yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>Check the address, or try again later.</source>
+        <translation>Adresi kontrol edin veya daha sonra yeniden deneyin.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateNOT</name>
@@ -441,6 +715,12 @@ Yüklemek için aşağıdaki düğmeye tıklayın</translation>
     <message>
         <source>UPDATE</source>
         <translation>GÜNCELLE</translation>
+    </message>
+    <message>
+        <source>An Update is Available
+Update %1 through your system&apos;s package manager</source>
+        <translation>Bir güncelleme var
+%1 uygulamasını sistemin paket yöneticisiyle güncelleyin</translation>
     </message>
 </context>
 <context>

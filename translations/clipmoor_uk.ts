@@ -60,6 +60,65 @@
         <source>Choose Download Folder</source>
         <translation>Вибрати теку для завантажень</translation>
     </message>
+    <message>
+        <source>Prepare Copied Links</source>
+        <translation>Готувати скопійовані посилання</translation>
+    </message>
+    <message>
+        <source>yt-dlp Channel</source>
+        <translation>Канал yt-dlp</translation>
+    </message>
+    <message>
+        <source>Stable</source>
+        <translation>Стабільний</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Автоматичний</translation>
+    </message>
+    <message>
+        <source>Nightly</source>
+        <translation>Nightly</translation>
+    </message>
+    <message>
+        <source>Embed Title, Chapters and Cover</source>
+        <translation>Вбудовувати назву, розділи й обкладинку</translation>
+    </message>
+</context>
+<context>
+    <name>FormatChoices</name>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Субтитри:</translation>
+    </message>
+    <message>
+        <source>Download Part…</source>
+        <translation>Фрагмент…</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Субтитри</translation>
+    </message>
+    <message>
+        <source>Subtitles to put into the video</source>
+        <translation>Субтитри для вбудовування у відео</translation>
+    </message>
+    <message>
+        <source>Part to download</source>
+        <translation>Фрагмент для завантаження</translation>
+    </message>
+    <message>
+        <source>Download only a part of the video</source>
+        <translation>Завантажити лише фрагмент відео</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Немає</translation>
+    </message>
+    <message>
+        <source>%1 (automatic)</source>
+        <translation>%1 (автоматичні)</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>
@@ -86,6 +145,18 @@
     <message>
         <source>The size of the video stream; the audio adds to it</source>
         <translation>Розмір відеопотоку; до нього додається звук</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 кадр/с</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -129,6 +200,14 @@
     <message>
         <source>cannot write: %1</source>
         <translation>не вдається записати: %1</translation>
+    </message>
+    <message>
+        <source>the body is compressed (%1), which was not asked for</source>
+        <translation>вміст стиснуто (%1), хоча цього не запитували</translation>
+    </message>
+    <message>
+        <source>the answer is empty</source>
+        <translation>відповідь порожня</translation>
     </message>
 </context>
 <context>
@@ -210,42 +289,6 @@
         <translation>ПОМИЛКА</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;ERROR:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code: #0x%2&lt;/i&gt;</source>
-        <translation>&lt;h3&gt;ПОМИЛКА:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Код: #0x%2&lt;/i&gt;</translation>
-    </message>
-    <message>
-        <source>Cannot request metadata</source>
-        <translation>Не вдалося отримати відомості про відео</translation>
-    </message>
-    <message>
-        <source>crash exit on metadata request</source>
-        <translation>аварійне завершення під час отримання відомостей про відео</translation>
-    </message>
-    <message>
-        <source>crash exit on formats request</source>
-        <translation>аварійне завершення під час отримання форматів</translation>
-    </message>
-    <message>
-        <source>crash exit at downloading process</source>
-        <translation>аварійне завершення під час завантаження</translation>
-    </message>
-    <message>
-        <source>format count error</source>
-        <translation>помилка в кількості форматів</translation>
-    </message>
-    <message>
-        <source>the downloader could not be started</source>
-        <translation>не вдалося запустити програму завантаження</translation>
-    </message>
-    <message>
-        <source>download failed</source>
-        <translation>не вдалося завантажити</translation>
-    </message>
-    <message>
-        <source>indefinite</source>
-        <translation>не визначено</translation>
-    </message>
-    <message>
         <source>Unable to update. Please contact support</source>
         <translation>Не вдається оновити. Зверніться до служби підтримки</translation>
     </message>
@@ -294,10 +337,6 @@
         <translation>Обробити</translation>
     </message>
     <message>
-        <source>formats request failed</source>
-        <translation>не вдалося отримати формати</translation>
-    </message>
-    <message>
         <source>A download is running. Stop it and quit?</source>
         <translation>Триває завантаження. Зупинити його й вийти?</translation>
     </message>
@@ -316,6 +355,105 @@
     <message>
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
         <translation>Теки для завантажень %1 більше немає або в неї не можна записувати. Це завантаження буде збережено в %2.</translation>
+    </message>
+    <message>
+        <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
+        <translation>Очікування, поки сервери випусків надішлють актуальні версії yt-dlp і Deno. За повільного підключення це може тривати кілька хвилин.</translation>
+    </message>
+    <message>
+        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
+        <translation>Актуальна версія yt-dlp ще встановлюється, тому це відео запитується через yt-dlp, встановлений у вашій системі, — він може бути надто старим для сайту. Якщо не вдасться, спробуйте знову за кілька хвилин.</translation>
+    </message>
+    <message>
+        <source>Try Again with %1 Cookies</source>
+        <translation>Повторити з cookie з %1</translation>
+    </message>
+    <message>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <source>Save the sound alone as MP3</source>
+        <translation>Зберегти лише звук у MP3</translation>
+    </message>
+    <message>
+        <source>Audio as MP3</source>
+        <translation>Звук у MP3</translation>
+    </message>
+    <message>
+        <source>Paste a YouTube video address</source>
+        <translation>Вставте адресу відео на YouTube</translation>
+    </message>
+    <message>
+        <source>The address of the YouTube video to download, then press Enter</source>
+        <translation>Адреса відео на YouTube для завантаження, потім натисніть Enter</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Хід завантаження</translation>
+    </message>
+    <message>
+        <source>Reading the video&apos;s formats</source>
+        <translation>Читання форматів відео</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Зайнято</translation>
+    </message>
+    <message>
+        <source>Sound Successfully Saved</source>
+        <translation>Звук збережено</translation>
+    </message>
+    <message>
+        <source>Code: #0x%1</source>
+        <translation>Код: #0x%1</translation>
+    </message>
+</context>
+<context>
+    <name>PartDialog</name>
+    <message>
+        <source>Type the start as m:ss or h:mm:ss, for example 1:05.</source>
+        <translation>Введіть початок у вигляді m:ss або h:mm:ss, наприклад 1:05.</translation>
+    </message>
+    <message>
+        <source>Type the end as m:ss or h:mm:ss, for example 2:30.</source>
+        <translation>Введіть кінець у вигляді m:ss або h:mm:ss, наприклад 2:30.</translation>
+    </message>
+    <message>
+        <source>The end must come after the start.</source>
+        <translation>Кінець має бути пізніше за початок.</translation>
+    </message>
+    <message>
+        <source>The video is only %1 long.</source>
+        <translation>Відео триває лише %1.</translation>
+    </message>
+    <message>
+        <source>Download Part</source>
+        <translation>Завантажити фрагмент</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Початок</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Кінець</translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation>&amp;Початок:</translation>
+    </message>
+    <message>
+        <source>&amp;End:</source>
+        <translation>&amp;Кінець:</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Video</source>
+        <translation>&amp;Усе відео</translation>
+    </message>
+    <message>
+        <source>Which part of the video to download, as m:ss or h:mm:ss:</source>
+        <translation>Який фрагмент відео завантажити, у вигляді m:ss або h:mm:ss:</translation>
     </message>
 </context>
 <context>
@@ -420,6 +558,142 @@
         <source>The site asks to sign in to confirm that you are not a bot. Choose a browser you are signed in with under “Use Cookies From” in the menu (right-click the window), or try again later.</source>
         <translation>Сайт просить увійти, щоб підтвердити, що ви не бот. Виберіть у пункті «Брати cookie з» у меню (клацніть правою кнопкою у вікні) браузер, у якому ви ввійшли, або спробуйте пізніше.</translation>
     </message>
+    <message>
+        <source>The browser&apos;s cookies could not be read: no profile of that browser was found. Start that browser once and sign in to the site, or choose another browser or “None” under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>Не вдалося прочитати cookie браузера: профіль цього браузера не знайдено. Запустіть цей браузер один раз і ввійдіть на сайт або виберіть інший браузер чи «Немає» у пункті «Брати cookie з» у меню (клацніть правою кнопкою у вікні).</translation>
+    </message>
+    <message>
+        <source>The site no longer offers the chosen format. Go back and choose another one.</source>
+        <translation>Сайт більше не пропонує вибраний формат. Поверніться назад і виберіть інший.</translation>
+    </message>
+    <message>
+        <source>A part of the video could not be fetched from the site. Try again later.</source>
+        <translation>Не вдалося отримати із сайту частину відео. Спробуйте пізніше.</translation>
+    </message>
+    <message>
+        <source>The site has changed in a way this yt-dlp cannot follow yet. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>Сайт змінився так, що цей yt-dlp поки не може з ним працювати. Спробуйте знову за день-два або виберіть «Nightly» у пункті «Канал yt-dlp» у меню.</translation>
+    </message>
+    <message>
+        <source>The site offered no format of this video that yt-dlp can read. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>Сайт не запропонував жодного формату цього відео, який може прочитати yt-dlp. Спробуйте знову за день-два або виберіть «Nightly» у пункті «Канал yt-dlp» у меню.</translation>
+    </message>
+    <message>
+        <source>The site turned the request away for now. Try again later, or choose cookies from a signed-in browser.</source>
+        <translation>Сайт поки що відхиляє запит. Спробуйте пізніше або виберіть cookie браузера, у якому ви ввійшли.</translation>
+    </message>
+    <message>
+        <source>yt-dlp&apos;s nightly build %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>Встановлено nightly-збірку yt-dlp %1, завантаження повторено; сайт і далі його відхиляє.</translation>
+    </message>
+    <message>
+        <source>yt-dlp %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>Встановлено yt-dlp %1, завантаження повторено; сайт і далі його відхиляє.</translation>
+    </message>
+    <message>
+        <source>Clipmoor found no newer yt-dlp than the one it has.</source>
+        <translation>Clipmoor не знайшов версії yt-dlp, новішої за ту, що в нього є.</translation>
+    </message>
+    <message>
+        <source>Clipmoor asked the site for the video again; the site still refuses it.</source>
+        <translation>Clipmoor повторно запросив відео із сайту; сайт і далі його відхиляє.</translation>
+    </message>
+    <message>
+        <source>The site did not accept the sign-in of %1, whose cookies were used: it may have expired. Sign in to the site in %1 again, then try again.</source>
+        <translation>Сайт не прийняв вхід в обліковий запис у %1, cookie якого використано: можливо, термін його дії минув. Знову ввійдіть на сайт у %1, а потім спробуйте ще раз.</translation>
+    </message>
+    <message>
+        <source>The site refused the stored link; asking again…</source>
+        <translation>Сайт відхилив збережене посилання; повторний запит…</translation>
+    </message>
+    <message>
+        <source>Looking for a newer yt-dlp…</source>
+        <translation>Пошук новішої версії yt-dlp…</translation>
+    </message>
+    <message>
+        <source>Updating yt-dlp to %1…</source>
+        <translation>Оновлення yt-dlp до %1…</translation>
+    </message>
+    <message>
+        <source>Trying yt-dlp&apos;s nightly build…</source>
+        <translation>Спроба з nightly-збіркою yt-dlp…</translation>
+    </message>
+    <message>
+        <source>The video&apos;s title and length could not be read</source>
+        <translation>Не вдалося прочитати назву й тривалість відео</translation>
+    </message>
+    <message>
+        <source>Check the address and the internet connection, then try again.</source>
+        <translation>Перевірте адресу й підключення до інтернету та спробуйте знову.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s length could not be read</source>
+        <translation>Не вдалося прочитати тривалість відео</translation>
+    </message>
+    <message>
+        <source>Try again. If it happens again, update the downloader with “Manually Update Software” in the menu.</source>
+        <translation>Спробуйте знову. Якщо це повториться, оновіть програму завантаження командою «Оновити вручну» в меню.</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while reading the video&apos;s title</source>
+        <translation>Програма завантаження зупинилася під час читання назви відео</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while listing the formats</source>
+        <translation>Програма завантаження зупинилася під час отримання списку форматів</translation>
+    </message>
+    <message>
+        <source>The downloader stopped during the download</source>
+        <translation>Програма завантаження зупинилася під час завантаження</translation>
+    </message>
+    <message>
+        <source>Choose the format again to start the download anew.</source>
+        <translation>Знову виберіть формат, щоб почати завантаження заново.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be read</source>
+        <translation>Не вдалося прочитати список форматів відео</translation>
+    </message>
+    <message>
+        <source>The downloader could not be started</source>
+        <translation>Не вдалося запустити програму завантаження</translation>
+    </message>
+    <message>
+        <source>Install the program again: its downloader is missing or cannot be run.</source>
+        <translation>Встановіть програму знову: її програма завантаження відсутня або не запускається.</translation>
+    </message>
+    <message>
+        <source>The download failed</source>
+        <translation>Не вдалося завантажити</translation>
+    </message>
+    <message>
+        <source>Try again, or choose another format.</source>
+        <translation>Спробуйте знову або виберіть інший формат.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be fetched</source>
+        <translation>Не вдалося отримати список форматів відео</translation>
+    </message>
+    <message>
+        <source>Check the internet connection, then try again.</source>
+        <translation>Перевірте підключення до інтернету й спробуйте знову.</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download</source>
+        <translation>Для цього відео немає форматів для завантаження</translation>
+    </message>
+    <message>
+        <source>Something went wrong</source>
+        <translation>Щось пішло не так</translation>
+    </message>
+    <message>
+        <source>Try again.</source>
+        <translation>Спробуйте знову.</translation>
+    </message>
+    <message>
+        <source>Check the address, or try again later.</source>
+        <translation>Перевірте адресу або спробуйте пізніше.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateNOT</name>
@@ -441,6 +715,12 @@ Click the button below to process the update</source>
     <message>
         <source>UPDATE</source>
         <translation>ОНОВИТИ</translation>
+    </message>
+    <message>
+        <source>An Update is Available
+Update %1 through your system&apos;s package manager</source>
+        <translation>Доступне оновлення
+Оновіть %1 через менеджер пакунків системи</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,65 @@
         <source>Choose Download Folder</source>
         <translation>选择下载文件夹</translation>
     </message>
+    <message>
+        <source>Prepare Copied Links</source>
+        <translation>准备已复制的链接</translation>
+    </message>
+    <message>
+        <source>yt-dlp Channel</source>
+        <translation>yt-dlp 更新渠道</translation>
+    </message>
+    <message>
+        <source>Stable</source>
+        <translation>稳定版</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Nightly</source>
+        <translation>Nightly</translation>
+    </message>
+    <message>
+        <source>Embed Title, Chapters and Cover</source>
+        <translation>嵌入标题、章节和封面</translation>
+    </message>
+</context>
+<context>
+    <name>FormatChoices</name>
+    <message>
+        <source>Subtitles:</source>
+        <translation>字幕：</translation>
+    </message>
+    <message>
+        <source>Download Part…</source>
+        <translation>片段…</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <source>Subtitles to put into the video</source>
+        <translation>要嵌入视频的字幕</translation>
+    </message>
+    <message>
+        <source>Part to download</source>
+        <translation>要下载的片段</translation>
+    </message>
+    <message>
+        <source>Download only a part of the video</source>
+        <translation>仅下载视频的一个片段</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>%1 (automatic)</source>
+        <translation>%1（自动生成）</translation>
+    </message>
 </context>
 <context>
     <name>FormatTableModel</name>
@@ -86,6 +145,18 @@
     <message>
         <source>The size of the video stream; the audio adds to it</source>
         <translation>视频流的大小；音频另计</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 fps</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -129,6 +200,14 @@
     <message>
         <source>cannot write: %1</source>
         <translation>无法写入：%1</translation>
+    </message>
+    <message>
+        <source>the body is compressed (%1), which was not asked for</source>
+        <translation>内容被压缩（%1），但并未请求压缩</translation>
+    </message>
+    <message>
+        <source>the answer is empty</source>
+        <translation>响应为空</translation>
     </message>
 </context>
 <context>
@@ -210,42 +289,6 @@
         <translation>错误</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;ERROR:&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;Code: #0x%2&lt;/i&gt;</source>
-        <translation>&lt;h3&gt;错误：&lt;/h3&gt;%1&lt;hr&gt;&lt;i&gt;代码：#0x%2&lt;/i&gt;</translation>
-    </message>
-    <message>
-        <source>Cannot request metadata</source>
-        <translation>无法获取视频信息</translation>
-    </message>
-    <message>
-        <source>crash exit on metadata request</source>
-        <translation>获取视频信息时异常退出</translation>
-    </message>
-    <message>
-        <source>crash exit on formats request</source>
-        <translation>获取格式时异常退出</translation>
-    </message>
-    <message>
-        <source>crash exit at downloading process</source>
-        <translation>下载时异常退出</translation>
-    </message>
-    <message>
-        <source>format count error</source>
-        <translation>格式数量错误</translation>
-    </message>
-    <message>
-        <source>the downloader could not be started</source>
-        <translation>无法启动下载工具</translation>
-    </message>
-    <message>
-        <source>download failed</source>
-        <translation>下载失败</translation>
-    </message>
-    <message>
-        <source>indefinite</source>
-        <translation>不确定</translation>
-    </message>
-    <message>
         <source>Unable to update. Please contact support</source>
         <translation>无法更新。请联系技术支持</translation>
     </message>
@@ -294,10 +337,6 @@
         <translation>处理</translation>
     </message>
     <message>
-        <source>formats request failed</source>
-        <translation>获取格式失败</translation>
-    </message>
-    <message>
         <source>A download is running. Stop it and quit?</source>
         <translation>正在下载。要停止下载并退出吗？</translation>
     </message>
@@ -316,6 +355,105 @@
     <message>
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
         <translation>下载文件夹 %1 已不存在或无法写入。此次下载将保存到 %2。</translation>
+    </message>
+    <message>
+        <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
+        <translation>正在等待发布服务器发送最新的 yt-dlp 和 Deno。网络连接较慢时，这可能需要几分钟。</translation>
+    </message>
+    <message>
+        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
+        <translation>最新的 yt-dlp 仍在安装中，因此将使用您系统上安装的 yt-dlp 获取此视频，它对该网站来说可能过旧。如果失败，请几分钟后重试。</translation>
+    </message>
+    <message>
+        <source>Try Again with %1 Cookies</source>
+        <translation>使用 %1 的 Cookie 重试</translation>
+    </message>
+    <message>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <source>Save the sound alone as MP3</source>
+        <translation>仅将音频保存为 MP3</translation>
+    </message>
+    <message>
+        <source>Audio as MP3</source>
+        <translation>MP3 音频</translation>
+    </message>
+    <message>
+        <source>Paste a YouTube video address</source>
+        <translation>粘贴 YouTube 视频地址</translation>
+    </message>
+    <message>
+        <source>The address of the YouTube video to download, then press Enter</source>
+        <translation>要下载的 YouTube 视频地址，然后按 Enter 键</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>下载进度</translation>
+    </message>
+    <message>
+        <source>Reading the video&apos;s formats</source>
+        <translation>正在读取视频的格式</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>忙碌中</translation>
+    </message>
+    <message>
+        <source>Sound Successfully Saved</source>
+        <translation>音频已保存</translation>
+    </message>
+    <message>
+        <source>Code: #0x%1</source>
+        <translation>代码：#0x%1</translation>
+    </message>
+</context>
+<context>
+    <name>PartDialog</name>
+    <message>
+        <source>Type the start as m:ss or h:mm:ss, for example 1:05.</source>
+        <translation>请按 m:ss 或 h:mm:ss 格式输入开始时间，例如 1:05。</translation>
+    </message>
+    <message>
+        <source>Type the end as m:ss or h:mm:ss, for example 2:30.</source>
+        <translation>请按 m:ss 或 h:mm:ss 格式输入结束时间，例如 2:30。</translation>
+    </message>
+    <message>
+        <source>The end must come after the start.</source>
+        <translation>结束时间必须晚于开始时间。</translation>
+    </message>
+    <message>
+        <source>The video is only %1 long.</source>
+        <translation>该视频时长仅为 %1。</translation>
+    </message>
+    <message>
+        <source>Download Part</source>
+        <translation>下载片段</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>结束</translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation>开始(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>&amp;End:</source>
+        <translation>结束(&amp;E)：</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Video</source>
+        <translation>整个视频(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Which part of the video to download, as m:ss or h:mm:ss:</source>
+        <translation>要下载的视频片段，格式为 m:ss 或 h:mm:ss：</translation>
     </message>
 </context>
 <context>
@@ -420,6 +558,142 @@
         <source>The site asks to sign in to confirm that you are not a bot. Choose a browser you are signed in with under “Use Cookies From” in the menu (right-click the window), or try again later.</source>
         <translation>该网站要求登录以确认您不是机器人。请在菜单（右键单击窗口）的“Cookie 来源”中选择一个已登录的浏览器，或稍后重试。</translation>
     </message>
+    <message>
+        <source>The browser&apos;s cookies could not be read: no profile of that browser was found. Start that browser once and sign in to the site, or choose another browser or “None” under “Use Cookies From” in the menu (right-click the window).</source>
+        <translation>无法读取浏览器的 Cookie：未找到该浏览器的配置文件。请启动该浏览器一次并登录该网站，或在菜单（右键单击窗口）的“Cookie 来源”中选择其他浏览器或“无”。</translation>
+    </message>
+    <message>
+        <source>The site no longer offers the chosen format. Go back and choose another one.</source>
+        <translation>该网站已不再提供所选格式。请返回并选择其他格式。</translation>
+    </message>
+    <message>
+        <source>A part of the video could not be fetched from the site. Try again later.</source>
+        <translation>无法从该网站获取视频的部分内容。请稍后重试。</translation>
+    </message>
+    <message>
+        <source>The site has changed in a way this yt-dlp cannot follow yet. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>该网站已发生变化，此 yt-dlp 暂时还无法适应。请一两天后重试，或在菜单的“yt-dlp 更新渠道”中选择“Nightly”。</translation>
+    </message>
+    <message>
+        <source>The site offered no format of this video that yt-dlp can read. Try again in a day or two, or choose “Nightly” under “yt-dlp Channel” in the menu.</source>
+        <translation>该网站未提供此视频的任何 yt-dlp 可读取的格式。请一两天后重试，或在菜单的“yt-dlp 更新渠道”中选择“Nightly”。</translation>
+    </message>
+    <message>
+        <source>The site turned the request away for now. Try again later, or choose cookies from a signed-in browser.</source>
+        <translation>该网站暂时拒绝了请求。请稍后重试，或选择一个已登录浏览器的 Cookie。</translation>
+    </message>
+    <message>
+        <source>yt-dlp&apos;s nightly build %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>已安装 yt-dlp 的 Nightly 版本 %1 并重试下载；网站仍然拒绝。</translation>
+    </message>
+    <message>
+        <source>yt-dlp %1 was installed and the download tried again; the site still refuses it.</source>
+        <translation>已安装 yt-dlp %1 并重试下载；网站仍然拒绝。</translation>
+    </message>
+    <message>
+        <source>Clipmoor found no newer yt-dlp than the one it has.</source>
+        <translation>Clipmoor 未找到比现有版本更新的 yt-dlp。</translation>
+    </message>
+    <message>
+        <source>Clipmoor asked the site for the video again; the site still refuses it.</source>
+        <translation>Clipmoor 已再次向该网站请求该视频；网站仍然拒绝。</translation>
+    </message>
+    <message>
+        <source>The site did not accept the sign-in of %1, whose cookies were used: it may have expired. Sign in to the site in %1 again, then try again.</source>
+        <translation>该网站未接受 %1 中的登录（已使用其 Cookie）：登录可能已过期。请在 %1 中重新登录该网站，然后重试。</translation>
+    </message>
+    <message>
+        <source>The site refused the stored link; asking again…</source>
+        <translation>该网站拒绝了已保存的链接；正在重新请求…</translation>
+    </message>
+    <message>
+        <source>Looking for a newer yt-dlp…</source>
+        <translation>正在查找更新版本的 yt-dlp…</translation>
+    </message>
+    <message>
+        <source>Updating yt-dlp to %1…</source>
+        <translation>正在将 yt-dlp 更新到 %1…</translation>
+    </message>
+    <message>
+        <source>Trying yt-dlp&apos;s nightly build…</source>
+        <translation>正在尝试 yt-dlp 的 Nightly 版本…</translation>
+    </message>
+    <message>
+        <source>The video&apos;s title and length could not be read</source>
+        <translation>无法读取视频的标题和时长</translation>
+    </message>
+    <message>
+        <source>Check the address and the internet connection, then try again.</source>
+        <translation>请检查地址和网络连接，然后重试。</translation>
+    </message>
+    <message>
+        <source>The video&apos;s length could not be read</source>
+        <translation>无法读取视频的时长</translation>
+    </message>
+    <message>
+        <source>Try again. If it happens again, update the downloader with “Manually Update Software” in the menu.</source>
+        <translation>请重试。如果再次出现，请通过菜单中的“手动更新”更新下载工具。</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while reading the video&apos;s title</source>
+        <translation>下载工具在读取视频标题时停止了</translation>
+    </message>
+    <message>
+        <source>The downloader stopped while listing the formats</source>
+        <translation>下载工具在列出格式时停止了</translation>
+    </message>
+    <message>
+        <source>The downloader stopped during the download</source>
+        <translation>下载工具在下载过程中停止了</translation>
+    </message>
+    <message>
+        <source>Choose the format again to start the download anew.</source>
+        <translation>请重新选择格式以重新开始下载。</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be read</source>
+        <translation>无法读取视频的格式列表</translation>
+    </message>
+    <message>
+        <source>The downloader could not be started</source>
+        <translation>无法启动下载工具</translation>
+    </message>
+    <message>
+        <source>Install the program again: its downloader is missing or cannot be run.</source>
+        <translation>请重新安装本程序：其下载工具缺失或无法运行。</translation>
+    </message>
+    <message>
+        <source>The download failed</source>
+        <translation>下载失败</translation>
+    </message>
+    <message>
+        <source>Try again, or choose another format.</source>
+        <translation>请重试，或选择其他格式。</translation>
+    </message>
+    <message>
+        <source>The video&apos;s list of formats could not be fetched</source>
+        <translation>无法获取视频的格式列表</translation>
+    </message>
+    <message>
+        <source>Check the internet connection, then try again.</source>
+        <translation>请检查网络连接，然后重试。</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download</source>
+        <translation>此视频没有可下载的格式</translation>
+    </message>
+    <message>
+        <source>Something went wrong</source>
+        <translation>出现问题</translation>
+    </message>
+    <message>
+        <source>Try again.</source>
+        <translation>请重试。</translation>
+    </message>
+    <message>
+        <source>Check the address, or try again later.</source>
+        <translation>请检查地址，或稍后重试。</translation>
+    </message>
 </context>
 <context>
     <name>UpdateNOT</name>
@@ -441,6 +715,12 @@ Click the button below to process the update</source>
     <message>
         <source>UPDATE</source>
         <translation>更新</translation>
+    </message>
+    <message>
+        <source>An Update is Available
+Update %1 through your system&apos;s package manager</source>
+        <translation>有可用的更新
+请通过系统的软件包管理器更新 %1</translation>
     </message>
 </context>
 <context>
