@@ -390,11 +390,24 @@ void TestEngine::completion_data()
         << scriptFor(QStringLiteral("echo 'ERROR: [youtube] abc: Private video' >&2; exit 1"),
                      formatsAnswer, QString())
         << false << QStringLiteral("69 ERROR: [youtube] abc: Private video");
-    // The real yt-dlp, asked for the cookies of a browser without a profile: an old one
-    // ends in a Python traceback without an error line.
+    // Asked for the cookies of a browser without a profile, Debian 12's yt-dlp (2023.03.04)
+    // ends in a Python traceback without an error line; its last lines, as it wrote them.
     QTest::newRow("metadata ends in a traceback")
-        << scriptFor(QStringLiteral("HOME=/nonexistent exec /usr/bin/yt-dlp "
-                                    "--cookies-from-browser firefox \"$@\""),
+        << scriptFor(QStringLiteral(
+                         "cat >&2 <<'END'\n"
+                         "Traceback (most recent call last):\n"
+                         "  File \"/usr/lib/python3/dist-packages/yt_dlp/cookies.py\", line 116, "
+                         "in extract_cookies_from_browser\n"
+                         "    return _extract_firefox_cookies(profile, container, logger)\n"
+                         "           ^^^^^^^^^^^^^^^^^^^^^^^^^^^^^^^^^^^^^^^^^^^^^^^^^^^^\n"
+                         "  File \"/usr/lib/python3/dist-packages/yt_dlp/cookies.py\", line 141, "
+                         "in _extract_firefox_cookies\n"
+                         "    raise FileNotFoundError(f'could not find firefox cookies database "
+                         "in {search_root}')\n"
+                         "FileNotFoundError: could not find firefox cookies database in "
+                         "/nonexistent/.mozilla/firefox\n"
+                         "END\n"
+                         "exit 1"),
                      formatsAnswer, QString())
         << false
         << QStringLiteral("69 FileNotFoundError: could not find firefox cookies database in "
