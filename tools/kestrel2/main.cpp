@@ -6,6 +6,7 @@
 #include "tools/kestrel2/infocache.h"
 #include "tools/kestrel2/launch.h"
 #include "tools/kestrel2/managedfolder.h"
+#include "tools/kestrel2/recoverymemory.h"
 #include "tools/kestrel2/toolupdate.h"
 
 #include <QCoreApplication>
@@ -249,8 +250,9 @@ void tell(ToolFailure::Step step, const QString &detail = QString())
 // A run for a video, retried after the failures that the launcher can mend by itself:
 // stored info that the site no longer honours is asked for afresh, and a yt-dlp that no
 // longer follows the site is replaced by a newer release (or, for "Automatic", by the
-// nightly build). Each step is taken at most once, and none starts after the update's
-// deadline; the engine learns of each through a line on standard error.
+// nightly build). Each step is taken at most once per video, also over the runs that
+// follow for a while, and none starts after the update's deadline; the engine learns of
+// each through a line on standard error.
 class Recovery {
 public:
     Recovery(const ManagedFolder &folder_, const QByteArrayList &arguments_, ToolRuns::Kind kind_)
@@ -258,6 +260,7 @@ public:
         , arguments(arguments_)
         , kind(kind_)
         , channel(channelOf(folder_))
+        , memory(arguments_.isEmpty() ? QByteArray() : arguments_.last())
     {
     }
 
@@ -273,9 +276,9 @@ public:
                 return Launch::endAs(outcome);
             const ToolFailure::Class failure = ToolFailure::classify(outcome.lastError);
             const bool fromStoredInfo = !usedEntry.isEmpty();
-            if (fromStoredInfo && ToolFailure::freshExtractionHelps(failure) && !triedFresh &&
-                withinDeadline()) {
-                triedFresh = true;
+            if (fromStoredInfo && ToolFailure::freshExtractionHelps(failure) &&
+                !memory.has(RecoveryMemory::FreshExtraction) && withinDeadline()) {
+                memory.add(RecoveryMemory::FreshExtraction);
                 tell(ToolFailure::Step::FreshExtraction);
                 QFile::remove(usedEntry);
                 storedInfo = false;
@@ -284,8 +287,7 @@ public:
             if (!ToolFailure::newerToolHelps(failure, fromStoredInfo) ||
                 ReleaseSource::fromEnvironment().fetchingOff())
                 return Launch::endAs(outcome);
-            if (!triedUpdate && withinDeadline()) {
-                triedUpdate = true;
+            if (!memory.has(RecoveryMemory::Update) && withinDeadline()) {
                 tell(ToolFailure::Step::LookingForUpdate);
                 const bool ofNightly = channel == ToolRuns::Channel::Nightly;
                 const Updated updated =
@@ -293,6 +295,8 @@ public:
                                ofNightly ? ReleaseSource::nightlyFromEnvironment()
                                          : ReleaseSource::fromEnvironment(),
                                ofNightly, remainingLimits());
+                // A stopped update is no step taken: the launcher ends before this.
+                memory.add(RecoveryMemory::Update);
                 const QString managed = ofNightly ? folder.ytDlpNightly() : folder.ytDlp();
                 // Another update (the one at the program's start) may have just replaced
                 // the build that failed.
@@ -306,14 +310,16 @@ public:
                     continue;
                 }
                 tell(ToolFailure::Step::NoUpdate, updated.failures.join(QStringLiteral("; ")));
-                noNewerStable = !ofNightly && updated.failures.isEmpty();
+                if (!ofNightly && updated.failures.isEmpty())
+                    memory.add(RecoveryMemory::NoNewerStable);
             }
-            if (channel == ToolRuns::Channel::Automatic && noNewerStable && !triedNightly &&
+            if (channel == ToolRuns::Channel::Automatic &&
+                memory.has(RecoveryMemory::NoNewerStable) && !memory.has(RecoveryMemory::Nightly) &&
                 withinDeadline()) {
-                triedNightly = true;
                 tell(ToolFailure::Step::Nightly);
                 const Updated updated = updateFrom(folder, ReleaseSource::nightlyFromEnvironment(),
                                                    true, remainingLimits());
+                memory.add(RecoveryMemory::Nightly);
                 if (!updated.installed.isEmpty()) {
                     tell(ToolFailure::Step::Nightly, updated.installed);
                     nightly = true;
@@ -380,12 +386,9 @@ private:
     const ToolRuns::Channel channel;
     QDeadlineTimer deadline{QDeadlineTimer::Forever}; // of the whole ladder, from its first step
     QString usedEntry;
-    QByteArray ranKey; // of the yt-dlp the last attempt ran
+    QByteArray ranKey;     // of the yt-dlp the last attempt ran
+    RecoveryMemory memory; // the steps already taken for this video
     bool storedInfo = true;
-    bool triedFresh = false;
-    bool triedUpdate = false;
-    bool triedNightly = false;
-    bool noNewerStable = false;
 };
 
 int run(const ManagedFolder &folder, const QByteArrayList &arguments)
