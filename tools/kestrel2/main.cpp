@@ -76,7 +76,8 @@ struct Updated {
 // Brings one yt-dlp (the stable one with Deno, or the nightly build) up to its latest
 // release within deadlineMs, under the folder's lock.
 Updated updateFrom(const ManagedFolder &folder, const ReleaseSource &source, bool nightly,
-                   ToolUpdate::Limits limits)
+                   ToolUpdate::Limits limits,
+                   const std::function<void(const QString &)> &fetchingNotice = nullptr)
 {
     if (const QString failure = folder.create(); !failure.isEmpty())
         return {{failure}, QString()};
@@ -90,6 +91,7 @@ Updated updateFrom(const ManagedFolder &folder, const ReleaseSource &source, boo
     ToolUpdate update(folder, source, limits);
     if (nightly)
         update.setYtDlpPath(folder.ytDlpNightly());
+    update.setFetchingNotice(fetchingNotice);
     Updated result{update.run(), update.installedVersion()};
     // A nightly build made for "Automatic" gives way to a newer stable release.
     const QString nightlyVersion = installedVersionOf(folder.ytDlpNightly());
@@ -294,7 +296,9 @@ public:
                     updateFrom(folder,
                                ofNightly ? ReleaseSource::nightlyFromEnvironment()
                                          : ReleaseSource::fromEnvironment(),
-                               ofNightly, remainingLimits());
+                               ofNightly, remainingLimits(), [](const QString &version) {
+                                   tell(ToolFailure::Step::Updating, version);
+                               });
                 // A stopped update is no step taken: the launcher ends before this.
                 memory.add(RecoveryMemory::Update);
                 const QString managed = ofNightly ? folder.ytDlpNightly() : folder.ytDlp();
