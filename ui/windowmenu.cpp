@@ -89,7 +89,7 @@ void WindowMenu::openAtFocus()
         view && view->currentIndex().isValid())
         at = view->viewport()->mapTo(focus, view->visualRect(view->currentIndex()).center());
     if (focus != field) {
-        menu->exec(focus->mapToGlobal(at));
+        menu->popup(focus->mapToGlobal(at));
         return;
     }
     // The address field is the only control of its page: its edit entries come first, then
@@ -114,7 +114,7 @@ bool WindowMenu::eventFilter(QObject *watched, QEvent *event)
     if (watched == pages && event->type() == QEvent::MouseButtonPress) {
         auto *press = static_cast<QMouseEvent *>(event);
         if (press->button() == Qt::RightButton && menu) {
-            menu->exec(press->globalPosition().toPoint());
+            menu->popup(press->globalPosition().toPoint());
             return true;
         }
     }

@@ -14,7 +14,8 @@ class QWidget;
 
 // The window's context menu: the manual update, logging, the scale, the download choices,
 // the identifier and the about box. The plug-in commands are answered here; the scale
-// and the manual update are handed on to the window.
+// and the manual update are handed on to the window. It opens without an event loop of
+// its own, and an entry answers when chosen.
 class WindowMenu : public QObject {
     Q_OBJECT
 

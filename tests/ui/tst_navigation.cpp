@@ -1053,6 +1053,10 @@ void TestNavigation::contextMenu()
          {static_cast<QWidget *>(ui->pushButton_Process), static_cast<QWidget *>(ui->editURL)}) {
         for (const bool menuKey : {true, false}) {
             closer->seen.clear();
+            // The offscreen platform leaves the menu closed last active, where a desktop
+            // gives the window its activation back.
+            window->activateWindow();
+            QTRY_VERIFY(window->isActiveWindow());
             focus->setFocus(Qt::TabFocusReason);
             const QPoint at = focus->rect().center();
             QContextMenuEvent key(QContextMenuEvent::Keyboard, at, focus->mapToGlobal(at));
