@@ -101,6 +101,19 @@ QString installedVersionOf(const QString &path)
     return QString::fromLatin1(file.read(versionOutputBytes).trimmed());
 }
 
+QString releaseVersionOf(const QList<QUrl> &asked)
+{
+    // Shown to the user: only a plain version is taken from the network.
+    static const QRegularExpression release(
+        QStringLiteral("/releases/download/(\\d{4}(?:\\.\\d{1,6}){2,3})/[^/]+$"));
+    for (qsizetype i = asked.size() - 1; i >= 0; --i) {
+        const QRegularExpressionMatch match = release.match(asked.at(i).path());
+        if (match.hasMatch())
+            return match.captured(1);
+    }
+    return QString();
+}
+
 bool laterVersion(const QString &a, const QString &b)
 {
     const QStringList left = a.split(QLatin1Char('.'));
@@ -208,8 +221,10 @@ Result<QByteArray> ToolUpdate::expectedSha256(const QUrl &url, const QString &fi
         HttpGet::fetch(manager, url, nullptr, fetchLimits(limits.sumsBytes));
     if (!sums)
         return fail(fetchFailure(sums.error(), url));
-    if (body)
+    if (body) {
         *body = sums->body;
+        releaseTag = releaseVersionOf(sums->asked);
+    }
     QByteArray sha256 = findSha256(sums->body, fileName);
     if (sha256.isEmpty()) {
         // Deno's checksum file may hold the hash alone, or in another layout.
@@ -278,6 +293,8 @@ Result<ToolUpdate::Staged> ToolUpdate::prepareYtDlp()
     if (!QFileInfo(ytDlpPath).isSymLink() && fileSha256(ytDlpPath) == *sha256)
         return Staged();
 
+    if (fetchingNotice)
+        fetchingNotice(releaseTag);
     const Result<QString> temporary = fetchVerified(releaseUrl(source.ytDlpBase, source.ytDlpFile),
                                                     *sha256, QStringLiteral("yt-dlp"));
     if (!temporary)
@@ -308,6 +325,8 @@ Result<ToolUpdate::Staged> ToolUpdate::prepareUnpacked(const QByteArray &sha256)
 {
     if (currentBuild() == QLatin1String(sha256))
         return Staged();
+    if (fetchingNotice)
+        fetchingNotice(releaseTag);
     const Result<QString> archivePath =
         fetchVerified(releaseUrl(source.ytDlpBase, source.ytDlpFile + QLatin1String(zipSuffix)),
                       sha256, QStringLiteral("yt-dlp.zip"));
