@@ -975,8 +975,6 @@ void TestLauncher::refusedCachedMediaAreFetchedAgain()
 {
     QFETCH(QByteArrayList, refused);
     QDir(infoCache()).removeRecursively();
-    // Each row climbs the fresh extraction for the same video, which is remembered.
-    QDir(QFileInfo(infoCache()).path() + QStringLiteral("/recovery")).removeRecursively();
     QDir(outputDir()).removeRecursively();
     prepareOutputDir();
     const QString id = QLatin1String(OfflineSite::videoId);
