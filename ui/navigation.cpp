@@ -144,10 +144,11 @@ int visibleRowCount(int viewportHeight, int rowHeight)
     return int(fit - whole > 0.3 ? std::ceil(fit) : whole);
 }
 
-Navigation::Navigation(QWidget *parent)
+Navigation::Navigation(Clipmoor *engine_, SessionData *session, QWidget *parent)
     : QDialog(parent)
     , parser(nullptr)
-    , sharedData(sessionData())
+    , engine(engine_)
+    , sharedData(session)
     , ui(new Ui::Navigation)
 {
     initImages();
@@ -185,9 +186,9 @@ Navigation::Navigation(QWidget *parent)
     ui->progressBar->setAccessibleName(tr("Reading the video's formats"));
     ui->progressBar_2->setAccessibleName(tr("Busy"));
     addressIntake = new AddressIntake(this, ui->editURL);
-    connect(addressIntake, &AddressIntake::taken, this, [this](const QString &address) {
+    connect(addressIntake, &AddressIntake::taken, this, [this](const Address &address) {
         if (DownloadChoices::prepareCopied(sharedData->settings))
-            Clipmoor::instance().prepare(address);
+            engine->prepare(address);
     });
     notifier = new DesktopNotifier(this);
     ui->tableView->installEventFilter(this);
@@ -214,14 +215,12 @@ Navigation::Navigation(QWidget *parent)
     addDownloadChoiceWidgets();
     activateMenuActions();
 
-    Clipmoor *engine = &Clipmoor::instance();
     connect(this, &Navigation::requestVideo, engine, &Clipmoor::requestVideo);
     connect(this, &Navigation::requestMetadata, engine, &Clipmoor::requestMetadata);
     connect(this, &Navigation::requestAudio, engine, &Clipmoor::requestAudio);
     connect(this, &Navigation::requestMp3, engine, &Clipmoor::requestMp3);
     connect(engine, &Clipmoor::haveSubtitles, formatChoices, &FormatChoices::subtitlesKnown);
-    connect(engine, &Clipmoor::haveThumbnail, this,
-            [this] { thumbnail->fetch(sharedData->video.thumbnail); });
+    connect(engine, &Clipmoor::haveThumbnail, thumbnail, &ThumbnailView::fetch);
     connect(thumbnail, &ThumbnailView::shown, this, &Navigation::fitTableRows);
     connect(formatChoices, &FormatChoices::changed, this, &Navigation::fitTableRows);
     connect(audioButton, &QPushButton::clicked, this, [this] { chooseAudio(false); });
@@ -244,7 +243,7 @@ Navigation::Navigation(QWidget *parent)
     connect(ui->btn_Back_from_Process, &QPushButton::clicked, this,
             [this] { showPage(returnPage); });
     // Stopped first, so that an address the page takes from the clipboard is prepared.
-    connect(ui->btn_Back_from_Formats, &QPushButton::clicked, this, [this, engine] {
+    connect(ui->btn_Back_from_Formats, &QPushButton::clicked, this, [this] {
         engine->stopTool(true);
         showPage(ui->page_URL);
     });
@@ -266,7 +265,7 @@ Navigation::Navigation(QWidget *parent)
     // The wait for the release servers may be long: the user may give it up.
     ui->label_Waiting->hide();
     ui->btnCancelUpdate->hide();
-    connect(ui->btnCancelUpdate, &QPushButton::clicked, this, [this, engine] {
+    connect(ui->btnCancelUpdate, &QPushButton::clicked, this, [this] {
         showToolUpdate(false);
         engine->stopUpdate();
         showPage(returnPage);
@@ -335,13 +334,12 @@ void Navigation::openOutputFolder()
     QDesktopServices::openUrl(QUrl::fromLocalFile(folder.isEmpty() ? outputDir() : folder));
 }
 
-void Navigation::whenDownloadFolderUnusable(const QString &chosen)
+void Navigation::whenDownloadFolderUnusable(const QString &chosen, const QString &used)
 {
     auto *box = new QMessageBox(
         QMessageBox::Warning, tr("WARNING"),
         tr("The download folder %1 is gone or cannot be written. This download goes to %2.")
-            .arg(QDir::toNativeSeparators(chosen),
-                 QDir::toNativeSeparators(sharedData->video.folder)),
+            .arg(QDir::toNativeSeparators(chosen), QDir::toNativeSeparators(used)),
         QMessageBox::Ok, this);
     box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
@@ -383,7 +381,8 @@ void Navigation::whenProcessButtonClicked()
 
 void Navigation::whenCallProcess()
 {
-    if (!Clipmoor::instance().setUrl(ui->editURL->text())) {
+    const std::optional<Address> address = Address::accept(ui->editURL->text());
+    if (!address) {
         openMessage(QMessageBox::Warning, tr("WARNING"),
                     tr("WARNING: You must provide at least some valid YouTube URL to proceed"));
         return;
@@ -403,14 +402,14 @@ void Navigation::whenCallProcess()
     ui->progressBar->show();
     showPage(ui->page_Formats);
     ui->btn_Back_from_Formats->setFocus(Qt::OtherFocusReason);
-    emit requestMetadata();
+    emit requestMetadata(*address);
 }
 
-void Navigation::whenMetadataReceived()
+void Navigation::whenMetadataReceived(const VideoInfo &video)
 {
-    formatsTitle->setText(shownTitle(sharedData->video.title));
+    formatsTitle->setText(shownTitle(video.title));
 
-    const QTime duration = sharedData->video.duration;
+    const QTime duration = video.duration;
     QString text;
     if (duration.hour() >= 1)
         text = duration.toString(QStringLiteral("| H:mm:ss"));
@@ -421,7 +420,7 @@ void Navigation::whenMetadataReceived()
     ui->labelTime->setText(text);
 }
 
-void Navigation::whenFormatsReceived()
+void Navigation::whenFormatsReceived(const VideoInfo &video)
 {
     qDebug().noquote() << "-->" << CLM_TAG;
     ui->progressBar->hide();
@@ -454,13 +453,14 @@ void Navigation::whenFormatsReceived()
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     styleTable();
 
-    audioButton->setVisible(sharedData->video.audioOnly);
-    mp3Button->setVisible(sharedData->video.audioOnly);
+    audioButton->setVisible(video.audioOnly);
+    mp3Button->setVisible(video.audioOnly);
 
     // A listing with nothing but audio or nothing at all offers nothing to choose.
-    const bool offered = std::any_of(
-        sharedData->video.viewOrder.cbegin(), sharedData->video.viewOrder.cend(),
-        [this](uint code) { return !sharedData->video.formats.value(code).resolution.isEmpty(); });
+    const bool offered =
+        std::any_of(video.viewOrder.cbegin(), video.viewOrder.cend(), [&video](uint code) {
+            return !video.formats.value(code).resolution.isEmpty();
+        });
     formatChoices->formatsShown(offered);
     fitTableRows();
     table->setVisible(offered);
@@ -586,11 +586,11 @@ void Navigation::whenProgressDetails(const ProgressDetails &details)
     ui->progressBarDL->setValue(*details.percent);
 }
 
-void Navigation::whenVideoReceived()
+void Navigation::whenVideoReceived(const VideoInfo &video)
 {
     qDebug().noquote() << "-->" << CLM_TAG;
     dropQuitQuestion();
-    notifier->downloadFinished(sharedData->video.title);
+    notifier->downloadFinished(video.title);
     ui->btnCancel->hide();
     ui->progressBarDL->hide();
     ui->label_DL_Details->hide();
@@ -602,7 +602,7 @@ void Navigation::whenVideoReceived()
     ui->btnStartOver->show();
     ui->btn_Back_Last->show();
     ui->btnOpenFolder->show();
-    savedFile->show(sharedData->video.savedFile);
+    savedFile->show(video.savedFile);
     fitDownloadTexts();
     // A screen reader speaks what the focus lands on: the end, and where to go from there.
     QPushButton *next =
@@ -625,11 +625,12 @@ QMessageBox *Navigation::openMessage(QMessageBox::Icon icon, const QString &titl
 
 // The plain line and its next step first, the code after them, and the tool's own words,
 // in English, behind "Show Details…".
-void Navigation::showError(Clipmoor::errorType code)
+void Navigation::showError(const Clipmoor::Failure &failure)
 {
-    const QString &toolLine = sharedData->toolError;
+    const Clipmoor::errorType code = failure.code;
+    const QString &toolLine = failure.toolLine;
     const FailureText text =
-        failureText(code, toolLine, Clipmoor::instance().recoverySteps(),
+        failureText(code, toolLine, failure.steps,
                     sharedData->settings->value(QLatin1String(cookiesBrowserKey)).toString());
     QMessageBox *box = openMessage(QMessageBox::Critical, tr("ERROR"), QString());
     box->setTextFormat(Qt::RichText);
@@ -640,7 +641,7 @@ void Navigation::showError(Clipmoor::errorType code)
         box->setDetailedText(toolLine);
     if (code == Clipmoor::MetadataTooFewLines || code == Clipmoor::FormatsFailed ||
         code == Clipmoor::VideoFailed)
-        offerCookies(box, code);
+        offerCookies(box, failure);
 }
 
 // Shown where the user is, while the busy bar or the progress goes on.
@@ -661,11 +662,12 @@ void Navigation::whenRecovering(const ToolFailure::Note &note)
 
 // A site that wants a signed-in browser, and no cookies chosen: one button per browser
 // with a profile here tries again with its cookies.
-void Navigation::offerCookies(QMessageBox *box, Clipmoor::errorType code)
+void Navigation::offerCookies(QMessageBox *box, const Clipmoor::Failure &failure)
 {
+    const Clipmoor::errorType code = failure.code;
     const QString chosen = sharedData->settings->value(QLatin1String(cookiesBrowserKey)).toString();
     if (!ToolRuns::cookieBrowsers().contains(chosen) &&
-        ToolFailure::needsSignIn(ToolFailure::classify(sharedData->toolError))) {
+        ToolFailure::needsSignIn(ToolFailure::classify(failure.toolLine))) {
         for (const QString &browser : Platform::browsersWithProfiles(ToolRuns::cookieBrowsers())) {
             QPushButton *button = box->addButton(
                 tr("Try Again with %1 Cookies").arg(DownloadChoices::displayName(browser)),
@@ -696,11 +698,12 @@ void Navigation::retryWithCookies(const QString &browser, Clipmoor::errorType co
         emit requestVideo(sharedData->video.formatCode);
 }
 
-void Navigation::whenSomethingWrong(Clipmoor::errorType code)
+void Navigation::whenSomethingWrong(const Clipmoor::Failure &failure)
 {
+    const Clipmoor::errorType code = failure.code;
     ui->progressBar->hide();
     stepLabel->hide();
-    if (!Clipmoor::instance().isDownloading())
+    if (!engine->isDownloading())
         dropQuitQuestion();
     // A download's end is told outside the window before any dialog waits for the user.
     const bool downloading = ui->stackedWidget->currentWidget() == ui->page_Download;
@@ -734,7 +737,7 @@ void Navigation::whenSomethingWrong(Clipmoor::errorType code)
         showPage(ui->page_Formats);
         break;
     }
-    showError(code);
+    showError(failure);
 }
 
 void Navigation::whenToolUpdateRequested()
@@ -785,6 +788,8 @@ void Navigation::activateMenuActions()
     auto *scales = new QMenu(tr("Change Scale Size"), menu);
     menu->addMenu(scales);
     downloadChoices = new DownloadChoices(menu, sharedData->settings, this);
+    connect(downloadChoices, &DownloadChoices::preparingTurnedOff, engine,
+            &Clipmoor::stopPreparing);
     menu->addSeparator();
     showUidAction = menu->addAction(tr("Show UUID"));
     aboutAction = menu->addAction(tr("About"));
@@ -1050,9 +1055,8 @@ void Navigation::keyPressEvent(QKeyEvent *event)
 
 void Navigation::closeEvent(QCloseEvent *event)
 {
-    Clipmoor &engine = Clipmoor::instance();
-    if (!engine.isDownloading()) {
-        engine.stopPreparing();
+    if (!engine->isDownloading()) {
+        engine->stopPreparing();
         QDialog::closeEvent(event);
         return;
     }
@@ -1068,7 +1072,7 @@ void Navigation::closeEvent(QCloseEvent *event)
     connect(box, &QMessageBox::finished, this, [this, box] {
         if (box->clickedButton() != box->button(QMessageBox::Yes))
             return;
-        Clipmoor::instance().stopTool(true);
+        engine->stopTool(true);
         close();
     });
     box->open();

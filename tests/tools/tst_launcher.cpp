@@ -3,6 +3,7 @@
 // video's table and download from one extraction, against a local site.
 #include "app/sessiondata.h"
 #include "app/setup.h"
+#include "engine/address.h"
 #include "engine/clipmoor.h"
 #include "tests/support/offlinesite.h"
 #include "tests/support/testmain.h"
@@ -1119,27 +1120,27 @@ void TestLauncher::cancelEndsTheRecovery()
     releases.route("/nightly/" + ytDlpFile(), slow);
     qputenv("CLIPMOOR_TOOL_RELEASES", releases.url("/yt"));
     qputenv("CLIPMOOR_NIGHTLY_RELEASES", releases.url("/nightly"));
-    sessionData()->settings->setValue(QLatin1String(ToolRuns::channelKey), channel);
-    sessionData()->settings->sync();
+    SessionData session;
+    session.settings->setValue(QLatin1String(ToolRuns::channelKey), channel);
+    session.settings->sync();
     const QString id = QStringLiteral("cancelRun01");
     QJsonObject info = site.info();
     info.insert(QStringLiteral("id"), id);
     info.insert(QStringLiteral("clipmoor_needs"), QStringLiteral("2100.01.01"));
     site.serveInfo(info);
 
-    Clipmoor engine;
+    Clipmoor engine(&session);
     QSignalSpy wrong(&engine, &Clipmoor::somethingWrong);
     connect(&engine, &Clipmoor::recovering, &engine,
             [&engine, step](const ToolFailure::Note &note) {
                 if (int(note.step) == step)
                     engine.stopTool(false);
             });
-    QVERIFY(engine.setUrl(QStringLiteral("https://youtu.be/") + id));
-    engine.requestMetadata();
+    engine.requestMetadata(*Address::accept(QStringLiteral("https://youtu.be/") + id));
     QVERIFY(wrong.wait(60000));
     qputenv("CLIPMOOR_TOOL_RELEASES", "none");
-    sessionData()->settings->remove(QLatin1String(ToolRuns::channelKey));
-    QCOMPARE(wrong.at(0).at(0).value<Clipmoor::errorType>(), Clipmoor::MetadataStopped);
+    session.settings->remove(QLatin1String(ToolRuns::channelKey));
+    QCOMPARE(wrong.at(0).at(0).value<Clipmoor::Failure>().code, Clipmoor::MetadataStopped);
     // No process of the run is left, and the tools are those of before.
     const auto runsLeft = [&id] {
         for (const QString &pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {

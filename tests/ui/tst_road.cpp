@@ -4,6 +4,7 @@
 // the output folder and open it; the video's thumbnail shows beside its title. Where the
 // window speaks AT-SPI (under tests/tools/with-screen-reader.sh), a listener hears the
 // road as a screen reader would.
+#include "app/sessiondata.h"
 #include "app/setup.h"
 #include "engine/clipmoor.h"
 #include "engine/formattablemodel.h"
@@ -92,7 +93,9 @@ void TestRoad::downloadThroughTheWindow()
 
     QGuiApplication::clipboard()->setText(
         QStringLiteral("https://www.youtube.com/watch?v=abc123XYZ_0"));
-    Navigation window;
+    SessionData session;
+    Clipmoor engine(&session);
+    Navigation window(&engine, &session);
     window.showMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.activateWindow();
@@ -137,12 +140,11 @@ void TestRoad::downloadThroughTheWindow()
     // Each reading of the real tool's lines is what the page shows under the bar.
     auto *details = qobject_cast<QLabel *>(widget("label_DL_Details"));
     QStringList readings;
-    connect(&Clipmoor::instance(), &Clipmoor::progressDetails, this,
-            [&](const ProgressDetails &reading) {
-                readings.append(describeProgress(reading));
-                if (details->text() != readings.last() || !details->isVisible())
-                    readings.last().prepend(QStringLiteral("NOT SHOWN: "));
-            });
+    connect(&engine, &Clipmoor::progressDetails, this, [&](const ProgressDetails &reading) {
+        readings.append(describeProgress(reading));
+        if (details->text() != readings.last() || !details->isVisible())
+            readings.last().prepend(QStringLiteral("NOT SHOWN: "));
+    });
     press(Qt::Key_Tab);
     QTRY_COMPARE(QApplication::focusWidget(), table);
     press(Qt::Key_Return);
@@ -248,7 +250,9 @@ void TestRoad::copiedAddressIsPrepared()
     ModalCloser closer;
 
     QGuiApplication::clipboard()->setText(QStringLiteral("https://youtu.be/abc123XYZ_0"));
-    Navigation window;
+    SessionData session;
+    Clipmoor engine(&session);
+    Navigation window(&engine, &session);
     window.showMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const auto widget = [&window](const char *name) {
