@@ -463,42 +463,46 @@ void Clipmoor::finishPreparing(ToolRun *run, bool normal)
     queue.forget(run);
 }
 
-void Clipmoor::finishMetadata(ToolRun *run, bool normal)
+// Takes what the run printed and told; reports a stop the user asked for, endless output
+// or a crash, and gives the reading only when the run ended as asked.
+std::optional<Clipmoor::Reading> Clipmoor::finishReading(ToolRun *run, bool normal,
+                                                         const ReadingEnds &ends)
 {
-    qDebug().noquote() << "-->" << CLM_TAG
-                       << "Metadata request::finished for :" << run->process->arguments();
     takeRunOutput(run);
     takeRunErrors(run, true);
     const ToolRun::Stop stop = run->stop;
     const bool overflowed = run->overflowed;
     if (stop == ToolRun::Stop::None && !overflowed && !normal)
         logCrash(CLM_TAG, run->process, true);
-    const QByteArray output = std::exchange(run->output, {});
-    const Failure told{MetadataTooFewLines, run->lastError, run->steps};
+    Reading reading{std::exchange(run->output, {}), run->process->exitCode(), run->lastError,
+                    run->steps};
     queue.forget(run);
-    if (stop == ToolRun::Stop::None && overflowed)
-        emit somethingWrong(Failure{MetadataTooFewLines, outputLimitText(), {}});
-    else if (endedAsAsked(stop, normal, MetadataStopped, MetadataCrashed))
-        requestMetadataFinished(output, told);
+    if (stop == ToolRun::Stop::None && overflowed) {
+        emit somethingWrong(Failure{ends.endless, outputLimitText(), {}});
+        return std::nullopt;
+    }
+    if (!endedAsAsked(stop, normal, ends.stopped, ends.crashed))
+        return std::nullopt;
+    return reading;
+}
+
+void Clipmoor::finishMetadata(ToolRun *run, bool normal)
+{
+    qDebug().noquote() << "-->" << CLM_TAG
+                       << "Metadata request::finished for :" << run->process->arguments();
+    const std::optional<Reading> reading =
+        finishReading(run, normal, {MetadataStopped, MetadataTooFewLines, MetadataCrashed});
+    if (reading)
+        requestMetadataFinished(*reading);
 }
 
 void Clipmoor::finishListing(ToolRun *run, bool normal)
 {
     qDebug().noquote() << "-->" << CLM_TAG << "Formats request::finished";
-    takeRunOutput(run);
-    takeRunErrors(run, true);
-    const ToolRun::Stop stop = run->stop;
-    const bool overflowed = run->overflowed;
-    if (stop == ToolRun::Stop::None && !overflowed && !normal)
-        logCrash(CLM_TAG, run->process, true);
-    const QByteArray output = std::exchange(run->output, {});
-    const int exitCode = run->process->exitCode();
-    const Failure told{FormatsFailed, run->lastError, run->steps};
-    queue.forget(run);
-    if (stop == ToolRun::Stop::None && overflowed)
-        emit somethingWrong(Failure{FormatsFailed, outputLimitText(), {}});
-    else if (endedAsAsked(stop, normal, FormatsStopped, FormatsCrashed))
-        requestFormatsFinished(output, exitCode, told);
+    const std::optional<Reading> reading =
+        finishReading(run, normal, {FormatsStopped, FormatsFailed, FormatsCrashed});
+    if (reading)
+        requestFormatsFinished(*reading);
 }
 
 void Clipmoor::finishThumbnail(ToolRun *run, bool normal)
@@ -573,18 +577,18 @@ void Clipmoor::finishUpdate(ToolRun *run, bool normal)
         emit resultUpdateBinary(succeeded ? QProcess::NormalExit : QProcess::CrashExit);
 }
 
-void Clipmoor::requestMetadataFinished(const QByteArray &output, const Failure &told)
+void Clipmoor::requestMetadataFinished(const Reading &reading)
 {
     qDebug().noquote() << "-->" << CLM_TAG;
-    const Metadata metadata = parseMetadata(QString::fromUtf8(output));
+    const Metadata metadata = parseMetadata(QString::fromUtf8(reading.output));
     switch (metadata.status) {
     case Metadata::TooFewLines:
         qCritical() << CLM_TAG << "!!! ERROR: Not enough valid lines in the input";
-        emit somethingWrong(Failure{MetadataTooFewLines, told.toolLine, told.steps});
+        emit somethingWrong(Failure{MetadataTooFewLines, reading.toolLine, reading.steps});
         return;
     case Metadata::BadDuration:
         qCritical() << CLM_TAG << "!!! ERROR: Invalid duration format";
-        emit somethingWrong(Failure{MetadataBadDuration, told.toolLine, told.steps});
+        emit somethingWrong(Failure{MetadataBadDuration, reading.toolLine, reading.steps});
         return;
     case Metadata::Ok:
         break;
@@ -594,14 +598,14 @@ void Clipmoor::requestMetadataFinished(const QByteArray &output, const Failure &
     emit haveMetadata(session->video);
 }
 
-void Clipmoor::requestFormatsFinished(const QByteArray &output, int exitCode, const Failure &told)
+void Clipmoor::requestFormatsFinished(const Reading &reading)
 {
     qDebug().noquote() << "-->" << CLM_TAG;
-    FormatList list = parseFormatList(QString::fromUtf8(output));
+    FormatList list = parseFormatList(QString::fromUtf8(reading.output));
     // A listing that failed and offers nothing is an error, not an empty table.
-    if (list.viewOrder.isEmpty() && exitCode != 0) {
-        qCritical() << CLM_TAG << "!!! ERROR: exit code" << exitCode << told.toolLine;
-        emit somethingWrong(told);
+    if (list.viewOrder.isEmpty() && reading.exitCode != 0) {
+        qCritical() << CLM_TAG << "!!! ERROR: exit code" << reading.exitCode << reading.toolLine;
+        emit somethingWrong(Failure{FormatsFailed, reading.toolLine, reading.steps});
         return;
     }
     VideoInfo &video = session->video;

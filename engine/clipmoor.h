@@ -89,12 +89,23 @@ signals:
     // The launcher takes a step to recover a failed run by itself.
     void recovering(const ToolFailure::Note &note);
 
-private slots:
-    void requestMetadataFinished(const QByteArray &output, const Clipmoor::Failure &told);
-    void requestFormatsFinished(const QByteArray &output, int exitCode,
-                                const Clipmoor::Failure &told);
-
 private:
+    // What a run asked for its output left once it ended as asked.
+    struct Reading {
+        QByteArray output;
+        int exitCode = 0;
+        QString toolLine;
+        QList<ToolFailure::Note> steps;
+    };
+    // What is reported when such a run was stopped, printed without end or crashed.
+    struct ReadingEnds {
+        errorType stopped;
+        errorType endless;
+        errorType crashed;
+    };
+
+    void requestMetadataFinished(const Reading &reading);
+    void requestFormatsFinished(const Reading &reading);
     void requestThumbnail();
     void requestSubtitles();
     void startDownload(std::optional<uint> formatCode, bool mp3);
@@ -113,6 +124,7 @@ private:
     void finishDownload(ToolRun *run, bool normal);
     void finishUpdate(ToolRun *run, bool normal);
     // What they share.
+    std::optional<Reading> finishReading(ToolRun *run, bool normal, const ReadingEnds &ends);
     bool endedAsAsked(ToolRun::Stop stop, bool normal, errorType stopped, errorType crashed);
     bool answersThisVideo(const ToolRun *run, bool normal) const;
     void runDropped(ToolRun *run);
