@@ -4,6 +4,7 @@
 #include "app/setup.h"
 #include "engine/address.h"
 #include "engine/clipmoor.h"
+#include "engine/runqueue.h"
 #include "tests/support/testdata.h"
 #include "tests/support/testmain.h"
 #include "tests/support/toolstage.h"
@@ -11,6 +12,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPointer>
 #include <QProcess>
 #include <QSettings>
 #include <QSignalSpy>
@@ -89,6 +91,7 @@ private slots:
     void selfUpdate_data();
     void selfUpdate();
     void detachedSelfUpdateReportsNothing();
+    void forgottenRunGoesWithTheQueue();
 
 private:
     void startMetadata(const QString &address = QStringLiteral("https://youtu.be/abc123XYZ_0"));
@@ -900,6 +903,25 @@ void TestEngine::detachedSelfUpdateReportsNothing()
     QCOMPARE(stage.arguments(waitForRun(1)), QStringList{QStringLiteral("--update")});
     QTest::qWait(300);
     QCOMPARE(updateSpy->size() + wrongSpy->size(), 0);
+}
+
+// A run forgotten when no event loop runs any more, as at the program's end, goes with the
+// queue instead of waiting for an event loop that never comes.
+void TestEngine::forgottenRunGoesWithTheQueue()
+{
+    QPointer<QProcess> process;
+    {
+        RunQueue queue;
+        ToolRun *run = queue.create(ToolRuns::Kind::Other);
+        process = run->process;
+        process->setProgram(stage.toolPath());
+        QSignalSpy finished(&queue, &RunQueue::finished);
+        queue.start(run);
+        QVERIFY(finished.wait(10000));
+        queue.forget(run);
+        QVERIFY(process);
+    }
+    QVERIFY(!process);
 }
 
 CLIPMOOR_TEST_MAIN(TestEngine)
