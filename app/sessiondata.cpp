@@ -16,9 +16,3 @@ SessionData::~SessionData()
 {
     delete settings;
 }
-
-SessionData *sessionData()
-{
-    static SessionData data;
-    return &data;
-}

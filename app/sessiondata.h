@@ -2,23 +2,17 @@
 
 #include "app/videoinfo.h"
 
-#include <QString>
-
 class QSettings;
 
-// The process-wide session record: the current video, the last tool output, and the
-// settings object on "settings.ini", which it owns.
+// What one run of the program works on: the current video and the settings object on
+// "settings.ini", which it owns. The main function makes it and lends it to the engine and
+// the window.
 struct SessionData {
     SessionData();
     ~SessionData();
     SessionData(const SessionData &) = delete;
     SessionData &operator=(const SessionData &) = delete;
 
-    QString toolOutput;
-    // The last "ERROR:" line the tool wrote to standard error during a download.
-    QString toolError;
     VideoInfo video;
     QSettings *settings = nullptr;
 };
-
-SessionData *sessionData();

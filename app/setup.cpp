@@ -2,7 +2,6 @@
 
 #include "app/identity.h"
 #include "app/logtag.h"
-#include "app/sessiondata.h"
 #include "platform/platform.h"
 
 #include <QCoreApplication>
@@ -43,10 +42,9 @@ const QString &outputDir()
     return outputDirStorage();
 }
 
-QString downloadFolder(QString *unusable)
+QString downloadFolder(const QSettings &settings, QString *unusable)
 {
-    const QString chosen =
-        sessionData()->settings->value(QLatin1String(downloadFolderKey)).toString();
+    const QString chosen = settings.value(QLatin1String(downloadFolderKey)).toString();
     if (chosen.isEmpty())
         return outputDir();
     const QFileInfo folder(chosen);
@@ -66,7 +64,7 @@ void storeIfChanged(QSettings *settings, const QString &key, const QString &valu
     settings->setValue(key, value);
 }
 
-void checkAndSetupFiles()
+void checkAndSetupFiles(QSettings *settings)
 {
     qDebug().noquote() << "-->" << CLM_TAG;
 
@@ -77,7 +75,6 @@ void checkAndSetupFiles()
         qDebug().noquote() << "OK: data dir" << dataDir;
     }
 
-    QSettings *settings = sessionData()->settings;
     storeIfChanged(settings, QStringLiteral("Version/Num"), QLatin1String(Identity::version));
     storeIfChanged(settings, QStringLiteral("Version/Date"), QLatin1String(Identity::buildDate));
 

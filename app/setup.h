@@ -6,7 +6,7 @@ class QSettings;
 
 // Prepares what every start needs: the data folder, the version keys, the staged tools
 // and the output folder.
-void checkAndSetupFiles();
+void checkAndSetupFiles(QSettings *settings);
 
 // Creates the output folder and moves installer files named like it out of the way.
 void prepareOutputDir();
@@ -25,7 +25,7 @@ inline constexpr char prepareCopiedKey[] = "Address/Prepare";
 
 // Where the next download goes: the folder the user chose, when it is still a folder that
 // can be written, else outputDir(). A chosen folder passed over is put into unusable.
-QString downloadFolder(QString *unusable = nullptr);
+QString downloadFolder(const QSettings &settings, QString *unusable = nullptr);
 
 // Writes value under key unless the stored text is already exactly that.
 void storeIfChanged(QSettings *settings, const QString &key, const QString &value);

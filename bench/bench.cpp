@@ -3,6 +3,7 @@
 // ratio or the target where there is one. Never part of the tests' pass or fail.
 #include "app/sessiondata.h"
 #include "app/setup.h"
+#include "engine/address.h"
 #include "engine/clipmoor.h"
 #include "engine/downloadprogress.h"
 #include "engine/formatparser.h"
@@ -514,15 +515,15 @@ int main(int argc, char **argv)
     stage.setScript(QStringLiteral("case \"$1\" in --get-title) printf 'T\\n1:00\\n' ;; "
                                    "--list-formats) printf '18 mp4 1x1 | 1MiB\\n' ;; esac\n"));
     {
-        Clipmoor engine;
+        SessionData session;
+        Clipmoor engine(&session);
         QSignalSpy formats(&engine, &Clipmoor::haveFormats);
         QSignalSpy updated(&engine, &Clipmoor::resultUpdateBinary);
         QList<double> both, one, shell;
         for (int i = 0; i < repeats; ++i) {
             QElapsedTimer clock;
             clock.start();
-            engine.setUrl(QStringLiteral("https://youtu.be/abc"));
-            engine.requestMetadata();
+            engine.requestMetadata(*Address::accept(QStringLiteral("https://youtu.be/abc")));
             formats.wait(10000);
             both.append(clock.nsecsElapsed() / 1e6);
             clock.restart();
@@ -536,7 +537,7 @@ int main(int argc, char **argv)
             bare.waitForFinished();
             shell.append(clock.nsecsElapsed() / 1e6);
         }
-        report("engine: setUrl to haveFormats (two runs)", median(both), "ms",
+        report("engine: request to haveFormats (two runs)", median(both), "ms",
                target(median(both), 15, "ms"));
         report("engine: one run, spawn to handler", median(one), "ms",
                QStringLiteral("%1; the stand-in alone takes %2 ms")
@@ -552,7 +553,7 @@ int main(int argc, char **argv)
         QList<double> stalls;
         for (int i = 0; i < repeats; ++i) {
             const qsizetype before = stage.runs().size();
-            sessionData()->video.toolTarget = QStringLiteral("abc");
+            session.video.toolTarget = QStringLiteral("abc");
             engine.requestVideo(18);
             (void)QTest::qWaitFor(
                 [&] {
@@ -640,13 +641,15 @@ int main(int argc, char **argv)
             {QStringLiteral("--progress-delta"), QStringLiteral("1"), QStringLiteral("--version")});
         (void)QTest::qWaitFor([&] { return warm.state() == QProcess::NotRunning; }, 30000);
 
-        Navigation window;
+        SessionData session;
+        Clipmoor engine(&session);
+        Navigation window(&engine, &session);
         window.showMainWindow();
         (void)QTest::qWaitForWindowExposed(&window);
         auto *table = window.findChild<QTableView *>(QStringLiteral("tableView"));
         QWidget *done = window.findChild<QWidget *>(QStringLiteral("label_DL_OK"));
-        Clipmoor::instance().setUrl(QStringLiteral("https://youtu.be/abc123XYZ_0"));
-        emit window.requestMetadata();
+        emit window.requestMetadata(
+            *Address::accept(QStringLiteral("https://youtu.be/abc123XYZ_0")));
         (void)QTest::qWaitFor([&] { return table->model() && table->model()->rowCount() > 0; },
                               60000);
 
@@ -713,7 +716,7 @@ int main(int argc, char **argv)
             (void)QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 120000);
             return clock.nsecsElapsed() / 1e6;
         };
-        QSignalSpy formats(&Clipmoor::instance(), &Clipmoor::haveFormats);
+        QSignalSpy formats(&engine, &Clipmoor::haveFormats);
         struct Road {
             QList<double> table, file, extractions, tableStarts, fileStarts;
         } cached, plain;
@@ -734,8 +737,7 @@ int main(int argc, char **argv)
             formats.clear();
             QElapsedTimer clock;
             clock.start();
-            Clipmoor::instance().setUrl(QStringLiteral("https://youtu.be/") + id);
-            emit window.requestMetadata();
+            emit window.requestMetadata(*Address::accept(QStringLiteral("https://youtu.be/") + id));
             (void)formats.wait(60000);
             road.table.append(clock.nsecsElapsed() / 1e6);
             road.tableStarts.append(startCount() - startsBefore);
@@ -758,7 +760,7 @@ int main(int argc, char **argv)
             QDir(cache).removeRecursively();
             QFile::remove(cache);
             const QString address = QStringLiteral("https://youtu.be/") + id;
-            Clipmoor::instance().prepare(address);
+            engine.prepare(*Address::accept(address));
             (void)QTest::qWaitFor(
                 [&] {
                     return !QDir(cache)
@@ -770,8 +772,7 @@ int main(int argc, char **argv)
             formats.clear();
             QElapsedTimer clock;
             clock.start();
-            Clipmoor::instance().setUrl(address);
-            emit window.requestMetadata();
+            emit window.requestMetadata(*Address::accept(address));
             (void)formats.wait(60000);
             prepared.append(clock.nsecsElapsed() / 1e6);
             emit table->doubleClicked(table->model()->index(0, FormatTableModel::TypeColumn));

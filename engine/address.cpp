@@ -3,8 +3,6 @@
 #include <QRegularExpression>
 #include <QUrlQuery>
 
-namespace Address {
-
 namespace {
 
 QString escapedHost(const char *host)
@@ -16,20 +14,20 @@ const QRegularExpression &addressExpression()
 {
     static const QRegularExpression expression(
         QStringLiteral("^(https?://)?(www\\.)?(%1/(watch\\?v=|shorts/)|%2/)[\\w\\-]+")
-            .arg(escapedHost(mainHost), escapedHost(shortHost)),
+            .arg(escapedHost(Address::mainHost), escapedHost(Address::shortHost)),
         QRegularExpression::CaseInsensitiveOption);
     return expression;
 }
 
 } // namespace
 
-bool isVideoId(const QString &id)
+bool Address::isVideoId(const QString &id)
 {
     static const QRegularExpression expression(QStringLiteral("^[A-Za-z0-9_-]+$"));
     return expression.match(id).hasMatch();
 }
 
-std::optional<QUrl> accept(const QString &text)
+std::optional<Address> Address::accept(const QString &text)
 {
     QUrl url(text, QUrl::TolerantMode);
     if (!url.isValid())
@@ -44,14 +42,19 @@ std::optional<QUrl> accept(const QString &text)
     if (!addressExpression().match(url.toString()).hasMatch())
         return std::nullopt;
     // The expression checks only the start: what the tool would be given decides.
-    const Target::Problem problem = targetFor(url).problem;
-    if (problem == Target::ForeignHost || problem == Target::BadId)
+    Address address = read(url);
+    if (address.found == ForeignHost || address.found == BadId)
         return std::nullopt;
-    return url;
+    address.given = text;
+    return address;
 }
 
-Target targetFor(const QUrl &given)
+Address Address::read(const QUrl &given)
 {
+    Address address;
+    address.given = given.toString();
+    address.accepted = given;
+
     // "youtube.com/watch?v=…" without a scheme reads as a path: read it as an address.
     QUrl url = given;
     if (url.scheme().isEmpty() && url.host().isEmpty())
@@ -72,25 +75,29 @@ Target targetFor(const QUrl &given)
             id = path.mid(1);
     } else {
         // Another site's address never reaches the tool.
-        return {QString(), QUrl(), Target::ForeignHost};
+        address.found = ForeignHost;
+        return address;
     }
-    if (id.isEmpty())
-        return {given.toString(), QUrl(), Target::NoId};
+    if (id.isEmpty()) {
+        address.toolTarget = given.toString();
+        address.found = NoId;
+        return address;
+    }
     // Anything but a plain ID (another address, a search) never reaches the tool.
-    if (!isVideoId(id))
-        return {QString(), QUrl(), Target::BadId};
+    if (!isVideoId(id)) {
+        address.found = BadId;
+        return address;
+    }
 
-    QUrl canonical;
-    canonical.setScheme(QStringLiteral("https"));
-    canonical.setHost(QStringLiteral("www.") + QLatin1String(mainHost));
-    canonical.setPath(QStringLiteral("/watch"));
+    address.watch.setScheme(QStringLiteral("https"));
+    address.watch.setHost(QStringLiteral("www.") + QLatin1String(mainHost));
+    address.watch.setPath(QStringLiteral("/watch"));
     QUrlQuery query;
     query.addQueryItem(QStringLiteral("v"), id);
-    canonical.setQuery(query);
+    address.watch.setQuery(query);
 
     // An ID that looks like an option goes to the tool as a whole address.
     const bool optionLike = id.startsWith(QLatin1Char('-')) || id.startsWith(QLatin1Char('_'));
-    return {optionLike ? canonical.toString() : id, canonical, Target::None};
+    address.toolTarget = optionLike ? address.watch.toString() : id;
+    return address;
 }
-
-} // namespace Address

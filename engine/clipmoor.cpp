@@ -8,7 +8,6 @@
 #include "engine/formatparser.h"
 #include "engine/metadataparser.h"
 #include "platform/platform.h"
-#include "platform/toolstop.h"
 #include "toolruns/toolruns.h"
 
 #include <QCoreApplication>
@@ -19,6 +18,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -85,12 +85,15 @@ void logCrash(const QString &tag, QProcess *process, bool withState)
 
 } // namespace
 
-Clipmoor::Clipmoor(QObject *parent)
+Clipmoor::Clipmoor(SessionData *session_, QObject *parent)
     : QObject(parent)
-    , sharedData(sessionData())
+    , session(session_)
 {
     connect(this, &Clipmoor::haveMetadata, this, &Clipmoor::requestFormats);
     connect(this, &Clipmoor::haveFormats, this, &Clipmoor::requestThumbnail);
+    connect(&queue, &RunQueue::finished, this, &Clipmoor::runFinished);
+    connect(&queue, &RunQueue::notStarted, this, &Clipmoor::runNotStarted);
+    connect(&queue, &RunQueue::dropped, this, &Clipmoor::runDropped);
     // Closing the program leaves no tool running behind it.
     if (QCoreApplication *app = QCoreApplication::instance())
         connect(app, &QCoreApplication::aboutToQuit, this, &Clipmoor::stopBeforeExit);
@@ -98,46 +101,13 @@ Clipmoor::Clipmoor(QObject *parent)
 
 Clipmoor::~Clipmoor() = default;
 
-Clipmoor &Clipmoor::instance()
+ToolRun *Clipmoor::createRun(ToolRuns::Kind kind, const QStringList &arguments)
 {
-    static Clipmoor engine;
-    return engine;
-}
-
-bool Clipmoor::setUrl(const QString &text)
-{
-    const std::optional<QUrl> url = Address::accept(text);
-    if (!url)
-        return false;
-    sharedData->video.url = *url;
-    return true;
-}
-
-ToolRun *Clipmoor::createRun(ToolRun::Kind kind, const QStringList &arguments)
-{
-    auto *run = runs.emplace_back(std::make_unique<ToolRun>(kind)).get();
+    ToolRun *run = queue.create(kind);
     QProcess *process = run->process;
-    connect(process, &QProcess::finished, this, [this, run](int, QProcess::ExitStatus status) {
-        run->exited = true;
-        run->normalExit = status == QProcess::NormalExit;
-        // A stopped run reports once what it started has gone too.
-        if (!run->stopper)
-            runFinished(run, status);
-    });
-    // Queued, so that a tool that cannot start is reported after the request returns.
-    connect(
-        process, &QProcess::errorOccurred, this,
-        [this, run](QProcess::ProcessError error) {
-            if (error == QProcess::FailedToStart)
-                runNotStarted(run);
-        },
-        Qt::QueuedConnection);
-    connect(process, &QProcess::started, this, [run] { run->pid = run->process->processId(); });
     connect(process, &QProcess::readyReadStandardError, this,
             [this, run] { takeRunErrors(run, false); });
-    if (kind == ToolRun::Kind::Metadata || kind == ToolRun::Kind::Prepare ||
-        kind == ToolRun::Kind::Formats || kind == ToolRun::Kind::Thumbnail ||
-        kind == ToolRun::Kind::Subtitles) {
+    if (kind != ToolRuns::Kind::Download && kind != ToolRuns::Kind::Other) {
         connect(process, &QProcess::readyReadStandardOutput, this,
                 [this, run] { takeRunOutput(run); });
     }
@@ -148,87 +118,13 @@ ToolRun *Clipmoor::createRun(ToolRun::Kind kind, const QStringList &arguments)
     return run;
 }
 
-QList<ToolRun *> Clipmoor::handles() const
-{
-    QList<ToolRun *> all;
-    for (const std::unique_ptr<ToolRun> &run : runs)
-        all.append(run.get());
-    return all;
-}
-
-bool Clipmoor::owns(const ToolRun *run) const
-{
-    return std::any_of(runs.cbegin(), runs.cend(),
-                       [run](const std::unique_ptr<ToolRun> &owned) { return owned.get() == run; });
-}
-
-void Clipmoor::startRun(ToolRun *run)
-{
-    // Stopped runs go first: their partial files may bear the names this run writes.
-    if (anyStopping()) {
-        run->queued = true;
-        return;
-    }
-    run->process->start(QIODevice::ReadWrite);
-}
-
-void Clipmoor::startQueuedRuns()
-{
-    if (anyStopping())
-        return;
-    if (detachedUpdateQueued) {
-        detachedUpdateQueued = false;
-        startDetachedUpdate();
-    }
-    const QList<ToolRun *> waiting = handles();
-    for (ToolRun *run : waiting) {
-        if (!owns(run) || !run->queued)
-            continue;
-        run->queued = false;
-        run->process->start(QIODevice::ReadWrite);
-    }
-}
-
-bool Clipmoor::anyStopping() const
-{
-    return std::any_of(runs.cbegin(), runs.cend(),
-                       [](const std::unique_ptr<ToolRun> &run) { return run->stopper != nullptr; });
-}
-
-void Clipmoor::stopRun(ToolRun *run)
-{
-    if (run->stopper)
-        return;
-    run->stopper = new Platform::ToolStop(run->process, stopTimeoutMs, this);
-    connect(run->stopper, &Platform::ToolStop::finished, this,
-            [this, run](bool stopped) { stopEnded(run, stopped); });
-}
-
-void Clipmoor::stopEnded(ToolRun *run, bool stopped)
-{
-    if (!stopped)
-        qWarning().noquote() << "WARNING:" << Platform::stopFailureText();
-    else
-        run->pid = 0; // its group is gone; the ID may belong to another one now
-    run->stopper->deleteLater();
-    run->stopper = nullptr;
-    if (run->exited)
-        runFinished(run, run->normalExit ? QProcess::NormalExit : QProcess::CrashExit);
-    startQueuedRuns();
-}
-
 // No event loop runs any more: each stop is waited for here, and no run reports.
 void Clipmoor::stopBeforeExit()
 {
     stopTool(true);
-    for (ToolRun *run : handles()) {
-        if (!run->stopper)
-            continue;
-        disconnect(run->stopper, nullptr, this, nullptr);
-        if (!run->stopper->waitForFinished())
-            qWarning().noquote() << "WARNING:" << Platform::stopFailureText();
+    for (ToolRun *run : queue.waitForStops()) {
         // A stopped download cannot be resumed: its partial files go now.
-        if (run->kind == ToolRun::Kind::Video) {
+        if (run->kind == ToolRuns::Kind::Download) {
             run->takeDownloadOutput(run->process->readAllStandardOutput());
             run->removePartialFiles();
         }
@@ -246,7 +142,7 @@ void Clipmoor::takeRunOutput(ToolRun *run)
     // Endless output: the run is stopped and reported as failed.
     qCritical() << CLM_TAG << "!!! ERROR:" << outputLimitText();
     run->output.clear();
-    stopRun(run);
+    queue.stop(run);
 }
 
 void Clipmoor::takeRunErrors(ToolRun *run, bool final)
@@ -256,7 +152,7 @@ void Clipmoor::takeRunErrors(ToolRun *run, bool final)
         run->takeStandardError(run->process->readAllStandardError(), final);
     // A preparing run stays quiet; the run the user asks for tells it. A step told as the
     // run ends is logged only.
-    const bool quiet = run->kind == ToolRun::Kind::Prepare;
+    const bool quiet = run->preparing;
     for (const ToolFailure::Note &note : told) {
         qInfo().noquote() << "Recovering:" << ToolFailure::noteLine(note);
         if (!quiet && !final)
@@ -272,121 +168,97 @@ QString Clipmoor::outputLimitText() const
         .arg(ToolRun::maxOutputBytes / (1024 * 1024));
 }
 
-void Clipmoor::forgetRun(ToolRun *run)
+bool Clipmoor::prepare(const Address &address)
 {
-    // Whatever the run started and left behind ends with it.
-    if (run->pid > 0)
-        Platform::endToolLeftovers(*run->process, run->pid);
-    if (run->stopper) {
-        disconnect(run->stopper, nullptr, this, nullptr);
-        run->stopper->deleteLater();
-        QMetaObject::invokeMethod(this, &Clipmoor::startQueuedRuns, Qt::QueuedConnection);
-    }
-    runs.erase(
-        std::remove_if(runs.begin(), runs.end(),
-                       [run](const std::unique_ptr<ToolRun> &owned) { return owned.get() == run; }),
-        runs.end());
-}
-
-bool Clipmoor::prepare(const QString &text)
-{
-    const std::optional<QUrl> url = Address::accept(text);
-    const Address::Target target = url ? Address::targetFor(*url) : Address::Target();
     // Without the launcher's info cache the run would be an extraction of its own.
-    if (target.target.isEmpty() || !Platform::toolKeepsExtractedInfo()) {
+    if (address.target().isEmpty() || !Platform::toolKeepsExtractedInfo()) {
         stopPreparing();
         return false;
     }
     const QStringList arguments =
-        ToolRuns::metadataArguments(target.target, cookiesBrowser(sharedData));
-    for (ToolRun *run : handles()) {
-        if (run->kind == ToolRun::Kind::Prepare && run->stop == ToolRun::Stop::None &&
+        ToolRuns::metadataArguments(address.target(), cookiesBrowser(session));
+    for (ToolRun *run : queue.runs()) {
+        if (run->preparing && run->stop == ToolRun::Stop::None &&
             run->process->arguments() == arguments)
             return true;
     }
     stopPreparing();
-    qDebug().noquote() << "-->" << CLM_TAG << target.target;
-    startRun(createRun(ToolRun::Kind::Prepare, arguments));
+    qDebug().noquote() << "-->" << CLM_TAG << address.target();
+    ToolRun *run = createRun(ToolRuns::Kind::Metadata, arguments);
+    run->preparing = true;
+    queue.start(run);
     return true;
 }
 
 void Clipmoor::stopPreparing()
 {
-    for (ToolRun *run : handles()) {
-        if (run->kind == ToolRun::Kind::Prepare)
+    for (ToolRun *run : queue.runs()) {
+        if (run->preparing)
             stopQuietly(run);
     }
 }
 
-void Clipmoor::requestMetadata()
+void Clipmoor::requestMetadata(const Address &address)
 {
-    VideoInfo &video = sharedData->video;
+    VideoInfo &video = session->video;
+    video.url = address.url();
     qDebug().noquote() << "-->" << CLM_TAG << video.url.toString();
 
-    sharedData->toolError.clear();
-    lastSteps.clear();
     // The languages and the part chosen belong to the video before.
     video.subtitles.clear();
     video.part.reset();
-    const Address::Target target = Address::targetFor(video.url);
-    if (target.target.isEmpty()) {
+    if (address.target().isEmpty()) {
         stopPreparing();
         // Another site's address, or one whose ID is not an ID, is never handed to the tool.
         qWarning() << "WARNING: Not a YouTube URL";
         video.toolTarget.clear();
-        sharedData->toolOutput.clear();
-        sharedData->toolError = QStringLiteral("ERROR: Not a YouTube video address");
+        const Failure failure{
+            MetadataTooFewLines, QStringLiteral("ERROR: Not a YouTube video address"), {}};
         QMetaObject::invokeMethod(
-            this, [this] { emit somethingWrong(MetadataTooFewLines); }, Qt::QueuedConnection);
+            this, [this, failure] { emit somethingWrong(failure); }, Qt::QueuedConnection);
         return;
     }
-    if (target.problem == Address::Target::NoId)
+    if (address.problem() == Address::NoId)
         qWarning() << "WARNING: No ID found";
     else
-        video.url = target.canonical;
-    video.toolTarget = target.target;
+        video.url = address.canonical();
+    video.toolTarget = address.target();
 
     const QStringList arguments =
-        ToolRuns::metadataArguments(video.toolTarget, cookiesBrowser(sharedData));
+        ToolRuns::metadataArguments(video.toolTarget, cookiesBrowser(session));
     // A preparing run of this very run goes on: the launcher answers this one from it.
-    for (ToolRun *run : handles()) {
-        if (run->kind == ToolRun::Kind::Prepare && run->process->arguments() != arguments)
+    for (ToolRun *run : queue.runs()) {
+        if (run->preparing && run->process->arguments() != arguments)
             stopQuietly(run);
     }
-    ToolRun *run = createRun(ToolRun::Kind::Metadata, arguments);
-    sharedData->toolOutput.clear();
-    startRun(run);
+    queue.start(createRun(ToolRuns::Kind::Metadata, arguments));
 }
 
 void Clipmoor::requestFormats()
 {
     qDebug().noquote() << "-->" << CLM_TAG;
-    ToolRun *run =
-        createRun(ToolRun::Kind::Formats, ToolRuns::listingArguments(sharedData->video.toolTarget,
-                                                                     cookiesBrowser(sharedData)));
-    sharedData->toolOutput.clear();
-    sharedData->toolError.clear();
-    lastSteps.clear();
-    startRun(run);
+    queue.start(
+        createRun(ToolRuns::Kind::Listing,
+                  ToolRuns::listingArguments(session->video.toolTarget, cookiesBrowser(session))));
 }
 
 void Clipmoor::requestThumbnail()
 {
-    sharedData->video.thumbnail.clear();
+    session->video.thumbnail.clear();
     // Where the tool keeps no extracted info, asking it would extract the video again.
     if (!Platform::toolKeepsExtractedInfo())
         return;
-    startRun(createRun(
-        ToolRun::Kind::Thumbnail,
-        ToolRuns::thumbnailArguments(sharedData->video.toolTarget, cookiesBrowser(sharedData))));
+    queue.start(createRun(
+        ToolRuns::Kind::Thumbnail,
+        ToolRuns::thumbnailArguments(session->video.toolTarget, cookiesBrowser(session))));
 }
 
 void Clipmoor::requestSubtitles()
 {
-    sharedData->video.subtitles.clear();
-    startRun(createRun(
-        ToolRun::Kind::Subtitles,
-        ToolRuns::subtitlesArguments(sharedData->video.toolTarget, cookiesBrowser(sharedData))));
+    session->video.subtitles.clear();
+    queue.start(createRun(
+        ToolRuns::Kind::Subtitles,
+        ToolRuns::subtitlesArguments(session->video.toolTarget, cookiesBrowser(session))));
 }
 
 void Clipmoor::requestVideo(uint formatCode)
@@ -409,27 +281,25 @@ void Clipmoor::requestMp3()
 
 void Clipmoor::startDownload(std::optional<uint> formatCode, bool mp3)
 {
-    VideoInfo &video = sharedData->video;
+    VideoInfo &video = session->video;
     video.formatCode = formatCode.value_or(0);
     video.savedFile.clear();
-    sharedData->toolError.clear();
-    lastSteps.clear();
     QString unusable;
-    video.folder = downloadFolder(&unusable);
+    video.folder = downloadFolder(*session->settings, &unusable);
 
-    const QString browser = cookiesBrowser(sharedData);
-    const ToolRuns::DownloadChoice choice = downloadChoice(sharedData, mp3);
+    const QString browser = cookiesBrowser(session);
+    const ToolRuns::DownloadChoice choice = downloadChoice(session, mp3);
     const QStringList arguments =
         formatCode ? ToolRuns::downloadArguments(*formatCode, toolFolder(), video.folder,
                                                  video.toolTarget, browser, choice)
                    : ToolRuns::audioDownloadArguments(toolFolder(), video.folder, video.toolTarget,
                                                       browser, choice);
-    ToolRun *run = createRun(ToolRun::Kind::Video, arguments);
+    ToolRun *run = createRun(ToolRuns::Kind::Download, arguments);
     run->folder = video.folder;
     // A folder the tool would take for another is its working directory, named as ".".
     if (!ToolRuns::toolTakesFolderLiterally(video.folder))
         run->process->setWorkingDirectory(video.folder);
-    auto progress = std::make_shared<DownloadProgress>(sharedData->video.listedSizes);
+    auto progress = std::make_shared<DownloadProgress>(video.listedSizes);
     connect(run->process, &QProcess::readyReadStandardOutput, this, [this, run, progress] {
         const QByteArray data = run->process->readAllStandardOutput();
         run->takeDownloadOutput(data);
@@ -442,16 +312,17 @@ void Clipmoor::startDownload(std::optional<uint> formatCode, bool mp3)
 
     // Whatever still runs (a format listing, an earlier download) makes way first.
     stopTool(true);
-    startRun(run);
+    queue.start(run);
     if (!unusable.isEmpty())
-        emit downloadFolderUnusable(unusable);
+        emit downloadFolderUnusable(unusable, video.folder);
 }
 
 bool Clipmoor::isDownloading() const
 {
-    return std::any_of(runs.cbegin(), runs.cend(), [](const std::unique_ptr<ToolRun> &run) {
-        return run->kind == ToolRun::Kind::Video && run->stop == ToolRun::Stop::None &&
-               (run->queued || run->process->state() != QProcess::NotRunning);
+    const QList<ToolRun *> runs = queue.runs();
+    return std::any_of(runs.cbegin(), runs.cend(), [this](const ToolRun *run) {
+        return run->kind == ToolRuns::Kind::Download && run->stop == ToolRun::Stop::None &&
+               queue.isActive(run);
     });
 }
 
@@ -459,14 +330,11 @@ void Clipmoor::updateBinary(bool detached)
 {
     qDebug().noquote() << "-->" << CLM_TAG << "detached:" << (detached ? "true" : "false");
     if (!detached) {
-        startRun(createRun(ToolRun::Kind::Update, {QStringLiteral("--update")}));
+        queue.start(createRun(ToolRuns::Kind::Other, {QStringLiteral("--update")}));
         return;
     }
     // The detached run waits for stops under way, which might otherwise meet it starting.
-    if (anyStopping())
-        detachedUpdateQueued = true;
-    else
-        startDetachedUpdate();
+    queue.startWhenClear([this] { startDetachedUpdate(); });
 }
 
 void Clipmoor::startDetachedUpdate()
@@ -481,18 +349,11 @@ void Clipmoor::startDetachedUpdate()
 
 void Clipmoor::stopUpdate()
 {
-    for (ToolRun *run : handles()) {
-        if (run->kind != ToolRun::Kind::Update ||
-            (!run->queued && run->process->state() == QProcess::NotRunning))
+    for (ToolRun *run : queue.runs()) {
+        if (run->kind != ToolRuns::Kind::Other || !queue.isActive(run))
             continue;
         run->stop = ToolRun::Stop::User;
-        if (run->queued) {
-            run->queued = false;
-            QMetaObject::invokeMethod(
-                this, [this, run] { dropQueuedRun(run); }, Qt::QueuedConnection);
-        } else {
-            stopRun(run);
-        }
+        queue.stop(run);
     }
 }
 
@@ -500,255 +361,254 @@ void Clipmoor::stopUpdate()
 // once the run and everything it started have ended.
 void Clipmoor::stopTool(bool silent)
 {
-    for (ToolRun *run : handles()) {
-        if (run->stop != ToolRun::Stop::User && (run->queued || isRunning(run)))
+    for (ToolRun *run : queue.runs()) {
+        if (run->stop != ToolRun::Stop::User && queue.isActive(run))
             run->stop = silent ? ToolRun::Stop::Silent : ToolRun::Stop::User;
-        stopQueuedOrRunning(run);
+        queue.stop(run);
     }
 }
 
 void Clipmoor::stopQuietly(ToolRun *run)
 {
-    if (run->stop == ToolRun::Stop::None && (run->queued || isRunning(run)))
+    if (run->stop == ToolRun::Stop::None && queue.isActive(run))
         run->stop = ToolRun::Stop::Silent;
-    stopQueuedOrRunning(run);
-}
-
-bool Clipmoor::isRunning(const ToolRun *run) const
-{
-    return run->process->state() != QProcess::NotRunning;
-}
-
-void Clipmoor::stopQueuedOrRunning(ToolRun *run)
-{
-    if (!run->queued && !isRunning(run))
-        return;
-    if (!run->queued) {
-        stopRun(run);
-        return;
-    }
-    run->queued = false;
-    QMetaObject::invokeMethod(
-        this, [this, run] { dropQueuedRun(run); }, Qt::QueuedConnection);
+    queue.stop(run);
 }
 
 // A run that never started ends as a stopped one reports.
-void Clipmoor::dropQueuedRun(ToolRun *run)
+void Clipmoor::runDropped(ToolRun *run)
 {
-    const ToolRun::Kind kind = run->kind;
-    const bool reported = run->stop == ToolRun::Stop::User;
-    forgetRun(run);
-    if (kind == ToolRun::Kind::Update && !reported)
+    const ToolRuns::Kind kind = run->kind;
+    const bool reported = run->stop == ToolRun::Stop::User && !run->preparing;
+    queue.forget(run);
+    if (kind == ToolRuns::Kind::Other && !reported)
         emit resultUpdateBinary(QProcess::CrashExit);
-    else if (reported && kind == ToolRun::Kind::Metadata)
-        emit somethingWrong(MetadataStopped);
-    else if (reported && kind == ToolRun::Kind::Formats)
-        emit somethingWrong(FormatsStopped);
-    else if (reported && kind == ToolRun::Kind::Video)
-        emit somethingWrong(VideoStopped);
+    else if (reported && kind == ToolRuns::Kind::Metadata)
+        emit somethingWrong(Failure{MetadataStopped, {}, {}});
+    else if (reported && kind == ToolRuns::Kind::Listing)
+        emit somethingWrong(Failure{FormatsStopped, {}, {}});
+    else if (reported && kind == ToolRuns::Kind::Download)
+        emit somethingWrong(Failure{VideoStopped, {}, {}});
 }
 
 void Clipmoor::runNotStarted(ToolRun *run)
 {
     qCritical() << CLM_TAG << "!!! ERROR:" << run->process->errorString()
                 << run->process->program();
-    const ToolRun::Kind kind = run->kind;
-    forgetRun(run);
-    if (kind == ToolRun::Kind::Thumbnail || kind == ToolRun::Kind::Prepare ||
-        kind == ToolRun::Kind::Subtitles)
+    const ToolRuns::Kind kind = run->kind;
+    const bool quiet =
+        run->preparing || kind == ToolRuns::Kind::Thumbnail || kind == ToolRuns::Kind::Subtitles;
+    queue.forget(run);
+    if (quiet)
         return;
-    if (kind == ToolRun::Kind::Update)
+    if (kind == ToolRuns::Kind::Other)
         emit resultUpdateBinary(QProcess::CrashExit);
     else
-        emit somethingWrong(ToolNotStarted);
+        emit somethingWrong(Failure{ToolNotStarted, {}, {}});
 }
 
 void Clipmoor::runFinished(ToolRun *run, QProcess::ExitStatus status)
 {
-    QProcess *process = run->process;
-    const ToolRun::Stop stop = run->stop;
     const bool normal = status == QProcess::NormalExit;
-
     switch (run->kind) {
-    case ToolRun::Kind::Metadata: {
-        qDebug().noquote() << "-->" << CLM_TAG
-                           << "Metadata request::finished for :" << process->arguments();
-        takeRunOutput(run);
-        takeRunErrors(run, true);
-        const bool overflowed = run->overflowed;
-        if (stop == ToolRun::Stop::None && overflowed) {
-            sharedData->toolError = outputLimitText();
-        } else if (stop == ToolRun::Stop::None && normal) {
-            sharedData->toolOutput = QString::fromUtf8(run->output);
-            sharedData->toolError = run->lastError;
-            lastSteps = run->steps;
-        } else if (stop == ToolRun::Stop::None) {
-            logCrash(CLM_TAG, process, true);
-        }
-        forgetRun(run);
-        if (stop == ToolRun::Stop::User)
-            emit somethingWrong(MetadataStopped);
-        else if (stop == ToolRun::Stop::None && overflowed)
-            emit somethingWrong(MetadataTooFewLines);
-        else if (stop == ToolRun::Stop::None && normal)
-            requestMetadataFinished();
-        else if (stop == ToolRun::Stop::None)
-            emit somethingWrong(MetadataCrashed);
-        break;
-    }
-
-    case ToolRun::Kind::Prepare:
-        // Whatever came of it is the launcher's to keep; the user has not asked yet.
-        qDebug().noquote() << "-->" << CLM_TAG << "Prepared:" << process->arguments().last()
-                           << (stop == ToolRun::Stop::None && normal ? process->exitCode() : -1);
-        forgetRun(run);
-        break;
-
-    case ToolRun::Kind::Formats: {
-        qDebug().noquote() << "-->" << CLM_TAG << "Formats request::finished";
-        takeRunOutput(run);
-        takeRunErrors(run, true);
-        const bool overflowed = run->overflowed;
-        if (stop == ToolRun::Stop::None && overflowed) {
-            sharedData->toolError = outputLimitText();
-        } else if (stop == ToolRun::Stop::None && normal) {
-            sharedData->toolOutput = QString::fromUtf8(run->output);
-            sharedData->toolError = run->lastError;
-            lastSteps = run->steps;
-            listingExitCode = process->exitCode();
-        } else if (stop == ToolRun::Stop::None) {
-            logCrash(CLM_TAG, process, true);
-        }
-        forgetRun(run);
-        if (stop == ToolRun::Stop::User)
-            emit somethingWrong(FormatsStopped);
-        else if (stop == ToolRun::Stop::None && overflowed)
-            emit somethingWrong(FormatsFailed);
-        else if (stop == ToolRun::Stop::None && normal)
-            requestFormatsFinished();
-        else if (stop == ToolRun::Stop::None)
-            emit somethingWrong(FormatsCrashed);
-        break;
-    }
-
-    case ToolRun::Kind::Thumbnail: {
-        takeRunOutput(run);
-        const bool answered = stop == ToolRun::Stop::None && normal && !run->overflowed &&
-                              process->exitCode() == 0 &&
-                              process->arguments().last() == sharedData->video.toolTarget;
-        const QUrl address = answered ? thumbnailAddress(run->output) : QUrl();
-        forgetRun(run);
-        // No thumbnail leaves the page as it was: nothing to report.
-        if (!address.isEmpty()) {
-            sharedData->video.thumbnail = address;
-            emit haveThumbnail();
-        }
-        // One run at a time asks the info kept from the extraction.
-        if (stop == ToolRun::Stop::None &&
-            process->arguments().last() == sharedData->video.toolTarget)
-            requestSubtitles();
-        break;
-    }
-
-    case ToolRun::Kind::Subtitles: {
-        takeRunOutput(run);
-        const bool answered = stop == ToolRun::Stop::None && normal && !run->overflowed &&
-                              process->exitCode() == 0 &&
-                              process->arguments().last() == sharedData->video.toolTarget;
-        if (answered)
-            sharedData->video.subtitles = parseSubtitleLanguages(run->output);
-        forgetRun(run);
-        if (answered)
-            emit haveSubtitles();
-        break;
-    }
-
-    case ToolRun::Kind::Video: {
-        qDebug().noquote() << "-->" << CLM_TAG << "Video request::finished";
-        takeRunErrors(run, true);
-        const bool failed = normal && process->exitCode() != 0;
-        if (stop == ToolRun::Stop::None && !normal)
-            logCrash(CLM_TAG, process, true);
-        if (stop == ToolRun::Stop::None && failed) {
-            sharedData->toolError = run->lastError;
-            lastSteps = run->steps;
-            qCritical() << CLM_TAG << "!!! ERROR: exit code" << process->exitCode()
-                        << run->lastError;
-        }
-        // The last lines may name the file the download ended with.
-        run->takeDownloadOutput(process->readAllStandardOutput());
-        if (stop != ToolRun::Stop::None || !normal || failed)
-            run->removePartialFiles();
+    case ToolRuns::Kind::Metadata:
+        if (run->preparing)
+            finishPreparing(run, normal);
         else
-            sharedData->video.savedFile = run->savedFile();
-        forgetRun(run);
-        if (stop == ToolRun::Stop::User)
-            emit somethingWrong(VideoStopped);
-        else if (stop == ToolRun::Stop::Silent)
-            break;
-        else if (!normal)
-            emit somethingWrong(VideoCrashed);
-        else if (failed)
-            emit somethingWrong(VideoFailed);
-        else
-            emit haveVideo();
-        break;
-    }
-
-    case ToolRun::Kind::Update: {
-        qDebug().noquote() << "-->" << CLM_TAG << "updateBinary::finished";
-        // The user who cancelled it has moved on.
-        if (stop == ToolRun::Stop::User) {
-            forgetRun(run);
-            break;
-        }
-        const bool succeeded = normal && process->exitCode() == 0;
-        if (!normal)
-            logCrash(CLM_TAG, process, false);
-        else if (!succeeded)
-            qCritical() << CLM_TAG << "!!! ERROR: exit code" << process->exitCode();
-        forgetRun(run);
-        emit resultUpdateBinary(succeeded ? QProcess::NormalExit : QProcess::CrashExit);
-        break;
-    }
+            finishMetadata(run, normal);
+        return;
+    case ToolRuns::Kind::Listing:
+        finishListing(run, normal);
+        return;
+    case ToolRuns::Kind::Thumbnail:
+        finishThumbnail(run, normal);
+        return;
+    case ToolRuns::Kind::Subtitles:
+        finishSubtitles(run, normal);
+        return;
+    case ToolRuns::Kind::Download:
+        finishDownload(run, normal);
+        return;
+    case ToolRuns::Kind::Other:
+        finishUpdate(run, normal);
+        return;
     }
 }
 
-void Clipmoor::requestMetadataFinished()
+// Reports a stop the user asked for, or a crash; true when the run ended as asked and its
+// result is still wanted.
+bool Clipmoor::endedAsAsked(ToolRun::Stop stop, bool normal, errorType stopped, errorType crashed)
+{
+    if (stop == ToolRun::Stop::User)
+        emit somethingWrong(Failure{stopped, {}, {}});
+    else if (stop == ToolRun::Stop::None && !normal)
+        emit somethingWrong(Failure{crashed, {}, {}});
+    return stop == ToolRun::Stop::None && normal;
+}
+
+// The run answered, about the video the user works on now.
+bool Clipmoor::answersThisVideo(const ToolRun *run, bool normal) const
+{
+    return run->stop == ToolRun::Stop::None && normal && !run->overflowed &&
+           run->process->exitCode() == 0 &&
+           run->process->arguments().last() == session->video.toolTarget;
+}
+
+void Clipmoor::finishPreparing(ToolRun *run, bool normal)
+{
+    // Whatever came of it is the launcher's to keep; the user has not asked yet.
+    QProcess *process = run->process;
+    qDebug().noquote() << "-->" << CLM_TAG << "Prepared:" << process->arguments().last()
+                       << (run->stop == ToolRun::Stop::None && normal ? process->exitCode() : -1);
+    queue.forget(run);
+}
+
+// Takes what the run printed and told; reports a stop the user asked for, endless output
+// or a crash, and gives the reading only when the run ended as asked.
+std::optional<Clipmoor::Reading> Clipmoor::finishReading(ToolRun *run, bool normal,
+                                                         const ReadingEnds &ends)
+{
+    takeRunOutput(run);
+    takeRunErrors(run, true);
+    const ToolRun::Stop stop = run->stop;
+    const bool overflowed = run->overflowed;
+    if (stop == ToolRun::Stop::None && !overflowed && !normal)
+        logCrash(CLM_TAG, run->process, true);
+    Reading reading{std::exchange(run->output, {}), run->process->exitCode(), run->lastError,
+                    run->steps};
+    queue.forget(run);
+    if (stop == ToolRun::Stop::None && overflowed) {
+        emit somethingWrong(Failure{ends.endless, outputLimitText(), {}});
+        return std::nullopt;
+    }
+    if (!endedAsAsked(stop, normal, ends.stopped, ends.crashed))
+        return std::nullopt;
+    return reading;
+}
+
+void Clipmoor::finishMetadata(ToolRun *run, bool normal)
+{
+    qDebug().noquote() << "-->" << CLM_TAG
+                       << "Metadata request::finished for :" << run->process->arguments();
+    const std::optional<Reading> reading =
+        finishReading(run, normal, {MetadataStopped, MetadataTooFewLines, MetadataCrashed});
+    if (reading)
+        requestMetadataFinished(*reading);
+}
+
+void Clipmoor::finishListing(ToolRun *run, bool normal)
+{
+    qDebug().noquote() << "-->" << CLM_TAG << "Formats request::finished";
+    const std::optional<Reading> reading =
+        finishReading(run, normal, {FormatsStopped, FormatsFailed, FormatsCrashed});
+    if (reading)
+        requestFormatsFinished(*reading);
+}
+
+void Clipmoor::finishThumbnail(ToolRun *run, bool normal)
+{
+    takeRunOutput(run);
+    const QUrl address = answersThisVideo(run, normal) ? thumbnailAddress(run->output) : QUrl();
+    // One run at a time asks the info kept from the extraction.
+    const bool next = run->stop == ToolRun::Stop::None &&
+                      run->process->arguments().last() == session->video.toolTarget;
+    queue.forget(run);
+    // No thumbnail leaves the page as it was: nothing to report.
+    if (!address.isEmpty()) {
+        session->video.thumbnail = address;
+        emit haveThumbnail(address);
+    }
+    if (next)
+        requestSubtitles();
+}
+
+void Clipmoor::finishSubtitles(ToolRun *run, bool normal)
+{
+    takeRunOutput(run);
+    const bool answered = answersThisVideo(run, normal);
+    if (answered)
+        session->video.subtitles = parseSubtitleLanguages(run->output);
+    queue.forget(run);
+    if (answered)
+        emit haveSubtitles(session->video.subtitles);
+}
+
+void Clipmoor::finishDownload(ToolRun *run, bool normal)
+{
+    qDebug().noquote() << "-->" << CLM_TAG << "Video request::finished";
+    takeRunErrors(run, true);
+    QProcess *process = run->process;
+    const ToolRun::Stop stop = run->stop;
+    const bool failed = normal && process->exitCode() != 0;
+    if (stop == ToolRun::Stop::None && !normal)
+        logCrash(CLM_TAG, process, true);
+    if (stop == ToolRun::Stop::None && failed) {
+        qCritical() << CLM_TAG << "!!! ERROR: exit code" << process->exitCode() << run->lastError;
+    }
+    const Failure told{VideoFailed, run->lastError, run->steps};
+    // The last lines may name the file the download ended with.
+    run->takeDownloadOutput(process->readAllStandardOutput());
+    if (stop != ToolRun::Stop::None || !normal || failed)
+        run->removePartialFiles();
+    else
+        session->video.savedFile = run->savedFile();
+    queue.forget(run);
+    if (!endedAsAsked(stop, normal, VideoStopped, VideoCrashed))
+        return;
+    if (failed)
+        emit somethingWrong(told);
+    else
+        emit haveVideo(session->video);
+}
+
+void Clipmoor::finishUpdate(ToolRun *run, bool normal)
+{
+    qDebug().noquote() << "-->" << CLM_TAG << "updateBinary::finished";
+    const ToolRun::Stop stop = run->stop;
+    QProcess *process = run->process;
+    const bool succeeded = normal && process->exitCode() == 0;
+    // The user who cancelled it has moved on.
+    if (stop != ToolRun::Stop::User && !normal)
+        logCrash(CLM_TAG, process, false);
+    else if (stop != ToolRun::Stop::User && !succeeded)
+        qCritical() << CLM_TAG << "!!! ERROR: exit code" << process->exitCode();
+    queue.forget(run);
+    if (stop != ToolRun::Stop::User)
+        emit resultUpdateBinary(succeeded ? QProcess::NormalExit : QProcess::CrashExit);
+}
+
+void Clipmoor::requestMetadataFinished(const Reading &reading)
 {
     qDebug().noquote() << "-->" << CLM_TAG;
-    const Metadata metadata = parseMetadata(sharedData->toolOutput);
+    const Metadata metadata = parseMetadata(QString::fromUtf8(reading.output));
     switch (metadata.status) {
     case Metadata::TooFewLines:
         qCritical() << CLM_TAG << "!!! ERROR: Not enough valid lines in the input";
-        emit somethingWrong(MetadataTooFewLines);
+        emit somethingWrong(Failure{MetadataTooFewLines, reading.toolLine, reading.steps});
         return;
     case Metadata::BadDuration:
         qCritical() << CLM_TAG << "!!! ERROR: Invalid duration format";
-        emit somethingWrong(MetadataBadDuration);
+        emit somethingWrong(Failure{MetadataBadDuration, reading.toolLine, reading.steps});
         return;
     case Metadata::Ok:
         break;
     }
-    sharedData->video.duration = metadata.duration;
-    sharedData->video.title = metadata.title;
-    emit haveMetadata();
+    session->video.duration = metadata.duration;
+    session->video.title = metadata.title;
+    emit haveMetadata(session->video);
 }
 
-void Clipmoor::requestFormatsFinished()
+void Clipmoor::requestFormatsFinished(const Reading &reading)
 {
     qDebug().noquote() << "-->" << CLM_TAG;
-    FormatList list = parseFormatList(sharedData->toolOutput);
+    FormatList list = parseFormatList(QString::fromUtf8(reading.output));
     // A listing that failed and offers nothing is an error, not an empty table.
-    if (list.viewOrder.isEmpty() && listingExitCode != 0) {
-        qCritical() << CLM_TAG << "!!! ERROR: exit code" << listingExitCode
-                    << sharedData->toolError;
-        listingExitCode = 0;
-        emit somethingWrong(FormatsFailed);
+    if (list.viewOrder.isEmpty() && reading.exitCode != 0) {
+        qCritical() << CLM_TAG << "!!! ERROR: exit code" << reading.exitCode << reading.toolLine;
+        emit somethingWrong(Failure{FormatsFailed, reading.toolLine, reading.steps});
         return;
     }
-    listingExitCode = 0;
-    VideoInfo &video = sharedData->video;
+    VideoInfo &video = session->video;
     video.formats = std::move(list.formats);
     video.viewOrder = std::move(list.viewOrder);
     video.listedSizes = std::move(list.sizes);
@@ -759,5 +619,5 @@ void Clipmoor::requestFormatsFinished()
         const FormatRecord &record = video.formats[code];
         qInfo().noquote() << record.code << record.resolution << record.size;
     }
-    emit haveFormats();
+    emit haveFormats(video);
 }

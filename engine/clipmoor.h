@@ -1,16 +1,18 @@
 #pragma once
 
+#include "app/videoinfo.h"
+#include "engine/progressdetails.h"
+#include "engine/runqueue.h"
+
 #include <QList>
 #include <QObject>
-
 #include <QProcess>
-#include <memory>
-#include <optional>
-#include <vector>
+#include <QUrl>
 
+#include <optional>
+
+class Address;
 struct SessionData;
-#include "engine/progressdetails.h"
-#include "engine/toolrun.h"
 
 // The download engine: runs the downloader tool for metadata, the format list, the
 // download itself and the tool's self-update, and reports what came of each run.
@@ -34,19 +36,25 @@ public:
     };
 
     // How long a stopped run and what it started get to end before the stop is given up.
-    static constexpr int defaultStopTimeoutMs = 30000;
+    static constexpr int defaultStopTimeoutMs = RunQueue::defaultStopTimeoutMs;
 
-    explicit Clipmoor(QObject *parent = nullptr);
+    // What went wrong with a run, in the tool's words where it said something.
+    struct Failure {
+        errorType code = ToolNotStarted;
+        QString toolLine; // the tool's last "ERROR:" line, or the engine's own; maybe empty
+        QList<ToolFailure::Note> steps; // what the launcher tried to recover it, in order
+    };
+
+    // Works on session's video and reads the user's choices from its settings; session must
+    // outlive the engine.
+    explicit Clipmoor(SessionData *session, QObject *parent = nullptr);
     ~Clipmoor() override;
 
-    static Clipmoor &instance();
-
-    bool setUrl(const QString &text);
-    void requestMetadata();
+    void requestMetadata(const Address &address);
     // Starts the metadata run for an address the user has not asked for yet, so that the
     // launcher has the video's info at hand when asked; quiet, and at most one: it takes the
     // place of an earlier one. False when the address is none to prepare.
-    bool prepare(const QString &text);
+    bool prepare(const Address &address);
     void stopPreparing();
     void requestFormats();
     void requestVideo(uint formatCode);
@@ -58,67 +66,80 @@ public:
     // Stops the attached self-update, which then reports nothing.
     void stopUpdate();
     void stopTool(bool silent);
-    void setStopTimeout(int ms) { stopTimeoutMs = ms; }
+    void setStopTimeout(int ms) { queue.setStopTimeout(ms); }
     // True while a download run is under way.
     bool isDownloading() const;
-    // What the launcher tried to recover the run that failed last, in order.
-    QList<ToolFailure::Note> recoverySteps() const { return lastSteps; }
 
 signals:
-    void haveMetadata();
-    void haveFormats();
-    void haveVideo();
+    // The video's title and duration are known.
+    void haveMetadata(const VideoInfo &video);
+    // The video's formats are known.
+    void haveFormats(const VideoInfo &video);
+    // The download has ended well; video.savedFile names the file, when known.
+    void haveVideo(const VideoInfo &video);
     // The percentage of each progress line, of whichever part the tool downloads.
     void percent(int);
     // The download as a whole: all parts together, its percentage never falling.
     void progressDetails(const ProgressDetails &details);
-    void somethingWrong(Clipmoor::errorType);
-    // The address of the video's thumbnail is in video.thumbnail.
-    void haveThumbnail();
-    // video.subtitles holds the languages on offer, maybe none.
-    void haveSubtitles();
-    // The chosen download folder was passed over for the default one.
-    void downloadFolderUnusable(const QString &chosen);
+    void somethingWrong(const Clipmoor::Failure &failure);
+    void haveThumbnail(const QUrl &address);
+    // The languages the video's subtitles come in, maybe none.
+    void haveSubtitles(const QList<SubtitleLanguage> &languages);
+    // The chosen download folder was passed over for the default one, used.
+    void downloadFolderUnusable(const QString &chosen, const QString &used);
     void resultUpdateBinary(QProcess::ExitStatus);
     // A run goes on with the system's yt-dlp, for the managed one is still being installed.
     void systemToolUsed();
     // The launcher takes a step to recover a failed run by itself.
     void recovering(const ToolFailure::Note &note);
 
-private slots:
-    void requestMetadataFinished();
-    void requestFormatsFinished();
-
 private:
-    // A new run, owned by the engine until forgetRun().
+    // What a run asked for its output left once it ended as asked.
+    struct Reading {
+        QByteArray output;
+        int exitCode = 0;
+        QString toolLine;
+        QList<ToolFailure::Note> steps;
+    };
+    // What is reported when such a run was stopped, printed without end or crashed.
+    struct ReadingEnds {
+        errorType stopped;
+        errorType endless;
+        errorType crashed;
+    };
+
+    void requestMetadataFinished(const Reading &reading);
+    void requestFormatsFinished(const Reading &reading);
     void requestThumbnail();
     void requestSubtitles();
     void startDownload(std::optional<uint> formatCode, bool mp3);
-    ToolRun *createRun(ToolRun::Kind kind, const QStringList &arguments);
-    QList<ToolRun *> handles() const;
-    bool owns(const ToolRun *run) const;
-    void startRun(ToolRun *run);
-    void startQueuedRuns();
-    bool anyStopping() const;
-    void stopRun(ToolRun *run);
+    ToolRun *createRun(ToolRuns::Kind kind, const QStringList &arguments);
     void stopQuietly(ToolRun *run);
-    void stopQueuedOrRunning(ToolRun *run);
-    bool isRunning(const ToolRun *run) const;
-    void stopEnded(ToolRun *run, bool stopped);
     void stopBeforeExit();
-    void dropQueuedRun(ToolRun *run);
     void startDetachedUpdate();
+
+    // One finisher for each kind of run.
     void runFinished(ToolRun *run, QProcess::ExitStatus status);
+    void finishPreparing(ToolRun *run, bool normal);
+    void finishMetadata(ToolRun *run, bool normal);
+    void finishListing(ToolRun *run, bool normal);
+    void finishThumbnail(ToolRun *run, bool normal);
+    void finishSubtitles(ToolRun *run, bool normal);
+    void finishDownload(ToolRun *run, bool normal);
+    void finishUpdate(ToolRun *run, bool normal);
+    // What they share.
+    std::optional<Reading> finishReading(ToolRun *run, bool normal, const ReadingEnds &ends);
+    bool endedAsAsked(ToolRun::Stop stop, bool normal, errorType stopped, errorType crashed);
+    bool answersThisVideo(const ToolRun *run, bool normal) const;
+    void runDropped(ToolRun *run);
     void runNotStarted(ToolRun *run);
-    void forgetRun(ToolRun *run);
+
     void takeRunOutput(ToolRun *run);
     void takeRunErrors(ToolRun *run, bool final);
     QString outputLimitText() const;
 
-    SessionData *sharedData;
-    std::vector<std::unique_ptr<ToolRun>> runs; // made and not yet finished
-    int listingExitCode = 0;                    // of the format-list run being parsed
-    bool detachedUpdateQueued = false;
-    int stopTimeoutMs = defaultStopTimeoutMs;
-    QList<ToolFailure::Note> lastSteps;
+    SessionData *session;
+    RunQueue queue;
 };
+
+Q_DECLARE_METATYPE(Clipmoor::Failure)

@@ -44,9 +44,9 @@ QString quotedOrPlain(QString text)
 
 } // namespace
 
-ToolRun::ToolRun(Kind kind_)
+ToolRun::ToolRun(ToolRuns::Kind kind_, QObject *owner)
     : kind(kind_)
-    , process(new QProcess)
+    , process(new QProcess(owner))
 {
 }
 

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "toolruns/toolfailure.h"
+#include "toolruns/toolruns.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
+class QObject;
 class QProcess;
 namespace Platform {
 class ToolStop;
@@ -15,14 +17,13 @@ class ToolStop;
 // One run of the downloader tool: its process and what the engine knows about it.
 class ToolRun {
 public:
-    // Prepare: a metadata run started before the user asked, which reports nothing.
-    enum class Kind { Metadata, Prepare, Formats, Thumbnail, Subtitles, Video, Update };
     enum class Stop { None, User, Silent };
 
     // Standard output kept of a metadata or format-list run; more stops the run.
     static constexpr qsizetype maxOutputBytes = 4 * 1024 * 1024;
 
-    explicit ToolRun(Kind kind);
+    // The process is owner's child, so that it goes with owner at the latest.
+    ToolRun(ToolRuns::Kind kind, QObject *owner);
     ~ToolRun();
     ToolRun(const ToolRun &) = delete;
     ToolRun &operator=(const ToolRun &) = delete;
@@ -41,8 +42,9 @@ public:
     // The file a finished download wrote last (the merged one, if any); empty when none.
     QString savedFile() const;
 
-    const Kind kind;
+    const ToolRuns::Kind kind; // Other: the tool's self-update
     QProcess *const process;
+    bool preparing = false; // a metadata run started before the user asked: it reports nothing
     Stop stop = Stop::None;
     Platform::ToolStop *stopper = nullptr; // while the run and what it started are stopped
     bool queued = false;                   // waits for stopped runs to be gone

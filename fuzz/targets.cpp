@@ -23,21 +23,21 @@ QString text(const uint8_t *data, size_t size)
 #if !defined(CLIPMOOR_LIBFUZZER) || defined(CLIPMOOR_FUZZ_ADDRESS)
 CLIPMOOR_FUZZ_TARGET(address)
 {
-    const std::optional<QUrl> url = Address::accept(text(data, size));
-    if (!url)
+    const std::optional<Address> address = Address::accept(text(data, size));
+    if (!address)
         return 0;
-    const Address::Target target = Address::targetFor(*url);
+    const QString target = address->target();
     // The tool's last argument can never be taken for an option.
-    FUZZ_CHECK(!target.target.isEmpty());
-    FUZZ_CHECK(!target.target.startsWith(QLatin1Char('-')));
-    FUZZ_CHECK((target.problem == Address::Target::None) != target.canonical.isEmpty());
+    FUZZ_CHECK(!target.isEmpty());
+    FUZZ_CHECK(!target.startsWith(QLatin1Char('-')));
+    FUZZ_CHECK((address->problem() == Address::None) != address->canonical().isEmpty());
     // The tool gets a plain video ID or an address of the site itself, nothing else.
-    QUrl sent(target.target, QUrl::TolerantMode);
+    QUrl sent(target, QUrl::TolerantMode);
     if (sent.scheme().isEmpty())
-        sent = QUrl(QStringLiteral("https://") + target.target, QUrl::TolerantMode);
+        sent = QUrl(QStringLiteral("https://") + target, QUrl::TolerantMode);
     const QString host = sent.host().toLower();
     const QString main = QLatin1String(Address::mainHost);
-    FUZZ_CHECK(Address::isVideoId(target.target) || host == QLatin1String(Address::shortHost) ||
+    FUZZ_CHECK(Address::isVideoId(target) || host == QLatin1String(Address::shortHost) ||
                host == main || host.endsWith(QLatin1Char('.') + main));
     return 0;
 }

@@ -1,6 +1,8 @@
 #include "app/identity.h"
 #include "app/logtag.h"
+#include "app/sessiondata.h"
 #include "app/setup.h"
+#include "engine/clipmoor.h"
 #include "platform/platform.h"
 #include "plugins/pluginmanagerhelper.h"
 #include "translations/translations.h"
@@ -10,6 +12,7 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QDebug>
+#include <QSettings>
 #include <QStandardPaths>
 
 #include <memory>
@@ -85,10 +88,16 @@ int qMain(int argc, char **argv)
                                           QLatin1String(Identity::buildDate), 0, 1);
     }
 
-    checkAndSetupFiles();
+    // Made after the application and gone before it: the engine's runs end with it, not
+    // with an event loop that no longer runs.
+    SessionData session;
+    checkAndSetupFiles(session.settings);
+    // The help and the version end the process in the parser, past every destructor.
+    session.settings->sync();
+    Clipmoor engine(&session);
 
     QCommandLineParser parser;
-    auto window = std::make_unique<Navigation>();
+    auto window = std::make_unique<Navigation>(&engine, &session);
     window->parser = &parser;
     const Options options;
     addOptions(*window->parser, options);

@@ -1,7 +1,5 @@
 #include "ui/addressintake.h"
 
-#include "engine/address.h"
-
 #include <QClipboard>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -11,9 +9,9 @@
 
 namespace {
 
-bool accepted(const QString &text)
+std::optional<Address> accepted(const QString &text)
 {
-    return !text.isEmpty() && Address::accept(text).has_value();
+    return text.isEmpty() ? std::nullopt : Address::accept(text);
 }
 
 } // namespace
@@ -29,21 +27,17 @@ AddressIntake::AddressIntake(QWidget *window_, QLineEdit *field_)
     field->setAcceptDrops(false);
 }
 
-QString AddressIntake::addressIn(const QMimeData *data)
+std::optional<Address> AddressIntake::addressIn(const QMimeData *data)
 {
     if (!data)
-        return {};
+        return std::nullopt;
     for (const QUrl &url : data->urls()) {
-        const QString text = url.toString();
-        if (accepted(text))
-            return text;
+        if (std::optional<Address> address = accepted(url.toString()))
+            return address;
     }
-    if (data->hasText()) {
-        const QString text = data->text().trimmed();
-        if (accepted(text))
-            return text;
-    }
-    return {};
+    if (data->hasText())
+        return accepted(data->text().trimmed());
+    return std::nullopt;
 }
 
 void AddressIntake::offerClipboard()
@@ -52,13 +46,13 @@ void AddressIntake::offerClipboard()
         return;
     const QClipboard *clipboard = QGuiApplication::clipboard();
     const QString text = clipboard ? clipboard->text().trimmed() : QString();
-    if (accepted(text))
-        take(text);
+    if (const std::optional<Address> address = accepted(text))
+        take(*address);
 }
 
-void AddressIntake::take(const QString &address)
+void AddressIntake::take(const Address &address)
 {
-    field->setText(address);
+    field->setText(address.text());
     field->selectAll();
     field->setFocus(Qt::OtherFocusReason);
     emit taken(address);
@@ -81,7 +75,7 @@ bool AddressIntake::eventFilter(QObject *watched, QEvent *event)
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto *drag = static_cast<QDropEvent *>(event);
-        if (fieldShown() && !addressIn(drag->mimeData()).isEmpty())
+        if (fieldShown() && addressIn(drag->mimeData()))
             drag->acceptProposedAction();
         else
             drag->ignore();
@@ -89,11 +83,12 @@ bool AddressIntake::eventFilter(QObject *watched, QEvent *event)
     }
     case QEvent::Drop: {
         auto *drop = static_cast<QDropEvent *>(event);
-        const QString address = fieldShown() ? addressIn(drop->mimeData()) : QString();
-        if (address.isEmpty()) {
+        const std::optional<Address> address =
+            fieldShown() ? addressIn(drop->mimeData()) : std::nullopt;
+        if (!address) {
             drop->ignore();
         } else {
-            take(address);
+            take(*address);
             drop->acceptProposedAction();
         }
         return true;

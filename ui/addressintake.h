@@ -1,6 +1,10 @@
 #pragma once
 
+#include "engine/address.h"
+
 #include <QObject>
+
+#include <optional>
 
 class QLineEdit;
 class QMimeData;
@@ -19,18 +23,18 @@ public:
     // Takes an accepted address from the clipboard into the field if the field is empty.
     void offerClipboard();
 
-    // The first accepted address that the data carries, as links or as text; empty if none.
-    static QString addressIn(const QMimeData *data);
+    // The first accepted address that the data carries, as links or as text.
+    static std::optional<Address> addressIn(const QMimeData *data);
 
 signals:
     // The field now holds an address the user did not type.
-    void taken(const QString &address);
+    void taken(const Address &address);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void take(const QString &address);
+    void take(const Address &address);
     bool fieldShown() const;
 
     QWidget *window;

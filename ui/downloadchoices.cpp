@@ -1,7 +1,6 @@
 #include "ui/downloadchoices.h"
 
 #include "app/setup.h"
-#include "engine/clipmoor.h"
 #include "toolruns/toolruns.h"
 
 #include <QAction>
@@ -59,7 +58,7 @@ DownloadChoices::DownloadChoices(QMenu *menu, QSettings *settings_, QWidget *win
     connect(prepare, &QAction::toggled, this, [this](bool on) {
         settings->setValue(QLatin1String(prepareCopiedKey), on);
         if (!on)
-            Clipmoor::instance().stopPreparing();
+            emit preparingTurnedOff();
     });
     menu->addAction(prepare);
 }
@@ -113,7 +112,7 @@ QString DownloadChoices::displayName(const QString &browser)
 void DownloadChoices::chooseFolder()
 {
     auto *dialog =
-        new QFileDialog(window, tr("Choose Download Folder"), downloadFolder(), QString());
+        new QFileDialog(window, tr("Choose Download Folder"), downloadFolder(*settings), QString());
     dialog->setFileMode(QFileDialog::Directory);
     dialog->setOption(QFileDialog::ShowDirsOnly);
     dialog->setAttribute(Qt::WA_DeleteOnClose);

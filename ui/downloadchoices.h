@@ -28,6 +28,10 @@ public:
     // Stores the browser whose cookies the tool reads, as its menu entry does.
     void setBrowser(const QString &browser);
 
+signals:
+    // Copied links are no longer to be prepared.
+    void preparingTurnedOff();
+
 private:
     void chooseFolder();
     void whenBrowserChosen(QAction *action);

@@ -75,13 +75,13 @@ void FormatChoices::formatsShown(bool videoOffered_)
     partButton->show();
 }
 
-void FormatChoices::subtitlesKnown()
+void FormatChoices::subtitlesKnown(const QList<SubtitleLanguage> &languages)
 {
     subtitles->clear();
     const QLocale locale;
     // The sound alone carries no subtitles.
     const QList<SubtitleLanguage> offered =
-        videoOffered ? ordered(session->video.subtitles, locale) : QList<SubtitleLanguage>();
+        videoOffered ? ordered(languages, locale) : QList<SubtitleLanguage>();
     subtitlesLabel->setVisible(!offered.isEmpty());
     subtitles->setVisible(!offered.isEmpty());
     emit changed();

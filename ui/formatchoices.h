@@ -26,7 +26,7 @@ public:
     // The formats are listed: a part may be chosen, and subtitles when a video is offered.
     void formatsShown(bool videoOffered);
     // The video's subtitle languages are known.
-    void subtitlesKnown();
+    void subtitlesKnown(const QList<SubtitleLanguage> &languages);
 
     // A language by its name in locale's language, its first letter upper case; the code
     // itself when it names no language.

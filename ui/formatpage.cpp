@@ -206,9 +206,9 @@ void FormatPage::fetchThumbnail(const QUrl &address)
     thumbnail->fetch(address);
 }
 
-void FormatPage::subtitlesKnown()
+void FormatPage::subtitlesKnown(const QList<SubtitleLanguage> &languages)
 {
-    formatChoices->subtitlesKnown();
+    formatChoices->subtitlesKnown(languages);
 }
 
 void FormatPage::showStep(const QString &text)

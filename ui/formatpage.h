@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/videoinfo.h"
+
 #include <QModelIndex>
 #include <QWidget>
 
@@ -37,7 +39,7 @@ public:
     void showMetadata(const QString &title, QTime duration);
     void showFormats(VideoInfo &video);
     void fetchThumbnail(const QUrl &address);
-    void subtitlesKnown();
+    void subtitlesKnown(const QList<SubtitleLanguage> &languages);
     void showStep(const QString &text); // what the launcher tries while the bar runs
     void stopBusy();
     void hideTable();

@@ -39,10 +39,11 @@ static void initImages()
     Q_INIT_RESOURCE(images);
 }
 
-Navigation::Navigation(QWidget *parent)
+Navigation::Navigation(Clipmoor *engine_, SessionData *session, QWidget *parent)
     : QDialog(parent)
     , parser(nullptr)
-    , sharedData(sessionData())
+    , engine(engine_)
+    , sharedData(session)
     , ui(new Ui::Navigation)
 {
     initImages();
@@ -63,9 +64,9 @@ Navigation::Navigation(QWidget *parent)
         tr("The address of the YouTube video to download, then press Enter"));
     ui->progressBar_2->setAccessibleName(tr("Busy"));
     addressIntake = new AddressIntake(this, ui->editURL);
-    connect(addressIntake, &AddressIntake::taken, this, [this](const QString &address) {
+    connect(addressIntake, &AddressIntake::taken, this, [this](const Address &address) {
         if (DownloadChoices::prepareCopied(sharedData->settings))
-            Clipmoor::instance().prepare(address);
+            engine->prepare(address);
     });
     notifier = new DesktopNotifier(this);
     scale = usableScale(sharedData->settings->value(QStringLiteral("Scale/Val"), defaultScale));
@@ -74,14 +75,12 @@ Navigation::Navigation(QWidget *parent)
     ui->page_Formats->setUp(sharedData);
     activateMenuActions();
 
-    Clipmoor *engine = &Clipmoor::instance();
     connect(this, &Navigation::requestVideo, engine, &Clipmoor::requestVideo);
     connect(this, &Navigation::requestMetadata, engine, &Clipmoor::requestMetadata);
     connect(this, &Navigation::requestAudio, engine, &Clipmoor::requestAudio);
     connect(this, &Navigation::requestMp3, engine, &Clipmoor::requestMp3);
     connect(engine, &Clipmoor::haveSubtitles, ui->page_Formats, &FormatPage::subtitlesKnown);
-    connect(engine, &Clipmoor::haveThumbnail, this,
-            [this] { ui->page_Formats->fetchThumbnail(sharedData->video.thumbnail); });
+    connect(engine, &Clipmoor::haveThumbnail, ui->page_Formats, &FormatPage::fetchThumbnail);
     connect(ui->page_Formats, &FormatPage::roomChanged, this, &Navigation::fitTableRows);
     connect(ui->page_Formats, &FormatPage::formatChosen, this, &Navigation::chooseFormat);
     connect(ui->page_Formats, &FormatPage::audioChosen, this, &Navigation::chooseAudio);
@@ -92,7 +91,7 @@ Navigation::Navigation(QWidget *parent)
     connect(ui->editURL, &QLineEdit::textEdited, engine, &Clipmoor::stopPreparing);
     connect(ui->pushButton_Process, &QPushButton::clicked, this, &Navigation::whenCallProcess);
     connect(ui->page_Download, &DownloadPage::cancelled, engine,
-            [engine] { engine->stopTool(false); });
+            [this] { engine->stopTool(false); });
     connect(ui->stackedWidget, &QStackedWidget::currentChanged, this,
             &Navigation::whenStackedPageChanged);
     connect(engine, &Clipmoor::somethingWrong, this, &Navigation::whenSomethingWrong);
@@ -104,7 +103,7 @@ Navigation::Navigation(QWidget *parent)
     connect(ui->btn_Back_from_Process, &QPushButton::clicked, this,
             [this] { showPage(returnPage); });
     // Stopped first, so that an address the page takes from the clipboard is prepared.
-    connect(ui->page_Formats, &FormatPage::back, this, [this, engine] {
+    connect(ui->page_Formats, &FormatPage::back, this, [this] {
         engine->stopTool(true);
         showPage(ui->page_URL);
     });
@@ -126,7 +125,7 @@ Navigation::Navigation(QWidget *parent)
     // The wait for the release servers may be long: the user may give it up.
     ui->label_Waiting->hide();
     ui->btnCancelUpdate->hide();
-    connect(ui->btnCancelUpdate, &QPushButton::clicked, this, [this, engine] {
+    connect(ui->btnCancelUpdate, &QPushButton::clicked, this, [this] {
         showToolUpdate(false);
         engine->stopUpdate();
         showPage(returnPage);
@@ -164,13 +163,12 @@ void Navigation::openOutputFolder()
     QDesktopServices::openUrl(QUrl::fromLocalFile(folder.isEmpty() ? outputDir() : folder));
 }
 
-void Navigation::whenDownloadFolderUnusable(const QString &chosen)
+void Navigation::whenDownloadFolderUnusable(const QString &chosen, const QString &used)
 {
     auto *box = new QMessageBox(
         QMessageBox::Warning, tr("WARNING"),
         tr("The download folder %1 is gone or cannot be written. This download goes to %2.")
-            .arg(QDir::toNativeSeparators(chosen),
-                 QDir::toNativeSeparators(sharedData->video.folder)),
+            .arg(QDir::toNativeSeparators(chosen), QDir::toNativeSeparators(used)),
         QMessageBox::Ok, this);
     box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
@@ -195,7 +193,8 @@ void Navigation::whenProcessButtonClicked()
 
 void Navigation::whenCallProcess()
 {
-    if (!Clipmoor::instance().setUrl(ui->editURL->text())) {
+    const std::optional<Address> address = Address::accept(ui->editURL->text());
+    if (!address) {
         openMessage(QMessageBox::Warning, tr("WARNING"),
                     tr("WARNING: You must provide at least some valid YouTube URL to proceed"));
         return;
@@ -203,17 +202,19 @@ void Navigation::whenCallProcess()
     ui->page_Formats->clear();
     showPage(ui->page_Formats);
     ui->page_Formats->focusBack();
-    emit requestMetadata();
+    emit requestMetadata(*address);
 }
 
-void Navigation::whenMetadataReceived()
+void Navigation::whenMetadataReceived(const VideoInfo &video)
 {
-    ui->page_Formats->showMetadata(sharedData->video.title, sharedData->video.duration);
+    ui->page_Formats->showMetadata(video.title, video.duration);
 }
 
-void Navigation::whenFormatsReceived()
+void Navigation::whenFormatsReceived(const VideoInfo &video)
 {
     qDebug().noquote() << "-->" << CLM_TAG;
+    // The table reads the formats in place, in the session's record that video is.
+    Q_ASSERT(&video == &sharedData->video);
     ui->page_Formats->showFormats(sharedData->video);
 }
 
@@ -274,12 +275,12 @@ void Navigation::whenProgressDetails(const ProgressDetails &details)
     ui->page_Download->showProgress(details);
 }
 
-void Navigation::whenVideoReceived()
+void Navigation::whenVideoReceived(const VideoInfo &video)
 {
     qDebug().noquote() << "-->" << CLM_TAG;
     dropQuitQuestion();
-    notifier->downloadFinished(sharedData->video.title);
-    ui->page_Download->finish(soundAlone, sharedData->video.savedFile);
+    notifier->downloadFinished(video.title);
+    ui->page_Download->finish(soundAlone, video.savedFile);
 }
 
 // Over the window and modal to it, answered without an event loop of its own; the box
@@ -295,10 +296,10 @@ QMessageBox *Navigation::openMessage(QMessageBox::Icon icon, const QString &titl
 
 // The plain line and its next step first, the code after them, and the tool's own words,
 // in English, behind "Show Details…".
-void Navigation::showError(Clipmoor::errorType code)
+void Navigation::showError(const Clipmoor::Failure &failure)
 {
     const ErrorMessage message =
-        errorMessage(code, sharedData->toolError, Clipmoor::instance().recoverySteps(),
+        errorMessage(failure.code, failure.toolLine, failure.steps,
                      sharedData->settings->value(QLatin1String(cookiesBrowserKey)).toString());
     QMessageBox *box = openMessage(QMessageBox::Critical, tr("ERROR"), QString());
     box->setTextFormat(Qt::RichText);
@@ -306,7 +307,7 @@ void Navigation::showError(Clipmoor::errorType code)
     if (!message.details.isEmpty())
         box->setDetailedText(message.details);
     if (message.cookiesMayHelp)
-        offerCookies(box, code);
+        offerCookies(box, failure);
 }
 
 // Shown where the user is, while the busy bar or the progress goes on.
@@ -323,9 +324,10 @@ void Navigation::whenRecovering(const ToolFailure::Note &note)
 }
 
 // Each browser's button tries again with its cookies.
-void Navigation::offerCookies(QMessageBox *box, Clipmoor::errorType code)
+void Navigation::offerCookies(QMessageBox *box, const Clipmoor::Failure &failure)
 {
-    addCookieButtons(box, sharedData->toolError,
+    const Clipmoor::errorType code = failure.code;
+    addCookieButtons(box, failure.toolLine,
                      sharedData->settings->value(QLatin1String(cookiesBrowserKey)).toString());
     connect(box, &QMessageBox::finished, this, [this, box, code] {
         const QString browser = cookiesChosen(box);
@@ -349,10 +351,11 @@ void Navigation::retryWithCookies(const QString &browser, Clipmoor::errorType co
         emit requestVideo(sharedData->video.formatCode);
 }
 
-void Navigation::whenSomethingWrong(Clipmoor::errorType code)
+void Navigation::whenSomethingWrong(const Clipmoor::Failure &failure)
 {
+    const Clipmoor::errorType code = failure.code;
     ui->page_Formats->stopBusy();
-    if (!Clipmoor::instance().isDownloading())
+    if (!engine->isDownloading())
         dropQuitQuestion();
     // A download's end is told outside the window before any dialog waits for the user.
     const bool downloading = ui->stackedWidget->currentWidget() == ui->page_Download;
@@ -386,7 +389,7 @@ void Navigation::whenSomethingWrong(Clipmoor::errorType code)
         showPage(ui->page_Formats);
         break;
     }
-    showError(code);
+    showError(failure);
 }
 
 void Navigation::whenToolUpdateRequested()
@@ -427,6 +430,7 @@ void Navigation::activateMenuActions()
 {
     qDebug().noquote() << "-->" << CLM_TAG;
     menu = new WindowMenu(scale, sharedData->settings, this);
+    connect(menu, &WindowMenu::preparingTurnedOff, engine, &Clipmoor::stopPreparing);
     menu->openFrom(ui->stackedWidget, ui->editURL);
     connect(menu, &WindowMenu::scaleChosen, this, &Navigation::whenScaleChosen);
     connect(menu, &WindowMenu::toolUpdateRequested, this, &Navigation::whenToolUpdateRequested);
@@ -514,9 +518,8 @@ void Navigation::keyPressEvent(QKeyEvent *event)
 
 void Navigation::closeEvent(QCloseEvent *event)
 {
-    Clipmoor &engine = Clipmoor::instance();
-    if (!engine.isDownloading()) {
-        engine.stopPreparing();
+    if (!engine->isDownloading()) {
+        engine->stopPreparing();
         QDialog::closeEvent(event);
         return;
     }
@@ -532,7 +535,7 @@ void Navigation::closeEvent(QCloseEvent *event)
     connect(box, &QMessageBox::finished, this, [this, box] {
         if (box->clickedButton() != box->button(QMessageBox::Yes))
             return;
-        Clipmoor::instance().stopTool(true);
+        engine->stopTool(true);
         close();
     });
     box->open();

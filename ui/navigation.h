@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/address.h"
 #include "engine/clipmoor.h"
 
 #include <QDialog>
@@ -25,7 +26,8 @@ class Navigation : public QDialog {
     Q_OBJECT
 
 public:
-    explicit Navigation(QWidget *parent = nullptr);
+    // Drives engine, which works on session; both must outlive the window.
+    Navigation(Clipmoor *engine, SessionData *session, QWidget *parent = nullptr);
     ~Navigation() override;
 
     QCommandLineParser *parser; // set by the main function; not owned
@@ -33,16 +35,16 @@ public:
 signals:
     void updateKestrel(bool);
     void requestVideo(uint);
-    void requestMetadata();
+    void requestMetadata(const Address &address);
     void requestAudio();
     void requestMp3();
 
 public slots:
     void whenStackedPageChanged(int index);
     void whenProcessButtonClicked();
-    void whenFormatsReceived();
+    void whenFormatsReceived(const VideoInfo &video);
     void whenCallProcess();
-    void whenSomethingWrong(Clipmoor::errorType code);
+    void whenSomethingWrong(const Clipmoor::Failure &failure);
     void showMainWindow();
 
 protected:
@@ -54,27 +56,28 @@ protected:
 private:
     void activateMenuActions();
     void whenScaleChosen(uint value);
-    void whenMetadataReceived();
+    void whenMetadataReceived(const VideoInfo &video);
     void chooseFormat(const QModelIndex &index);
     void chooseAudio(bool mp3);
     void showDownloadStart();
     void fitTableRows();
-    void whenDownloadFolderUnusable(const QString &chosen);
+    void whenDownloadFolderUnusable(const QString &chosen, const QString &used);
     void whenProgressDetails(const ProgressDetails &details);
-    void whenVideoReceived();
+    void whenVideoReceived(const VideoInfo &video);
     void whenToolUpdateRequested();
     void whenToolUpdated(QProcess::ExitStatus status);
     void showToolUpdate(bool shown);
     void whenRecovering(const ToolFailure::Note &note);
-    void offerCookies(QMessageBox *box, Clipmoor::errorType code);
+    void offerCookies(QMessageBox *box, const Clipmoor::Failure &failure);
     void retryWithCookies(const QString &browser, Clipmoor::errorType code);
     void showPage(QWidget *page);
-    void showError(Clipmoor::errorType code);
+    void showError(const Clipmoor::Failure &failure);
     QMessageBox *openMessage(QMessageBox::Icon icon, const QString &title, const QString &text);
     void openOutputFolder();
     void dropQuitQuestion();
     void applyColours();
 
+    Clipmoor *engine;
     SessionData *sharedData;
     Ui::Navigation *ui;
     QWidget *returnPage = nullptr;

@@ -40,6 +40,8 @@ WindowMenu::WindowMenu(uint scale, QSettings *settings, QWidget *window_)
     auto *scales = new QMenu(tr("Change Scale Size"), menu);
     menu->addMenu(scales);
     downloadChoices = new DownloadChoices(menu, settings, window);
+    connect(downloadChoices, &DownloadChoices::preparingTurnedOff, this,
+            &WindowMenu::preparingTurnedOff);
     menu->addSeparator();
     showUidAction = menu->addAction(tr("Show UUID"));
     aboutAction = menu->addAction(tr("About"));

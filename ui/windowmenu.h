@@ -38,6 +38,8 @@ signals:
     void scaleChosen(uint percent);
     // The updater has updated the program: the tool is next.
     void toolUpdateRequested();
+    // "Prepare Copied Links" was turned off.
+    void preparingTurnedOff();
 
 private:
     void whenTriggered(QAction *action);

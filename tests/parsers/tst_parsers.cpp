@@ -692,7 +692,8 @@ void TestParsers::toolErrorAdvice()
     QFETCH(QString, line);
     QFETCH(QString, advice);
     // Read as the engine reads the tool's standard error.
-    ToolRun run(ToolRun::Kind::Video);
+    QObject owner;
+    ToolRun run(ToolRuns::Kind::Download, &owner);
     run.takeStandardError(line.toUtf8(), true);
     const QString given = ::toolErrorAdvice(run.lastError, run.steps, QString());
     QVERIFY2(advice.isEmpty() ? given.isEmpty() : given.startsWith(advice), qPrintable(given));
@@ -742,10 +743,10 @@ void TestParsers::acceptAddress()
 {
     QFETCH(QString, text);
     QFETCH(QString, stored);
-    const std::optional<QUrl> url = Address::accept(text);
-    QCOMPARE(url.has_value(), !stored.isEmpty());
-    if (url)
-        QCOMPARE(url->toString(), stored);
+    const std::optional<Address> address = Address::accept(text);
+    QCOMPARE(address.has_value(), !stored.isEmpty());
+    if (address)
+        QCOMPARE(address->url().toString(), stored);
 }
 
 void TestParsers::toolTarget_data()
@@ -758,45 +759,45 @@ void TestParsers::toolTarget_data()
     const QString watch = QStringLiteral("https://www.youtube.com/watch?v=");
     QTest::newRow("watch") << QStringLiteral("http://youtube.com/watch?v=abc&t=3")
                            << QStringLiteral("abc") << watch + QStringLiteral("abc")
-                           << int(Address::Target::None);
+                           << int(Address::None);
     QTest::newRow("mobile host takes the main rules")
         << QStringLiteral("https://m.youtube.com/watch?t=1&v=abc") << QStringLiteral("abc")
-        << watch + QStringLiteral("abc") << int(Address::Target::None);
+        << watch + QStringLiteral("abc") << int(Address::None);
     QTest::newRow("shorts") << QStringLiteral("https://www.youtube.com/shorts/Xy9")
                             << QStringLiteral("Xy9") << watch + QStringLiteral("Xy9")
-                            << int(Address::Target::None);
+                            << int(Address::None);
     QTest::newRow("short link ignores its query")
         << QStringLiteral("https://youtu.be/abc?si=x") << QStringLiteral("abc")
-        << watch + QStringLiteral("abc") << int(Address::Target::None);
+        << watch + QStringLiteral("abc") << int(Address::None);
     QTest::newRow("ID like an option goes as an address")
         << QStringLiteral("https://youtu.be/-rf") << watch + QStringLiteral("-rf")
-        << watch + QStringLiteral("-rf") << int(Address::Target::None);
+        << watch + QStringLiteral("-rf") << int(Address::None);
     QTest::newRow("ID with underscore first")
         << QStringLiteral("https://youtube.com/watch?v=_x") << watch + QStringLiteral("_x")
-        << watch + QStringLiteral("_x") << int(Address::Target::None);
-    QTest::newRow("watch without v") << QStringLiteral("https://www.youtube.com/watch?t=1")
-                                     << QStringLiteral("https://www.youtube.com/watch?t=1")
-                                     << QString() << int(Address::Target::NoId);
-    QTest::newRow("main host, other path") << QStringLiteral("https://youtube.com/channel/x")
-                                           << QStringLiteral("https://youtube.com/channel/x")
-                                           << QString() << int(Address::Target::NoId);
+        << watch + QStringLiteral("_x") << int(Address::None);
+    QTest::newRow("watch without v")
+        << QStringLiteral("https://www.youtube.com/watch?t=1")
+        << QStringLiteral("https://www.youtube.com/watch?t=1") << QString() << int(Address::NoId);
+    QTest::newRow("main host, other path")
+        << QStringLiteral("https://youtube.com/channel/x")
+        << QStringLiteral("https://youtube.com/channel/x") << QString() << int(Address::NoId);
     QTest::newRow("short link without path")
         << QStringLiteral("https://youtu.be/") << QStringLiteral("https://youtu.be/") << QString()
-        << int(Address::Target::NoId);
+        << int(Address::NoId);
     QTest::newRow("ID that is an address never reaches the tool")
         << QStringLiteral("https://youtube.com/watch?v=http://127.0.0.1:8000/x") << QString()
-        << QString() << int(Address::Target::BadId);
+        << QString() << int(Address::BadId);
     QTest::newRow("ID that is a search never reaches the tool")
         << QStringLiteral("https://youtu.be/ytsearch:a b") << QString() << QString()
-        << int(Address::Target::BadId);
+        << int(Address::BadId);
     QTest::newRow("no scheme") << QStringLiteral("youtube.com/watch?v=abc") << QStringLiteral("abc")
-                               << watch + QStringLiteral("abc") << int(Address::Target::None);
+                               << watch + QStringLiteral("abc") << int(Address::None);
     QTest::newRow("foreign host never reaches the tool")
         << QStringLiteral("https://example.com/v/abc") << QString() << QString()
-        << int(Address::Target::ForeignHost);
+        << int(Address::ForeignHost);
     QTest::newRow("host merely ending in the name")
         << QStringLiteral("https://notyoutube.com/watch?v=abc") << QString() << QString()
-        << int(Address::Target::ForeignHost);
+        << int(Address::ForeignHost);
 }
 
 void TestParsers::toolTarget()
@@ -805,10 +806,10 @@ void TestParsers::toolTarget()
     QFETCH(QString, target);
     QFETCH(QString, canonical);
     QFETCH(int, problem);
-    const Address::Target result = Address::targetFor(QUrl(address, QUrl::TolerantMode));
-    QCOMPARE(result.target, target);
-    QCOMPARE(result.canonical.toString(), canonical);
-    QCOMPARE(int(result.problem), problem);
+    const Address result = Address::read(QUrl(address, QUrl::TolerantMode));
+    QCOMPARE(result.target(), target);
+    QCOMPARE(result.canonical().toString(), canonical);
+    QCOMPARE(int(result.problem()), problem);
 }
 
 CLIPMOOR_TEST_MAIN(TestParsers)

@@ -54,8 +54,9 @@ int main(int argc, char **argv)
 
     if (argc > 2)
         speak(QString::fromLocal8Bit(argv[2]));
+    SessionData session;
     if (argc > 3)
-        sessionData()->settings->setValue(QStringLiteral("Scale/Val"), QByteArray(argv[3]));
+        session.settings->setValue(QStringLiteral("Scale/Val"), QByteArray(argv[3]));
     prepareOutputDir();
     OfflineSite site;
     if (!site.start(6, 120 * 1024) || !site.stage(home.dataDir())) {
@@ -63,7 +64,8 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    Navigation window;
+    Clipmoor engine(&session);
+    Navigation window(&engine, &session);
     window.setWindowTitle(QStringLiteral("Clipmoor 2.0.023"));
     window.showMainWindow();
     auto *edit = window.findChild<QLineEdit *>(QStringLiteral("editURL"));

@@ -180,7 +180,7 @@ void TestShell::firstAndSecondStart()
         QVERIFY2(first.log.contains(line), qPrintable(line));
     QVERIFY(first.log
                 .filter(QRegularExpression(
-                    QStringLiteral("^--> \\[\\d+\\] void checkAndSetupFiles\\(\\) :$")))
+                    QStringLiteral("^--> \\[\\d+\\] void checkAndSetupFiles\\(QSettings\\*\\) :$")))
                 .size() == 1);
     QVERIFY(QFileInfo(downloads() + QStringLiteral("/CLM")).isDir());
     QVERIFY(QFileInfo(data + QStringLiteral("/kestrel2")).isExecutable());

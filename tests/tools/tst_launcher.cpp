@@ -3,6 +3,7 @@
 // video's table and download from one extraction, against a local site.
 #include "app/sessiondata.h"
 #include "app/setup.h"
+#include "engine/address.h"
 #include "engine/clipmoor.h"
 #include "tests/support/offlinesite.h"
 #include "tests/support/testmain.h"
@@ -1139,8 +1140,9 @@ void TestLauncher::cancelEndsTheRecovery()
     releases.route("/nightly/" + ytDlpFile(), slow);
     qputenv("CLIPMOOR_TOOL_RELEASES", releases.url("/yt"));
     qputenv("CLIPMOOR_NIGHTLY_RELEASES", releases.url("/nightly"));
-    sessionData()->settings->setValue(QLatin1String(ToolRuns::channelKey), channel);
-    sessionData()->settings->sync();
+    SessionData session;
+    session.settings->setValue(QLatin1String(ToolRuns::channelKey), channel);
+    session.settings->sync();
     // A video of each row's own, so that nothing a row leaves for its video meets the next.
     const QString id = QStringLiteral("cancelRun%1").arg(step, 2, 10, QLatin1Char('0'));
     QJsonObject info = site.info();
@@ -1148,15 +1150,14 @@ void TestLauncher::cancelEndsTheRecovery()
     info.insert(QStringLiteral("clipmoor_needs"), QStringLiteral("2100.01.01"));
     site.serveInfo(info);
 
-    Clipmoor engine;
+    Clipmoor engine(&session);
     QSignalSpy wrong(&engine, &Clipmoor::somethingWrong);
     connect(&engine, &Clipmoor::recovering, &engine,
             [&engine, step](const ToolFailure::Note &note) {
                 if (int(note.step) == step)
                     engine.stopTool(false);
             });
-    QVERIFY(engine.setUrl(QStringLiteral("https://youtu.be/") + id));
-    engine.requestMetadata();
+    engine.requestMetadata(*Address::accept(QStringLiteral("https://youtu.be/") + id));
     if (!wrong.wait(60000)) {
         // What held the run: the managed folder, its update lock and who runs.
         QString state = QDir(home.dataDir() + QStringLiteral("/managed"))
@@ -1174,8 +1175,8 @@ void TestLauncher::cancelEndsTheRecovery()
         QFAIL(qPrintable(state));
     }
     qputenv("CLIPMOOR_TOOL_RELEASES", "none");
-    sessionData()->settings->remove(QLatin1String(ToolRuns::channelKey));
-    QCOMPARE(wrong.at(0).at(0).value<Clipmoor::errorType>(), Clipmoor::MetadataStopped);
+    session.settings->remove(QLatin1String(ToolRuns::channelKey));
+    QCOMPARE(wrong.at(0).at(0).value<Clipmoor::Failure>().code, Clipmoor::MetadataStopped);
     // No process of the run is left, and the tools are those of before.
     const auto runsLeft = [&id] {
         for (const QString &pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {

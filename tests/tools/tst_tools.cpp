@@ -2,6 +2,7 @@
 // local site: metadata, formats, downloads, and what is left when runs end.
 #include "app/sessiondata.h"
 #include "app/setup.h"
+#include "engine/address.h"
 #include "engine/clipmoor.h"
 #include "tests/support/offlinesite.h"
 #include "tests/support/testmain.h"
@@ -47,13 +48,13 @@ private:
     static QString cacheFolder();
 
     const TestHome &home;
+    SessionData session;
     OfflineSite site;
     const QByteArray cookieValue = "clipmoor-test-secret-4711";
 };
 
 void TestTools::initTestCase()
 {
-    qRegisterMetaType<Clipmoor::errorType>();
     prepareOutputDir();
     QVERIFY2(site.start(), qPrintable(site.error()));
     QVERIFY2(site.stage(home.dataDir()), qPrintable(site.error()));
@@ -84,8 +85,8 @@ void TestTools::initTestCase()
 void TestTools::init()
 {
     for (const char *key : {cookiesBrowserKey, embedKey, subtitlesKey})
-        sessionData()->settings->remove(QLatin1String(key));
-    sessionData()->video.part.reset();
+        session.settings->remove(QLatin1String(key));
+    session.video.part.reset();
 }
 
 QString TestTools::cacheFolder()
@@ -107,23 +108,24 @@ void TestTools::realToolMetadataAndFormats()
     QFETCH(QString, browser);
     QFETCH(int, entries);
     if (!browser.isEmpty())
-        sessionData()->settings->setValue(QLatin1String(cookiesBrowserKey), browser);
+        session.settings->setValue(QLatin1String(cookiesBrowserKey), browser);
     const int extractions = site.extractions();
     const qsizetype asked = site.server().requestedPaths().size();
 
-    Clipmoor engine;
+    Clipmoor engine(&session);
     QSignalSpy formats(&engine, &Clipmoor::haveFormats);
     QSignalSpy thumbnail(&engine, &Clipmoor::haveThumbnail);
     QSignalSpy subtitles(&engine, &Clipmoor::haveSubtitles);
     QSignalSpy wrong(&engine, &Clipmoor::somethingWrong);
-    QVERIFY(engine.setUrl(QStringLiteral("https://www.youtube.com/watch?v=abc123XYZ_0")));
-    engine.requestMetadata();
+    engine.requestMetadata(
+        *Address::accept(QStringLiteral("https://www.youtube.com/watch?v=abc123XYZ_0")));
     QVERIFY(formats.wait(60000));
     QVERIFY(thumbnail.wait(60000));
     QVERIFY(subtitles.wait(60000));
     QCOMPARE(wrong.size(), 0);
 
-    const VideoInfo &video = sessionData()->video;
+    // What the signals carry.
+    const VideoInfo video = formats.at(0).at(0).value<VideoInfo>();
     QCOMPARE(video.title, QLatin1String(OfflineSite::title));
     QCOMPARE(video.duration, QTime(0, 3, 33));
     // The audio-only format is no choice of its own, but the sound alone is offered.
@@ -132,10 +134,11 @@ void TestTools::realToolMetadataAndFormats()
     QCOMPARE(video.formats.value(137).resolution, QStringLiteral("320x180"));
     QVERIFY(video.formats.value(137).size.endsWith(QLatin1String("KiB")));
     // The site's own subtitles, then its captions; no chat replay.
-    QCOMPARE(video.subtitles, (QList<SubtitleLanguage>{{QStringLiteral("de"), false},
-                                                       {QStringLiteral("en"), true}}));
+    QCOMPARE(
+        subtitles.at(0).at(0).value<QList<SubtitleLanguage>>(),
+        (QList<SubtitleLanguage>{{QStringLiteral("de"), false}, {QStringLiteral("en"), true}}));
     // One extraction told the title, the table, the thumbnail and the subtitles.
-    QCOMPARE(video.thumbnail,
+    QCOMPARE(thumbnail.at(0).at(0).toUrl(),
              QUrl(QString::fromLatin1(site.server().url(OfflineSite::thumbnailPath))));
     QCOMPARE(site.extractions(), extractions + 1);
 
@@ -226,12 +229,12 @@ void TestTools::realToolDownloads()
     QFETCH(QStringList, streams);
     QFETCH(QString, codec);
     const bool audio = what != QLatin1String("video");
-    sessionData()->settings->setValue(QLatin1String(embedKey), embed);
-    sessionData()->settings->setValue(QLatin1String(subtitlesKey), subtitles);
-    sessionData()->video.subtitles = {{QStringLiteral("de"), false}, {QStringLiteral("en"), true}};
-    sessionData()->video.part.reset();
+    session.settings->setValue(QLatin1String(embedKey), embed);
+    session.settings->setValue(QLatin1String(subtitlesKey), subtitles);
+    session.video.subtitles = {{QStringLiteral("de"), false}, {QStringLiteral("en"), true}};
+    session.video.part.reset();
     if (partEnd > 0)
-        sessionData()->video.part = std::make_pair(0, partEnd);
+        session.video.part = std::make_pair(0, partEnd);
     QFETCH(QByteArray, chosen);
     QFETCH(bool, used);
     QDir(outputDir()).removeRecursively();
@@ -240,16 +243,15 @@ void TestTools::realToolDownloads()
     if (!chosen.isEmpty()) {
         QVERIFY(QDir().mkpath(QFile::decodeName(folder.left(folder.lastIndexOf('/')))));
         QVERIFY(::mkdir(folder.constData(), 0700) == 0);
-        sessionData()->settings->setValue(QLatin1String(downloadFolderKey),
-                                          QFile::decodeName(folder));
+        session.settings->setValue(QLatin1String(downloadFolderKey), QFile::decodeName(folder));
     }
     const QString target = chosen.isEmpty() || !used ? outputDir() : QFile::decodeName(folder);
-    Clipmoor engine;
+    Clipmoor engine(&session);
     QSignalSpy done(&engine, &Clipmoor::haveVideo);
     QSignalSpy wrong(&engine, &Clipmoor::somethingWrong);
     QSignalSpy percent(&engine, &Clipmoor::percent);
     QSignalSpy unusable(&engine, &Clipmoor::downloadFolderUnusable);
-    sessionData()->video.toolTarget = QLatin1String(OfflineSite::videoId);
+    session.video.toolTarget = QLatin1String(OfflineSite::videoId);
     const qsizetype asked = site.server().requestedPaths().size();
     const QStringList before = QDir(home.path()).entryList(QDir::AllEntries);
 
@@ -294,12 +296,12 @@ void TestTools::realToolDownloads()
     const double seconds = format[QLatin1String("duration")].toString().toDouble();
     QVERIFY2(qAbs(seconds - (partEnd > 0 ? partEnd : 2)) < 0.5,
              qPrintable(QString::number(seconds)));
-    QCOMPARE(sessionData()->video.savedFile, file);
+    QCOMPARE(done.at(0).at(0).value<VideoInfo>().savedFile, file);
     // The parts that were merged are gone, and nothing was written anywhere else.
     QCOMPARE(QDir(target).entryList(QDir::Files | QDir::Hidden),
              QStringList{QFileInfo(file).fileName()});
     QCOMPARE(QDir(home.path()).entryList(QDir::AllEntries), before);
-    sessionData()->settings->remove(QLatin1String(downloadFolderKey));
+    session.settings->remove(QLatin1String(downloadFolderKey));
 }
 
 // Two videos whose long titles begin alike: each keeps a file of its own, named with
@@ -315,9 +317,9 @@ void TestTools::longTitlesKeepTheirNames()
         video.insert(QStringLiteral("id"), id);
         video.insert(QStringLiteral("title"), start + start + id);
         site.serveInfo(video);
-        Clipmoor engine;
+        Clipmoor engine(&session);
         QSignalSpy done(&engine, &Clipmoor::haveVideo);
-        sessionData()->video.toolTarget = id;
+        session.video.toolTarget = id;
         engine.requestVideo(137);
         QVERIFY(done.wait(120000));
     }
@@ -344,15 +346,15 @@ void TestTools::cancelledDownloadLeavesNoPart()
     video.insert(QStringLiteral("id"), QStringLiteral("slowVideo01"));
     slow.serveInfo(video);
 
-    Clipmoor engine;
+    Clipmoor engine(&session);
     QSignalSpy wrong(&engine, &Clipmoor::somethingWrong);
-    sessionData()->video.toolTarget = QStringLiteral("slowVideo01");
+    session.video.toolTarget = QStringLiteral("slowVideo01");
     engine.requestVideo(137);
     QTRY_VERIFY_WITH_TIMEOUT(
         !QDir(outputDir()).entryList({QStringLiteral("*.part")}, QDir::Files).isEmpty(), 60000);
     engine.stopTool(false);
     QVERIFY(wrong.wait(10000));
-    QCOMPARE(wrong.at(0).at(0).value<Clipmoor::errorType>(), Clipmoor::VideoStopped);
+    QCOMPARE(wrong.at(0).at(0).value<Clipmoor::Failure>().code, Clipmoor::VideoStopped);
     QCOMPARE(QDir(outputDir()).entryList(QDir::Files | QDir::Hidden), QStringList());
     QVERIFY(site.stage(home.dataDir()));
 }
@@ -427,15 +429,15 @@ void TestTools::outputFolderCannotBeWritten()
     blocker.write("not a folder");
     blocker.close();
 
-    Clipmoor engine;
+    Clipmoor engine(&session);
     QSignalSpy wrong(&engine, &Clipmoor::somethingWrong);
     QSignalSpy done(&engine, &Clipmoor::haveVideo);
-    sessionData()->video.toolTarget = QLatin1String(OfflineSite::videoId);
+    session.video.toolTarget = QLatin1String(OfflineSite::videoId);
     engine.requestVideo(137);
     QVERIFY(wrong.wait(120000));
-    QCOMPARE(wrong.at(0).at(0).value<Clipmoor::errorType>(), Clipmoor::VideoFailed);
-    QVERIFY2(sessionData()->toolError.startsWith(QLatin1String("ERROR:")),
-             qPrintable(sessionData()->toolError));
+    QCOMPARE(wrong.at(0).at(0).value<Clipmoor::Failure>().code, Clipmoor::VideoFailed);
+    const QString toolLine = wrong.at(0).at(0).value<Clipmoor::Failure>().toolLine;
+    QVERIFY2(toolLine.startsWith(QLatin1String("ERROR:")), qPrintable(toolLine));
     QCOMPARE(done.size(), 0);
     QFile kept(outputDir());
     QVERIFY(kept.open(QIODevice::ReadOnly));

@@ -233,6 +233,8 @@ private:
     const TestHome &home;
     ToolStage stage;
     std::unique_ptr<ModalCloser> closer;
+    SessionData session;
+    Clipmoor engine{&session};
     std::unique_ptr<Navigation> window;
     Widgets widgets{};
     Widgets *ui = &widgets;
@@ -240,7 +242,6 @@ private:
 
 void TestNavigation::initTestCase()
 {
-    qRegisterMetaType<Clipmoor::errorType>();
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     QVERIFY2(QDBusConnection::sessionBus().isConnected(), "runs on a session bus of its own");
     prepareOutputDir();
@@ -258,11 +259,11 @@ void TestNavigation::init()
     stage.setScript(answering(QStringLiteral("Some Title"), QStringLiteral("3:33")));
     QFile::remove(stage.file(QStringLiteral("thumbnail.txt")));
     QFile::remove(stage.file(QStringLiteral("subtitles.txt")));
-    sessionData()->settings->remove(QStringLiteral("Scale/Val"));
+    session.settings->remove(QStringLiteral("Scale/Val"));
     for (const char *key :
          {downloadFolderKey, cookiesBrowserKey, prepareCopiedKey, embedKey, subtitlesKey})
-        sessionData()->settings->remove(QLatin1String(key));
-    sessionData()->video = VideoInfo();
+        session.settings->remove(QLatin1String(key));
+    session.video = VideoInfo();
     QMetaObject::invokeMethod(PluginManagerHelper::updaterPlugin().get(), "clearCalls");
     closer = std::make_unique<ModalCloser>();
     createWindow();
@@ -271,7 +272,7 @@ void TestNavigation::init()
 void TestNavigation::createWindow()
 {
     window.reset();
-    window = std::make_unique<Navigation>();
+    window = std::make_unique<Navigation>(&engine, &session);
     const auto find = [this](auto *&member, const char *name) {
         member =
             window->findChild<std::remove_reference_t<decltype(*member)> *>(QLatin1String(name));
@@ -307,7 +308,7 @@ void TestNavigation::createWindow()
 
 void TestNavigation::cleanup()
 {
-    Clipmoor::instance().stopTool(true);
+    engine.stopTool(true);
     window.reset();
     for (qint64 pid : stage.runs())
         QTRY_VERIFY(!processRunning(pid));
@@ -390,7 +391,7 @@ void TestNavigation::updateAsRunsManualCheck()
     QFETCH(QString, call);
     window.reset();
     QMetaObject::invokeMethod(PluginManagerHelper::updaterPlugin().get(), "clearCalls");
-    window = std::make_unique<Navigation>();
+    window = std::make_unique<Navigation>(&engine, &session);
     QCommandLineParser parser;
     parser.addOption({QStringLiteral("update-as"), QString(), QStringLiteral("version")});
     parser.addOption({QStringLiteral("uid"), QString()});
@@ -817,7 +818,7 @@ void TestNavigation::downloadPageFlow()
     // A later report below 100 is shown at once, not one report late.
     ProgressDetails later;
     later.percent = 55;
-    emit Clipmoor::instance().progressDetails(later);
+    emit engine.progressDetails(later);
     QCOMPARE(ui->progressBarDL->maximum(), 100);
     QCOMPARE(ui->progressBarDL->value(), 55);
 
@@ -1001,10 +1002,10 @@ void TestNavigation::errorDialogs()
         QCOMPARE(message.details, toolError);
     }
 
-    sessionData()->toolError = toolError;
     ui->stackedWidget->setCurrentWidget(ui->page_Download);
     ui->progressBar->show();
-    emit Clipmoor::instance().somethingWrong(Clipmoor::errorType(code));
+
+    emit engine.somethingWrong(Clipmoor::Failure{Clipmoor::errorType(code), toolError, {}});
     QVERIFY(!ui->progressBar->isVisibleTo(ui->page_Formats));
     QCOMPARE(ui->stackedWidget->currentWidget()->objectName(), page);
     if (headline.isEmpty()) {
@@ -1117,7 +1118,7 @@ void TestNavigation::scaleSizes()
     QFETCH(QSize, formatsWindow);
     QFETCH(QSize, downloadWindow);
     QFETCH(QSize, smallBack);
-    sessionData()->settings->setValue(QStringLiteral("Scale/Val"), scale);
+    session.settings->setValue(QStringLiteral("Scale/Val"), scale);
     createWindow();
 
     QTRY_COMPARE(window->size(), addressWindow);
@@ -1169,7 +1170,7 @@ void TestNavigation::everyTextFits()
     reading.total = 1023.9 * 1024 * 1024;
     reading.speed = 1023.5 * 1024;
     reading.secondsLeft = 10 * 3600 + 2 * 60 + 3;
-    emit Clipmoor::instance().progressDetails(reading);
+    emit engine.progressDetails(reading);
     ui->labelTime->setText(QStringLiteral("| 10:02:03"));
 
     QStringList faults;
@@ -1255,7 +1256,7 @@ void TestNavigation::scaleChoiceIsStored()
     menuEntry(QStringLiteral("125%"))->trigger();
     QTRY_COMPARE(window->size(), QSize(480, 320));
     QTRY_COMPARE(ui->btn_Back_from_Formats->size(), QSize(25, 25));
-    QCOMPARE(sessionData()->settings->value(QStringLiteral("Scale/Val")).toUInt(), 125u);
+    QCOMPARE(session.settings->value(QStringLiteral("Scale/Val")).toUInt(), 125u);
     for (QAction *entry :
          qobject_cast<QMenu *>(menuEntry(QStringLiteral("125%"))->parent())->actions())
         QCOMPARE(entry->isChecked(), entry->text() == QLatin1String("125%"));
@@ -1264,7 +1265,7 @@ void TestNavigation::scaleChoiceIsStored()
     auto *menu = qobject_cast<QMenu *>(menuEntry(QStringLiteral("About"))->parent());
     menu->addAction(QStringLiteral("Probe"))->trigger();
     QCOMPARE(window->size(), QSize(480, 320));
-    QCOMPARE(sessionData()->settings->value(QStringLiteral("Scale/Val")).toUInt(), 125u);
+    QCOMPARE(session.settings->value(QStringLiteral("Scale/Val")).toUInt(), 125u);
     QVERIFY(menuEntry(QStringLiteral("125%"))->isChecked());
 
     // The next start takes the stored scale.
@@ -1294,7 +1295,7 @@ void TestNavigation::storedScale()
     QFETCH(QVariant, stored);
     QFETCH(QSize, size);
     QFETCH(QString, checked);
-    sessionData()->settings->setValue(QStringLiteral("Scale/Val"), stored);
+    session.settings->setValue(QStringLiteral("Scale/Val"), stored);
     createWindow();
     QTRY_COMPARE(window->size(), size);
     for (QAction *entry :
@@ -1666,12 +1667,12 @@ void TestNavigation::notifications()
         QTRY_VERIFY(!window->isActiveWindow());
     }
 
-    sessionData()->video.title = QStringLiteral("Clip <1> & 2");
+    session.video.title = QStringLiteral("Clip <1> & 2");
     ui->stackedWidget->setCurrentWidget(ui->page_Download);
     if (code == 0)
-        emit Clipmoor::instance().haveVideo();
+        emit engine.haveVideo(session.video);
     else
-        emit Clipmoor::instance().somethingWrong(Clipmoor::errorType(code));
+        emit engine.somethingWrong(Clipmoor::Failure{Clipmoor::errorType(code), {}, {}});
     syncWithBus();
 
     if (!service) {
@@ -1731,8 +1732,8 @@ void TestNavigation::downloadFolderChoice()
     QTRY_COMPARE(closer->seen.size(), 1);
     QCOMPARE(closer->seen.at(0).kind, QStringLiteral("QFileDialog"));
     closer->onDialog = nullptr;
-    sessionData()->settings->sync();
-    const QSettings file(sessionData()->settings->fileName(), QSettings::IniFormat);
+    session.settings->sync();
+    const QSettings file(session.settings->fileName(), QSettings::IniFormat);
     QCOMPARE(file.value(QLatin1String(downloadFolderKey)).toString(), chosen);
 
     createWindow();
@@ -1784,7 +1785,7 @@ void TestNavigation::cookiesChoice()
                                QStringLiteral("--no-warnings"), QStringLiteral("abc")};
 
     menuEntry(QStringLiteral("Firefox"))->trigger();
-    QCOMPARE(sessionData()->settings->value(QLatin1String(cookiesBrowserKey)).toString(),
+    QCOMPARE(session.settings->value(QLatin1String(cookiesBrowserKey)).toString(),
              QStringLiteral("firefox"));
     createWindow();
     QCOMPARE(entries().filter(QStringLiteral("*")), QStringList{QStringLiteral("Firefox*")});
@@ -1799,14 +1800,14 @@ void TestNavigation::cookiesChoice()
     QAction *embed = menuEntry(QStringLiteral("Embed Title, Chapters and Cover"));
     QVERIFY(embed->isCheckable() && !embed->isChecked());
     embed->trigger();
-    QCOMPARE(sessionData()->settings->value(QLatin1String(embedKey)).toBool(), true);
+    QCOMPARE(session.settings->value(QLatin1String(embedKey)).toBool(), true);
     createWindow();
     QVERIFY(menuEntry(QStringLiteral("Embed Title, Chapters and Cover"))->isChecked());
     menuEntry(QStringLiteral("Embed Title, Chapters and Cover"))->trigger();
-    QVERIFY(!sessionData()->settings->contains(QLatin1String(embedKey)));
+    QVERIFY(!session.settings->contains(QLatin1String(embedKey)));
 
     menuEntry(QStringLiteral("None"))->trigger();
-    QVERIFY(!sessionData()->settings->contains(QLatin1String(cookiesBrowserKey)));
+    QVERIFY(!session.settings->contains(QLatin1String(cookiesBrowserKey)));
     enterAddress(QStringLiteral("https://youtu.be/abc"));
     waitForTable();
     QCOMPARE(stage.arguments(runsOf(QStringLiteral("--get-title")).last()), plain);
@@ -1913,7 +1914,7 @@ void TestNavigation::formatPageChoices()
     QCOMPARE(combo->currentIndex(), 0);
     combo->setFocus(Qt::TabFocusReason);
     QTest::keyClick(combo, Qt::Key_Down);
-    QCOMPARE(sessionData()->settings->value(QLatin1String(subtitlesKey)).toString(), language);
+    QCOMPARE(session.settings->value(QLatin1String(subtitlesKey)).toString(), language);
 
     // The part dialog tells what is wrong and stays until the times make sense.
     auto *partButton = window->findChild<QPushButton *>(QStringLiteral("btnPart"));
@@ -1939,7 +1940,7 @@ void TestNavigation::formatPageChoices()
                 problems.append(problem->text());
         }
     };
-    sessionData()->video.duration = QTime(0, 2, 30);
+    session.video.duration = QTime(0, 2, 30);
     partButton->setFocus(Qt::TabFocusReason);
     QTest::keyClick(partButton, Qt::Key_Space);
     QTRY_COMPARE(closer->seen.size(), 1);
@@ -1983,7 +1984,7 @@ void TestNavigation::formatPageChoices()
     enterAddress(QStringLiteral("https://youtu.be/def"));
     waitForTable();
     QVERIFY(!partLabel->isVisible() && !combo->isVisible());
-    QVERIFY(!sessionData()->video.part);
+    QVERIFY(!session.video.part);
     speak(QStringLiteral("en"));
 }
 
@@ -2094,7 +2095,7 @@ void TestNavigation::recoveryShownThenCookiesOffered()
                  QLatin1String("yt-dlp 2026.09.01 was installed and the download tried again")),
              qPrintable(closer->seen.at(0).text));
     waitForTable();
-    QCOMPARE(sessionData()->settings->value(QLatin1String(cookiesBrowserKey)).toString(),
+    QCOMPARE(session.settings->value(QLatin1String(cookiesBrowserKey)).toString(),
              QStringLiteral("firefox"));
     const QList<qint64> metadata = runsOf(QStringLiteral("--get-title"));
     QCOMPARE(metadata.size(), 2);

@@ -4,6 +4,7 @@
 // the output folder and open it; the video's thumbnail shows beside its title. Where the
 // window speaks AT-SPI (under tests/tools/with-screen-reader.sh), a listener hears the
 // road as a screen reader would.
+#include "app/sessiondata.h"
 #include "app/setup.h"
 #include "engine/clipmoor.h"
 #include "engine/formattablemodel.h"
@@ -96,7 +97,9 @@ void TestRoad::downloadThroughTheWindow()
 
     QGuiApplication::clipboard()->setText(
         QStringLiteral("https://www.youtube.com/watch?v=abc123XYZ_0"));
-    Navigation window;
+    SessionData session;
+    Clipmoor engine(&session);
+    Navigation window(&engine, &session);
     window.showMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.activateWindow();
@@ -142,12 +145,11 @@ void TestRoad::downloadThroughTheWindow()
     auto *details = qobject_cast<QLabel *>(widget("label_DL_Details"));
     QStringList readings;
     const QObject listening; // ends the listening with this test
-    connect(&Clipmoor::instance(), &Clipmoor::progressDetails, &listening,
-            [&](const ProgressDetails &reading) {
-                readings.append(describeProgress(reading));
-                if (details->text() != readings.last() || !details->isVisible())
-                    readings.last().prepend(QStringLiteral("NOT SHOWN: "));
-            });
+    connect(&engine, &Clipmoor::progressDetails, &listening, [&](const ProgressDetails &reading) {
+        readings.append(describeProgress(reading));
+        if (details->text() != readings.last() || !details->isVisible())
+            readings.last().prepend(QStringLiteral("NOT SHOWN: "));
+    });
     press(Qt::Key_Tab);
     QTRY_COMPARE(QApplication::focusWidget(), table);
     press(Qt::Key_Return);
@@ -253,7 +255,9 @@ void TestRoad::copiedAddressIsPrepared()
     ModalCloser closer;
 
     QGuiApplication::clipboard()->setText(QStringLiteral("https://youtu.be/abc123XYZ_0"));
-    Navigation window;
+    SessionData session;
+    Clipmoor engine(&session);
+    Navigation window(&engine, &session);
     window.showMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const auto widget = [&window](const char *name) {
@@ -333,7 +337,9 @@ void TestRoad::botCheckPassedWithBrowserCookies()
         }
     };
 
-    Navigation window;
+    SessionData session;
+    Clipmoor engine(&session);
+    Navigation window(&engine, &session);
     window.showMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const auto widget = [&window](const char *name) {
