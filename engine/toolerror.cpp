@@ -202,7 +202,11 @@ QString toolStepText(const ToolFailure::Note &note)
                                            "The site refused the stored link; asking again…");
     case Step::LookingForUpdate:
         return QCoreApplication::translate("ToolError", "Looking for a newer yt-dlp…");
+    case Step::Updating:
     case Step::Updated:
+        // Without a version the text of the search stays.
+        if (note.detail.isEmpty())
+            break;
         return QCoreApplication::translate("ToolError", "Updating yt-dlp to %1…").arg(note.detail);
     case Step::Nightly:
         return QCoreApplication::translate("ToolError", "Trying yt-dlp's nightly build…");

@@ -139,6 +139,7 @@ void HttpGet::cancel()
 void HttpGet::request(const QUrl &url)
 {
     outcome.url = url;
+    outcome.asked.append(url);
     headersSeen = false;
     total = -1;
     QNetworkRequest request(url);

@@ -40,7 +40,8 @@ public:
     };
 
     struct Result {
-        QUrl url; // the address that answered last, after the redirects
+        QUrl url;          // the address that answered last, after the redirects
+        QList<QUrl> asked; // every address asked, redirects included, in order
         int status = 0;
         QByteArray contentType;
         QByteArray body;   // when no sink was given

@@ -55,6 +55,7 @@ struct StepName {
 const StepName stepNames[] = {
     {ToolFailure::Step::FreshExtraction, "fresh-extraction"},
     {ToolFailure::Step::LookingForUpdate, "looking-for-update"},
+    {ToolFailure::Step::Updating, "updating"},
     {ToolFailure::Step::Updated, "updated"},
     {ToolFailure::Step::NoUpdate, "no-update"},
     {ToolFailure::Step::Nightly, "nightly"},

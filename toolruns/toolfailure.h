@@ -43,6 +43,7 @@ bool needsSignIn(Class failure);
 enum class Step {
     FreshExtraction, // asking the site again instead of using the stored info
     LookingForUpdate,
+    Updating,  // fetching a newer release (detail: its version, when the host tells it)
     Updated,   // detail: the installed version
     NoUpdate,  // no newer stable release (detail: why not, when it failed)
     Nightly,   // detail: the nightly version

@@ -12,18 +12,21 @@
 #include "tests/support/testmain.h"
 #include "ui/navigation.h"
 
+#include <QAbstractButton>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
 #include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSet>
+#include <QSettings>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QTest>
@@ -58,6 +61,7 @@ private slots:
     void downloadThroughTheWindow();
     void copiedAddressIsPrepared_data();
     void copiedAddressIsPrepared();
+    void botCheckPassedWithBrowserCookies();
 
 private:
     const TestHome &home;
@@ -137,7 +141,8 @@ void TestRoad::downloadThroughTheWindow()
     // Each reading of the real tool's lines is what the page shows under the bar.
     auto *details = qobject_cast<QLabel *>(widget("label_DL_Details"));
     QStringList readings;
-    connect(&Clipmoor::instance(), &Clipmoor::progressDetails, this,
+    const QObject listening; // ends the listening with this test
+    connect(&Clipmoor::instance(), &Clipmoor::progressDetails, &listening,
             [&](const ProgressDetails &reading) {
                 readings.append(describeProgress(reading));
                 if (details->text() != readings.last() || !details->isVisible())
@@ -280,6 +285,82 @@ void TestRoad::copiedAddressIsPrepared()
     QCOMPARE(startCount(), 1);
     QVERIFY(closer.seen.isEmpty());
     QGuiApplication::clipboard()->clear();
+}
+
+// A site that wants a signed-in browser: the box offers the browser that has a profile
+// here, one click tries again with its cookies, and the download goes through with them.
+void TestRoad::botCheckPassedWithBrowserCookies()
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    prepareOutputDir();
+    OfflineSite site;
+    QVERIFY2(site.start(1), qPrintable(site.error()));
+    QVERIFY(site.stage(home.dataDir()));
+    QDir(home.path() + QStringLiteral("/.cache/Quorvel/Clipmoor")).removeRecursively();
+    QJsonObject info = site.info();
+    info.insert(QStringLiteral("clipmoor_cookie"), QStringLiteral("SID=signed-in"));
+    site.serveInfo(info);
+    // Firefox's own layout: a profile folder holding its cookie database.
+    const QString profile = home.path() + QStringLiteral("/.mozilla/firefox/road.default-release");
+    QVERIFY(QDir().mkpath(profile));
+    QFile::remove(profile + QStringLiteral("/cookies.sqlite"));
+    QCOMPARE(QProcess::execute(
+                 QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral("-c"),
+                  QStringLiteral("import sqlite3, sys\n"
+                                 "db = sqlite3.connect(sys.argv[1])\n"
+                                 "db.execute('CREATE TABLE moz_cookies (id INTEGER PRIMARY KEY, "
+                                 "originAttributes TEXT NOT NULL DEFAULT \\'\\', name TEXT, "
+                                 "value TEXT, host TEXT, path TEXT, expiry INTEGER, "
+                                 "isSecure INTEGER)')\n"
+                                 "db.execute('INSERT INTO moz_cookies (name, value, host, path, "
+                                 "expiry, isSecure) VALUES (?, ?, ?, ?, ?, 0)', ('SID', "
+                                 "'signed-in', '127.0.0.1', '/', 4102444800000))\n"
+                                 "db.commit()\n"),
+                  profile + QStringLiteral("/cookies.sqlite")}),
+             0);
+    QSettings settings(home.dataDir() + QStringLiteral("/settings.ini"), QSettings::IniFormat);
+    const auto forget = qScopeGuard([&] {
+        QDir(home.path() + QStringLiteral("/.mozilla")).removeRecursively();
+        settings.remove(QLatin1String(cookiesBrowserKey));
+    });
+    ModalCloser closer;
+    closer.onDialog = [](QDialog *dialog) {
+        auto *box = qobject_cast<QMessageBox *>(dialog);
+        for (QAbstractButton *button : box ? box->buttons() : QList<QAbstractButton *>()) {
+            if (button->text() == QLatin1String("Try Again with Firefox Cookies"))
+                button->click();
+        }
+    };
+
+    Navigation window;
+    window.showMainWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const auto widget = [&window](const char *name) {
+        return window.findChild<QWidget *>(QLatin1String(name));
+    };
+    auto *field = qobject_cast<QLineEdit *>(widget("editURL"));
+    auto *table = qobject_cast<QTableView *>(widget("tableView"));
+    field->clear();
+    QTest::keyClicks(field, QStringLiteral("https://youtu.be/abc123XYZ_0"));
+    QTest::keyClick(field, Qt::Key_Return);
+    QTRY_VERIFY_WITH_TIMEOUT(table->model() && table->model()->rowCount() == 1, 60000);
+    QCOMPARE(closer.seen.size(), 1);
+    QVERIFY2(closer.seen.at(0).details.contains(QLatin1String("not a bot")),
+             qPrintable(closer.seen.at(0).details));
+    QCOMPARE(site.extractions(), 2);
+    settings.sync();
+    QCOMPARE(settings.value(QLatin1String(cookiesBrowserKey)).toString(),
+             QStringLiteral("firefox"));
+
+    QTest::keyClick(table, Qt::Key_Return);
+    QTRY_VERIFY_WITH_TIMEOUT(widget("label_DL_OK")->isVisible(), 120000);
+    // The download came from the extraction made with the cookies: without them the site
+    // would have refused a second one.
+    QCOMPARE(site.extractions(), 2);
+    QVERIFY(
+        QFile::exists(outputDir() + QStringLiteral("/Test Video Title_320x180_abc123XYZ_0.mp4")));
+    QCOMPARE(closer.seen.size(), 1);
 }
 
 CLIPMOOR_TEST_MAIN(TestRoad)

@@ -6,6 +6,7 @@
 #include "tools/kestrel2/infocache.h"
 #include "tools/kestrel2/launch.h"
 #include "tools/kestrel2/managedfolder.h"
+#include "tools/kestrel2/recoverymemory.h"
 #include "tools/kestrel2/toolupdate.h"
 
 #include <QCoreApplication>
@@ -75,7 +76,8 @@ struct Updated {
 // Brings one yt-dlp (the stable one with Deno, or the nightly build) up to its latest
 // release within deadlineMs, under the folder's lock.
 Updated updateFrom(const ManagedFolder &folder, const ReleaseSource &source, bool nightly,
-                   ToolUpdate::Limits limits)
+                   ToolUpdate::Limits limits,
+                   const std::function<void(const QString &)> &fetchingNotice = nullptr)
 {
     if (const QString failure = folder.create(); !failure.isEmpty())
         return {{failure}, QString()};
@@ -89,6 +91,7 @@ Updated updateFrom(const ManagedFolder &folder, const ReleaseSource &source, boo
     ToolUpdate update(folder, source, limits);
     if (nightly)
         update.setYtDlpPath(folder.ytDlpNightly());
+    update.setFetchingNotice(fetchingNotice);
     Updated result{update.run(), update.installedVersion()};
     // A nightly build made for "Automatic" gives way to a newer stable release.
     const QString nightlyVersion = installedVersionOf(folder.ytDlpNightly());
@@ -249,8 +252,9 @@ void tell(ToolFailure::Step step, const QString &detail = QString())
 // A run for a video, retried after the failures that the launcher can mend by itself:
 // stored info that the site no longer honours is asked for afresh, and a yt-dlp that no
 // longer follows the site is replaced by a newer release (or, for "Automatic", by the
-// nightly build). Each step is taken at most once, and none starts after the update's
-// deadline; the engine learns of each through a line on standard error.
+// nightly build). Each step is taken at most once per video, also over the runs that
+// follow for a while, and none starts after the update's deadline; the engine learns of
+// each through a line on standard error.
 class Recovery {
 public:
     Recovery(const ManagedFolder &folder_, const QByteArrayList &arguments_, ToolRuns::Kind kind_)
@@ -258,6 +262,7 @@ public:
         , arguments(arguments_)
         , kind(kind_)
         , channel(channelOf(folder_))
+        , memory(arguments_.isEmpty() ? QByteArray() : arguments_.last())
     {
     }
 
@@ -273,9 +278,9 @@ public:
                 return Launch::endAs(outcome);
             const ToolFailure::Class failure = ToolFailure::classify(outcome.lastError);
             const bool fromStoredInfo = !usedEntry.isEmpty();
-            if (fromStoredInfo && ToolFailure::freshExtractionHelps(failure) && !triedFresh &&
-                withinDeadline()) {
-                triedFresh = true;
+            if (fromStoredInfo && ToolFailure::freshExtractionHelps(failure) &&
+                !memory.has(RecoveryMemory::FreshExtraction) && withinDeadline()) {
+                memory.add(RecoveryMemory::FreshExtraction);
                 tell(ToolFailure::Step::FreshExtraction);
                 QFile::remove(usedEntry);
                 storedInfo = false;
@@ -284,15 +289,18 @@ public:
             if (!ToolFailure::newerToolHelps(failure, fromStoredInfo) ||
                 ReleaseSource::fromEnvironment().fetchingOff())
                 return Launch::endAs(outcome);
-            if (!triedUpdate && withinDeadline()) {
-                triedUpdate = true;
+            if (!memory.has(RecoveryMemory::Update) && withinDeadline()) {
                 tell(ToolFailure::Step::LookingForUpdate);
                 const bool ofNightly = channel == ToolRuns::Channel::Nightly;
                 const Updated updated =
                     updateFrom(folder,
                                ofNightly ? ReleaseSource::nightlyFromEnvironment()
                                          : ReleaseSource::fromEnvironment(),
-                               ofNightly, remainingLimits());
+                               ofNightly, remainingLimits(), [](const QString &version) {
+                                   tell(ToolFailure::Step::Updating, version);
+                               });
+                // A stopped update is no step taken: the launcher ends before this.
+                memory.add(RecoveryMemory::Update);
                 const QString managed = ofNightly ? folder.ytDlpNightly() : folder.ytDlp();
                 // Another update (the one at the program's start) may have just replaced
                 // the build that failed.
@@ -306,14 +314,16 @@ public:
                     continue;
                 }
                 tell(ToolFailure::Step::NoUpdate, updated.failures.join(QStringLiteral("; ")));
-                noNewerStable = !ofNightly && updated.failures.isEmpty();
+                if (!ofNightly && updated.failures.isEmpty())
+                    memory.add(RecoveryMemory::NoNewerStable);
             }
-            if (channel == ToolRuns::Channel::Automatic && noNewerStable && !triedNightly &&
+            if (channel == ToolRuns::Channel::Automatic &&
+                memory.has(RecoveryMemory::NoNewerStable) && !memory.has(RecoveryMemory::Nightly) &&
                 withinDeadline()) {
-                triedNightly = true;
                 tell(ToolFailure::Step::Nightly);
                 const Updated updated = updateFrom(folder, ReleaseSource::nightlyFromEnvironment(),
                                                    true, remainingLimits());
+                memory.add(RecoveryMemory::Nightly);
                 if (!updated.installed.isEmpty()) {
                     tell(ToolFailure::Step::Nightly, updated.installed);
                     nightly = true;
@@ -380,12 +390,9 @@ private:
     const ToolRuns::Channel channel;
     QDeadlineTimer deadline{QDeadlineTimer::Forever}; // of the whole ladder, from its first step
     QString usedEntry;
-    QByteArray ranKey; // of the yt-dlp the last attempt ran
+    QByteArray ranKey;     // of the yt-dlp the last attempt ran
+    RecoveryMemory memory; // the steps already taken for this video
     bool storedInfo = true;
-    bool triedFresh = false;
-    bool triedUpdate = false;
-    bool triedNightly = false;
-    bool noNewerStable = false;
 };
 
 int run(const ManagedFolder &folder, const QByteArrayList &arguments)

@@ -112,6 +112,19 @@ QString installedVersionOf(const QString &path)
     return QString::fromLatin1(file.read(versionOutputBytes).trimmed());
 }
 
+QString releaseVersionOf(const QList<QUrl> &asked)
+{
+    // Shown to the user: only a plain version is taken from the network.
+    static const QRegularExpression release(
+        QStringLiteral("/releases/download/(\\d{4}(?:\\.\\d{1,6}){2,3})/[^/]+$"));
+    for (qsizetype i = asked.size() - 1; i >= 0; --i) {
+        const QRegularExpressionMatch match = release.match(asked.at(i).path());
+        if (match.hasMatch())
+            return match.captured(1);
+    }
+    return QString();
+}
+
 bool laterVersion(const QString &a, const QString &b)
 {
     const QStringList left = a.split(QLatin1Char('.'));
@@ -209,8 +222,10 @@ QString ToolUpdate::expectedSha256(const QUrl &url, const QString &fileName, QBy
         HttpGet::fetch(manager, url, nullptr, fetchLimits(limits.sumsBytes));
     if (!sums.ok())
         return fetchFailure(sums, limits.deadlineMs);
-    if (body)
+    if (body) {
         *body = sums.body;
+        releaseTag = releaseVersionOf(sums.asked);
+    }
     sha256 = findSha256(sums.body, fileName);
     if (sha256.isEmpty()) {
         // Deno's checksum file may hold the hash alone, or in another layout.
@@ -282,6 +297,8 @@ QString ToolUpdate::prepareYtDlp(QString &staged)
     if (!QFileInfo(ytDlpPath).isSymLink() && fileSha256(ytDlpPath) == sha256)
         return QString();
 
+    if (fetchingNotice)
+        fetchingNotice(releaseTag);
     QString temporary;
     QString failure = fetchVerified(releaseUrl(source.ytDlpBase, source.ytDlpFile), sha256,
                                     QStringLiteral("yt-dlp"), temporary);
@@ -315,6 +332,8 @@ QString ToolUpdate::prepareUnpacked(const QByteArray &sha256, QString &staged)
 {
     if (currentBuild() == QLatin1String(sha256))
         return QString();
+    if (fetchingNotice)
+        fetchingNotice(releaseTag);
     QString archivePath;
     QString failure =
         fetchVerified(releaseUrl(source.ytDlpBase, source.ytDlpFile + QLatin1String(zipSuffix)),

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
+
 // Where the releases come from, as the environment sets it.
 struct ReleaseSource {
     static constexpr char off[] = "none";
@@ -41,6 +43,12 @@ public:
 
     // Installs the yt-dlp as path (by default the managed yt-dlp) rather than folder.ytDlp().
     void setYtDlpPath(const QString &path) { ytDlpPath = path; }
+    // Called as a newer yt-dlp starts to download, with its version when the release
+    // host's address names it (else empty).
+    void setFetchingNotice(std::function<void(const QString &version)> notice)
+    {
+        fetchingNotice = std::move(notice);
+    }
 
     // Returns what failed, one text per tool; empty when both are current.
     QStringList run();
@@ -75,7 +83,13 @@ private:
     QString ytDlpPath;
     QString checkedVersion; // what the build checked last answered to --version
     QString installed;
+    QString releaseTag; // of the yt-dlp sums, as the host's redirects named it
+    std::function<void(const QString &)> fetchingNotice;
 };
+
+// The release a host's addresses name ("…/releases/download/2026.09.01/SHA2-256SUMS"),
+// when it is a version; else empty.
+QString releaseVersionOf(const QList<QUrl> &asked);
 
 // The version a build installed as path answered when it was installed; empty if unknown.
 QString installedVersionOf(const QString &path);

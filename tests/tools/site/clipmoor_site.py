@@ -25,6 +25,15 @@ class ClipmoorTestSiteIE(InfoExtractor):
         if needs and _release(__version__) < _release(needs):
             raise ExtractorError('Signature extraction failed: Some formats may be '
                                  'missing', expected=True)
+        # A bot check that only the cookie of a signed-in browser passes.
+        cookie = info.pop('clipmoor_cookie', None)
+        if cookie:
+            name, _, value = cookie.partition('=')
+            sent = self._get_cookies(site).get(name)
+            if sent is None or sent.value != value:
+                raise ExtractorError('Sign in to confirm you’re not a bot. Use '
+                                     '--cookies-from-browser or --cookies for the '
+                                     'authentication.', expected=True)
         refusal = info.pop('clipmoor_error', None)
         if refusal:
             raise ExtractorError(refusal, expected=True)
