@@ -86,6 +86,56 @@
     </message>
 </context>
 <context>
+    <name>DownloadPage</name>
+    <message>
+        <source>Back to the Formats</source>
+        <translation>Zurück zu den Formaten</translation>
+    </message>
+    <message>
+        <source>Downloading: </source>
+        <translation>Wird heruntergeladen: </translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Video Successfully Downloaded</source>
+        <translation>Video heruntergeladen</translation>
+    </message>
+    <message>
+        <source>Start Over</source>
+        <translation>Von vorn</translation>
+    </message>
+    <message>
+        <source>Open Folder with File</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Fortschritt des Downloads</translation>
+    </message>
+    <message>
+        <source>Sound Successfully Saved</source>
+        <translation>Ton gespeichert</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorMessage</name>
+    <message>
+        <source>Code: #0x%1</source>
+        <translation>Code: #0x%1</translation>
+    </message>
+    <message>
+        <source>Try Again with %1 Cookies</source>
+        <translation>Mit Cookies von %1 erneut versuchen</translation>
+    </message>
+</context>
+<context>
     <name>FormatChoices</name>
     <message>
         <source>Subtitles:</source>
@@ -118,6 +168,61 @@
     <message>
         <source>Part to download</source>
         <translation>Herunterzuladender Ausschnitt</translation>
+    </message>
+</context>
+<context>
+    <name>FormatPage</name>
+    <message>
+        <source>Back to the Address</source>
+        <translation>Zurück zur Adresse</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>00:00:00</source>
+        <translation>00:00:00</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formate</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download. Check the address, or try again later.</source>
+        <translation>Für dieses Video werden keine Formate zum Herunterladen angeboten. Prüfen Sie die Adresse oder versuchen Sie es später erneut.</translation>
+    </message>
+    <message>
+        <source>Reading the video&apos;s formats</source>
+        <translation>Formate des Videos werden gelesen</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Nur Audio</translation>
+    </message>
+    <message>
+        <source>Save the sound alone</source>
+        <translation>Nur den Ton speichern</translation>
+    </message>
+    <message>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <source>Save the sound alone as MP3</source>
+        <translation>Nur den Ton als MP3 speichern</translation>
+    </message>
+    <message>
+        <source>Audio as MP3</source>
+        <translation>Audio als MP3</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>| %1 sec.</source>
+        <translation>| %1 Sek.</translation>
     </message>
 </context>
 <context>
@@ -225,48 +330,8 @@
         <translation>Videoadresse</translation>
     </message>
     <message>
-        <source>Back to the Address</source>
-        <translation>Zurück zur Adresse</translation>
-    </message>
-    <message>
-        <source>title</source>
-        <translation>Titel</translation>
-    </message>
-    <message>
-        <source>00:00:00</source>
-        <translation>00:00:00</translation>
-    </message>
-    <message>
-        <source>Formats</source>
-        <translation>Formate</translation>
-    </message>
-    <message>
-        <source>Back to the Formats</source>
-        <translation>Zurück zu den Formaten</translation>
-    </message>
-    <message>
-        <source>Downloading: </source>
-        <translation>Wird heruntergeladen: </translation>
-    </message>
-    <message>
-        <source>Video Successfully Downloaded</source>
-        <translation>Video heruntergeladen</translation>
-    </message>
-    <message>
-        <source>Start Over</source>
-        <translation>Von vorn</translation>
-    </message>
-    <message>
-        <source>Open Folder with File</source>
-        <translation>Ordner öffnen</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>A simple downloader for single YouTube videos.</source>
-        <translation>Ein einfaches Programm zum Herunterladen einzelner YouTube-Videos.</translation>
     </message>
     <message>
         <source>WARNING</source>
@@ -275,14 +340,6 @@
     <message>
         <source>WARNING: You must provide at least some valid YouTube URL to proceed</source>
         <translation>WARNUNG: Bitte geben Sie eine gültige YouTube-Adresse ein, um fortzufahren</translation>
-    </message>
-    <message>
-        <source>Title</source>
-        <translation>Titel</translation>
-    </message>
-    <message>
-        <source>| %1 sec.</source>
-        <translation>| %1 Sek.</translation>
     </message>
     <message>
         <source>ERROR</source>
@@ -301,34 +358,6 @@
         <translation>Clipmoor wurde erfolgreich aktualisiert</translation>
     </message>
     <message>
-        <source>Manually Update Software</source>
-        <translation>Software manuell aktualisieren</translation>
-    </message>
-    <message>
-        <source>Logging enabled</source>
-        <translation>Protokollierung aktiviert</translation>
-    </message>
-    <message>
-        <source>Change Scale Size</source>
-        <translation>Skalierung ändern</translation>
-    </message>
-    <message>
-        <source>Show UUID</source>
-        <translation>UUID anzeigen</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Über</translation>
-    </message>
-    <message>
-        <source>%1%</source>
-        <translation>%1&#xa0;%</translation>
-    </message>
-    <message>
-        <source>%1 version: %2</source>
-        <translation>%1 Version: %2</translation>
-    </message>
-    <message>
         <source>Show the formats of the video at this address</source>
         <translation>Die Formate des Videos unter dieser Adresse anzeigen</translation>
     </message>
@@ -339,18 +368,6 @@
     <message>
         <source>A download is running. Stop it and quit?</source>
         <translation>Ein Download läuft. Abbrechen und beenden?</translation>
-    </message>
-    <message>
-        <source>This video offers no formats to download. Check the address, or try again later.</source>
-        <translation>Für dieses Video werden keine Formate zum Herunterladen angeboten. Prüfen Sie die Adresse oder versuchen Sie es später erneut.</translation>
-    </message>
-    <message>
-        <source>Audio only</source>
-        <translation>Nur Audio</translation>
-    </message>
-    <message>
-        <source>Save the sound alone</source>
-        <translation>Nur den Ton speichern</translation>
     </message>
     <message>
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
@@ -365,24 +382,8 @@
         <translation>Die Adresse des YouTube-Videos, das heruntergeladen werden soll, dann die Eingabetaste drücken</translation>
     </message>
     <message>
-        <source>Download progress</source>
-        <translation>Fortschritt des Downloads</translation>
-    </message>
-    <message>
-        <source>Reading the video&apos;s formats</source>
-        <translation>Formate des Videos werden gelesen</translation>
-    </message>
-    <message>
         <source>Busy</source>
         <translation>Beschäftigt</translation>
-    </message>
-    <message>
-        <source>Sound Successfully Saved</source>
-        <translation>Ton gespeichert</translation>
-    </message>
-    <message>
-        <source>Code: #0x%1</source>
-        <translation>Code: #0x%1</translation>
     </message>
     <message>
         <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
@@ -391,22 +392,6 @@
     <message>
         <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
         <translation>Das aktuelle yt-dlp wird noch installiert. Deshalb wird dieses Video mit dem yt-dlp Ihres Systems abgefragt, das für die Website zu alt sein kann. Schlägt es fehl, versuchen Sie es in einigen Minuten erneut.</translation>
-    </message>
-    <message>
-        <source>Try Again with %1 Cookies</source>
-        <translation>Mit Cookies von %1 erneut versuchen</translation>
-    </message>
-    <message>
-        <source>MP3</source>
-        <translation>MP3</translation>
-    </message>
-    <message>
-        <source>Save the sound alone as MP3</source>
-        <translation>Nur den Ton als MP3 speichern</translation>
-    </message>
-    <message>
-        <source>Audio as MP3</source>
-        <translation>Audio als MP3</translation>
     </message>
 </context>
 <context>
@@ -913,6 +898,41 @@ vorher zu Ende laufen</translation>
     <message>
         <source>(curr. version: %1)</source>
         <translation>(aktuelle Version: %1)</translation>
+    </message>
+</context>
+<context>
+    <name>WindowMenu</name>
+    <message>
+        <source>A simple downloader for single YouTube videos.</source>
+        <translation>Ein einfaches Programm zum Herunterladen einzelner YouTube-Videos.</translation>
+    </message>
+    <message>
+        <source>Manually Update Software</source>
+        <translation>Software manuell aktualisieren</translation>
+    </message>
+    <message>
+        <source>Logging enabled</source>
+        <translation>Protokollierung aktiviert</translation>
+    </message>
+    <message>
+        <source>Change Scale Size</source>
+        <translation>Skalierung ändern</translation>
+    </message>
+    <message>
+        <source>Show UUID</source>
+        <translation>UUID anzeigen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%1 version: %2</source>
+        <translation>%1 Version: %2</translation>
     </message>
 </context>
 <context>

@@ -86,6 +86,56 @@
     </message>
 </context>
 <context>
+    <name>DownloadPage</name>
+    <message>
+        <source>Back to the Formats</source>
+        <translation>Volver a los formatos</translation>
+    </message>
+    <message>
+        <source>Downloading: </source>
+        <translation>Descargando: </translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>título</translation>
+    </message>
+    <message>
+        <source>Video Successfully Downloaded</source>
+        <translation>Vídeo descargado</translation>
+    </message>
+    <message>
+        <source>Start Over</source>
+        <translation>Empezar de nuevo</translation>
+    </message>
+    <message>
+        <source>Open Folder with File</source>
+        <translation>Abrir carpeta</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Progreso de la descarga</translation>
+    </message>
+    <message>
+        <source>Sound Successfully Saved</source>
+        <translation>Sonido guardado</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorMessage</name>
+    <message>
+        <source>Code: #0x%1</source>
+        <translation>Código: #0x%1</translation>
+    </message>
+    <message>
+        <source>Try Again with %1 Cookies</source>
+        <translation>Reintentar con las cookies de %1</translation>
+    </message>
+</context>
+<context>
     <name>FormatChoices</name>
     <message>
         <source>Subtitles:</source>
@@ -118,6 +168,61 @@
     <message>
         <source>%1 (automatic)</source>
         <translation>%1 (automáticos)</translation>
+    </message>
+</context>
+<context>
+    <name>FormatPage</name>
+    <message>
+        <source>Back to the Address</source>
+        <translation>Volver a la dirección</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>título</translation>
+    </message>
+    <message>
+        <source>00:00:00</source>
+        <translation>00:00:00</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formatos</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download. Check the address, or try again later.</source>
+        <translation>Este vídeo no ofrece formatos para descargar. Compruebe la dirección o inténtelo más tarde.</translation>
+    </message>
+    <message>
+        <source>Reading the video&apos;s formats</source>
+        <translation>Leyendo los formatos del vídeo</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Solo audio</translation>
+    </message>
+    <message>
+        <source>Save the sound alone</source>
+        <translation>Guardar solo el sonido</translation>
+    </message>
+    <message>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <source>Save the sound alone as MP3</source>
+        <translation>Guardar solo el sonido en MP3</translation>
+    </message>
+    <message>
+        <source>Audio as MP3</source>
+        <translation>Audio en MP3</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>| %1 sec.</source>
+        <translation>| %1 s</translation>
     </message>
 </context>
 <context>
@@ -225,48 +330,8 @@
         <translation>Dirección del vídeo</translation>
     </message>
     <message>
-        <source>Back to the Address</source>
-        <translation>Volver a la dirección</translation>
-    </message>
-    <message>
-        <source>title</source>
-        <translation>título</translation>
-    </message>
-    <message>
-        <source>00:00:00</source>
-        <translation>00:00:00</translation>
-    </message>
-    <message>
-        <source>Formats</source>
-        <translation>Formatos</translation>
-    </message>
-    <message>
-        <source>Back to the Formats</source>
-        <translation>Volver a los formatos</translation>
-    </message>
-    <message>
-        <source>Downloading: </source>
-        <translation>Descargando: </translation>
-    </message>
-    <message>
-        <source>Video Successfully Downloaded</source>
-        <translation>Vídeo descargado</translation>
-    </message>
-    <message>
-        <source>Start Over</source>
-        <translation>Empezar de nuevo</translation>
-    </message>
-    <message>
-        <source>Open Folder with File</source>
-        <translation>Abrir carpeta</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>A simple downloader for single YouTube videos.</source>
-        <translation>Un programa sencillo para descargar vídeos de YouTube de uno en uno.</translation>
     </message>
     <message>
         <source>WARNING</source>
@@ -275,14 +340,6 @@
     <message>
         <source>WARNING: You must provide at least some valid YouTube URL to proceed</source>
         <translation>AVISO: indique una dirección de YouTube válida para continuar</translation>
-    </message>
-    <message>
-        <source>Title</source>
-        <translation>Título</translation>
-    </message>
-    <message>
-        <source>| %1 sec.</source>
-        <translation>| %1 s</translation>
     </message>
     <message>
         <source>ERROR</source>
@@ -301,34 +358,6 @@
         <translation>Clipmoor se ha actualizado correctamente</translation>
     </message>
     <message>
-        <source>Manually Update Software</source>
-        <translation>Actualizar manualmente</translation>
-    </message>
-    <message>
-        <source>Logging enabled</source>
-        <translation>Registro activado</translation>
-    </message>
-    <message>
-        <source>Change Scale Size</source>
-        <translation>Cambiar escala</translation>
-    </message>
-    <message>
-        <source>Show UUID</source>
-        <translation>Mostrar UUID</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Acerca de</translation>
-    </message>
-    <message>
-        <source>%1%</source>
-        <translation>%1&#xa0;%</translation>
-    </message>
-    <message>
-        <source>%1 version: %2</source>
-        <translation>Versión de %1: %2</translation>
-    </message>
-    <message>
         <source>Show the formats of the video at this address</source>
         <translation>Mostrar los formatos del vídeo de esta dirección</translation>
     </message>
@@ -339,18 +368,6 @@
     <message>
         <source>A download is running. Stop it and quit?</source>
         <translation>Hay una descarga en curso. ¿Detenerla y salir?</translation>
-    </message>
-    <message>
-        <source>This video offers no formats to download. Check the address, or try again later.</source>
-        <translation>Este vídeo no ofrece formatos para descargar. Compruebe la dirección o inténtelo más tarde.</translation>
-    </message>
-    <message>
-        <source>Audio only</source>
-        <translation>Solo audio</translation>
-    </message>
-    <message>
-        <source>Save the sound alone</source>
-        <translation>Guardar solo el sonido</translation>
     </message>
     <message>
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
@@ -365,22 +382,6 @@
         <translation>La versión actual de yt-dlp aún se está instalando, así que este vídeo se solicita al yt-dlp instalado en su sistema, que puede ser demasiado antiguo para el sitio. Si falla, inténtelo de nuevo dentro de unos minutos.</translation>
     </message>
     <message>
-        <source>Try Again with %1 Cookies</source>
-        <translation>Reintentar con las cookies de %1</translation>
-    </message>
-    <message>
-        <source>MP3</source>
-        <translation>MP3</translation>
-    </message>
-    <message>
-        <source>Save the sound alone as MP3</source>
-        <translation>Guardar solo el sonido en MP3</translation>
-    </message>
-    <message>
-        <source>Audio as MP3</source>
-        <translation>Audio en MP3</translation>
-    </message>
-    <message>
         <source>Paste a YouTube video address</source>
         <translation>Pegue la dirección de un vídeo de YouTube</translation>
     </message>
@@ -389,24 +390,8 @@
         <translation>La dirección del vídeo de YouTube que descargar; después pulse Intro</translation>
     </message>
     <message>
-        <source>Download progress</source>
-        <translation>Progreso de la descarga</translation>
-    </message>
-    <message>
-        <source>Reading the video&apos;s formats</source>
-        <translation>Leyendo los formatos del vídeo</translation>
-    </message>
-    <message>
         <source>Busy</source>
         <translation>Ocupado</translation>
-    </message>
-    <message>
-        <source>Sound Successfully Saved</source>
-        <translation>Sonido guardado</translation>
-    </message>
-    <message>
-        <source>Code: #0x%1</source>
-        <translation>Código: #0x%1</translation>
     </message>
 </context>
 <context>
@@ -913,6 +898,41 @@ descarga en curso</translation>
     <message>
         <source>(curr. version: %1)</source>
         <translation>(versión actual: %1)</translation>
+    </message>
+</context>
+<context>
+    <name>WindowMenu</name>
+    <message>
+        <source>A simple downloader for single YouTube videos.</source>
+        <translation>Un programa sencillo para descargar vídeos de YouTube de uno en uno.</translation>
+    </message>
+    <message>
+        <source>Manually Update Software</source>
+        <translation>Actualizar manualmente</translation>
+    </message>
+    <message>
+        <source>Logging enabled</source>
+        <translation>Registro activado</translation>
+    </message>
+    <message>
+        <source>Change Scale Size</source>
+        <translation>Cambiar escala</translation>
+    </message>
+    <message>
+        <source>Show UUID</source>
+        <translation>Mostrar UUID</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%1 version: %2</source>
+        <translation>Versión de %1: %2</translation>
     </message>
 </context>
 <context>

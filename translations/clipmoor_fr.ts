@@ -86,6 +86,56 @@
     </message>
 </context>
 <context>
+    <name>DownloadPage</name>
+    <message>
+        <source>Back to the Formats</source>
+        <translation>Retour aux formats</translation>
+    </message>
+    <message>
+        <source>Downloading: </source>
+        <translation>Téléchargement&#xa0;: </translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>titre</translation>
+    </message>
+    <message>
+        <source>Video Successfully Downloaded</source>
+        <translation>Vidéo téléchargée</translation>
+    </message>
+    <message>
+        <source>Start Over</source>
+        <translation>Recommencer</translation>
+    </message>
+    <message>
+        <source>Open Folder with File</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Progression du téléchargement</translation>
+    </message>
+    <message>
+        <source>Sound Successfully Saved</source>
+        <translation>Son enregistré</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorMessage</name>
+    <message>
+        <source>Code: #0x%1</source>
+        <translation>Code&#xa0;: #0x%1</translation>
+    </message>
+    <message>
+        <source>Try Again with %1 Cookies</source>
+        <translation>Réessayer avec les cookies de %1</translation>
+    </message>
+</context>
+<context>
     <name>FormatChoices</name>
     <message>
         <source>Subtitles:</source>
@@ -118,6 +168,61 @@
     <message>
         <source>Part to download</source>
         <translation>Extrait à télécharger</translation>
+    </message>
+</context>
+<context>
+    <name>FormatPage</name>
+    <message>
+        <source>Back to the Address</source>
+        <translation>Retour à l’adresse</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>titre</translation>
+    </message>
+    <message>
+        <source>00:00:00</source>
+        <translation>00:00:00</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formats</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download. Check the address, or try again later.</source>
+        <translation>Cette vidéo ne propose aucun format à télécharger. Vérifiez l’adresse ou réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>Reading the video&apos;s formats</source>
+        <translation>Lecture des formats de la vidéo</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Audio seul</translation>
+    </message>
+    <message>
+        <source>Save the sound alone</source>
+        <translation>Enregistrer le son seul</translation>
+    </message>
+    <message>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <source>Save the sound alone as MP3</source>
+        <translation>Enregistrer le son seul en MP3</translation>
+    </message>
+    <message>
+        <source>Audio as MP3</source>
+        <translation>Audio en MP3</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>| %1 sec.</source>
+        <translation>| %1&#xa0;s</translation>
     </message>
 </context>
 <context>
@@ -225,48 +330,8 @@
         <translation>Adresse de la vidéo</translation>
     </message>
     <message>
-        <source>Back to the Address</source>
-        <translation>Retour à l’adresse</translation>
-    </message>
-    <message>
-        <source>title</source>
-        <translation>titre</translation>
-    </message>
-    <message>
-        <source>00:00:00</source>
-        <translation>00:00:00</translation>
-    </message>
-    <message>
-        <source>Formats</source>
-        <translation>Formats</translation>
-    </message>
-    <message>
-        <source>Back to the Formats</source>
-        <translation>Retour aux formats</translation>
-    </message>
-    <message>
-        <source>Downloading: </source>
-        <translation>Téléchargement&#xa0;: </translation>
-    </message>
-    <message>
-        <source>Video Successfully Downloaded</source>
-        <translation>Vidéo téléchargée</translation>
-    </message>
-    <message>
-        <source>Start Over</source>
-        <translation>Recommencer</translation>
-    </message>
-    <message>
-        <source>Open Folder with File</source>
-        <translation>Ouvrir le dossier</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>A simple downloader for single YouTube videos.</source>
-        <translation>Un outil simple pour télécharger des vidéos YouTube une à une.</translation>
     </message>
     <message>
         <source>WARNING</source>
@@ -275,14 +340,6 @@
     <message>
         <source>WARNING: You must provide at least some valid YouTube URL to proceed</source>
         <translation>AVERTISSEMENT&#xa0;: vous devez indiquer une adresse YouTube valide pour continuer</translation>
-    </message>
-    <message>
-        <source>Title</source>
-        <translation>Titre</translation>
-    </message>
-    <message>
-        <source>| %1 sec.</source>
-        <translation>| %1&#xa0;s</translation>
     </message>
     <message>
         <source>ERROR</source>
@@ -301,34 +358,6 @@
         <translation>Clipmoor a bien été mis à jour</translation>
     </message>
     <message>
-        <source>Manually Update Software</source>
-        <translation>Mettre à jour manuellement</translation>
-    </message>
-    <message>
-        <source>Logging enabled</source>
-        <translation>Journalisation activée</translation>
-    </message>
-    <message>
-        <source>Change Scale Size</source>
-        <translation>Changer l’échelle</translation>
-    </message>
-    <message>
-        <source>Show UUID</source>
-        <translation>Afficher l’UUID</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>À propos</translation>
-    </message>
-    <message>
-        <source>%1%</source>
-        <translation>%1&#xa0;%</translation>
-    </message>
-    <message>
-        <source>%1 version: %2</source>
-        <translation>%1 version&#xa0;: %2</translation>
-    </message>
-    <message>
         <source>Show the formats of the video at this address</source>
         <translation>Afficher les formats de la vidéo à cette adresse</translation>
     </message>
@@ -339,18 +368,6 @@
     <message>
         <source>A download is running. Stop it and quit?</source>
         <translation>Un téléchargement est en cours. L’arrêter et quitter&#xa0;?</translation>
-    </message>
-    <message>
-        <source>This video offers no formats to download. Check the address, or try again later.</source>
-        <translation>Cette vidéo ne propose aucun format à télécharger. Vérifiez l’adresse ou réessayez plus tard.</translation>
-    </message>
-    <message>
-        <source>Audio only</source>
-        <translation>Audio seul</translation>
-    </message>
-    <message>
-        <source>Save the sound alone</source>
-        <translation>Enregistrer le son seul</translation>
     </message>
     <message>
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
@@ -365,24 +382,8 @@
         <translation>L’adresse de la vidéo YouTube à télécharger, puis appuyez sur Entrée</translation>
     </message>
     <message>
-        <source>Download progress</source>
-        <translation>Progression du téléchargement</translation>
-    </message>
-    <message>
-        <source>Reading the video&apos;s formats</source>
-        <translation>Lecture des formats de la vidéo</translation>
-    </message>
-    <message>
         <source>Busy</source>
         <translation>Occupé</translation>
-    </message>
-    <message>
-        <source>Sound Successfully Saved</source>
-        <translation>Son enregistré</translation>
-    </message>
-    <message>
-        <source>Code: #0x%1</source>
-        <translation>Code&#xa0;: #0x%1</translation>
     </message>
     <message>
         <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
@@ -391,22 +392,6 @@
     <message>
         <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
         <translation>La version actuelle de yt-dlp est encore en cours d’installation&#xa0;: cette vidéo est donc demandée au yt-dlp installé sur votre système, qui est peut-être trop ancien pour le site. En cas d’échec, réessayez dans quelques minutes.</translation>
-    </message>
-    <message>
-        <source>Try Again with %1 Cookies</source>
-        <translation>Réessayer avec les cookies de %1</translation>
-    </message>
-    <message>
-        <source>MP3</source>
-        <translation>MP3</translation>
-    </message>
-    <message>
-        <source>Save the sound alone as MP3</source>
-        <translation>Enregistrer le son seul en MP3</translation>
-    </message>
-    <message>
-        <source>Audio as MP3</source>
-        <translation>Audio en MP3</translation>
     </message>
 </context>
 <context>
@@ -913,6 +898,41 @@ téléchargement en cours</translation>
     <message>
         <source>(curr. version: %1)</source>
         <translation>(version actuelle&#xa0;: %1)</translation>
+    </message>
+</context>
+<context>
+    <name>WindowMenu</name>
+    <message>
+        <source>A simple downloader for single YouTube videos.</source>
+        <translation>Un outil simple pour télécharger des vidéos YouTube une à une.</translation>
+    </message>
+    <message>
+        <source>Manually Update Software</source>
+        <translation>Mettre à jour manuellement</translation>
+    </message>
+    <message>
+        <source>Logging enabled</source>
+        <translation>Journalisation activée</translation>
+    </message>
+    <message>
+        <source>Change Scale Size</source>
+        <translation>Changer l’échelle</translation>
+    </message>
+    <message>
+        <source>Show UUID</source>
+        <translation>Afficher l’UUID</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%1 version: %2</source>
+        <translation>%1 version&#xa0;: %2</translation>
     </message>
 </context>
 <context>

@@ -86,6 +86,56 @@
     </message>
 </context>
 <context>
+    <name>DownloadPage</name>
+    <message>
+        <source>Back to the Formats</source>
+        <translation>Torna ai formati</translation>
+    </message>
+    <message>
+        <source>Downloading: </source>
+        <translation>Download in corso: </translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>titolo</translation>
+    </message>
+    <message>
+        <source>Video Successfully Downloaded</source>
+        <translation>Video scaricato</translation>
+    </message>
+    <message>
+        <source>Start Over</source>
+        <translation>Ricomincia</translation>
+    </message>
+    <message>
+        <source>Open Folder with File</source>
+        <translation>Apri cartella</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Avanzamento del download</translation>
+    </message>
+    <message>
+        <source>Sound Successfully Saved</source>
+        <translation>Audio salvato</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorMessage</name>
+    <message>
+        <source>Code: #0x%1</source>
+        <translation>Codice: #0x%1</translation>
+    </message>
+    <message>
+        <source>Try Again with %1 Cookies</source>
+        <translation>Riprova con i cookie di %1</translation>
+    </message>
+</context>
+<context>
     <name>FormatChoices</name>
     <message>
         <source>Subtitles:</source>
@@ -118,6 +168,61 @@
     <message>
         <source>%1 (automatic)</source>
         <translation>%1 (automatici)</translation>
+    </message>
+</context>
+<context>
+    <name>FormatPage</name>
+    <message>
+        <source>Back to the Address</source>
+        <translation>Torna all’indirizzo</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>titolo</translation>
+    </message>
+    <message>
+        <source>00:00:00</source>
+        <translation>00:00:00</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formati</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download. Check the address, or try again later.</source>
+        <translation>Questo video non offre formati da scaricare. Controlla l’indirizzo o riprova più tardi.</translation>
+    </message>
+    <message>
+        <source>Reading the video&apos;s formats</source>
+        <translation>Lettura dei formati del video</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Solo audio</translation>
+    </message>
+    <message>
+        <source>Save the sound alone</source>
+        <translation>Salva solo l’audio</translation>
+    </message>
+    <message>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <source>Save the sound alone as MP3</source>
+        <translation>Salva solo l’audio in MP3</translation>
+    </message>
+    <message>
+        <source>Audio as MP3</source>
+        <translation>Audio in MP3</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titolo</translation>
+    </message>
+    <message>
+        <source>| %1 sec.</source>
+        <translation>| %1 s</translation>
     </message>
 </context>
 <context>
@@ -225,48 +330,8 @@
         <translation>Indirizzo del video</translation>
     </message>
     <message>
-        <source>Back to the Address</source>
-        <translation>Torna all’indirizzo</translation>
-    </message>
-    <message>
-        <source>title</source>
-        <translation>titolo</translation>
-    </message>
-    <message>
-        <source>00:00:00</source>
-        <translation>00:00:00</translation>
-    </message>
-    <message>
-        <source>Formats</source>
-        <translation>Formati</translation>
-    </message>
-    <message>
-        <source>Back to the Formats</source>
-        <translation>Torna ai formati</translation>
-    </message>
-    <message>
-        <source>Downloading: </source>
-        <translation>Download in corso: </translation>
-    </message>
-    <message>
-        <source>Video Successfully Downloaded</source>
-        <translation>Video scaricato</translation>
-    </message>
-    <message>
-        <source>Start Over</source>
-        <translation>Ricomincia</translation>
-    </message>
-    <message>
-        <source>Open Folder with File</source>
-        <translation>Apri cartella</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
-    </message>
-    <message>
-        <source>A simple downloader for single YouTube videos.</source>
-        <translation>Un programma semplice per scaricare singoli video di YouTube.</translation>
     </message>
     <message>
         <source>WARNING</source>
@@ -275,14 +340,6 @@
     <message>
         <source>WARNING: You must provide at least some valid YouTube URL to proceed</source>
         <translation>AVVISO: inserisci un indirizzo YouTube valido per continuare</translation>
-    </message>
-    <message>
-        <source>Title</source>
-        <translation>Titolo</translation>
-    </message>
-    <message>
-        <source>| %1 sec.</source>
-        <translation>| %1 s</translation>
     </message>
     <message>
         <source>ERROR</source>
@@ -301,34 +358,6 @@
         <translation>Clipmoor è stato aggiornato</translation>
     </message>
     <message>
-        <source>Manually Update Software</source>
-        <translation>Aggiorna manualmente</translation>
-    </message>
-    <message>
-        <source>Logging enabled</source>
-        <translation>Registrazione attivata</translation>
-    </message>
-    <message>
-        <source>Change Scale Size</source>
-        <translation>Cambia scala</translation>
-    </message>
-    <message>
-        <source>Show UUID</source>
-        <translation>Mostra UUID</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Informazioni</translation>
-    </message>
-    <message>
-        <source>%1%</source>
-        <translation>%1%</translation>
-    </message>
-    <message>
-        <source>%1 version: %2</source>
-        <translation>Versione di %1: %2</translation>
-    </message>
-    <message>
         <source>Show the formats of the video at this address</source>
         <translation>Mostra i formati del video a questo indirizzo</translation>
     </message>
@@ -339,18 +368,6 @@
     <message>
         <source>A download is running. Stop it and quit?</source>
         <translation>È in corso un download. Interromperlo e uscire?</translation>
-    </message>
-    <message>
-        <source>This video offers no formats to download. Check the address, or try again later.</source>
-        <translation>Questo video non offre formati da scaricare. Controlla l’indirizzo o riprova più tardi.</translation>
-    </message>
-    <message>
-        <source>Audio only</source>
-        <translation>Solo audio</translation>
-    </message>
-    <message>
-        <source>Save the sound alone</source>
-        <translation>Salva solo l’audio</translation>
     </message>
     <message>
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
@@ -365,22 +382,6 @@
         <translation>La versione attuale di yt-dlp è ancora in fase di installazione, quindi questo video viene richiesto allo yt-dlp installato nel tuo sistema, che potrebbe essere troppo vecchio per il sito. Se non riesce, riprova tra qualche minuto.</translation>
     </message>
     <message>
-        <source>Try Again with %1 Cookies</source>
-        <translation>Riprova con i cookie di %1</translation>
-    </message>
-    <message>
-        <source>MP3</source>
-        <translation>MP3</translation>
-    </message>
-    <message>
-        <source>Save the sound alone as MP3</source>
-        <translation>Salva solo l’audio in MP3</translation>
-    </message>
-    <message>
-        <source>Audio as MP3</source>
-        <translation>Audio in MP3</translation>
-    </message>
-    <message>
         <source>Paste a YouTube video address</source>
         <translation>Incolla l’indirizzo di un video di YouTube</translation>
     </message>
@@ -389,24 +390,8 @@
         <translation>L’indirizzo del video di YouTube da scaricare, poi premi Invio</translation>
     </message>
     <message>
-        <source>Download progress</source>
-        <translation>Avanzamento del download</translation>
-    </message>
-    <message>
-        <source>Reading the video&apos;s formats</source>
-        <translation>Lettura dei formati del video</translation>
-    </message>
-    <message>
         <source>Busy</source>
         <translation>Occupato</translation>
-    </message>
-    <message>
-        <source>Sound Successfully Saved</source>
-        <translation>Audio salvato</translation>
-    </message>
-    <message>
-        <source>Code: #0x%1</source>
-        <translation>Codice: #0x%1</translation>
     </message>
 </context>
 <context>
@@ -913,6 +898,41 @@ in corso</translation>
     <message>
         <source>(curr. version: %1)</source>
         <translation>(versione attuale: %1)</translation>
+    </message>
+</context>
+<context>
+    <name>WindowMenu</name>
+    <message>
+        <source>A simple downloader for single YouTube videos.</source>
+        <translation>Un programma semplice per scaricare singoli video di YouTube.</translation>
+    </message>
+    <message>
+        <source>Manually Update Software</source>
+        <translation>Aggiorna manualmente</translation>
+    </message>
+    <message>
+        <source>Logging enabled</source>
+        <translation>Registrazione attivata</translation>
+    </message>
+    <message>
+        <source>Change Scale Size</source>
+        <translation>Cambia scala</translation>
+    </message>
+    <message>
+        <source>Show UUID</source>
+        <translation>Mostra UUID</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1 version: %2</source>
+        <translation>Versione di %1: %2</translation>
     </message>
 </context>
 <context>

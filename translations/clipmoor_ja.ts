@@ -86,6 +86,56 @@
     </message>
 </context>
 <context>
+    <name>DownloadPage</name>
+    <message>
+        <source>Back to the Formats</source>
+        <translation>形式に戻る</translation>
+    </message>
+    <message>
+        <source>Downloading: </source>
+        <translation>ダウンロード中: </translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>タイトル</translation>
+    </message>
+    <message>
+        <source>Video Successfully Downloaded</source>
+        <translation>動画をダウンロードしました</translation>
+    </message>
+    <message>
+        <source>Start Over</source>
+        <translation>最初から</translation>
+    </message>
+    <message>
+        <source>Open Folder with File</source>
+        <translation>フォルダーを開く</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>ダウンロードの進行状況</translation>
+    </message>
+    <message>
+        <source>Sound Successfully Saved</source>
+        <translation>音声を保存しました</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorMessage</name>
+    <message>
+        <source>Code: #0x%1</source>
+        <translation>コード: #0x%1</translation>
+    </message>
+    <message>
+        <source>Try Again with %1 Cookies</source>
+        <translation>%1 の Cookie で再試行</translation>
+    </message>
+</context>
+<context>
     <name>FormatChoices</name>
     <message>
         <source>Subtitles:</source>
@@ -118,6 +168,61 @@
     <message>
         <source>%1 (automatic)</source>
         <translation>%1 (自動生成)</translation>
+    </message>
+</context>
+<context>
+    <name>FormatPage</name>
+    <message>
+        <source>Back to the Address</source>
+        <translation>アドレスに戻る</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>タイトル</translation>
+    </message>
+    <message>
+        <source>00:00:00</source>
+        <translation>00:00:00</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>形式</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download. Check the address, or try again later.</source>
+        <translation>この動画にはダウンロードできる形式がありません。アドレスを確認するか、後でもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Reading the video&apos;s formats</source>
+        <translation>動画の形式を読み取っています</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>音声のみ</translation>
+    </message>
+    <message>
+        <source>Save the sound alone</source>
+        <translation>音声だけを保存</translation>
+    </message>
+    <message>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <source>Save the sound alone as MP3</source>
+        <translation>音声だけを MP3 で保存</translation>
+    </message>
+    <message>
+        <source>Audio as MP3</source>
+        <translation>MP3 の音声</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>タイトル</translation>
+    </message>
+    <message>
+        <source>| %1 sec.</source>
+        <translation>| %1 秒</translation>
     </message>
 </context>
 <context>
@@ -225,48 +330,8 @@
         <translation>動画のアドレス</translation>
     </message>
     <message>
-        <source>Back to the Address</source>
-        <translation>アドレスに戻る</translation>
-    </message>
-    <message>
-        <source>title</source>
-        <translation>タイトル</translation>
-    </message>
-    <message>
-        <source>00:00:00</source>
-        <translation>00:00:00</translation>
-    </message>
-    <message>
-        <source>Formats</source>
-        <translation>形式</translation>
-    </message>
-    <message>
-        <source>Back to the Formats</source>
-        <translation>形式に戻る</translation>
-    </message>
-    <message>
-        <source>Downloading: </source>
-        <translation>ダウンロード中: </translation>
-    </message>
-    <message>
-        <source>Video Successfully Downloaded</source>
-        <translation>動画をダウンロードしました</translation>
-    </message>
-    <message>
-        <source>Start Over</source>
-        <translation>最初から</translation>
-    </message>
-    <message>
-        <source>Open Folder with File</source>
-        <translation>フォルダーを開く</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
-    </message>
-    <message>
-        <source>A simple downloader for single YouTube videos.</source>
-        <translation>YouTube の動画を 1 本ずつダウンロードするシンプルなプログラムです。</translation>
     </message>
     <message>
         <source>WARNING</source>
@@ -275,14 +340,6 @@
     <message>
         <source>WARNING: You must provide at least some valid YouTube URL to proceed</source>
         <translation>警告: 続行するには有効な YouTube のアドレスを入力してください</translation>
-    </message>
-    <message>
-        <source>Title</source>
-        <translation>タイトル</translation>
-    </message>
-    <message>
-        <source>| %1 sec.</source>
-        <translation>| %1 秒</translation>
     </message>
     <message>
         <source>ERROR</source>
@@ -301,34 +358,6 @@
         <translation>Clipmoor をアップデートしました</translation>
     </message>
     <message>
-        <source>Manually Update Software</source>
-        <translation>手動でアップデート</translation>
-    </message>
-    <message>
-        <source>Logging enabled</source>
-        <translation>ログ記録が有効です</translation>
-    </message>
-    <message>
-        <source>Change Scale Size</source>
-        <translation>表示倍率を変更</translation>
-    </message>
-    <message>
-        <source>Show UUID</source>
-        <translation>UUID を表示</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>バージョン情報</translation>
-    </message>
-    <message>
-        <source>%1%</source>
-        <translation>%1%</translation>
-    </message>
-    <message>
-        <source>%1 version: %2</source>
-        <translation>%1 のバージョン: %2</translation>
-    </message>
-    <message>
         <source>Show the formats of the video at this address</source>
         <translation>このアドレスの動画の形式を表示</translation>
     </message>
@@ -339,18 +368,6 @@
     <message>
         <source>A download is running. Stop it and quit?</source>
         <translation>ダウンロード中です。中止して終了しますか?</translation>
-    </message>
-    <message>
-        <source>This video offers no formats to download. Check the address, or try again later.</source>
-        <translation>この動画にはダウンロードできる形式がありません。アドレスを確認するか、後でもう一度お試しください。</translation>
-    </message>
-    <message>
-        <source>Audio only</source>
-        <translation>音声のみ</translation>
-    </message>
-    <message>
-        <source>Save the sound alone</source>
-        <translation>音声だけを保存</translation>
     </message>
     <message>
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
@@ -365,22 +382,6 @@
         <translation>最新の yt-dlp をまだインストール中のため、この動画はお使いのシステムにインストールされている yt-dlp で取得します。この yt-dlp はサイトに対応するには古い可能性があります。失敗した場合は、数分後にもう一度お試しください。</translation>
     </message>
     <message>
-        <source>Try Again with %1 Cookies</source>
-        <translation>%1 の Cookie で再試行</translation>
-    </message>
-    <message>
-        <source>MP3</source>
-        <translation>MP3</translation>
-    </message>
-    <message>
-        <source>Save the sound alone as MP3</source>
-        <translation>音声だけを MP3 で保存</translation>
-    </message>
-    <message>
-        <source>Audio as MP3</source>
-        <translation>MP3 の音声</translation>
-    </message>
-    <message>
         <source>Paste a YouTube video address</source>
         <translation>YouTube の動画のアドレスを貼り付けてください</translation>
     </message>
@@ -389,24 +390,8 @@
         <translation>ダウンロードする YouTube の動画のアドレスを入力し、Enter キーを押してください</translation>
     </message>
     <message>
-        <source>Download progress</source>
-        <translation>ダウンロードの進行状況</translation>
-    </message>
-    <message>
-        <source>Reading the video&apos;s formats</source>
-        <translation>動画の形式を読み取っています</translation>
-    </message>
-    <message>
         <source>Busy</source>
         <translation>処理中</translation>
-    </message>
-    <message>
-        <source>Sound Successfully Saved</source>
-        <translation>音声を保存しました</translation>
-    </message>
-    <message>
-        <source>Code: #0x%1</source>
-        <translation>コード: #0x%1</translation>
     </message>
 </context>
 <context>
@@ -913,6 +898,41 @@ proceeding</source>
     <message>
         <source>(curr. version: %1)</source>
         <translation>(現在のバージョン: %1)</translation>
+    </message>
+</context>
+<context>
+    <name>WindowMenu</name>
+    <message>
+        <source>A simple downloader for single YouTube videos.</source>
+        <translation>YouTube の動画を 1 本ずつダウンロードするシンプルなプログラムです。</translation>
+    </message>
+    <message>
+        <source>Manually Update Software</source>
+        <translation>手動でアップデート</translation>
+    </message>
+    <message>
+        <source>Logging enabled</source>
+        <translation>ログ記録が有効です</translation>
+    </message>
+    <message>
+        <source>Change Scale Size</source>
+        <translation>表示倍率を変更</translation>
+    </message>
+    <message>
+        <source>Show UUID</source>
+        <translation>UUID を表示</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1 version: %2</source>
+        <translation>%1 のバージョン: %2</translation>
     </message>
 </context>
 <context>

@@ -86,6 +86,56 @@
     </message>
 </context>
 <context>
+    <name>DownloadPage</name>
+    <message>
+        <source>Back to the Formats</source>
+        <translation>Terug naar de formaten</translation>
+    </message>
+    <message>
+        <source>Downloading: </source>
+        <translation>Bezig met downloaden: </translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>titel</translation>
+    </message>
+    <message>
+        <source>Video Successfully Downloaded</source>
+        <translation>Video gedownload</translation>
+    </message>
+    <message>
+        <source>Start Over</source>
+        <translation>Opnieuw</translation>
+    </message>
+    <message>
+        <source>Open Folder with File</source>
+        <translation>Map openen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Voortgang van de download</translation>
+    </message>
+    <message>
+        <source>Sound Successfully Saved</source>
+        <translation>Geluid opgeslagen</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorMessage</name>
+    <message>
+        <source>Code: #0x%1</source>
+        <translation>Code: #0x%1</translation>
+    </message>
+    <message>
+        <source>Try Again with %1 Cookies</source>
+        <translation>Opnieuw proberen met cookies van %1</translation>
+    </message>
+</context>
+<context>
     <name>FormatChoices</name>
     <message>
         <source>Subtitles:</source>
@@ -118,6 +168,61 @@
     <message>
         <source>%1 (automatic)</source>
         <translation>%1 (automatisch)</translation>
+    </message>
+</context>
+<context>
+    <name>FormatPage</name>
+    <message>
+        <source>Back to the Address</source>
+        <translation>Terug naar het adres</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>titel</translation>
+    </message>
+    <message>
+        <source>00:00:00</source>
+        <translation>00:00:00</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formaten</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download. Check the address, or try again later.</source>
+        <translation>Deze video biedt geen formaten om te downloaden. Controleer het adres of probeer het later opnieuw.</translation>
+    </message>
+    <message>
+        <source>Reading the video&apos;s formats</source>
+        <translation>Formaten van de video lezen</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Alleen audio</translation>
+    </message>
+    <message>
+        <source>Save the sound alone</source>
+        <translation>Alleen het geluid opslaan</translation>
+    </message>
+    <message>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <source>Save the sound alone as MP3</source>
+        <translation>Alleen het geluid opslaan als MP3</translation>
+    </message>
+    <message>
+        <source>Audio as MP3</source>
+        <translation>Audio als MP3</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>| %1 sec.</source>
+        <translation>| %1 s</translation>
     </message>
 </context>
 <context>
@@ -225,48 +330,8 @@
         <translation>Videoadres</translation>
     </message>
     <message>
-        <source>Back to the Address</source>
-        <translation>Terug naar het adres</translation>
-    </message>
-    <message>
-        <source>title</source>
-        <translation>titel</translation>
-    </message>
-    <message>
-        <source>00:00:00</source>
-        <translation>00:00:00</translation>
-    </message>
-    <message>
-        <source>Formats</source>
-        <translation>Formaten</translation>
-    </message>
-    <message>
-        <source>Back to the Formats</source>
-        <translation>Terug naar de formaten</translation>
-    </message>
-    <message>
-        <source>Downloading: </source>
-        <translation>Bezig met downloaden: </translation>
-    </message>
-    <message>
-        <source>Video Successfully Downloaded</source>
-        <translation>Video gedownload</translation>
-    </message>
-    <message>
-        <source>Start Over</source>
-        <translation>Opnieuw</translation>
-    </message>
-    <message>
-        <source>Open Folder with File</source>
-        <translation>Map openen</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Annuleren</translation>
-    </message>
-    <message>
-        <source>A simple downloader for single YouTube videos.</source>
-        <translation>Een eenvoudig programma om losse YouTube-video’s te downloaden.</translation>
     </message>
     <message>
         <source>WARNING</source>
@@ -275,14 +340,6 @@
     <message>
         <source>WARNING: You must provide at least some valid YouTube URL to proceed</source>
         <translation>WAARSCHUWING: voer een geldig YouTube-adres in om verder te gaan</translation>
-    </message>
-    <message>
-        <source>Title</source>
-        <translation>Titel</translation>
-    </message>
-    <message>
-        <source>| %1 sec.</source>
-        <translation>| %1 s</translation>
     </message>
     <message>
         <source>ERROR</source>
@@ -301,34 +358,6 @@
         <translation>Clipmoor is bijgewerkt</translation>
     </message>
     <message>
-        <source>Manually Update Software</source>
-        <translation>Handmatig bijwerken</translation>
-    </message>
-    <message>
-        <source>Logging enabled</source>
-        <translation>Logboek ingeschakeld</translation>
-    </message>
-    <message>
-        <source>Change Scale Size</source>
-        <translation>Schaal wijzigen</translation>
-    </message>
-    <message>
-        <source>Show UUID</source>
-        <translation>UUID tonen</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Over</translation>
-    </message>
-    <message>
-        <source>%1%</source>
-        <translation>%1%</translation>
-    </message>
-    <message>
-        <source>%1 version: %2</source>
-        <translation>%1-versie: %2</translation>
-    </message>
-    <message>
         <source>Show the formats of the video at this address</source>
         <translation>De formaten van de video op dit adres tonen</translation>
     </message>
@@ -339,18 +368,6 @@
     <message>
         <source>A download is running. Stop it and quit?</source>
         <translation>Er loopt een download. Stoppen en afsluiten?</translation>
-    </message>
-    <message>
-        <source>This video offers no formats to download. Check the address, or try again later.</source>
-        <translation>Deze video biedt geen formaten om te downloaden. Controleer het adres of probeer het later opnieuw.</translation>
-    </message>
-    <message>
-        <source>Audio only</source>
-        <translation>Alleen audio</translation>
-    </message>
-    <message>
-        <source>Save the sound alone</source>
-        <translation>Alleen het geluid opslaan</translation>
     </message>
     <message>
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
@@ -365,22 +382,6 @@
         <translation>De huidige yt-dlp wordt nog geïnstalleerd, dus deze video wordt opgevraagd via de yt-dlp op uw systeem, die mogelijk te oud is voor de site. Mislukt het, probeer het dan over een paar minuten opnieuw.</translation>
     </message>
     <message>
-        <source>Try Again with %1 Cookies</source>
-        <translation>Opnieuw proberen met cookies van %1</translation>
-    </message>
-    <message>
-        <source>MP3</source>
-        <translation>MP3</translation>
-    </message>
-    <message>
-        <source>Save the sound alone as MP3</source>
-        <translation>Alleen het geluid opslaan als MP3</translation>
-    </message>
-    <message>
-        <source>Audio as MP3</source>
-        <translation>Audio als MP3</translation>
-    </message>
-    <message>
         <source>Paste a YouTube video address</source>
         <translation>Plak het adres van een YouTube-video</translation>
     </message>
@@ -389,24 +390,8 @@
         <translation>Het adres van de YouTube-video om te downloaden, druk daarna op Enter</translation>
     </message>
     <message>
-        <source>Download progress</source>
-        <translation>Voortgang van de download</translation>
-    </message>
-    <message>
-        <source>Reading the video&apos;s formats</source>
-        <translation>Formaten van de video lezen</translation>
-    </message>
-    <message>
         <source>Busy</source>
         <translation>Bezig</translation>
-    </message>
-    <message>
-        <source>Sound Successfully Saved</source>
-        <translation>Geluid opgeslagen</translation>
-    </message>
-    <message>
-        <source>Code: #0x%1</source>
-        <translation>Code: #0x%1</translation>
     </message>
 </context>
 <context>
@@ -913,6 +898,41 @@ voordat u verdergaat</translation>
     <message>
         <source>(curr. version: %1)</source>
         <translation>(huidige versie: %1)</translation>
+    </message>
+</context>
+<context>
+    <name>WindowMenu</name>
+    <message>
+        <source>A simple downloader for single YouTube videos.</source>
+        <translation>Een eenvoudig programma om losse YouTube-video’s te downloaden.</translation>
+    </message>
+    <message>
+        <source>Manually Update Software</source>
+        <translation>Handmatig bijwerken</translation>
+    </message>
+    <message>
+        <source>Logging enabled</source>
+        <translation>Logboek ingeschakeld</translation>
+    </message>
+    <message>
+        <source>Change Scale Size</source>
+        <translation>Schaal wijzigen</translation>
+    </message>
+    <message>
+        <source>Show UUID</source>
+        <translation>UUID tonen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Over</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1 version: %2</source>
+        <translation>%1-versie: %2</translation>
     </message>
 </context>
 <context>

@@ -86,6 +86,56 @@
     </message>
 </context>
 <context>
+    <name>DownloadPage</name>
+    <message>
+        <source>Back to the Formats</source>
+        <translation>Wróć do formatów</translation>
+    </message>
+    <message>
+        <source>Downloading: </source>
+        <translation>Pobieranie: </translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>tytuł</translation>
+    </message>
+    <message>
+        <source>Video Successfully Downloaded</source>
+        <translation>Film pobrany</translation>
+    </message>
+    <message>
+        <source>Start Over</source>
+        <translation>Od nowa</translation>
+    </message>
+    <message>
+        <source>Open Folder with File</source>
+        <translation>Otwórz folder</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Postęp pobierania</translation>
+    </message>
+    <message>
+        <source>Sound Successfully Saved</source>
+        <translation>Dźwięk zapisany</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorMessage</name>
+    <message>
+        <source>Code: #0x%1</source>
+        <translation>Kod: #0x%1</translation>
+    </message>
+    <message>
+        <source>Try Again with %1 Cookies</source>
+        <translation>Spróbuj ponownie z plikami cookie z %1</translation>
+    </message>
+</context>
+<context>
     <name>FormatChoices</name>
     <message>
         <source>Subtitles:</source>
@@ -118,6 +168,61 @@
     <message>
         <source>%1 (automatic)</source>
         <translation>%1 (automatyczne)</translation>
+    </message>
+</context>
+<context>
+    <name>FormatPage</name>
+    <message>
+        <source>Back to the Address</source>
+        <translation>Wróć do adresu</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>tytuł</translation>
+    </message>
+    <message>
+        <source>00:00:00</source>
+        <translation>00:00:00</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formaty</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download. Check the address, or try again later.</source>
+        <translation>Ten film nie oferuje formatów do pobrania. Sprawdź adres lub spróbuj ponownie później.</translation>
+    </message>
+    <message>
+        <source>Reading the video&apos;s formats</source>
+        <translation>Odczytywanie formatów filmu</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Tylko dźwięk</translation>
+    </message>
+    <message>
+        <source>Save the sound alone</source>
+        <translation>Zapisz sam dźwięk</translation>
+    </message>
+    <message>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <source>Save the sound alone as MP3</source>
+        <translation>Zapisz sam dźwięk jako MP3</translation>
+    </message>
+    <message>
+        <source>Audio as MP3</source>
+        <translation>Dźwięk jako MP3</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Tytuł</translation>
+    </message>
+    <message>
+        <source>| %1 sec.</source>
+        <translation>| %1 s</translation>
     </message>
 </context>
 <context>
@@ -225,48 +330,8 @@
         <translation>Adres filmu</translation>
     </message>
     <message>
-        <source>Back to the Address</source>
-        <translation>Wróć do adresu</translation>
-    </message>
-    <message>
-        <source>title</source>
-        <translation>tytuł</translation>
-    </message>
-    <message>
-        <source>00:00:00</source>
-        <translation>00:00:00</translation>
-    </message>
-    <message>
-        <source>Formats</source>
-        <translation>Formaty</translation>
-    </message>
-    <message>
-        <source>Back to the Formats</source>
-        <translation>Wróć do formatów</translation>
-    </message>
-    <message>
-        <source>Downloading: </source>
-        <translation>Pobieranie: </translation>
-    </message>
-    <message>
-        <source>Video Successfully Downloaded</source>
-        <translation>Film pobrany</translation>
-    </message>
-    <message>
-        <source>Start Over</source>
-        <translation>Od nowa</translation>
-    </message>
-    <message>
-        <source>Open Folder with File</source>
-        <translation>Otwórz folder</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
-    </message>
-    <message>
-        <source>A simple downloader for single YouTube videos.</source>
-        <translation>Prosty program do pobierania pojedynczych filmów z YouTube.</translation>
     </message>
     <message>
         <source>WARNING</source>
@@ -275,14 +340,6 @@
     <message>
         <source>WARNING: You must provide at least some valid YouTube URL to proceed</source>
         <translation>OSTRZEŻENIE: podaj prawidłowy adres filmu z YouTube, aby kontynuować</translation>
-    </message>
-    <message>
-        <source>Title</source>
-        <translation>Tytuł</translation>
-    </message>
-    <message>
-        <source>| %1 sec.</source>
-        <translation>| %1 s</translation>
     </message>
     <message>
         <source>ERROR</source>
@@ -301,34 +358,6 @@
         <translation>Clipmoor został zaktualizowany</translation>
     </message>
     <message>
-        <source>Manually Update Software</source>
-        <translation>Zaktualizuj ręcznie</translation>
-    </message>
-    <message>
-        <source>Logging enabled</source>
-        <translation>Rejestrowanie włączone</translation>
-    </message>
-    <message>
-        <source>Change Scale Size</source>
-        <translation>Zmień skalę</translation>
-    </message>
-    <message>
-        <source>Show UUID</source>
-        <translation>Pokaż UUID</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>O programie</translation>
-    </message>
-    <message>
-        <source>%1%</source>
-        <translation>%1%</translation>
-    </message>
-    <message>
-        <source>%1 version: %2</source>
-        <translation>Wersja %1: %2</translation>
-    </message>
-    <message>
         <source>Show the formats of the video at this address</source>
         <translation>Pokaż formaty filmu spod tego adresu</translation>
     </message>
@@ -339,18 +368,6 @@
     <message>
         <source>A download is running. Stop it and quit?</source>
         <translation>Trwa pobieranie. Przerwać je i zakończyć?</translation>
-    </message>
-    <message>
-        <source>This video offers no formats to download. Check the address, or try again later.</source>
-        <translation>Ten film nie oferuje formatów do pobrania. Sprawdź adres lub spróbuj ponownie później.</translation>
-    </message>
-    <message>
-        <source>Audio only</source>
-        <translation>Tylko dźwięk</translation>
-    </message>
-    <message>
-        <source>Save the sound alone</source>
-        <translation>Zapisz sam dźwięk</translation>
     </message>
     <message>
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
@@ -365,22 +382,6 @@
         <translation>Aktualna wersja yt-dlp jest jeszcze instalowana, więc o ten film pyta yt-dlp zainstalowany w Twoim systemie, który może być zbyt stary dla tej witryny. Jeśli się nie uda, spróbuj ponownie za kilka minut.</translation>
     </message>
     <message>
-        <source>Try Again with %1 Cookies</source>
-        <translation>Spróbuj ponownie z plikami cookie z %1</translation>
-    </message>
-    <message>
-        <source>MP3</source>
-        <translation>MP3</translation>
-    </message>
-    <message>
-        <source>Save the sound alone as MP3</source>
-        <translation>Zapisz sam dźwięk jako MP3</translation>
-    </message>
-    <message>
-        <source>Audio as MP3</source>
-        <translation>Dźwięk jako MP3</translation>
-    </message>
-    <message>
         <source>Paste a YouTube video address</source>
         <translation>Wklej adres filmu z YouTube</translation>
     </message>
@@ -389,24 +390,8 @@
         <translation>Adres filmu z YouTube do pobrania, potem naciśnij Enter</translation>
     </message>
     <message>
-        <source>Download progress</source>
-        <translation>Postęp pobierania</translation>
-    </message>
-    <message>
-        <source>Reading the video&apos;s formats</source>
-        <translation>Odczytywanie formatów filmu</translation>
-    </message>
-    <message>
         <source>Busy</source>
         <translation>Zajęty</translation>
-    </message>
-    <message>
-        <source>Sound Successfully Saved</source>
-        <translation>Dźwięk zapisany</translation>
-    </message>
-    <message>
-        <source>Code: #0x%1</source>
-        <translation>Kod: #0x%1</translation>
     </message>
 </context>
 <context>
@@ -913,6 +898,41 @@ trwające pobieranie</translation>
     <message>
         <source>(curr. version: %1)</source>
         <translation>(bieżąca wersja: %1)</translation>
+    </message>
+</context>
+<context>
+    <name>WindowMenu</name>
+    <message>
+        <source>A simple downloader for single YouTube videos.</source>
+        <translation>Prosty program do pobierania pojedynczych filmów z YouTube.</translation>
+    </message>
+    <message>
+        <source>Manually Update Software</source>
+        <translation>Zaktualizuj ręcznie</translation>
+    </message>
+    <message>
+        <source>Logging enabled</source>
+        <translation>Rejestrowanie włączone</translation>
+    </message>
+    <message>
+        <source>Change Scale Size</source>
+        <translation>Zmień skalę</translation>
+    </message>
+    <message>
+        <source>Show UUID</source>
+        <translation>Pokaż UUID</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O programie</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1 version: %2</source>
+        <translation>Wersja %1: %2</translation>
     </message>
 </context>
 <context>

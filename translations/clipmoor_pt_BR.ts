@@ -86,6 +86,56 @@
     </message>
 </context>
 <context>
+    <name>DownloadPage</name>
+    <message>
+        <source>Back to the Formats</source>
+        <translation>Voltar aos formatos</translation>
+    </message>
+    <message>
+        <source>Downloading: </source>
+        <translation>Baixando: </translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>título</translation>
+    </message>
+    <message>
+        <source>Video Successfully Downloaded</source>
+        <translation>Vídeo baixado</translation>
+    </message>
+    <message>
+        <source>Start Over</source>
+        <translation>Recomeçar</translation>
+    </message>
+    <message>
+        <source>Open Folder with File</source>
+        <translation>Abrir pasta</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Progresso do download</translation>
+    </message>
+    <message>
+        <source>Sound Successfully Saved</source>
+        <translation>Áudio salvo</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorMessage</name>
+    <message>
+        <source>Code: #0x%1</source>
+        <translation>Código: #0x%1</translation>
+    </message>
+    <message>
+        <source>Try Again with %1 Cookies</source>
+        <translation>Tentar novamente com os cookies de %1</translation>
+    </message>
+</context>
+<context>
     <name>FormatChoices</name>
     <message>
         <source>Subtitles:</source>
@@ -118,6 +168,61 @@
     <message>
         <source>%1 (automatic)</source>
         <translation>%1 (automáticas)</translation>
+    </message>
+</context>
+<context>
+    <name>FormatPage</name>
+    <message>
+        <source>Back to the Address</source>
+        <translation>Voltar ao endereço</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>título</translation>
+    </message>
+    <message>
+        <source>00:00:00</source>
+        <translation>00:00:00</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formatos</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download. Check the address, or try again later.</source>
+        <translation>Este vídeo não oferece formatos para baixar. Verifique o endereço ou tente novamente mais tarde.</translation>
+    </message>
+    <message>
+        <source>Reading the video&apos;s formats</source>
+        <translation>Lendo os formatos do vídeo</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Só áudio</translation>
+    </message>
+    <message>
+        <source>Save the sound alone</source>
+        <translation>Salvar só o áudio</translation>
+    </message>
+    <message>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <source>Save the sound alone as MP3</source>
+        <translation>Salvar só o áudio em MP3</translation>
+    </message>
+    <message>
+        <source>Audio as MP3</source>
+        <translation>Áudio em MP3</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>| %1 sec.</source>
+        <translation>| %1 s</translation>
     </message>
 </context>
 <context>
@@ -225,48 +330,8 @@
         <translation>Endereço do vídeo</translation>
     </message>
     <message>
-        <source>Back to the Address</source>
-        <translation>Voltar ao endereço</translation>
-    </message>
-    <message>
-        <source>title</source>
-        <translation>título</translation>
-    </message>
-    <message>
-        <source>00:00:00</source>
-        <translation>00:00:00</translation>
-    </message>
-    <message>
-        <source>Formats</source>
-        <translation>Formatos</translation>
-    </message>
-    <message>
-        <source>Back to the Formats</source>
-        <translation>Voltar aos formatos</translation>
-    </message>
-    <message>
-        <source>Downloading: </source>
-        <translation>Baixando: </translation>
-    </message>
-    <message>
-        <source>Video Successfully Downloaded</source>
-        <translation>Vídeo baixado</translation>
-    </message>
-    <message>
-        <source>Start Over</source>
-        <translation>Recomeçar</translation>
-    </message>
-    <message>
-        <source>Open Folder with File</source>
-        <translation>Abrir pasta</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>A simple downloader for single YouTube videos.</source>
-        <translation>Um programa simples para baixar vídeos do YouTube, um de cada vez.</translation>
     </message>
     <message>
         <source>WARNING</source>
@@ -275,14 +340,6 @@
     <message>
         <source>WARNING: You must provide at least some valid YouTube URL to proceed</source>
         <translation>AVISO: informe um endereço válido do YouTube para continuar</translation>
-    </message>
-    <message>
-        <source>Title</source>
-        <translation>Título</translation>
-    </message>
-    <message>
-        <source>| %1 sec.</source>
-        <translation>| %1 s</translation>
     </message>
     <message>
         <source>ERROR</source>
@@ -301,34 +358,6 @@
         <translation>O Clipmoor foi atualizado</translation>
     </message>
     <message>
-        <source>Manually Update Software</source>
-        <translation>Atualizar manualmente</translation>
-    </message>
-    <message>
-        <source>Logging enabled</source>
-        <translation>Registro ativado</translation>
-    </message>
-    <message>
-        <source>Change Scale Size</source>
-        <translation>Mudar escala</translation>
-    </message>
-    <message>
-        <source>Show UUID</source>
-        <translation>Mostrar UUID</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Sobre</translation>
-    </message>
-    <message>
-        <source>%1%</source>
-        <translation>%1%</translation>
-    </message>
-    <message>
-        <source>%1 version: %2</source>
-        <translation>Versão do %1: %2</translation>
-    </message>
-    <message>
         <source>Show the formats of the video at this address</source>
         <translation>Mostrar os formatos do vídeo neste endereço</translation>
     </message>
@@ -339,18 +368,6 @@
     <message>
         <source>A download is running. Stop it and quit?</source>
         <translation>Há um download em andamento. Interromper e sair?</translation>
-    </message>
-    <message>
-        <source>This video offers no formats to download. Check the address, or try again later.</source>
-        <translation>Este vídeo não oferece formatos para baixar. Verifique o endereço ou tente novamente mais tarde.</translation>
-    </message>
-    <message>
-        <source>Audio only</source>
-        <translation>Só áudio</translation>
-    </message>
-    <message>
-        <source>Save the sound alone</source>
-        <translation>Salvar só o áudio</translation>
     </message>
     <message>
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
@@ -365,22 +382,6 @@
         <translation>A versão atual do yt-dlp ainda está sendo instalada, então este vídeo é solicitado ao yt-dlp instalado no seu sistema, que pode ser antigo demais para o site. Se falhar, tente novamente em alguns minutos.</translation>
     </message>
     <message>
-        <source>Try Again with %1 Cookies</source>
-        <translation>Tentar novamente com os cookies de %1</translation>
-    </message>
-    <message>
-        <source>MP3</source>
-        <translation>MP3</translation>
-    </message>
-    <message>
-        <source>Save the sound alone as MP3</source>
-        <translation>Salvar só o áudio em MP3</translation>
-    </message>
-    <message>
-        <source>Audio as MP3</source>
-        <translation>Áudio em MP3</translation>
-    </message>
-    <message>
         <source>Paste a YouTube video address</source>
         <translation>Cole o endereço de um vídeo do YouTube</translation>
     </message>
@@ -389,24 +390,8 @@
         <translation>O endereço do vídeo do YouTube a baixar; depois pressione Enter</translation>
     </message>
     <message>
-        <source>Download progress</source>
-        <translation>Progresso do download</translation>
-    </message>
-    <message>
-        <source>Reading the video&apos;s formats</source>
-        <translation>Lendo os formatos do vídeo</translation>
-    </message>
-    <message>
         <source>Busy</source>
         <translation>Ocupado</translation>
-    </message>
-    <message>
-        <source>Sound Successfully Saved</source>
-        <translation>Áudio salvo</translation>
-    </message>
-    <message>
-        <source>Code: #0x%1</source>
-        <translation>Código: #0x%1</translation>
     </message>
 </context>
 <context>
@@ -913,6 +898,41 @@ terminar antes de prosseguir</translation>
     <message>
         <source>(curr. version: %1)</source>
         <translation>(versão atual: %1)</translation>
+    </message>
+</context>
+<context>
+    <name>WindowMenu</name>
+    <message>
+        <source>A simple downloader for single YouTube videos.</source>
+        <translation>Um programa simples para baixar vídeos do YouTube, um de cada vez.</translation>
+    </message>
+    <message>
+        <source>Manually Update Software</source>
+        <translation>Atualizar manualmente</translation>
+    </message>
+    <message>
+        <source>Logging enabled</source>
+        <translation>Registro ativado</translation>
+    </message>
+    <message>
+        <source>Change Scale Size</source>
+        <translation>Mudar escala</translation>
+    </message>
+    <message>
+        <source>Show UUID</source>
+        <translation>Mostrar UUID</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1 version: %2</source>
+        <translation>Versão do %1: %2</translation>
     </message>
 </context>
 <context>

@@ -86,6 +86,56 @@
     </message>
 </context>
 <context>
+    <name>DownloadPage</name>
+    <message>
+        <source>Back to the Formats</source>
+        <translation>Назад к форматам</translation>
+    </message>
+    <message>
+        <source>Downloading: </source>
+        <translation>Скачивание: </translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>название</translation>
+    </message>
+    <message>
+        <source>Video Successfully Downloaded</source>
+        <translation>Видео скачано</translation>
+    </message>
+    <message>
+        <source>Start Over</source>
+        <translation>Начать заново</translation>
+    </message>
+    <message>
+        <source>Open Folder with File</source>
+        <translation>Открыть папку</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Ход скачивания</translation>
+    </message>
+    <message>
+        <source>Sound Successfully Saved</source>
+        <translation>Звук сохранён</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorMessage</name>
+    <message>
+        <source>Code: #0x%1</source>
+        <translation>Код: #0x%1</translation>
+    </message>
+    <message>
+        <source>Try Again with %1 Cookies</source>
+        <translation>Повторить с cookie из %1</translation>
+    </message>
+</context>
+<context>
     <name>FormatChoices</name>
     <message>
         <source>Subtitles:</source>
@@ -118,6 +168,61 @@
     <message>
         <source>%1 (automatic)</source>
         <translation>%1 (автоматические)</translation>
+    </message>
+</context>
+<context>
+    <name>FormatPage</name>
+    <message>
+        <source>Back to the Address</source>
+        <translation>Назад к адресу</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>название</translation>
+    </message>
+    <message>
+        <source>00:00:00</source>
+        <translation>00:00:00</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Форматы</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download. Check the address, or try again later.</source>
+        <translation>Для этого видео нет форматов для скачивания. Проверьте адрес или повторите попытку позже.</translation>
+    </message>
+    <message>
+        <source>Reading the video&apos;s formats</source>
+        <translation>Чтение форматов видео</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Только звук</translation>
+    </message>
+    <message>
+        <source>Save the sound alone</source>
+        <translation>Сохранить только звук</translation>
+    </message>
+    <message>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <source>Save the sound alone as MP3</source>
+        <translation>Сохранить только звук в MP3</translation>
+    </message>
+    <message>
+        <source>Audio as MP3</source>
+        <translation>Звук в MP3</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>| %1 sec.</source>
+        <translation>| %1 с</translation>
     </message>
 </context>
 <context>
@@ -225,48 +330,8 @@
         <translation>Адрес видео</translation>
     </message>
     <message>
-        <source>Back to the Address</source>
-        <translation>Назад к адресу</translation>
-    </message>
-    <message>
-        <source>title</source>
-        <translation>название</translation>
-    </message>
-    <message>
-        <source>00:00:00</source>
-        <translation>00:00:00</translation>
-    </message>
-    <message>
-        <source>Formats</source>
-        <translation>Форматы</translation>
-    </message>
-    <message>
-        <source>Back to the Formats</source>
-        <translation>Назад к форматам</translation>
-    </message>
-    <message>
-        <source>Downloading: </source>
-        <translation>Скачивание: </translation>
-    </message>
-    <message>
-        <source>Video Successfully Downloaded</source>
-        <translation>Видео скачано</translation>
-    </message>
-    <message>
-        <source>Start Over</source>
-        <translation>Начать заново</translation>
-    </message>
-    <message>
-        <source>Open Folder with File</source>
-        <translation>Открыть папку</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
-    </message>
-    <message>
-        <source>A simple downloader for single YouTube videos.</source>
-        <translation>Простая программа для скачивания отдельных видео с YouTube.</translation>
     </message>
     <message>
         <source>WARNING</source>
@@ -275,14 +340,6 @@
     <message>
         <source>WARNING: You must provide at least some valid YouTube URL to proceed</source>
         <translation>ПРЕДУПРЕЖДЕНИЕ: чтобы продолжить, введите правильный адрес видео на YouTube</translation>
-    </message>
-    <message>
-        <source>Title</source>
-        <translation>Название</translation>
-    </message>
-    <message>
-        <source>| %1 sec.</source>
-        <translation>| %1 с</translation>
     </message>
     <message>
         <source>ERROR</source>
@@ -301,34 +358,6 @@
         <translation>Clipmoor обновлён</translation>
     </message>
     <message>
-        <source>Manually Update Software</source>
-        <translation>Обновить вручную</translation>
-    </message>
-    <message>
-        <source>Logging enabled</source>
-        <translation>Журнал включён</translation>
-    </message>
-    <message>
-        <source>Change Scale Size</source>
-        <translation>Изменить масштаб</translation>
-    </message>
-    <message>
-        <source>Show UUID</source>
-        <translation>Показать UUID</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>О программе</translation>
-    </message>
-    <message>
-        <source>%1%</source>
-        <translation>%1&#xa0;%</translation>
-    </message>
-    <message>
-        <source>%1 version: %2</source>
-        <translation>Версия %1: %2</translation>
-    </message>
-    <message>
         <source>Show the formats of the video at this address</source>
         <translation>Показать форматы видео по этому адресу</translation>
     </message>
@@ -339,18 +368,6 @@
     <message>
         <source>A download is running. Stop it and quit?</source>
         <translation>Идёт скачивание. Остановить его и выйти?</translation>
-    </message>
-    <message>
-        <source>This video offers no formats to download. Check the address, or try again later.</source>
-        <translation>Для этого видео нет форматов для скачивания. Проверьте адрес или повторите попытку позже.</translation>
-    </message>
-    <message>
-        <source>Audio only</source>
-        <translation>Только звук</translation>
-    </message>
-    <message>
-        <source>Save the sound alone</source>
-        <translation>Сохранить только звук</translation>
     </message>
     <message>
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
@@ -365,22 +382,6 @@
         <translation>Актуальная версия yt-dlp ещё устанавливается, поэтому это видео запрашивается через yt-dlp, установленный в вашей системе, — он может оказаться слишком старым для сайта. Если не получится, повторите попытку через несколько минут.</translation>
     </message>
     <message>
-        <source>Try Again with %1 Cookies</source>
-        <translation>Повторить с cookie из %1</translation>
-    </message>
-    <message>
-        <source>MP3</source>
-        <translation>MP3</translation>
-    </message>
-    <message>
-        <source>Save the sound alone as MP3</source>
-        <translation>Сохранить только звук в MP3</translation>
-    </message>
-    <message>
-        <source>Audio as MP3</source>
-        <translation>Звук в MP3</translation>
-    </message>
-    <message>
         <source>Paste a YouTube video address</source>
         <translation>Вставьте адрес видео на YouTube</translation>
     </message>
@@ -389,24 +390,8 @@
         <translation>Адрес видео на YouTube для скачивания, затем нажмите Enter</translation>
     </message>
     <message>
-        <source>Download progress</source>
-        <translation>Ход скачивания</translation>
-    </message>
-    <message>
-        <source>Reading the video&apos;s formats</source>
-        <translation>Чтение форматов видео</translation>
-    </message>
-    <message>
         <source>Busy</source>
         <translation>Занято</translation>
-    </message>
-    <message>
-        <source>Sound Successfully Saved</source>
-        <translation>Звук сохранён</translation>
-    </message>
-    <message>
-        <source>Code: #0x%1</source>
-        <translation>Код: #0x%1</translation>
     </message>
 </context>
 <context>
@@ -913,6 +898,41 @@ proceeding</source>
     <message>
         <source>(curr. version: %1)</source>
         <translation>(текущая версия: %1)</translation>
+    </message>
+</context>
+<context>
+    <name>WindowMenu</name>
+    <message>
+        <source>A simple downloader for single YouTube videos.</source>
+        <translation>Простая программа для скачивания отдельных видео с YouTube.</translation>
+    </message>
+    <message>
+        <source>Manually Update Software</source>
+        <translation>Обновить вручную</translation>
+    </message>
+    <message>
+        <source>Logging enabled</source>
+        <translation>Журнал включён</translation>
+    </message>
+    <message>
+        <source>Change Scale Size</source>
+        <translation>Изменить масштаб</translation>
+    </message>
+    <message>
+        <source>Show UUID</source>
+        <translation>Показать UUID</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%1 version: %2</source>
+        <translation>Версия %1: %2</translation>
     </message>
 </context>
 <context>

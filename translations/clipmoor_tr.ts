@@ -86,6 +86,56 @@
     </message>
 </context>
 <context>
+    <name>DownloadPage</name>
+    <message>
+        <source>Back to the Formats</source>
+        <translation>Biçimlere geri dön</translation>
+    </message>
+    <message>
+        <source>Downloading: </source>
+        <translation>İndiriliyor: </translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>başlık</translation>
+    </message>
+    <message>
+        <source>Video Successfully Downloaded</source>
+        <translation>Video indirildi</translation>
+    </message>
+    <message>
+        <source>Start Over</source>
+        <translation>Baştan başla</translation>
+    </message>
+    <message>
+        <source>Open Folder with File</source>
+        <translation>Klasörü aç</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>İndirme ilerlemesi</translation>
+    </message>
+    <message>
+        <source>Sound Successfully Saved</source>
+        <translation>Ses kaydedildi</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorMessage</name>
+    <message>
+        <source>Code: #0x%1</source>
+        <translation>Kod: #0x%1</translation>
+    </message>
+    <message>
+        <source>Try Again with %1 Cookies</source>
+        <translation>%1 çerezleriyle yeniden dene</translation>
+    </message>
+</context>
+<context>
     <name>FormatChoices</name>
     <message>
         <source>Subtitles:</source>
@@ -118,6 +168,61 @@
     <message>
         <source>%1 (automatic)</source>
         <translation>%1 (otomatik)</translation>
+    </message>
+</context>
+<context>
+    <name>FormatPage</name>
+    <message>
+        <source>Back to the Address</source>
+        <translation>Adrese geri dön</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>başlık</translation>
+    </message>
+    <message>
+        <source>00:00:00</source>
+        <translation>00:00:00</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Biçimler</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download. Check the address, or try again later.</source>
+        <translation>Bu video indirilecek bir biçim sunmuyor. Adresi kontrol edin veya daha sonra yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>Reading the video&apos;s formats</source>
+        <translation>Videonun biçimleri okunuyor</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Yalnızca ses</translation>
+    </message>
+    <message>
+        <source>Save the sound alone</source>
+        <translation>Yalnızca sesi kaydet</translation>
+    </message>
+    <message>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <source>Save the sound alone as MP3</source>
+        <translation>Yalnızca sesi MP3 olarak kaydet</translation>
+    </message>
+    <message>
+        <source>Audio as MP3</source>
+        <translation>MP3 olarak ses</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Başlık</translation>
+    </message>
+    <message>
+        <source>| %1 sec.</source>
+        <translation>| %1 sn</translation>
     </message>
 </context>
 <context>
@@ -225,48 +330,8 @@
         <translation>Video adresi</translation>
     </message>
     <message>
-        <source>Back to the Address</source>
-        <translation>Adrese geri dön</translation>
-    </message>
-    <message>
-        <source>title</source>
-        <translation>başlık</translation>
-    </message>
-    <message>
-        <source>00:00:00</source>
-        <translation>00:00:00</translation>
-    </message>
-    <message>
-        <source>Formats</source>
-        <translation>Biçimler</translation>
-    </message>
-    <message>
-        <source>Back to the Formats</source>
-        <translation>Biçimlere geri dön</translation>
-    </message>
-    <message>
-        <source>Downloading: </source>
-        <translation>İndiriliyor: </translation>
-    </message>
-    <message>
-        <source>Video Successfully Downloaded</source>
-        <translation>Video indirildi</translation>
-    </message>
-    <message>
-        <source>Start Over</source>
-        <translation>Baştan başla</translation>
-    </message>
-    <message>
-        <source>Open Folder with File</source>
-        <translation>Klasörü aç</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>İptal</translation>
-    </message>
-    <message>
-        <source>A simple downloader for single YouTube videos.</source>
-        <translation>Tek tek YouTube videoları indirmek için basit bir program.</translation>
     </message>
     <message>
         <source>WARNING</source>
@@ -275,14 +340,6 @@
     <message>
         <source>WARNING: You must provide at least some valid YouTube URL to proceed</source>
         <translation>UYARI: Devam etmek için geçerli bir YouTube adresi girin</translation>
-    </message>
-    <message>
-        <source>Title</source>
-        <translation>Başlık</translation>
-    </message>
-    <message>
-        <source>| %1 sec.</source>
-        <translation>| %1 sn</translation>
     </message>
     <message>
         <source>ERROR</source>
@@ -301,34 +358,6 @@
         <translation>Clipmoor başarıyla güncellendi</translation>
     </message>
     <message>
-        <source>Manually Update Software</source>
-        <translation>Elle güncelle</translation>
-    </message>
-    <message>
-        <source>Logging enabled</source>
-        <translation>Günlük kaydı açık</translation>
-    </message>
-    <message>
-        <source>Change Scale Size</source>
-        <translation>Ölçeği değiştir</translation>
-    </message>
-    <message>
-        <source>Show UUID</source>
-        <translation>UUID&apos;yi göster</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Hakkında</translation>
-    </message>
-    <message>
-        <source>%1%</source>
-        <translation>%%1</translation>
-    </message>
-    <message>
-        <source>%1 version: %2</source>
-        <translation>%1 sürümü: %2</translation>
-    </message>
-    <message>
         <source>Show the formats of the video at this address</source>
         <translation>Bu adresteki videonun biçimlerini göster</translation>
     </message>
@@ -339,18 +368,6 @@
     <message>
         <source>A download is running. Stop it and quit?</source>
         <translation>Bir indirme sürüyor. Durdurulup çıkılsın mı?</translation>
-    </message>
-    <message>
-        <source>This video offers no formats to download. Check the address, or try again later.</source>
-        <translation>Bu video indirilecek bir biçim sunmuyor. Adresi kontrol edin veya daha sonra yeniden deneyin.</translation>
-    </message>
-    <message>
-        <source>Audio only</source>
-        <translation>Yalnızca ses</translation>
-    </message>
-    <message>
-        <source>Save the sound alone</source>
-        <translation>Yalnızca sesi kaydet</translation>
     </message>
     <message>
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
@@ -365,22 +382,6 @@
         <translation>Güncel yt-dlp hâlâ yükleniyor; bu nedenle bu video, sisteminizde yüklü olan ve site için fazla eski olabilecek yt-dlp ile isteniyor. Başarısız olursa birkaç dakika sonra yeniden deneyin.</translation>
     </message>
     <message>
-        <source>Try Again with %1 Cookies</source>
-        <translation>%1 çerezleriyle yeniden dene</translation>
-    </message>
-    <message>
-        <source>MP3</source>
-        <translation>MP3</translation>
-    </message>
-    <message>
-        <source>Save the sound alone as MP3</source>
-        <translation>Yalnızca sesi MP3 olarak kaydet</translation>
-    </message>
-    <message>
-        <source>Audio as MP3</source>
-        <translation>MP3 olarak ses</translation>
-    </message>
-    <message>
         <source>Paste a YouTube video address</source>
         <translation>Bir YouTube video adresi yapıştırın</translation>
     </message>
@@ -389,24 +390,8 @@
         <translation>İndirilecek YouTube videosunun adresi, ardından Enter tuşuna basın</translation>
     </message>
     <message>
-        <source>Download progress</source>
-        <translation>İndirme ilerlemesi</translation>
-    </message>
-    <message>
-        <source>Reading the video&apos;s formats</source>
-        <translation>Videonun biçimleri okunuyor</translation>
-    </message>
-    <message>
         <source>Busy</source>
         <translation>Meşgul</translation>
-    </message>
-    <message>
-        <source>Sound Successfully Saved</source>
-        <translation>Ses kaydedildi</translation>
-    </message>
-    <message>
-        <source>Code: #0x%1</source>
-        <translation>Kod: #0x%1</translation>
     </message>
 </context>
 <context>
@@ -913,6 +898,41 @@ indirmenin bitmesini bekleyin</translation>
     <message>
         <source>(curr. version: %1)</source>
         <translation>(geçerli sürüm: %1)</translation>
+    </message>
+</context>
+<context>
+    <name>WindowMenu</name>
+    <message>
+        <source>A simple downloader for single YouTube videos.</source>
+        <translation>Tek tek YouTube videoları indirmek için basit bir program.</translation>
+    </message>
+    <message>
+        <source>Manually Update Software</source>
+        <translation>Elle güncelle</translation>
+    </message>
+    <message>
+        <source>Logging enabled</source>
+        <translation>Günlük kaydı açık</translation>
+    </message>
+    <message>
+        <source>Change Scale Size</source>
+        <translation>Ölçeği değiştir</translation>
+    </message>
+    <message>
+        <source>Show UUID</source>
+        <translation>UUID&apos;yi göster</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Hakkında</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%%1</translation>
+    </message>
+    <message>
+        <source>%1 version: %2</source>
+        <translation>%1 sürümü: %2</translation>
     </message>
 </context>
 <context>

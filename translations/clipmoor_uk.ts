@@ -86,6 +86,56 @@
     </message>
 </context>
 <context>
+    <name>DownloadPage</name>
+    <message>
+        <source>Back to the Formats</source>
+        <translation>Назад до форматів</translation>
+    </message>
+    <message>
+        <source>Downloading: </source>
+        <translation>Завантаження: </translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>назва</translation>
+    </message>
+    <message>
+        <source>Video Successfully Downloaded</source>
+        <translation>Відео завантажено</translation>
+    </message>
+    <message>
+        <source>Start Over</source>
+        <translation>Почати знову</translation>
+    </message>
+    <message>
+        <source>Open Folder with File</source>
+        <translation>Відкрити теку</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Хід завантаження</translation>
+    </message>
+    <message>
+        <source>Sound Successfully Saved</source>
+        <translation>Звук збережено</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorMessage</name>
+    <message>
+        <source>Code: #0x%1</source>
+        <translation>Код: #0x%1</translation>
+    </message>
+    <message>
+        <source>Try Again with %1 Cookies</source>
+        <translation>Повторити з cookie з %1</translation>
+    </message>
+</context>
+<context>
     <name>FormatChoices</name>
     <message>
         <source>Subtitles:</source>
@@ -118,6 +168,61 @@
     <message>
         <source>%1 (automatic)</source>
         <translation>%1 (автоматичні)</translation>
+    </message>
+</context>
+<context>
+    <name>FormatPage</name>
+    <message>
+        <source>Back to the Address</source>
+        <translation>Назад до адреси</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>назва</translation>
+    </message>
+    <message>
+        <source>00:00:00</source>
+        <translation>00:00:00</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Формати</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download. Check the address, or try again later.</source>
+        <translation>Для цього відео немає форматів для завантаження. Перевірте адресу або спробуйте пізніше.</translation>
+    </message>
+    <message>
+        <source>Reading the video&apos;s formats</source>
+        <translation>Читання форматів відео</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>Лише звук</translation>
+    </message>
+    <message>
+        <source>Save the sound alone</source>
+        <translation>Зберегти лише звук</translation>
+    </message>
+    <message>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <source>Save the sound alone as MP3</source>
+        <translation>Зберегти лише звук у MP3</translation>
+    </message>
+    <message>
+        <source>Audio as MP3</source>
+        <translation>Звук у MP3</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Назва</translation>
+    </message>
+    <message>
+        <source>| %1 sec.</source>
+        <translation>| %1 с</translation>
     </message>
 </context>
 <context>
@@ -225,48 +330,8 @@
         <translation>Адреса відео</translation>
     </message>
     <message>
-        <source>Back to the Address</source>
-        <translation>Назад до адреси</translation>
-    </message>
-    <message>
-        <source>title</source>
-        <translation>назва</translation>
-    </message>
-    <message>
-        <source>00:00:00</source>
-        <translation>00:00:00</translation>
-    </message>
-    <message>
-        <source>Formats</source>
-        <translation>Формати</translation>
-    </message>
-    <message>
-        <source>Back to the Formats</source>
-        <translation>Назад до форматів</translation>
-    </message>
-    <message>
-        <source>Downloading: </source>
-        <translation>Завантаження: </translation>
-    </message>
-    <message>
-        <source>Video Successfully Downloaded</source>
-        <translation>Відео завантажено</translation>
-    </message>
-    <message>
-        <source>Start Over</source>
-        <translation>Почати знову</translation>
-    </message>
-    <message>
-        <source>Open Folder with File</source>
-        <translation>Відкрити теку</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Скасувати</translation>
-    </message>
-    <message>
-        <source>A simple downloader for single YouTube videos.</source>
-        <translation>Проста програма для завантаження окремих відео з YouTube.</translation>
     </message>
     <message>
         <source>WARNING</source>
@@ -275,14 +340,6 @@
     <message>
         <source>WARNING: You must provide at least some valid YouTube URL to proceed</source>
         <translation>ПОПЕРЕДЖЕННЯ: щоб продовжити, введіть правильну адресу відео на YouTube</translation>
-    </message>
-    <message>
-        <source>Title</source>
-        <translation>Назва</translation>
-    </message>
-    <message>
-        <source>| %1 sec.</source>
-        <translation>| %1 с</translation>
     </message>
     <message>
         <source>ERROR</source>
@@ -301,34 +358,6 @@
         <translation>Clipmoor оновлено</translation>
     </message>
     <message>
-        <source>Manually Update Software</source>
-        <translation>Оновити вручну</translation>
-    </message>
-    <message>
-        <source>Logging enabled</source>
-        <translation>Журнал увімкнено</translation>
-    </message>
-    <message>
-        <source>Change Scale Size</source>
-        <translation>Змінити масштаб</translation>
-    </message>
-    <message>
-        <source>Show UUID</source>
-        <translation>Показати UUID</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Про програму</translation>
-    </message>
-    <message>
-        <source>%1%</source>
-        <translation>%1%</translation>
-    </message>
-    <message>
-        <source>%1 version: %2</source>
-        <translation>Версія %1: %2</translation>
-    </message>
-    <message>
         <source>Show the formats of the video at this address</source>
         <translation>Показати формати відео за цією адресою</translation>
     </message>
@@ -339,18 +368,6 @@
     <message>
         <source>A download is running. Stop it and quit?</source>
         <translation>Триває завантаження. Зупинити його й вийти?</translation>
-    </message>
-    <message>
-        <source>This video offers no formats to download. Check the address, or try again later.</source>
-        <translation>Для цього відео немає форматів для завантаження. Перевірте адресу або спробуйте пізніше.</translation>
-    </message>
-    <message>
-        <source>Audio only</source>
-        <translation>Лише звук</translation>
-    </message>
-    <message>
-        <source>Save the sound alone</source>
-        <translation>Зберегти лише звук</translation>
     </message>
     <message>
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
@@ -365,22 +382,6 @@
         <translation>Актуальна версія yt-dlp ще встановлюється, тому це відео запитується через yt-dlp, встановлений у вашій системі, — він може бути надто старим для сайту. Якщо не вдасться, спробуйте знову за кілька хвилин.</translation>
     </message>
     <message>
-        <source>Try Again with %1 Cookies</source>
-        <translation>Повторити з cookie з %1</translation>
-    </message>
-    <message>
-        <source>MP3</source>
-        <translation>MP3</translation>
-    </message>
-    <message>
-        <source>Save the sound alone as MP3</source>
-        <translation>Зберегти лише звук у MP3</translation>
-    </message>
-    <message>
-        <source>Audio as MP3</source>
-        <translation>Звук у MP3</translation>
-    </message>
-    <message>
         <source>Paste a YouTube video address</source>
         <translation>Вставте адресу відео на YouTube</translation>
     </message>
@@ -389,24 +390,8 @@
         <translation>Адреса відео на YouTube для завантаження, потім натисніть Enter</translation>
     </message>
     <message>
-        <source>Download progress</source>
-        <translation>Хід завантаження</translation>
-    </message>
-    <message>
-        <source>Reading the video&apos;s formats</source>
-        <translation>Читання форматів відео</translation>
-    </message>
-    <message>
         <source>Busy</source>
         <translation>Зайнято</translation>
-    </message>
-    <message>
-        <source>Sound Successfully Saved</source>
-        <translation>Звук збережено</translation>
-    </message>
-    <message>
-        <source>Code: #0x%1</source>
-        <translation>Код: #0x%1</translation>
     </message>
 </context>
 <context>
@@ -913,6 +898,41 @@ proceeding</source>
     <message>
         <source>(curr. version: %1)</source>
         <translation>(поточна версія: %1)</translation>
+    </message>
+</context>
+<context>
+    <name>WindowMenu</name>
+    <message>
+        <source>A simple downloader for single YouTube videos.</source>
+        <translation>Проста програма для завантаження окремих відео з YouTube.</translation>
+    </message>
+    <message>
+        <source>Manually Update Software</source>
+        <translation>Оновити вручну</translation>
+    </message>
+    <message>
+        <source>Logging enabled</source>
+        <translation>Журнал увімкнено</translation>
+    </message>
+    <message>
+        <source>Change Scale Size</source>
+        <translation>Змінити масштаб</translation>
+    </message>
+    <message>
+        <source>Show UUID</source>
+        <translation>Показати UUID</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Про програму</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1 version: %2</source>
+        <translation>Версія %1: %2</translation>
     </message>
 </context>
 <context>

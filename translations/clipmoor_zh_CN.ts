@@ -86,6 +86,56 @@
     </message>
 </context>
 <context>
+    <name>DownloadPage</name>
+    <message>
+        <source>Back to the Formats</source>
+        <translation>返回格式</translation>
+    </message>
+    <message>
+        <source>Downloading: </source>
+        <translation>正在下载：</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>标题</translation>
+    </message>
+    <message>
+        <source>Video Successfully Downloaded</source>
+        <translation>视频已下载</translation>
+    </message>
+    <message>
+        <source>Start Over</source>
+        <translation>重新开始</translation>
+    </message>
+    <message>
+        <source>Open Folder with File</source>
+        <translation>打开文件夹</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>下载进度</translation>
+    </message>
+    <message>
+        <source>Sound Successfully Saved</source>
+        <translation>音频已保存</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorMessage</name>
+    <message>
+        <source>Code: #0x%1</source>
+        <translation>代码：#0x%1</translation>
+    </message>
+    <message>
+        <source>Try Again with %1 Cookies</source>
+        <translation>使用 %1 的 Cookie 重试</translation>
+    </message>
+</context>
+<context>
     <name>FormatChoices</name>
     <message>
         <source>Subtitles:</source>
@@ -118,6 +168,61 @@
     <message>
         <source>%1 (automatic)</source>
         <translation>%1（自动生成）</translation>
+    </message>
+</context>
+<context>
+    <name>FormatPage</name>
+    <message>
+        <source>Back to the Address</source>
+        <translation>返回地址</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>标题</translation>
+    </message>
+    <message>
+        <source>00:00:00</source>
+        <translation>00:00:00</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>This video offers no formats to download. Check the address, or try again later.</source>
+        <translation>此视频没有可下载的格式。请检查地址，或稍后重试。</translation>
+    </message>
+    <message>
+        <source>Reading the video&apos;s formats</source>
+        <translation>正在读取视频的格式</translation>
+    </message>
+    <message>
+        <source>Audio only</source>
+        <translation>仅音频</translation>
+    </message>
+    <message>
+        <source>Save the sound alone</source>
+        <translation>仅保存音频</translation>
+    </message>
+    <message>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <source>Save the sound alone as MP3</source>
+        <translation>仅将音频保存为 MP3</translation>
+    </message>
+    <message>
+        <source>Audio as MP3</source>
+        <translation>MP3 音频</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>标题</translation>
+    </message>
+    <message>
+        <source>| %1 sec.</source>
+        <translation>| %1 秒</translation>
     </message>
 </context>
 <context>
@@ -225,48 +330,8 @@
         <translation>视频地址</translation>
     </message>
     <message>
-        <source>Back to the Address</source>
-        <translation>返回地址</translation>
-    </message>
-    <message>
-        <source>title</source>
-        <translation>标题</translation>
-    </message>
-    <message>
-        <source>00:00:00</source>
-        <translation>00:00:00</translation>
-    </message>
-    <message>
-        <source>Formats</source>
-        <translation>格式</translation>
-    </message>
-    <message>
-        <source>Back to the Formats</source>
-        <translation>返回格式</translation>
-    </message>
-    <message>
-        <source>Downloading: </source>
-        <translation>正在下载：</translation>
-    </message>
-    <message>
-        <source>Video Successfully Downloaded</source>
-        <translation>视频已下载</translation>
-    </message>
-    <message>
-        <source>Start Over</source>
-        <translation>重新开始</translation>
-    </message>
-    <message>
-        <source>Open Folder with File</source>
-        <translation>打开文件夹</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>取消</translation>
-    </message>
-    <message>
-        <source>A simple downloader for single YouTube videos.</source>
-        <translation>一个逐个下载 YouTube 视频的简单程序。</translation>
     </message>
     <message>
         <source>WARNING</source>
@@ -275,14 +340,6 @@
     <message>
         <source>WARNING: You must provide at least some valid YouTube URL to proceed</source>
         <translation>警告：请输入有效的 YouTube 地址以继续</translation>
-    </message>
-    <message>
-        <source>Title</source>
-        <translation>标题</translation>
-    </message>
-    <message>
-        <source>| %1 sec.</source>
-        <translation>| %1 秒</translation>
     </message>
     <message>
         <source>ERROR</source>
@@ -301,34 +358,6 @@
         <translation>Clipmoor 已成功更新</translation>
     </message>
     <message>
-        <source>Manually Update Software</source>
-        <translation>手动更新</translation>
-    </message>
-    <message>
-        <source>Logging enabled</source>
-        <translation>已启用日志记录</translation>
-    </message>
-    <message>
-        <source>Change Scale Size</source>
-        <translation>更改缩放比例</translation>
-    </message>
-    <message>
-        <source>Show UUID</source>
-        <translation>显示 UUID</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>关于</translation>
-    </message>
-    <message>
-        <source>%1%</source>
-        <translation>%1%</translation>
-    </message>
-    <message>
-        <source>%1 version: %2</source>
-        <translation>%1 版本：%2</translation>
-    </message>
-    <message>
         <source>Show the formats of the video at this address</source>
         <translation>显示此地址视频的格式</translation>
     </message>
@@ -339,18 +368,6 @@
     <message>
         <source>A download is running. Stop it and quit?</source>
         <translation>正在下载。要停止下载并退出吗？</translation>
-    </message>
-    <message>
-        <source>This video offers no formats to download. Check the address, or try again later.</source>
-        <translation>此视频没有可下载的格式。请检查地址，或稍后重试。</translation>
-    </message>
-    <message>
-        <source>Audio only</source>
-        <translation>仅音频</translation>
-    </message>
-    <message>
-        <source>Save the sound alone</source>
-        <translation>仅保存音频</translation>
     </message>
     <message>
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
@@ -365,22 +382,6 @@
         <translation>最新的 yt-dlp 仍在安装中，因此将使用您系统上安装的 yt-dlp 获取此视频，它对该网站来说可能过旧。如果失败，请几分钟后重试。</translation>
     </message>
     <message>
-        <source>Try Again with %1 Cookies</source>
-        <translation>使用 %1 的 Cookie 重试</translation>
-    </message>
-    <message>
-        <source>MP3</source>
-        <translation>MP3</translation>
-    </message>
-    <message>
-        <source>Save the sound alone as MP3</source>
-        <translation>仅将音频保存为 MP3</translation>
-    </message>
-    <message>
-        <source>Audio as MP3</source>
-        <translation>MP3 音频</translation>
-    </message>
-    <message>
         <source>Paste a YouTube video address</source>
         <translation>粘贴 YouTube 视频地址</translation>
     </message>
@@ -389,24 +390,8 @@
         <translation>要下载的 YouTube 视频地址，然后按 Enter 键</translation>
     </message>
     <message>
-        <source>Download progress</source>
-        <translation>下载进度</translation>
-    </message>
-    <message>
-        <source>Reading the video&apos;s formats</source>
-        <translation>正在读取视频的格式</translation>
-    </message>
-    <message>
         <source>Busy</source>
         <translation>忙碌中</translation>
-    </message>
-    <message>
-        <source>Sound Successfully Saved</source>
-        <translation>音频已保存</translation>
-    </message>
-    <message>
-        <source>Code: #0x%1</source>
-        <translation>代码：#0x%1</translation>
     </message>
 </context>
 <context>
@@ -911,6 +896,41 @@ proceeding</source>
     <message>
         <source>(curr. version: %1)</source>
         <translation>（当前版本：%1）</translation>
+    </message>
+</context>
+<context>
+    <name>WindowMenu</name>
+    <message>
+        <source>A simple downloader for single YouTube videos.</source>
+        <translation>一个逐个下载 YouTube 视频的简单程序。</translation>
+    </message>
+    <message>
+        <source>Manually Update Software</source>
+        <translation>手动更新</translation>
+    </message>
+    <message>
+        <source>Logging enabled</source>
+        <translation>已启用日志记录</translation>
+    </message>
+    <message>
+        <source>Change Scale Size</source>
+        <translation>更改缩放比例</translation>
+    </message>
+    <message>
+        <source>Show UUID</source>
+        <translation>显示 UUID</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1 version: %2</source>
+        <translation>%1 版本：%2</translation>
     </message>
 </context>
 <context>

@@ -3,26 +3,14 @@
 #include "engine/clipmoor.h"
 
 #include <QDialog>
-#include <QFont>
-#include <QHash>
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
 
-class ElidedTitle;
-class FormatChoices;
 class AddressIntake;
 class DesktopNotifier;
-class DownloadChoices;
-class QLabel;
-class QPushButton;
-class SavedFile;
-class ThumbnailView;
-class QAction;
-class QActionGroup;
+class WindowMenu;
 class QCommandLineParser;
-class QMenu;
-class QMessageBox;
 class QModelIndex;
 struct SessionData;
 
@@ -58,7 +46,6 @@ public slots:
     void showMainWindow();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -66,12 +53,9 @@ protected:
 
 private:
     void activateMenuActions();
-    void whenMenuTriggered(QAction *action);
-    void whenScaleChosen(QAction *entry);
+    void whenScaleChosen(uint value);
     void whenMetadataReceived();
     void chooseFormat(const QModelIndex &index);
-    QModelIndex enterChoice() const;
-    void openMenuAtFocus();
     void chooseAudio(bool mp3);
     void showDownloadStart();
     void fitTableRows();
@@ -87,49 +71,19 @@ private:
     void showPage(QWidget *page);
     void showError(Clipmoor::errorType code);
     QMessageBox *openMessage(QMessageBox::Icon icon, const QString &title, const QString &text);
-    void fitDownloadTexts();
-    void addDownloadChoiceWidgets();
     void openOutputFolder();
     void dropQuitQuestion();
-    void styleTable();
     void applyColours();
 
     SessionData *sharedData;
     Ui::Navigation *ui;
     QWidget *returnPage = nullptr;
-    QPointer<QMenu> menu;
-    QAction *manualUpdateAction = nullptr;
-    QAction *loggingAction = nullptr;
-    QAction *showUidAction = nullptr;
-    QAction *aboutAction = nullptr;
-    QActionGroup *scaleEntries = nullptr;
+    WindowMenu *menu = nullptr;
     AddressIntake *addressIntake;
     DesktopNotifier *notifier;
     uint scale = 100;
-    ElidedTitle *formatsTitle;
-    ElidedTitle *downloadTitle;
-    QHash<QWidget *, QFont> designedFonts; // the download page's, before fitting
     QPointer<QMessageBox> quitQuestion;
     bool applyingColours = false;
     bool soundAlone = false;      // the download running or done is of the sound alone
     bool toolUpdateShown = false; // the manual tool update waits on the busy page
-    ThumbnailView *thumbnail;
-    QPushButton *audioButton;
-    QPushButton *mp3Button;
-    FormatChoices *formatChoices;
-    SavedFile *savedFile;
-    DownloadChoices *downloadChoices;
-    QLabel *stepLabel; // what the launcher tries while the busy bar runs
 };
-
-// The stored scale when it is a whole percentage from 50 to 300, else 100.
-uint usableScale(const QVariant &stored);
-
-// A design length in pixels at the given scale in percent.
-int scaledLength(int designLength, uint scale);
-
-// A video title as the window shows it: control characters removed, white space simplified.
-QString shownTitle(const QString &title);
-
-// How many table rows to show in a viewport: a last row counts when more than 0.3 of it fits.
-int visibleRowCount(int viewportHeight, int rowHeight);

@@ -252,9 +252,9 @@ void tell(ToolFailure::Step step, const QString &detail = QString())
 // A run for a video, retried after the failures that the launcher can mend by itself:
 // stored info that the site no longer honours is asked for afresh, and a yt-dlp that no
 // longer follows the site is replaced by a newer release (or, for "Automatic", by the
-// nightly build). Each step is taken at most once per video, also over the runs that
-// follow for a while, and none starts after the update's deadline; the engine learns of
-// each through a line on standard error.
+// nightly build). Each step is taken at most once; an update also only once per video
+// over the runs that follow for a while. None starts after the update's deadline; the
+// engine learns of each through a line on standard error.
 class Recovery {
 public:
     Recovery(const ManagedFolder &folder_, const QByteArrayList &arguments_, ToolRuns::Kind kind_)
@@ -278,9 +278,10 @@ public:
                 return Launch::endAs(outcome);
             const ToolFailure::Class failure = ToolFailure::classify(outcome.lastError);
             const bool fromStoredInfo = !usedEntry.isEmpty();
-            if (fromStoredInfo && ToolFailure::freshExtractionHelps(failure) &&
-                !memory.has(RecoveryMemory::FreshExtraction) && withinDeadline()) {
-                memory.add(RecoveryMemory::FreshExtraction);
+            // Each stored info is asked for afresh once; an info stored later is another.
+            if (fromStoredInfo && ToolFailure::freshExtractionHelps(failure) && !triedFresh &&
+                withinDeadline()) {
+                triedFresh = true;
                 tell(ToolFailure::Step::FreshExtraction);
                 QFile::remove(usedEntry);
                 storedInfo = false;
@@ -391,8 +392,9 @@ private:
     QDeadlineTimer deadline{QDeadlineTimer::Forever}; // of the whole ladder, from its first step
     QString usedEntry;
     QByteArray ranKey;     // of the yt-dlp the last attempt ran
-    RecoveryMemory memory; // the steps already taken for this video
+    RecoveryMemory memory; // the updates already tried for this video
     bool storedInfo = true;
+    bool triedFresh = false;
 };
 
 int run(const ManagedFolder &folder, const QByteArrayList &arguments)

@@ -19,7 +19,6 @@ struct Name {
     const char *word;
 };
 constexpr Name names[] = {
-    {RecoveryMemory::FreshExtraction, "fresh-extraction"},
     {RecoveryMemory::Update, "update"},
     {RecoveryMemory::NoNewerStable, "no-newer-stable"},
     {RecoveryMemory::Nightly, "nightly"},

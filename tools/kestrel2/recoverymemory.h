@@ -3,9 +3,9 @@
 #include <QByteArray>
 #include <QString>
 
-// What the recovery already did for a video, kept for a while across runs, so that trying
-// the same video again does not climb the same steps again. A memory that cannot be read
-// or written is an empty one: it never makes a run fail.
+// The updates the recovery already tried for a video, kept for a while across runs, so
+// that trying the same video again does not look for the same releases again. A memory that cannot
+// be read or written is an empty one: it never makes a run fail.
 class RecoveryMemory {
 public:
     static constexpr int rememberedS = 30 * 60;
@@ -13,10 +13,9 @@ public:
     static constexpr int keptS = 24 * 60 * 60;
 
     enum Step : unsigned {
-        FreshExtraction = 1U << 0,
-        Update = 1U << 1,
-        NoNewerStable = 1U << 2, // what the update found
-        Nightly = 1U << 3,
+        Update = 1U << 0,
+        NoNewerStable = 1U << 1, // what the update found
+        Nightly = 1U << 2,
     };
 
     explicit RecoveryMemory(const QByteArray &target);

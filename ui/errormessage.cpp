@@ -1,0 +1,50 @@
+#include "ui/errormessage.h"
+
+#include "engine/clipmoor.h"
+#include "engine/toolerror.h"
+#include "platform/platform.h"
+#include "toolruns/toolruns.h"
+#include "ui/downloadchoices.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+const char browserProperty[] = "browser";
+}
+
+ErrorMessage errorMessage(int code, const QString &toolLine, const QList<ToolFailure::Note> &tried,
+                          const QString &cookiesBrowser)
+{
+    const FailureText text = failureText(code, toolLine, tried, cookiesBrowser);
+    ErrorMessage message;
+    message.text = QStringLiteral("<h3>%1</h3><p>%2</p><p><small>%3</small></p>")
+                       .arg(text.headline.toHtmlEscaped(), text.advice.toHtmlEscaped(),
+                            QCoreApplication::translate("ErrorMessage", "Code: #0x%1")
+                                .arg(QString::number(uint(code), 16)));
+    message.details = toolLine;
+    message.cookiesMayHelp = code == Clipmoor::MetadataTooFewLines ||
+                             code == Clipmoor::FormatsFailed || code == Clipmoor::VideoFailed;
+    return message;
+}
+
+void addCookieButtons(QMessageBox *box, const QString &toolLine, const QString &cookiesBrowser)
+{
+    if (ToolRuns::cookieBrowsers().contains(cookiesBrowser) ||
+        !ToolFailure::needsSignIn(ToolFailure::classify(toolLine)))
+        return;
+    for (const QString &browser : Platform::browsersWithProfiles(ToolRuns::cookieBrowsers())) {
+        QPushButton *button =
+            box->addButton(QCoreApplication::translate("ErrorMessage", "Try Again with %1 Cookies")
+                               .arg(DownloadChoices::displayName(browser)),
+                           QMessageBox::AcceptRole);
+        button->setProperty(browserProperty, browser);
+    }
+}
+
+QString cookiesChosen(const QMessageBox *box)
+{
+    const QAbstractButton *clicked = box->clickedButton();
+    return clicked ? clicked->property(browserProperty).toString() : QString();
+}

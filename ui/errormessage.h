@@ -1,0 +1,26 @@
+#pragma once
+
+#include "toolruns/toolfailure.h"
+
+#include <QList>
+#include <QString>
+
+class QMessageBox;
+
+// The box for a failure the engine reports (a Clipmoor::errorType): the plain line and its
+// next step first and the code after them, as rich text; the tool's own words, in English,
+// as the details.
+struct ErrorMessage {
+    QString text;
+    QString details;
+    bool cookiesMayHelp = false; // a failure a signed-in browser's cookies can get past
+};
+ErrorMessage errorMessage(int code, const QString &toolLine,
+                          const QList<ToolFailure::Note> &tried = {},
+                          const QString &cookiesBrowser = QString());
+
+// For a site that wants a signed-in browser, when no browser's cookies are chosen: one
+// button per browser with a profile here, to try again with its cookies.
+void addCookieButtons(QMessageBox *box, const QString &toolLine, const QString &cookiesBrowser);
+// The browser whose button closed the box; empty for any other button.
+QString cookiesChosen(const QMessageBox *box);
