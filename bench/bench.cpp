@@ -168,7 +168,7 @@ void firstInstall(const QProcessEnvironment &base, int repeats)
         QElapsedTimer clock;
         clock.start();
         for (const QByteArray path : {"/yt-dlp", "/deno.zip"})
-            HttpGet::fetch(manager, QUrl::fromEncoded(direct.url(path)), nullptr, limits);
+            (void)HttpGet::fetch(manager, QUrl::fromEncoded(direct.url(path)), nullptr, limits);
         fetches.append(clock.nsecsElapsed() / 1e6);
     }
     reportRatio("first install: both tools, rehearsal (HTTP)", median(installs), median(fetches),
@@ -428,9 +428,8 @@ void floodedClients(const QProcessEnvironment &base)
     {
         InstallerDownload download;
         QSignalSpy failed(&download, &InstallerDownload::failed);
-        QString error;
-        download.start(QUrl::fromEncoded(flood.server().url("/installer.run")),
-                       homes.filePath(QStringLiteral("installer.run")), QString(), error);
+        (void)download.start(QUrl::fromEncoded(flood.server().url("/installer.run")),
+                             homes.filePath(QStringLiteral("installer.run")), QString());
         (void)failed.wait(120000);
         QTest::qWait(200); // the reply's own deletion
         after = residentKiB() / 1024.0;

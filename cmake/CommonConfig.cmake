@@ -74,6 +74,12 @@ math(EXPR CLIPMOOR_VERSION_NUMBER
   "${PROJECT_VERSION_MAJOR} * 1000 + ${PROJECT_VERSION_MINOR} * 100 + ${PROJECT_VERSION_PATCH}")
 
 # The identity header (app/identity.h) and the version it carries, for whatever needs them.
+# The result type "a value or an error text" (app/result.h), on the header-only tl::expected.
+find_package(tl-expected REQUIRED)
+add_library(clipmoor_result INTERFACE)
+target_link_libraries(clipmoor_result INTERFACE tl::expected clipmoor_common Qt6::Core)
+clipmoor_expose_headers(clipmoor_result app/result.h)
+
 add_library(clipmoor_identity INTERFACE)
 target_link_libraries(clipmoor_identity INTERFACE clipmoor_common)
 clipmoor_expose_headers(clipmoor_identity app/identity.h)

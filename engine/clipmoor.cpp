@@ -22,8 +22,6 @@
 
 namespace {
 
-constexpr int stopTimeoutMs = 30000;
-
 QString toolFolder()
 {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);

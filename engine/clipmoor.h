@@ -33,6 +33,9 @@ public:
         FormatsFailed = 104,
     };
 
+    // How long a stopped run and what it started get to end before the stop is given up.
+    static constexpr int defaultStopTimeoutMs = 30000;
+
     explicit Clipmoor(QObject *parent = nullptr);
     ~Clipmoor() override;
 
@@ -55,6 +58,7 @@ public:
     // Stops the attached self-update, which then reports nothing.
     void stopUpdate();
     void stopTool(bool silent);
+    void setStopTimeout(int ms) { stopTimeoutMs = ms; }
     // True while a download run is under way.
     bool isDownloading() const;
     // What the launcher tried to recover the run that failed last, in order.
@@ -115,5 +119,6 @@ private:
     std::vector<std::unique_ptr<ToolRun>> runs; // made and not yet finished
     int listingExitCode = 0;                    // of the format-list run being parsed
     bool detachedUpdateQueued = false;
+    int stopTimeoutMs = defaultStopTimeoutMs;
     QList<ToolFailure::Note> lastSteps;
 };

@@ -108,18 +108,15 @@ CLIPMOOR_FUZZ_TARGET(progress)
 #if !defined(CLIPMOOR_LIBFUZZER) || defined(CLIPMOOR_FUZZ_MANIFEST)
 CLIPMOOR_FUZZ_TARGET(manifest)
 {
-    ManifestFields fields;
-    QString error;
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    if (readManifest(bytes, fields, error)) {
-        FUZZ_CHECK(error.isEmpty());
-        if (readReleases(fields, error)) {
-            FUZZ_CHECK(fields.latestVersion <= uint(std::numeric_limits<int>::max()));
+    if (Result<ManifestFields> fields = readManifest(bytes)) {
+        if (const Result<> releases = readReleases(*fields)) {
+            FUZZ_CHECK(fields->latestVersion <= uint(std::numeric_limits<int>::max()));
         } else {
-            FUZZ_CHECK(!error.isEmpty());
+            FUZZ_CHECK(!releases.error().isEmpty());
         }
     } else {
-        FUZZ_CHECK(!error.isEmpty());
+        FUZZ_CHECK(!fields.error().isEmpty());
     }
     return 0;
 }

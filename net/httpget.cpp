@@ -65,7 +65,7 @@ const QSslConfiguration &tlsConfiguration()
 }
 } // namespace
 
-QString HttpGet::Result::errorText() const
+QString HttpGet::Reply::errorText() const
 {
     return QCoreApplication::translate("HttpGet", "cannot fetch %1: %2")
         .arg(url.toDisplayString(), reason);
@@ -110,7 +110,7 @@ void HttpGet::start(const QUrl &url, QIODevice *sink_)
 {
     cancel();
     sink = sink_;
-    outcome = Result();
+    outcome = Reply();
     outcome.url = url;
     hash.reset();
     hops = 0;
@@ -299,8 +299,8 @@ void HttpGet::dropReply()
     dropped->deleteLater();
 }
 
-HttpGet::Result HttpGet::fetch(QNetworkAccessManager &manager, const QUrl &url, QIODevice *sink,
-                               const Limits &limits)
+Result<HttpGet::Reply> HttpGet::fetch(QNetworkAccessManager &manager, const QUrl &url,
+                                      QIODevice *sink, const Limits &limits)
 {
     HttpGet get(&manager);
     get.setLimits(limits);
@@ -309,5 +309,7 @@ HttpGet::Result HttpGet::fetch(QNetworkAccessManager &manager, const QUrl &url, 
     get.start(url, sink);
     if (get.isRunning())
         loop.exec();
+    if (!get.result().ok())
+        return fail(get.result().errorText());
     return get.result();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/result.h"
+
 #include <QByteArray>
 #include <QCryptographicHash>
 #include <QObject>
@@ -39,7 +41,8 @@ public:
         Network
     };
 
-    struct Result {
+    // How the request ended: what answered, or how it failed.
+    struct Reply {
         QUrl url;          // the address that answered last, after the redirects
         QList<QUrl> asked; // every address asked, redirects included, in order
         int status = 0;
@@ -65,18 +68,19 @@ public:
     // Stops the request; finished() is not emitted.
     void cancel();
     bool isRunning() const { return running; }
-    const Result &result() const { return outcome; }
+    const Reply &result() const { return outcome; }
 
     static bool isAllowed(const QUrl &url);
     static bool isAllowedHop(const QUrl &from, const QUrl &to);
 
-    // For a console program's one request at a time: runs until the request ends.
-    static Result fetch(QNetworkAccessManager &manager, const QUrl &url, QIODevice *sink,
-                        const Limits &limits);
+    // For a console program's one request at a time: runs until the request ends, and
+    // fails with the reply's errorText().
+    static Result<Reply> fetch(QNetworkAccessManager &manager, const QUrl &url, QIODevice *sink,
+                               const Limits &limits);
 
 signals:
     void progress(qint64 received, qint64 total);
-    void finished(const HttpGet::Result &result);
+    void finished(const HttpGet::Reply &result);
 
 private:
     void request(const QUrl &url);
@@ -90,7 +94,7 @@ private:
     QPointer<QNetworkReply> reply;
     QIODevice *sink = nullptr;
     Limits limits;
-    Result outcome;
+    Reply outcome;
     QCryptographicHash hash{QCryptographicHash::Sha256};
     QTimer stall;
     QTimer deadline;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -22,11 +24,13 @@ QStringList stagedToolNames();
 // killed process left under it may be removed.
 inline constexpr char partialPrefix[] = ".partial-";
 
+// Puts the file at from in place of path in one step, on the same file system: a reader
+// meets the old file or the new one, and a link at path is replaced rather than followed.
+Result<> renameOver(const QString &from, const QString &path);
+
 // Replaces the file at path with data in one step: written to a new file in the same
-// folder, then renamed over path, so that no reader meets half a file and a link at path
-// is replaced rather than written through. Not synced to disk. Returns an empty string
-// on success, else what failed.
-QString replaceFile(const QString &path, const QByteArray &data, bool executable = false);
+// folder, then renamed over path (renameOver). Not synced to disk.
+Result<> replaceFile(const QString &path, const QByteArray &data, bool executable = false);
 
 // What staging a shipped tool into the data folder did.
 enum class StageResult { Kept, Staged, Failed, SourceMissing };
@@ -77,8 +81,8 @@ const char *updaterOfferWarning();
 bool isInstallerPackage(const QString &path);
 
 // Makes a downloaded installer startable (a download is saved without execute
-// permission); false with the reason in error.
-bool makeStartable(const QString &path, QString &error);
+// permission).
+Result<> makeStartable(const QString &path);
 
 // The release files of yt-dlp and Deno for this machine; empty where there is none.
 struct ToolReleaseFiles {

@@ -13,14 +13,11 @@
 #include <QProcess>
 #include <QSocketNotifier>
 #include <QSysInfo>
-#include <QTemporaryFile>
 #include <QTimer>
 
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
-#include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <optional>
 #include <poll.h>
@@ -235,28 +232,6 @@ QString toolFileName()
     return QStringLiteral("kestrel2");
 }
 
-QString replaceFile(const QString &path, const QByteArray &data, bool executable)
-{
-    const QFileInfo target(path);
-    QTemporaryFile file(target.path() + QLatin1Char('/') + QLatin1String(partialPrefix) +
-                        target.fileName() + QStringLiteral("-XXXXXX"));
-    if (!file.open())
-        return QStringLiteral("cannot write in %1: %2").arg(target.path(), file.errorString());
-    if (file.write(data) != data.size() || !file.flush())
-        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-    if (executable && !file.setPermissions(file.permissions() | QFileDevice::ExeOwner))
-        return QStringLiteral("cannot make %1 runnable: %2").arg(path, file.errorString());
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-    if (std::rename(QFile::encodeName(file.fileName()).constData(),
-                    QFile::encodeName(path).constData()) != 0)
-        return QStringLiteral("cannot replace %1: %2")
-            .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
-    file.setAutoRemove(false);
-    return QString();
-}
-
 StageResult stageTool(const QString &source, const QString &destination)
 {
     const QFileInfo staged(destination);
@@ -270,8 +245,8 @@ StageResult stageTool(const QString &source, const QString &destination)
         QFile shipped(source);
         if (!shipped.open(QIODevice::ReadOnly))
             return StageResult::Failed;
-        return replaceFile(destination, shipped.readAll(), true).isEmpty() ? StageResult::Staged
-                                                                           : StageResult::Failed;
+        return replaceFile(destination, shipped.readAll(), true) ? StageResult::Staged
+                                                                 : StageResult::Failed;
     }
     // ffmpeg and its libraries come from the system: a link follows their upgrades.
     if (isLinkTo(destination, source))
@@ -397,13 +372,12 @@ bool isInstallerPackage(const QString &path)
     return packageSuffixes.contains(QFileInfo(path).suffix(), Qt::CaseInsensitive);
 }
 
-bool makeStartable(const QString &path, QString &error)
+Result<> makeStartable(const QString &path)
 {
     QFile installer(QFileInfo(path).absoluteFilePath());
     if (installer.setPermissions(installer.permissions() | QFile::ExeOwner))
-        return true;
-    error = QStringLiteral("Cannot make %1 executable: %2").arg(path, installer.errorString());
-    return false;
+        return {};
+    return fail(QStringLiteral("Cannot make %1 executable: %2").arg(path, installer.errorString()));
 }
 
 ToolReleaseFiles toolReleaseFiles()

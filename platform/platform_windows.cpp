@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QProcess>
-#include <QSaveFile>
 #include <QSysInfo>
 #include <QTimer>
 
@@ -23,16 +22,6 @@ QString toolFileName()
 QStringList stagedToolNames()
 {
     return {toolFileName(), QStringLiteral("ffmpeg.exe")};
-}
-
-QString replaceFile(const QString &path, const QByteArray &data, bool executable)
-{
-    Q_UNUSED(executable); // what runs is told by the name here
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
-        return QStringLiteral("cannot replace %1: %2").arg(path, file.errorString());
-    return QString();
 }
 
 StageResult stageTool(const QString &source, const QString &destination)
@@ -95,9 +84,9 @@ bool isInstallerPackage(const QString &)
     return false;
 }
 
-bool makeStartable(const QString &, QString &)
+Result<> makeStartable(const QString &)
 {
-    return true;
+    return {};
 }
 
 // The self-updating kestrel2.exe is yt-dlp's own Windows build.

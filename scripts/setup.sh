@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   # build
   cmake g++ make ninja-build pkg-config clang-format libarchive-dev
+  # "a value or an error text" (tl::expected, header only)
+  libexpected-dev
   # the manual page, written from the program's help
   help2man
   # Qt 6 (Core, Gui, Widgets, Network, Test; Qml, Quick) and the tools

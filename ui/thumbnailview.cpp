@@ -38,7 +38,7 @@ void ThumbnailView::fetch(const QUrl &address)
     get->start(address);
 }
 
-void ThumbnailView::whenFetched(const HttpGet::Result &result)
+void ThumbnailView::whenFetched(const HttpGet::Reply &result)
 {
     get->deleteLater();
     if (!result.ok()) {

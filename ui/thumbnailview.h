@@ -32,7 +32,7 @@ signals:
     void shown();
 
 private:
-    void whenFetched(const HttpGet::Result &result);
+    void whenFetched(const HttpGet::Reply &result);
     void showImage();
 
     QNetworkAccessManager *network;

@@ -58,7 +58,7 @@ void AddressLookup::tryNext()
     get.start(QUrl(current));
 }
 
-void AddressLookup::onAnswer(const HttpGet::Result &result)
+void AddressLookup::onAnswer(const HttpGet::Reply &result)
 {
     if (!result.ok()) {
         giveUp(result.reason);

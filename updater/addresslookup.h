@@ -32,7 +32,7 @@ signals:
 
 private:
     void tryNext();
-    void onAnswer(const HttpGet::Result &result);
+    void onAnswer(const HttpGet::Reply &result);
     void giveUp(const QString &reason);
 
     QStringList services;

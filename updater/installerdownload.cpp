@@ -69,20 +69,17 @@ bool InstallerDownload::matchesChecksum(const QString &path, const QString &expe
     return QString::fromLatin1(hash.result().toHex()).compare(expected, Qt::CaseInsensitive) == 0;
 }
 
-bool InstallerDownload::start(const QUrl &url, const QString &path, const QString &sha256_,
-                              QString &error)
+Result<> InstallerDownload::start(const QUrl &url, const QString &path, const QString &sha256_)
 {
     file.setFileName(path);
     // Unbuffered, so that every failed write shows at once with its reason.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
-        error = UpdaterDialogs::translated(cannotWriteText).arg(path, file.errorString());
-        return false;
-    }
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+        return fail(UpdaterDialogs::translated(cannotWriteText).arg(path, file.errorString()));
     sha256 = sha256_;
     endReported = false;
     progressTimer.start();
     get.start(url, &file);
-    return true;
+    return {};
 }
 
 void InstallerDownload::cancel()
@@ -115,30 +112,32 @@ void InstallerDownload::onProgress(qint64 received, qint64 total)
     emit progressChanged(uint(percent));
 }
 
-void InstallerDownload::onFinished(const HttpGet::Result &result)
+void InstallerDownload::onFinished(const HttpGet::Reply &result)
 {
     file.close();
     if (!result.ok()) {
         // A write that failed is the download's fault, everything else the network's.
-        fail(result.failure == HttpGet::Failure::WriteFailed ? downloadFailedTitle
-                                                             : networkErrorTitle,
-             result.errorText());
+        reportFailure(result.failure == HttpGet::Failure::WriteFailed ? downloadFailedTitle
+                                                                      : networkErrorTitle,
+                      result.errorText());
         return;
     }
     if (result.status != httpOk) {
-        fail(serverErrorTitle, UpdaterDialogs::translated(statusText)
-                                   .arg(QString::number(result.status), result.url.toString()));
+        reportFailure(serverErrorTitle,
+                      UpdaterDialogs::translated(statusText)
+                          .arg(QString::number(result.status), result.url.toString()));
         return;
     }
     if (result.contentType.startsWith("text/html")) {
-        fail(htmlTitle, QString::fromUtf8(result.head));
+        reportFailure(htmlTitle, QString::fromUtf8(result.head));
         return;
     }
     // A checksum in the manifest must match before the installer may run.
     if (!sha256.isEmpty() &&
         QString::fromLatin1(result.sha256).compare(sha256, Qt::CaseInsensitive) != 0) {
-        fail(downloadFailedTitle,
-             UpdaterDialogs::translated(checksumText).arg(QFileInfo(file.fileName()).fileName()));
+        reportFailure(
+            downloadFailedTitle,
+            UpdaterDialogs::translated(checksumText).arg(QFileInfo(file.fileName()).fileName()));
         return;
     }
     // Without a total the end is known only now.
@@ -148,7 +147,7 @@ void InstallerDownload::onFinished(const HttpGet::Result &result)
     emit finished(file.fileName());
 }
 
-void InstallerDownload::fail(const char *title, const QString &text)
+void InstallerDownload::reportFailure(const char *title, const QString &text)
 {
     QFile::remove(file.fileName());
     emit failed(UpdaterDialogs::translated(title), text);

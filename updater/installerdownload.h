@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/result.h"
 #include "net/httpget.h"
 
 #include <QElapsedTimer>
@@ -34,8 +35,8 @@ public:
     void setLimits(const HttpGet::Limits &limits) { get.setLimits(limits); }
     bool isRunning() const { return get.isRunning(); }
 
-    // False with the report's text in error when the file cannot be opened for writing.
-    bool start(const QUrl &url, const QString &path, const QString &sha256, QString &error);
+    // Fails, with the report's text, when the file cannot be opened for writing.
+    Result<> start(const QUrl &url, const QString &path, const QString &sha256);
     // Stops a running download and removes its partial file; reports nothing.
     void cancel();
 
@@ -47,8 +48,8 @@ signals:
 
 private:
     void onProgress(qint64 received, qint64 total);
-    void onFinished(const HttpGet::Result &result);
-    void fail(const char *title, const QString &text);
+    void onFinished(const HttpGet::Reply &result);
+    void reportFailure(const char *title, const QString &text);
     void discardFile();
 
     int progressIntervalMs = 1000;

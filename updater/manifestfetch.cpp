@@ -30,7 +30,7 @@ void ManifestFetch::start(const QUrl &url_)
     get.start(url);
 }
 
-void ManifestFetch::onFinished(const HttpGet::Result &result)
+void ManifestFetch::onFinished(const HttpGet::Reply &result)
 {
     if (result.ok()) {
         emit fetched(result.body);

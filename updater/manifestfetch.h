@@ -27,7 +27,7 @@ signals:
     void failed(const QString &text);
 
 private:
-    void onFinished(const HttpGet::Result &result);
+    void onFinished(const HttpGet::Reply &result);
 
     Limits limits;
     QUrl url;

@@ -34,40 +34,34 @@ uint ConverToUINT(int value)
 
 } // namespace
 
-bool readManifest(const QByteArray &data, ManifestFields &fields, QString &error)
+Result<ManifestFields> readManifest(const QByteArray &data)
 {
     QJsonParseError parse;
     const QJsonDocument document = QJsonDocument::fromJson(data, &parse);
-    if (parse.error != QJsonParseError::NoError) {
-        error = parse.errorString();
-        return false;
-    }
-    if (!document.isObject()) {
-        error = QStringLiteral("JSON root is not an object!");
-        return false;
-    }
+    if (parse.error != QJsonParseError::NoError)
+        return fail(parse.errorString());
+    if (!document.isObject())
+        return fail(QStringLiteral("JSON root is not an object!"));
+    ManifestFields fields;
     fields.root = document.object();
     const QJsonObject enabled = fields.root.value(QLatin1String("enabled")).toObject();
     fields.all = enabled.value(QLatin1String("all")).toBool(false);
-    fields.addresses.clear();
     for (const QJsonValue &address : enabled.value(QLatin1String("ips")).toArray())
         fields.addresses.append(address.toString());
-    return true;
+    return fields;
 }
 
-bool readReleases(ManifestFields &fields, QString &error)
+Result<> readReleases(ManifestFields &fields)
 {
     const QJsonObject latest = fields.root.value(QLatin1String("lst")).toObject();
     fields.latestVersion = ConverToUINT(readInt32(latest.value(QLatin1String("ver"))));
     fields.latestPath = latest.value(QLatin1String("pth")).toString();
     const QJsonValue sha256 = latest.value(QLatin1String("sha256"));
-    if (!sha256.isUndefined() && !sha256.isString()) {
-        error = QStringLiteral("The checksum \"lst\".\"sha256\" is not a string");
-        return false;
-    }
+    if (!sha256.isUndefined() && !sha256.isString())
+        return fail(QStringLiteral("The checksum \"lst\".\"sha256\" is not a string"));
     fields.latestSha256 = sha256.toString();
     const QJsonObject old = fields.root.value(QLatin1String("old")).toObject();
     fields.oldVersion = ConverToUINT(readInt32(old.value(QLatin1String("ver"))));
     fields.oldPath = old.value(QLatin1String("pth")).toString();
-    return true;
+    return {};
 }

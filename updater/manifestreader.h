@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/result.h"
+
 #include <QByteArray>
 #include <QJsonObject>
 #include <QString>
@@ -17,10 +19,9 @@ struct ManifestFields {
     QJsonObject root;
 };
 
-// Reads who receives updates; false with the reason in error when the bytes are no JSON
-// object.
-bool readManifest(const QByteArray &data, ManifestFields &fields, QString &error);
+// Reads who receives updates; fails when the bytes are no JSON object.
+Result<ManifestFields> readManifest(const QByteArray &data);
 
-// Reads the latest and the old release, once the manifest enables this machine; false
-// with the reason in error when a present checksum is no text.
-bool readReleases(ManifestFields &fields, QString &error);
+// Reads the latest and the old release, once the manifest enables this machine; fails
+// when a present checksum is no text.
+Result<> readReleases(ManifestFields &fields);

@@ -6,6 +6,8 @@
 
 #include <QMetaEnum>
 
+#include <utility>
+
 namespace {
 const char parseErrorTitle[] = QT_TRANSLATE_NOOP("Updater", "JSON parse error");
 const char downloadErrorTitle[] = QT_TRANSLATE_NOOP("Updater", "JSON download error");
@@ -33,11 +35,12 @@ void UpdateCheck::start(const QUrl &manifestUrl, uint localVersion_)
 void UpdateCheck::onManifest(const QByteArray &body)
 {
     UPD_INFO("bool Updater::parseJSON()");
-    QString error;
-    if (!readManifest(body, fields, error)) {
-        emit failed(UpdaterDialogs::translated(parseErrorTitle), error);
+    Result<ManifestFields> manifest = readManifest(body);
+    if (!manifest) {
+        emit failed(UpdaterDialogs::translated(parseErrorTitle), manifest.error());
         return;
     }
+    fields = std::move(*manifest);
     if (fields.all || fields.addresses.isEmpty() || !lookup) {
         decide(fields.all);
         return;
@@ -60,9 +63,8 @@ void UpdateCheck::decide(bool enabled)
         finish(UpdaterState::Progress);
         return;
     }
-    QString error;
-    if (!readReleases(fields, error)) {
-        emit failed(UpdaterDialogs::translated(parseErrorTitle), error);
+    if (const Result<> releases = readReleases(fields); !releases) {
+        emit failed(UpdaterDialogs::translated(parseErrorTitle), releases.error());
         return;
     }
     qInfo().noquote() << "lcl. ver:" << localVersion;

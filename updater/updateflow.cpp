@@ -249,9 +249,8 @@ void UpdateFlow::downloadInstaller()
 
 void UpdateFlow::startDownload(const QString &path)
 {
-    QString error;
-    if (!installer->start(offer.url, path, offer.sha256, error)) {
-        reportFailure(UpdaterDialogs::translated(fileErrorTitle), error);
+    if (const Result<> started = installer->start(offer.url, path, offer.sha256); !started) {
+        reportFailure(UpdaterDialogs::translated(fileErrorTitle), started.error());
         return;
     }
     controller->setUpdateState(UpdaterState::Progress);
@@ -264,9 +263,9 @@ void UpdateFlow::runExistingInstaller(const QString &path)
                       UpdaterDialogs::translated(checksumText).arg(path), Report::Always);
         return;
     }
-    QString error;
-    if (!UpdaterPlatform::startInstaller(path, error)) {
-        reportFailure(UpdaterDialogs::translated(installerErrorTitle), error, Report::Always);
+    if (const Result<> started = UpdaterPlatform::startInstaller(path); !started) {
+        reportFailure(UpdaterDialogs::translated(installerErrorTitle), started.error(),
+                      Report::Always);
         return;
     }
     closeWindow(false);
@@ -283,9 +282,8 @@ void UpdateFlow::onDownloaded(const QString &path)
                 QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
                 return;
             }
-            QString error;
-            if (!UpdaterPlatform::startInstaller(path, error)) {
-                reportFailure(UpdaterDialogs::translated(installerErrorTitle), error,
+            if (const Result<> started = UpdaterPlatform::startInstaller(path); !started) {
+                reportFailure(UpdaterDialogs::translated(installerErrorTitle), started.error(),
                               Report::Always);
                 return;
             }

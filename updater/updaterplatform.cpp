@@ -14,28 +14,24 @@ QString manifestFileName()
     return Platform::updateManifestName();
 }
 
-bool startInstaller(const QString &path, QString &error)
+Result<> startInstaller(const QString &path)
 {
     const QFileInfo file(path);
-    if (!file.exists() || !file.isFile()) {
-        error = QStringLiteral("%1 is not a file").arg(path);
-        return false;
-    }
+    if (!file.exists() || !file.isFile())
+        return fail(QStringLiteral("%1 is not a file").arg(path));
     if (Platform::isInstallerPackage(path)) {
         if (QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath())))
-            return true;
-        error = QStringLiteral("No program of the desktop opens %1").arg(path);
-        return false;
+            return {};
+        return fail(QStringLiteral("No program of the desktop opens %1").arg(path));
     }
-    if (!Platform::makeStartable(path, error))
-        return false;
+    if (const Result<> startable = Platform::makeStartable(path); !startable)
+        return startable;
     QProcess process;
     process.setProgram(file.absoluteFilePath());
     process.setWorkingDirectory(file.absolutePath());
     if (process.startDetached())
-        return true;
-    error = QStringLiteral("Cannot start %1: %2").arg(path, process.errorString());
-    return false;
+        return {};
+    return fail(QStringLiteral("Cannot start %1: %2").arg(path, process.errorString()));
 }
 
 const char *errorAdvice()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/result.h"
+
 #include <QString>
 
 // What the updater does differently on each platform.
@@ -11,8 +13,8 @@ QString manifestFileName();
 
 // Hands a downloaded installer to the system: a package the desktop installs is opened
 // with the desktop services, anything else is made executable and started on its own.
-// False with the reason in error when that could not be done.
-bool startInstaller(const QString &path, QString &error);
+// Fails when that could not be done.
+Result<> startInstaller(const QString &path);
 
 // The error dialog's advice and the offer's warning, untranslated (context "Updater"):
 // only on Windows do security programs commonly block an installer.

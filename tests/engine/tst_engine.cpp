@@ -3,6 +3,7 @@
 #include "app/sessiondata.h"
 #include "app/setup.h"
 #include "engine/clipmoor.h"
+#include "platform/platform.h"
 #include "tests/support/testdata.h"
 #include "tests/support/testmain.h"
 #include "tests/support/toolstage.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
@@ -547,24 +549,29 @@ void TestEngine::userStopDuringEachRun_data()
     QTest::addColumn<int>("run"); // which run waits
     QTest::addColumn<bool>("download");
     QTest::addColumn<int>("code");
+    QTest::addColumn<int>("stopTimeoutMs");
     const QString wait = QLatin1String(waitWithChild);
+    const int usual = Clipmoor::defaultStopTimeoutMs;
     QTest::newRow("metadata") << scriptFor(wait, {}, {}) << 1 << false
-                              << int(Clipmoor::MetadataStopped);
+                              << int(Clipmoor::MetadataStopped) << usual;
     QTest::newRow("formats") << scriptFor(metadataAnswer, wait, {}) << 2 << false
-                             << int(Clipmoor::FormatsStopped);
-    QTest::newRow("download") << scriptFor({}, {}, wait) << 1 << true
-                              << int(Clipmoor::VideoStopped);
+                             << int(Clipmoor::FormatsStopped) << usual;
+    QTest::newRow("download") << scriptFor({}, {}, wait) << 1 << true << int(Clipmoor::VideoStopped)
+                              << usual;
+    const QString ignoring = scriptFor({}, {}, QStringLiteral("trap '' TERM; ") + wait);
     QTest::newRow("download, tree ignores SIGTERM")
-        << scriptFor({}, {}, QStringLiteral("trap '' TERM; ") + wait) << 1 << true
-        << int(Clipmoor::VideoStopped);
+        << ignoring << 1 << true << int(Clipmoor::VideoStopped) << usual;
+    // The stop itself ends the tree, rather than waiting its time-out out.
+    QTest::newRow("download, tree ignores SIGTERM, short stop time-out")
+        << ignoring << 1 << true << int(Clipmoor::VideoStopped) << 3000;
     // What left the run's session and group ends too, even with its environment emptied.
     const QString waiting = QStringLiteral("; sleep 300 & wait; exit 0");
     QTest::newRow("download, a grandchild in a session of its own")
         << scriptFor({}, {}, QStringLiteral("leave_session 300") + waiting) << 1 << true
-        << int(Clipmoor::VideoStopped);
+        << int(Clipmoor::VideoStopped) << usual;
     QTest::newRow("metadata, an unmarked grandchild in a session of its own")
         << scriptFor(QStringLiteral("leave_session 300 unmarked") + waiting, {}, {}) << 1 << false
-        << int(Clipmoor::MetadataStopped);
+        << int(Clipmoor::MetadataStopped) << usual;
 }
 
 void TestEngine::userStopDuringEachRun()
@@ -573,6 +580,11 @@ void TestEngine::userStopDuringEachRun()
     QFETCH(int, run);
     QFETCH(bool, download);
     QFETCH(int, code);
+    QFETCH(int, stopTimeoutMs);
+    // A stop given up after its time-out says so; none may be.
+    QTest::failOnWarning(
+        QRegularExpression(QRegularExpression::escape(Platform::stopFailureText())));
+    engine->setStopTimeout(stopTimeoutMs);
     stage.setScript(script);
     if (download)
         startDownload();

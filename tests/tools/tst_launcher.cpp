@@ -1167,7 +1167,8 @@ void TestLauncher::cancelEndsTheRecovery()
     qputenv("CLIPMOOR_NIGHTLY_RELEASES", releases.url("/nightly"));
     sessionData()->settings->setValue(QLatin1String(ToolRuns::channelKey), channel);
     sessionData()->settings->sync();
-    const QString id = QStringLiteral("cancelRun01");
+    // A video of each row's own, so that nothing a row leaves for its video meets the next.
+    const QString id = QStringLiteral("cancelRun%1").arg(step, 2, 10, QLatin1Char('0'));
     QJsonObject info = site.info();
     info.insert(QStringLiteral("id"), id);
     info.insert(QStringLiteral("clipmoor_needs"), QStringLiteral("2100.01.01"));
@@ -1182,7 +1183,22 @@ void TestLauncher::cancelEndsTheRecovery()
             });
     QVERIFY(engine.setUrl(QStringLiteral("https://youtu.be/") + id));
     engine.requestMetadata();
-    QVERIFY(wrong.wait(60000));
+    if (!wrong.wait(60000)) {
+        // What held the run: the managed folder, its update lock and who runs.
+        QString state = QDir(home.dataDir() + QStringLiteral("/managed"))
+                            .entryList(QDir::AllEntries | QDir::Hidden)
+                            .join(QLatin1Char(' '));
+        state +=
+            QStringLiteral("\nlock: ") +
+            QString::fromUtf8(readAll(home.dataDir() + QStringLiteral("/managed/.update.lock")));
+        for (const QString &pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+            const QByteArray status = readAll(QStringLiteral("/proc/%1/stat").arg(pid));
+            if (status.contains("kestrel2") || status.contains("yt-dlp") ||
+                status.contains("python"))
+                state += QLatin1Char('\n') + QString::fromUtf8(status.left(120));
+        }
+        QFAIL(qPrintable(state));
+    }
     qputenv("CLIPMOOR_TOOL_RELEASES", "none");
     sessionData()->settings->remove(QLatin1String(ToolRuns::channelKey));
     QCOMPARE(wrong.at(0).at(0).value<Clipmoor::errorType>(), Clipmoor::MetadataStopped);

@@ -200,7 +200,7 @@ InfoCache::InfoCache(const QByteArray &buildKey_, const QString &cookiesBrowser)
 
 bool InfoCache::prepare() const
 {
-    return OwnFiles::makePrivateFolder(folder, true).isEmpty() && QFileInfo(folder).isWritable();
+    return OwnFiles::makePrivateFolder(folder, true) && QFileInfo(folder).isWritable();
 }
 
 QString InfoCache::entry(const QByteArray &target) const
@@ -288,14 +288,14 @@ bool InfoCache::store(const QByteArray &target, const QByteArray &printed) const
     object.insert(QLatin1String(sealKey), sealOf(object, target));
     info = QJsonDocument(object).toJson(QJsonDocument::Compact);
     const QByteArray formats = end < 0 ? QByteArray() : printed.mid(end + 1);
-    if (info.size() > maxEntryBytes || !Platform::replaceFile(entry(target), info).isEmpty())
+    if (info.size() > maxEntryBytes || !Platform::replaceFile(entry(target), info))
         return false;
     // As the listing run prints it: yt-dlp's heading, then the table.
     const QString listing = listingOf(entry(target));
     const QByteArray text = listingHeading + id + ":\n" + formats;
     if (formats.trimmed().isEmpty() || formats.trimmed() == noValue ||
         text.size() > maxListingBytes ||
-        !Platform::replaceFile(listing, sha256(text) + '\n' + text).isEmpty())
+        !Platform::replaceFile(listing, sha256(text) + '\n' + text))
         QFile::remove(listing);
     return true;
 }

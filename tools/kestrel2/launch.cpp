@@ -60,15 +60,16 @@ void writeOut(int fd, const QByteArray &data)
     }
 }
 
-// Empty answer and false when the yt-dlp could not tell.
-bool probe(const QString &ytDlp, QByteArrayList &known)
+// Which of the probed options the yt-dlp's --help names.
+Result<QByteArrayList> probe(const QString &ytDlp)
 {
     QProcess help;
     help.start(ytDlp, {QStringLiteral("--help")});
     if (!help.waitForFinished(helpTimeoutMs) || help.exitStatus() != QProcess::NormalExit ||
         help.exitCode() != 0)
-        return false;
+        return fail(QStringLiteral("%1 --help failed").arg(ytDlp));
     const QString text = QString::fromUtf8(help.readAllStandardOutput());
+    QByteArrayList known;
     for (const char *option : probedOptions) {
         const QRegularExpression line(QStringLiteral("(^|\\s)%1(\\s|=|,|$)")
                                           .arg(QRegularExpression::escape(QLatin1String(option))),
@@ -76,7 +77,7 @@ bool probe(const QString &ytDlp, QByteArrayList &known)
         if (line.match(text).hasMatch())
             known.append(option);
     }
-    return true;
+    return known;
 }
 // Starts the yt-dlp as a child; false, after an "ERROR:" line, when it cannot start.
 bool startChild(QProcess &child, const QString &ytDlp, const QByteArrayList &arguments)
@@ -139,13 +140,13 @@ QByteArrayList knownOptions(const QString &ytDlp)
         }
         cache.close();
     }
-    QByteArrayList known;
-    if (!probe(ytDlp, known))
-        return known;
+    const Result<QByteArrayList> known = probe(ytDlp);
+    if (!known)
+        return {};
     // Without the cache the next run asks again.
     QDir().mkpath(QFileInfo(cache).path());
-    Platform::replaceFile(cache.fileName(), key + '\n' + known.join('\n') + '\n');
-    return known;
+    (void)Platform::replaceFile(cache.fileName(), key + '\n' + known->join('\n') + '\n');
+    return *known;
 }
 
 bool asksForUpdate(const QByteArrayList &arguments)

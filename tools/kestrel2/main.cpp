@@ -69,7 +69,7 @@ ToolUpdate::Limits updateLimits()
 }
 
 struct Updated {
-    QStringList failures;
+    Result<> result;   // what failed, one part per tool
     QString installed; // the version of the yt-dlp installed; empty for none
 };
 
@@ -79,13 +79,13 @@ Updated updateFrom(const ManagedFolder &folder, const ReleaseSource &source, boo
                    ToolUpdate::Limits limits,
                    const std::function<void(const QString &)> &fetchingNotice = nullptr)
 {
-    if (const QString failure = folder.create(); !failure.isEmpty())
-        return {{failure}, QString()};
+    if (Result<> created = folder.create(); !created)
+        return {created, QString()};
     // A second update waits for the first, which ends within its deadline, then finds the
     // tools current.
     const std::unique_ptr<QLockFile> lock = folder.updateLock();
     if (!lock->tryLock(limits.deadlineMs + otherUpdateGraceMs))
-        return {{QStringLiteral("another update of %1 is still running").arg(folder.path())},
+        return {fail(QStringLiteral("another update of %1 is still running").arg(folder.path())),
                 QString()};
     folder.removeLeftovers();
     ToolUpdate update(folder, source, limits);
@@ -120,11 +120,12 @@ int update(const ManagedFolder &folder)
                          .arg(folder.path()),
                      failed);
     }
-    QStringList failures = updateFrom(folder, source, false, updateLimits()).failures;
+    QStringList failures = {errorText(updateFrom(folder, source, false, updateLimits()).result)};
     if (channelOf(folder) == ToolRuns::Channel::Nightly)
-        failures +=
+        failures.append(errorText(
             updateFrom(folder, ReleaseSource::nightlyFromEnvironment(), true, updateLimits())
-                .failures;
+                .result));
+    failures.removeAll(QString());
     if (!failures.isEmpty())
         return error(failures.join(QStringLiteral("; ")), failed);
     return 0;
@@ -305,7 +306,7 @@ public:
                 const QString managed = ofNightly ? folder.ytDlpNightly() : folder.ytDlp();
                 // Another update (the one at the program's start) may have just replaced
                 // the build that failed.
-                const bool replaced = updated.installed.isEmpty() && updated.failures.isEmpty() &&
+                const bool replaced = updated.installed.isEmpty() && updated.result &&
                                       QFileInfo(managed).isExecutable() &&
                                       Launch::fileKey(folder.leaseYtDlp(managed)) != ranKey;
                 if (!updated.installed.isEmpty() || replaced) {
@@ -314,8 +315,8 @@ public:
                     nightly = ofNightly;
                     continue;
                 }
-                tell(ToolFailure::Step::NoUpdate, updated.failures.join(QStringLiteral("; ")));
-                if (!ofNightly && updated.failures.isEmpty())
+                tell(ToolFailure::Step::NoUpdate, errorText(updated.result));
+                if (!ofNightly && updated.result)
                     memory.add(RecoveryMemory::NoNewerStable);
             }
             if (channel == ToolRuns::Channel::Automatic &&
@@ -330,9 +331,9 @@ public:
                     nightly = true;
                     continue;
                 }
-                tell(ToolFailure::Step::NoNightly,
-                     updated.failures.isEmpty() ? QStringLiteral("it is the one in use")
-                                                : updated.failures.join(QStringLiteral("; ")));
+                tell(ToolFailure::Step::NoNightly, updated.result
+                                                       ? QStringLiteral("it is the one in use")
+                                                       : updated.result.error());
             }
             return Launch::endAs(outcome);
         }

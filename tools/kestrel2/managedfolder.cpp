@@ -58,13 +58,13 @@ std::unique_ptr<QLockFile> ManagedFolder::updateLock() const
     return lock;
 }
 
-QString ManagedFolder::create() const
+Result<> ManagedFolder::create() const
 {
-    const QString failure = OwnFiles::makePrivateFolder(folder, false);
+    Result<> made = OwnFiles::makePrivateFolder(folder, false);
     // Removing a link removes the link alone.
-    if (failure.isEmpty() && QFileInfo(lockFile()).isSymLink())
+    if (made && QFileInfo(lockFile()).isSymLink())
         QFile::remove(lockFile());
-    return failure;
+    return made;
 }
 
 void ManagedFolder::removeLeftovers() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/result.h"
+
 #include <QLockFile>
 #include <QString>
 
@@ -25,8 +27,8 @@ public:
     QString builds() const;
 
     // Creates the folder, readable only by the user, and clears a link planted at the
-    // lock's name; a link in the folder's place is refused. Empty on success, else why not.
-    QString create() const;
+    // lock's name; a link in the folder's place is refused.
+    Result<> create() const;
     // Removes temporary files that an update killed mid-way left behind.
     void removeLeftovers() const;
     // A temporary file name pattern in the folder, for QTemporaryFile.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/result.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -9,7 +11,7 @@ namespace OwnFiles {
 
 // Creates the folder (and its parents) and makes it readable only by the user, never
 // through a link: a link at its name is replaced by a folder when replaceLink, else
-// refused. Returns an empty string on success, else what failed.
-QString makePrivateFolder(const QString &path, bool replaceLink);
+// refused.
+Result<> makePrivateFolder(const QString &path, bool replaceLink);
 
 } // namespace OwnFiles

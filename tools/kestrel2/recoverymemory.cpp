@@ -1,6 +1,7 @@
 #include "tools/kestrel2/recoverymemory.h"
 
 #include "app/identity.h"
+#include "platform/platform.h"
 #include "tools/kestrel2/ownfiles.h"
 
 #include <QCryptographicHash>
@@ -8,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -55,7 +55,7 @@ RecoveryMemory::RecoveryMemory(const QByteArray &target)
 void RecoveryMemory::add(Step step)
 {
     steps |= step;
-    if (!OwnFiles::makePrivateFolder(folder, true).isEmpty())
+    if (!OwnFiles::makePrivateFolder(folder, true))
         return;
     prune();
     QByteArray text;
@@ -63,9 +63,7 @@ void RecoveryMemory::add(Step step)
         if (has(name.step))
             text += QByteArray(name.word) + '\n';
     }
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size())
-        file.commit();
+    (void)Platform::replaceFile(path, text);
 }
 
 void RecoveryMemory::prune() const

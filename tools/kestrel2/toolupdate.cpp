@@ -16,7 +16,6 @@
 #include <QTemporaryFile>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <memory>
 
@@ -69,16 +68,6 @@ QByteArray findSha256(const QByteArray &sums, const QString &fileName)
             return fields.at(0).toLatin1().toLower();
     }
     return QByteArray();
-}
-
-// A fetch cut short by the update's deadline says so, rather than naming what was left of it.
-QString fetchFailure(const HttpGet::Result &result, int deadlineMs)
-{
-    if (result.failure != HttpGet::Failure::Deadline)
-        return result.errorText();
-    return QStringLiteral("cannot fetch %1: the update did not finish within %2 s")
-        .arg(result.url.toDisplayString())
-        .arg(deadlineMs / msPerSecond);
 }
 
 } // namespace
@@ -157,28 +146,29 @@ ToolUpdate::ToolUpdate(const ManagedFolder &folder_, const ReleaseSource &source
 {
 }
 
-QStringList ToolUpdate::run()
+Result<> ToolUpdate::run()
 {
     deadline.setRemainingTime(limits.deadlineMs);
-    QString staged;
-    QString ytDlpFailure = prepareYtDlp(staged);
-    const QString version = checkedVersion;
-    const QString denoFailure = updateDeno();
-    if (!staged.isEmpty()) {
-        ytDlpFailure = installExecutable(staged, ytDlpPath);
-        if (ytDlpFailure.isEmpty()) {
-            installed = version;
-            Platform::replaceFile(ytDlpPath + QLatin1String(versionSuffix),
-                                  version.toLatin1() + '\n');
+    const Result<Staged> staged = prepareYtDlp();
+    const Result<> deno = updateDeno();
+    Result<> ytDlp = staged ? Result<>() : fail(staged.error());
+    if (staged && !staged->path.isEmpty()) {
+        ytDlp = installExecutable(staged->path, ytDlpPath);
+        if (ytDlp) {
+            installed = staged->version;
+            (void)Platform::replaceFile(ytDlpPath + QLatin1String(versionSuffix),
+                                        installed.toLatin1() + '\n');
         }
     }
     folder.removeUnusedBuilds();
     QStringList failures;
-    if (!ytDlpFailure.isEmpty())
-        failures.append(QStringLiteral("yt-dlp: ") + ytDlpFailure);
-    if (!denoFailure.isEmpty())
-        failures.append(QStringLiteral("Deno: ") + denoFailure);
-    return failures;
+    if (!ytDlp)
+        failures.append(QStringLiteral("yt-dlp: ") + ytDlp.error());
+    if (!deno)
+        failures.append(QStringLiteral("Deno: ") + deno.error());
+    if (!failures.isEmpty())
+        return fail(failures.join(QStringLiteral("; ")));
+    return {};
 }
 
 HttpGet::Limits ToolUpdate::fetchLimits(qint64 maxBytes) const
@@ -190,7 +180,7 @@ HttpGet::Limits ToolUpdate::fetchLimits(qint64 maxBytes) const
     return fetch;
 }
 
-QString ToolUpdate::checkRuns(const QString &path)
+Result<QString> ToolUpdate::checkRuns(const QString &path)
 {
     // Part of the update's own time.
     const int waitMs =
@@ -199,120 +189,123 @@ QString ToolUpdate::checkRuns(const QString &path)
     Platform::dieWithParent(check);
     check.start(path, {QStringLiteral("--version")});
     if (!check.waitForStarted(waitMs))
-        return QStringLiteral("the new build does not run: %1").arg(check.errorString());
+        return fail(QStringLiteral("the new build does not run: %1").arg(check.errorString()));
     if (!check.waitForFinished(waitMs)) {
         check.kill();
         check.waitForFinished(-1);
-        return QStringLiteral("the new build did not answer --version within %1 s")
-            .arg(waitMs / msPerSecond);
+        return fail(QStringLiteral("the new build did not answer --version within %1 s")
+                        .arg(waitMs / msPerSecond));
     }
     const QByteArray version = check.readAllStandardOutput().left(versionOutputBytes).trimmed();
     if (check.exitStatus() != QProcess::NormalExit || check.exitCode() != 0 || version.isEmpty())
-        return QStringLiteral("the new build does not run: --version failed (%1)")
-            .arg(QString::fromLocal8Bit(
-                check.readAllStandardError().left(versionOutputBytes).trimmed()));
-    checkedVersion = QString::fromLatin1(version.split('\n').constFirst().trimmed());
-    return QString();
+        return fail(QStringLiteral("the new build does not run: --version failed (%1)")
+                        .arg(QString::fromLocal8Bit(
+                            check.readAllStandardError().left(versionOutputBytes).trimmed())));
+    return QString::fromLatin1(version.split('\n').constFirst().trimmed());
 }
 
-QString ToolUpdate::expectedSha256(const QUrl &url, const QString &fileName, QByteArray &sha256,
-                                   QByteArray *body)
+// A fetch cut short by the update's deadline says so, rather than naming what was left of it.
+QString ToolUpdate::fetchFailure(const QString &reason, const QUrl &url) const
 {
-    const HttpGet::Result sums =
+    if (!deadline.hasExpired())
+        return reason;
+    return QStringLiteral("cannot fetch %1: the update did not finish within %2 s")
+        .arg(url.toDisplayString())
+        .arg(limits.deadlineMs / msPerSecond);
+}
+
+Result<QByteArray> ToolUpdate::expectedSha256(const QUrl &url, const QString &fileName,
+                                              QByteArray *body)
+{
+    const Result<HttpGet::Reply> sums =
         HttpGet::fetch(manager, url, nullptr, fetchLimits(limits.sumsBytes));
-    if (!sums.ok())
-        return fetchFailure(sums, limits.deadlineMs);
+    if (!sums)
+        return fail(fetchFailure(sums.error(), url));
     if (body) {
-        *body = sums.body;
-        releaseTag = releaseVersionOf(sums.asked);
+        *body = sums->body;
+        releaseTag = releaseVersionOf(sums->asked);
     }
-    sha256 = findSha256(sums.body, fileName);
+    QByteArray sha256 = findSha256(sums->body, fileName);
     if (sha256.isEmpty()) {
         // Deno's checksum file may hold the hash alone, or in another layout.
         static const QRegularExpression hex(QStringLiteral("(?<![0-9a-fA-F])[0-9a-fA-F]{64}"
                                                            "(?![0-9a-fA-F])"));
-        const QRegularExpressionMatch match = hex.match(QString::fromUtf8(sums.body));
+        const QRegularExpressionMatch match = hex.match(QString::fromUtf8(sums->body));
         if (!url.path().endsWith(QLatin1String(ytDlpSums)) && match.hasMatch())
             sha256 = match.captured().toLatin1().toLower();
     }
     if (sha256.isEmpty())
-        return QStringLiteral("%1 names no checksum for %2").arg(url.toDisplayString(), fileName);
-    return QString();
+        return fail(
+            QStringLiteral("%1 names no checksum for %2").arg(url.toDisplayString(), fileName));
+    return sha256;
 }
 
-QString ToolUpdate::fetchVerified(const QUrl &url, const QByteArray &sha256,
-                                  const QString &finalName, QString &temporaryPath)
+Result<QString> ToolUpdate::fetchVerified(const QUrl &url, const QByteArray &sha256,
+                                          const QString &finalName)
 {
     auto *file = new QTemporaryFile(folder.temporaryPattern(finalName));
     std::unique_ptr<QTemporaryFile> owner(file);
     if (!file->open())
-        return QStringLiteral("cannot write in %1: %2").arg(folder.path(), file->errorString());
-    const HttpGet::Result fetched =
+        return fail(
+            QStringLiteral("cannot write in %1: %2").arg(folder.path(), file->errorString()));
+    const Result<HttpGet::Reply> fetched =
         HttpGet::fetch(manager, url, file, fetchLimits(limits.releaseBytes));
-    if (!fetched.ok())
-        return fetchFailure(fetched, limits.deadlineMs);
-    if (fetched.sha256 != sha256)
-        return QStringLiteral("the checksum of %1 does not match").arg(url.toDisplayString());
+    if (!fetched)
+        return fail(fetchFailure(fetched.error(), url));
+    if (fetched->sha256 != sha256)
+        return fail(QStringLiteral("the checksum of %1 does not match").arg(url.toDisplayString()));
     file->close();
     file->setAutoRemove(false);
-    temporaryPath = file->fileName();
-    return QString();
+    return file->fileName();
 }
 
-QString ToolUpdate::makeExecutable(const QString &temporaryPath)
+Result<> ToolUpdate::makeExecutable(const QString &temporaryPath)
 {
     if (QFile::setPermissions(temporaryPath,
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
-        return QString();
-    return QStringLiteral("cannot make %1 executable").arg(temporaryPath);
+        return {};
+    return fail(QStringLiteral("cannot make %1 executable").arg(temporaryPath));
 }
 
 // Renamed into place in one step, so that a run never sees a half-written tool.
-QString ToolUpdate::installExecutable(const QString &temporaryPath, const QString &finalPath)
+Result<> ToolUpdate::installExecutable(const QString &temporaryPath, const QString &finalPath)
 {
-    if (std::rename(QFile::encodeName(temporaryPath).constData(),
-                    QFile::encodeName(finalPath).constData()) != 0) {
-        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+    Result<> renamed = Platform::renameOver(temporaryPath, finalPath);
+    if (!renamed)
         QFile::remove(temporaryPath);
-        return QStringLiteral("cannot install %1: %2").arg(finalPath, reason);
-    }
-    return QString();
+    return renamed;
 }
 
-QString ToolUpdate::prepareYtDlp(QString &staged)
+Result<ToolUpdate::Staged> ToolUpdate::prepareYtDlp()
 {
     if (source.ytDlpFile.isEmpty())
-        return QStringLiteral("no release for this machine (%1)")
-            .arg(QSysInfo::currentCpuArchitecture());
-    QByteArray sha256;
+        return fail(QStringLiteral("no release for this machine (%1)")
+                        .arg(QSysInfo::currentCpuArchitecture()));
     QByteArray sums;
-    const QString sumsError = expectedSha256(releaseUrl(source.ytDlpBase, QLatin1String(ytDlpSums)),
-                                             source.ytDlpFile, sha256, &sums);
-    if (!sumsError.isEmpty())
-        return sumsError;
+    const Result<QByteArray> sha256 = expectedSha256(
+        releaseUrl(source.ytDlpBase, QLatin1String(ytDlpSums)), source.ytDlpFile, &sums);
+    if (!sha256)
+        return fail(sha256.error());
     // The unpacked build starts faster; the one-file build is there for every release.
     const QByteArray unpackedSha256 = findSha256(sums, source.ytDlpFile + QLatin1String(zipSuffix));
     if (!unpackedSha256.isEmpty())
-        return prepareUnpacked(unpackedSha256, staged);
-    if (!QFileInfo(ytDlpPath).isSymLink() && fileSha256(ytDlpPath) == sha256)
-        return QString();
+        return prepareUnpacked(unpackedSha256);
+    if (!QFileInfo(ytDlpPath).isSymLink() && fileSha256(ytDlpPath) == *sha256)
+        return Staged();
 
     if (fetchingNotice)
         fetchingNotice(releaseTag);
-    QString temporary;
-    QString failure = fetchVerified(releaseUrl(source.ytDlpBase, source.ytDlpFile), sha256,
-                                    QStringLiteral("yt-dlp"), temporary);
-    if (!failure.isEmpty())
-        return failure;
-    failure = makeExecutable(temporary);
-    if (failure.isEmpty())
-        failure = checkRuns(temporary);
-    if (!failure.isEmpty()) {
-        QFile::remove(temporary);
-        return failure;
+    const Result<QString> temporary = fetchVerified(releaseUrl(source.ytDlpBase, source.ytDlpFile),
+                                                    *sha256, QStringLiteral("yt-dlp"));
+    if (!temporary)
+        return fail(temporary.error());
+    Result<QString> version =
+        makeExecutable(*temporary).and_then([&] { return checkRuns(*temporary); });
+    if (!version) {
+        QFile::remove(*temporary);
+        return fail(version.error());
     }
-    staged = temporary;
-    return QString();
+    return Staged{*temporary, *version};
 }
 
 QString ToolUpdate::currentBuild() const
@@ -328,111 +321,107 @@ QString ToolUpdate::currentBuild() const
 
 // Unpacked into a folder of its own beside the builds in use, checked, and then reached
 // through a new link that replaces managed/yt-dlp in one step.
-QString ToolUpdate::prepareUnpacked(const QByteArray &sha256, QString &staged)
+Result<ToolUpdate::Staged> ToolUpdate::prepareUnpacked(const QByteArray &sha256)
 {
     if (currentBuild() == QLatin1String(sha256))
-        return QString();
+        return Staged();
     if (fetchingNotice)
         fetchingNotice(releaseTag);
-    QString archivePath;
-    QString failure =
+    const Result<QString> archivePath =
         fetchVerified(releaseUrl(source.ytDlpBase, source.ytDlpFile + QLatin1String(zipSuffix)),
-                      sha256, QStringLiteral("yt-dlp.zip"), archivePath);
-    if (!failure.isEmpty())
-        return failure;
+                      sha256, QStringLiteral("yt-dlp.zip"));
+    if (!archivePath)
+        return fail(archivePath.error());
     // Never made through a link someone else put at its name.
-    failure = OwnFiles::makePrivateFolder(folder.builds(), true);
+    const Result<> builds = OwnFiles::makePrivateFolder(folder.builds(), true);
     QTemporaryDir build(folder.builds() + QStringLiteral("/yt-dlp-XXXXXX"));
-    if (!failure.isEmpty() || !build.isValid()) {
-        QFile::remove(archivePath);
-        return failure.isEmpty() ? QStringLiteral("cannot write in %1: %2")
-                                       .arg(folder.builds(), build.errorString())
-                                 : failure;
+    if (!builds || !build.isValid()) {
+        QFile::remove(*archivePath);
+        return fail(
+            builds
+                ? QStringLiteral("cannot write in %1: %2").arg(folder.builds(), build.errorString())
+                : builds.error());
     }
-    failure = unpackFolder(archivePath, build.path(), limits.unpackedBytes);
-    QFile::remove(archivePath);
-    if (!failure.isEmpty())
-        return QStringLiteral("cannot unpack %1%2: %3")
-            .arg(source.ytDlpFile, QLatin1String(zipSuffix), failure);
+    const Result<> unpacked = unpackFolder(*archivePath, build.path(), limits.unpackedBytes);
+    QFile::remove(*archivePath);
+    if (!unpacked)
+        return fail(QStringLiteral("cannot unpack %1%2: %3")
+                        .arg(source.ytDlpFile, QLatin1String(zipSuffix), unpacked.error()));
     const QString program = build.filePath(source.ytDlpFile);
     const QFileInfo programInfo(program);
     if (!programInfo.isFile() || programInfo.isSymLink())
-        return QStringLiteral("the archive holds no %1").arg(source.ytDlpFile);
-    failure = makeExecutable(program);
-    if (failure.isEmpty())
-        failure = checkRuns(program);
-    if (!failure.isEmpty())
-        return failure;
+        return fail(QStringLiteral("the archive holds no %1").arg(source.ytDlpFile));
+    const Result<QString> version =
+        makeExecutable(program).and_then([&] { return checkRuns(program); });
+    if (!version)
+        return fail(version.error());
 
     QFile stamp(build.filePath(QLatin1String(buildStamp)));
     QFile lease(build.filePath(QLatin1String(ManagedFolder::leaseName)));
     if (!stamp.open(QIODevice::WriteOnly) || stamp.write(sha256 + '\n') < 0 || !stamp.flush() ||
         !lease.open(QIODevice::WriteOnly))
-        return QStringLiteral("cannot write in %1").arg(build.path());
+        return fail(QStringLiteral("cannot write in %1").arg(build.path()));
     const QString link =
         folder.path() + QStringLiteral("/.partial-link-") + QFileInfo(build.path()).fileName();
     const QByteArray target = "builds/" + QFile::encodeName(QFileInfo(build.path()).fileName()) +
                               '/' + QFile::encodeName(source.ytDlpFile);
     QFile::remove(link);
     if (::symlink(target.constData(), QFile::encodeName(link).constData()) != 0)
-        return QStringLiteral("cannot link %1: %2")
-            .arg(link, QString::fromLocal8Bit(std::strerror(errno)));
+        return fail(QStringLiteral("cannot link %1: %2")
+                        .arg(link, QString::fromLocal8Bit(std::strerror(errno))));
     build.setAutoRemove(false);
-    staged = link;
-    return QString();
+    return Staged{link, *version};
 }
 
-QString ToolUpdate::updateDeno()
+Result<> ToolUpdate::updateDeno()
 {
     if (source.denoBase.isEmpty())
-        return QString();
+        return {};
     if (source.denoFile.isEmpty())
-        return QStringLiteral("no release for this machine (%1)")
-            .arg(QSysInfo::currentCpuArchitecture());
-    QByteArray sha256;
-    const QString sumsError =
+        return fail(QStringLiteral("no release for this machine (%1)")
+                        .arg(QSysInfo::currentCpuArchitecture()));
+    const Result<QByteArray> sha256 =
         expectedSha256(releaseUrl(source.denoBase, source.denoFile + QLatin1String(denoSumsSuffix)),
-                       source.denoFile, sha256);
-    if (!sumsError.isEmpty())
-        return sumsError;
+                       source.denoFile);
+    if (!sha256)
+        return fail(sha256.error());
     QFile stamp(folder.denoStamp());
     if (QFile::exists(folder.deno()) && stamp.open(QIODevice::ReadOnly) &&
-        stamp.readAll().trimmed() == sha256)
-        return QString();
+        stamp.readAll().trimmed() == *sha256)
+        return {};
     stamp.close();
 
-    QString archivePath;
-    QString failure = fetchVerified(releaseUrl(source.denoBase, source.denoFile), sha256,
-                                    QStringLiteral("deno.zip"), archivePath);
-    if (!failure.isEmpty())
-        return failure;
+    const Result<QString> archivePath = fetchVerified(releaseUrl(source.denoBase, source.denoFile),
+                                                      *sha256, QStringLiteral("deno.zip"));
+    if (!archivePath)
+        return fail(archivePath.error());
     QString unpacked;
     {
         QTemporaryFile binary(folder.temporaryPattern(QLatin1String(denoEntry)));
         if (!binary.open()) {
-            QFile::remove(archivePath);
-            return QStringLiteral("cannot write in %1: %2")
-                .arg(folder.path(), binary.errorString());
+            QFile::remove(*archivePath);
+            return fail(
+                QStringLiteral("cannot write in %1: %2").arg(folder.path(), binary.errorString()));
         }
-        failure = unpackEntry(archivePath, QLatin1String(denoEntry), binary, limits.unpackedBytes);
-        QFile::remove(archivePath);
-        if (failure.isEmpty() && !binary.flush())
-            failure = binary.errorString();
-        if (!failure.isEmpty())
-            return QStringLiteral("cannot unpack %1: %2").arg(source.denoFile, failure);
+        Result<> entry =
+            unpackEntry(*archivePath, QLatin1String(denoEntry), binary, limits.unpackedBytes);
+        QFile::remove(*archivePath);
+        if (entry && !binary.flush())
+            entry = fail(binary.errorString());
+        if (!entry)
+            return fail(QStringLiteral("cannot unpack %1: %2").arg(source.denoFile, entry.error()));
         // Kept, and closed for good: a file still open for writing cannot be run.
         binary.setAutoRemove(false);
         unpacked = binary.fileName();
     }
-    failure = makeExecutable(unpacked);
-    if (failure.isEmpty())
-        failure = checkRuns(unpacked);
-    if (failure.isEmpty())
-        failure = installExecutable(unpacked, folder.deno());
-    if (!failure.isEmpty()) {
+    const Result<> placed =
+        makeExecutable(unpacked)
+            .and_then([&] { return checkRuns(unpacked); })
+            .and_then([&](const QString &) { return installExecutable(unpacked, folder.deno()); });
+    if (!placed) {
         QFile::remove(unpacked);
-        return failure;
+        return placed;
     }
 
-    return Platform::replaceFile(folder.denoStamp(), sha256 + '\n');
+    return Platform::replaceFile(folder.denoStamp(), *sha256 + '\n');
 }

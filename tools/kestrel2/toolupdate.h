@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/result.h"
 #include "net/httpget.h"
 #include "tools/kestrel2/managedfolder.h"
 
@@ -50,30 +51,39 @@ public:
         fetchingNotice = std::move(notice);
     }
 
-    // Returns what failed, one text per tool; empty when both are current.
-    QStringList run();
+    // Fails with what failed, one part per tool ("yt-dlp: …; Deno: …"); a tool may have
+    // been installed all the same.
+    Result<> run();
     // The version of the yt-dlp the run installed; empty when it installed none.
     QString installedVersion() const { return installed; }
 
 private:
-    // Fetches and checks a new yt-dlp into staged, or leaves it empty when current.
-    QString prepareYtDlp(QString &staged);
-    QString updateDeno();
+    // A checked yt-dlp waiting to be installed, and the version it answered.
+    struct Staged {
+        QString path; // empty: the one installed is current
+        QString version;
+    };
+
+    // Fetches and checks a new yt-dlp, unless the one installed is current.
+    Result<Staged> prepareYtDlp();
+    Result<> updateDeno();
     HttpGet::Limits fetchLimits(qint64 maxBytes) const;
-    // Empty when the build at path answers --version in time.
-    QString checkRuns(const QString &path);
+    // What the build at path answers to --version in time.
+    Result<QString> checkRuns(const QString &path);
     // The expected SHA-256 from a checksum file; for a sums file, from the named line.
-    QString expectedSha256(const QUrl &url, const QString &fileName, QByteArray &sha256,
-                           QByteArray *body = nullptr);
-    // Fetches, unpacks and checks the unpacked yt-dlp build; staged is then a link to it.
-    QString prepareUnpacked(const QByteArray &sha256, QString &staged);
+    Result<QByteArray> expectedSha256(const QUrl &url, const QString &fileName,
+                                      QByteArray *body = nullptr);
+    // Fetches, unpacks and checks the unpacked yt-dlp build; staged as a link to it.
+    Result<Staged> prepareUnpacked(const QByteArray &sha256);
     // The sum of the archive the unpacked build in use came from; empty for none.
     QString currentBuild() const;
-    // Fetches url into a temporary file, checks it, and returns it through temporaryPath.
-    QString fetchVerified(const QUrl &url, const QByteArray &sha256, const QString &finalName,
-                          QString &temporaryPath);
-    QString makeExecutable(const QString &temporaryPath);
-    QString installExecutable(const QString &temporaryPath, const QString &finalPath);
+    // Fetches url into a temporary file and checks it; the file's path.
+    Result<QString> fetchVerified(const QUrl &url, const QByteArray &sha256,
+                                  const QString &finalName);
+    // What fetching url failed with; the update's own deadline when that is what ran out.
+    QString fetchFailure(const QString &reason, const QUrl &url) const;
+    Result<> makeExecutable(const QString &temporaryPath);
+    Result<> installExecutable(const QString &temporaryPath, const QString &finalPath);
 
     const ManagedFolder &folder;
     ReleaseSource source;
@@ -81,7 +91,6 @@ private:
     QDeadlineTimer deadline;
     QNetworkAccessManager manager;
     QString ytDlpPath;
-    QString checkedVersion; // what the build checked last answered to --version
     QString installed;
     QString releaseTag; // of the yt-dlp sums, as the host's redirects named it
     std::function<void(const QString &)> fetchingNotice;

@@ -64,14 +64,14 @@ QString checkedPath(archive_entry *entry, QSet<QString> &seen, QString &problem)
 }
 } // namespace
 
-QString unpackEntry(const QString &archivePath, const QString &entryPath, QIODevice &out,
-                    qint64 maxBytes)
+Result<> unpackEntry(const QString &archivePath, const QString &entryPath, QIODevice &out,
+                     qint64 maxBytes)
 {
     std::unique_ptr<archive, ArchiveDeleter> reader(archive_read_new());
     archive_read_support_format_zip(reader.get());
     if (archive_read_open_filename(reader.get(), QFile::encodeName(archivePath).constData(),
                                    readBlockBytes) != ARCHIVE_OK)
-        return archiveError(reader.get());
+        return fail(archiveError(reader.get()));
 
     // Every entry is looked at: an archive that names the file twice, or as anything but
     // a plain file, is refused rather than trusting whichever one an unpacker would pick.
@@ -83,28 +83,31 @@ QString unpackEntry(const QString &archivePath, const QString &entryPath, QIODev
     while ((status = archive_read_next_header(reader.get(), &entry)) == ARCHIVE_OK) {
         const QString path = checkedPath(entry, seen, problem);
         if (path.isEmpty())
-            return problem;
+            return fail(problem);
         if (path != entryPath)
             continue;
         found = true;
         if (archive_entry_filetype(entry) != AE_IFREG || archive_entry_hardlink(entry))
-            return QStringLiteral("%1 in the archive is not a regular file").arg(entryPath);
+            return fail(QStringLiteral("%1 in the archive is not a regular file").arg(entryPath));
         qint64 written = 0;
         char buffer[readBlockBytes];
         la_ssize_t got = 0;
         while ((got = archive_read_data(reader.get(), buffer, sizeof buffer)) > 0) {
             written += got;
             if (written > maxBytes)
-                return QStringLiteral("%1 is larger than %2 bytes").arg(entryPath).arg(maxBytes);
+                return fail(
+                    QStringLiteral("%1 is larger than %2 bytes").arg(entryPath).arg(maxBytes));
             if (out.write(buffer, got) != got)
-                return QStringLiteral("cannot write: %1").arg(out.errorString());
+                return fail(QStringLiteral("cannot write: %1").arg(out.errorString()));
         }
         if (got < 0)
-            return archiveError(reader.get());
+            return fail(archiveError(reader.get()));
     }
     if (status != ARCHIVE_EOF)
-        return archiveError(reader.get());
-    return found ? QString() : QStringLiteral("the archive holds no %1").arg(entryPath);
+        return fail(archiveError(reader.get()));
+    if (!found)
+        return fail(QStringLiteral("the archive holds no %1").arg(entryPath));
+    return {};
 }
 
 namespace {
@@ -113,13 +116,13 @@ struct WriterDeleter {
 };
 } // namespace
 
-QString unpackFolder(const QString &archivePath, const QString &folder, qint64 maxBytes)
+Result<> unpackFolder(const QString &archivePath, const QString &folder, qint64 maxBytes)
 {
     std::unique_ptr<archive, ArchiveDeleter> reader(archive_read_new());
     archive_read_support_format_zip(reader.get());
     if (archive_read_open_filename(reader.get(), QFile::encodeName(archivePath).constData(),
                                    readBlockBytes) != ARCHIVE_OK)
-        return archiveError(reader.get());
+        return fail(archiveError(reader.get()));
     std::unique_ptr<archive, WriterDeleter> writer(archive_write_disk_new());
     archive_write_disk_set_options(writer.get(), ARCHIVE_EXTRACT_PERM |
                                                      ARCHIVE_EXTRACT_SECURE_SYMLINKS |
@@ -136,31 +139,32 @@ QString unpackFolder(const QString &archivePath, const QString &folder, qint64 m
         const QString path = checkedPath(entry, seen, problem);
         const auto type = archive_entry_filetype(entry);
         if (path.isEmpty())
-            return problem;
+            return fail(problem);
         if (type != AE_IFREG && type != AE_IFDIR)
-            return QStringLiteral("the entry %1 is neither a file nor a folder").arg(path);
+            return fail(QStringLiteral("the entry %1 is neither a file nor a folder").arg(path));
         archive_entry_set_pathname(entry, (base + archive_entry_pathname(entry)).constData());
         archive_entry_set_perm(entry,
                                type == AE_IFDIR ? 0700 : (archive_entry_perm(entry) & 0700) | 0600);
         if (archive_write_header(writer.get(), entry) != ARCHIVE_OK)
-            return archiveError(writer.get());
+            return fail(archiveError(writer.get()));
         char buffer[readBlockBytes];
         la_ssize_t got = 0;
         while ((got = archive_read_data(reader.get(), buffer, sizeof buffer)) > 0) {
             written += got;
             if (written > maxBytes)
-                return QStringLiteral("the archive unpacks to more than %1 bytes").arg(maxBytes);
+                return fail(
+                    QStringLiteral("the archive unpacks to more than %1 bytes").arg(maxBytes));
             if (archive_write_data(writer.get(), buffer, size_t(got)) != got)
-                return archiveError(writer.get());
+                return fail(archiveError(writer.get()));
         }
         if (got < 0)
-            return archiveError(reader.get());
+            return fail(archiveError(reader.get()));
         if (archive_write_finish_entry(writer.get()) != ARCHIVE_OK)
-            return archiveError(writer.get());
+            return fail(archiveError(writer.get()));
     }
     if (status != ARCHIVE_EOF)
-        return archiveError(reader.get());
+        return fail(archiveError(reader.get()));
     if (archive_write_close(writer.get()) != ARCHIVE_OK)
-        return archiveError(writer.get());
-    return QString();
+        return fail(archiveError(writer.get()));
+    return {};
 }
