@@ -999,8 +999,6 @@ void TestLauncher::refusedCachedMediaAreFetchedAgain()
 {
     QFETCH(QByteArrayList, refused);
     QDir(infoCache()).removeRecursively();
-    // Each row is a first try of the video: what the recovery did for it before is forgotten.
-    QDir(home.path() + QStringLiteral("/.cache/Quorvel/Clipmoor/recovery")).removeRecursively();
     QDir(outputDir()).removeRecursively();
     prepareOutputDir();
     const QString id = QLatin1String(OfflineSite::videoId);
