@@ -8,6 +8,7 @@
 #include "tests/support/testmain.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
@@ -27,12 +28,12 @@ void earlierHandler(QtMsgType, const QMessageLogContext &, const QString &messag
     earlier.append(message);
 }
 
+// The loader lives as long as the application, which deletes it.
 template <typename T> T *load(const char *name)
 {
-    static QList<QPluginLoader *> loaders;
     auto *loader =
-        new QPluginLoader(QStringLiteral(CLIPMOOR_BIN_DIR "/%1.so").arg(QLatin1String(name)));
-    loaders.append(loader);
+        new QPluginLoader(QStringLiteral(CLIPMOOR_BIN_DIR "/%1.so").arg(QLatin1String(name)),
+                          QCoreApplication::instance());
     return qobject_cast<T *>(loader->instance());
 }
 

@@ -11,7 +11,7 @@
 #include <QTest>
 
 namespace {
-constexpr int firstStarts = 10;
+constexpr int firstStarts = 2;
 const QString launcherPath = QStringLiteral(CLIPMOOR_BIN_DIR "/kestrel2");
 
 struct Run {

@@ -32,6 +32,7 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
+#include <QDBusPendingCallWatcher>
 #include <QDesktopServices>
 #include <QDir>
 #include <QDropEvent>
@@ -154,6 +155,32 @@ void syncWithBus()
     QTRY_VERIFY(pending.isFinished());
 }
 
+// Asks the notification service twice, one call after the other. The window asks it for its
+// capabilities and then to show: by the second answer, whatever the window had to show
+// before these calls has been shown.
+void waitForNotificationService()
+{
+    for (int round = 0; round < 2; ++round) {
+        QDBusPendingCallWatcher answer(QDBusConnection::sessionBus().asyncCall(
+            QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.Notifications"),
+                                           QStringLiteral("/org/freedesktop/Notifications"),
+                                           QStringLiteral("org.freedesktop.Notifications"),
+                                           QStringLiteral("GetCapabilities"))));
+        QSignalSpy answered(&answer, &QDBusPendingCallWatcher::finished);
+        QVERIFY(answer.isFinished() || answered.wait());
+    }
+}
+
+// The lines logged while a test looks for one of them.
+QStringList loggedLines;
+QtMessageHandler earlierHandler = nullptr;
+
+void keepLoggedLine(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    loggedLines.append(text);
+    earlierHandler(type, context, text);
+}
+
 QStringList calls()
 {
     return PluginManagerHelper::updaterPlugin().get()->property("calls").toStringList();
@@ -229,6 +256,7 @@ private:
     QAction *menuEntry(const QString &text) const;
     int requestRuns() const;
     QList<qint64> runsOf(const QString &firstArgument) const;
+    void waitForLaterRun();
 
     const TestHome &home;
     ToolStage stage;
@@ -351,6 +379,23 @@ int TestNavigation::requestRuns() const
     return count;
 }
 
+// Prepares another video and waits for its quiet run to start, which it does only once the
+// engine has handled the end of every stop under way: what the runs before had to show
+// is shown by then. The run counts among requestRuns().
+void TestNavigation::waitForLaterRun()
+{
+    const QString later = QStringLiteral("laterRun000");
+    QVERIFY(Clipmoor::instance().prepare(QStringLiteral("https://youtu.be/") + later));
+    const auto started = [&] {
+        for (qint64 pid : runsOf(QStringLiteral("--get-title"))) {
+            if (stage.arguments(pid).value(3) == later)
+                return true;
+        }
+        return false;
+    };
+    QTRY_VERIFY(started());
+}
+
 // The runs whose first argument tells their kind apart.
 QList<qint64> TestNavigation::runsOf(const QString &firstArgument) const
 {
@@ -429,8 +474,8 @@ void TestNavigation::rejectedAddressWarns()
             QCOMPARE(ui->editURL->text(), text);
         }
     }
-    QTest::qWait(200);
-    QCOMPARE(requestRuns(), 0);
+    waitForLaterRun();
+    QCOMPARE(requestRuns(), 1);
 }
 
 void TestNavigation::enterActsAsProcessButton()
@@ -612,9 +657,7 @@ void TestNavigation::onlyDownloadCellDoubleClickOrEnterStarts()
     QTest::mouseClick(
         table->viewport(), Qt::LeftButton, {},
         table->visualRect(table->model()->index(0, FormatTableModel::ResolutionColumn)).center());
-    QTest::qWait(200);
     QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_Formats);
-    QVERIFY(runsOf(download).isEmpty());
 
     QTest::mouseClick(
         table->viewport(), Qt::LeftButton, {},
@@ -626,6 +669,8 @@ void TestNavigation::onlyDownloadCellDoubleClickOrEnterStarts()
     QCOMPARE(stage.arguments(runsOf(download).value(0)).value(16),
              QStringLiteral("136+bestaudio[ext=m4a]/136+bestaudio/best[ext=mp4]/best[ext=mkv]"));
     QTRY_VERIFY(ui->label_DL_OK->isVisible());
+    // That download has ended: the click on the other cell started none.
+    QCOMPARE(runsOf(download).size(), 1);
 
     QTest::mouseClick(ui->btn_Back_Last, Qt::LeftButton);
     QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_Formats);
@@ -860,7 +905,7 @@ void TestNavigation::backFromFormatsStopsQuietly()
     QTest::mouseClick(ui->btn_Back_from_Formats, Qt::LeftButton);
     QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_URL);
     QTRY_VERIFY(!processRunning(runsOf(QStringLiteral("--get-title")).at(0)));
-    QTest::qWait(300);
+    waitForLaterRun();
     QVERIFY(closer->seen.isEmpty());
     QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_URL);
 }
@@ -1452,16 +1497,28 @@ void TestNavigation::toolUpdateFromMenu()
         const char *script;
         const char *title; // none: cancelled
         const char *text;
-    } results[] = {{"exit 0", "Success", "Clipmoor was successfully updated"},
-                   {"exit 1", "ERROR", "Unable to update. Please contact support"},
-                   {"sleep 300", nullptr, nullptr}};
+    } results[] = {{"sleep 300", nullptr, nullptr},
+                   {"exit 0", "Success", "Clipmoor was successfully updated"},
+                   {"exit 1", "ERROR", "Unable to update. Please contact support"}};
     auto *waiting = window->findChild<QLabel *>(QStringLiteral("label_Waiting"));
     auto *cancel = window->findChild<QPushButton *>(QStringLiteral("btnCancelUpdate"));
     QVERIFY(waiting && cancel);
+    // The window's own update at its start has ended before the scripts below, which it
+    // would read, are set.
+    const auto detachedUpdate = [this]() -> qint64 {
+        for (qint64 pid : stage.runs()) {
+            if (stage.parentOf(pid) != QCoreApplication::applicationPid() &&
+                stage.arguments(pid) == QStringList{QStringLiteral("--update")})
+                return pid;
+        }
+        return 0;
+    };
+    QTRY_VERIFY(detachedUpdate() > 0);
+    QTRY_VERIFY(!processRunning(detachedUpdate()));
     int runs = attachedUpdates();
+    closer->seen.clear();
     for (const auto &result : results) {
         stage.setScript(QLatin1String(result.script));
-        closer->seen.clear();
         QElapsedTimer clock;
         clock.start();
         emit PluginManagerHelper::updaterPlugin().get()->updateDone();
@@ -1479,13 +1536,13 @@ void TestNavigation::toolUpdateFromMenu()
             QTest::keyClick(cancel, Qt::Key_Space);
             QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_Formats);
             QTRY_VERIFY(!processRunning(update));
-            QTest::qWait(100);
             QVERIFY(closer->seen.isEmpty());
             QVERIFY(!waiting->isVisibleTo(window.get()));
             ++runs;
             continue;
         }
-        QTRY_COMPARE(closer->seen.size(), 1);
+        // Only this update's box: the cancelled one, which ended before, showed none.
+        QTRY_VERIFY(!closer->seen.isEmpty());
         QVERIFY(clock.elapsed() >= 333);
         QCOMPARE(closer->seen.at(0).title, QLatin1String(result.title));
         QCOMPARE(closer->seen.at(0).text, QLatin1String(result.text));
@@ -1493,6 +1550,8 @@ void TestNavigation::toolUpdateFromMenu()
         // One finished check, one tool update: the signal was connected once. A second
         // connection would have started its run together with this one.
         QCOMPARE(attachedUpdates(), ++runs);
+        QCOMPARE(closer->seen.size(), 1);
+        closer->seen.clear();
     }
 
     // The address page's back button now leads to where the update began.
@@ -1600,11 +1659,13 @@ void TestNavigation::addressIntake()
         QCOMPARE(ui->editURL->selectedText(), field);
     // A taken address is prepared by one quiet metadata run; nothing else starts or shows.
     const int prepared = taken && prepareOn ? 1 : 0;
-    if (prepared)
+    if (prepared) {
         QTRY_COMPARE(runsOf(QStringLiteral("--get-title")).size(), 1);
-    QTest::qWait(100);
+        QTRY_VERIFY(!processRunning(runsOf(QStringLiteral("--get-title")).at(0)));
+    }
+    waitForLaterRun();
     QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_URL);
-    QCOMPARE(requestRuns(), prepared);
+    QCOMPARE(requestRuns(), prepared + 1);
     QCOMPARE(closer->seen.size(), 0);
     QGuiApplication::clipboard()->clear();
 
@@ -1680,7 +1741,7 @@ void TestNavigation::notifications()
         return;
     }
     if (summary.isEmpty()) {
-        QTest::qWait(100);
+        waitForNotificationService();
         QCOMPARE(desktop->shown.size(), 0);
         return;
     }
@@ -2023,6 +2084,9 @@ void TestNavigation::thumbnail()
     address.write(server.url("/t.png") + '\n');
     address.close();
 
+    loggedLines.clear();
+    earlierHandler = qInstallMessageHandler(keepLoggedLine);
+    const auto restoreHandler = qScopeGuard([] { qInstallMessageHandler(earlierHandler); });
     enterAddress(QStringLiteral("https://youtu.be/abc"));
     waitForTable();
     auto *picture = window->findChild<QLabel *>(QStringLiteral("labelThumbnail"));
@@ -2032,7 +2096,8 @@ void TestNavigation::thumbnail()
         QCOMPARE(picture->pixmap().height(), scaledLength(72, 100));
         QVERIFY(picture->geometry().right() < ui->labelTitle->geometry().left());
     } else {
-        QTest::qWait(200);
+        // The window says in its log that it leaves the picture out.
+        QTRY_VERIFY(!loggedLines.filter(QStringLiteral("No thumbnail:")).isEmpty());
         QVERIFY(!picture->isVisible());
     }
     // Fetched once; with or without it the table shows the rows that fit.
