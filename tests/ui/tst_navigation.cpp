@@ -3,6 +3,7 @@
 // keyboard, addresses from the clipboard and from drops, and desktop notifications.
 #include "app/sessiondata.h"
 #include "app/setup.h"
+#include "engine/address.h"
 #include "engine/clipmoor.h"
 #include "engine/formattablemodel.h"
 #include "plugins/pluginmanagerhelper.h"
@@ -385,7 +386,7 @@ int TestNavigation::requestRuns() const
 void TestNavigation::waitForLaterRun()
 {
     const QString later = QStringLiteral("laterRun000");
-    QVERIFY(Clipmoor::instance().prepare(QStringLiteral("https://youtu.be/") + later));
+    QVERIFY(engine.prepare(*Address::accept(QStringLiteral("https://youtu.be/") + later)));
     const auto started = [&] {
         for (qint64 pid : runsOf(QStringLiteral("--get-title"))) {
             if (stage.arguments(pid).value(3) == later)
