@@ -346,28 +346,12 @@
         <translation>FEHLER</translation>
     </message>
     <message>
-        <source>Unable to update. Please contact support</source>
-        <translation>Aktualisierung nicht möglich. Bitte wenden Sie sich an den Support</translation>
-    </message>
-    <message>
-        <source>Success</source>
-        <translation>Erfolg</translation>
-    </message>
-    <message>
-        <source>Clipmoor was successfully updated</source>
-        <translation>Clipmoor wurde erfolgreich aktualisiert</translation>
-    </message>
-    <message>
         <source>Show the formats of the video at this address</source>
         <translation>Die Formate des Videos unter dieser Adresse anzeigen</translation>
     </message>
     <message>
         <source>Process</source>
         <translation>Verarbeiten</translation>
-    </message>
-    <message>
-        <source>A download is running. Stop it and quit?</source>
-        <translation>Ein Download läuft. Abbrechen und beenden?</translation>
     </message>
     <message>
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
@@ -466,6 +450,13 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>QuitGuard</name>
+    <message>
+        <source>A download is running. Stop it and quit?</source>
+        <translation>Ein Download läuft. Abbrechen und beenden?</translation>
     </message>
 </context>
 <context>
@@ -678,6 +669,25 @@
     <message>
         <source>Check the address, or try again later.</source>
         <translation>Prüfen Sie die Adresse oder versuchen Sie es später erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>ToolUpdatePage</name>
+    <message>
+        <source>ERROR</source>
+        <translation>FEHLER</translation>
+    </message>
+    <message>
+        <source>Unable to update. Please contact support</source>
+        <translation>Aktualisierung nicht möglich. Bitte wenden Sie sich an den Support</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Erfolg</translation>
+    </message>
+    <message>
+        <source>Clipmoor was successfully updated</source>
+        <translation>Clipmoor wurde erfolgreich aktualisiert</translation>
     </message>
 </context>
 <context>

@@ -346,28 +346,12 @@
         <translation>ERROR</translation>
     </message>
     <message>
-        <source>Unable to update. Please contact support</source>
-        <translation>No se puede actualizar. Póngase en contacto con el soporte técnico</translation>
-    </message>
-    <message>
-        <source>Success</source>
-        <translation>Listo</translation>
-    </message>
-    <message>
-        <source>Clipmoor was successfully updated</source>
-        <translation>Clipmoor se ha actualizado correctamente</translation>
-    </message>
-    <message>
         <source>Show the formats of the video at this address</source>
         <translation>Mostrar los formatos del vídeo de esta dirección</translation>
     </message>
     <message>
         <source>Process</source>
         <translation>Procesar</translation>
-    </message>
-    <message>
-        <source>A download is running. Stop it and quit?</source>
-        <translation>Hay una descarga en curso. ¿Detenerla y salir?</translation>
     </message>
     <message>
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
@@ -466,6 +450,13 @@
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>QuitGuard</name>
+    <message>
+        <source>A download is running. Stop it and quit?</source>
+        <translation>Hay una descarga en curso. ¿Detenerla y salir?</translation>
     </message>
 </context>
 <context>
@@ -678,6 +669,25 @@
     <message>
         <source>Check the address, or try again later.</source>
         <translation>Compruebe la dirección o inténtelo más tarde.</translation>
+    </message>
+</context>
+<context>
+    <name>ToolUpdatePage</name>
+    <message>
+        <source>ERROR</source>
+        <translation>ERROR</translation>
+    </message>
+    <message>
+        <source>Unable to update. Please contact support</source>
+        <translation>No se puede actualizar. Póngase en contacto con el soporte técnico</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Clipmoor was successfully updated</source>
+        <translation>Clipmoor se ha actualizado correctamente</translation>
     </message>
 </context>
 <context>

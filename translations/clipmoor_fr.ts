@@ -346,28 +346,12 @@
         <translation>ERREUR</translation>
     </message>
     <message>
-        <source>Unable to update. Please contact support</source>
-        <translation>Mise à jour impossible. Veuillez contacter l’assistance</translation>
-    </message>
-    <message>
-        <source>Success</source>
-        <translation>Succès</translation>
-    </message>
-    <message>
-        <source>Clipmoor was successfully updated</source>
-        <translation>Clipmoor a bien été mis à jour</translation>
-    </message>
-    <message>
         <source>Show the formats of the video at this address</source>
         <translation>Afficher les formats de la vidéo à cette adresse</translation>
     </message>
     <message>
         <source>Process</source>
         <translation>Traiter</translation>
-    </message>
-    <message>
-        <source>A download is running. Stop it and quit?</source>
-        <translation>Un téléchargement est en cours. L’arrêter et quitter&#xa0;?</translation>
     </message>
     <message>
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
@@ -466,6 +450,13 @@
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>QuitGuard</name>
+    <message>
+        <source>A download is running. Stop it and quit?</source>
+        <translation>Un téléchargement est en cours. L’arrêter et quitter&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -678,6 +669,25 @@
     <message>
         <source>Check the address, or try again later.</source>
         <translation>Vérifiez l’adresse ou réessayez plus tard.</translation>
+    </message>
+</context>
+<context>
+    <name>ToolUpdatePage</name>
+    <message>
+        <source>ERROR</source>
+        <translation>ERREUR</translation>
+    </message>
+    <message>
+        <source>Unable to update. Please contact support</source>
+        <translation>Mise à jour impossible. Veuillez contacter l’assistance</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Succès</translation>
+    </message>
+    <message>
+        <source>Clipmoor was successfully updated</source>
+        <translation>Clipmoor a bien été mis à jour</translation>
     </message>
 </context>
 <context>

@@ -346,28 +346,12 @@
         <translation>ERRORE</translation>
     </message>
     <message>
-        <source>Unable to update. Please contact support</source>
-        <translation>Impossibile aggiornare. Contatta l’assistenza</translation>
-    </message>
-    <message>
-        <source>Success</source>
-        <translation>Operazione riuscita</translation>
-    </message>
-    <message>
-        <source>Clipmoor was successfully updated</source>
-        <translation>Clipmoor è stato aggiornato</translation>
-    </message>
-    <message>
         <source>Show the formats of the video at this address</source>
         <translation>Mostra i formati del video a questo indirizzo</translation>
     </message>
     <message>
         <source>Process</source>
         <translation>Elabora</translation>
-    </message>
-    <message>
-        <source>A download is running. Stop it and quit?</source>
-        <translation>È in corso un download. Interromperlo e uscire?</translation>
     </message>
     <message>
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
@@ -466,6 +450,13 @@
     <message>
         <source>Close</source>
         <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>QuitGuard</name>
+    <message>
+        <source>A download is running. Stop it and quit?</source>
+        <translation>È in corso un download. Interromperlo e uscire?</translation>
     </message>
 </context>
 <context>
@@ -678,6 +669,25 @@
     <message>
         <source>Check the address, or try again later.</source>
         <translation>Controlla l’indirizzo o riprova più tardi.</translation>
+    </message>
+</context>
+<context>
+    <name>ToolUpdatePage</name>
+    <message>
+        <source>ERROR</source>
+        <translation>ERRORE</translation>
+    </message>
+    <message>
+        <source>Unable to update. Please contact support</source>
+        <translation>Impossibile aggiornare. Contatta l’assistenza</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Operazione riuscita</translation>
+    </message>
+    <message>
+        <source>Clipmoor was successfully updated</source>
+        <translation>Clipmoor è stato aggiornato</translation>
     </message>
 </context>
 <context>

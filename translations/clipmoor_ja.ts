@@ -346,28 +346,12 @@
         <translation>エラー</translation>
     </message>
     <message>
-        <source>Unable to update. Please contact support</source>
-        <translation>アップデートできません。サポートにお問い合わせください</translation>
-    </message>
-    <message>
-        <source>Success</source>
-        <translation>成功</translation>
-    </message>
-    <message>
-        <source>Clipmoor was successfully updated</source>
-        <translation>Clipmoor をアップデートしました</translation>
-    </message>
-    <message>
         <source>Show the formats of the video at this address</source>
         <translation>このアドレスの動画の形式を表示</translation>
     </message>
     <message>
         <source>Process</source>
         <translation>処理</translation>
-    </message>
-    <message>
-        <source>A download is running. Stop it and quit?</source>
-        <translation>ダウンロード中です。中止して終了しますか?</translation>
     </message>
     <message>
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
@@ -466,6 +450,13 @@
     <message>
         <source>Close</source>
         <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>QuitGuard</name>
+    <message>
+        <source>A download is running. Stop it and quit?</source>
+        <translation>ダウンロード中です。中止して終了しますか?</translation>
     </message>
 </context>
 <context>
@@ -678,6 +669,25 @@
     <message>
         <source>Check the address, or try again later.</source>
         <translation>アドレスを確認するか、後でもう一度お試しください。</translation>
+    </message>
+</context>
+<context>
+    <name>ToolUpdatePage</name>
+    <message>
+        <source>ERROR</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>Unable to update. Please contact support</source>
+        <translation>アップデートできません。サポートにお問い合わせください</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>Clipmoor was successfully updated</source>
+        <translation>Clipmoor をアップデートしました</translation>
     </message>
 </context>
 <context>

@@ -346,28 +346,12 @@
         <translation>FOUT</translation>
     </message>
     <message>
-        <source>Unable to update. Please contact support</source>
-        <translation>Bijwerken niet mogelijk. Neem contact op met de ondersteuning</translation>
-    </message>
-    <message>
-        <source>Success</source>
-        <translation>Gelukt</translation>
-    </message>
-    <message>
-        <source>Clipmoor was successfully updated</source>
-        <translation>Clipmoor is bijgewerkt</translation>
-    </message>
-    <message>
         <source>Show the formats of the video at this address</source>
         <translation>De formaten van de video op dit adres tonen</translation>
     </message>
     <message>
         <source>Process</source>
         <translation>Verwerken</translation>
-    </message>
-    <message>
-        <source>A download is running. Stop it and quit?</source>
-        <translation>Er loopt een download. Stoppen en afsluiten?</translation>
     </message>
     <message>
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
@@ -466,6 +450,13 @@
     <message>
         <source>Close</source>
         <translation>Sluiten</translation>
+    </message>
+</context>
+<context>
+    <name>QuitGuard</name>
+    <message>
+        <source>A download is running. Stop it and quit?</source>
+        <translation>Er loopt een download. Stoppen en afsluiten?</translation>
     </message>
 </context>
 <context>
@@ -678,6 +669,25 @@
     <message>
         <source>Check the address, or try again later.</source>
         <translation>Controleer het adres of probeer het later opnieuw.</translation>
+    </message>
+</context>
+<context>
+    <name>ToolUpdatePage</name>
+    <message>
+        <source>ERROR</source>
+        <translation>FOUT</translation>
+    </message>
+    <message>
+        <source>Unable to update. Please contact support</source>
+        <translation>Bijwerken niet mogelijk. Neem contact op met de ondersteuning</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Gelukt</translation>
+    </message>
+    <message>
+        <source>Clipmoor was successfully updated</source>
+        <translation>Clipmoor is bijgewerkt</translation>
     </message>
 </context>
 <context>

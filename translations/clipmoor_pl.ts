@@ -346,28 +346,12 @@
         <translation>BŁĄD</translation>
     </message>
     <message>
-        <source>Unable to update. Please contact support</source>
-        <translation>Nie można zaktualizować. Skontaktuj się z pomocą techniczną</translation>
-    </message>
-    <message>
-        <source>Success</source>
-        <translation>Gotowe</translation>
-    </message>
-    <message>
-        <source>Clipmoor was successfully updated</source>
-        <translation>Clipmoor został zaktualizowany</translation>
-    </message>
-    <message>
         <source>Show the formats of the video at this address</source>
         <translation>Pokaż formaty filmu spod tego adresu</translation>
     </message>
     <message>
         <source>Process</source>
         <translation>Przetwórz</translation>
-    </message>
-    <message>
-        <source>A download is running. Stop it and quit?</source>
-        <translation>Trwa pobieranie. Przerwać je i zakończyć?</translation>
     </message>
     <message>
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
@@ -466,6 +450,13 @@
     <message>
         <source>Close</source>
         <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
+    <name>QuitGuard</name>
+    <message>
+        <source>A download is running. Stop it and quit?</source>
+        <translation>Trwa pobieranie. Przerwać je i zakończyć?</translation>
     </message>
 </context>
 <context>
@@ -678,6 +669,25 @@
     <message>
         <source>Check the address, or try again later.</source>
         <translation>Sprawdź adres lub spróbuj ponownie później.</translation>
+    </message>
+</context>
+<context>
+    <name>ToolUpdatePage</name>
+    <message>
+        <source>ERROR</source>
+        <translation>BŁĄD</translation>
+    </message>
+    <message>
+        <source>Unable to update. Please contact support</source>
+        <translation>Nie można zaktualizować. Skontaktuj się z pomocą techniczną</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Gotowe</translation>
+    </message>
+    <message>
+        <source>Clipmoor was successfully updated</source>
+        <translation>Clipmoor został zaktualizowany</translation>
     </message>
 </context>
 <context>

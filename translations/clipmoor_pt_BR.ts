@@ -346,28 +346,12 @@
         <translation>ERRO</translation>
     </message>
     <message>
-        <source>Unable to update. Please contact support</source>
-        <translation>Não foi possível atualizar. Entre em contato com o suporte</translation>
-    </message>
-    <message>
-        <source>Success</source>
-        <translation>Sucesso</translation>
-    </message>
-    <message>
-        <source>Clipmoor was successfully updated</source>
-        <translation>O Clipmoor foi atualizado</translation>
-    </message>
-    <message>
         <source>Show the formats of the video at this address</source>
         <translation>Mostrar os formatos do vídeo neste endereço</translation>
     </message>
     <message>
         <source>Process</source>
         <translation>Processar</translation>
-    </message>
-    <message>
-        <source>A download is running. Stop it and quit?</source>
-        <translation>Há um download em andamento. Interromper e sair?</translation>
     </message>
     <message>
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
@@ -466,6 +450,13 @@
     <message>
         <source>Close</source>
         <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>QuitGuard</name>
+    <message>
+        <source>A download is running. Stop it and quit?</source>
+        <translation>Há um download em andamento. Interromper e sair?</translation>
     </message>
 </context>
 <context>
@@ -678,6 +669,25 @@
     <message>
         <source>Check the address, or try again later.</source>
         <translation>Verifique o endereço ou tente novamente mais tarde.</translation>
+    </message>
+</context>
+<context>
+    <name>ToolUpdatePage</name>
+    <message>
+        <source>ERROR</source>
+        <translation>ERRO</translation>
+    </message>
+    <message>
+        <source>Unable to update. Please contact support</source>
+        <translation>Não foi possível atualizar. Entre em contato com o suporte</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Sucesso</translation>
+    </message>
+    <message>
+        <source>Clipmoor was successfully updated</source>
+        <translation>O Clipmoor foi atualizado</translation>
     </message>
 </context>
 <context>

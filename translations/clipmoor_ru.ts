@@ -346,28 +346,12 @@
         <translation>ОШИБКА</translation>
     </message>
     <message>
-        <source>Unable to update. Please contact support</source>
-        <translation>Не удаётся обновить. Обратитесь в службу поддержки</translation>
-    </message>
-    <message>
-        <source>Success</source>
-        <translation>Готово</translation>
-    </message>
-    <message>
-        <source>Clipmoor was successfully updated</source>
-        <translation>Clipmoor обновлён</translation>
-    </message>
-    <message>
         <source>Show the formats of the video at this address</source>
         <translation>Показать форматы видео по этому адресу</translation>
     </message>
     <message>
         <source>Process</source>
         <translation>Обработать</translation>
-    </message>
-    <message>
-        <source>A download is running. Stop it and quit?</source>
-        <translation>Идёт скачивание. Остановить его и выйти?</translation>
     </message>
     <message>
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
@@ -466,6 +450,13 @@
     <message>
         <source>Close</source>
         <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>QuitGuard</name>
+    <message>
+        <source>A download is running. Stop it and quit?</source>
+        <translation>Идёт скачивание. Остановить его и выйти?</translation>
     </message>
 </context>
 <context>
@@ -678,6 +669,25 @@
     <message>
         <source>Check the address, or try again later.</source>
         <translation>Проверьте адрес или повторите попытку позже.</translation>
+    </message>
+</context>
+<context>
+    <name>ToolUpdatePage</name>
+    <message>
+        <source>ERROR</source>
+        <translation>ОШИБКА</translation>
+    </message>
+    <message>
+        <source>Unable to update. Please contact support</source>
+        <translation>Не удаётся обновить. Обратитесь в службу поддержки</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Clipmoor was successfully updated</source>
+        <translation>Clipmoor обновлён</translation>
     </message>
 </context>
 <context>

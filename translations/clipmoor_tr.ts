@@ -346,28 +346,12 @@
         <translation>HATA</translation>
     </message>
     <message>
-        <source>Unable to update. Please contact support</source>
-        <translation>Güncellenemiyor. Lütfen destek ekibiyle iletişime geçin</translation>
-    </message>
-    <message>
-        <source>Success</source>
-        <translation>Başarılı</translation>
-    </message>
-    <message>
-        <source>Clipmoor was successfully updated</source>
-        <translation>Clipmoor başarıyla güncellendi</translation>
-    </message>
-    <message>
         <source>Show the formats of the video at this address</source>
         <translation>Bu adresteki videonun biçimlerini göster</translation>
     </message>
     <message>
         <source>Process</source>
         <translation>İşle</translation>
-    </message>
-    <message>
-        <source>A download is running. Stop it and quit?</source>
-        <translation>Bir indirme sürüyor. Durdurulup çıkılsın mı?</translation>
     </message>
     <message>
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
@@ -466,6 +450,13 @@
     <message>
         <source>Close</source>
         <translation>Kapat</translation>
+    </message>
+</context>
+<context>
+    <name>QuitGuard</name>
+    <message>
+        <source>A download is running. Stop it and quit?</source>
+        <translation>Bir indirme sürüyor. Durdurulup çıkılsın mı?</translation>
     </message>
 </context>
 <context>
@@ -678,6 +669,25 @@
     <message>
         <source>Check the address, or try again later.</source>
         <translation>Adresi kontrol edin veya daha sonra yeniden deneyin.</translation>
+    </message>
+</context>
+<context>
+    <name>ToolUpdatePage</name>
+    <message>
+        <source>ERROR</source>
+        <translation>HATA</translation>
+    </message>
+    <message>
+        <source>Unable to update. Please contact support</source>
+        <translation>Güncellenemiyor. Lütfen destek ekibiyle iletişime geçin</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Başarılı</translation>
+    </message>
+    <message>
+        <source>Clipmoor was successfully updated</source>
+        <translation>Clipmoor başarıyla güncellendi</translation>
     </message>
 </context>
 <context>

@@ -346,28 +346,12 @@
         <translation>ПОМИЛКА</translation>
     </message>
     <message>
-        <source>Unable to update. Please contact support</source>
-        <translation>Не вдається оновити. Зверніться до служби підтримки</translation>
-    </message>
-    <message>
-        <source>Success</source>
-        <translation>Готово</translation>
-    </message>
-    <message>
-        <source>Clipmoor was successfully updated</source>
-        <translation>Clipmoor оновлено</translation>
-    </message>
-    <message>
         <source>Show the formats of the video at this address</source>
         <translation>Показати формати відео за цією адресою</translation>
     </message>
     <message>
         <source>Process</source>
         <translation>Обробити</translation>
-    </message>
-    <message>
-        <source>A download is running. Stop it and quit?</source>
-        <translation>Триває завантаження. Зупинити його й вийти?</translation>
     </message>
     <message>
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
@@ -466,6 +450,13 @@
     <message>
         <source>Close</source>
         <translation>Закрити</translation>
+    </message>
+</context>
+<context>
+    <name>QuitGuard</name>
+    <message>
+        <source>A download is running. Stop it and quit?</source>
+        <translation>Триває завантаження. Зупинити його й вийти?</translation>
     </message>
 </context>
 <context>
@@ -678,6 +669,25 @@
     <message>
         <source>Check the address, or try again later.</source>
         <translation>Перевірте адресу або спробуйте пізніше.</translation>
+    </message>
+</context>
+<context>
+    <name>ToolUpdatePage</name>
+    <message>
+        <source>ERROR</source>
+        <translation>ПОМИЛКА</translation>
+    </message>
+    <message>
+        <source>Unable to update. Please contact support</source>
+        <translation>Не вдається оновити. Зверніться до служби підтримки</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Clipmoor was successfully updated</source>
+        <translation>Clipmoor оновлено</translation>
     </message>
 </context>
 <context>

@@ -346,28 +346,12 @@
         <translation>错误</translation>
     </message>
     <message>
-        <source>Unable to update. Please contact support</source>
-        <translation>无法更新。请联系技术支持</translation>
-    </message>
-    <message>
-        <source>Success</source>
-        <translation>成功</translation>
-    </message>
-    <message>
-        <source>Clipmoor was successfully updated</source>
-        <translation>Clipmoor 已成功更新</translation>
-    </message>
-    <message>
         <source>Show the formats of the video at this address</source>
         <translation>显示此地址视频的格式</translation>
     </message>
     <message>
         <source>Process</source>
         <translation>处理</translation>
-    </message>
-    <message>
-        <source>A download is running. Stop it and quit?</source>
-        <translation>正在下载。要停止下载并退出吗？</translation>
     </message>
     <message>
         <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
@@ -466,6 +450,13 @@
     <message>
         <source>Close</source>
         <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>QuitGuard</name>
+    <message>
+        <source>A download is running. Stop it and quit?</source>
+        <translation>正在下载。要停止下载并退出吗？</translation>
     </message>
 </context>
 <context>
@@ -678,6 +669,25 @@
     <message>
         <source>Check the address, or try again later.</source>
         <translation>请检查地址，或稍后重试。</translation>
+    </message>
+</context>
+<context>
+    <name>ToolUpdatePage</name>
+    <message>
+        <source>ERROR</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Unable to update. Please contact support</source>
+        <translation>无法更新。请联系技术支持</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>Clipmoor was successfully updated</source>
+        <translation>Clipmoor 已成功更新</translation>
     </message>
 </context>
 <context>

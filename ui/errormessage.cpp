@@ -48,3 +48,12 @@ QString cookiesChosen(const QMessageBox *box)
     const QAbstractButton *clicked = box->clickedButton();
     return clicked ? clicked->property(browserProperty).toString() : QString();
 }
+
+QMessageBox *openMessage(QWidget *window, QMessageBox::Icon icon, const QString &title,
+                         const QString &text)
+{
+    auto *box = new QMessageBox(icon, title, text, QMessageBox::Ok, window);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+    return box;
+}

@@ -3,9 +3,8 @@
 #include "toolruns/toolfailure.h"
 
 #include <QList>
+#include <QMessageBox>
 #include <QString>
-
-class QMessageBox;
 
 // The box for a failure the engine reports (a Clipmoor::errorType): the plain line and its
 // next step first and the code after them, as rich text; the tool's own words, in English,
@@ -24,3 +23,8 @@ ErrorMessage errorMessage(int code, const QString &toolLine,
 void addCookieButtons(QMessageBox *box, const QString &toolLine, const QString &cookiesBrowser);
 // The browser whose button closed the box; empty for any other button.
 QString cookiesChosen(const QMessageBox *box);
+
+// Over window and modal to it, answered without an event loop of its own; the box goes
+// when closed.
+QMessageBox *openMessage(QWidget *window, QMessageBox::Icon icon, const QString &title,
+                         const QString &text);

@@ -1,6 +1,5 @@
 #include "ui/navigation.h"
 
-#include "app/identity.h"
 #include "app/logtag.h"
 #include "app/sessiondata.h"
 #include "app/setup.h"
@@ -11,7 +10,9 @@
 #include "ui/desktopnotifier.h"
 #include "ui/downloadchoices.h"
 #include "ui/errormessage.h"
+#include "ui/quitguard.h"
 #include "ui/startupchecks.h"
+#include "ui/toolupdatepage.h"
 #include "ui/windowmenu.h"
 #include "ui_navigation.h"
 
@@ -24,14 +25,9 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QSettings>
-#include <QTimer>
 #include <QUrl>
 
 using PluginManagerHelper::updaterPlugin;
-
-namespace {
-constexpr int toolUpdateDelayMs = 333;
-} // namespace
 
 // The images live in this static library; their registration must be pulled in.
 static void initImages()
@@ -121,17 +117,17 @@ Navigation::Navigation(Clipmoor *engine_, SessionData *session, QWidget *parent)
         showPage(ui->pageEmpty);
     }
 
+    quitGuard = new QuitGuard(engine, this);
+    toolUpdate = new ToolUpdatePage(ui->label_Waiting, ui->btnCancelUpdate, this);
     connect(engine, &Clipmoor::resultUpdateBinary, this, &Navigation::whenToolUpdated);
-    // The wait for the release servers may be long: the user may give it up.
-    ui->label_Waiting->hide();
-    ui->btnCancelUpdate->hide();
-    connect(ui->btnCancelUpdate, &QPushButton::clicked, this, [this] {
-        showToolUpdate(false);
+    connect(toolUpdate, &ToolUpdatePage::updateWanted, this, [this] { emit updateKestrel(false); });
+    connect(toolUpdate, &ToolUpdatePage::cancelled, this, [this] {
         engine->stopUpdate();
         showPage(returnPage);
     });
+    connect(toolUpdate, &ToolUpdatePage::ended, this, [this] { showPage(returnPage); });
     connect(engine, &Clipmoor::systemToolUsed, this, [this] {
-        openMessage(QMessageBox::Warning, tr("WARNING"),
+        openMessage(this, QMessageBox::Warning, tr("WARNING"),
                     tr("The current yt-dlp is still being installed, so this video is asked of "
                        "the yt-dlp installed on your system, which may be too old for the site. "
                        "If it fails, try again in a few minutes."));
@@ -195,7 +191,7 @@ void Navigation::whenCallProcess()
 {
     const std::optional<Address> address = Address::accept(ui->editURL->text());
     if (!address) {
-        openMessage(QMessageBox::Warning, tr("WARNING"),
+        openMessage(this, QMessageBox::Warning, tr("WARNING"),
                     tr("WARNING: You must provide at least some valid YouTube URL to proceed"));
         return;
     }
@@ -278,20 +274,9 @@ void Navigation::whenProgressDetails(const ProgressDetails &details)
 void Navigation::whenVideoReceived(const VideoInfo &video)
 {
     qDebug().noquote() << "-->" << CLM_TAG;
-    dropQuitQuestion();
+    quitGuard->dropQuestion();
     notifier->downloadFinished(video.title);
     ui->page_Download->finish(soundAlone, video.savedFile);
-}
-
-// Over the window and modal to it, answered without an event loop of its own; the box
-// goes when closed.
-QMessageBox *Navigation::openMessage(QMessageBox::Icon icon, const QString &title,
-                                     const QString &text)
-{
-    auto *box = new QMessageBox(icon, title, text, QMessageBox::Ok, this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
-    return box;
 }
 
 // The plain line and its next step first, the code after them, and the tool's own words,
@@ -301,7 +286,7 @@ void Navigation::showError(const Clipmoor::Failure &failure)
     const ErrorMessage message =
         errorMessage(failure.code, failure.toolLine, failure.steps,
                      sharedData->settings->value(QLatin1String(cookiesBrowserKey)).toString());
-    QMessageBox *box = openMessage(QMessageBox::Critical, tr("ERROR"), QString());
+    QMessageBox *box = openMessage(this, QMessageBox::Critical, tr("ERROR"), QString());
     box->setTextFormat(Qt::RichText);
     box->setText(message.text);
     if (!message.details.isEmpty())
@@ -356,7 +341,7 @@ void Navigation::whenSomethingWrong(const Clipmoor::Failure &failure)
     const Clipmoor::errorType code = failure.code;
     ui->page_Formats->stopBusy();
     if (!engine->isDownloading())
-        dropQuitQuestion();
+        quitGuard->dropQuestion();
     // A download's end is told outside the window before any dialog waits for the user.
     const bool downloading = ui->stackedWidget->currentWidget() == ui->page_Download;
     if (code == Clipmoor::VideoCrashed || code == Clipmoor::VideoFailed ||
@@ -395,35 +380,14 @@ void Navigation::whenSomethingWrong(const Clipmoor::Failure &failure)
 void Navigation::whenToolUpdateRequested()
 {
     returnPage = ui->stackedWidget->currentWidget();
-    showToolUpdate(true);
     showPage(ui->pageEmpty);
-    ui->btnCancelUpdate->setFocus(Qt::OtherFocusReason);
-    QTimer::singleShot(toolUpdateDelayMs, this, [this] {
-        if (toolUpdateShown)
-            emit updateKestrel(false);
-    });
-}
-
-void Navigation::showToolUpdate(bool shown)
-{
-    toolUpdateShown = shown;
-    ui->label_Waiting->setVisible(shown);
-    ui->btnCancelUpdate->setVisible(shown);
+    toolUpdate->begin();
 }
 
 void Navigation::whenToolUpdated(QProcess::ExitStatus status)
 {
     qDebug().noquote() << "-->" << CLM_TAG << status;
-    if (!toolUpdateShown)
-        return;
-    showToolUpdate(false);
-    showPage(returnPage);
-    if (status == QProcess::CrashExit)
-        openMessage(QMessageBox::Warning, tr("ERROR"),
-                    tr("Unable to update. Please contact support"));
-    else
-        openMessage(QMessageBox::Information, tr("Success"),
-                    tr("Clipmoor was successfully updated"));
+    toolUpdate->finish(status);
 }
 
 void Navigation::activateMenuActions()
@@ -518,32 +482,10 @@ void Navigation::keyPressEvent(QKeyEvent *event)
 
 void Navigation::closeEvent(QCloseEvent *event)
 {
-    if (!engine->isDownloading()) {
-        engine->stopPreparing();
-        QDialog::closeEvent(event);
+    if (!quitGuard->mayClose()) {
+        event->ignore();
         return;
     }
-    event->ignore();
-    if (quitQuestion)
-        return;
-    auto *box = new QMessageBox(QMessageBox::Question, QLatin1String(Identity::name),
-                                tr("A download is running. Stop it and quit?"),
-                                QMessageBox::Yes | QMessageBox::No, this);
-    box->setDefaultButton(QMessageBox::No);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    quitQuestion = box;
-    connect(box, &QMessageBox::finished, this, [this, box] {
-        if (box->clickedButton() != box->button(QMessageBox::Yes))
-            return;
-        engine->stopTool(true);
-        close();
-    });
-    box->open();
-}
-
-// Once the download has ended, the question whether to stop it has no point.
-void Navigation::dropQuitQuestion()
-{
-    if (quitQuestion)
-        quitQuestion->done(QMessageBox::No);
+    engine->stopPreparing();
+    QDialog::closeEvent(event);
 }

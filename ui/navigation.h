@@ -5,10 +5,11 @@
 
 #include <QDialog>
 #include <QMessageBox>
-#include <QPointer>
 #include <QProcess>
 
 class AddressIntake;
+class QuitGuard;
+class ToolUpdatePage;
 class DesktopNotifier;
 class WindowMenu;
 class QCommandLineParser;
@@ -66,15 +67,12 @@ private:
     void whenVideoReceived(const VideoInfo &video);
     void whenToolUpdateRequested();
     void whenToolUpdated(QProcess::ExitStatus status);
-    void showToolUpdate(bool shown);
     void whenRecovering(const ToolFailure::Note &note);
     void offerCookies(QMessageBox *box, const Clipmoor::Failure &failure);
     void retryWithCookies(const QString &browser, Clipmoor::errorType code);
     void showPage(QWidget *page);
     void showError(const Clipmoor::Failure &failure);
-    QMessageBox *openMessage(QMessageBox::Icon icon, const QString &title, const QString &text);
     void openOutputFolder();
-    void dropQuitQuestion();
     void applyColours();
 
     Clipmoor *engine;
@@ -85,8 +83,8 @@ private:
     AddressIntake *addressIntake;
     DesktopNotifier *notifier;
     uint scale = 100;
-    QPointer<QMessageBox> quitQuestion;
+    QuitGuard *quitGuard;
+    ToolUpdatePage *toolUpdate;
     bool applyingColours = false;
-    bool soundAlone = false;      // the download running or done is of the sound alone
-    bool toolUpdateShown = false; // the manual tool update waits on the busy page
+    bool soundAlone = false; // the download running or done is of the sound alone
 };
