@@ -13,6 +13,7 @@
 #include "ui/quitguard.h"
 #include "ui/startupchecks.h"
 #include "ui/toolupdatepage.h"
+#include "ui/windowkeys.h"
 #include "ui/windowmenu.h"
 #include "ui_navigation.h"
 
@@ -22,7 +23,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QSettings>
 #include <QUrl>
@@ -80,6 +80,8 @@ Navigation::Navigation(Clipmoor *engine_, SessionData *session, QWidget *parent)
     connect(ui->page_Formats, &FormatPage::roomChanged, this, &Navigation::fitTableRows);
     connect(ui->page_Formats, &FormatPage::formatChosen, this, &Navigation::chooseFormat);
     connect(ui->page_Formats, &FormatPage::audioChosen, this, &Navigation::chooseAudio);
+    auto *keys = new WindowKeys(this, ui->stackedWidget, ui->page_Formats);
+    connect(keys, &WindowKeys::formatEntered, this, &Navigation::chooseFormat);
     connect(engine, &Clipmoor::downloadFolderUnusable, this,
             &Navigation::whenDownloadFolderUnusable);
     connect(ui->editURL, &QLineEdit::returnPressed, this, &Navigation::whenCallProcess);
@@ -442,42 +444,6 @@ void Navigation::whenStackedPageChanged(int index)
     if (page == ui->page_Download)
         ui->page_Download->fitTexts();
     fitTableRows();
-}
-
-void Navigation::keyPressEvent(QKeyEvent *event)
-{
-    // With one format on offer, Enter anywhere on its page downloads it.
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && ui->stackedWidget->currentWidget() == ui->page_Formats &&
-        ui->page_Formats->offersOne()) {
-        const QModelIndex choice = ui->page_Formats->enterChoice();
-        if (choice.isValid()) {
-            chooseFormat(choice);
-            event->accept();
-            return;
-        }
-    }
-    // The window is the whole program: Escape must not end it.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        event->accept();
-        return;
-    }
-    // The dialog's own Enter handling clicks the default button of any child, and so would
-    // close a box this very key press has just opened: only the window's own buttons count.
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (enter && modifiers == Qt::NoModifier) {
-        const QList<QPushButton *> buttons = findChildren<QPushButton *>();
-        for (QPushButton *button : buttons) {
-            if (button->window() == this && button->isDefault() && button->isVisible()) {
-                if (button->isEnabled())
-                    button->click();
-                break;
-            }
-        }
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void Navigation::closeEvent(QCloseEvent *event)

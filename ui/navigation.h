@@ -49,7 +49,6 @@ public slots:
     void showMainWindow();
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
