@@ -134,6 +134,10 @@
         <source>Try Again with %1 Cookies</source>
         <translation>Mit Cookies von %1 erneut versuchen</translation>
     </message>
+    <message>
+        <source>ERROR</source>
+        <translation>FEHLER</translation>
+    </message>
 </context>
 <context>
     <name>FormatChoices</name>
@@ -340,10 +344,6 @@
     <message>
         <source>WARNING: You must provide at least some valid YouTube URL to proceed</source>
         <translation>WARNUNG: Bitte geben Sie eine gültige YouTube-Adresse ein, um fortzufahren</translation>
-    </message>
-    <message>
-        <source>ERROR</source>
-        <translation>FEHLER</translation>
     </message>
     <message>
         <source>Show the formats of the video at this address</source>

@@ -134,6 +134,10 @@
         <source>Try Again with %1 Cookies</source>
         <translation>Reintentar con las cookies de %1</translation>
     </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERROR</translation>
+    </message>
 </context>
 <context>
     <name>FormatChoices</name>
@@ -340,10 +344,6 @@
     <message>
         <source>WARNING: You must provide at least some valid YouTube URL to proceed</source>
         <translation>AVISO: indique una dirección de YouTube válida para continuar</translation>
-    </message>
-    <message>
-        <source>ERROR</source>
-        <translation>ERROR</translation>
     </message>
     <message>
         <source>Show the formats of the video at this address</source>

@@ -134,6 +134,10 @@
         <source>Try Again with %1 Cookies</source>
         <translation>Réessayer avec les cookies de %1</translation>
     </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERREUR</translation>
+    </message>
 </context>
 <context>
     <name>FormatChoices</name>
@@ -340,10 +344,6 @@
     <message>
         <source>WARNING: You must provide at least some valid YouTube URL to proceed</source>
         <translation>AVERTISSEMENT&#xa0;: vous devez indiquer une adresse YouTube valide pour continuer</translation>
-    </message>
-    <message>
-        <source>ERROR</source>
-        <translation>ERREUR</translation>
     </message>
     <message>
         <source>Show the formats of the video at this address</source>

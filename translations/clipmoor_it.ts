@@ -134,6 +134,10 @@
         <source>Try Again with %1 Cookies</source>
         <translation>Riprova con i cookie di %1</translation>
     </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERRORE</translation>
+    </message>
 </context>
 <context>
     <name>FormatChoices</name>
@@ -340,10 +344,6 @@
     <message>
         <source>WARNING: You must provide at least some valid YouTube URL to proceed</source>
         <translation>AVVISO: inserisci un indirizzo YouTube valido per continuare</translation>
-    </message>
-    <message>
-        <source>ERROR</source>
-        <translation>ERRORE</translation>
     </message>
     <message>
         <source>Show the formats of the video at this address</source>

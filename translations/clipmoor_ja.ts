@@ -134,6 +134,10 @@
         <source>Try Again with %1 Cookies</source>
         <translation>%1 の Cookie で再試行</translation>
     </message>
+    <message>
+        <source>ERROR</source>
+        <translation>エラー</translation>
+    </message>
 </context>
 <context>
     <name>FormatChoices</name>
@@ -340,10 +344,6 @@
     <message>
         <source>WARNING: You must provide at least some valid YouTube URL to proceed</source>
         <translation>警告: 続行するには有効な YouTube のアドレスを入力してください</translation>
-    </message>
-    <message>
-        <source>ERROR</source>
-        <translation>エラー</translation>
     </message>
     <message>
         <source>Show the formats of the video at this address</source>

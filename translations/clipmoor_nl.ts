@@ -134,6 +134,10 @@
         <source>Try Again with %1 Cookies</source>
         <translation>Opnieuw proberen met cookies van %1</translation>
     </message>
+    <message>
+        <source>ERROR</source>
+        <translation>FOUT</translation>
+    </message>
 </context>
 <context>
     <name>FormatChoices</name>
@@ -340,10 +344,6 @@
     <message>
         <source>WARNING: You must provide at least some valid YouTube URL to proceed</source>
         <translation>WAARSCHUWING: voer een geldig YouTube-adres in om verder te gaan</translation>
-    </message>
-    <message>
-        <source>ERROR</source>
-        <translation>FOUT</translation>
     </message>
     <message>
         <source>Show the formats of the video at this address</source>

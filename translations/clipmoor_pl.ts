@@ -134,6 +134,10 @@
         <source>Try Again with %1 Cookies</source>
         <translation>Spróbuj ponownie z plikami cookie z %1</translation>
     </message>
+    <message>
+        <source>ERROR</source>
+        <translation>BŁĄD</translation>
+    </message>
 </context>
 <context>
     <name>FormatChoices</name>
@@ -340,10 +344,6 @@
     <message>
         <source>WARNING: You must provide at least some valid YouTube URL to proceed</source>
         <translation>OSTRZEŻENIE: podaj prawidłowy adres filmu z YouTube, aby kontynuować</translation>
-    </message>
-    <message>
-        <source>ERROR</source>
-        <translation>BŁĄD</translation>
     </message>
     <message>
         <source>Show the formats of the video at this address</source>

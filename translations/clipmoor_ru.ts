@@ -134,6 +134,10 @@
         <source>Try Again with %1 Cookies</source>
         <translation>Повторить с cookie из %1</translation>
     </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ОШИБКА</translation>
+    </message>
 </context>
 <context>
     <name>FormatChoices</name>
@@ -340,10 +344,6 @@
     <message>
         <source>WARNING: You must provide at least some valid YouTube URL to proceed</source>
         <translation>ПРЕДУПРЕЖДЕНИЕ: чтобы продолжить, введите правильный адрес видео на YouTube</translation>
-    </message>
-    <message>
-        <source>ERROR</source>
-        <translation>ОШИБКА</translation>
     </message>
     <message>
         <source>Show the formats of the video at this address</source>

@@ -134,6 +134,10 @@
         <source>Try Again with %1 Cookies</source>
         <translation>%1 çerezleriyle yeniden dene</translation>
     </message>
+    <message>
+        <source>ERROR</source>
+        <translation>HATA</translation>
+    </message>
 </context>
 <context>
     <name>FormatChoices</name>
@@ -340,10 +344,6 @@
     <message>
         <source>WARNING: You must provide at least some valid YouTube URL to proceed</source>
         <translation>UYARI: Devam etmek için geçerli bir YouTube adresi girin</translation>
-    </message>
-    <message>
-        <source>ERROR</source>
-        <translation>HATA</translation>
     </message>
     <message>
         <source>Show the formats of the video at this address</source>

@@ -134,6 +134,10 @@
         <source>Try Again with %1 Cookies</source>
         <translation>Повторити з cookie з %1</translation>
     </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ПОМИЛКА</translation>
+    </message>
 </context>
 <context>
     <name>FormatChoices</name>
@@ -340,10 +344,6 @@
     <message>
         <source>WARNING: You must provide at least some valid YouTube URL to proceed</source>
         <translation>ПОПЕРЕДЖЕННЯ: щоб продовжити, введіть правильну адресу відео на YouTube</translation>
-    </message>
-    <message>
-        <source>ERROR</source>
-        <translation>ПОМИЛКА</translation>
     </message>
     <message>
         <source>Show the formats of the video at this address</source>

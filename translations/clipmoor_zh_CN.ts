@@ -134,6 +134,10 @@
         <source>Try Again with %1 Cookies</source>
         <translation>使用 %1 的 Cookie 重试</translation>
     </message>
+    <message>
+        <source>ERROR</source>
+        <translation>错误</translation>
+    </message>
 </context>
 <context>
     <name>FormatChoices</name>
@@ -340,10 +344,6 @@
     <message>
         <source>WARNING: You must provide at least some valid YouTube URL to proceed</source>
         <translation>警告：请输入有效的 YouTube 地址以继续</translation>
-    </message>
-    <message>
-        <source>ERROR</source>
-        <translation>错误</translation>
     </message>
     <message>
         <source>Show the formats of the video at this address</source>

@@ -57,3 +57,26 @@ QMessageBox *openMessage(QWidget *window, QMessageBox::Icon icon, const QString 
     box->open();
     return box;
 }
+
+QMessageBox *openErrorBox(QWidget *window, const Clipmoor::Failure &failure,
+                          const QString &cookiesBrowser,
+                          const std::function<void(const QString &browser)> &retry)
+{
+    const ErrorMessage message =
+        errorMessage(failure.code, failure.toolLine, failure.steps, cookiesBrowser);
+    QMessageBox *box = openMessage(window, QMessageBox::Critical,
+                                   QCoreApplication::translate("ErrorMessage", "ERROR"), QString());
+    box->setTextFormat(Qt::RichText);
+    box->setText(message.text);
+    if (!message.details.isEmpty())
+        box->setDetailedText(message.details);
+    if (!message.cookiesMayHelp)
+        return box;
+    addCookieButtons(box, failure.toolLine, cookiesBrowser);
+    QObject::connect(box, &QMessageBox::finished, box, [box, retry] {
+        const QString browser = cookiesChosen(box);
+        if (!browser.isEmpty())
+            retry(browser);
+    });
+    return box;
+}

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "engine/clipmoor.h"
 #include "toolruns/toolfailure.h"
 
 #include <QList>
 #include <QMessageBox>
 #include <QString>
+
+#include <functional>
 
 // The box for a failure the engine reports (a Clipmoor::errorType): the plain line and its
 // next step first and the code after them, as rich text; the tool's own words, in English,
@@ -28,3 +31,8 @@ QString cookiesChosen(const QMessageBox *box);
 // when closed.
 QMessageBox *openMessage(QWidget *window, QMessageBox::Icon icon, const QString &title,
                          const QString &text);
+// The box for failure over window, as errorMessage words it; where cookies may help, the
+// button of the browser the user picks calls retry with its name.
+QMessageBox *openErrorBox(QWidget *window, const Clipmoor::Failure &failure,
+                          const QString &cookiesBrowser,
+                          const std::function<void(const QString &browser)> &retry);

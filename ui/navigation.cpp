@@ -163,14 +163,11 @@ void Navigation::openOutputFolder()
 
 void Navigation::whenDownloadFolderUnusable(const QString &chosen, const QString &used)
 {
-    auto *box = new QMessageBox(
-        QMessageBox::Warning, tr("WARNING"),
+    QMessageBox *box = openMessage(
+        this, QMessageBox::Warning, tr("WARNING"),
         tr("The download folder %1 is gone or cannot be written. This download goes to %2.")
-            .arg(QDir::toNativeSeparators(chosen), QDir::toNativeSeparators(used)),
-        QMessageBox::Ok, this);
+            .arg(QDir::toNativeSeparators(chosen), QDir::toNativeSeparators(used)));
     box->setTextFormat(Qt::PlainText);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
 }
 
 void Navigation::showMainWindow()
@@ -285,16 +282,10 @@ void Navigation::whenVideoReceived(const VideoInfo &video)
 // in English, behind "Show Details…".
 void Navigation::showError(const Clipmoor::Failure &failure)
 {
-    const ErrorMessage message =
-        errorMessage(failure.code, failure.toolLine, failure.steps,
-                     sharedData->settings->value(QLatin1String(cookiesBrowserKey)).toString());
-    QMessageBox *box = openMessage(this, QMessageBox::Critical, tr("ERROR"), QString());
-    box->setTextFormat(Qt::RichText);
-    box->setText(message.text);
-    if (!message.details.isEmpty())
-        box->setDetailedText(message.details);
-    if (message.cookiesMayHelp)
-        offerCookies(box, failure);
+    const Clipmoor::errorType code = failure.code;
+    openErrorBox(this, failure,
+                 sharedData->settings->value(QLatin1String(cookiesBrowserKey)).toString(),
+                 [this, code](const QString &browser) { retryWithCookies(browser, code); });
 }
 
 // Shown where the user is, while the busy bar or the progress goes on.
@@ -308,19 +299,6 @@ void Navigation::whenRecovering(const ToolFailure::Note &note)
         ui->page_Download->showDetails(text);
     else if (page == ui->page_Formats)
         ui->page_Formats->showStep(text);
-}
-
-// Each browser's button tries again with its cookies.
-void Navigation::offerCookies(QMessageBox *box, const Clipmoor::Failure &failure)
-{
-    const Clipmoor::errorType code = failure.code;
-    addCookieButtons(box, failure.toolLine,
-                     sharedData->settings->value(QLatin1String(cookiesBrowserKey)).toString());
-    connect(box, &QMessageBox::finished, this, [this, box, code] {
-        const QString browser = cookiesChosen(box);
-        if (!browser.isEmpty())
-            retryWithCookies(browser, code);
-    });
 }
 
 void Navigation::retryWithCookies(const QString &browser, Clipmoor::errorType code)

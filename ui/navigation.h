@@ -67,7 +67,6 @@ private:
     void whenToolUpdateRequested();
     void whenToolUpdated(QProcess::ExitStatus status);
     void whenRecovering(const ToolFailure::Note &note);
-    void offerCookies(QMessageBox *box, const Clipmoor::Failure &failure);
     void retryWithCookies(const QString &browser, Clipmoor::errorType code);
     void showPage(QWidget *page);
     void showError(const Clipmoor::Failure &failure);

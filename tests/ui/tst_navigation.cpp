@@ -1059,7 +1059,7 @@ void TestNavigation::errorDialogs()
         return;
     }
     QTRY_COMPARE(closer->seen.size(), 1);
-    QCOMPARE(closer->seen.at(0).title, QCoreApplication::translate("Navigation", "ERROR"));
+    QCOMPARE(closer->seen.at(0).title, QCoreApplication::translate("ErrorMessage", "ERROR"));
     QCOMPARE(closer->seen.at(0).text, text);
     QCOMPARE(closer->seen.at(0).details, toolError);
 }
