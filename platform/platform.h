@@ -64,6 +64,10 @@ void endToolLeftovers(const QProcess &process, qint64 pid);
 // SIGINT and SIGHUP where those exist. Installed once; later calls change nothing.
 void quitOnTerminationRequest(const std::function<void()> &quit);
 
+// The name of the language a tag names ("pt-BR"), in the language displayTag names
+// ("de": "Portugiesisch (Brasilien)"); empty for a tag that names none.
+QString languageDisplayName(const QString &tag, const QString &displayTag);
+
 // A plug-in's file name beside the program ("Updater.so", "Updater.dll").
 QString pluginFileName(const QString &baseName);
 

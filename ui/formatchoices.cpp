@@ -3,6 +3,7 @@
 #include "app/sessiondata.h"
 #include "app/setup.h"
 #include "engine/metadataparser.h"
+#include "platform/platform.h"
 #include "ui/partdialog.h"
 
 #include <QBoxLayout>
@@ -12,9 +13,6 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QSettings>
-
-#include <unicode/locid.h>
-#include <unicode/unistr.h>
 
 #include <algorithm>
 
@@ -138,16 +136,7 @@ void FormatChoices::showPart()
 
 QString FormatChoices::languageName(const QString &code, const QLocale &locale)
 {
-    UErrorCode status = U_ZERO_ERROR;
-    const icu::Locale language = icu::Locale::forLanguageTag(code.toStdString(), status);
-    if (U_FAILURE(status) || language.isBogus() ||
-        QString::fromLatin1(language.getLanguage()).isEmpty())
-        return code;
-    status = U_ZERO_ERROR;
-    const icu::Locale user = icu::Locale::forLanguageTag(locale.bcp47Name().toStdString(), status);
-    icu::UnicodeString shown;
-    language.getDisplayName(user, shown);
-    QString name(reinterpret_cast<const QChar *>(shown.getBuffer()), shown.length());
+    const QString name = Platform::languageDisplayName(code, locale.bcp47Name());
     if (name.isEmpty())
         return code;
     return locale.toUpper(name.left(1)) + name.mid(1);
