@@ -12,6 +12,7 @@
 #include "toolruns/toolruns.h"
 
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -405,6 +406,17 @@ void TestLauncher::launcherWithoutOrBesideAnUpdate()
     QCOMPARE(waited.exitCode, 0);
     QCOMPARE(waited.err, QByteArray("WARNING: the managed yt-dlp is still being installed after "
                                     "0.3 s; going on without it\n"));
+    // An update killed while it made its lock left the file empty: nobody waits for it.
+    update.unlock();
+    QFile left(managed(environment, ".update.lock"));
+    QVERIFY(left.open(QIODevice::WriteOnly));
+    QVERIFY(left.setFileTime(QDateTime::currentDateTime().addSecs(-60),
+                             QFileDevice::FileModificationTime));
+    left.close();
+    const Run unlocked = runLauncher({QStringLiteral("--version")}, environment);
+    QCOMPARE(unlocked.exitCode, 0);
+    QCOMPARE(unlocked.err, QByteArray());
+    QVERIFY(update.tryLock(0));
 
     // While an update runs, an extraction may lack the Deno it brings: it is not kept.
     QVERIFY(QFile::copy(testRelease("yt-dlp-2099.01.01"), managed(environment, "yt-dlp")));

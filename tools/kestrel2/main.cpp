@@ -7,6 +7,7 @@
 #include "tools/kestrel2/launch.h"
 #include "tools/kestrel2/managedfolder.h"
 #include "tools/kestrel2/recoverymemory.h"
+#include "tools/kestrel2/takelock.h"
 #include "tools/kestrel2/toolupdate.h"
 
 #include <QCoreApplication>
@@ -50,7 +51,7 @@ bool updateRunning(const ManagedFolder &folder)
     if (!QFileInfo::exists(folder.lockFile()))
         return false;
     const std::unique_ptr<QLockFile> lock = folder.updateLock();
-    return !lock->tryLock(0);
+    return !takeLock(*lock, 0);
 }
 
 ToolRuns::Channel channelOf(const ManagedFolder &folder)
@@ -84,7 +85,7 @@ Updated updateFrom(const ManagedFolder &folder, const ReleaseSource &source, boo
     // A second update waits for the first, which ends within its deadline, then finds the
     // tools current.
     const std::unique_ptr<QLockFile> lock = folder.updateLock();
-    if (!lock->tryLock(limits.deadlineMs + otherUpdateGraceMs))
+    if (!takeLock(*lock, limits.deadlineMs + otherUpdateGraceMs))
         return {fail(QStringLiteral("another update of %1 is still running").arg(folder.path())),
                 QString()};
     folder.removeLeftovers();
@@ -182,8 +183,8 @@ bool runCached(ToolRuns::Kind kind, const ManagedFolder &folder, const QString &
         // A second run for a video being extracted waits for that extraction; past the
         // limit, or when it failed, this run extracts on its own.
         const std::unique_ptr<QLockFile> lock = cache.extractionLock(target);
-        if (!lock->tryLock(0)) {
-            const bool joined = lock->tryLock(limitMs("CLIPMOOR_JOIN_WAIT_MS", joinWaitMs));
+        if (!takeLock(*lock, 0)) {
+            const bool joined = takeLock(*lock, limitMs("CLIPMOOR_JOIN_WAIT_MS", joinWaitMs));
             if (joined && serveMetadata(cache, target, outcome))
                 return true;
         }
@@ -405,7 +406,7 @@ int run(const ManagedFolder &folder, const QByteArrayList &arguments)
         !ReleaseSource::fromEnvironment().fetchingOff() && QFileInfo::exists(folder.lockFile())) {
         const std::unique_ptr<QLockFile> lock = folder.updateLock();
         const int waitMs = limitMs("CLIPMOOR_FIRST_INSTALL_WAIT_MS", firstInstallWaitMs);
-        if (!lock->tryLock(waitMs))
+        if (!takeLock(*lock, waitMs))
             std::fprintf(stderr, "%s %g s; going on without it\n", ToolRuns::systemToolNotice,
                          waitMs / 1000.0);
     }
