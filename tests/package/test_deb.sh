@@ -11,6 +11,12 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../../scripts/debian-system.sh"
 fail() { echo "FAIL ($suite): $*" >&2; exit 1; }
 
+for tool in lintian debootstrap; do
+    command -v "$tool" >/dev/null || {
+        apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$tool"
+    }
+done
 lintian --pedantic --fail-on error,warning "$changes" || fail "lintian"
 
 deb=$(ls "$(dirname "$changes")"/clipmoor_*.deb)
