@@ -15,6 +15,7 @@
 #include "ui/toolupdatepage.h"
 #include "ui/windowkeys.h"
 #include "ui/windowmenu.h"
+#include "ui/windowscale.h"
 #include "ui_navigation.h"
 
 #include <QCloseEvent>
@@ -65,9 +66,10 @@ Navigation::Navigation(Clipmoor *engine_, SessionData *session, QWidget *parent)
             engine->prepare(address);
     });
     notifier = new DesktopNotifier(this);
-    scale = usableScale(sharedData->settings->value(QStringLiteral("Scale/Val"), defaultScale));
-    ui->page_Formats->setScale(scale);
-    ui->page_Download->setScale(scale);
+    windowScale = new WindowScale(this,
+                                  {ui->stackedWidget, ui->page_URL, ui->btn_Back_from_Process,
+                                   ui->pushButton_Process, ui->page_Formats, ui->page_Download},
+                                  sharedData->settings);
     ui->page_Formats->setUp(sharedData);
     activateMenuActions();
 
@@ -77,7 +79,6 @@ Navigation::Navigation(Clipmoor *engine_, SessionData *session, QWidget *parent)
     connect(this, &Navigation::requestMp3, engine, &Clipmoor::requestMp3);
     connect(engine, &Clipmoor::haveSubtitles, ui->page_Formats, &FormatPage::subtitlesKnown);
     connect(engine, &Clipmoor::haveThumbnail, ui->page_Formats, &FormatPage::fetchThumbnail);
-    connect(ui->page_Formats, &FormatPage::roomChanged, this, &Navigation::fitTableRows);
     connect(ui->page_Formats, &FormatPage::formatChosen, this, &Navigation::chooseFormat);
     connect(ui->page_Formats, &FormatPage::audioChosen, this, &Navigation::chooseAudio);
     auto *keys = new WindowKeys(this, ui->stackedWidget, ui->page_Formats);
@@ -90,8 +91,6 @@ Navigation::Navigation(Clipmoor *engine_, SessionData *session, QWidget *parent)
     connect(ui->pushButton_Process, &QPushButton::clicked, this, &Navigation::whenCallProcess);
     connect(ui->page_Download, &DownloadPage::cancelled, engine,
             [this] { engine->stopTool(false); });
-    connect(ui->stackedWidget, &QStackedWidget::currentChanged, this,
-            &Navigation::whenStackedPageChanged);
     connect(engine, &Clipmoor::somethingWrong, this, &Navigation::whenSomethingWrong);
     connect(engine, &Clipmoor::haveFormats, this, &Navigation::whenFormatsReceived);
     connect(engine, &Clipmoor::haveMetadata, this, &Navigation::whenMetadataReceived);
@@ -228,11 +227,6 @@ void Navigation::changeEvent(QEvent *event)
         applyColours();
         applyingColours = false;
     }
-}
-
-void Navigation::fitTableRows()
-{
-    ui->page_Formats->fitRows(ui->stackedWidget->currentWidget() == ui->page_Formats);
 }
 
 void Navigation::chooseFormat(const QModelIndex &index)
@@ -373,22 +367,11 @@ void Navigation::whenToolUpdated(QProcess::ExitStatus status)
 void Navigation::activateMenuActions()
 {
     qDebug().noquote() << "-->" << CLM_TAG;
-    menu = new WindowMenu(scale, sharedData->settings, this);
+    menu = new WindowMenu(windowScale->percent(), sharedData->settings, this);
     connect(menu, &WindowMenu::preparingTurnedOff, engine, &Clipmoor::stopPreparing);
     menu->openFrom(ui->stackedWidget, ui->editURL);
-    connect(menu, &WindowMenu::scaleChosen, this, &Navigation::whenScaleChosen);
+    connect(menu, &WindowMenu::scaleChosen, windowScale, &WindowScale::choose);
     connect(menu, &WindowMenu::toolUpdateRequested, this, &Navigation::whenToolUpdateRequested);
-}
-
-void Navigation::whenScaleChosen(uint value)
-{
-    if (value == scale)
-        return;
-    scale = value;
-    sharedData->settings->setValue(QStringLiteral("Scale/Val"), scale);
-    ui->page_Formats->setScale(scale);
-    ui->page_Download->setScale(scale);
-    whenStackedPageChanged(ui->stackedWidget->currentIndex());
 }
 
 void Navigation::contextMenuEvent(QContextMenuEvent *event)
@@ -400,28 +383,6 @@ void Navigation::contextMenuEvent(QContextMenuEvent *event)
         return;
     }
     menu->openAtFocus();
-}
-
-void Navigation::whenStackedPageChanged(int index)
-{
-    QWidget *page = ui->stackedWidget->widget(index);
-    int height = DesignSize::addressPageHeight;
-    if (page == ui->page_URL) {
-        fitButton(ui->btn_Back_from_Process, DesignSize::bigBackButton, scale);
-        fitButton(ui->pushButton_Process, DesignSize::processButton, scale);
-    } else if (page == ui->page_Formats) {
-        ui->page_Formats->fitToScale();
-        height = DesignSize::formatPageHeight;
-    } else if (page == ui->page_Download) {
-        ui->page_Download->fitToScale();
-        height = DesignSize::downloadPageHeight;
-    }
-    const QSize target(scaledLength(DesignSize::windowWidth, scale), scaledLength(height, scale));
-    if (maximumSize() != target)
-        setFixedSize(target);
-    if (page == ui->page_Download)
-        ui->page_Download->fitTexts();
-    fitTableRows();
 }
 
 void Navigation::closeEvent(QCloseEvent *event)

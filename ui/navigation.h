@@ -12,6 +12,7 @@ class QuitGuard;
 class ToolUpdatePage;
 class DesktopNotifier;
 class WindowMenu;
+class WindowScale;
 class QCommandLineParser;
 class QModelIndex;
 struct SessionData;
@@ -41,7 +42,6 @@ signals:
     void requestMp3();
 
 public slots:
-    void whenStackedPageChanged(int index);
     void whenProcessButtonClicked();
     void whenFormatsReceived(const VideoInfo &video);
     void whenCallProcess();
@@ -55,12 +55,10 @@ protected:
 
 private:
     void activateMenuActions();
-    void whenScaleChosen(uint value);
     void whenMetadataReceived(const VideoInfo &video);
     void chooseFormat(const QModelIndex &index);
     void chooseAudio(bool mp3);
     void showDownloadStart();
-    void fitTableRows();
     void whenDownloadFolderUnusable(const QString &chosen, const QString &used);
     void whenProgressDetails(const ProgressDetails &details);
     void whenVideoReceived(const VideoInfo &video);
@@ -80,7 +78,7 @@ private:
     WindowMenu *menu = nullptr;
     AddressIntake *addressIntake;
     DesktopNotifier *notifier;
-    uint scale = 100;
+    WindowScale *windowScale;
     QuitGuard *quitGuard;
     ToolUpdatePage *toolUpdate;
     bool applyingColours = false;
