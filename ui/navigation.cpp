@@ -10,6 +10,7 @@
 #include "ui/desktopnotifier.h"
 #include "ui/downloadchoices.h"
 #include "ui/errormessage.h"
+#include "ui/pagecolours.h"
 #include "ui/quitguard.h"
 #include "ui/startupchecks.h"
 #include "ui/toolupdatepage.h"
@@ -52,7 +53,7 @@ Navigation::Navigation(Clipmoor *engine_, SessionData *session, QWidget *parent)
     ui->pushButton_Process->setImage(QStringLiteral(":/img/btn_process.svg"),
                                      DesignSize::processCaption);
 
-    applyColours();
+    new PageColours(this, ui->page_Formats, ui->page_Download);
     QSizePolicy keepRoom = ui->btn_Back_from_Process->sizePolicy();
     keepRoom.setRetainSizeWhenHidden(true);
     ui->btn_Back_from_Process->setSizePolicy(keepRoom);
@@ -210,23 +211,6 @@ void Navigation::whenFormatsReceived(const VideoInfo &video)
     // The table reads the formats in place, in the session's record that video is.
     Q_ASSERT(&video == &sharedData->video);
     ui->page_Formats->showFormats(sharedData->video);
-}
-
-// Colours follow the palette, so that a dark theme stays readable.
-void Navigation::applyColours()
-{
-    ui->page_Download->applyColours(palette());
-    ui->page_Formats->applyColours();
-}
-
-void Navigation::changeEvent(QEvent *event)
-{
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange && !applyingColours) {
-        applyingColours = true;
-        applyColours();
-        applyingColours = false;
-    }
 }
 
 void Navigation::chooseFormat(const QModelIndex &index)

@@ -50,7 +50,6 @@ public slots:
 
 protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
-    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -69,7 +68,6 @@ private:
     void showPage(QWidget *page);
     void showError(const Clipmoor::Failure &failure);
     void openOutputFolder();
-    void applyColours();
 
     Clipmoor *engine;
     SessionData *sharedData;
@@ -81,6 +79,5 @@ private:
     WindowScale *windowScale;
     QuitGuard *quitGuard;
     ToolUpdatePage *toolUpdate;
-    bool applyingColours = false;
     bool soundAlone = false; // the download running or done is of the sound alone
 };
