@@ -120,13 +120,8 @@ Navigation::Navigation(Clipmoor *engine_, SessionData *session, QWidget *parent)
     }
 
     quitGuard = new QuitGuard(engine, this);
-    toolUpdate = new ToolUpdatePage(ui->label_Waiting, ui->btnCancelUpdate, this);
-    connect(engine, &Clipmoor::resultUpdateBinary, this, &Navigation::whenToolUpdated);
-    connect(toolUpdate, &ToolUpdatePage::updateWanted, this, [this] { emit updateKestrel(false); });
-    connect(toolUpdate, &ToolUpdatePage::cancelled, this, [this] {
-        engine->stopUpdate();
-        showPage(returnPage);
-    });
+    toolUpdate = new ToolUpdatePage(engine, ui->label_Waiting, ui->btnCancelUpdate, this);
+    connect(toolUpdate, &ToolUpdatePage::cancelled, this, [this] { showPage(returnPage); });
     connect(toolUpdate, &ToolUpdatePage::ended, this, [this] { showPage(returnPage); });
     connect(engine, &Clipmoor::systemToolUsed, this, [this] {
         openMessage(this, QMessageBox::Warning, tr("WARNING"),
@@ -134,7 +129,6 @@ Navigation::Navigation(Clipmoor *engine_, SessionData *session, QWidget *parent)
                        "the yt-dlp installed on your system, which may be too old for the site. "
                        "If it fails, try again in a few minutes."));
     });
-    connect(this, &Navigation::updateKestrel, engine, &Clipmoor::updateBinary);
     engine->updateBinary(true);
 }
 
@@ -340,12 +334,6 @@ void Navigation::whenToolUpdateRequested()
     returnPage = ui->stackedWidget->currentWidget();
     showPage(ui->pageEmpty);
     toolUpdate->begin();
-}
-
-void Navigation::whenToolUpdated(QProcess::ExitStatus status)
-{
-    qDebug().noquote() << "-->" << CLM_TAG << status;
-    toolUpdate->finish(status);
 }
 
 void Navigation::activateMenuActions()

@@ -5,7 +5,6 @@
 
 #include <QDialog>
 #include <QMessageBox>
-#include <QProcess>
 
 class AddressIntake;
 class QuitGuard;
@@ -35,7 +34,6 @@ public:
     QCommandLineParser *parser; // set by the main function; not owned
 
 signals:
-    void updateKestrel(bool);
     void requestVideo(uint);
     void requestMetadata(const Address &address);
     void requestAudio();
@@ -62,7 +60,6 @@ private:
     void whenProgressDetails(const ProgressDetails &details);
     void whenVideoReceived(const VideoInfo &video);
     void whenToolUpdateRequested();
-    void whenToolUpdated(QProcess::ExitStatus status);
     void whenRecovering(const ToolFailure::Note &note);
     void retryWithCookies(const QString &browser, Clipmoor::errorType code);
     void showPage(QWidget *page);
