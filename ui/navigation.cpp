@@ -9,6 +9,7 @@
 #include "ui/designsize.h"
 #include "ui/desktopnotifier.h"
 #include "ui/downloadchoices.h"
+#include "ui/enginewarnings.h"
 #include "ui/errormessage.h"
 #include "ui/pagecolours.h"
 #include "ui/quitguard.h"
@@ -23,7 +24,6 @@
 #include <QContextMenuEvent>
 #include <QDebug>
 #include <QDesktopServices>
-#include <QDir>
 #include <QIcon>
 #include <QPushButton>
 #include <QSettings>
@@ -84,8 +84,6 @@ Navigation::Navigation(Clipmoor *engine_, SessionData *session, QWidget *parent)
     connect(ui->page_Formats, &FormatPage::audioChosen, this, &Navigation::chooseAudio);
     auto *keys = new WindowKeys(this, ui->stackedWidget, ui->page_Formats);
     connect(keys, &WindowKeys::formatEntered, this, &Navigation::chooseFormat);
-    connect(engine, &Clipmoor::downloadFolderUnusable, this,
-            &Navigation::whenDownloadFolderUnusable);
     connect(ui->editURL, &QLineEdit::returnPressed, this, &Navigation::whenCallProcess);
     // What the user changes is no longer the address that was being prepared.
     connect(ui->editURL, &QLineEdit::textEdited, engine, &Clipmoor::stopPreparing);
@@ -123,12 +121,7 @@ Navigation::Navigation(Clipmoor *engine_, SessionData *session, QWidget *parent)
     toolUpdate = new ToolUpdatePage(engine, ui->label_Waiting, ui->btnCancelUpdate, this);
     connect(toolUpdate, &ToolUpdatePage::cancelled, this, [this] { showPage(returnPage); });
     connect(toolUpdate, &ToolUpdatePage::ended, this, [this] { showPage(returnPage); });
-    connect(engine, &Clipmoor::systemToolUsed, this, [this] {
-        openMessage(this, QMessageBox::Warning, tr("WARNING"),
-                    tr("The current yt-dlp is still being installed, so this video is asked of "
-                       "the yt-dlp installed on your system, which may be too old for the site. "
-                       "If it fails, try again in a few minutes."));
-    });
+    new EngineWarnings(engine, this);
     engine->updateBinary(true);
 }
 
@@ -153,15 +146,6 @@ void Navigation::openOutputFolder()
 {
     const QString folder = sharedData->video.folder;
     QDesktopServices::openUrl(QUrl::fromLocalFile(folder.isEmpty() ? outputDir() : folder));
-}
-
-void Navigation::whenDownloadFolderUnusable(const QString &chosen, const QString &used)
-{
-    QMessageBox *box = openMessage(
-        this, QMessageBox::Warning, tr("WARNING"),
-        tr("The download folder %1 is gone or cannot be written. This download goes to %2.")
-            .arg(QDir::toNativeSeparators(chosen), QDir::toNativeSeparators(used)));
-    box->setTextFormat(Qt::PlainText);
 }
 
 void Navigation::showMainWindow()

@@ -4,7 +4,6 @@
 #include "engine/clipmoor.h"
 
 #include <QDialog>
-#include <QMessageBox>
 
 class AddressIntake;
 class QuitGuard;
@@ -56,7 +55,6 @@ private:
     void chooseFormat(const QModelIndex &index);
     void chooseAudio(bool mp3);
     void showDownloadStart();
-    void whenDownloadFolderUnusable(const QString &chosen, const QString &used);
     void whenProgressDetails(const ProgressDetails &details);
     void whenVideoReceived(const VideoInfo &video);
     void whenToolUpdateRequested();
