@@ -8,7 +8,6 @@
 #include "ui/addressintake.h"
 #include "ui/designsize.h"
 #include "ui/desktopnotifier.h"
-#include "ui/downloadchoices.h"
 #include "ui/enginewarnings.h"
 #include "ui/errormessage.h"
 #include "ui/pagecolours.h"
@@ -61,11 +60,7 @@ Navigation::Navigation(Clipmoor *engine_, SessionData *session, QWidget *parent)
     ui->editURL->setAccessibleDescription(
         tr("The address of the YouTube video to download, then press Enter"));
     ui->progressBar_2->setAccessibleName(tr("Busy"));
-    addressIntake = new AddressIntake(this, ui->editURL);
-    connect(addressIntake, &AddressIntake::taken, this, [this](const Address &address) {
-        if (DownloadChoices::prepareCopied(sharedData->settings))
-            engine->prepare(address);
-    });
+    addressIntake = new AddressIntake(this, ui->editURL, engine, sharedData->settings);
     notifier = new DesktopNotifier(this);
     windowScale = new WindowScale(this,
                                   {ui->stackedWidget, ui->page_URL, ui->btn_Back_from_Process,
@@ -85,8 +80,6 @@ Navigation::Navigation(Clipmoor *engine_, SessionData *session, QWidget *parent)
     auto *keys = new WindowKeys(this, ui->stackedWidget, ui->page_Formats);
     connect(keys, &WindowKeys::formatEntered, this, &Navigation::chooseFormat);
     connect(ui->editURL, &QLineEdit::returnPressed, this, &Navigation::whenCallProcess);
-    // What the user changes is no longer the address that was being prepared.
-    connect(ui->editURL, &QLineEdit::textEdited, engine, &Clipmoor::stopPreparing);
     connect(ui->pushButton_Process, &QPushButton::clicked, this, &Navigation::whenCallProcess);
     connect(ui->page_Download, &DownloadPage::cancelled, engine,
             [this] { engine->stopTool(false); });
