@@ -62,6 +62,8 @@ Navigation::Navigation(Clipmoor *engine_, SessionData *session, QWidget *parent)
     ui->progressBar_2->setAccessibleName(tr("Busy"));
     addressIntake = new AddressIntake(this, ui->editURL, engine, sharedData->settings);
     notifier = new DesktopNotifier(this);
+    // Before the window's answers to the engine, so that the question goes first.
+    quitGuard = new QuitGuard(engine, this);
     windowScale = new WindowScale(this,
                                   {ui->stackedWidget, ui->page_URL, ui->btn_Back_from_Process,
                                    ui->pushButton_Process, ui->page_Formats, ui->page_Download},
@@ -110,7 +112,6 @@ Navigation::Navigation(Clipmoor *engine_, SessionData *session, QWidget *parent)
         showPage(ui->pageEmpty);
     }
 
-    quitGuard = new QuitGuard(engine, this);
     toolUpdate = new ToolUpdatePage(engine, ui->label_Waiting, ui->btnCancelUpdate, this);
     connect(toolUpdate, &ToolUpdatePage::cancelled, this, [this] { showPage(returnPage); });
     connect(toolUpdate, &ToolUpdatePage::ended, this, [this] { showPage(returnPage); });
@@ -222,7 +223,6 @@ void Navigation::whenProgressDetails(const ProgressDetails &details)
 void Navigation::whenVideoReceived(const VideoInfo &video)
 {
     qDebug().noquote() << "-->" << CLM_TAG;
-    quitGuard->dropQuestion();
     notifier->downloadFinished(video.title);
     ui->page_Download->finish(soundAlone, video.savedFile);
 }
@@ -269,8 +269,6 @@ void Navigation::whenSomethingWrong(const Clipmoor::Failure &failure)
 {
     const Clipmoor::errorType code = failure.code;
     ui->page_Formats->stopBusy();
-    if (!engine->isDownloading())
-        quitGuard->dropQuestion();
     // A download's end is told outside the window before any dialog waits for the user.
     const bool downloading = ui->stackedWidget->currentWidget() == ui->page_Download;
     if (code == Clipmoor::VideoCrashed || code == Clipmoor::VideoFailed ||
