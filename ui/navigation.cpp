@@ -56,10 +56,6 @@ Navigation::Navigation(Clipmoor *engine_, SessionData *session, QWidget *parent)
     QSizePolicy keepRoom = ui->btn_Back_from_Process->sizePolicy();
     keepRoom.setRetainSizeWhenHidden(true);
     ui->btn_Back_from_Process->setSizePolicy(keepRoom);
-    ui->editURL->setPlaceholderText(tr("Paste a YouTube video address"));
-    ui->editURL->setAccessibleDescription(
-        tr("The address of the YouTube video to download, then press Enter"));
-    ui->progressBar_2->setAccessibleName(tr("Busy"));
     addressIntake = new AddressIntake(this, ui->editURL, engine, sharedData->settings);
     notifier = new DesktopNotifier(this);
     // Before the window's answers to the engine, so that the question goes first.
