@@ -101,14 +101,21 @@ void ToolRun::takeDownloadOutput(const QByteArray &data)
     static const QLatin1String destination("[download] Destination: ");
     static const QLatin1String merging("[Merger] Merging formats into ");
     static const QLatin1String converted("[ExtractAudio] Destination: ");
+    static const QLatin1String subtitle("[info] Writing video subtitles to: ");
     for (const QByteArray &raw : takeLines(outputTail, data, false)) {
         const QString line = QString::fromUtf8(raw);
-        if (line.startsWith(destination))
+        if (line.startsWith(subtitle)) {
+            // Converted beside it while the video downloads.
+            const QString name = line.mid(subtitle.size());
+            const QString stem = name.left(name.lastIndexOf(QLatin1Char('.')));
+            subtitles << name << stem + QStringLiteral(".srt");
+        } else if (line.startsWith(destination)) {
             written.append(quotedOrPlain(line.mid(destination.size())));
-        else if (line.startsWith(merging))
+        } else if (line.startsWith(merging)) {
             written.append(quotedOrPlain(line.mid(merging.size())));
-        else if (line.startsWith(converted))
+        } else if (line.startsWith(converted)) {
             written.append(quotedOrPlain(line.mid(converted.size())));
+        }
     }
 }
 
@@ -123,7 +130,9 @@ QString ToolRun::savedFile() const
 void ToolRun::removePartialFiles()
 {
     const QString home = QFileInfo(folder).absoluteFilePath();
-    for (const QString &name : written) {
+    // Every download writes its subtitles anew, before the video; they go into the video or
+    // beside it only when the download ends.
+    for (const QString &name : std::as_const(written) + subtitles) {
         const QFileInfo file(QDir(process->workingDirectory()), QDir::fromNativeSeparators(name));
         // Only the output folder is ours to tidy, whatever the tool printed.
         if (file.absolutePath() != home)
@@ -139,4 +148,5 @@ void ToolRun::removePartialFiles()
             dir.remove(leftover);
     }
     written.clear();
+    subtitles.clear();
 }

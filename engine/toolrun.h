@@ -56,8 +56,9 @@ public:
     QString lastError;
     QList<ToolFailure::Note> steps; // what the launcher tried, in order
     QByteArray output;
-    QStringList written; // files named in "Destination" and "Merging" lines
-    QString folder;      // where a download writes
+    QStringList written;   // files named in "Destination" and "Merging" lines
+    QStringList subtitles; // subtitle files the run wrote before the video
+    QString folder;        // where a download writes
 
 private:
     QByteArray errorTail; // an incomplete last line of standard error

@@ -167,7 +167,7 @@ void TestEngine::startDownload()
 
 qint64 TestEngine::waitForRun(int count)
 {
-    if (!QTest::qWaitFor([&] { return stage.runs().size() >= count; }, 10000))
+    if (!waitUntil([&] { return stage.runs().size() >= count; }, 10000))
         return 0;
     return stage.runs().at(count - 1);
 }
@@ -184,7 +184,7 @@ bool TestEngine::waitForLaterReport(bool byUpdate)
         engine->updateBinary(false);
     else
         startMetadata();
-    return QTest::qWaitFor([&] { return spy.size() > reports; }, 10000);
+    return waitUntil([&] { return spy.size() > reports; }, 10000);
 }
 
 qint64 TestEngine::childOf(qint64 pid) const

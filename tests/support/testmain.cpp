@@ -1,7 +1,9 @@
 #include "tests/support/testmain.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QRegularExpression>
+#include <QTimer>
 
 TestHome::TestHome()
 {
@@ -28,6 +30,23 @@ QString TestHome::dataDir() const
 QString TestHome::downloadsDir() const
 {
     return dir.path() + QStringLiteral("/Downloads");
+}
+
+bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
+{
+    // Wakes the wait for conditions that no event announces, such as a file appearing.
+    constexpr int lookAgainMs = 5;
+    QTimer tick;
+    tick.start(lookAgainMs);
+    const QDeadlineTimer deadline(timeoutMs, Qt::PreciseTimer);
+    while (!condition()) {
+        if (deadline.hasExpired() || (QTest::runningTest() && QTest::currentTestFailed()))
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+        // As QTest::qWait does: objects left for deletion outside any event loop go now.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return true;
 }
 
 qint64 residentKiB(bool peak)

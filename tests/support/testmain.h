@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
+
 // Every test runs in a home of its own, so that the per-user folders it touches are
 // temporary and a developer's real settings are never read or written.
 class TestHome {
@@ -21,6 +23,17 @@ private:
 // resetPeakMemory(). Read from /proc; 0 where there is none.
 qint64 residentKiB(bool peak = false);
 void resetPeakMemory();
+
+// Runs the event loop until condition holds, the running test has failed, or timeoutMs
+// pass; true when the condition holds.
+bool waitUntil(const std::function<bool()> &condition, int timeoutMs);
+
+// Qt's QTRY_ macros look every 50 ms and sleep 10 ms between passes of the event loop,
+// which slows every server and child process the test talks to; these wait on the loop.
+#undef QTRY_IMPL
+#define QTRY_IMPL(expr, timeout)                                                                   \
+    if (!(expr))                                                                                   \
+        waitUntil([&] { return bool(expr); }, timeout);
 
 #define CLIPMOOR_TEST_MAIN(TestClass)                                                              \
     int main(int argc, char **argv)                                                                \

@@ -145,7 +145,7 @@ QList<Run> runAtOnce(const QList<Command> &commands, const QProcessEnvironment &
         });
     };
     QList<Run> runs;
-    const bool ended = QTest::qWaitFor(allEnded, 60000);
+    const bool ended = waitUntil(allEnded, 60000);
     for (const auto &process : processes) {
         if (!ended) {
             process->kill();
@@ -612,7 +612,9 @@ void TestLauncher::updateFailureKeepsTheOldBuild()
     fault.bytesPerSecond = bytesPerSecond;
     QProcessEnvironment limited = environment;
     if (bytesPerSecond > 0)
-        limited.insert(QStringLiteral("CLIPMOOR_UPDATE_DEADLINE_MS"), QStringLiteral("1500"));
+        limited.insert(QStringLiteral("CLIPMOOR_UPDATE_DEADLINE_MS"), QStringLiteral("800"));
+    if (silent)
+        limited.insert(QStringLiteral("CLIPMOOR_TOOL_STALL_MS"), QStringLiteral("400"));
     if (path.endsWith(".zip")) // a changed archive, with its own checksum
         releases.route(path + ".sha256sum", {200, "text/plain", sha256(body) + "  " + denoFile()});
     releases.route(path, fault);
@@ -851,7 +853,7 @@ void TestLauncher::secondMetadataRunJoinsTheFirst()
     QJsonObject info = site.info();
     info.insert(QStringLiteral("id"), id);
     HttpServer::Response slow{200, "application/json", QJsonDocument(info).toJson()};
-    slow.delayMs = 2000;
+    slow.delayMs = 800;
     site.server().route("/watch/" + id.toUtf8(), slow);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (!waitMs.isEmpty())

@@ -349,10 +349,16 @@ void TestTools::cancelledDownloadLeavesNoPart()
     Clipmoor engine(&session);
     QSignalSpy wrong(&engine, &Clipmoor::somethingWrong);
     session.video.toolTarget = QStringLiteral("slowVideo01");
+    // The subtitles come before the video, and go with it.
+    session.video.subtitles = {{QStringLiteral("de"), false}};
+    session.settings->setValue(QLatin1String(subtitlesKey), QStringLiteral("de"));
     engine.requestVideo(137);
     QTRY_VERIFY_WITH_TIMEOUT(
-        !QDir(outputDir()).entryList({QStringLiteral("*.part")}, QDir::Files).isEmpty(), 60000);
+        !QDir(outputDir()).entryList({QStringLiteral("*.mp4.part")}, QDir::Files).isEmpty(), 60000);
+    QCOMPARE(QDir(outputDir()).entryList({QStringLiteral("*.de.srt")}, QDir::Files).size(), 1);
     engine.stopTool(false);
+    session.video.subtitles.clear();
+    session.settings->remove(QLatin1String(subtitlesKey));
     QVERIFY(wrong.wait(10000));
     QCOMPARE(wrong.at(0).at(0).value<Clipmoor::Failure>().code, Clipmoor::VideoStopped);
     QCOMPARE(QDir(outputDir()).entryList(QDir::Files | QDir::Hidden), QStringList());
