@@ -352,17 +352,22 @@ void TestTools::cancelledDownloadLeavesNoPart()
     // The subtitles come before the video, and go with it.
     session.video.subtitles = {{QStringLiteral("de"), false}};
     session.settings->setValue(QLatin1String(subtitlesKey), QStringLiteral("de"));
+    QSignalSpy progress(&engine, &Clipmoor::percent);
     engine.requestVideo(137);
     QTRY_VERIFY_WITH_TIMEOUT(
         !QDir(outputDir()).entryList({QStringLiteral("*.mp4.part")}, QDir::Files).isEmpty(), 60000);
+    // Once the video's progress has come through the launcher, so have the lines naming
+    // its files.
+    const qsizetype before = progress.size();
+    QTRY_VERIFY_WITH_TIMEOUT(progress.size() > before, 60000);
     QCOMPARE(QDir(outputDir()).entryList({QStringLiteral("*.de.srt")}, QDir::Files).size(), 1);
     engine.stopTool(false);
     session.video.subtitles.clear();
     session.settings->remove(QLatin1String(subtitlesKey));
     QVERIFY(wrong.wait(10000));
     QCOMPARE(wrong.at(0).at(0).value<Clipmoor::Failure>().code, Clipmoor::VideoStopped);
-    QCOMPARE(QDir(outputDir()).entryList(QDir::Files | QDir::Hidden), QStringList());
     QVERIFY(site.stage(home.dataDir()));
+    QCOMPARE(QDir(outputDir()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 // Running processes whose command line names the text, zombies aside.
