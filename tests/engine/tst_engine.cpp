@@ -506,6 +506,12 @@ void TestEngine::progressReachesListeners_data()
     QTest::newRow("one part") << QStringLiteral("printf '[download]  10.5%% of 1MiB\\n'; sleep 0.3;"
                                                 "printf '[download] 100%% of 1MiB\\n'; exit 0")
                               << QList<int>{10, 100} << 1048576.0;
+    // Output without a line break is dropped as it comes, rather than read again with
+    // each chunk, and what follows is still read.
+    QTest::newRow("a line of 32 MB, then progress")
+        << QStringLiteral("head -c 32000000 /dev/zero | tr '\\0' x; "
+                          "printf '\\n[download] 100%% of 1MiB\\n'; exit 0")
+        << QList<int>{100} << 1048576.0;
     // The video's and the audio's real progress, line by line, after the real listing of
     // the same video: the listed sizes give the total from the start.
     QTest::newRow("video and audio")
