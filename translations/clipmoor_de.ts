@@ -125,6 +125,21 @@
     </message>
 </context>
 <context>
+    <name>EngineWarnings</name>
+    <message>
+        <source>WARNING</source>
+        <translation>WARNUNG</translation>
+    </message>
+    <message>
+        <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
+        <translation>Den Download-Ordner %1 gibt es nicht mehr, oder er ist nicht beschreibbar. Dieser Download wird in %2 gespeichert.</translation>
+    </message>
+    <message>
+        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
+        <translation>Das aktuelle yt-dlp wird noch installiert. Deshalb wird dieses Video mit dem yt-dlp Ihres Systems abgefragt, das für die Website zu alt sein kann. Schlägt es fehl, versuchen Sie es in einigen Minuten erneut.</translation>
+    </message>
+</context>
+<context>
     <name>ErrorMessage</name>
     <message>
         <source>Code: #0x%1</source>
@@ -354,10 +369,6 @@
         <translation>Verarbeiten</translation>
     </message>
     <message>
-        <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
-        <translation>Den Download-Ordner %1 gibt es nicht mehr, oder er ist nicht beschreibbar. Dieser Download wird in %2 gespeichert.</translation>
-    </message>
-    <message>
         <source>Paste a YouTube video address</source>
         <translation>YouTube-Videoadresse einfügen</translation>
     </message>
@@ -372,10 +383,6 @@
     <message>
         <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
         <translation>Warten auf die Release-Server, die das aktuelle yt-dlp und Deno senden. Bei einer langsamen Verbindung kann das einige Minuten dauern.</translation>
-    </message>
-    <message>
-        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
-        <translation>Das aktuelle yt-dlp wird noch installiert. Deshalb wird dieses Video mit dem yt-dlp Ihres Systems abgefragt, das für die Website zu alt sein kann. Schlägt es fehl, versuchen Sie es in einigen Minuten erneut.</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,21 @@
     </message>
 </context>
 <context>
+    <name>EngineWarnings</name>
+    <message>
+        <source>WARNING</source>
+        <translation>AVISO</translation>
+    </message>
+    <message>
+        <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
+        <translation>La carpeta de descargas %1 ya no existe o no se puede escribir en ella. Esta descarga se guarda en %2.</translation>
+    </message>
+    <message>
+        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
+        <translation>La versión actual de yt-dlp aún se está instalando, así que este vídeo se solicita al yt-dlp instalado en su sistema, que puede ser demasiado antiguo para el sitio. Si falla, inténtelo de nuevo dentro de unos minutos.</translation>
+    </message>
+</context>
+<context>
     <name>ErrorMessage</name>
     <message>
         <source>Code: #0x%1</source>
@@ -354,16 +369,8 @@
         <translation>Procesar</translation>
     </message>
     <message>
-        <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
-        <translation>La carpeta de descargas %1 ya no existe o no se puede escribir en ella. Esta descarga se guarda en %2.</translation>
-    </message>
-    <message>
         <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
         <translation>Esperando a que los servidores de publicación envíen las versiones actuales de yt-dlp y Deno. Con una conexión lenta, esto puede tardar unos minutos.</translation>
-    </message>
-    <message>
-        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
-        <translation>La versión actual de yt-dlp aún se está instalando, así que este vídeo se solicita al yt-dlp instalado en su sistema, que puede ser demasiado antiguo para el sitio. Si falla, inténtelo de nuevo dentro de unos minutos.</translation>
     </message>
     <message>
         <source>Paste a YouTube video address</source>

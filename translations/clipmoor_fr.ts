@@ -125,6 +125,21 @@
     </message>
 </context>
 <context>
+    <name>EngineWarnings</name>
+    <message>
+        <source>WARNING</source>
+        <translation>AVERTISSEMENT</translation>
+    </message>
+    <message>
+        <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
+        <translation>Le dossier de téléchargement %1 n’existe plus ou n’est pas accessible en écriture. Ce téléchargement va dans %2.</translation>
+    </message>
+    <message>
+        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
+        <translation>La version actuelle de yt-dlp est encore en cours d’installation&#xa0;: cette vidéo est donc demandée au yt-dlp installé sur votre système, qui est peut-être trop ancien pour le site. En cas d’échec, réessayez dans quelques minutes.</translation>
+    </message>
+</context>
+<context>
     <name>ErrorMessage</name>
     <message>
         <source>Code: #0x%1</source>
@@ -354,10 +369,6 @@
         <translation>Traiter</translation>
     </message>
     <message>
-        <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
-        <translation>Le dossier de téléchargement %1 n’existe plus ou n’est pas accessible en écriture. Ce téléchargement va dans %2.</translation>
-    </message>
-    <message>
         <source>Paste a YouTube video address</source>
         <translation>Collez l’adresse d’une vidéo YouTube</translation>
     </message>
@@ -372,10 +383,6 @@
     <message>
         <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
         <translation>En attente des serveurs de publication qui envoient les versions actuelles de yt-dlp et de Deno. Avec une connexion lente, cela peut prendre quelques minutes.</translation>
-    </message>
-    <message>
-        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
-        <translation>La version actuelle de yt-dlp est encore en cours d’installation&#xa0;: cette vidéo est donc demandée au yt-dlp installé sur votre système, qui est peut-être trop ancien pour le site. En cas d’échec, réessayez dans quelques minutes.</translation>
     </message>
 </context>
 <context>

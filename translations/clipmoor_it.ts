@@ -125,6 +125,21 @@
     </message>
 </context>
 <context>
+    <name>EngineWarnings</name>
+    <message>
+        <source>WARNING</source>
+        <translation>AVVISO</translation>
+    </message>
+    <message>
+        <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
+        <translation>La cartella dei download %1 non esiste più o non è scrivibile. Questo download va in %2.</translation>
+    </message>
+    <message>
+        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
+        <translation>La versione attuale di yt-dlp è ancora in fase di installazione, quindi questo video viene richiesto allo yt-dlp installato nel tuo sistema, che potrebbe essere troppo vecchio per il sito. Se non riesce, riprova tra qualche minuto.</translation>
+    </message>
+</context>
+<context>
     <name>ErrorMessage</name>
     <message>
         <source>Code: #0x%1</source>
@@ -354,16 +369,8 @@
         <translation>Elabora</translation>
     </message>
     <message>
-        <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
-        <translation>La cartella dei download %1 non esiste più o non è scrivibile. Questo download va in %2.</translation>
-    </message>
-    <message>
         <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
         <translation>In attesa che i server di rilascio inviino le versioni attuali di yt-dlp e Deno. Con una connessione lenta possono servire alcuni minuti.</translation>
-    </message>
-    <message>
-        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
-        <translation>La versione attuale di yt-dlp è ancora in fase di installazione, quindi questo video viene richiesto allo yt-dlp installato nel tuo sistema, che potrebbe essere troppo vecchio per il sito. Se non riesce, riprova tra qualche minuto.</translation>
     </message>
     <message>
         <source>Paste a YouTube video address</source>

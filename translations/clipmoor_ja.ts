@@ -125,6 +125,21 @@
     </message>
 </context>
 <context>
+    <name>EngineWarnings</name>
+    <message>
+        <source>WARNING</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
+        <translation>ダウンロード先フォルダー %1 が存在しないか、書き込めません。このダウンロードは %2 に保存されます。</translation>
+    </message>
+    <message>
+        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
+        <translation>最新の yt-dlp をまだインストール中のため、この動画はお使いのシステムにインストールされている yt-dlp で取得します。この yt-dlp はサイトに対応するには古い可能性があります。失敗した場合は、数分後にもう一度お試しください。</translation>
+    </message>
+</context>
+<context>
     <name>ErrorMessage</name>
     <message>
         <source>Code: #0x%1</source>
@@ -354,16 +369,8 @@
         <translation>処理</translation>
     </message>
     <message>
-        <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
-        <translation>ダウンロード先フォルダー %1 が存在しないか、書き込めません。このダウンロードは %2 に保存されます。</translation>
-    </message>
-    <message>
         <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
         <translation>リリース サーバーから最新の yt-dlp と Deno が届くのを待っています。接続が遅い場合は数分かかることがあります。</translation>
-    </message>
-    <message>
-        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
-        <translation>最新の yt-dlp をまだインストール中のため、この動画はお使いのシステムにインストールされている yt-dlp で取得します。この yt-dlp はサイトに対応するには古い可能性があります。失敗した場合は、数分後にもう一度お試しください。</translation>
     </message>
     <message>
         <source>Paste a YouTube video address</source>

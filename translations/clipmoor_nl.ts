@@ -125,6 +125,21 @@
     </message>
 </context>
 <context>
+    <name>EngineWarnings</name>
+    <message>
+        <source>WARNING</source>
+        <translation>WAARSCHUWING</translation>
+    </message>
+    <message>
+        <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
+        <translation>De downloadmap %1 bestaat niet meer of is niet beschrijfbaar. Deze download gaat naar %2.</translation>
+    </message>
+    <message>
+        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
+        <translation>De huidige yt-dlp wordt nog geïnstalleerd, dus deze video wordt opgevraagd via de yt-dlp op uw systeem, die mogelijk te oud is voor de site. Mislukt het, probeer het dan over een paar minuten opnieuw.</translation>
+    </message>
+</context>
+<context>
     <name>ErrorMessage</name>
     <message>
         <source>Code: #0x%1</source>
@@ -354,16 +369,8 @@
         <translation>Verwerken</translation>
     </message>
     <message>
-        <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
-        <translation>De downloadmap %1 bestaat niet meer of is niet beschrijfbaar. Deze download gaat naar %2.</translation>
-    </message>
-    <message>
         <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
         <translation>Wachten tot de releaseservers de huidige yt-dlp en Deno sturen. Bij een trage verbinding kan dit enkele minuten duren.</translation>
-    </message>
-    <message>
-        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
-        <translation>De huidige yt-dlp wordt nog geïnstalleerd, dus deze video wordt opgevraagd via de yt-dlp op uw systeem, die mogelijk te oud is voor de site. Mislukt het, probeer het dan over een paar minuten opnieuw.</translation>
     </message>
     <message>
         <source>Paste a YouTube video address</source>

@@ -125,6 +125,21 @@
     </message>
 </context>
 <context>
+    <name>EngineWarnings</name>
+    <message>
+        <source>WARNING</source>
+        <translation>OSTRZEŻENIE</translation>
+    </message>
+    <message>
+        <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
+        <translation>Folder pobierania %1 już nie istnieje lub nie można w nim zapisywać. To pobieranie trafi do %2.</translation>
+    </message>
+    <message>
+        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
+        <translation>Aktualna wersja yt-dlp jest jeszcze instalowana, więc o ten film pyta yt-dlp zainstalowany w Twoim systemie, który może być zbyt stary dla tej witryny. Jeśli się nie uda, spróbuj ponownie za kilka minut.</translation>
+    </message>
+</context>
+<context>
     <name>ErrorMessage</name>
     <message>
         <source>Code: #0x%1</source>
@@ -354,16 +369,8 @@
         <translation>Przetwórz</translation>
     </message>
     <message>
-        <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
-        <translation>Folder pobierania %1 już nie istnieje lub nie można w nim zapisywać. To pobieranie trafi do %2.</translation>
-    </message>
-    <message>
         <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
         <translation>Oczekiwanie, aż serwery wydań prześlą aktualne wersje yt-dlp i Deno. Przy wolnym połączeniu może to potrwać kilka minut.</translation>
-    </message>
-    <message>
-        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
-        <translation>Aktualna wersja yt-dlp jest jeszcze instalowana, więc o ten film pyta yt-dlp zainstalowany w Twoim systemie, który może być zbyt stary dla tej witryny. Jeśli się nie uda, spróbuj ponownie za kilka minut.</translation>
     </message>
     <message>
         <source>Paste a YouTube video address</source>

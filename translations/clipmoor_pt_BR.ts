@@ -125,6 +125,21 @@
     </message>
 </context>
 <context>
+    <name>EngineWarnings</name>
+    <message>
+        <source>WARNING</source>
+        <translation>AVISO</translation>
+    </message>
+    <message>
+        <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
+        <translation>A pasta de downloads %1 não existe mais ou não permite gravação. Este download vai para %2.</translation>
+    </message>
+    <message>
+        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
+        <translation>A versão atual do yt-dlp ainda está sendo instalada, então este vídeo é solicitado ao yt-dlp instalado no seu sistema, que pode ser antigo demais para o site. Se falhar, tente novamente em alguns minutos.</translation>
+    </message>
+</context>
+<context>
     <name>ErrorMessage</name>
     <message>
         <source>Code: #0x%1</source>
@@ -354,16 +369,8 @@
         <translation>Processar</translation>
     </message>
     <message>
-        <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
-        <translation>A pasta de downloads %1 não existe mais ou não permite gravação. Este download vai para %2.</translation>
-    </message>
-    <message>
         <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
         <translation>Aguardando os servidores de publicação enviarem as versões atuais do yt-dlp e do Deno. Em uma conexão lenta, isso pode levar alguns minutos.</translation>
-    </message>
-    <message>
-        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
-        <translation>A versão atual do yt-dlp ainda está sendo instalada, então este vídeo é solicitado ao yt-dlp instalado no seu sistema, que pode ser antigo demais para o site. Se falhar, tente novamente em alguns minutos.</translation>
     </message>
     <message>
         <source>Paste a YouTube video address</source>

@@ -125,6 +125,21 @@
     </message>
 </context>
 <context>
+    <name>EngineWarnings</name>
+    <message>
+        <source>WARNING</source>
+        <translation>ПРЕДУПРЕЖДЕНИЕ</translation>
+    </message>
+    <message>
+        <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
+        <translation>Папки для скачивания %1 больше нет или в неё нельзя записывать. Это видео будет сохранено в %2.</translation>
+    </message>
+    <message>
+        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
+        <translation>Актуальная версия yt-dlp ещё устанавливается, поэтому это видео запрашивается через yt-dlp, установленный в вашей системе, — он может оказаться слишком старым для сайта. Если не получится, повторите попытку через несколько минут.</translation>
+    </message>
+</context>
+<context>
     <name>ErrorMessage</name>
     <message>
         <source>Code: #0x%1</source>
@@ -354,16 +369,8 @@
         <translation>Обработать</translation>
     </message>
     <message>
-        <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
-        <translation>Папки для скачивания %1 больше нет или в неё нельзя записывать. Это видео будет сохранено в %2.</translation>
-    </message>
-    <message>
         <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
         <translation>Ожидание, пока серверы выпусков пришлют актуальные версии yt-dlp и Deno. При медленном подключении это может занять несколько минут.</translation>
-    </message>
-    <message>
-        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
-        <translation>Актуальная версия yt-dlp ещё устанавливается, поэтому это видео запрашивается через yt-dlp, установленный в вашей системе, — он может оказаться слишком старым для сайта. Если не получится, повторите попытку через несколько минут.</translation>
     </message>
     <message>
         <source>Paste a YouTube video address</source>

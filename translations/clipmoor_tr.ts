@@ -125,6 +125,21 @@
     </message>
 </context>
 <context>
+    <name>EngineWarnings</name>
+    <message>
+        <source>WARNING</source>
+        <translation>UYARI</translation>
+    </message>
+    <message>
+        <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
+        <translation>%1 indirme klasörü artık yok veya yazılamıyor. Bu indirme %2 klasörüne kaydedilecek.</translation>
+    </message>
+    <message>
+        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
+        <translation>Güncel yt-dlp hâlâ yükleniyor; bu nedenle bu video, sisteminizde yüklü olan ve site için fazla eski olabilecek yt-dlp ile isteniyor. Başarısız olursa birkaç dakika sonra yeniden deneyin.</translation>
+    </message>
+</context>
+<context>
     <name>ErrorMessage</name>
     <message>
         <source>Code: #0x%1</source>
@@ -354,16 +369,8 @@
         <translation>İşle</translation>
     </message>
     <message>
-        <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
-        <translation>%1 indirme klasörü artık yok veya yazılamıyor. Bu indirme %2 klasörüne kaydedilecek.</translation>
-    </message>
-    <message>
         <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
         <translation>Sürüm sunucularının güncel yt-dlp ve Deno&apos;yu göndermesi bekleniyor. Yavaş bir bağlantıda bu birkaç dakika sürebilir.</translation>
-    </message>
-    <message>
-        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
-        <translation>Güncel yt-dlp hâlâ yükleniyor; bu nedenle bu video, sisteminizde yüklü olan ve site için fazla eski olabilecek yt-dlp ile isteniyor. Başarısız olursa birkaç dakika sonra yeniden deneyin.</translation>
     </message>
     <message>
         <source>Paste a YouTube video address</source>

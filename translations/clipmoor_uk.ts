@@ -125,6 +125,21 @@
     </message>
 </context>
 <context>
+    <name>EngineWarnings</name>
+    <message>
+        <source>WARNING</source>
+        <translation>ПОПЕРЕДЖЕННЯ</translation>
+    </message>
+    <message>
+        <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
+        <translation>Теки для завантажень %1 більше немає або в неї не можна записувати. Це завантаження буде збережено в %2.</translation>
+    </message>
+    <message>
+        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
+        <translation>Актуальна версія yt-dlp ще встановлюється, тому це відео запитується через yt-dlp, встановлений у вашій системі, — він може бути надто старим для сайту. Якщо не вдасться, спробуйте знову за кілька хвилин.</translation>
+    </message>
+</context>
+<context>
     <name>ErrorMessage</name>
     <message>
         <source>Code: #0x%1</source>
@@ -354,16 +369,8 @@
         <translation>Обробити</translation>
     </message>
     <message>
-        <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
-        <translation>Теки для завантажень %1 більше немає або в неї не можна записувати. Це завантаження буде збережено в %2.</translation>
-    </message>
-    <message>
         <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
         <translation>Очікування, поки сервери випусків надішлють актуальні версії yt-dlp і Deno. За повільного підключення це може тривати кілька хвилин.</translation>
-    </message>
-    <message>
-        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
-        <translation>Актуальна версія yt-dlp ще встановлюється, тому це відео запитується через yt-dlp, встановлений у вашій системі, — він може бути надто старим для сайту. Якщо не вдасться, спробуйте знову за кілька хвилин.</translation>
     </message>
     <message>
         <source>Paste a YouTube video address</source>

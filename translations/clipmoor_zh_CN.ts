@@ -125,6 +125,21 @@
     </message>
 </context>
 <context>
+    <name>EngineWarnings</name>
+    <message>
+        <source>WARNING</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
+        <translation>下载文件夹 %1 已不存在或无法写入。此次下载将保存到 %2。</translation>
+    </message>
+    <message>
+        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
+        <translation>最新的 yt-dlp 仍在安装中，因此将使用您系统上安装的 yt-dlp 获取此视频，它对该网站来说可能过旧。如果失败，请几分钟后重试。</translation>
+    </message>
+</context>
+<context>
     <name>ErrorMessage</name>
     <message>
         <source>Code: #0x%1</source>
@@ -354,16 +369,8 @@
         <translation>处理</translation>
     </message>
     <message>
-        <source>The download folder %1 is gone or cannot be written. This download goes to %2.</source>
-        <translation>下载文件夹 %1 已不存在或无法写入。此次下载将保存到 %2。</translation>
-    </message>
-    <message>
         <source>Waiting for the release servers to send the current yt-dlp and Deno. On a slow connection this can take some minutes.</source>
         <translation>正在等待发布服务器发送最新的 yt-dlp 和 Deno。网络连接较慢时，这可能需要几分钟。</translation>
-    </message>
-    <message>
-        <source>The current yt-dlp is still being installed, so this video is asked of the yt-dlp installed on your system, which may be too old for the site. If it fails, try again in a few minutes.</source>
-        <translation>最新的 yt-dlp 仍在安装中，因此将使用您系统上安装的 yt-dlp 获取此视频，它对该网站来说可能过旧。如果失败，请几分钟后重试。</translation>
     </message>
     <message>
         <source>Paste a YouTube video address</source>

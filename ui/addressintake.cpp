@@ -1,5 +1,8 @@
 #include "ui/addressintake.h"
 
+#include "engine/clipmoor.h"
+#include "ui/downloadchoices.h"
+
 #include <QClipboard>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -16,15 +19,20 @@ std::optional<Address> accepted(const QString &text)
 
 } // namespace
 
-AddressIntake::AddressIntake(QWidget *window_, QLineEdit *field_)
+AddressIntake::AddressIntake(QWidget *window_, QLineEdit *field_, Clipmoor *engine_,
+                             const QSettings *settings_)
     : QObject(window_)
     , window(window_)
     , field(field_)
+    , engine(engine_)
+    , settings(settings_)
 {
     window->setAcceptDrops(true);
     window->installEventFilter(this);
     // The field would insert a dropped text where it lands; the whole link belongs there.
     field->setAcceptDrops(false);
+    // What the user changes is no longer the address that was being prepared.
+    connect(field, &QLineEdit::textEdited, engine, &Clipmoor::stopPreparing);
 }
 
 std::optional<Address> AddressIntake::addressIn(const QMimeData *data)
@@ -55,7 +63,8 @@ void AddressIntake::take(const Address &address)
     field->setText(address.text());
     field->selectAll();
     field->setFocus(Qt::OtherFocusReason);
-    emit taken(address);
+    if (DownloadChoices::prepareCopied(settings))
+        engine->prepare(address);
 }
 
 bool AddressIntake::fieldShown() const

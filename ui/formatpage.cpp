@@ -158,8 +158,9 @@ void FormatPage::showFormats(VideoInfo &video)
     auto *model = new FormatTableModel(table);
     model->setFormats(&video.formats, &video.viewOrder);
 
-    // A click must never be handled twice, nor reach an earlier list.
-    table->disconnect();
+    // A click must never be handled twice, nor reach an earlier list. Only the page's own
+    // connections go: the accessibility cache hears the table's end through another.
+    disconnect(table, nullptr, this, nullptr);
     QAbstractItemModel *previous = table->model();
     table->setModel(model);
     delete previous;

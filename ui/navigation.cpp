@@ -8,20 +8,21 @@
 #include "ui/addressintake.h"
 #include "ui/designsize.h"
 #include "ui/desktopnotifier.h"
-#include "ui/downloadchoices.h"
+#include "ui/enginewarnings.h"
 #include "ui/errormessage.h"
+#include "ui/pagecolours.h"
 #include "ui/quitguard.h"
 #include "ui/startupchecks.h"
 #include "ui/toolupdatepage.h"
 #include "ui/windowkeys.h"
 #include "ui/windowmenu.h"
+#include "ui/windowscale.h"
 #include "ui_navigation.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDebug>
 #include <QDesktopServices>
-#include <QDir>
 #include <QIcon>
 #include <QPushButton>
 #include <QSettings>
@@ -51,23 +52,18 @@ Navigation::Navigation(Clipmoor *engine_, SessionData *session, QWidget *parent)
     ui->pushButton_Process->setImage(QStringLiteral(":/img/btn_process.svg"),
                                      DesignSize::processCaption);
 
-    applyColours();
+    new PageColours(this, ui->page_Formats, ui->page_Download);
     QSizePolicy keepRoom = ui->btn_Back_from_Process->sizePolicy();
     keepRoom.setRetainSizeWhenHidden(true);
     ui->btn_Back_from_Process->setSizePolicy(keepRoom);
-    ui->editURL->setPlaceholderText(tr("Paste a YouTube video address"));
-    ui->editURL->setAccessibleDescription(
-        tr("The address of the YouTube video to download, then press Enter"));
-    ui->progressBar_2->setAccessibleName(tr("Busy"));
-    addressIntake = new AddressIntake(this, ui->editURL);
-    connect(addressIntake, &AddressIntake::taken, this, [this](const Address &address) {
-        if (DownloadChoices::prepareCopied(sharedData->settings))
-            engine->prepare(address);
-    });
+    addressIntake = new AddressIntake(this, ui->editURL, engine, sharedData->settings);
     notifier = new DesktopNotifier(this);
-    scale = usableScale(sharedData->settings->value(QStringLiteral("Scale/Val"), defaultScale));
-    ui->page_Formats->setScale(scale);
-    ui->page_Download->setScale(scale);
+    // Before the window's answers to the engine, so that the question goes first.
+    quitGuard = new QuitGuard(engine, this);
+    windowScale = new WindowScale(this,
+                                  {ui->stackedWidget, ui->page_URL, ui->btn_Back_from_Process,
+                                   ui->pushButton_Process, ui->page_Formats, ui->page_Download},
+                                  sharedData->settings);
     ui->page_Formats->setUp(sharedData);
     activateMenuActions();
 
@@ -77,21 +73,14 @@ Navigation::Navigation(Clipmoor *engine_, SessionData *session, QWidget *parent)
     connect(this, &Navigation::requestMp3, engine, &Clipmoor::requestMp3);
     connect(engine, &Clipmoor::haveSubtitles, ui->page_Formats, &FormatPage::subtitlesKnown);
     connect(engine, &Clipmoor::haveThumbnail, ui->page_Formats, &FormatPage::fetchThumbnail);
-    connect(ui->page_Formats, &FormatPage::roomChanged, this, &Navigation::fitTableRows);
     connect(ui->page_Formats, &FormatPage::formatChosen, this, &Navigation::chooseFormat);
     connect(ui->page_Formats, &FormatPage::audioChosen, this, &Navigation::chooseAudio);
     auto *keys = new WindowKeys(this, ui->stackedWidget, ui->page_Formats);
     connect(keys, &WindowKeys::formatEntered, this, &Navigation::chooseFormat);
-    connect(engine, &Clipmoor::downloadFolderUnusable, this,
-            &Navigation::whenDownloadFolderUnusable);
     connect(ui->editURL, &QLineEdit::returnPressed, this, &Navigation::whenCallProcess);
-    // What the user changes is no longer the address that was being prepared.
-    connect(ui->editURL, &QLineEdit::textEdited, engine, &Clipmoor::stopPreparing);
     connect(ui->pushButton_Process, &QPushButton::clicked, this, &Navigation::whenCallProcess);
     connect(ui->page_Download, &DownloadPage::cancelled, engine,
             [this] { engine->stopTool(false); });
-    connect(ui->stackedWidget, &QStackedWidget::currentChanged, this,
-            &Navigation::whenStackedPageChanged);
     connect(engine, &Clipmoor::somethingWrong, this, &Navigation::whenSomethingWrong);
     connect(engine, &Clipmoor::haveFormats, this, &Navigation::whenFormatsReceived);
     connect(engine, &Clipmoor::haveMetadata, this, &Navigation::whenMetadataReceived);
@@ -119,22 +108,10 @@ Navigation::Navigation(Clipmoor *engine_, SessionData *session, QWidget *parent)
         showPage(ui->pageEmpty);
     }
 
-    quitGuard = new QuitGuard(engine, this);
-    toolUpdate = new ToolUpdatePage(ui->label_Waiting, ui->btnCancelUpdate, this);
-    connect(engine, &Clipmoor::resultUpdateBinary, this, &Navigation::whenToolUpdated);
-    connect(toolUpdate, &ToolUpdatePage::updateWanted, this, [this] { emit updateKestrel(false); });
-    connect(toolUpdate, &ToolUpdatePage::cancelled, this, [this] {
-        engine->stopUpdate();
-        showPage(returnPage);
-    });
+    toolUpdate = new ToolUpdatePage(engine, ui->label_Waiting, ui->btnCancelUpdate, this);
+    connect(toolUpdate, &ToolUpdatePage::cancelled, this, [this] { showPage(returnPage); });
     connect(toolUpdate, &ToolUpdatePage::ended, this, [this] { showPage(returnPage); });
-    connect(engine, &Clipmoor::systemToolUsed, this, [this] {
-        openMessage(this, QMessageBox::Warning, tr("WARNING"),
-                    tr("The current yt-dlp is still being installed, so this video is asked of "
-                       "the yt-dlp installed on your system, which may be too old for the site. "
-                       "If it fails, try again in a few minutes."));
-    });
-    connect(this, &Navigation::updateKestrel, engine, &Clipmoor::updateBinary);
+    new EngineWarnings(engine, this);
     engine->updateBinary(true);
 }
 
@@ -159,15 +136,6 @@ void Navigation::openOutputFolder()
 {
     const QString folder = sharedData->video.folder;
     QDesktopServices::openUrl(QUrl::fromLocalFile(folder.isEmpty() ? outputDir() : folder));
-}
-
-void Navigation::whenDownloadFolderUnusable(const QString &chosen, const QString &used)
-{
-    QMessageBox *box = openMessage(
-        this, QMessageBox::Warning, tr("WARNING"),
-        tr("The download folder %1 is gone or cannot be written. This download goes to %2.")
-            .arg(QDir::toNativeSeparators(chosen), QDir::toNativeSeparators(used)));
-    box->setTextFormat(Qt::PlainText);
 }
 
 void Navigation::showMainWindow()
@@ -213,28 +181,6 @@ void Navigation::whenFormatsReceived(const VideoInfo &video)
     ui->page_Formats->showFormats(sharedData->video);
 }
 
-// Colours follow the palette, so that a dark theme stays readable.
-void Navigation::applyColours()
-{
-    ui->page_Download->applyColours(palette());
-    ui->page_Formats->applyColours();
-}
-
-void Navigation::changeEvent(QEvent *event)
-{
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange && !applyingColours) {
-        applyingColours = true;
-        applyColours();
-        applyingColours = false;
-    }
-}
-
-void Navigation::fitTableRows()
-{
-    ui->page_Formats->fitRows(ui->stackedWidget->currentWidget() == ui->page_Formats);
-}
-
 void Navigation::chooseFormat(const QModelIndex &index)
 {
     if (!index.isValid()) {
@@ -273,7 +219,6 @@ void Navigation::whenProgressDetails(const ProgressDetails &details)
 void Navigation::whenVideoReceived(const VideoInfo &video)
 {
     qDebug().noquote() << "-->" << CLM_TAG;
-    quitGuard->dropQuestion();
     notifier->downloadFinished(video.title);
     ui->page_Download->finish(soundAlone, video.savedFile);
 }
@@ -320,8 +265,6 @@ void Navigation::whenSomethingWrong(const Clipmoor::Failure &failure)
 {
     const Clipmoor::errorType code = failure.code;
     ui->page_Formats->stopBusy();
-    if (!engine->isDownloading())
-        quitGuard->dropQuestion();
     // A download's end is told outside the window before any dialog waits for the user.
     const bool downloading = ui->stackedWidget->currentWidget() == ui->page_Download;
     if (code == Clipmoor::VideoCrashed || code == Clipmoor::VideoFailed ||
@@ -364,31 +307,14 @@ void Navigation::whenToolUpdateRequested()
     toolUpdate->begin();
 }
 
-void Navigation::whenToolUpdated(QProcess::ExitStatus status)
-{
-    qDebug().noquote() << "-->" << CLM_TAG << status;
-    toolUpdate->finish(status);
-}
-
 void Navigation::activateMenuActions()
 {
     qDebug().noquote() << "-->" << CLM_TAG;
-    menu = new WindowMenu(scale, sharedData->settings, this);
+    menu = new WindowMenu(windowScale->percent(), sharedData->settings, this);
     connect(menu, &WindowMenu::preparingTurnedOff, engine, &Clipmoor::stopPreparing);
     menu->openFrom(ui->stackedWidget, ui->editURL);
-    connect(menu, &WindowMenu::scaleChosen, this, &Navigation::whenScaleChosen);
+    connect(menu, &WindowMenu::scaleChosen, windowScale, &WindowScale::choose);
     connect(menu, &WindowMenu::toolUpdateRequested, this, &Navigation::whenToolUpdateRequested);
-}
-
-void Navigation::whenScaleChosen(uint value)
-{
-    if (value == scale)
-        return;
-    scale = value;
-    sharedData->settings->setValue(QStringLiteral("Scale/Val"), scale);
-    ui->page_Formats->setScale(scale);
-    ui->page_Download->setScale(scale);
-    whenStackedPageChanged(ui->stackedWidget->currentIndex());
 }
 
 void Navigation::contextMenuEvent(QContextMenuEvent *event)
@@ -400,28 +326,6 @@ void Navigation::contextMenuEvent(QContextMenuEvent *event)
         return;
     }
     menu->openAtFocus();
-}
-
-void Navigation::whenStackedPageChanged(int index)
-{
-    QWidget *page = ui->stackedWidget->widget(index);
-    int height = DesignSize::addressPageHeight;
-    if (page == ui->page_URL) {
-        fitButton(ui->btn_Back_from_Process, DesignSize::bigBackButton, scale);
-        fitButton(ui->pushButton_Process, DesignSize::processButton, scale);
-    } else if (page == ui->page_Formats) {
-        ui->page_Formats->fitToScale();
-        height = DesignSize::formatPageHeight;
-    } else if (page == ui->page_Download) {
-        ui->page_Download->fitToScale();
-        height = DesignSize::downloadPageHeight;
-    }
-    const QSize target(scaledLength(DesignSize::windowWidth, scale), scaledLength(height, scale));
-    if (maximumSize() != target)
-        setFixedSize(target);
-    if (page == ui->page_Download)
-        ui->page_Download->fitTexts();
-    fitTableRows();
 }
 
 void Navigation::closeEvent(QCloseEvent *event)

@@ -4,14 +4,13 @@
 #include "engine/clipmoor.h"
 
 #include <QDialog>
-#include <QMessageBox>
-#include <QProcess>
 
 class AddressIntake;
 class QuitGuard;
 class ToolUpdatePage;
 class DesktopNotifier;
 class WindowMenu;
+class WindowScale;
 class QCommandLineParser;
 class QModelIndex;
 struct SessionData;
@@ -34,14 +33,12 @@ public:
     QCommandLineParser *parser; // set by the main function; not owned
 
 signals:
-    void updateKestrel(bool);
     void requestVideo(uint);
     void requestMetadata(const Address &address);
     void requestAudio();
     void requestMp3();
 
 public slots:
-    void whenStackedPageChanged(int index);
     void whenProcessButtonClicked();
     void whenFormatsReceived(const VideoInfo &video);
     void whenCallProcess();
@@ -50,28 +47,22 @@ public slots:
 
 protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
-    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void activateMenuActions();
-    void whenScaleChosen(uint value);
     void whenMetadataReceived(const VideoInfo &video);
     void chooseFormat(const QModelIndex &index);
     void chooseAudio(bool mp3);
     void showDownloadStart();
-    void fitTableRows();
-    void whenDownloadFolderUnusable(const QString &chosen, const QString &used);
     void whenProgressDetails(const ProgressDetails &details);
     void whenVideoReceived(const VideoInfo &video);
     void whenToolUpdateRequested();
-    void whenToolUpdated(QProcess::ExitStatus status);
     void whenRecovering(const ToolFailure::Note &note);
     void retryWithCookies(const QString &browser, Clipmoor::errorType code);
     void showPage(QWidget *page);
     void showError(const Clipmoor::Failure &failure);
     void openOutputFolder();
-    void applyColours();
 
     Clipmoor *engine;
     SessionData *sharedData;
@@ -80,9 +71,8 @@ private:
     WindowMenu *menu = nullptr;
     AddressIntake *addressIntake;
     DesktopNotifier *notifier;
-    uint scale = 100;
+    WindowScale *windowScale;
     QuitGuard *quitGuard;
     ToolUpdatePage *toolUpdate;
-    bool applyingColours = false;
     bool soundAlone = false; // the download running or done is of the sound alone
 };

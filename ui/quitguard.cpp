@@ -10,6 +10,11 @@ QuitGuard::QuitGuard(Clipmoor *engine_, QWidget *window_)
     , engine(engine_)
     , window(window_)
 {
+    connect(engine, &Clipmoor::haveVideo, this, &QuitGuard::dropQuestion);
+    connect(engine, &Clipmoor::somethingWrong, this, [this] {
+        if (!engine->isDownloading())
+            dropQuestion();
+    });
 }
 
 bool QuitGuard::mayClose()

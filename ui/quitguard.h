@@ -17,9 +17,10 @@ public:
 
     // True when nothing runs. Otherwise asks, once, and closes the window on "Yes".
     bool mayClose();
-    void dropQuestion();
 
 private:
+    void dropQuestion();
+
     Clipmoor *engine;
     QWidget *window;
     QPointer<QMessageBox> question;

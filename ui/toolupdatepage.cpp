@@ -1,7 +1,10 @@
 #include "ui/toolupdatepage.h"
 
+#include "app/logtag.h"
+#include "engine/clipmoor.h"
 #include "ui/errormessage.h"
 
+#include <QDebug>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -11,8 +14,10 @@ namespace {
 constexpr int toolUpdateDelayMs = 333;
 } // namespace
 
-ToolUpdatePage::ToolUpdatePage(QLabel *note_, QPushButton *cancel_, QWidget *window_)
+ToolUpdatePage::ToolUpdatePage(Clipmoor *engine_, QLabel *note_, QPushButton *cancel_,
+                               QWidget *window_)
     : QObject(window_)
+    , engine(engine_)
     , note(note_)
     , cancel(cancel_)
     , window(window_)
@@ -22,8 +27,10 @@ ToolUpdatePage::ToolUpdatePage(QLabel *note_, QPushButton *cancel_, QWidget *win
     cancel->hide();
     connect(cancel, &QPushButton::clicked, this, [this] {
         show(false);
+        engine->stopUpdate();
         emit cancelled();
     });
+    connect(engine, &Clipmoor::resultUpdateBinary, this, &ToolUpdatePage::finish);
 }
 
 void ToolUpdatePage::begin()
@@ -32,14 +39,15 @@ void ToolUpdatePage::begin()
     cancel->setFocus(Qt::OtherFocusReason);
     QTimer::singleShot(toolUpdateDelayMs, this, [this] {
         if (shown)
-            emit updateWanted();
+            engine->updateBinary(false);
     });
 }
 
-bool ToolUpdatePage::finish(QProcess::ExitStatus status)
+void ToolUpdatePage::finish(QProcess::ExitStatus status)
 {
+    qDebug().noquote() << "-->" << CLM_TAG << status;
     if (!shown)
-        return false;
+        return;
     show(false);
     emit ended();
     if (status == QProcess::CrashExit)
@@ -48,7 +56,6 @@ bool ToolUpdatePage::finish(QProcess::ExitStatus status)
     else
         openMessage(window, QMessageBox::Information, tr("Success"),
                     tr("Clipmoor was successfully updated"));
-    return true;
 }
 
 void ToolUpdatePage::show(bool shown_)
