@@ -19,6 +19,8 @@ bool DownloadProgress::take(const QString &chunk)
     tail += chunk;
     QStringList lines = tail.split(lineEnd);
     tail = lines.takeLast();
+    if (tail.size() > maxLineLength)
+        tail.clear();
     // Each line is read once; the chunk's first percentage is kept as well.
     const auto read = [this](const QString &line, bool complete, bool counts) {
         const QString text = line.trimmed();

@@ -13,6 +13,10 @@
 // the amounts of all parts together. Progress lines are read here and nowhere else.
 class DownloadProgress {
 public:
+    // The longest unfinished line kept; a tool that prints without a line break must not
+    // fill the memory, nor be read again in whole with each chunk.
+    static constexpr qsizetype maxLineLength = 64 * 1024;
+
     // Sizes in bytes the format listing gave, by format code; they stand in for the size
     // of a part until the tool reports it while downloading that part.
     explicit DownloadProgress(const QHash<uint, qint64> &listedSizes = {});

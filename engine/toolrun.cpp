@@ -130,6 +130,8 @@ QString ToolRun::savedFile() const
 void ToolRun::removePartialFiles()
 {
     const QString home = QFileInfo(folder).absoluteFilePath();
+    QDir dir(home);
+    const QStringList present = dir.entryList(QDir::Files | QDir::Hidden);
     // Every download writes its subtitles anew, before the video; they go into the video or
     // beside it only when the download ends.
     for (const QString &name : std::as_const(written) + subtitles) {
@@ -137,13 +139,17 @@ void ToolRun::removePartialFiles()
         // Only the output folder is ours to tidy, whatever the tool printed.
         if (file.absolutePath() != home)
             continue;
-        QDir dir(home);
         const QString base = file.fileName();
         const QString suffix = file.suffix();
         QStringList names = {base, base + QStringLiteral(".part"), base + QStringLiteral(".ytdl")};
         if (!suffix.isEmpty()) // the merge's temporary file, "name.temp.mp4"
             names.append(file.completeBaseName() + QStringLiteral(".temp.") + suffix);
-        names += dir.entryList({base + QStringLiteral(".part-Frag*")}, QDir::Files);
+        // Compared as text: a title's brackets and stars would make a pattern of the name.
+        const QString fragments = base + QStringLiteral(".part-Frag");
+        for (const QString &entry : present) {
+            if (entry.startsWith(fragments))
+                names.append(entry);
+        }
         for (const QString &leftover : std::as_const(names))
             dir.remove(leftover);
     }

@@ -76,9 +76,11 @@ QStringList download(const QString &selector, const QString &toolFolder,
     // The title alone is cut, so that every name keeps the resolution (or "audio": the
     // tool's resolution of the sound alone, "audio only", would put a blank in the name) and
     // the video ID: a download never replaces a file of another video. A part is named by
-    // its times, so that it never replaces the whole video's file.
+    // its times, so that it never replaces the whole video's file. MP3 is named apart: the
+    // tool deletes the sound it converted, which would otherwise be the sound alone's file.
+    const QString sound = choice.mp3 ? QStringLiteral("mp3") : QStringLiteral("audio");
     const QString name =
-        (audio ? QStringLiteral("%(title).55B_audio_%(id)s")
+        (audio ? QStringLiteral("%(title).55B_%1_%(id)s").arg(sound)
                : QStringLiteral("%(title).55B_%(resolution)s_%(id)s")) +
         (choice.part ? QStringLiteral("_%(section_start)d-%(section_end)d") : QString()) +
         QStringLiteral(".%(ext)s");

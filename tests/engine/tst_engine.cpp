@@ -506,6 +506,12 @@ void TestEngine::progressReachesListeners_data()
     QTest::newRow("one part") << QStringLiteral("printf '[download]  10.5%% of 1MiB\\n'; sleep 0.3;"
                                                 "printf '[download] 100%% of 1MiB\\n'; exit 0")
                               << QList<int>{10, 100} << 1048576.0;
+    // Output without a line break is dropped as it comes, rather than read again with
+    // each chunk, and what follows is still read.
+    QTest::newRow("a line of 32 MB, then progress")
+        << QStringLiteral("head -c 32000000 /dev/zero | tr '\\0' x; "
+                          "printf '\\n[download] 100%% of 1MiB\\n'; exit 0")
+        << QList<int>{100} << 1048576.0;
     // The video's and the audio's real progress, line by line, after the real listing of
     // the same video: the listed sizes give the total from the start.
     QTest::newRow("video and audio")
@@ -734,10 +740,18 @@ void TestEngine::partialFilesRemoved_data()
     QTest::addColumn<QString>("ending");
     QTest::addColumn<bool>("stop");
     QTest::addColumn<int>("code");
-    QTest::newRow("fails") << QStringLiteral("exit 1") << false << int(Clipmoor::VideoFailed);
+    QTest::addColumn<QString>("name"); // of the video's files, before their extensions
+    const QString plain = QStringLiteral("V_1x1_abc");
+    QTest::newRow("fails") << QStringLiteral("exit 1") << false << int(Clipmoor::VideoFailed)
+                           << plain;
     QTest::newRow("crashes") << QStringLiteral("kill -SEGV $$") << false
-                             << int(Clipmoor::VideoCrashed);
-    QTest::newRow("stopped") << QStringLiteral("sleep 300") << true << int(Clipmoor::VideoStopped);
+                             << int(Clipmoor::VideoCrashed) << plain;
+    QTest::newRow("stopped") << QStringLiteral("sleep 300") << true << int(Clipmoor::VideoStopped)
+                             << plain;
+    // A title's brackets and stars are the name's, not a pattern's.
+    QTest::newRow("stopped, a title with brackets")
+        << QStringLiteral("sleep 300") << true << int(Clipmoor::VideoStopped)
+        << QStringLiteral("V [Official] *_1x1_abc");
 }
 
 // What the tool names as it writes goes when the download does not finish; nothing else.
@@ -746,24 +760,27 @@ void TestEngine::partialFilesRemoved()
     QFETCH(QString, ending);
     QFETCH(bool, stop);
     QFETCH(int, code);
+    QFETCH(QString, name);
     QDir folder(outputDir());
     folder.removeRecursively();
     QVERIFY(folder.mkpath(QStringLiteral(".")));
     const QStringList kept = {QStringLiteral("Earlier_1x1_xyz.mp4"),
                               QStringLiteral("V_1x1_abc.mp4.part.keep")};
-    for (const QString &name : kept)
-        QVERIFY(QFile(folder.filePath(name)).open(QIODevice::WriteOnly));
+    for (const QString &file : kept)
+        QVERIFY(QFile(folder.filePath(file)).open(QIODevice::WriteOnly));
     const QString outside = home.path() + QStringLiteral("/outside.part");
     QVERIFY(QFile(outside).open(QIODevice::WriteOnly));
 
-    const QString lines = QStringLiteral(
-        "d=\"$HOME/Downloads/CLM\"; v=\"$d/V_1x1_abc\"\n"
-        "printf '[download] Destination: %s\\n' \"$v.f137.mp4\"\n"
-        ": >\"$v.f137.mp4.part\"; : >\"$v.f137.mp4.part-Frag3\"; : >\"$v.f137.mp4.ytdl\"\n"
-        "printf '[download] Destination: %s\\n' \"$v.f140.m4a\"; : >\"$v.f140.m4a\"\n"
-        "printf '[download] Destination: %s\\n' \"$HOME/outside\"\n"
-        "printf '[Merger] Merging formats into \"%s\"\\n' \"$v.mp4\"\n"
-        ": >\"$v.temp.mp4\"; : >\"$d/done\"\n");
+    const QString lines =
+        QStringLiteral(
+            "d=\"$HOME/Downloads/CLM\"; v=\"$d/%1\"\n"
+            "printf '[download] Destination: %s\\n' \"$v.f137.mp4\"\n"
+            ": >\"$v.f137.mp4.part\"; : >\"$v.f137.mp4.part-Frag3\"; : >\"$v.f137.mp4.ytdl\"\n"
+            "printf '[download] Destination: %s\\n' \"$v.f140.m4a\"; : >\"$v.f140.m4a\"\n"
+            "printf '[download] Destination: %s\\n' \"$HOME/outside\"\n"
+            "printf '[Merger] Merging formats into \"%s\"\\n' \"$v.mp4\"\n"
+            ": >\"$v.temp.mp4\"; : >\"$d/done\"\n")
+            .arg(name);
     stage.setScript(scriptFor({}, {}, lines + ending));
     startDownload();
     if (stop) {
