@@ -129,7 +129,8 @@ QString ToolRun::savedFile() const
 
 void ToolRun::removePartialFiles()
 {
-    const QString home = QFileInfo(folder).absoluteFilePath();
+    // Cleaned, as the files' folders are: a chosen folder may end in a separator.
+    const QString home = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
     QDir dir(home);
     const QStringList present = dir.entryList(QDir::Files | QDir::Hidden);
     // Every download writes its subtitles anew, before the video; they go into the video or

@@ -740,18 +740,22 @@ void TestEngine::partialFilesRemoved_data()
     QTest::addColumn<QString>("ending");
     QTest::addColumn<bool>("stop");
     QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("name"); // of the video's files, before their extensions
+    QTest::addColumn<QString>("name");   // of the video's files, before their extensions
+    QTest::addColumn<QString>("chosen"); // ending of the chosen folder's name; empty: none
     const QString plain = QStringLiteral("V_1x1_abc");
     QTest::newRow("fails") << QStringLiteral("exit 1") << false << int(Clipmoor::VideoFailed)
-                           << plain;
+                           << plain << QString();
     QTest::newRow("crashes") << QStringLiteral("kill -SEGV $$") << false
-                             << int(Clipmoor::VideoCrashed) << plain;
+                             << int(Clipmoor::VideoCrashed) << plain << QString();
     QTest::newRow("stopped") << QStringLiteral("sleep 300") << true << int(Clipmoor::VideoStopped)
-                             << plain;
+                             << plain << QString();
     // A title's brackets and stars are the name's, not a pattern's.
     QTest::newRow("stopped, a title with brackets")
         << QStringLiteral("sleep 300") << true << int(Clipmoor::VideoStopped)
-        << QStringLiteral("V [Official] *_1x1_abc");
+        << QStringLiteral("V [Official] *_1x1_abc") << QString();
+    QTest::newRow("stopped, in the folder chosen as CLM/")
+        << QStringLiteral("sleep 300") << true << int(Clipmoor::VideoStopped) << plain
+        << QStringLiteral("/");
 }
 
 // What the tool names as it writes goes when the download does not finish; nothing else.
@@ -761,6 +765,7 @@ void TestEngine::partialFilesRemoved()
     QFETCH(bool, stop);
     QFETCH(int, code);
     QFETCH(QString, name);
+    QFETCH(QString, chosen);
     QDir folder(outputDir());
     folder.removeRecursively();
     QVERIFY(folder.mkpath(QStringLiteral(".")));
@@ -782,7 +787,10 @@ void TestEngine::partialFilesRemoved()
             ": >\"$v.temp.mp4\"; : >\"$d/done\"\n")
             .arg(name);
     stage.setScript(scriptFor({}, {}, lines + ending));
+    if (!chosen.isEmpty())
+        session->settings->setValue(QLatin1String(downloadFolderKey), outputDir() + chosen);
     startDownload();
+    session->settings->remove(QLatin1String(downloadFolderKey));
     if (stop) {
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folder.filePath(QStringLiteral("done"))), 10000);
         QFile::remove(folder.filePath(QStringLiteral("done")));
