@@ -32,13 +32,13 @@ QString TestHome::downloadsDir() const
     return dir.path() + QStringLiteral("/Downloads");
 }
 
-bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
+bool waitUntil(const std::function<bool()> &condition, std::chrono::milliseconds timeout)
 {
     // Wakes the wait for conditions that no event announces, such as a file appearing.
     constexpr int lookAgainMs = 5;
     QTimer tick;
     tick.start(lookAgainMs);
-    const QDeadlineTimer deadline(timeoutMs, Qt::PreciseTimer);
+    const QDeadlineTimer deadline(qint64(timeout.count()), Qt::PreciseTimer);
     while (!condition()) {
         if (deadline.hasExpired() || (QTest::runningTest() && QTest::currentTestFailed()))
             return false;

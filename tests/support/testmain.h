@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <chrono>
 #include <functional>
 
 // Every test runs in a home of its own, so that the per-user folders it touches are
@@ -24,16 +25,25 @@ private:
 qint64 residentKiB(bool peak = false);
 void resetPeakMemory();
 
-// Runs the event loop until condition holds, the running test has failed, or timeoutMs
-// pass; true when the condition holds.
-bool waitUntil(const std::function<bool()> &condition, int timeoutMs);
+// Runs the event loop until condition holds, the running test has failed, or the time-out
+// passes; true when the condition holds.
+bool waitUntil(const std::function<bool()> &condition, std::chrono::milliseconds timeout);
+inline bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
+{
+    return waitUntil(condition, std::chrono::milliseconds(timeoutMs));
+}
 
 // Qt's QTRY_ macros look every 50 ms and sleep 10 ms between passes of the event loop,
 // which slows every server and child process the test talks to; these wait on the loop.
 #undef QTRY_IMPL
+// Qt 6.4 gives the time-out in milliseconds, later versions as a duration such as 5s.
 #define QTRY_IMPL(expr, timeout)                                                                   \
     if (!(expr))                                                                                   \
-        waitUntil([&] { return bool(expr); }, timeout);
+        waitUntil([&] { return bool(expr); },                                                      \
+                  [&] {                                                                            \
+                      using namespace std::chrono_literals;                                        \
+                      return std::chrono::milliseconds(timeout);                                   \
+                  }());
 
 #define CLIPMOOR_TEST_MAIN(TestClass)                                                              \
     int main(int argc, char **argv)                                                                \
